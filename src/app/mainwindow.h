@@ -1,0 +1,77 @@
+// The one window of the monitor: its form, the 30 ms refresh, the keys of
+// the three scales and the two logs.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include "logging/recordcycle.h"
+#include "logging/recordlines.h"
+#include "logging/spreadsheetlog.h"
+
+class QTimer;
+struct MainWindowForm;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr int kRefreshPeriodMs = 30;
+  static constexpr unsigned long kStopPauseMs = 200;
+
+  explicit MainWindow(QWidget *parent = nullptr);
+  ~MainWindow() override;
+
+  MainWindowForm *formRecord() const { return form; }
+  QTimer *refreshTimerObject() const { return refreshTimer; }
+  RecordCycle &recordCycle() { return recordCycle_; }
+  const RecordLines &recordLines() const { return recordLines_; }
+  SpreadsheetLog &spreadsheetLog() { return spreadsheetLog_; }
+  const QString &logFileName() const { return log_file_name; }
+  const QString &excelFileName() const { return excel_file_name; }
+
+ public Q_SLOTS:
+  void processLCD();
+  void processCOM_serial();
+  void processCOM_serial_2();
+  void processCOM_serial_3();
+  void recordNow();
+  void getPath();
+  void getPath_excel();
+  void process_datalogcheckbox();
+  void process_excellogcheckbox();
+  void process_zero1();
+  void process_zero2();
+  void process_zero3();
+  void process_gross1();
+  void process_gross2();
+  void process_gross3();
+  void process_tare1();
+  void process_tare2();
+  void process_tare3();
+
+ protected:
+  void changeEvent(QEvent *event) override;
+  void closeEvent(QCloseEvent *event) override;
+
+ private:
+  void findSerialDevice(int index);
+  void connectScale(int channelIndex);
+  void zeroScale(int channelIndex);
+  void grossScale(int channelIndex);
+  void tareScale(int channelIndex);
+  void showScaleReadout(int channelIndex);
+  void showGrandTotal();
+  void processDataLog();
+  void takeRecord();
+  void stopTextLogAfterFailure(const QString &reason);
+  void stopSpreadsheetLog();
+  void stopReaders();
+
+  MainWindowForm *form = nullptr;
+  QTimer *refreshTimer = nullptr;
+  RecordCycle recordCycle_;
+  RecordLines recordLines_;
+  SpreadsheetLog spreadsheetLog_;
+  QString log_file_name;
+  QString excel_file_name;
+};

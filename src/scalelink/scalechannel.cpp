@@ -1,0 +1,16 @@
+#include "scalelink/scalechannel.h"
+
+ScaleChannel scaleChannels[kScaleCount];
+QMutex readout_mutex;
+QMutex log_mutex;
+
+void resetChannelsToStartValues() {
+  for (ScaleChannel &channel : scaleChannels) {
+    channel.unit = 9;
+    channel.tare_weight = 0.0;
+    channel.point_code = 1;
+    channel.overload = 0;
+    channel.zero_request = 0;
+    channel.gross_request = 0;
+  }
+}

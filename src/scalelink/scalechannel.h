@@ -1,0 +1,56 @@
+// The shared state of the three scales: the only thing that reader threads
+// and the window's thread share. Fields that a reader thread touches are
+// 32-bit atomics used with relaxed ordering; nothing relies on the order
+// in which two fields change.
+#pragma once
+
+#include <QMutex>
+#include <QString>
+#include <atomic>
+
+class QThread;
+
+class SharedInt {
+ public:
+  constexpr SharedInt(int value = 0) : value_(value) {}
+  SharedInt(const SharedInt &) = delete;
+  SharedInt &operator=(const SharedInt &) = delete;
+  int load() const { return value_.load(std::memory_order_relaxed); }
+  void store(int value) { value_.store(value, std::memory_order_relaxed); }
+  operator int() const { return load(); }
+  SharedInt &operator=(int value) {
+    store(value);
+    return *this;
+  }
+
+ private:
+  std::atomic<int> value_;
+};
+
+constexpr int kScaleCount = 3;
+constexpr int kScaleDigits = 7;
+
+struct ScaleChannel {
+  QThread *reader = nullptr;
+  SharedInt connected;
+  SharedInt overload;
+  SharedInt digits[kScaleDigits];  // index 0 most significant
+  SharedInt sign;                  // 0 plus, 1 minus
+  SharedInt unit;                  // 0 kilograms, 1 pounds, 9 nothing received yet
+  SharedInt point_code;            // 0 none, 1 three places, 2 two places, 3 one place
+  double weight = 0.0;
+  SharedInt zero_request;
+  SharedInt gross_request;
+  SharedInt tare_request;
+  double tare_weight = 0.0;
+  int net_mode = 0;
+  QString port_name;
+};
+
+// Channels 1, 2 and 3 are scaleChannels[0], [1] and [2].
+extern ScaleChannel scaleChannels[kScaleCount];
+extern QMutex readout_mutex;
+extern QMutex log_mutex;
+
+// The values the main window gives every channel when it is built.
+void resetChannelsToStartValues();

@@ -1,0 +1,4 @@
+#pragma once
+
+// Puts the three scale channels back to how the process starts.
+void resetAllChannels();
