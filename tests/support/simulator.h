@@ -1,0 +1,24 @@
+// Runs build/scale-sim for a test and hands out its terminals.
+#pragma once
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class Simulator {
+ public:
+  // One --scale per spec; returns false when the simulator did not come up.
+  bool start(const QStringList &scaleSpecs);
+  ~Simulator();
+  QStringList paths() const { return paths_; }
+  QString adapters() const { return paths_.join(u','); }
+  // Everything the simulator said on its error output so far.
+  QString events();
+  void stop();
+
+ private:
+  QTemporaryDir links_;
+  QProcess process_;
+  QStringList paths_;
+  QString events_;
+};
