@@ -1,0 +1,92 @@
+// The 30 ms refresh tick: three readouts, the grand total and the clock,
+// then the logging step.
+#include <QDateTime>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QMutexLocker>
+
+#include "app/mainwindow.h"
+#include "app/mainwindowform.h"
+#include "readout/clock.h"
+#include "readout/readoutmath.h"
+#include "readout/readoutstate.h"
+#include "scalelink/scalechannel.h"
+
+namespace {
+const QString kPoint = QStringLiteral(".");
+const QString kNet = QStringLiteral("NET");
+const QString kGross = QStringLiteral("GROSS");
+const QString kPlus = QStringLiteral("+");
+const QString kMinus = QStringLiteral("-");
+
+void lightPoint(const std::array<QLabel *, 3> &points, int lit) {
+  for (int p = 0; p < 3; ++p) points[p]->setText(p == lit ? kPoint : QString());
+}
+}  // namespace
+
+void MainWindow::processLCD() {
+  for (int n = 0; n < kScaleCount; ++n) {
+    form->scales[n].status->setText(readout::statusText(scaleChannels[n].connected));
+  }
+  {
+    QMutexLocker lock(&readout_mutex);
+    for (int n = 0; n < kScaleCount; ++n) showScaleReadout(n);
+    bool anyOverload = false;
+    for (const ScaleChannel &channel : scaleChannels) anyOverload = anyOverload || channel.overload == 1;
+    form->overload_grand->setText(readout::overloadText(anyOverload));
+    total_weight = anyOverload ? 0.0
+                               : scaleChannels[0].weight + scaleChannels[1].weight +
+                                     scaleChannels[2].weight;
+  }
+  showGrandTotal();
+  processDataLog();
+}
+
+void MainWindow::showScaleReadout(int n) {
+  ScaleChannel &channel = scaleChannels[n];
+  const ScalePanelForm &widgets = form->scales[n];
+  const bool overloaded = channel.overload == 1;
+  widgets.overload->setText(readout::overloadText(overloaded));
+  if (overloaded) {
+    for (SharedInt &digit : channel.digits) digit = 0;
+  }
+  const int sign = channel.sign;
+  widgets.sign->setText(sign == 0 ? kPlus : kMinus);
+  widgets.unit->setText(readout::scaleUnitText(channel.unit));
+  // Each digit is read once, so that what is shown is what is weighed.
+  std::array<int, kScaleDigits> digits;
+  for (int k = 0; k < kScaleDigits; ++k) {
+    digits[k] = channel.digits[k];
+    widgets.digits[k]->display(digits[k]);
+  }
+  const int pointCode = channel.point_code;
+  lightPoint(widgets.points, readout::litPointLabel(pointCode));
+  channel.weight = readout::scaleWeight(digits, pointCode, sign);
+}
+
+void MainWindow::showGrandTotal() {
+  const bool net = form->netgross_1->text() == kNet || form->netgross_2->text() == kNet ||
+                   form->netgross_3->text() == kNet;
+  form->netgross_grand->setText(net ? kNet : kGross);
+  total_unit = readout::totalUnit(
+      {scaleChannels[0].unit, scaleChannels[1].unit, scaleChannels[2].unit});
+  if (total_weight < 0) {
+    form->sign_grandtotal->setText(kMinus);
+    total_weight = -total_weight;
+  } else {
+    form->sign_grandtotal->setText(kPlus);
+  }
+  form->unit_grandtotal->setText(readout::totalUnitText(total_unit));
+  const readout::TotalLayout layout = readout::totalLayout(
+      {scaleChannels[0].point_code, scaleChannels[1].point_code, scaleChannels[2].point_code});
+  total_digits = readout::splitTotal(total_weight, layout);
+  for (int k = 0; k < 8; ++k) form->grandTotalDigits[k]->display(total_digits[k]);
+  lightPoint(form->grandTotalPoints, readout::litTotalPointLabel(layout));
+
+  clock_time = QTime::currentTime();
+  time_text = readout::timeText(clock_time);
+  form->curtime->setText(time_text);
+  clock_date = QDate::currentDate();
+  date_text = readout::dateText(clock_date);
+  form->curdate->setText(date_text);
+}
