@@ -1,0 +1,142 @@
+// The record cycle, the text log and the spreadsheet log.
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "app/mainwindow.h"
+#include "app/mainwindowform.h"
+#include "app/warnings.h"
+#include "logging/textlog.h"
+#include "readout/readoutstate.h"
+#include "scalelink/scalechannel.h"
+
+namespace {
+const QString kWarning = QStringLiteral("WARNING");
+const QString kGreenLamp = QStringLiteral("background-color: green;");
+const QString kRedLamp = QStringLiteral("background-color: red;");
+
+PointLabels pointsOf(const std::array<QLabel *, 3> &labels) {
+  return {labels[0]->text(), labels[1]->text(), labels[2]->text()};
+}
+}  // namespace
+
+void MainWindow::processDataLog() {
+  const RecordCycle::Tick tick = recordCycle_.tick(total_weight, form->sense_spinBox->value(),
+                                                   form->overlimit->text(), form->underlimit->text());
+  if (tick.overLimitRed) form->pushButton_overlimit->setStyleSheet(kRedLamp);
+  if (tick.underLimitRed) form->pushButton_underlimit->setStyleSheet(kRedLamp);
+  if (tick.recordTaken) takeRecord();
+}
+
+void MainWindow::takeRecord() {
+  form->pushButton_overlimit->setStyleSheet(kGreenLamp);
+  form->pushButton_underlimit->setStyleSheet(kGreenLamp);
+
+  RecordLines &lines = recordLines_;
+  lines.header = RecordLines::headerLine();
+  lines.stamp = RecordLines::stampLine(time_text, date_text);
+  lines.total = RecordLines::totalLine(form->netgross_grand->text(), total_unit,
+                                       form->sign_grandtotal->text(), total_weight,
+                                       pointsOf(form->grandTotalPoints));
+  form->listdata->insertItem(form->listdata->count(), lines.total);
+  // Which channels belong to this record is decided here, once: the writers
+  // below take exactly these lines.
+  for (int n = 0; n < kScaleCount; ++n) {
+    const ScaleChannel &channel = scaleChannels[n];
+    lines.hasChannel[n] = channel.connected == 1;
+    if (lines.hasChannel[n]) {
+      lines.channels[n] = RecordLines::channelLine(n, channel.unit, channel.weight,
+                                                   channel.tare_weight,
+                                                   pointsOf(form->scales[n].points));
+    }
+  }
+  form->total_count->setText(QString::number(recordCycle_.record_count));
+
+  if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
+    QString reason;
+    if (!textlog::writeRecord(log_file, lines, &reason)) stopTextLogAfterFailure(reason);
+  }
+  if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {
+    spreadsheetLog_.writeSpreadsheetRow(recordCycle_.record_count + 1, total_weight, time_text);
+  }
+}
+
+void MainWindow::stopTextLogAfterFailure(const QString &reason) {
+  log_file.close();
+  form->checkBox_datalog->setChecked(false);
+  warnings::showSoon(this, kWarning,
+                     QStringLiteral("Text File Log Write Failed (%1), Text File Log Stopped!!!")
+                         .arg(reason));
+}
+
+void MainWindow::recordNow() {
+  if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
+    recordCycle_.request();
+    return;
+  }
+  warnings::show(kWarning, QStringLiteral("Must Select a File to Save and Check Start Text File Log!!!"));
+}
+
+void MainWindow::getPath() {
+  if (form->checkBox_datalog->isChecked()) {
+    warnings::show(kWarning, QStringLiteral("Start Text File Log Check Box Must be De-selected First!!!"));
+    return;
+  }
+  log_file_name = QFileDialog::getSaveFileName(this, QStringLiteral("Choose a file to open"),
+                                               QString(), QStringLiteral("Text files (*.txt)"));
+  form->logfilename->setText(log_file_name);
+}
+
+void MainWindow::process_datalogcheckbox() {
+  if (log_file_name.isEmpty()) {
+    form->checkBox_datalog->setChecked(false);
+    warnings::show(kWarning, QStringLiteral("Must select a file name first!!!"));
+    return;
+  }
+  if (form->checkBox_datalog->isChecked()) {
+    QString reason;
+    if (!textlog::open(log_file, log_file_name, &reason)) {
+      form->checkBox_datalog->setChecked(false);
+      warnings::show(kWarning,
+                     QStringLiteral("Cannot Open Text Log File %1 (%2)!!!").arg(log_file_name, reason));
+    }
+    return;
+  }
+  log_file.close();
+}
+
+void MainWindow::getPath_excel() {
+  if (form->checkBox_excellog->isChecked()) {
+    warnings::show(kWarning, QStringLiteral("Start Excel File Log Check Box Must be De-selected First!!!"));
+    return;
+  }
+  excel_file_name = QFileDialog::getSaveFileName(this, QStringLiteral("Choose an excel file to open"),
+                                                 QString(), QStringLiteral("Excel files (*.xls *xlsx)"));
+  form->excelfilename->setText(excel_file_name);
+}
+
+void MainWindow::process_excellogcheckbox() {
+  if (excel_file_name.isEmpty()) {
+    form->checkBox_excellog->setChecked(false);
+    warnings::show(kWarning, QStringLiteral("Must select a file name first!!!"));
+    return;
+  }
+  if (form->checkBox_excellog->isChecked()) {
+    spreadsheetLog_.start();
+  } else {
+    stopSpreadsheetLog();
+  }
+}
+
+void MainWindow::stopSpreadsheetLog() {
+  excel_file_name = spreadsheetSaveName(excel_file_name);
+  const QString failure = spreadsheetLog_.stop(excel_file_name);
+  if (!failure.isEmpty()) {
+    warnings::show(kWarning, QStringLiteral("Excel File Could Not be Saved (%1)!!!").arg(failure));
+  }
+}

@@ -1,0 +1,280 @@
+// Records through the window: the slots' warnings, the file choices, the
+// bytes of the text log, the workbook, and the mended failure paths.
+#include <QCheckBox>
+#include <QFile>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/mainwindow.h"
+#include "app/mainwindowform.h"
+#include "channelreset.h"
+#include "logging/textlog.h"
+#include "modalanswerer.h"
+#include "readout/readoutstate.h"
+#include "scalelink/scalechannel.h"
+#include "xlsxreader.h"
+
+using Digits7 = std::array<int, 7>;
+
+namespace {
+void setChannel(int n, const Digits7 &digits, int pointCode, int sign = 0, int unit = 1,
+                int connected = 1) {
+  ScaleChannel &channel = scaleChannels[n];
+  for (int k = 0; k < 7; ++k) channel.digits[k] = digits[k];
+  channel.point_code = pointCode;
+  channel.sign = sign;
+  channel.unit = unit;
+  channel.connected = connected;
+}
+
+QByteArray fileBytes(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QByteArray header() {
+  return "\r\n" + time_text.toLatin1() + ", " + date_text.toLatin1() +
+         "\r\nScale#, Unit, Gross, Net, Tare\r\n";
+}
+}  // namespace
+
+class WindowLoggingTest : public QObject {
+  Q_OBJECT
+ private:
+  MainWindow *window = nullptr;
+  MainWindowForm *form = nullptr;
+  QTemporaryDir dir;
+
+  void chooseTextLog(const QString &path, bool confirmOverwrite = false) {
+    ModalAnswerer answerer;
+    answerer.chooseFile(path);
+    if (confirmOverwrite) answerer.pressButton("&Yes");
+    window->getPath();
+    QCOMPARE(answerer.fileDialogCaptions, QStringList{"Choose a file to open"});
+    QCOMPARE(answerer.fileDialogFilters, QStringList{"Text files (*.txt)"});
+  }
+  void startTextLog() { form->checkBox_datalog->click(); }
+  void chooseSpreadsheet(const QString &path) {
+    ModalAnswerer answerer;
+    answerer.chooseFile(path);
+    window->getPath_excel();
+    QCOMPARE(answerer.fileDialogCaptions, QStringList{"Choose an excel file to open"});
+  }
+  // Presses record-now and runs the ticks until the record is taken.
+  void record() {
+    const int before = window->recordCycle().record_count;
+    window->recordNow();
+    for (int i = 0; i < 100 && window->recordCycle().record_count == before; ++i) window->processLCD();
+    QCOMPARE(window->recordCycle().record_count, before + 1);
+  }
+
+ private Q_SLOTS:
+  void init() {
+    resetAllChannels();
+    window = new MainWindow;
+    window->refreshTimerObject()->stop();
+    form = window->formRecord();
+    form->sense_spinBox->setValue(1);
+  }
+  void cleanup() {
+    delete window;
+    window = nullptr;
+  }
+
+  void warningsOfTheSlots() {
+    ModalAnswerer answerer;
+    window->recordNow();
+    QCOMPARE(window->recordCycle().record_now_request, 0);
+    form->checkBox_datalog->click();
+    QVERIFY(!form->checkBox_datalog->isChecked());
+    form->checkBox_excellog->click();
+    QVERIFY(!form->checkBox_excellog->isChecked());
+    QCOMPARE(answerer.seen.size(), 3);
+    QCOMPARE(answerer.seen[0].text, QString("Must Select a File to Save and Check Start Text File Log!!!"));
+    QCOMPARE(answerer.seen[1].text, QString("Must select a file name first!!!"));
+    QCOMPARE(answerer.seen[2].text, QString("Must select a file name first!!!"));
+    for (const auto &box : answerer.seen) {
+      QCOMPARE(box.title, QString("WARNING"));
+      QCOMPARE(box.buttons, QStringList{"OK"});
+    }
+  }
+
+  void fileChoiceIsRefusedWhileALogRuns() {
+    chooseTextLog(dir.filePath("a.txt"));
+    startTextLog();
+    chooseSpreadsheet(dir.filePath("a.xlsx"));
+    form->checkBox_excellog->click();
+    ModalAnswerer answerer;
+    window->getPath();
+    window->getPath_excel();
+    QCOMPARE(answerer.fileDialogCaptions, QStringList{});
+    QCOMPARE(answerer.seen.size(), 2);
+    QCOMPARE(answerer.seen[0].text, QString("Start Text File Log Check Box Must be De-selected First!!!"));
+    QCOMPARE(answerer.seen[1].text, QString("Start Excel File Log Check Box Must be De-selected First!!!"));
+    QCOMPARE(window->logFileName(), dir.filePath("a.txt"));
+  }
+
+  void cancelledDialogClearsTheName() {
+    chooseTextLog(dir.filePath("b.txt"));
+    QCOMPARE(form->logfilename->text(), dir.filePath("b.txt"));
+    ModalAnswerer answerer;
+    answerer.cancelFileDialog();
+    window->getPath();
+    QCOMPARE(form->logfilename->text(), QString());
+    QVERIFY(window->logFileName().isEmpty());
+  }
+
+  void recordWithTwoChannels() {
+    const QString path = dir.filePath("two.txt");
+    chooseTextLog(path);
+    startTextLog();
+    setChannel(0, {0, 0, 0, 1, 2, 3, 4}, 0);
+    setChannel(1, {0, 0, 0, 0, 1, 0, 0}, 0);
+    record();
+    QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, lbs, 1334\r\n01, lbs, 1234, 1234, 0\r\n"
+                                         "02, lbs, 100, 100, 0\r\n");
+    QCOMPARE(form->listdata->count(), 1);
+    QCOMPARE(form->listdata->item(0)->text(), QString("GROSS TOTAL, lbs, 1334"));
+    QCOMPARE(form->total_count->text(), QString("1"));
+    QCOMPARE(form->pushButton_overlimit->styleSheet(), QString("background-color: green;"));
+  }
+
+  void recordWithThreeChannelsNegativeTotalAndTare() {
+    const QString path = dir.filePath("three.txt");
+    chooseTextLog(path);
+    startTextLog();
+    setChannel(0, {0, 0, 0, 0, 0, 0, 9}, 0, 1);
+    setChannel(1, {0, 0, 0, 0, 0, 0, 2}, 0);
+    setChannel(2, {0, 0, 0, 0, 0, 0, 1}, 0);
+    scaleChannels[1].tare_weight = 20.0;
+    record();
+    QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, lbs, -6\r\n01, lbs, -9, -9, 0\r\n"
+                                         "02, lbs, 22, 2, 20\r\n03, lbs, 1, 1, 0\r\n");
+  }
+
+  void unitsNotYetKnown() {
+    const QString path = dir.filePath("unknown.txt");
+    chooseTextLog(path);
+    startTextLog();
+    setChannel(0, {0, 0, 0, 0, 0, 0, 0}, 1, 0, 9, 1);
+    record();
+    QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, ??, 0\r\n01, ??, 0, 0, 0\r\n");
+  }
+
+  void restartingTheLogEmptiesTheFile() {
+    const QString path = dir.filePath("restart.txt");
+    chooseTextLog(path);
+    startTextLog();
+    setChannel(0, {0, 0, 0, 0, 0, 0, 7}, 0);
+    record();
+    form->checkBox_datalog->click();  // stop
+    QVERIFY(!log_file.isOpen());
+    startTextLog();
+    QCOMPARE(fileBytes(path), QByteArray());
+    for (int i = 0; i < 3; ++i) window->processLCD();  // unlatch needs the load off or a request
+    record();
+    QCOMPARE(fileBytes(path).count("Scale#"), 1);
+  }
+
+  void limitLamps() {
+    chooseTextLog(dir.filePath("lamps.txt"));
+    startTextLog();
+    form->overlimit->setText("100");
+    setChannel(0, {0, 0, 0, 0, 1, 5, 0}, 0);
+    window->recordNow();
+    window->processLCD();
+    window->processLCD();
+    QCOMPARE(form->pushButton_overlimit->styleSheet(), QString("background-color: red;"));
+    QCOMPARE(form->pushButton_underlimit->styleSheet(), QString("background-color: green;"));
+    QCOMPARE(window->recordCycle().record_count, 0);
+    setChannel(0, {0, 0, 0, 0, 0, 8, 0}, 0);
+    window->processLCD();
+    window->processLCD();
+    QCOMPARE(window->recordCycle().record_count, 1);
+    QCOMPARE(form->pushButton_overlimit->styleSheet(), QString("background-color: green;"));
+  }
+
+  void logThatCannotBeOpenedIsReported() {
+    chooseTextLog(dir.filePath("missing/folder.txt"));
+    ModalAnswerer answerer;
+    startTextLog();
+    QVERIFY(!form->checkBox_datalog->isChecked());
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("WARNING"));
+    QVERIFY(answerer.seen[0].text.startsWith("Cannot Open Text Log File"));
+    QVERIFY(answerer.seen[0].text.endsWith("!!!"));
+  }
+
+  void failedWriteStopsTheLogAfterTheTick() {
+    const QString full = dir.filePath("full.txt");
+    QVERIFY(QFile::link("/dev/full", full));
+    chooseTextLog(full, true);
+    startTextLog();
+    QVERIFY(form->checkBox_datalog->isChecked());
+    ModalAnswerer answerer;
+    setChannel(0, {0, 0, 0, 0, 0, 0, 7}, 0);
+    window->recordNow();
+    window->processLCD();
+    window->processLCD();
+    QCOMPARE(window->recordCycle().record_count, 1);
+    QVERIFY(answerer.seen.isEmpty());  // not inside the tick
+    QVERIFY(!form->checkBox_datalog->isChecked());
+    QVERIFY(!log_file.isOpen());
+    QTRY_COMPARE(answerer.seen.size(), 1);
+    QVERIFY(answerer.seen[0].text.startsWith("Text File Log Write Failed"));
+    QVERIFY(answerer.seen[0].text.endsWith("Text File Log Stopped!!!"));
+  }
+
+  void spreadsheetRowsFollowTheRecordCount() {
+    const QString book = dir.filePath("weights.xlsx");
+    chooseTextLog(dir.filePath("for-book.txt"));
+    startTextLog();
+    setChannel(0, {0, 0, 0, 0, 0, 1, 0}, 0);
+    for (int i = 0; i < 3; ++i) {
+      record();
+      window->processLCD();
+    }
+    chooseSpreadsheet(book);
+    form->checkBox_excellog->click();
+    QVERIFY(window->spreadsheetLog().isRunning());
+    setChannel(0, {0, 0, 0, 0, 0, 0, 5}, 0, 1);
+    record();
+    form->checkBox_excellog->click();
+    QVERIFY(!window->spreadsheetLog().isRunning());
+    const QJsonArray sheets = readWorkbook(book);
+    QCOMPARE(sheets.size(), 2);
+    const QJsonObject cells = sheets[0].toObject()["cells"].toObject();
+    QCOMPARE(cells.keys(), (QStringList{"A1", "A5", "B1", "B5"}));
+    QCOMPARE(cells["A5"].toArray()[0].toDouble(), total_weight);
+    QVERIFY(qAbs(cells["A5"].toArray()[0].toDouble() - 5.0003) < 1e-9);
+    QCOMPARE(cells["B5"].toArray()[0].toString(), time_text);
+    QCOMPARE(form->excelfilename->text(), book);
+  }
+
+  void closingTheWindowSavesARunningWorkbook() {
+    const QString book = dir.filePath("on-close.xlsx");
+    chooseSpreadsheet(book);
+    form->checkBox_excellog->click();
+    window->close();
+    QVERIFY(QFileInfo::exists(book));
+    QCOMPARE(readWorkbook(book)[0].toObject()["name"].toString(), QString("Korvel Data 1"));
+  }
+
+  void failedSaveIsReported() {
+    chooseSpreadsheet(dir.filePath("gone/weights.xlsx"));
+    form->checkBox_excellog->click();
+    ModalAnswerer answerer;
+    form->checkBox_excellog->click();
+    QCOMPARE(answerer.seen.size(), 1);
+    QVERIFY(answerer.seen[0].text.startsWith("Excel File Could Not be Saved"));
+  }
+};
+
+QTEST_MAIN(WindowLoggingTest)
+#include "tst_windowlogging.moc"
