@@ -35,12 +35,16 @@ void BM_RefreshTick(benchmark::State &state) {
     streamFrame(++frame);
     window.processLCD();
   }
-  for (ScaleChannel &channel : scaleChannels) channel.connected = 0;
-  state.counters["share_of_30ms_period"] = benchmark::Counter(
-      static_cast<double>(state.iterations()) / 0.030,
-      benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+  for (ScaleChannel &channel : scaleChannels)
+    channel.connected = 0;
+  state.counters["share_of_30ms_period"] =
+      benchmark::Counter(static_cast<double>(state.iterations()) / 0.030,
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
-BENCHMARK(BM_RefreshTick)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_RefreshTick)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 }  // namespace
 
 int main(int argc, char **argv) {

@@ -15,11 +15,16 @@ class ConnectTest : public QObject {
   Q_OBJECT
  private:
   static void press(MainWindow &window, int n) {
-    if (n == 0) window.processCOM_serial();
-    if (n == 1) window.processCOM_serial_2();
-    if (n == 2) window.processCOM_serial_3();
+    if (n == 0)
+      window.processCOM_serial();
+    if (n == 1)
+      window.processCOM_serial_2();
+    if (n == 2)
+      window.processCOM_serial_3();
   }
-  static QLabel *portLabel(MainWindow &window, int n) { return window.formRecord()->scales[n].portName; }
+  static QLabel *portLabel(MainWindow &window, int n) {
+    return window.formRecord()->scales[n].portName;
+  }
   static void waitForReaders() {
     for (const ScaleChannel &channel : scaleChannels) {
       QTRY_VERIFY_WITH_TIMEOUT(channel.reader == nullptr, 5000);
@@ -59,12 +64,18 @@ class ConnectTest : public QObject {
     QTest::addColumn<bool>("openFails");
     QTest::addColumn<QString>("debugText");
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("scale 1 open fails") << 0 << true << "Get COM Port Failed!!\n" << "";
-    QTest::newRow("scale 2 open fails") << 1 << true << "Get COM Port Failed!!\n" << "Serial 2 Device Error!!!";
-    QTest::newRow("scale 3 open fails") << 2 << true << "Get COM Port Failed!!\n" << "Serial 3 Device Error!!!";
-    QTest::newRow("scale 1 no port") << 0 << false << "Get COM Port Failed\n" << "Serial 1 Device Error!!!";
-    QTest::newRow("scale 2 no port") << 1 << false << "Get COM Port Failed\n" << "";
-    QTest::newRow("scale 3 no port") << 2 << false << "Get COM Port Failed\n" << "";
+    QTest::newRow("scale 1 open fails") << 0 << true << "Get COM Port Failed!!\n"
+                                        << "";
+    QTest::newRow("scale 2 open fails") << 1 << true << "Get COM Port Failed!!\n"
+                                        << "Serial 2 Device Error!!!";
+    QTest::newRow("scale 3 open fails") << 2 << true << "Get COM Port Failed!!\n"
+                                        << "Serial 3 Device Error!!!";
+    QTest::newRow("scale 1 no port") << 0 << false << "Get COM Port Failed\n"
+                                     << "Serial 1 Device Error!!!";
+    QTest::newRow("scale 2 no port") << 1 << false << "Get COM Port Failed\n"
+                                     << "";
+    QTest::newRow("scale 3 no port") << 2 << false << "Get COM Port Failed\n"
+                                     << "";
   }
   void lookUpFailures() {
     QFETCH(int, channel);
@@ -111,7 +122,8 @@ class ConnectTest : public QObject {
     QCOMPARE(portLabel(window, 1)->text(), QString("ttyUSB1"));
     QVERIFY(answerer.seen.isEmpty());
     QVERIFY(scaleChannels[1].reader);
-    QCOMPARE(QByteArray(scaleChannels[1].reader->metaObject()->className()), QByteArray("SerialThread_2"));
+    QCOMPARE(QByteArray(scaleChannels[1].reader->metaObject()->className()),
+             QByteArray("SerialThread_2"));
     QCOMPARE(scaleChannels[1].reader->parent(), &window);
     QTRY_COMPARE(int(scaleChannels[1].connected), 1);
     QTRY_COMPARE(int(scaleChannels[1].digits[4]), 3);

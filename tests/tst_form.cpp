@@ -61,9 +61,12 @@ class FormTest : public QObject {
     row("netgross_grand", "QLabel", "centralWidget", {880, 20, 91, 31}, "GROSS", 16, true);
     row("unit_grandtotal", "QLabel", "centralWidget", {880, 60, 61, 51}, "KG", 23, false);
     row("overload_grand", "QLabel", "centralWidget", {880, 110, 101, 21}, "Overload", 16, true);
-    row("groupBox_mainserial", "QGroupBox", "centralWidget", {270, 140, 481, 181}, "SCALE 1", 10, true);
-    row("groupBox_mainserial_2", "QGroupBox", "centralWidget", {20, 330, 481, 181}, "SCALE 2", 10, true);
-    row("groupBox_mainserial_3", "QGroupBox", "centralWidget", {520, 330, 481, 181}, "SCALE 3", 10, true);
+    row("groupBox_mainserial", "QGroupBox", "centralWidget", {270, 140, 481, 181}, "SCALE 1", 10,
+        true);
+    row("groupBox_mainserial_2", "QGroupBox", "centralWidget", {20, 330, 481, 181}, "SCALE 2", 10,
+        true);
+    row("groupBox_mainserial_3", "QGroupBox", "centralWidget", {520, 330, 481, 181}, "SCALE 3", 10,
+        true);
     row("sign_3", "QLabel", "groupBox_mainserial_3", {10, 40, 41, 31}, "+", 28, true);
     row("lcd1", "QLCDNumber", "groupBox_mainserial", {50, 30, 41, 61}, "*", 10, true);
     row("lcd7_2", "QLCDNumber", "groupBox_mainserial_2", {350, 30, 41, 61}, "*", 10, true);
@@ -75,14 +78,18 @@ class FormTest : public QObject {
     row("zero_2", "QPushButton", "groupBox_mainserial_2", {300, 130, 51, 41}, "Zero", 10, true);
     row("tare_1", "QPushButton", "groupBox_mainserial", {360, 130, 51, 41}, "Tare\nNet", 10, true);
     row("gross_3", "QPushButton", "groupBox_mainserial_3", {420, 130, 51, 41}, "Gross", 10, true);
-    row("groupBox_serial_2", "QGroupBox", "groupBox_mainserial_2", {10, 100, 281, 71}, "Serial 2 Settings", 8, false);
+    row("groupBox_serial_2", "QGroupBox", "groupBox_mainserial_2", {10, 100, 281, 71},
+        "Serial 2 Settings", 8, false);
     row("label_3", "QLabel", "groupBox_serial", {10, 20, 71, 16}, "COM PORT:", 9, true);
     row("label_8", "QLabel", "groupBox_serial_3", {10, 20, 71, 21}, "COM PORT:", 9, true);
     row("serial_comport_2", "QLabel", "groupBox_serial_2", {90, 20, 61, 21}, "", 10, false);
-    row("connect_serial_3", "QPushButton", "groupBox_serial_3", {40, 40, 81, 23}, "Connect", 8, false);
+    row("connect_serial_3", "QPushButton", "groupBox_serial_3", {40, 40, 81, 23}, "Connect", 8,
+        false);
     row("label_6", "QLabel", "groupBox_serial_2", {130, 40, 61, 21}, "STATUS:", 10, true);
-    row("SERIAL_STATUS", "QLabel", "groupBox_serial", {190, 40, 91, 21}, "Not Connected", 10, false);
-    row("groupBox_datalog", "QGroupBox", "centralWidget", {20, 530, 741, 141}, "Data Log", 10, true);
+    row("SERIAL_STATUS", "QLabel", "groupBox_serial", {190, 40, 91, 21}, "Not Connected", 10,
+        false);
+    row("groupBox_datalog", "QGroupBox", "centralWidget", {20, 530, 741, 141}, "Data Log", 10,
+        true);
     row("listdata", "QListWidget", "groupBox_datalog", {10, 20, 171, 81}, "*", 10, true);
     row("label", "QLabel", "groupBox_datalog", {190, 20, 46, 13}, "Count:", 9, true);
     row("total_count", "QLabel", "groupBox_datalog", {240, 20, 46, 13}, "0", 9, false);
@@ -91,17 +98,24 @@ class FormTest : public QObject {
     row("pushButton_overlimit", "QPushButton", "groupBox_datalog", {280, 60, 21, 21}, "", 10, true);
     row("label_10", "QLabel", "groupBox_datalog", {190, 90, 81, 16}, "Under Limit", 9, true);
     row("underlimit", "QLineEdit", "groupBox_datalog", {190, 110, 71, 20}, "0", 10, true);
-    row("pushButton_underlimit", "QPushButton", "groupBox_datalog", {280, 110, 21, 21}, "", 10, true);
+    row("pushButton_underlimit", "QPushButton", "groupBox_datalog", {280, 110, 21, 21}, "", 10,
+        true);
     row("label_2", "QLabel", "groupBox_datalog", {10, 110, 61, 21}, "Sensitivity", 8, true);
     row("sense_spinBox", "QSpinBox", "groupBox_datalog", {80, 110, 51, 22}, "*", 9, true);
-    row("checkBox_datalog", "QCheckBox", "groupBox_datalog", {420, 20, 141, 17}, "Start Text File Log", 10, true);
-    row("select_logfile", "QPushButton", "groupBox_datalog", {330, 40, 81, 23}, "Select File", 10, true);
+    row("checkBox_datalog", "QCheckBox", "groupBox_datalog", {420, 20, 141, 17},
+        "Start Text File Log", 10, true);
+    row("select_logfile", "QPushButton", "groupBox_datalog", {330, 40, 81, 23}, "Select File", 10,
+        true);
     row("logfilename", "QLabel", "groupBox_datalog", {420, 40, 201, 21}, "", 8, false);
-    row("checkBox_excellog", "QCheckBox", "groupBox_datalog", {420, 80, 181, 17}, "Start Excel File Log", 10, true);
-    row("select_excelfile", "QPushButton", "groupBox_datalog", {330, 100, 81, 23}, "Select File", 10, true);
+    row("checkBox_excellog", "QCheckBox", "groupBox_datalog", {420, 80, 181, 17},
+        "Start Excel File Log", 10, true);
+    row("select_excelfile", "QPushButton", "groupBox_datalog", {330, 100, 81, 23}, "Select File",
+        10, true);
     row("excelfilename", "QLabel", "groupBox_datalog", {420, 100, 201, 21}, "", 10, true);
-    row("recordnow", "QPushButton", "groupBox_datalog", {640, 20, 75, 61}, " RECORD\nNOW", 11, true);
-    row("groupBox", "QGroupBox", "centralWidget", {820, 530, 181, 121}, "Current Time && Date", 10, true);
+    row("recordnow", "QPushButton", "groupBox_datalog", {640, 20, 75, 61}, " RECORD\nNOW", 11,
+        true);
+    row("groupBox", "QGroupBox", "centralWidget", {820, 530, 181, 121}, "Current Time && Date", 10,
+        true);
     row("curtime", "QLabel", "groupBox", {20, 20, 141, 41}, "*", 15, true);
     row("curdate", "QLabel", "groupBox", {20, 70, 141, 41}, "*", 15, true);
     row("logo", "QLabel", "centralWidget", {1020, 10, 111, 71}, "", 0, false);
@@ -123,10 +137,14 @@ class FormTest : public QObject {
     QCOMPARE(w->geometry(), geometry);
     if (caption != QLatin1String("*")) {
       QString text;
-      if (auto *label = qobject_cast<QLabel *>(w)) text = label->text();
-      else if (auto *button = qobject_cast<QAbstractButton *>(w)) text = button->text();
-      else if (auto *box = qobject_cast<QGroupBox *>(w)) text = box->title();
-      else if (auto *edit = qobject_cast<QLineEdit *>(w)) text = edit->text();
+      if (auto *label = qobject_cast<QLabel *>(w))
+        text = label->text();
+      else if (auto *button = qobject_cast<QAbstractButton *>(w))
+        text = button->text();
+      else if (auto *box = qobject_cast<QGroupBox *>(w))
+        text = box->title();
+      else if (auto *edit = qobject_cast<QLineEdit *>(w))
+        text = edit->text();
       QCOMPARE(text, caption);
     }
     if (pointSize > 0) {
@@ -149,7 +167,8 @@ class FormTest : public QObject {
   void digitDisplays() {
     const QList<QLCDNumber *> all = window->findChildren<QLCDNumber *>();
     QCOMPARE(all.size(), 3 * 7 + 8);
-    for (QLCDNumber *digit : all) QCOMPARE(digit->digitCount(), 1);
+    for (QLCDNumber *digit : all)
+      QCOMPARE(digit->digitCount(), 1);
     QCOMPARE(widget<QLCDNumber>("lcd2_3")->frameShape(), QFrame::Box);
     QCOMPARE(widget<QLCDNumber>("lcd2_3")->frameShadow(), QFrame::Raised);
     QCOMPARE(widget<QLCDNumber>("lcd2_3")->lineWidth(), 2);
@@ -204,11 +223,23 @@ class FormTest : public QObject {
 
   void tabOrder() {
     window->show();
-    const QStringList expected = {
-        "sense_spinBox", "listdata", "select_logfile", "checkBox_datalog", "overlimit",
-        "underlimit", "pushButton_overlimit", "pushButton_underlimit", "checkBox_excellog",
-        "select_excelfile", "recordnow", "connect_serial", "zero_1", "connect_serial_2",
-        "zero_2", "connect_serial_3", "zero_3"};
+    const QStringList expected = {"sense_spinBox",
+                                  "listdata",
+                                  "select_logfile",
+                                  "checkBox_datalog",
+                                  "overlimit",
+                                  "underlimit",
+                                  "pushButton_overlimit",
+                                  "pushButton_underlimit",
+                                  "checkBox_excellog",
+                                  "select_excelfile",
+                                  "recordnow",
+                                  "connect_serial",
+                                  "zero_1",
+                                  "connect_serial_2",
+                                  "zero_2",
+                                  "connect_serial_3",
+                                  "zero_3"};
     QStringList order;
     QWidget *start = widget("sense_spinBox");
     QWidget *w = start;
@@ -226,7 +257,8 @@ class FormTest : public QObject {
 
   void pointLabelsClearedAtStart() {
     for (QLabel *label : window->findChildren<QLabel *>()) {
-      if (label->objectName().startsWith(QLatin1String("label_dot"))) QCOMPARE(label->text(), QString());
+      if (label->objectName().startsWith(QLatin1String("label_dot")))
+        QCOMPARE(label->text(), QString());
     }
   }
 };

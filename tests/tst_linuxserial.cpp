@@ -16,7 +16,8 @@
 namespace {
 QString shownReading(const ScaleChannel &channel) {
   QString text;
-  for (const SharedInt &digit : channel.digits) text += QString::number(digit.load());
+  for (const SharedInt &digit : channel.digits)
+    text += QString::number(digit.load());
   return text;
 }
 
@@ -36,7 +37,8 @@ class LinuxSerialTest : public QObject {
 
   void deviceListFromTheEnvironment() {
     qputenv(LinuxSerialBackend::kAdaptersVariable, " /dev/a ,,/dev/b, /dev/serial/by-id/x ");
-    QCOMPARE(LinuxSerialBackend::devicePaths(), (QStringList{"/dev/a", "/dev/b", "/dev/serial/by-id/x"}));
+    QCOMPARE(LinuxSerialBackend::devicePaths(),
+             (QStringList{"/dev/a", "/dev/b", "/dev/serial/by-id/x"}));
     DWORD count = 0;
     QCOMPARE(FT_CreateDeviceInfoList(&count), FT_STATUS(FT_OK));
     QCOMPARE(count, DWORD(3));
@@ -69,7 +71,8 @@ class LinuxSerialTest : public QObject {
     QCOMPARE(FT_Open(0, &second), FT_STATUS(FT_DEVICE_NOT_OPENED));
 
     QCOMPARE(FT_SetBaudRate(handle, 9600), FT_STATUS(FT_OK));
-    QCOMPARE(FT_SetDataCharacteristics(handle, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE), FT_STATUS(FT_OK));
+    QCOMPARE(FT_SetDataCharacteristics(handle, FT_BITS_8, FT_STOP_BITS_1, FT_PARITY_NONE),
+             FT_STATUS(FT_OK));
     QCOMPARE(FT_SetFlowControl(handle, FT_FLOW_NONE, 0, 0), FT_STATUS(FT_OK));
     QCOMPARE(FT_SetBaudRate(handle, 12345), FT_STATUS(FT_INVALID_BAUD_RATE));
     QCOMPARE(FT_SetTimeouts(handle, 200, 0), FT_STATUS(FT_OK));
@@ -145,12 +148,15 @@ class LinuxSerialTest : public QObject {
     SerialThread first;
     SerialThread_2 second;
     SerialThread_3 third;
-    for (QThread *reader : std::initializer_list<QThread *>{&first, &second, &third}) reader->start();
+    for (QThread *reader : std::initializer_list<QThread *>{&first, &second, &third})
+      reader->start();
     QTRY_COMPARE_WITH_TIMEOUT(shownReading(scaleChannels[0]), QString("0000111"), 3000);
     QTRY_COMPARE_WITH_TIMEOUT(shownReading(scaleChannels[1]), QString("0000222"), 3000);
     QTRY_COMPARE_WITH_TIMEOUT(shownReading(scaleChannels[2]), QString("0000333"), 3000);
-    for (ScaleChannel &channel : scaleChannels) channel.connected = 0;
-    for (QThread *reader : std::initializer_list<QThread *>{&first, &second, &third}) QVERIFY(reader->wait(2000));
+    for (ScaleChannel &channel : scaleChannels)
+      channel.connected = 0;
+    for (QThread *reader : std::initializer_list<QThread *>{&first, &second, &third})
+      QVERIFY(reader->wait(2000));
   }
 };
 

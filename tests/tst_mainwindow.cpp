@@ -91,9 +91,8 @@ class MainWindowTest : public QObject {
   void exitActionEndsTheEventLoop() {
     MainWindow window;
     window.show();
-    QTimer::singleShot(50, &window, [&window] {
-      window.findChild<QAction *>("exitAct")->trigger();
-    });
+    QTimer::singleShot(50, &window,
+                       [&window] { window.findChild<QAction *>("exitAct")->trigger(); });
     QElapsedTimer clock;
     clock.start();
     const int code = QCoreApplication::exec();

@@ -14,14 +14,16 @@ Q_DECLARE_METATYPE(Digits7)
 namespace {
 Digits7 digitsOf(const ScaleChannel &channel) {
   Digits7 d{};
-  for (int k = 0; k < 7; ++k) d[k] = channel.digits[k];
+  for (int k = 0; k < 7; ++k)
+    d[k] = channel.digits[k];
   return d;
 }
 
 QList<qint64> timesOf(const QList<FakeAdapter::Write> &writes, const QByteArray &bytes) {
   QList<qint64> times;
   for (const auto &w : writes) {
-    if (w.bytes == bytes) times << w.atMs;
+    if (w.bytes == bytes)
+      times << w.atMs;
   }
   return times;
 }
@@ -35,13 +37,15 @@ class ReaderLoopTest : public QObject {
   ScaleChannel &channel = scaleChannels[0];
 
   void runReader(FakeAdapter &adapter, qint64 stopAtMs) {
-    if (stopAtMs >= 0) adapter.at(stopAtMs, [this] { channel.connected = 0; });
+    if (stopAtMs >= 0)
+      adapter.at(stopAtMs, [this] { channel.connected = 0; });
     ReaderLoop loop(channel, kReaderIdentities[0]);
     loop.run();
   }
 
   void markChannel() {
-    for (int k = 0; k < 7; ++k) channel.digits[k] = kMarker[k];
+    for (int k = 0; k < 7; ++k)
+      channel.digits[k] = kMarker[k];
     channel.point_code = 1;
     channel.unit = 9;
   }
@@ -75,12 +79,20 @@ class ReaderLoopTest : public QObject {
   void decoding_data() {
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<Digits7>("expected");
-    QTest::newRow("spaces and points are 0") << QByteArray("+12 3.4\r\n") << Digits7{0, 1, 2, 0, 3, 0, 4};
-    QTest::newRow("bit 7 on a payload byte") << QByteArray("+00\xB1" "234\r\n") << Digits7{0, 0, 0, 1, 2, 3, 4};
+    QTest::newRow("spaces and points are 0")
+        << QByteArray("+12 3.4\r\n") << Digits7{0, 1, 2, 0, 3, 0, 4};
+    QTest::newRow("bit 7 on a payload byte") << QByteArray(
+                                                    "+00\xB1"
+                                                    "234\r\n")
+                                             << Digits7{0, 0, 0, 1, 2, 3, 4};
     QTest::newRow("letters are 0") << QByteArray("+A1B2C3\r\n") << Digits7{0, 0, 1, 0, 2, 0, 3};
-    QTest::newRow("start byte with bit 7 is no frame") << QByteArray("\xAB" "001234\r\n") << kMarker;
+    QTest::newRow("start byte with bit 7 is no frame") << QByteArray(
+                                                              "\xAB"
+                                                              "001234\r\n")
+                                                       << kMarker;
     QTest::newRow("minus sign is never decoded") << QByteArray("-000005\r\n") << kMarker;
-    QTest::newRow("noise before the frame") << QByteArray("\x00\xFFzz+654321\r\n", 13) << Digits7{0, 6, 5, 4, 3, 2, 1};
+    QTest::newRow("noise before the frame")
+        << QByteArray("\x00\xFFzz+654321\r\n", 13) << Digits7{0, 6, 5, 4, 3, 2, 1};
   }
   void decoding() {
     QFETCH(QByteArray, reply);
@@ -150,7 +162,8 @@ class ReaderLoopTest : public QObject {
     FakeAdapterBackend backend(1);
     FakeAdapter &adapter = backend.adapter(0);
     QByteArray stream;
-    while (stream.size() < 1000) stream += "+000001\r\n";
+    while (stream.size() < 1000)
+      stream += "+000001\r\n";
     adapter.sendAt(0, stream);
     const qint64 lastByte = stream.size() - 1;
     adapter.at(100, [this] {

@@ -23,17 +23,20 @@ class ReadoutMathTest : public QObject {
     QTest::addColumn<double>("expected");
     QTest::newRow("frame 1234") << Digits7{0, 0, 0, 1, 2, 3, 4} << 0 << 0 << 1234.0001;
     QTest::newRow("three places") << Digits7{0, 0, 1, 2, 3, 4, 5} << 1 << 0 << 12.3451;
-    QTest::newRow("lead digit ignored with a point") << Digits7{9, 0, 0, 0, 0, 0, 1} << 1 << 0 << 0.0011;
+    QTest::newRow("lead digit ignored with a point")
+        << Digits7{9, 0, 0, 0, 0, 0, 1} << 1 << 0 << 0.0011;
     QTest::newRow("code 0") << Digits7{0, 1, 2, 3, 4, 5, 6} << 0 << 0 << 123456.0001;
     QTest::newRow("code 1") << Digits7{0, 1, 2, 3, 4, 5, 6} << 1 << 0 << 123.4561;
     QTest::newRow("code 2") << Digits7{0, 1, 2, 3, 4, 5, 6} << 2 << 0 << 1234.5601;
     QTest::newRow("code 3") << Digits7{0, 1, 2, 3, 4, 5, 6} << 3 << 0 << 12345.6001;
-    QTest::newRow("lead digit counts without a point") << Digits7{9, 9, 9, 9, 9, 9, 9} << 0 << 0 << 9999999.0001;
+    QTest::newRow("lead digit counts without a point")
+        << Digits7{9, 9, 9, 9, 9, 9, 9} << 0 << 0 << 9999999.0001;
     QTest::newRow("at rest") << Digits7{0, 0, 0, 0, 0, 0, 0} << 1 << 0 << 0.0001;
     // A minus reading keeps its shown value: the bias points away from zero.
     QTest::newRow("minus 5") << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 1 << -5.0005;
     QTest::newRow("minus 0.063") << Digits7{0, 0, 0, 0, 0, 6, 3} << 1 << 1 << -0.0635;
-    QTest::newRow("sign 2 shows minus, weighs plus") << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 2 << 5.0005;
+    QTest::newRow("sign 2 shows minus, weighs plus")
+        << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 2 << 5.0005;
   }
   void weight() {
     QFETCH(Digits7, digits);
@@ -47,16 +50,26 @@ class ReadoutMathTest : public QObject {
     QTest::addColumn<double>("total");
     QTest::addColumn<TotalLayout>("layout");
     QTest::addColumn<Digits8>("expected");
-    QTest::newRow("nothing connected") << 0.0003 << TotalLayout::ThreePlaces << Digits8{0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("1234 integer") << 1234.0003 << TotalLayout::Integer << Digits8{0, 0, 0, 0, 1, 2, 3, 4};
-    QTest::newRow("12.345 three places") << 12.3453 << TotalLayout::ThreePlaces << Digits8{0, 0, 0, 1, 2, 3, 4, 5};
-    QTest::newRow("1234.56 two places") << 1234.5603 << TotalLayout::TwoPlaces << Digits8{0, 0, 1, 2, 3, 4, 5, 6};
-    QTest::newRow("12345.6 one place") << 12345.6003 << TotalLayout::OnePlace << Digits8{0, 0, 1, 2, 3, 4, 5, 6};
-    QTest::newRow("0.063 keeps its last place") << 0.0633 << TotalLayout::ThreePlaces << Digits8{0, 0, 0, 0, 0, 0, 6, 3};
-    QTest::newRow("0.999 beside an integer scale") << 0.9993 << TotalLayout::Integer << Digits8{0, 0, 0, 0, 0, 0, 0, 0};
-    QTest::newRow("three full scales") << 29999997.0003 << TotalLayout::Integer << Digits8{2, 9, 9, 9, 9, 9, 9, 7};
-    QTest::newRow("minus 5 as magnitude") << 5.0003 << TotalLayout::Integer << Digits8{0, 0, 0, 0, 0, 0, 0, 5};
-    QTest::newRow("2999.997 three places") << 2999.9973 << TotalLayout::ThreePlaces << Digits8{0, 2, 9, 9, 9, 9, 9, 7};
+    QTest::newRow("nothing connected")
+        << 0.0003 << TotalLayout::ThreePlaces << Digits8{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("1234 integer") << 1234.0003 << TotalLayout::Integer
+                                  << Digits8{0, 0, 0, 0, 1, 2, 3, 4};
+    QTest::newRow("12.345 three places")
+        << 12.3453 << TotalLayout::ThreePlaces << Digits8{0, 0, 0, 1, 2, 3, 4, 5};
+    QTest::newRow("1234.56 two places")
+        << 1234.5603 << TotalLayout::TwoPlaces << Digits8{0, 0, 1, 2, 3, 4, 5, 6};
+    QTest::newRow("12345.6 one place")
+        << 12345.6003 << TotalLayout::OnePlace << Digits8{0, 0, 1, 2, 3, 4, 5, 6};
+    QTest::newRow("0.063 keeps its last place")
+        << 0.0633 << TotalLayout::ThreePlaces << Digits8{0, 0, 0, 0, 0, 0, 6, 3};
+    QTest::newRow("0.999 beside an integer scale")
+        << 0.9993 << TotalLayout::Integer << Digits8{0, 0, 0, 0, 0, 0, 0, 0};
+    QTest::newRow("three full scales")
+        << 29999997.0003 << TotalLayout::Integer << Digits8{2, 9, 9, 9, 9, 9, 9, 7};
+    QTest::newRow("minus 5 as magnitude")
+        << 5.0003 << TotalLayout::Integer << Digits8{0, 0, 0, 0, 0, 0, 0, 5};
+    QTest::newRow("2999.997 three places")
+        << 2999.9973 << TotalLayout::ThreePlaces << Digits8{0, 2, 9, 9, 9, 9, 9, 7};
   }
   void split() {
     QFETCH(double, total);
@@ -129,9 +142,12 @@ class ReadoutMathTest : public QObject {
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QString>("timeText");
     QTest::addColumn<QString>("dateText");
-    QTest::newRow("afternoon") << QTime(13, 5, 9) << QDate(2016, 3, 7) << "1:05:09 pm" << "03/07/2016";
-    QTest::newRow("midnight") << QTime(0, 0, 0) << QDate(2026, 12, 31) << "12:00:00 am" << "12/31/2026";
-    QTest::newRow("noon") << QTime(12, 30, 59) << QDate(2001, 1, 1) << "12:30:59 pm" << "01/01/2001";
+    QTest::newRow("afternoon") << QTime(13, 5, 9) << QDate(2016, 3, 7) << "1:05:09 pm"
+                               << "03/07/2016";
+    QTest::newRow("midnight") << QTime(0, 0, 0) << QDate(2026, 12, 31) << "12:00:00 am"
+                              << "12/31/2026";
+    QTest::newRow("noon") << QTime(12, 30, 59) << QDate(2001, 1, 1) << "12:30:59 pm"
+                          << "01/01/2001";
   }
   void clockTexts() {
     QFETCH(QTime, time);

@@ -11,13 +11,17 @@ struct Run {
   QList<int> underRedTicks;
   int tickNumber = 0;
 
-  void ticks(int count, double total, int n, const QString &upper = "10000", const QString &lower = "0") {
+  void ticks(int count, double total, int n, const QString &upper = "10000",
+             const QString &lower = "0") {
     for (int i = 0; i < count; ++i) {
       ++tickNumber;
       const RecordCycle::Tick t = cycle.tick(total, n, upper, lower);
-      if (t.recordTaken) recordTicks << tickNumber;
-      if (t.overLimitRed) overRedTicks << tickNumber;
-      if (t.underLimitRed) underRedTicks << tickNumber;
+      if (t.recordTaken)
+        recordTicks << tickNumber;
+      if (t.overLimitRed)
+        overRedTicks << tickNumber;
+      if (t.underLimitRed)
+        underRedTicks << tickNumber;
     }
   }
 };
@@ -52,15 +56,24 @@ class RecordCycleTest : public QObject {
     QTest::addColumn<bool>("recorded");
     QTest::addColumn<bool>("overRed");
     QTest::addColumn<bool>("underRed");
-    QTest::newRow("inside") << 50.0 << "100" << "10" << true << false << false;
-    QTest::newRow("equal to the upper limit") << 100.0 << "100" << "10" << true << false << false;
-    QTest::newRow("equal to the lower limit") << 10.0 << "100" << "10" << true << false << false;
-    QTest::newRow("above") << 150.0 << "100" << "10" << false << true << false;
-    QTest::newRow("below") << 5.0 << "100" << "10" << false << false << true;
-    QTest::newRow("reversed limits") << 150.0 << "100" << "200" << false << true << true;
-    QTest::newRow("upper not a number") << 5.0 << "abc" << "0" << false << true << false;
-    QTest::newRow("empty upper") << 0.0003 << "" << "" << false << true << false;
-    QTest::newRow("decimal limits") << 12.5 << "12.5" << "12.25" << true << false << false;
+    QTest::newRow("inside") << 50.0 << "100"
+                            << "10" << true << false << false;
+    QTest::newRow("equal to the upper limit") << 100.0 << "100"
+                                              << "10" << true << false << false;
+    QTest::newRow("equal to the lower limit") << 10.0 << "100"
+                                              << "10" << true << false << false;
+    QTest::newRow("above") << 150.0 << "100"
+                           << "10" << false << true << false;
+    QTest::newRow("below") << 5.0 << "100"
+                           << "10" << false << false << true;
+    QTest::newRow("reversed limits") << 150.0 << "100"
+                                     << "200" << false << true << true;
+    QTest::newRow("upper not a number") << 5.0 << "abc"
+                                        << "0" << false << true << false;
+    QTest::newRow("empty upper") << 0.0003 << ""
+                                 << "" << false << true << false;
+    QTest::newRow("decimal limits") << 12.5 << "12.5"
+                                    << "12.25" << true << false << false;
   }
   void limits() {
     QFETCH(double, total);

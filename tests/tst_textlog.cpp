@@ -32,7 +32,8 @@ class TextLogTest : public QObject {
     QTest::newRow("integer reading") << 1234.0003 << kNone << "1234";
     QTest::newRow("large integer") << 29999997.0003 << kNone << "29999997";
     QTest::newRow("exponent from a million") << 1234567.8 << kOne << "1.23457e+06";
-    QTest::newRow("only the first lit label counts") << 5.678 << PointLabels{".", ".", "."} << "5.678";
+    QTest::newRow("only the first lit label counts")
+        << 5.678 << PointLabels{".", ".", "."} << "5.678";
   }
   void formatLogNumber() {
     QFETCH(double, value);
@@ -42,11 +43,14 @@ class TextLogTest : public QObject {
   }
 
   void lines() {
-    QCOMPARE(RecordLines::stampLine("3:07:09 pm", "12/07/2026"), QString("\r\n3:07:09 pm, 12/07/2026"));
-    QCOMPARE(RecordLines::totalLine("GROSS", 1, "+", 250.5003, kOne), QString("GROSS TOTAL, lbs, 250.5"));
+    QCOMPARE(RecordLines::stampLine("3:07:09 pm", "12/07/2026"),
+             QString("\r\n3:07:09 pm, 12/07/2026"));
+    QCOMPARE(RecordLines::totalLine("GROSS", 1, "+", 250.5003, kOne),
+             QString("GROSS TOTAL, lbs, 250.5"));
     QCOMPARE(RecordLines::totalLine("NET", 0, "-", 5.2003, kOne), QString("NET TOTAL, kg, -5.2"));
     QCOMPARE(RecordLines::totalLine("net", 9, "+", 0.0003, kThree), QString("GROSS TOTAL, ??, 0"));
-    QCOMPARE(RecordLines::channelLine(0, 1, 100.5001, 20.0, kOne), QString("01, lbs, 120.5, 100.5, 20"));
+    QCOMPARE(RecordLines::channelLine(0, 1, 100.5001, 20.0, kOne),
+             QString("01, lbs, 120.5, 100.5, 20"));
     QCOMPARE(RecordLines::channelLine(1, 1, -3.0005, 0.0, kNone), QString("02, lbs, -3, -3, 0"));
     QCOMPARE(RecordLines::channelLine(2, 9, 0.0001, 0.0, kThree), QString("03, ??, 0, 0, 0"));
     QCOMPARE(RecordLines::channelLine(2, 0, 130.0001, 0.0, kThree), QString("03, kg, 130, 130, 0"));
@@ -59,9 +63,10 @@ class TextLogTest : public QObject {
     lines.total = "GROSS TOTAL, lbs, 250";
     lines.channels = {"01, lbs, 120, 120, 0", "02, lbs, 130, 130, 0", "03, lbs, 9, 9, 0"};
     lines.hasChannel = {true, true, false};
-    QCOMPARE(lines.textLogBlock(),
-             QByteArray("\r\n3:07:09 pm, 12/07/2026\r\nScale#, Unit, Gross, Net, Tare\r\n"
-                        "GROSS TOTAL, lbs, 250\r\n01, lbs, 120, 120, 0\r\n02, lbs, 130, 130, 0\r\n"));
+    QCOMPARE(
+        lines.textLogBlock(),
+        QByteArray("\r\n3:07:09 pm, 12/07/2026\r\nScale#, Unit, Gross, Net, Tare\r\n"
+                   "GROSS TOTAL, lbs, 250\r\n01, lbs, 120, 120, 0\r\n02, lbs, 130, 130, 0\r\n"));
   }
 
   void fileIsEmptiedAtOpenAndSyncedPerRecord() {

@@ -26,7 +26,8 @@ namespace {
 void setChannel(int n, const Digits7 &digits, int pointCode, int sign = 0, int unit = 1,
                 int connected = 1) {
   ScaleChannel &channel = scaleChannels[n];
-  for (int k = 0; k < 7; ++k) channel.digits[k] = digits[k];
+  for (int k = 0; k < 7; ++k)
+    channel.digits[k] = digits[k];
   channel.point_code = pointCode;
   channel.sign = sign;
   channel.unit = unit;
@@ -54,7 +55,8 @@ class WindowLoggingTest : public QObject {
   void chooseTextLog(const QString &path, bool confirmOverwrite = false) {
     ModalAnswerer answerer;
     answerer.chooseFile(path);
-    if (confirmOverwrite) answerer.pressButton("&Yes");
+    if (confirmOverwrite)
+      answerer.pressButton("&Yes");
     window->getPath();
     QCOMPARE(answerer.fileDialogCaptions, QStringList{"Choose a file to open"});
     QCOMPARE(answerer.fileDialogFilters, QStringList{"Text files (*.txt)"});
@@ -70,7 +72,8 @@ class WindowLoggingTest : public QObject {
   void record() {
     const int before = window->recordCycle().record_count;
     window->recordNow();
-    for (int i = 0; i < 100 && window->recordCycle().record_count == before; ++i) window->processLCD();
+    for (int i = 0; i < 100 && window->recordCycle().record_count == before; ++i)
+      window->processLCD();
     QCOMPARE(window->recordCycle().record_count, before + 1);
   }
 
@@ -96,7 +99,8 @@ class WindowLoggingTest : public QObject {
     form->checkBox_excellog->click();
     QVERIFY(!form->checkBox_excellog->isChecked());
     QCOMPARE(answerer.seen.size(), 3);
-    QCOMPARE(answerer.seen[0].text, QString("Must Select a File to Save and Check Start Text File Log!!!"));
+    QCOMPARE(answerer.seen[0].text,
+             QString("Must Select a File to Save and Check Start Text File Log!!!"));
     QCOMPARE(answerer.seen[1].text, QString("Must select a file name first!!!"));
     QCOMPARE(answerer.seen[2].text, QString("Must select a file name first!!!"));
     for (const auto &box : answerer.seen) {
@@ -115,8 +119,10 @@ class WindowLoggingTest : public QObject {
     window->getPath_excel();
     QCOMPARE(answerer.fileDialogCaptions, QStringList{});
     QCOMPARE(answerer.seen.size(), 2);
-    QCOMPARE(answerer.seen[0].text, QString("Start Text File Log Check Box Must be De-selected First!!!"));
-    QCOMPARE(answerer.seen[1].text, QString("Start Excel File Log Check Box Must be De-selected First!!!"));
+    QCOMPARE(answerer.seen[0].text,
+             QString("Start Text File Log Check Box Must be De-selected First!!!"));
+    QCOMPARE(answerer.seen[1].text,
+             QString("Start Excel File Log Check Box Must be De-selected First!!!"));
     QCOMPARE(window->logFileName(), dir.filePath("a.txt"));
   }
 
@@ -137,8 +143,9 @@ class WindowLoggingTest : public QObject {
     setChannel(0, {0, 0, 0, 1, 2, 3, 4}, 0);
     setChannel(1, {0, 0, 0, 0, 1, 0, 0}, 0);
     record();
-    QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, lbs, 1334\r\n01, lbs, 1234, 1234, 0\r\n"
-                                         "02, lbs, 100, 100, 0\r\n");
+    QCOMPARE(fileBytes(path), header() +
+                                  "GROSS TOTAL, lbs, 1334\r\n01, lbs, 1234, 1234, 0\r\n"
+                                  "02, lbs, 100, 100, 0\r\n");
     QCOMPARE(form->listdata->count(), 1);
     QCOMPARE(form->listdata->item(0)->text(), QString("GROSS TOTAL, lbs, 1334"));
     QCOMPARE(form->total_count->text(), QString("1"));
@@ -154,8 +161,9 @@ class WindowLoggingTest : public QObject {
     setChannel(2, {0, 0, 0, 0, 0, 0, 1}, 0);
     scaleChannels[1].tare_weight = 20.0;
     record();
-    QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, lbs, -6\r\n01, lbs, -9, -9, 0\r\n"
-                                         "02, lbs, 22, 2, 20\r\n03, lbs, 1, 1, 0\r\n");
+    QCOMPARE(fileBytes(path), header() +
+                                  "GROSS TOTAL, lbs, -6\r\n01, lbs, -9, -9, 0\r\n"
+                                  "02, lbs, 22, 2, 20\r\n03, lbs, 1, 1, 0\r\n");
   }
 
   void unitsNotYetKnown() {
@@ -177,7 +185,8 @@ class WindowLoggingTest : public QObject {
     QVERIFY(!log_file.isOpen());
     startTextLog();
     QCOMPARE(fileBytes(path), QByteArray());
-    for (int i = 0; i < 3; ++i) window->processLCD();  // unlatch needs the load off or a request
+    for (int i = 0; i < 3; ++i)
+      window->processLCD();  // unlatch needs the load off or a request
     record();
     QCOMPARE(fileBytes(path).count("Scale#"), 1);
   }

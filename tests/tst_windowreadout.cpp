@@ -18,7 +18,8 @@ Q_DECLARE_METATYPE(Digits7)
 namespace {
 void setChannel(int n, const Digits7 &digits, int pointCode, int sign, int unit, int connected) {
   ScaleChannel &channel = scaleChannels[n];
-  for (int k = 0; k < 7; ++k) channel.digits[k] = digits[k];
+  for (int k = 0; k < 7; ++k)
+    channel.digits[k] = digits[k];
   channel.point_code = pointCode;
   channel.sign = sign;
   channel.unit = unit;
@@ -27,7 +28,8 @@ void setChannel(int n, const Digits7 &digits, int pointCode, int sign, int unit,
 
 QString shownDigits(const std::array<QLCDNumber *, 7> &displays) {
   QString text;
-  for (QLCDNumber *d : displays) text += QString::number(d->intValue());
+  for (QLCDNumber *d : displays)
+    text += QString::number(d->intValue());
   return text;
 }
 
@@ -35,7 +37,8 @@ QString shownTotal(MainWindowForm *form) {
   QString text;
   for (int k = 0; k < 8; ++k) {
     text += QString::number(form->grandTotalDigits[k]->intValue());
-    if (k >= 4 && k <= 6 && form->grandTotalPoints[k - 4]->text() == QLatin1String(".")) text += '.';
+    if (k >= 4 && k <= 6 && form->grandTotalPoints[k - 4]->text() == QLatin1String("."))
+      text += '.';
   }
   return text;
 }
@@ -94,18 +97,30 @@ class WindowReadoutTest : public QObject {
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("totalSign");
     QTest::addColumn<QString>("totalUnit");
-    QTest::newRow("frame on scale 1") << 0 << Digits7{0, 0, 0, 1, 2, 3, 4} << 0 << 0 << 1 << 1
-                                      << "0001234" << -1 << "00001234" << "+" << "lbs";
-    QTest::newRow("three places on scale 2") << 1 << Digits7{0, 0, 1, 2, 3, 4, 5} << 1 << 0 << 1 << 1
-                                             << "0012345" << 0 << "00012.345" << "+" << "lbs";
-    QTest::newRow("two places on scale 3") << 2 << Digits7{0, 1, 2, 3, 4, 5, 6} << 2 << 0 << 0 << 1
-                                           << "0123456" << 1 << "001234.56" << "+" << "kg";
-    QTest::newRow("one place") << 0 << Digits7{0, 1, 2, 3, 4, 5, 6} << 3 << 0 << 1 << 1
-                               << "0123456" << 2 << "0012345.6" << "+" << "lbs";
-    QTest::newRow("minus on scale 2") << 1 << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 1 << 1 << 1
-                                      << "0000005" << -1 << "00000005" << "-" << "lbs";
-    QTest::newRow("minus on scale 3") << 2 << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 1 << 1 << 2
-                                      << "0000005" << -1 << "00000005" << "-" << "lbs";
+    QTest::newRow("frame on scale 1")
+        << 0 << Digits7{0, 0, 0, 1, 2, 3, 4} << 0 << 0 << 1 << 1 << "0001234" << -1 << "00001234"
+        << "+"
+        << "lbs";
+    QTest::newRow("three places on scale 2")
+        << 1 << Digits7{0, 0, 1, 2, 3, 4, 5} << 1 << 0 << 1 << 1 << "0012345" << 0 << "00012.345"
+        << "+"
+        << "lbs";
+    QTest::newRow("two places on scale 3")
+        << 2 << Digits7{0, 1, 2, 3, 4, 5, 6} << 2 << 0 << 0 << 1 << "0123456" << 1 << "001234.56"
+        << "+"
+        << "kg";
+    QTest::newRow("one place") << 0 << Digits7{0, 1, 2, 3, 4, 5, 6} << 3 << 0 << 1 << 1 << "0123456"
+                               << 2 << "0012345.6"
+                               << "+"
+                               << "lbs";
+    QTest::newRow("minus on scale 2")
+        << 1 << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 1 << 1 << 1 << "0000005" << -1 << "00000005"
+        << "-"
+        << "lbs";
+    QTest::newRow("minus on scale 3")
+        << 2 << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 1 << 1 << 2 << "0000005" << -1 << "00000005"
+        << "-"
+        << "lbs";
   }
   void oneScale() {
     QFETCH(int, scale);
@@ -122,10 +137,12 @@ class WindowReadoutTest : public QObject {
     setChannel(scale, digits, pointCode, sign, unit, connected);
     window->processLCD();
     const ScalePanelForm &widgets = form->scales[scale];
-    QCOMPARE(widgets.status->text(), connected == 1 ? QString("<font color=\"green\">Connected</font>")
-                                                    : QString("<font color=\"red\">Not Connected</font>"));
+    QCOMPARE(widgets.status->text(), connected == 1
+                                         ? QString("<font color=\"green\">Connected</font>")
+                                         : QString("<font color=\"red\">Not Connected</font>"));
     QCOMPARE(shownDigits(widgets.digits), shown);
-    for (int p = 0; p < 3; ++p) QCOMPARE(widgets.points[p]->text(), p == litPoint ? QString(".") : QString());
+    for (int p = 0; p < 3; ++p)
+      QCOMPARE(widgets.points[p]->text(), p == litPoint ? QString(".") : QString());
     QCOMPARE(widgets.sign->text(), sign ? QString("-") : QString("+"));
     QCOMPARE(widgets.unit->text(), unit == 0 ? QString("kg") : QString("lbs"));
     QCOMPARE(shownTotal(form), total);
@@ -135,9 +152,11 @@ class WindowReadoutTest : public QObject {
   }
 
   void minusReadingIsTheSameOnEveryScale() {
-    for (int n = 0; n < 3; ++n) setChannel(n, {0, 0, 0, 0, 0, 0, 5}, 0, 1, 1, 1);
+    for (int n = 0; n < 3; ++n)
+      setChannel(n, {0, 0, 0, 0, 0, 0, 5}, 0, 1, 1, 1);
     window->processLCD();
-    for (int n = 0; n < 3; ++n) QCOMPARE(scaleChannels[n].weight, -5.0005);
+    for (int n = 0; n < 3; ++n)
+      QCOMPARE(scaleChannels[n].weight, -5.0005);
   }
 
   void overloadOnAnyScale_data() {
@@ -148,12 +167,14 @@ class WindowReadoutTest : public QObject {
   }
   void overloadOnAnyScale() {
     QFETCH(int, scale);
-    for (int n = 0; n < 3; ++n) setChannel(n, {0, 0, 0, 4, 4, 4, 4}, 0, 0, 1, 1);
+    for (int n = 0; n < 3; ++n)
+      setChannel(n, {0, 0, 0, 4, 4, 4, 4}, 0, 0, 1, 1);
     scaleChannels[scale].overload = 1;
     window->processLCD();
     QCOMPARE(form->scales[scale].overload->text(), QString("<font color=\"red\">Overload</font>"));
     QCOMPARE(shownDigits(form->scales[scale].digits), QString("0000000"));
-    for (int k = 0; k < 7; ++k) QCOMPARE(int(scaleChannels[scale].digits[k]), 0);
+    for (int k = 0; k < 7; ++k)
+      QCOMPARE(int(scaleChannels[scale].digits[k]), 0);
     QCOMPARE(scaleChannels[scale].weight, 0.0001);
     QCOMPARE(form->overload_grand->text(), QString("<font color=\"red\">Overload</font>"));
     QCOMPARE(total_weight, 0.0);
@@ -183,10 +204,14 @@ class WindowReadoutTest : public QObject {
     QFETCH(int, request);
     for (int n = 0; n < 3; ++n) {
       ModalAnswerer answerer;
-      if (answer == 0) answerer.pressButton("Yes");
-      if (answer == 1) answerer.pressButton("No");
-      if (answer == 2) answerer.pressEscape();
-      if (answer == 3) answerer.closeBox();
+      if (answer == 0)
+        answerer.pressButton("Yes");
+      if (answer == 1)
+        answerer.pressButton("No");
+      if (answer == 2)
+        answerer.pressEscape();
+      if (answer == 3)
+        answerer.closeBox();
       Q_EMIT form->scales[n].zero->released();
       QCOMPARE(answerer.seen.size(), 1);
       QCOMPARE(answerer.seen[0].title, QString("WARNING!!!"));

@@ -22,8 +22,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   form->listdata->setStyleSheet(QStringLiteral("background-color: beige;"));
   form->pushButton_overlimit->setStyleSheet(QStringLiteral("background-color: green;"));
   form->pushButton_underlimit->setStyleSheet(QStringLiteral("background-color: green;"));
-  for (const ScalePanelForm &scale : form->scales) scale.tare->hide();
-  for (const ScalePanelForm &scale : form->scales) scale.gross->hide();
+  for (const ScalePanelForm &scale : form->scales)
+    scale.tare->hide();
+  for (const ScalePanelForm &scale : form->scales)
+    scale.gross->hide();
   for (ScaleChannel &channel : scaleChannels) {
     channel.zero_request = 0;
     channel.gross_request = 0;
@@ -45,11 +47,14 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   connect(form->select_logfile, &QPushButton::released, this, &MainWindow::getPath);
   connect(form->checkBox_datalog, &QCheckBox::clicked, this, &MainWindow::process_datalogcheckbox);
   connect(form->select_excelfile, &QPushButton::released, this, &MainWindow::getPath_excel);
-  connect(form->checkBox_excellog, &QCheckBox::clicked, this, &MainWindow::process_excellogcheckbox);
+  connect(form->checkBox_excellog, &QCheckBox::clicked, this,
+          &MainWindow::process_excellogcheckbox);
 
-  for (QLabel *point : form->grandTotalPoints) point->setText(QString());
+  for (QLabel *point : form->grandTotalPoints)
+    point->setText(QString());
   for (const ScalePanelForm &scale : form->scales) {
-    for (QLabel *point : scale.points) point->setText(QString());
+    for (QLabel *point : scale.points)
+      point->setText(QString());
   }
 
   total_unit = 9;
@@ -61,8 +66,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
-  if (log_file.isOpen()) log_file.close();
-  if (spreadsheetLog_.isRunning()) stopSpreadsheetLog();
+  if (log_file.isOpen())
+    log_file.close();
+  if (spreadsheetLog_.isRunning())
+    stopSpreadsheetLog();
   stopReaders();
   delete form;
   form = nullptr;
@@ -76,10 +83,13 @@ void MainWindow::stopReaders() {
     const bool wasConnected = channel.connected == 1;
     if (wasConnected || (reader && reader->isRunning())) {
       channel.connected = 0;
-      if (reader) reader->requestInterruption();
-      if (wasConnected) QThread::msleep(kStopPauseMs);
+      if (reader)
+        reader->requestInterruption();
+      if (wasConnected)
+        QThread::msleep(kStopPauseMs);
     }
-    if (!reader) continue;
+    if (!reader)
+      continue;
     if (!reader->wait(QDeadlineTimer(3000))) {
       // Never destroy a thread that still runs: leave it to the process's end.
       qDebug("a scale reader did not stop in time");
@@ -93,25 +103,51 @@ void MainWindow::stopReaders() {
 
 void MainWindow::changeEvent(QEvent *event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::LanguageChange) form->retranslateForm(this);
+  if (event->type() == QEvent::LanguageChange)
+    form->retranslateForm(this);
 }
 
 // A running spreadsheet log is saved before the window goes, as a stop
 // would save it, so that its rows are not lost.
 void MainWindow::closeEvent(QCloseEvent *event) {
-  if (spreadsheetLog_.isRunning()) stopSpreadsheetLog();
+  if (spreadsheetLog_.isRunning())
+    stopSpreadsheetLog();
   QMainWindow::closeEvent(event);
 }
 
-void MainWindow::processCOM_serial() { connectScale(0); }
-void MainWindow::processCOM_serial_2() { connectScale(1); }
-void MainWindow::processCOM_serial_3() { connectScale(2); }
-void MainWindow::process_zero1() { zeroScale(0); }
-void MainWindow::process_zero2() { zeroScale(1); }
-void MainWindow::process_zero3() { zeroScale(2); }
-void MainWindow::process_gross1() { grossScale(0); }
-void MainWindow::process_gross2() { grossScale(1); }
-void MainWindow::process_gross3() { grossScale(2); }
-void MainWindow::process_tare1() { tareScale(0); }
-void MainWindow::process_tare2() { tareScale(1); }
-void MainWindow::process_tare3() { tareScale(2); }
+void MainWindow::processCOM_serial() {
+  connectScale(0);
+}
+void MainWindow::processCOM_serial_2() {
+  connectScale(1);
+}
+void MainWindow::processCOM_serial_3() {
+  connectScale(2);
+}
+void MainWindow::process_zero1() {
+  zeroScale(0);
+}
+void MainWindow::process_zero2() {
+  zeroScale(1);
+}
+void MainWindow::process_zero3() {
+  zeroScale(2);
+}
+void MainWindow::process_gross1() {
+  grossScale(0);
+}
+void MainWindow::process_gross2() {
+  grossScale(1);
+}
+void MainWindow::process_gross3() {
+  grossScale(2);
+}
+void MainWindow::process_tare1() {
+  tareScale(0);
+}
+void MainWindow::process_tare2() {
+  tareScale(1);
+}
+void MainWindow::process_tare3() {
+  tareScale(2);
+}

@@ -26,11 +26,15 @@ PointLabels pointsOf(const std::array<QLabel *, 3> &labels) {
 }  // namespace
 
 void MainWindow::processDataLog() {
-  const RecordCycle::Tick tick = recordCycle_.tick(total_weight, form->sense_spinBox->value(),
-                                                   form->overlimit->text(), form->underlimit->text());
-  if (tick.overLimitRed) form->pushButton_overlimit->setStyleSheet(kRedLamp);
-  if (tick.underLimitRed) form->pushButton_underlimit->setStyleSheet(kRedLamp);
-  if (tick.recordTaken) takeRecord();
+  const RecordCycle::Tick tick =
+      recordCycle_.tick(total_weight, form->sense_spinBox->value(), form->overlimit->text(),
+                        form->underlimit->text());
+  if (tick.overLimitRed)
+    form->pushButton_overlimit->setStyleSheet(kRedLamp);
+  if (tick.underLimitRed)
+    form->pushButton_underlimit->setStyleSheet(kRedLamp);
+  if (tick.recordTaken)
+    takeRecord();
 }
 
 void MainWindow::takeRecord() {
@@ -50,16 +54,16 @@ void MainWindow::takeRecord() {
     const ScaleChannel &channel = scaleChannels[n];
     lines.hasChannel[n] = channel.connected == 1;
     if (lines.hasChannel[n]) {
-      lines.channels[n] = RecordLines::channelLine(n, channel.unit, channel.weight,
-                                                   channel.tare_weight,
-                                                   pointsOf(form->scales[n].points));
+      lines.channels[n] = RecordLines::channelLine(
+          n, channel.unit, channel.weight, channel.tare_weight, pointsOf(form->scales[n].points));
     }
   }
   form->total_count->setText(QString::number(recordCycle_.record_count));
 
   if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
     QString reason;
-    if (!textlog::writeRecord(log_file, lines, &reason)) stopTextLogAfterFailure(reason);
+    if (!textlog::writeRecord(log_file, lines, &reason))
+      stopTextLogAfterFailure(reason);
   }
   if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {
     spreadsheetLog_.writeSpreadsheetRow(recordCycle_.record_count + 1, total_weight, time_text);
@@ -69,9 +73,9 @@ void MainWindow::takeRecord() {
 void MainWindow::stopTextLogAfterFailure(const QString &reason) {
   log_file.close();
   form->checkBox_datalog->setChecked(false);
-  warnings::showSoon(this, kWarning,
-                     QStringLiteral("Text File Log Write Failed (%1), Text File Log Stopped!!!")
-                         .arg(reason));
+  warnings::showSoon(
+      this, kWarning,
+      QStringLiteral("Text File Log Write Failed (%1), Text File Log Stopped!!!").arg(reason));
 }
 
 void MainWindow::recordNow() {
@@ -79,12 +83,14 @@ void MainWindow::recordNow() {
     recordCycle_.request();
     return;
   }
-  warnings::show(kWarning, QStringLiteral("Must Select a File to Save and Check Start Text File Log!!!"));
+  warnings::show(kWarning,
+                 QStringLiteral("Must Select a File to Save and Check Start Text File Log!!!"));
 }
 
 void MainWindow::getPath() {
   if (form->checkBox_datalog->isChecked()) {
-    warnings::show(kWarning, QStringLiteral("Start Text File Log Check Box Must be De-selected First!!!"));
+    warnings::show(kWarning,
+                   QStringLiteral("Start Text File Log Check Box Must be De-selected First!!!"));
     return;
   }
   log_file_name = QFileDialog::getSaveFileName(this, QStringLiteral("Choose a file to open"),
@@ -102,8 +108,9 @@ void MainWindow::process_datalogcheckbox() {
     QString reason;
     if (!textlog::open(log_file, log_file_name, &reason)) {
       form->checkBox_datalog->setChecked(false);
-      warnings::show(kWarning,
-                     QStringLiteral("Cannot Open Text Log File %1 (%2)!!!").arg(log_file_name, reason));
+      warnings::show(
+          kWarning,
+          QStringLiteral("Cannot Open Text Log File %1 (%2)!!!").arg(log_file_name, reason));
     }
     return;
   }
@@ -112,11 +119,13 @@ void MainWindow::process_datalogcheckbox() {
 
 void MainWindow::getPath_excel() {
   if (form->checkBox_excellog->isChecked()) {
-    warnings::show(kWarning, QStringLiteral("Start Excel File Log Check Box Must be De-selected First!!!"));
+    warnings::show(kWarning,
+                   QStringLiteral("Start Excel File Log Check Box Must be De-selected First!!!"));
     return;
   }
-  excel_file_name = QFileDialog::getSaveFileName(this, QStringLiteral("Choose an excel file to open"),
-                                                 QString(), QStringLiteral("Excel files (*.xls *xlsx)"));
+  excel_file_name =
+      QFileDialog::getSaveFileName(this, QStringLiteral("Choose an excel file to open"), QString(),
+                                   QStringLiteral("Excel files (*.xls *xlsx)"));
   form->excelfilename->setText(excel_file_name);
 }
 

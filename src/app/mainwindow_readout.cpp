@@ -20,7 +20,8 @@ const QString kPlus = QStringLiteral("+");
 const QString kMinus = QStringLiteral("-");
 
 void lightPoint(const std::array<QLabel *, 3> &points, int lit) {
-  for (int p = 0; p < 3; ++p) points[p]->setText(p == lit ? kPoint : QString());
+  for (int p = 0; p < 3; ++p)
+    points[p]->setText(p == lit ? kPoint : QString());
 }
 }  // namespace
 
@@ -30,13 +31,15 @@ void MainWindow::processLCD() {
   }
   {
     QMutexLocker lock(&readout_mutex);
-    for (int n = 0; n < kScaleCount; ++n) showScaleReadout(n);
+    for (int n = 0; n < kScaleCount; ++n)
+      showScaleReadout(n);
     bool anyOverload = false;
-    for (const ScaleChannel &channel : scaleChannels) anyOverload = anyOverload || channel.overload == 1;
+    for (const ScaleChannel &channel : scaleChannels)
+      anyOverload = anyOverload || channel.overload == 1;
     form->overload_grand->setText(readout::overloadText(anyOverload));
-    total_weight = anyOverload ? 0.0
-                               : scaleChannels[0].weight + scaleChannels[1].weight +
-                                     scaleChannels[2].weight;
+    total_weight =
+        anyOverload ? 0.0
+                    : scaleChannels[0].weight + scaleChannels[1].weight + scaleChannels[2].weight;
   }
   showGrandTotal();
   processDataLog();
@@ -48,7 +51,8 @@ void MainWindow::showScaleReadout(int n) {
   const bool overloaded = channel.overload == 1;
   widgets.overload->setText(readout::overloadText(overloaded));
   if (overloaded) {
-    for (SharedInt &digit : channel.digits) digit = 0;
+    for (SharedInt &digit : channel.digits)
+      digit = 0;
   }
   const int sign = channel.sign;
   widgets.sign->setText(sign == 0 ? kPlus : kMinus);
@@ -68,8 +72,8 @@ void MainWindow::showGrandTotal() {
   const bool net = form->netgross_1->text() == kNet || form->netgross_2->text() == kNet ||
                    form->netgross_3->text() == kNet;
   form->netgross_grand->setText(net ? kNet : kGross);
-  total_unit = readout::totalUnit(
-      {scaleChannels[0].unit, scaleChannels[1].unit, scaleChannels[2].unit});
+  total_unit =
+      readout::totalUnit({scaleChannels[0].unit, scaleChannels[1].unit, scaleChannels[2].unit});
   if (total_weight < 0) {
     form->sign_grandtotal->setText(kMinus);
     total_weight = -total_weight;
@@ -80,7 +84,8 @@ void MainWindow::showGrandTotal() {
   const readout::TotalLayout layout = readout::totalLayout(
       {scaleChannels[0].point_code, scaleChannels[1].point_code, scaleChannels[2].point_code});
   total_digits = readout::splitTotal(total_weight, layout);
-  for (int k = 0; k < 8; ++k) form->grandTotalDigits[k]->display(total_digits[k]);
+  for (int k = 0; k < 8; ++k)
+    form->grandTotalDigits[k]->display(total_digits[k]);
   lightPoint(form->grandTotalPoints, readout::litTotalPointLabel(layout));
 
   clock_time = QTime::currentTime();

@@ -24,7 +24,8 @@ void MainWindow::findSerialDevice(int index) {
 void MainWindow::connectScale(int n) {
   ScaleChannel &channel = scaleChannels[n];
   // A reader that is still opening owns the adapter as much as a connected one.
-  if (channel.connected != 0 || (channel.reader && channel.reader->isRunning())) return;
+  if (channel.connected != 0 || (channel.reader && channel.reader->isRunning()))
+    return;
   findSerialDevice(n);
   form->scales[n].portName->setText(channel.port_name);
 
@@ -32,24 +33,29 @@ void MainWindow::connectScale(int n) {
   channel.reader = reader;
   // A reader whose run has ended is released; the channel forgets it.
   connect(reader, &QThread::finished, this, [reader, n] {
-    if (scaleChannels[n].reader == reader) scaleChannels[n].reader = nullptr;
+    if (scaleChannels[n].reader == reader)
+      scaleChannels[n].reader = nullptr;
     reader->deleteLater();
   });
   reader->start(QThread::InheritPriority);
-  for (SharedInt &digit : channel.digits) digit = 0;
+  for (SharedInt &digit : channel.digits)
+    digit = 0;
 }
 
 void MainWindow::zeroScale(int n) {
   ScaleChannel &channel = scaleChannels[n];
-  if (channel.zero_request != 0) return;
+  if (channel.zero_request != 0)
+    return;
   channel.zero_request = warnings::confirmZero() ? 1 : 0;
 }
 
 void MainWindow::grossScale(int n) {
   ScaleChannel &channel = scaleChannels[n];
-  if (channel.gross_request != 0) return;
+  if (channel.gross_request != 0)
+    return;
   QLabel *label = form->scales[n].netGross;
-  if (label->text() == kGross) return;
+  if (label->text() == kGross)
+    return;
   channel.gross_request = 1;
   label->setText(kGross);
   channel.tare_weight = 0.0;
@@ -58,9 +64,11 @@ void MainWindow::grossScale(int n) {
 
 void MainWindow::tareScale(int n) {
   ScaleChannel &channel = scaleChannels[n];
-  if (channel.tare_request != 0) return;
+  if (channel.tare_request != 0)
+    return;
   QLabel *label = form->scales[n].netGross;
-  if (label->text() == kNet) return;
+  if (label->text() == kNet)
+    return;
   channel.tare_request = 1;
   label->setText(kNet);
   {

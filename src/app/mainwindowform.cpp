@@ -15,11 +15,15 @@
 #include <QSpinBox>
 #include <QStatusBar>
 
-static void initResources() { Q_INIT_RESOURCE(resources); }
+static void initResources() {
+  Q_INIT_RESOURCE(resources);
+}
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("MainWindow", text); }
+QString tr(const char *text) {
+  return QCoreApplication::translate("MainWindow", text);
+}
 
 // A font that sets only what is given; the rest comes from the parent.
 struct FontSpec {
@@ -35,11 +39,16 @@ void applyFont(QWidget *widget, const FontSpec &spec) {
     return;
   }
   QFont font;
-  if (spec.family) font.setFamily(QString::fromLatin1(spec.family));
-  if (spec.pointSize) font.setPointSize(spec.pointSize);
-  if (spec.bold >= 0) font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-  if (spec.italic >= 0) font.setItalic(spec.italic == 1);
-  if (spec.strikeOutOff) font.setStrikeOut(false);
+  if (spec.family)
+    font.setFamily(QString::fromLatin1(spec.family));
+  if (spec.pointSize)
+    font.setPointSize(spec.pointSize);
+  if (spec.bold >= 0)
+    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
+  if (spec.italic >= 0)
+    font.setItalic(spec.italic == 1);
+  if (spec.strikeOutOff)
+    font.setStrikeOut(false);
   widget->setFont(font);
 }
 
@@ -81,30 +90,75 @@ struct ScalePanelNames {
 };
 
 const ScalePanelNames kScalePanels[3] = {
-    {"groupBox_mainserial", {270, 140}, QT_TRANSLATE_NOOP("MainWindow", "SCALE 1"), "sign",
+    {"groupBox_mainserial",
+     {270, 140},
+     QT_TRANSLATE_NOOP("MainWindow", "SCALE 1"),
+     "sign",
      {"lcd1", "lcd2", "lcd3", "lcd4", "lcd5", "lcd6", "lcd7"},
-     {"label_dot_a", "label_dot_b", "label_dot_c"}, "netgross_1", "unit", "overload_1", "zero_1",
-     "tare_1", "gross_1", "groupBox_serial", QT_TRANSLATE_NOOP("MainWindow", "Serial 1 Settings"),
-     "label_3", 16, "serial_comport", "connect_serial", "label_5", "SERIAL_STATUS"},
-    {"groupBox_mainserial_2", {20, 330}, QT_TRANSLATE_NOOP("MainWindow", "SCALE 2"), "sign_2",
+     {"label_dot_a", "label_dot_b", "label_dot_c"},
+     "netgross_1",
+     "unit",
+     "overload_1",
+     "zero_1",
+     "tare_1",
+     "gross_1",
+     "groupBox_serial",
+     QT_TRANSLATE_NOOP("MainWindow", "Serial 1 Settings"),
+     "label_3",
+     16,
+     "serial_comport",
+     "connect_serial",
+     "label_5",
+     "SERIAL_STATUS"},
+    {"groupBox_mainserial_2",
+     {20, 330},
+     QT_TRANSLATE_NOOP("MainWindow", "SCALE 2"),
+     "sign_2",
      {"lcd1_2", "lcd2_2", "lcd3_2", "lcd4_2", "lcd5_2", "lcd6_2", "lcd7_2"},
-     {"label_dot_2_a", "label_dot_2_b", "label_dot_2_c"}, "netgross_2", "unit_2", "overload_2",
-     "zero_2", "tare_2", "gross_2", "groupBox_serial_2",
-     QT_TRANSLATE_NOOP("MainWindow", "Serial 2 Settings"), "label_4", 16, "serial_comport_2",
-     "connect_serial_2", "label_6", "SERIAL_STATUS_2"},
-    {"groupBox_mainserial_3", {520, 330}, QT_TRANSLATE_NOOP("MainWindow", "SCALE 3"), "sign_3",
+     {"label_dot_2_a", "label_dot_2_b", "label_dot_2_c"},
+     "netgross_2",
+     "unit_2",
+     "overload_2",
+     "zero_2",
+     "tare_2",
+     "gross_2",
+     "groupBox_serial_2",
+     QT_TRANSLATE_NOOP("MainWindow", "Serial 2 Settings"),
+     "label_4",
+     16,
+     "serial_comport_2",
+     "connect_serial_2",
+     "label_6",
+     "SERIAL_STATUS_2"},
+    {"groupBox_mainserial_3",
+     {520, 330},
+     QT_TRANSLATE_NOOP("MainWindow", "SCALE 3"),
+     "sign_3",
      {"lcd1_3", "lcd2_3", "lcd3_3", "lcd4_3", "lcd5_3", "lcd6_3", "lcd7_3"},
-     {"label_dot_3_a", "label_dot_3_b", "label_dot_3_c"}, "netgross_3", "unit_3", "overload_3",
-     "zero_3", "tare_3", "gross_3", "groupBox_serial_3",
-     QT_TRANSLATE_NOOP("MainWindow", "Serial 3 Settings"), "label_8", 21, "serial_comport_3",
-     "connect_serial_3", "label_7", "SERIAL_STATUS_3"},
+     {"label_dot_3_a", "label_dot_3_b", "label_dot_3_c"},
+     "netgross_3",
+     "unit_3",
+     "overload_3",
+     "zero_3",
+     "tare_3",
+     "gross_3",
+     "groupBox_serial_3",
+     QT_TRANSLATE_NOOP("MainWindow", "Serial 3 Settings"),
+     "label_8",
+     21,
+     "serial_comport_3",
+     "connect_serial_3",
+     "label_7",
+     "SERIAL_STATUS_3"},
 };
 
 void buildScalePanel(QWidget *central, const ScalePanelNames &names, ScalePanelForm &form) {
-  form.panel = make<QGroupBox>(central, names.panel, QRect(names.position, QSize(481, 181)), {10, 1});
+  form.panel =
+      make<QGroupBox>(central, names.panel, QRect(names.position, QSize(481, 181)), {10, 1});
   form.sign = make<QLabel>(form.panel, names.sign, QRect(10, 40, 41, 31), {28, 1});
   for (int k = 0; k < 7; ++k) {
-    QLCDNumber *digit = make<QLCDNumber>(form.panel, names.digits[k], QRect(50 * (k + 1), 30, 41, 61));
+    QLCDNumber *digit =
+        make<QLCDNumber>(form.panel, names.digits[k], QRect(50 * (k + 1), 30, 41, 61));
     digit->setDigitCount(1);
     digit->setLineWidth(2);
     if (k < 2) {
@@ -113,17 +167,21 @@ void buildScalePanel(QWidget *central, const ScalePanelNames &names, ScalePanelF
     }
     form.digits[k] = digit;
   }
-  for (int p = 0; p < 3; ++p) form.points[p] = pointLabel(form.panel, names.points[p], 240 + 50 * p, 50);
-  form.netGross = make<QLabel>(form.panel, names.netGross, QRect(400, 30, 61, 21), {13, 1, -1, "Arial"});
+  for (int p = 0; p < 3; ++p)
+    form.points[p] = pointLabel(form.panel, names.points[p], 240 + 50 * p, 50);
+  form.netGross =
+      make<QLabel>(form.panel, names.netGross, QRect(400, 30, 61, 21), {13, 1, -1, "Arial"});
   form.unit = make<QLabel>(form.panel, names.unit, QRect(400, 60, 61, 31), {17, 0});
-  form.overload = make<QLabel>(form.panel, names.overload, QRect(370, 100, 71, 21), {12, -1, -1, "Arial"});
+  form.overload =
+      make<QLabel>(form.panel, names.overload, QRect(370, 100, 71, 21), {12, -1, -1, "Arial"});
 
   form.settings = make<QGroupBox>(form.panel, names.settings, QRect(10, 100, 281, 71), {8, 0});
-  form.portLegend =
-      make<QLabel>(form.settings, names.portLegend, QRect(10, 20, 71, names.portLegendHeight), {9, 1});
+  form.portLegend = make<QLabel>(form.settings, names.portLegend,
+                                 QRect(10, 20, 71, names.portLegendHeight), {9, 1});
   form.portName = make<QLabel>(form.settings, names.portName, QRect(90, 20, 61, 21), {10, -1, 1});
   form.connect = make<QPushButton>(form.settings, names.connect, QRect(40, 40, 81, 23));
-  form.statusLegend = make<QLabel>(form.settings, names.statusLegend, QRect(130, 40, 61, 21), {10, 1});
+  form.statusLegend =
+      make<QLabel>(form.settings, names.statusLegend, QRect(130, 40, 61, 21), {10, 1});
   form.status = make<QLabel>(form.settings, names.status, QRect(190, 40, 91, 21), {10, -1, 1});
 
   form.zero = make<QPushButton>(form.panel, names.zero, QRect(300, 130, 51, 41));
@@ -136,7 +194,8 @@ void buildScalePanel(QWidget *central, const ScalePanelNames &names, ScalePanelF
 void retranslateScalePanel(const ScalePanelNames &names, ScalePanelForm &form) {
   form.panel->setTitle(tr(names.title));
   form.sign->setText(tr("+"));
-  for (QLabel *point : form.points) point->setText(tr("."));
+  for (QLabel *point : form.points)
+    point->setText(tr("."));
   form.netGross->setText(tr("GROSS"));
   form.unit->setText(tr("KG"));
   form.overload->setText(tr("Overload"));
@@ -161,7 +220,8 @@ const char *const kGrandTotalPointNames[3] = {"label_dot_grand_a", "label_dot_gr
 
 void MainWindowForm::setupForm(QMainWindow *window) {
   initResources();
-  if (window->objectName().isEmpty()) window->setObjectName(QStringLiteral("MainWindow"));
+  if (window->objectName().isEmpty())
+    window->setObjectName(QStringLiteral("MainWindow"));
   window->setEnabled(true);
   window->resize(1021, 714);
   QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
@@ -203,7 +263,8 @@ void MainWindowForm::setupForm(QMainWindow *window) {
     (*clock)->setFrameShadow(QFrame::Sunken);
   }
 
-  groupBox_datalog = make<QGroupBox>(centralWidget, "groupBox_datalog", QRect(20, 530, 741, 141), {10, 1});
+  groupBox_datalog =
+      make<QGroupBox>(centralWidget, "groupBox_datalog", QRect(20, 530, 741, 141), {10, 1});
   label_2 = make<QLabel>(groupBox_datalog, "label_2", QRect(10, 110, 61, 21), {8, 1});
   sense_spinBox = make<QSpinBox>(groupBox_datalog, "sense_spinBox", QRect(80, 110, 51, 22), {9});
   sense_spinBox->setFrame(true);
@@ -234,35 +295,43 @@ void MainWindowForm::setupForm(QMainWindow *window) {
   pushButton_overlimit->setFlat(false);
   pushButton_underlimit =
       make<QPushButton>(groupBox_datalog, "pushButton_underlimit", QRect(280, 110, 21, 21));
-  checkBox_excellog = make<QCheckBox>(groupBox_datalog, "checkBox_excellog", QRect(420, 80, 181, 17));
+  checkBox_excellog =
+      make<QCheckBox>(groupBox_datalog, "checkBox_excellog", QRect(420, 80, 181, 17));
   excelfilename = make<QLabel>(groupBox_datalog, "excelfilename", QRect(420, 100, 201, 21));
   excelfilename->setFrameShape(QFrame::StyledPanel);
   excelfilename->setFrameShadow(QFrame::Sunken);
   excelfilename->setLineWidth(2);
-  select_excelfile = make<QPushButton>(groupBox_datalog, "select_excelfile", QRect(330, 100, 81, 23));
+  select_excelfile =
+      make<QPushButton>(groupBox_datalog, "select_excelfile", QRect(330, 100, 81, 23));
   recordnow = make<QPushButton>(groupBox_datalog, "recordnow", QRect(640, 20, 75, 61), {11});
 
-  for (int n = 0; n < 3; ++n) buildScalePanel(centralWidget, kScalePanels[n], scales[n]);
+  for (int n = 0; n < 3; ++n)
+    buildScalePanel(centralWidget, kScalePanels[n], scales[n]);
 
   label_13 = make<QLabel>(centralWidget, "label_13", QRect(40, 30, 141, 61), {23, 1});
   label_13->setSizePolicy(QSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred));
   sign_grandtotal = make<QLabel>(centralWidget, "sign_grandtotal", QRect(190, 40, 41, 41), {34, 1});
   for (int k = 0; k < 8; ++k) {
-    QLCDNumber *digit = make<QLCDNumber>(centralWidget, kGrandTotalDigitNames[k],
-                                         QRect(240 + 80 * k, 20, 71, 91), k == 3 ? FontSpec{0, 0} : FontSpec{});
+    QLCDNumber *digit =
+        make<QLCDNumber>(centralWidget, kGrandTotalDigitNames[k], QRect(240 + 80 * k, 20, 71, 91),
+                         k == 3 ? FontSpec{0, 0} : FontSpec{});
     digit->setDigitCount(1);
     digit->setFrameShape(QFrame::Panel);
     digit->setLineWidth(5);
-    if (k < 4) digit->setFrameShadow(QFrame::Raised);
-    if (k == 3) digit->setMidLineWidth(0);
+    if (k < 4)
+      digit->setFrameShadow(QFrame::Raised);
+    if (k == 3)
+      digit->setMidLineWidth(0);
     grandTotalDigits[k] = digit;
   }
   for (int p = 0; p < 3; ++p) {
     grandTotalPoints[p] = pointLabel(centralWidget, kGrandTotalPointNames[p], 630 + 80 * p, 70);
   }
-  netgross_grand = make<QLabel>(centralWidget, "netgross_grand", QRect(880, 20, 91, 31), {16, 1, -1, "Arial"});
+  netgross_grand =
+      make<QLabel>(centralWidget, "netgross_grand", QRect(880, 20, 91, 31), {16, 1, -1, "Arial"});
   unit_grandtotal = make<QLabel>(centralWidget, "unit_grandtotal", QRect(880, 60, 61, 51), {23, 0});
-  overload_grand = make<QLabel>(centralWidget, "overload_grand", QRect(880, 110, 101, 21), {16, 1, -1, "Arial"});
+  overload_grand =
+      make<QLabel>(centralWidget, "overload_grand", QRect(880, 110, 101, 21), {16, 1, -1, "Arial"});
 
   window->setCentralWidget(centralWidget);
   menuBar = new QMenuBar(window);
@@ -306,10 +375,12 @@ void MainWindowForm::retranslateForm(QMainWindow *window) {
   excelfilename->setText(QString());
   select_excelfile->setText(tr("Select File"));
   recordnow->setText(tr(" RECORD\nNOW"));
-  for (int n = 0; n < 3; ++n) retranslateScalePanel(kScalePanels[n], scales[n]);
+  for (int n = 0; n < 3; ++n)
+    retranslateScalePanel(kScalePanels[n], scales[n]);
   label_13->setText(tr("TOTAL ="));
   sign_grandtotal->setText(tr("+"));
-  for (QLabel *point : grandTotalPoints) point->setText(tr("."));
+  for (QLabel *point : grandTotalPoints)
+    point->setText(tr("."));
   netgross_grand->setText(tr("GROSS"));
   unit_grandtotal->setText(tr("KG"));
   overload_grand->setText(tr("Overload"));

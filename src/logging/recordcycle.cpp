@@ -1,10 +1,11 @@
 #include "logging/recordcycle.h"
 
-RecordCycle::Tick RecordCycle::tick(double totalWeight, int sensitivity,
-                                    const QString &upperLimit, const QString &lowerLimit) {
+RecordCycle::Tick RecordCycle::tick(double totalWeight, int sensitivity, const QString &upperLimit,
+                                    const QString &lowerLimit) {
   Tick result;
   if (record_latched == 1) {
-    if (totalWeight < kRearmThreshold || record_now_request == 1) record_latched = 0;
+    if (totalWeight < kRearmThreshold || record_now_request == 1)
+      record_latched = 0;
     return result;
   }
   if (record_now_request != 1) {
@@ -25,6 +26,7 @@ RecordCycle::Tick RecordCycle::tick(double totalWeight, int sensitivity,
       }
     }
   }
-  if (record_tick_count > sensitivity) record_tick_count = 0;
+  if (record_tick_count > sensitivity)
+    record_tick_count = 0;
   return result;
 }

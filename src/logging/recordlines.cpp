@@ -8,8 +8,10 @@ const QString kPoint = QStringLiteral(".");
 const QString kLineEnd = QStringLiteral("\r\n");
 
 QString unitField(int unit) {
-  if (unit == 0) return QStringLiteral("kg");
-  if (unit == 1) return QStringLiteral("lbs");
+  if (unit == 0)
+    return QStringLiteral("kg");
+  if (unit == 1)
+    return QStringLiteral("lbs");
   return QStringLiteral("??");
 }
 }  // namespace
@@ -24,7 +26,8 @@ QString formatLogNumber(double value, const QString &threePlaces, const QString 
   } else if (onePlace == kPoint) {
     factor = 10.0f;
   }
-  if (factor == 0.0f) return QString::number(static_cast<int32_t>(value));
+  if (factor == 0.0f)
+    return QString::number(static_cast<int32_t>(value));
   const int32_t scaled = static_cast<int32_t>(value * factor);
   return QString::number(scaled / static_cast<double>(factor), 'g', 6);
 }
@@ -44,9 +47,10 @@ QString RecordLines::stampLine(const QString &timeText, const QString &dateText)
 QString RecordLines::totalLine(const QString &netGrossText, int totalUnit, const QString &signText,
                                double totalWeight, const PointLabels &points) {
   QString line = netGrossText == QLatin1String("NET") ? QStringLiteral("NET TOTAL, ")
-                                                       : QStringLiteral("GROSS TOTAL, ");
+                                                      : QStringLiteral("GROSS TOTAL, ");
   line += unitField(totalUnit) + QStringLiteral(", ");
-  if (signText == QLatin1String("-")) line += QStringLiteral("-");
+  if (signText == QLatin1String("-"))
+    line += QStringLiteral("-");
   line += formatLogNumber(totalWeight, points.threePlaces, points.twoPlaces, points.onePlace);
   return line;
 }
@@ -62,7 +66,8 @@ QString RecordLines::channelLine(int channelIndex, int unit, double weight, doub
 QByteArray RecordLines::textLogBlock() const {
   QString block = stamp + kLineEnd + header + kLineEnd + total + kLineEnd;
   for (int n = 0; n < kScaleCount; ++n) {
-    if (hasChannel[n]) block += channels[n] + kLineEnd;
+    if (hasChannel[n])
+      block += channels[n] + kLineEnd;
   }
   return block.toLatin1();
 }

@@ -7,14 +7,19 @@ namespace {
 // Automation objects may be missing (no application, a refused call); the
 // log goes on without them and the automation layer has said why.
 bool present(AxObject *object, const char *what) {
-  if (!object) qDebug("spreadsheet log: no %s object", what);
+  if (!object)
+    qDebug("spreadsheet log: no %s object", what);
   return object != nullptr;
 }
 }  // namespace
 
-QString spreadsheetSaveName(const QString &fileName) { return QDir::toNativeSeparators(fileName); }
+QString spreadsheetSaveName(const QString &fileName) {
+  return QDir::toNativeSeparators(fileName);
+}
 
-SpreadsheetLog::~SpreadsheetLog() { release(); }
+SpreadsheetLog::~SpreadsheetLog() {
+  release();
+}
 
 void SpreadsheetLog::release() {
   // Sub-objects are children of the application object.
@@ -28,12 +33,14 @@ void SpreadsheetLog::start() {
   excel_app = new AxObject(QStringLiteral("Excel.Application"));
   excel_application = excel_app->querySubObject("Application()");
   excel_workbooks = excel_app->querySubObject("Workbooks()");
-  if (present(excel_workbooks, "workbooks")) excel_workbook = excel_workbooks->querySubObject("Add()");
+  if (present(excel_workbooks, "workbooks"))
+    excel_workbook = excel_workbooks->querySubObject("Add()");
   if (present(excel_workbook, "workbook")) {
     excel_sheet_1 = excel_workbook->querySubObject("Worksheets(int)", 1);
     excel_sheet_2 = excel_workbook->querySubObject("Worksheets(int)", 2);
   }
-  if (present(excel_application, "application")) excel_application->setProperty("Visible", true);
+  if (present(excel_application, "application"))
+    excel_application->setProperty("Visible", true);
   if (present(excel_sheet_1, "first worksheet")) {
     excel_sheet_1->setProperty("Name", QStringLiteral("Korvel Data 1"));
   }
@@ -43,37 +50,40 @@ void SpreadsheetLog::start() {
   if (excel_sheet_1) {
     excel_range = excel_sheet_1->querySubObject("Range( QString )", QStringLiteral("A1:B1"));
     if (present(excel_range, "range")) {
-      excel_range->setProperty("Value", QVariantList{QStringLiteral("Data"), QStringLiteral("Time")});
+      excel_range->setProperty("Value",
+                               QVariantList{QStringLiteral("Data"), QStringLiteral("Time")});
     }
   }
 }
 
 void SpreadsheetLog::writeSpreadsheetRow(int row, double total, const QString &time) {
-  if (!present(excel_sheet_1, "first worksheet")) return;
+  if (!present(excel_sheet_1, "first worksheet"))
+    return;
   QString cells = QStringLiteral("Ax:Bx");
   cells.replace(QLatin1Char('x'), QString::number(row));
   // Each row asks for its own range; the one before is no longer needed.
   delete excel_range;
   excel_range = excel_sheet_1->querySubObject("Range ( QString )", cells);
-  if (present(excel_range, "range")) excel_range->setProperty("Value", QVariantList{total, time});
+  if (present(excel_range, "range"))
+    excel_range->setProperty("Value", QVariantList{total, time});
 }
 
 QString SpreadsheetLog::stop(const QString &fileName) {
   QString failure;
   if (present(excel_workbook, "workbook")) {
-    auto connection = QObject::connect(
-        excel_workbook, &AxObject::exception,
-        [&failure](int, const QString &, const QString &description, const QString &) {
-          failure = description;
-        });
+    auto connection = QObject::connect(excel_workbook, &AxObject::exception,
+                                       [&failure](int, const QString &, const QString &description,
+                                                  const QString &) { failure = description; });
     const QVariant saved = excel_workbook->dynamicCall("SaveAs(const QString&)", fileName);
     QObject::disconnect(connection);
-    if (failure.isEmpty() && saved.isValid() && !saved.toBool()) failure = QStringLiteral("the save was refused");
+    if (failure.isEmpty() && saved.isValid() && !saved.toBool())
+      failure = QStringLiteral("the save was refused");
     excel_workbook->dynamicCall("Close()");
   } else {
     failure = QStringLiteral("no workbook was open");
   }
-  if (present(excel_app, "application")) excel_app->dynamicCall("Quit()");
+  if (present(excel_app, "application"))
+    excel_app->dynamicCall("Quit()");
   release();
   return failure;
 }

@@ -15,18 +15,22 @@ namespace spreadsheet {
 QPair<int, int> parseCellReference(const QString &reference) {
   static const QRegularExpression cell(QStringLiteral("^\\$?([A-Za-z]{1,3})\\$?([0-9]{1,7})$"));
   const QRegularExpressionMatch match = cell.match(reference.trimmed());
-  if (!match.hasMatch()) return {0, 0};
+  if (!match.hasMatch())
+    return {0, 0};
   int column = 0;
-  for (QChar letter : match.captured(1).toUpper()) column = column * 26 + (letter.unicode() - 'A' + 1);
+  for (QChar letter : match.captured(1).toUpper())
+    column = column * 26 + (letter.unicode() - 'A' + 1);
   const int row = match.captured(2).toInt();
-  if (row < 1 || row > 1048576 || column > 16384) return {0, 0};
+  if (row < 1 || row > 1048576 || column > 16384)
+    return {0, 0};
   return {row, column};
 }
 
 QString saveWorkbook(const Workbook &workbook, const QString &path) {
   const QByteArray file = path.toLocal8Bit();
   lxw_workbook *out = workbook_new(file.constData());
-  if (!out) return QStringLiteral("cannot create the workbook");
+  if (!out)
+    return QStringLiteral("cannot create the workbook");
   for (const auto &sheet : workbook.sheets) {
     const QByteArray name = sheet->name.toUtf8();
     lxw_worksheet *ws = workbook_add_worksheet(out, name.constData());
@@ -58,7 +62,8 @@ QString saveWorkbook(const Workbook &workbook, const QString &path) {
     }
   }
   const lxw_error result = workbook_close(out);
-  if (result != LXW_NO_ERROR) return QString::fromUtf8(lxw_strerror(result));
+  if (result != LXW_NO_ERROR)
+    return QString::fromUtf8(lxw_strerror(result));
   return QString();
 }
 
@@ -67,7 +72,14 @@ QString saveWorkbook(const Workbook &workbook, const QString &path) {
 using namespace spreadsheet;
 
 struct AxObject::Target {
-  enum Kind { Null, ApplicationObject, WorkbooksObject, WorkbookObject, WorksheetObject, RangeObject };
+  enum Kind {
+    Null,
+    ApplicationObject,
+    WorkbooksObject,
+    WorkbookObject,
+    WorksheetObject,
+    RangeObject
+  };
   Kind kind = Null;
   std::shared_ptr<Application> application;
   std::shared_ptr<Workbook> workbook;
@@ -77,7 +89,9 @@ struct AxObject::Target {
 };
 
 namespace {
-QByteArray normalized(const char *signature) { return QMetaObject::normalizedSignature(signature); }
+QByteArray normalized(const char *signature) {
+  return QMetaObject::normalizedSignature(signature);
+}
 
 bool validSheetName(const QString &name) {
   static const QRegularExpression forbidden(QStringLiteral("[\\[\\]:*?/\\\\]"));
@@ -101,9 +115,13 @@ AxObject::AxObject(std::unique_ptr<Target> target, QObject *parent)
 
 AxObject::~AxObject() = default;
 
-bool AxObject::isNull() const { return target_->kind == Target::Null; }
+bool AxObject::isNull() const {
+  return target_->kind == Target::Null;
+}
 
-std::shared_ptr<Application> AxObject::application() const { return target_->application; }
+std::shared_ptr<Application> AxObject::application() const {
+  return target_->application;
+}
 
 void AxObject::raise(const QString &source, const QString &description) {
   qDebug("AxObject: %s: %s", qPrintable(source), qPrintable(description));
@@ -121,7 +139,8 @@ AxObject *AxObject::querySubObject(const char *name, const QVariant &v1, const Q
   auto sub = std::make_unique<Target>(*target_);
   switch (target_->kind) {
     case Target::ApplicationObject:
-      if (call == "Application()") break;
+      if (call == "Application()")
+        break;
       if (call == "Workbooks()") {
         sub->kind = Target::WorkbooksObject;
         break;
@@ -157,7 +176,8 @@ AxObject *AxObject::querySubObject(const char *name, const QVariant &v1, const Q
       if (call == "Range(QString)") {
         const QStringList corners = v1.toString().split(u':');
         const QPair<int, int> first = parseCellReference(corners.value(0));
-        const QPair<int, int> last = corners.size() > 1 ? parseCellReference(corners.value(1)) : first;
+        const QPair<int, int> last =
+            corners.size() > 1 ? parseCellReference(corners.value(1)) : first;
         if (corners.size() > 2 || first.first == 0 || last.first == 0) {
           raise(QStringLiteral("Range"), QStringLiteral("invalid range '%1'").arg(v1.toString()));
           return nullptr;
@@ -231,8 +251,8 @@ bool AxObject::setProperty(const char *name, const QVariant &value) {
   }
   if (target_->kind == Target::RangeObject && property == "Value") {
     // A list fills the range row by row, left to right; one value fills every cell.
-    const QVariantList values = value.typeId() == QMetaType::QVariantList ? value.toList()
-                                                                         : QVariantList{value};
+    const QVariantList values =
+        value.typeId() == QMetaType::QVariantList ? value.toList() : QVariantList{value};
     int next = 0;
     for (int row = target_->topLeft.first; row <= target_->bottomRight.first; ++row) {
       for (int col = target_->topLeft.second; col <= target_->bottomRight.second; ++col) {

@@ -23,9 +23,15 @@ void installAdapterBackend(AdapterBackend *backend) {
   installedBackend.store(backend, std::memory_order_release);
 }
 
-FT_STATUS FT_CreateDeviceInfoList(LPDWORD count) { return adapterBackend().createDeviceInfoList(count); }
-FT_STATUS FT_Open(int index, FT_HANDLE *handle) { return adapterBackend().open(index, handle); }
-FT_STATUS FT_Close(FT_HANDLE handle) { return adapterBackend().close(handle); }
+FT_STATUS FT_CreateDeviceInfoList(LPDWORD count) {
+  return adapterBackend().createDeviceInfoList(count);
+}
+FT_STATUS FT_Open(int index, FT_HANDLE *handle) {
+  return adapterBackend().open(index, handle);
+}
+FT_STATUS FT_Close(FT_HANDLE handle) {
+  return adapterBackend().close(handle);
+}
 FT_STATUS FT_GetComPortNumber(FT_HANDLE handle, LONG *port) {
   return adapterBackend().getComPortNumber(handle, port);
 }

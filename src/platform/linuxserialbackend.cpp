@@ -25,35 +25,49 @@ struct LinuxPort {
   ULONG writeTimeoutMs = 0;
 };
 
-LinuxPort *portOf(FT_HANDLE handle) { return static_cast<LinuxPort *>(handle); }
+LinuxPort *portOf(FT_HANDLE handle) {
+  return static_cast<LinuxPort *>(handle);
+}
 
 using Clock = std::chrono::steady_clock;
 
 // Milliseconds left until the deadline, rounded up; -1 waits without end.
 int millisecondsLeft(bool unbounded, Clock::time_point deadline) {
-  if (unbounded) return -1;
+  if (unbounded)
+    return -1;
   auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
   return left > 0 ? static_cast<int>(std::min<long long>(left, INT_MAX)) : 0;
 }
 
 speed_t speedFor(ULONG baud) {
   switch (baud) {
-    case 1200: return B1200;
-    case 2400: return B2400;
-    case 4800: return B4800;
-    case 9600: return B9600;
-    case 19200: return B19200;
-    case 38400: return B38400;
-    case 57600: return B57600;
-    case 115200: return B115200;
-    case 230400: return B230400;
-    default: return 0;
+    case 1200:
+      return B1200;
+    case 2400:
+      return B2400;
+    case 4800:
+      return B4800;
+    case 9600:
+      return B9600;
+    case 19200:
+      return B19200;
+    case 38400:
+      return B38400;
+    case 57600:
+      return B57600;
+    case 115200:
+      return B115200;
+    case 230400:
+      return B230400;
+    default:
+      return 0;
   }
 }
 
 bool applyTermios(LinuxPort *port, const std::function<void(termios &)> &change) {
-  termios settings {};
-  if (tcgetattr(port->fd, &settings) != 0) return false;
+  termios settings{};
+  if (tcgetattr(port->fd, &settings) != 0)
+    return false;
   change(settings);
   return tcsetattr(port->fd, TCSANOW, &settings) == 0;
 }
@@ -66,49 +80,60 @@ QStringList LinuxSerialBackend::devicePaths() {
     QStringList paths;
     for (const QString &part : QString::fromLocal8Bit(listed).split(u',')) {
       const QString path = part.trimmed();
-      if (!path.isEmpty()) paths << path;
+      if (!path.isEmpty())
+        paths << path;
     }
     return paths;
   }
   QList<QSerialPortInfo> ports;
   for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-    if (info.hasVendorIdentifier() && info.vendorIdentifier() == kFtdiVendorId) ports << info;
+    if (info.hasVendorIdentifier() && info.vendorIdentifier() == kFtdiVendorId)
+      ports << info;
   }
   std::sort(ports.begin(), ports.end(), [](const QSerialPortInfo &a, const QSerialPortInfo &b) {
-    if (a.serialNumber() != b.serialNumber()) return a.serialNumber() < b.serialNumber();
+    if (a.serialNumber() != b.serialNumber())
+      return a.serialNumber() < b.serialNumber();
     return a.portName() < b.portName();
   });
   QStringList paths;
-  for (const QSerialPortInfo &info : ports) paths << info.systemLocation();
+  for (const QSerialPortInfo &info : ports)
+    paths << info.systemLocation();
   return paths;
 }
 
 LONG LinuxSerialBackend::portNumberOf(const QString &deviceName) {
   static const QRegularExpression trailingNumber(QStringLiteral("(\\d+)$"));
   const QRegularExpressionMatch match = trailingNumber.match(deviceName);
-  if (!match.hasMatch()) return -1;
+  if (!match.hasMatch())
+    return -1;
   bool ok = false;
   const LONG number = match.captured(1).toInt(&ok);
   return ok ? number : -1;
 }
 
 FT_STATUS LinuxSerialBackend::createDeviceInfoList(DWORD *count) {
-  if (!count) return FT_INVALID_PARAMETER;
+  if (!count)
+    return FT_INVALID_PARAMETER;
   *count = static_cast<DWORD>(devicePaths().size());
   return FT_OK;
 }
 
 FT_STATUS LinuxSerialBackend::open(int index, FT_HANDLE *handle) {
-  if (!handle) return FT_INVALID_PARAMETER;
+  if (!handle)
+    return FT_INVALID_PARAMETER;
   const QStringList paths = devicePaths();
-  if (index < 0 || index >= paths.size()) return FT_DEVICE_NOT_FOUND;
+  if (index < 0 || index >= paths.size())
+    return FT_DEVICE_NOT_FOUND;
 
   // Two names of one device (a by-id link and the node itself) must meet
   // the same lock, so the canonical path is opened.
   const QString canonical = QFileInfo(paths.at(index)).canonicalFilePath();
-  if (canonical.isEmpty()) return FT_DEVICE_NOT_FOUND;
-  const int fd = ::open(canonical.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return FT_DEVICE_NOT_OPENED;
+  if (canonical.isEmpty())
+    return FT_DEVICE_NOT_FOUND;
+  const int fd =
+      ::open(canonical.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return FT_DEVICE_NOT_OPENED;
   // flock() belongs to the open file description: it refuses a second open
   // from this process as well as from another one.
   if (flock(fd, LOCK_EX | LOCK_NB) != 0 || !isatty(fd)) {
@@ -140,7 +165,8 @@ FT_STATUS LinuxSerialBackend::open(int index, FT_HANDLE *handle) {
 
 FT_STATUS LinuxSerialBackend::close(FT_HANDLE handle) {
   LinuxPort *port = portOf(handle);
-  if (!port) return FT_INVALID_HANDLE;
+  if (!port)
+    return FT_INVALID_HANDLE;
   ::close(port->fd);
   delete port;
   return FT_OK;
@@ -148,21 +174,26 @@ FT_STATUS LinuxSerialBackend::close(FT_HANDLE handle) {
 
 FT_STATUS LinuxSerialBackend::getComPortNumber(FT_HANDLE handle, LONG *number) {
   LinuxPort *port = portOf(handle);
-  if (!port) return FT_INVALID_HANDLE;
-  if (!number) return FT_INVALID_PARAMETER;
+  if (!port)
+    return FT_INVALID_HANDLE;
+  if (!number)
+    return FT_INVALID_PARAMETER;
   *number = portNumberOf(port->deviceName);
   return FT_OK;
 }
 
 FT_STATUS LinuxSerialBackend::setBaudRate(FT_HANDLE handle, ULONG baud) {
   LinuxPort *port = portOf(handle);
-  if (!port) return FT_INVALID_HANDLE;
+  if (!port)
+    return FT_INVALID_HANDLE;
   const speed_t speed = speedFor(baud);
-  if (speed == 0) return FT_INVALID_BAUD_RATE;
-  return applyTermios(port, [speed](termios &t) {
-           cfsetispeed(&t, speed);
-           cfsetospeed(&t, speed);
-         })
+  if (speed == 0)
+    return FT_INVALID_BAUD_RATE;
+  return applyTermios(port,
+                      [speed](termios &t) {
+                        cfsetispeed(&t, speed);
+                        cfsetospeed(&t, speed);
+                      })
              ? FT_OK
              : FT_IO_ERROR;
 }
@@ -170,45 +201,54 @@ FT_STATUS LinuxSerialBackend::setBaudRate(FT_HANDLE handle, ULONG baud) {
 FT_STATUS LinuxSerialBackend::setDataCharacteristics(FT_HANDLE handle, UCHAR bits, UCHAR stop,
                                                      UCHAR parity) {
   LinuxPort *port = portOf(handle);
-  if (!port) return FT_INVALID_HANDLE;
+  if (!port)
+    return FT_INVALID_HANDLE;
   if ((bits != FT_BITS_7 && bits != FT_BITS_8) ||
       (stop != FT_STOP_BITS_1 && stop != FT_STOP_BITS_2) || parity > FT_PARITY_EVEN) {
     return FT_INVALID_PARAMETER;
   }
-  return applyTermios(port, [=](termios &t) {
-           t.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD);
-           t.c_cflag |= bits == FT_BITS_8 ? CS8 : CS7;
-           if (stop == FT_STOP_BITS_2) t.c_cflag |= CSTOPB;
-           if (parity != FT_PARITY_NONE) t.c_cflag |= PARENB;
-           if (parity == FT_PARITY_ODD) t.c_cflag |= PARODD;
-         })
+  return applyTermios(port,
+                      [=](termios &t) {
+                        t.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD);
+                        t.c_cflag |= bits == FT_BITS_8 ? CS8 : CS7;
+                        if (stop == FT_STOP_BITS_2)
+                          t.c_cflag |= CSTOPB;
+                        if (parity != FT_PARITY_NONE)
+                          t.c_cflag |= PARENB;
+                        if (parity == FT_PARITY_ODD)
+                          t.c_cflag |= PARODD;
+                      })
              ? FT_OK
              : FT_IO_ERROR;
 }
 
 FT_STATUS LinuxSerialBackend::setFlowControl(FT_HANDLE handle, USHORT mode, UCHAR xon, UCHAR xoff) {
   LinuxPort *port = portOf(handle);
-  if (!port) return FT_INVALID_HANDLE;
+  if (!port)
+    return FT_INVALID_HANDLE;
   if (mode != FT_FLOW_NONE && mode != FT_FLOW_RTS_CTS && mode != FT_FLOW_XON_XOFF) {
     return FT_INVALID_PARAMETER;
   }
-  return applyTermios(port, [=](termios &t) {
-           t.c_cflag &= ~CRTSCTS;
-           t.c_iflag &= ~(IXON | IXOFF | IXANY);
-           if (mode == FT_FLOW_RTS_CTS) t.c_cflag |= CRTSCTS;
-           if (mode == FT_FLOW_XON_XOFF) {
-             t.c_iflag |= IXON | IXOFF;
-             t.c_cc[VSTART] = xon;
-             t.c_cc[VSTOP] = xoff;
-           }
-         })
+  return applyTermios(port,
+                      [=](termios &t) {
+                        t.c_cflag &= ~CRTSCTS;
+                        t.c_iflag &= ~(IXON | IXOFF | IXANY);
+                        if (mode == FT_FLOW_RTS_CTS)
+                          t.c_cflag |= CRTSCTS;
+                        if (mode == FT_FLOW_XON_XOFF) {
+                          t.c_iflag |= IXON | IXOFF;
+                          t.c_cc[VSTART] = xon;
+                          t.c_cc[VSTOP] = xoff;
+                        }
+                      })
              ? FT_OK
              : FT_IO_ERROR;
 }
 
 FT_STATUS LinuxSerialBackend::setTimeouts(FT_HANDLE handle, ULONG readMs, ULONG writeMs) {
   LinuxPort *port = portOf(handle);
-  if (!port) return FT_INVALID_HANDLE;
+  if (!port)
+    return FT_INVALID_HANDLE;
   port->readTimeoutMs = readMs;
   port->writeTimeoutMs = writeMs;
   return FT_OK;
@@ -218,9 +258,12 @@ FT_STATUS LinuxSerialBackend::setTimeouts(FT_HANDLE handle, ULONG readMs, ULONG 
 // A hung-up or failed device gives FT_IO_ERROR, never stale bytes.
 FT_STATUS LinuxSerialBackend::read(FT_HANDLE handle, void *buffer, DWORD count, DWORD *received) {
   LinuxPort *port = portOf(handle);
-  if (received) *received = 0;
-  if (!port) return FT_INVALID_HANDLE;
-  if (!buffer || !received) return FT_INVALID_PARAMETER;
+  if (received)
+    *received = 0;
+  if (!port)
+    return FT_INVALID_HANDLE;
+  if (!buffer || !received)
+    return FT_INVALID_PARAMETER;
   auto *bytes = static_cast<unsigned char *>(buffer);
   const bool unbounded = port->readTimeoutMs == 0;
   const auto deadline = Clock::now() + std::chrono::milliseconds(port->readTimeoutMs);
@@ -229,18 +272,21 @@ FT_STATUS LinuxSerialBackend::read(FT_HANDLE handle, void *buffer, DWORD count, 
     pollfd waiter{port->fd, POLLIN, 0};
     const int ready = ::poll(&waiter, 1, millisecondsLeft(unbounded, deadline));
     if (ready < 0) {
-      if (errno == EINTR) continue;
+      if (errno == EINTR)
+        continue;
       *received = got;
       return FT_IO_ERROR;
     }
-    if (ready == 0) break;  // the read timeout passed
+    if (ready == 0)
+      break;  // the read timeout passed
     if (waiter.revents & POLLIN) {
       const ssize_t n = ::read(port->fd, bytes + got, count - got);
       if (n > 0) {
         got += static_cast<DWORD>(n);
         continue;
       }
-      if (n < 0 && (errno == EAGAIN || errno == EINTR)) continue;
+      if (n < 0 && (errno == EAGAIN || errno == EINTR))
+        continue;
       *received = got;
       return FT_IO_ERROR;  // 0 is end of file: the line hung up
     }
@@ -256,9 +302,12 @@ FT_STATUS LinuxSerialBackend::read(FT_HANDLE handle, void *buffer, DWORD count, 
 FT_STATUS LinuxSerialBackend::write(FT_HANDLE handle, const void *buffer, DWORD count,
                                     DWORD *written) {
   LinuxPort *port = portOf(handle);
-  if (written) *written = 0;
-  if (!port) return FT_INVALID_HANDLE;
-  if (!buffer) return FT_INVALID_PARAMETER;
+  if (written)
+    *written = 0;
+  if (!port)
+    return FT_INVALID_HANDLE;
+  if (!buffer)
+    return FT_INVALID_PARAMETER;
   const auto *bytes = static_cast<const unsigned char *>(buffer);
   const bool unbounded = port->writeTimeoutMs == 0;
   const auto deadline = Clock::now() + std::chrono::milliseconds(port->writeTimeoutMs);
@@ -270,14 +319,16 @@ FT_STATUS LinuxSerialBackend::write(FT_HANDLE handle, const void *buffer, DWORD 
       sent += static_cast<DWORD>(n);
       continue;
     }
-    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 && errno == EINTR)
+      continue;
     if (n < 0 && errno != EAGAIN) {
       status = FT_IO_ERROR;
       break;
     }
     pollfd waiter{port->fd, POLLOUT, 0};
     const int ready = ::poll(&waiter, 1, millisecondsLeft(unbounded, deadline));
-    if (ready == 0) break;  // the write timeout passed
+    if (ready == 0)
+      break;  // the write timeout passed
     if (ready < 0 && errno != EINTR) {
       status = FT_IO_ERROR;
       break;
@@ -287,7 +338,8 @@ FT_STATUS LinuxSerialBackend::write(FT_HANDLE handle, const void *buffer, DWORD 
       break;
     }
   }
-  if (written) *written = sent;
+  if (written)
+    *written = sent;
   return status;
 }
 

@@ -24,8 +24,7 @@ class LinuxSerialBackend : public AdapterBackend {
   FT_STATUS close(FT_HANDLE handle) override;
   FT_STATUS getComPortNumber(FT_HANDLE handle, LONG *port) override;
   FT_STATUS setBaudRate(FT_HANDLE handle, ULONG baud) override;
-  FT_STATUS setDataCharacteristics(FT_HANDLE handle, UCHAR bits, UCHAR stop,
-                                   UCHAR parity) override;
+  FT_STATUS setDataCharacteristics(FT_HANDLE handle, UCHAR bits, UCHAR stop, UCHAR parity) override;
   FT_STATUS setFlowControl(FT_HANDLE handle, USHORT mode, UCHAR xon, UCHAR xoff) override;
   FT_STATUS setTimeouts(FT_HANDLE handle, ULONG readMs, ULONG writeMs) override;
   FT_STATUS read(FT_HANDLE handle, void *buffer, DWORD count, DWORD *received) override;

@@ -25,7 +25,8 @@ double scaleWeight(const std::array<int, 7> &d, int pointCode, int sign) {
       m = 100.0 * d[1] + 10.0 * d[2] + d[3] + d[4] / 10.0 + d[5] / 100.0 + d[6] / 1000.0;
       break;
   }
-  if (sign == 0) return m + kPlusBias;
+  if (sign == 0)
+    return m + kPlusBias;
   // Every scale biases a minus reading away from zero, so that it keeps its
   // shown value in the total and the logs.
   const double biased = m + kMinusBias;
@@ -34,18 +35,27 @@ double scaleWeight(const std::array<int, 7> &d, int pointCode, int sign) {
 
 int litPointLabel(int pointCode) {
   switch (pointCode) {
-    case 1: return 0;
-    case 2: return 1;
-    case 3: return 2;
-    default: return -1;
+    case 1:
+      return 0;
+    case 2:
+      return 1;
+    case 3:
+      return 2;
+    default:
+      return -1;
   }
 }
 
 TotalLayout totalLayout(const std::array<int, 3> &codes) {
-  auto any = [&codes](int code) { return codes[0] == code || codes[1] == code || codes[2] == code; };
-  if (any(0)) return TotalLayout::Integer;
-  if (any(3)) return TotalLayout::OnePlace;
-  if (any(2)) return TotalLayout::TwoPlaces;
+  auto any = [&codes](int code) {
+    return codes[0] == code || codes[1] == code || codes[2] == code;
+  };
+  if (any(0))
+    return TotalLayout::Integer;
+  if (any(3))
+    return TotalLayout::OnePlace;
+  if (any(2))
+    return TotalLayout::TwoPlaces;
   return TotalLayout::ThreePlaces;
 }
 
@@ -53,16 +63,25 @@ std::array<int, 8> splitTotal(double total, TotalLayout layout) {
   std::array<int, 8> g{};
   int integerDigits = 8;
   switch (layout) {
-    case TotalLayout::Integer: integerDigits = 8; break;
-    case TotalLayout::OnePlace: integerDigits = 7; break;
-    case TotalLayout::TwoPlaces: integerDigits = 6; break;
-    case TotalLayout::ThreePlaces: integerDigits = 5; break;
+    case TotalLayout::Integer:
+      integerDigits = 8;
+      break;
+    case TotalLayout::OnePlace:
+      integerDigits = 7;
+      break;
+    case TotalLayout::TwoPlaces:
+      integerDigits = 6;
+      break;
+    case TotalLayout::ThreePlaces:
+      integerDigits = 5;
+      break;
   }
   // The leading display stays 0 in the decimal layouts.
   const int first = layout == TotalLayout::Integer ? 0 : 1;
   const int last = integerDigits - 1;
   long long power = 1;
-  for (int k = first; k < last; ++k) power *= 10;
+  for (int k = first; k < last; ++k)
+    power *= 10;
   double r = total;
   for (int k = first; k < last; ++k) {
     g[k] = static_cast<int>(std::trunc(r / static_cast<double>(power)));
@@ -80,24 +99,34 @@ std::array<int, 8> splitTotal(double total, TotalLayout layout) {
 
 int litTotalPointLabel(TotalLayout layout) {
   switch (layout) {
-    case TotalLayout::ThreePlaces: return 0;
-    case TotalLayout::TwoPlaces: return 1;
-    case TotalLayout::OnePlace: return 2;
-    default: return -1;
+    case TotalLayout::ThreePlaces:
+      return 0;
+    case TotalLayout::TwoPlaces:
+      return 1;
+    case TotalLayout::OnePlace:
+      return 2;
+    default:
+      return -1;
   }
 }
 
 int totalUnit(const std::array<int, 3> &units) {
-  if (units[0] == 0 || units[1] == 0 || units[2] == 0) return 0;
-  if (units[0] == 1 || units[1] == 1 || units[2] == 1) return 1;
+  if (units[0] == 0 || units[1] == 0 || units[2] == 0)
+    return 0;
+  if (units[0] == 1 || units[1] == 1 || units[2] == 1)
+    return 1;
   return 9;
 }
 
-QString scaleUnitText(int unit) { return unit == 0 ? QStringLiteral("kg") : QStringLiteral("lbs"); }
+QString scaleUnitText(int unit) {
+  return unit == 0 ? QStringLiteral("kg") : QStringLiteral("lbs");
+}
 
 QString totalUnitText(int unit) {
-  if (unit == 0) return QStringLiteral("kg");
-  if (unit == 1) return QStringLiteral("lbs");
+  if (unit == 0)
+    return QStringLiteral("kg");
+  if (unit == 1)
+    return QStringLiteral("lbs");
   return QStringLiteral("??");
 }
 
@@ -111,4 +140,3 @@ QString overloadText(bool overloaded) {
 }
 
 }  // namespace readout
-

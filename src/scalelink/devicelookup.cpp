@@ -26,19 +26,22 @@ void lookUpSerialDevice(int index, ScaleChannel &channel,
     warn(kNoDeviceDialog);
     return;
   }
-  if (index < 0 || index >= kScaleCount) return;
+  if (index < 0 || index >= kScaleCount)
+    return;
 
   FT_HANDLE handle = nullptr;
   if (FT_Open(index, &handle) != FT_OK) {
     qDebug("Get COM Port Failed!!\n");
-    if (kLookupDialogs[index].openFailed) warn(kLookupDialogs[index].openFailed);
+    if (kLookupDialogs[index].openFailed)
+      warn(kLookupDialogs[index].openFailed);
     return;
   }
   LONG portNumber = 0;
   FT_GetComPortNumber(handle, &portNumber);
   if (portNumber == -1) {
     qDebug("Get COM Port Failed\n");
-    if (kLookupDialogs[index].noPortNumber) warn(kLookupDialogs[index].noPortNumber);
+    if (kLookupDialogs[index].noPortNumber)
+      warn(kLookupDialogs[index].noPortNumber);
   } else {
     qDebug("Get COM Port Success!!\n");
     channel.port_name = FT_PortLabel(handle, portNumber);

@@ -47,7 +47,8 @@ void ReaderLoop::run() {
   unsigned char first = 0;
   unsigned char payload[kPayloadSize] = {};
   for (;;) {
-    if (stopRequested()) channel_.connected = 0;
+    if (stopRequested())
+      channel_.connected = 0;
     if (channel_.connected != 1) {
       FT_Close(handle);
       return;
@@ -55,7 +56,8 @@ void ReaderLoop::run() {
     FT_SetTimeouts(handle, kReadTimeoutMs, 0);
     received = 0;
     // A failed read (the adapter was unplugged) is a turn without a byte.
-    if (FT_Read(handle, &first, 1, &received) != FT_OK) received = 0;
+    if (FT_Read(handle, &first, 1, &received) != FT_OK)
+      received = 0;
 
     if (received == 1) {
       if (first == kFrameStart) {
@@ -93,12 +95,14 @@ void ReaderLoop::run() {
       channel_.tare_request = 0;
       serviced = true;
     }
-    if (serviced) continue;
+    if (serviced)
+      continue;
 
     FT_Write(handle, pollCommand, 6, &written);
     if (++unanswered >= kDropAfterPolls) {
       channel_.connected = 0;
-      for (SharedInt &digit : channel_.digits) digit = 0;
+      for (SharedInt &digit : channel_.digits)
+        digit = 0;
       channel_.overload = 0;
       channel_.point_code = 1;
       FT_Close(handle);

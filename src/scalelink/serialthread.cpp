@@ -15,14 +15,20 @@ ScaleReaderThread::~ScaleReaderThread() {
   }
 }
 
-int ScaleReaderThread::decodeDigit(unsigned char byte) { return ReaderLoop::decodeDigit(byte); }
+int ScaleReaderThread::decodeDigit(unsigned char byte) {
+  return ReaderLoop::decodeDigit(byte);
+}
 
 ScaleReaderThread *ScaleReaderThread::create(int channelIndex, QObject *parent) {
   switch (channelIndex) {
-    case 0: return new SerialThread(parent);
-    case 1: return new SerialThread_2(parent);
-    case 2: return new SerialThread_3(parent);
-    default: return nullptr;
+    case 0:
+      return new SerialThread(parent);
+    case 1:
+      return new SerialThread_2(parent);
+    case 2:
+      return new SerialThread_3(parent);
+    default:
+      return nullptr;
   }
 }
 

@@ -7,7 +7,8 @@ void resetAllChannels() {
     channel.reader = nullptr;
     channel.connected = 0;
     channel.overload = 0;
-    for (SharedInt &digit : channel.digits) digit = 0;
+    for (SharedInt &digit : channel.digits)
+      digit = 0;
     channel.sign = 0;
     channel.unit = 0;
     channel.point_code = 0;

@@ -52,10 +52,12 @@ int FakeAdapter::opens() const {
 }
 
 FT_STATUS FakeAdapter::open() {
-  if (openDelayMs > 0) QThread::msleep(static_cast<unsigned long>(openDelayMs));
+  if (openDelayMs > 0)
+    QThread::msleep(static_cast<unsigned long>(openDelayMs));
   QMutexLocker lock(&mutex_);
   calls_ << QStringLiteral("open");
-  if (openFails || open_) return FT_DEVICE_NOT_OPENED;
+  if (openFails || open_)
+    return FT_DEVICE_NOT_OPENED;
   open_ = true;
   ++opens_;
   return FT_OK;
@@ -112,7 +114,8 @@ FT_STATUS FakeAdapter::read(unsigned char *buffer, DWORD count, DWORD *received)
       runHooksUntil(now_, lock);
       continue;
     }
-    if (next == nextUnplug) continue;
+    if (next == nextUnplug)
+      continue;
     buffer[got++] = incoming_.begin()->second;
     incoming_.erase(incoming_.begin());
   }
@@ -120,7 +123,8 @@ FT_STATUS FakeAdapter::read(unsigned char *buffer, DWORD count, DWORD *received)
   const qint64 elapsed = now_ - started;
   const bool sleep = realTime;
   lock.unlock();
-  if (sleep && elapsed > 0) QThread::msleep(static_cast<unsigned long>(elapsed));
+  if (sleep && elapsed > 0)
+    QThread::msleep(static_cast<unsigned long>(elapsed));
   return status;
 }
 
@@ -157,7 +161,9 @@ FakeAdapterBackend::~FakeAdapterBackend() {
   qDeleteAll(adapters_);
 }
 
-static FakeAdapter *fake(FT_HANDLE handle) { return static_cast<FakeAdapter *>(handle); }
+static FakeAdapter *fake(FT_HANDLE handle) {
+  return static_cast<FakeAdapter *>(handle);
+}
 
 FT_STATUS FakeAdapterBackend::createDeviceInfoList(DWORD *count) {
   *count = static_cast<DWORD>(adapters_.size());
@@ -165,9 +171,11 @@ FT_STATUS FakeAdapterBackend::createDeviceInfoList(DWORD *count) {
 }
 
 FT_STATUS FakeAdapterBackend::open(int index, FT_HANDLE *handle) {
-  if (index < 0 || index >= adapters_.size()) return FT_DEVICE_NOT_FOUND;
+  if (index < 0 || index >= adapters_.size())
+    return FT_DEVICE_NOT_FOUND;
   const FT_STATUS status = adapters_[index]->open();
-  if (status == FT_OK) *handle = adapters_[index];
+  if (status == FT_OK)
+    *handle = adapters_[index];
   return status;
 }
 
@@ -211,4 +219,6 @@ FT_STATUS FakeAdapterBackend::write(FT_HANDLE handle, const void *buffer, DWORD 
   return fake(handle)->write(static_cast<const unsigned char *>(buffer), count, written);
 }
 
-QString FakeAdapterBackend::portLabel(FT_HANDLE handle, LONG) { return fake(handle)->label; }
+QString FakeAdapterBackend::portLabel(FT_HANDLE handle, LONG) {
+  return fake(handle)->label;
+}

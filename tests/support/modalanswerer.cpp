@@ -16,11 +16,21 @@ ModalAnswerer::ModalAnswerer() {
 
 ModalAnswerer::~ModalAnswerer() = default;
 
-void ModalAnswerer::pressButton(const QString &text) { answers_.append({Kind::Button, text}); }
-void ModalAnswerer::pressEscape() { answers_.append({Kind::Escape, {}}); }
-void ModalAnswerer::closeBox() { answers_.append({Kind::Close, {}}); }
-void ModalAnswerer::chooseFile(const QString &path) { answers_.append({Kind::File, path}); }
-void ModalAnswerer::cancelFileDialog() { answers_.append({Kind::Cancel, {}}); }
+void ModalAnswerer::pressButton(const QString &text) {
+  answers_.append({Kind::Button, text});
+}
+void ModalAnswerer::pressEscape() {
+  answers_.append({Kind::Escape, {}});
+}
+void ModalAnswerer::closeBox() {
+  answers_.append({Kind::Close, {}});
+}
+void ModalAnswerer::chooseFile(const QString &path) {
+  answers_.append({Kind::File, path});
+}
+void ModalAnswerer::cancelFileDialog() {
+  answers_.append({Kind::Cancel, {}});
+}
 
 // A file dialog can still be settling when it is first seen; the answer is
 // repeated until the dialog has gone.
@@ -28,7 +38,8 @@ void ModalAnswerer::answerFileDialog(QFileDialog *dialog, bool choose, const QSt
                                      int triesLeft) {
   QPointer<QFileDialog> guard(dialog);
   QTimer::singleShot(triesLeft == 20 ? 0 : 50, this, [this, guard, choose, path, triesLeft] {
-    if (!guard || !guard->isVisible() || triesLeft == 0) return;
+    if (!guard || !guard->isVisible() || triesLeft == 0)
+      return;
     if (choose) {
       // selectFile leaves the name field alone while it has the focus.
       guard->selectFile(path);
@@ -47,19 +58,24 @@ void ModalAnswerer::answerFileDialog(QFileDialog *dialog, bool choose, const QSt
 // that a box opened by an answer (an overwrite question) is answered too.
 void ModalAnswerer::check() {
   QWidget *modal = QApplication::activeModalWidget();
-  if (!modal || !modal->isVisible() || handled_.contains(modal)) return;
+  if (!modal || !modal->isVisible() || handled_.contains(modal))
+    return;
   handled_.append(modal);
   const Answer answer = answers_.isEmpty() ? Answer{Kind::Cancel, {}} : answers_.takeFirst();
   if (auto *box = qobject_cast<QMessageBox *>(modal)) {
     Seen record{box->windowTitle(), box->text(), {}, {}, {}};
-    for (QAbstractButton *button : box->buttons()) record.buttons << button->text();
-    if (box->defaultButton()) record.defaultButton = box->defaultButton()->text();
-    if (box->escapeButton()) record.escapeButton = box->escapeButton()->text();
+    for (QAbstractButton *button : box->buttons())
+      record.buttons << button->text();
+    if (box->defaultButton())
+      record.defaultButton = box->defaultButton()->text();
+    if (box->escapeButton())
+      record.escapeButton = box->escapeButton()->text();
     seen.append(record);
     QAbstractButton *target = box->buttons().value(0);
     if (answer.kind == Kind::Button) {
       for (QAbstractButton *button : box->buttons()) {
-        if (button->text() == answer.value) target = button;
+        if (button->text() == answer.value)
+          target = button;
       }
     }
     QTimer::singleShot(0, box, [box, target, kind = answer.kind] {

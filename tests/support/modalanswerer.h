@@ -5,10 +5,10 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QWidget>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 
 class ModalAnswerer : public QObject {
   Q_OBJECT

@@ -4,13 +4,17 @@
 
 bool Simulator::start(const QStringList &scaleSpecs) {
   QStringList arguments{"--link-dir", links_.path()};
-  for (const QString &spec : scaleSpecs) arguments << "--scale" << spec;
+  for (const QString &spec : scaleSpecs)
+    arguments << "--scale" << spec;
   process_.start(qEnvironmentVariable("SCALE_SIM", "build/scale-sim"), arguments);
-  if (!process_.waitForStarted(5000)) return false;
+  if (!process_.waitForStarted(5000))
+    return false;
   QDeadlineTimer deadline(5000);
   while (paths_.size() < scaleSpecs.size() && !deadline.hasExpired()) {
-    if (!process_.canReadLine() && !process_.waitForReadyRead(100)) continue;
-    while (process_.canReadLine()) paths_ << QString::fromLocal8Bit(process_.readLine()).trimmed();
+    if (!process_.canReadLine() && !process_.waitForReadyRead(100))
+      continue;
+    while (process_.canReadLine())
+      paths_ << QString::fromLocal8Bit(process_.readLine()).trimmed();
   }
   return paths_.size() == scaleSpecs.size();
 }
@@ -21,10 +25,14 @@ QString Simulator::events() {
 }
 
 void Simulator::stop() {
-  if (process_.state() == QProcess::NotRunning) return;
+  if (process_.state() == QProcess::NotRunning)
+    return;
   process_.terminate();
-  if (!process_.waitForFinished(3000)) process_.kill();
+  if (!process_.waitForFinished(3000))
+    process_.kill();
   process_.waitForFinished(1000);
 }
 
-Simulator::~Simulator() { stop(); }
+Simulator::~Simulator() {
+  stop();
+}

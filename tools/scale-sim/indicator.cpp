@@ -14,9 +14,11 @@ std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &opt
   std::stringstream items(spec);
   std::string item;
   while (std::getline(items, item, ',')) {
-    if (item.empty()) continue;
+    if (item.empty())
+      continue;
     const auto equals = item.find('=');
-    if (equals == std::string::npos) return "expected key=value, got '" + item + "'";
+    if (equals == std::string::npos)
+      return "expected key=value, got '" + item + "'";
     const std::string key = item.substr(0, equals);
     const std::string value = item.substr(equals + 1);
     char *end = nullptr;
@@ -27,12 +29,18 @@ std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &opt
     } else if (key == "profile" && (value == "steady" || value == "lively")) {
       options.profile = value == "steady" ? Profile::Steady : Profile::Lively;
     } else if (key == "fault") {
-      if (value == "none") options.fault = Fault::None;
-      else if (value == "silent") options.fault = Fault::Silent;
-      else if (value == "minus") options.fault = Fault::Minus;
-      else if (value == "noise") options.fault = Fault::Noise;
-      else if (value == "short") options.fault = Fault::Short;
-      else return "unknown fault '" + value + "'";
+      if (value == "none")
+        options.fault = Fault::None;
+      else if (value == "silent")
+        options.fault = Fault::Silent;
+      else if (value == "minus")
+        options.fault = Fault::Minus;
+      else if (value == "noise")
+        options.fault = Fault::Noise;
+      else if (value == "short")
+        options.fault = Fault::Short;
+      else
+        return "unknown fault '" + value + "'";
     } else if (key == "hangup-after" && isNumber && number >= 0) {
       options.hangupAfterMs = number;
     } else if (key == "return-after" && isNumber && number >= 0) {
@@ -49,12 +57,15 @@ std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &opt
 }
 
 Indicator::Indicator(int number, IndicatorOptions options, std::string linkPath)
-    : number_(number), options_(options), linkPath_(std::move(linkPath)),
+    : number_(number),
+      options_(options),
+      linkPath_(std::move(linkPath)),
       random_(options.seed * 2654435761u + static_cast<unsigned>(number)) {}
 
 Indicator::~Indicator() {
   hangUp();
-  if (!linkPath_.empty()) ::unlink(linkPath_.c_str());
+  if (!linkPath_.empty())
+    ::unlink(linkPath_.c_str());
 }
 
 unsigned Indicator::nextRandom() {
@@ -66,13 +77,15 @@ bool Indicator::openLine() {
   const int master = posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
     std::fprintf(stderr, "scale-sim: cannot make a pseudo-terminal: %s\n", std::strerror(errno));
-    if (master >= 0) ::close(master);
+    if (master >= 0)
+      ::close(master);
     return false;
   }
   slavePath_ = ptsname(master);
   keeper_ = ::open(slavePath_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
   if (keeper_ < 0) {
-    std::fprintf(stderr, "scale-sim: cannot open %s: %s\n", slavePath_.c_str(), std::strerror(errno));
+    std::fprintf(stderr, "scale-sim: cannot open %s: %s\n", slavePath_.c_str(),
+                 std::strerror(errno));
     ::close(master);
     return false;
   }
@@ -90,21 +103,25 @@ bool Indicator::openLine() {
     ::unlink(temporary.c_str());
     if (::symlink(slavePath_.c_str(), temporary.c_str()) != 0 ||
         ::rename(temporary.c_str(), linkPath_.c_str()) != 0) {
-      std::fprintf(stderr, "scale-sim: cannot link %s: %s\n", linkPath_.c_str(), std::strerror(errno));
+      std::fprintf(stderr, "scale-sim: cannot link %s: %s\n", linkPath_.c_str(),
+                   std::strerror(errno));
     }
   }
   return true;
 }
 
 void Indicator::hangUp() {
-  if (master_ >= 0) ::close(master_);
-  if (keeper_ >= 0) ::close(keeper_);
+  if (master_ >= 0)
+    ::close(master_);
+  if (keeper_ >= 0)
+    ::close(keeper_);
   master_ = keeper_ = -1;
   output_.clear();
 }
 
 long Indicator::grossAt(int64_t nowMs) const {
-  if (options_.profile == Profile::Steady) return options_.weight;
+  if (options_.profile == Profile::Steady)
+    return options_.weight;
   // A load comes on, stays, and goes off again, once every 12 s; each scale
   // has its own phase and each load its own size.
   const int64_t t = nowMs + number_ * 4000;
@@ -112,16 +129,21 @@ long Indicator::grossAt(int64_t nowMs) const {
   const int64_t phase = t % 12000;
   const long load = 200 + static_cast<long>((cycle * 7919 + number_ * 104729) % 4800);
   double share = 0.0;
-  if (phase < 2000) share = 0.0;
-  else if (phase < 3000) share = (phase - 2000) / 1000.0;
-  else if (phase < 10000) share = 1.0;
-  else if (phase < 11000) share = (11000 - phase) / 1000.0;
+  if (phase < 2000)
+    share = 0.0;
+  else if (phase < 3000)
+    share = (phase - 2000) / 1000.0;
+  else if (phase < 10000)
+    share = 1.0;
+  else if (phase < 11000)
+    share = (11000 - phase) / 1000.0;
   return options_.weight + static_cast<long>(share * load);
 }
 
 void Indicator::queue(const std::string &bytes, int64_t fromMs) {
   int64_t due = fromMs;
-  if (!output_.empty() && output_.back().first > due) due = output_.back().first;
+  if (!output_.empty() && output_.back().first > due)
+    due = output_.back().first;
   for (char byte : bytes) {
     output_.emplace_back(due, byte);
     due += options_.byteMs;
@@ -134,7 +156,8 @@ void Indicator::answer(const std::string &command, int64_t nowMs) {
     std::fprintf(stderr, "scale-sim: scale %d zeroed at %ld\n", number_, zeroOffset_);
     return;
   }
-  if (command != "%RDIS;" || options_.fault == Fault::Silent) return;
+  if (command != "%RDIS;" || options_.fault == Fault::Silent)
+    return;
   const long net = netAt(nowMs);
   char digits[16];
   std::snprintf(digits, sizeof digits, "%06ld", std::labs(net) % 1000000);
@@ -145,7 +168,8 @@ void Indicator::answer(const std::string &command, int64_t nowMs) {
     const int count = 1 + static_cast<int>(nextRandom() % 5);
     for (int i = 0; i < count; ++i) {
       char noise = static_cast<char>(nextRandom() & 0xFF);
-      if (noise == '+') noise = '?';
+      if (noise == '+')
+        noise = '?';
       reply += noise;
     }
   }
@@ -159,14 +183,17 @@ void Indicator::answer(const std::string &command, int64_t nowMs) {
 }
 
 void Indicator::serviceInput(int64_t nowMs) {
-  if (master_ < 0) return;
+  if (master_ < 0)
+    return;
   char buffer[256];
   for (;;) {
     const ssize_t n = ::read(master_, buffer, sizeof buffer);
-    if (n <= 0) break;
+    if (n <= 0)
+      break;
     for (ssize_t i = 0; i < n; ++i) {
       const char byte = buffer[i];
-      if (byte == '%') command_.clear();
+      if (byte == '%')
+        command_.clear();
       command_ += byte;
       if (byte == ';') {
         answer(command_, nowMs);
@@ -179,7 +206,8 @@ void Indicator::serviceInput(int64_t nowMs) {
 }
 
 int64_t Indicator::flushDue(int64_t nowMs) {
-  if (master_ < 0) return -1;
+  if (master_ < 0)
+    return -1;
   std::string due;
   while (!output_.empty() && output_.front().first <= nowMs) {
     due += output_.front().second;
@@ -194,13 +222,16 @@ int64_t Indicator::flushDue(int64_t nowMs) {
 int64_t Indicator::runTimers(int64_t nowMs) {
   if (master_ >= 0 && options_.hangupAfterMs >= 0) {
     const int64_t hangupAt = openedAtMs_ + options_.hangupAfterMs;
-    if (nowMs < hangupAt) return hangupAt;
+    if (nowMs < hangupAt)
+      return hangupAt;
     hangUp();
     std::fprintf(stderr, "scale-sim: scale %d hung up\n", number_);
-    if (options_.returnAfterMs >= 0) returnAtMs_ = nowMs + options_.returnAfterMs;
+    if (options_.returnAfterMs >= 0)
+      returnAtMs_ = nowMs + options_.returnAfterMs;
   }
   if (master_ < 0 && returnAtMs_ >= 0) {
-    if (nowMs < returnAtMs_) return returnAtMs_;
+    if (nowMs < returnAtMs_)
+      return returnAtMs_;
     returnAtMs_ = -1;
     if (openLine()) {
       openedAtMs_ = nowMs;

@@ -15,7 +15,9 @@
 
 namespace {
 volatile sig_atomic_t stopRequested = 0;
-void requestStop(int) { stopRequested = 1; }
+void requestStop(int) {
+  stopRequested = 1;
+}
 
 void usage(FILE *out) {
   std::fprintf(out,
@@ -67,7 +69,8 @@ int main(int argc, char **argv) {
     usage(stderr);
     return 2;
   }
-  if (specs.empty()) specs.emplace_back();
+  if (specs.empty())
+    specs.emplace_back();
 
   struct sigaction action {};
   action.sa_handler = requestStop;
@@ -77,9 +80,11 @@ int main(int argc, char **argv) {
 
   std::vector<std::unique_ptr<Indicator>> indicators;
   for (size_t n = 0; n < specs.size(); ++n) {
-    const std::string link = linkDir.empty() ? std::string() : linkDir + "/scale" + std::to_string(n + 1);
+    const std::string link =
+        linkDir.empty() ? std::string() : linkDir + "/scale" + std::to_string(n + 1);
     indicators.push_back(std::make_unique<Indicator>(static_cast<int>(n + 1), specs[n], link));
-    if (!indicators.back()->openLine()) return 1;
+    if (!indicators.back()->openLine())
+      return 1;
     std::printf("%s\n", indicators.back()->publicPath().c_str());
     std::fflush(stdout);
   }
@@ -90,13 +95,16 @@ int main(int argc, char **argv) {
     std::vector<pollfd> waiters;
     for (auto &indicator : indicators) {
       for (int64_t due : {indicator->flushDue(now), indicator->runTimers(now)}) {
-        if (due >= 0 && due < next) next = due;
+        if (due >= 0 && due < next)
+          next = due;
       }
-      if (indicator->isUp()) waiters.push_back({indicator->fd(), POLLIN, 0});
+      if (indicator->isUp())
+        waiters.push_back({indicator->fd(), POLLIN, 0});
     }
     const int timeout = static_cast<int>(next > now ? next - now : 0);
     if (::poll(waiters.data(), waiters.size(), timeout) > 0) {
-      for (auto &indicator : indicators) indicator->serviceInput(nowMs());
+      for (auto &indicator : indicators)
+        indicator->serviceInput(nowMs());
     }
   }
   return 0;
