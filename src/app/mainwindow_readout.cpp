@@ -19,6 +19,13 @@ const QString kGross = QStringLiteral("GROSS");
 const QString kPlus = QStringLiteral("+");
 const QString kMinus = QStringLiteral("-");
 
+// QLCDNumber repaints on every display() call, even of the digit it shows
+// already; at 29 displays every 30 ms that is most of a tick's cost.
+void showDigit(QLCDNumber *display, int digit) {
+  if (display->intValue() != digit)
+    display->display(digit);
+}
+
 void lightPoint(const std::array<QLabel *, 3> &points, int lit) {
   for (int p = 0; p < 3; ++p)
     points[p]->setText(p == lit ? kPoint : QString());
@@ -61,7 +68,7 @@ void MainWindow::showScaleReadout(int n) {
   std::array<int, kScaleDigits> digits;
   for (int k = 0; k < kScaleDigits; ++k) {
     digits[k] = channel.digits[k];
-    widgets.digits[k]->display(digits[k]);
+    showDigit(widgets.digits[k], digits[k]);
   }
   const int pointCode = channel.point_code;
   lightPoint(widgets.points, readout::litPointLabel(pointCode));
@@ -85,7 +92,7 @@ void MainWindow::showGrandTotal() {
       {scaleChannels[0].point_code, scaleChannels[1].point_code, scaleChannels[2].point_code});
   total_digits = readout::splitTotal(total_weight, layout);
   for (int k = 0; k < 8; ++k)
-    form->grandTotalDigits[k]->display(total_digits[k]);
+    showDigit(form->grandTotalDigits[k], total_digits[k]);
   lightPoint(form->grandTotalPoints, readout::litTotalPointLabel(layout));
 
   clock_time = QTime::currentTime();
