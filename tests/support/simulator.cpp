@@ -20,6 +20,8 @@ bool Simulator::start(const QStringList &scaleSpecs) {
 }
 
 QString Simulator::events() {
+  // Take in what the simulator wrote while nobody was listening.
+  process_.waitForReadyRead(50);
   events_ += QString::fromLocal8Bit(process_.readAllStandardError());
   return events_;
 }

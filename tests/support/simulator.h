@@ -12,6 +12,7 @@ class Simulator {
   ~Simulator();
   QStringList paths() const { return paths_; }
   QString adapters() const { return paths_.join(u','); }
+  qint64 pid() const { return process_.processId(); }
   // Everything the simulator said on its error output so far.
   QString events();
   void stop();

@@ -43,6 +43,8 @@ std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &opt
         return "unknown fault '" + value + "'";
     } else if (key == "hangup-after" && isNumber && number >= 0) {
       options.hangupAfterMs = number;
+    } else if (key == "hangup-on-signal" && isNumber) {
+      options.hangupOnSignal = number != 0;
     } else if (key == "return-after" && isNumber && number >= 0) {
       options.returnAfterMs = number;
     } else if (key == "byte-ms" && isNumber && number >= 0 && number <= 1000) {
@@ -217,6 +219,15 @@ int64_t Indicator::flushDue(int64_t nowMs) {
     output_.clear();
   }
   return output_.empty() ? -1 : output_.front().first;
+}
+
+void Indicator::signalled(int64_t nowMs) {
+  if (!options_.hangupOnSignal || master_ < 0)
+    return;
+  hangUp();
+  std::fprintf(stderr, "scale-sim: scale %d hung up\n", number_);
+  if (options_.returnAfterMs >= 0)
+    returnAtMs_ = nowMs + options_.returnAfterMs;
 }
 
 int64_t Indicator::runTimers(int64_t nowMs) {

@@ -14,8 +14,9 @@ struct IndicatorOptions {
   long weight = 1234;  // the steady gross reading
   Profile profile = Profile::Steady;
   Fault fault = Fault::None;
-  long hangupAfterMs = -1;  // close the line after this long
-  long returnAfterMs = -1;  // after a hang-up, come back on a new terminal this much later
+  long hangupAfterMs = -1;      // close the line after this long
+  long returnAfterMs = -1;      // after a hang-up, come back on a new terminal this much later
+  bool hangupOnSignal = false;  // hang up when the simulator gets SIGUSR1
   int byteMs = 1;
   int replyDelayMs = 2;
   unsigned seed = 1;
@@ -33,6 +34,8 @@ class Indicator {
   // Opens a new pseudo-terminal; returns false and says why on stderr.
   bool openLine();
   void hangUp();
+  // SIGUSR1 arrived: an indicator that waits for it hangs up now.
+  void signalled(int64_t nowMs);
   // The path a monitor should open: the link when there is one.
   std::string publicPath() const { return linkPath_.empty() ? slavePath_ : linkPath_; }
   int fd() const { return master_; }

@@ -15,8 +15,12 @@
 
 namespace {
 volatile sig_atomic_t stopRequested = 0;
+volatile sig_atomic_t hangupRequested = 0;
 void requestStop(int) {
   stopRequested = 1;
+}
+void requestHangup(int) {
+  hangupRequested = 1;
 }
 
 void usage(FILE *out) {
@@ -29,6 +33,7 @@ void usage(FILE *out) {
                "    fault=none|silent|minus|noise|short\n"
                "    hangup-after=MS   hang the line up after MS milliseconds\n"
                "    return-after=MS   after a hang-up, come back on a new terminal\n"
+               "    hangup-on-signal=1  hang the line up when scale-sim gets SIGUSR1\n"
                "    byte-ms=MS        time per byte of a reply (default 1)\n"
                "    seed=N\n"
                "  --link-dir DIR      keep DIR/scaleN pointing at indicator N's terminal\n"
@@ -76,6 +81,9 @@ int main(int argc, char **argv) {
   action.sa_handler = requestStop;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+  struct sigaction hangup {};
+  hangup.sa_handler = requestHangup;
+  sigaction(SIGUSR1, &hangup, nullptr);
   signal(SIGPIPE, SIG_IGN);
 
   std::vector<std::unique_ptr<Indicator>> indicators;
@@ -91,6 +99,11 @@ int main(int argc, char **argv) {
 
   while (!stopRequested) {
     const int64_t now = nowMs();
+    if (hangupRequested) {
+      hangupRequested = 0;
+      for (auto &indicator : indicators)
+        indicator->signalled(now);
+    }
     int64_t next = now + 1000;
     std::vector<pollfd> waiters;
     for (auto &indicator : indicators) {

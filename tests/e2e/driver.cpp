@@ -1,0 +1,178 @@
+// Drives the real monitor as an operator would, from inside its process:
+// loaded with LD_PRELOAD into build/weighstation, it starts once the
+// application exists, finds the widgets by object name, clicks them, answers
+// the dialogs, and writes what it saw to the JSON file named by E2E_REPORT.
+// The scenario is named by E2E_SCENARIO ("operator" or "kill").
+#include <signal.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QMainWindow>
+#include <QSpinBox>
+#include <QThread>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "modalanswerer.h"
+
+namespace {
+
+class Driver {
+ public:
+  void run();
+
+ private:
+  template <typename T = QWidget>
+  T *find(const char *name) {
+    T *w = window_->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+      fail(QStringLiteral("no widget %1").arg(QLatin1String(name)));
+    return w;
+  }
+  bool waitFor(const std::function<bool()> &condition, int ms) {
+    QDeadlineTimer deadline(ms);
+    while (!condition()) {
+      if (deadline.hasExpired())
+        return false;
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+      QThread::msleep(5);
+    }
+    return true;
+  }
+  QString shown(const QString &prefix, const QString &suffix, int count) {
+    QString text;
+    for (int k = 1; k <= count; ++k) {
+      text += QString::number(
+          find<QLCDNumber>(qPrintable(prefix + QString::number(k) + suffix))->intValue());
+    }
+    return text;
+  }
+  QString scaleDigits(int n) {
+    return shown(QStringLiteral("lcd"), n == 1 ? QString() : QStringLiteral("_%1").arg(n), 7);
+  }
+  QString totalDigits() { return shown(QStringLiteral("lcd"), QStringLiteral("_grandtotal"), 8); }
+  void note(const QString &key, const QJsonValue &value) {
+    report_[key] = value;
+    QFile out(qEnvironmentVariable("E2E_REPORT"));
+    if (out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+      out.write(QJsonDocument(report_).toJson());
+  }
+  void fail(const QString &why) {
+    note(QStringLiteral("failure"), why);
+    QCoreApplication::exit(3);
+  }
+  void click(const char *name) { find<QAbstractButton>(name)->click(); }
+  bool recordAndWait(int count);
+  void operatorScenario();
+  void killScenario();
+
+  QMainWindow *window_ = nullptr;
+  ModalAnswerer *answerer_ = nullptr;
+  QJsonObject report_;
+};
+
+bool Driver::recordAndWait(int count) {
+  click("recordnow");
+  return waitFor([&] { return find<QLabel>("total_count")->text() == QString::number(count); },
+                 5000);
+}
+
+void Driver::run() {
+  for (QWidget *w : QApplication::topLevelWidgets()) {
+    if (auto *main = qobject_cast<QMainWindow *>(w))
+      window_ = main;
+  }
+  if (!window_)
+    return fail(QStringLiteral("no main window"));
+  answerer_ = new ModalAnswerer;
+  const QString scenario = qEnvironmentVariable("E2E_SCENARIO", QStringLiteral("operator"));
+  if (scenario == QLatin1String("kill"))
+    return killScenario();
+  operatorScenario();
+}
+
+void Driver::operatorScenario() {
+  click("connect_serial");
+  click("connect_serial_2");
+  click("connect_serial_3");
+  note("dialogsAtConnect", int(answerer_->seen.size()));
+  note("ports",
+       QJsonArray{find<QLabel>("serial_comport")->text(), find<QLabel>("serial_comport_2")->text(),
+                  find<QLabel>("serial_comport_3")->text()});
+  const bool read = waitFor(
+      [&] {
+        return scaleDigits(1) == "0000111" && scaleDigits(2) == "0000222" &&
+               scaleDigits(3) == "0000333";
+      },
+      5000);
+  note("readingsArrived", read);
+  note("statusAfterConnect", find<QLabel>("SERIAL_STATUS_3")->text());
+  note("totalAfterConnect", totalDigits());
+
+  answerer_->pressButton(QStringLiteral("Yes"));
+  click("zero_2");
+  note("zeroQuestion", answerer_->seen.value(0).text);
+  note("zeroed", waitFor([&] { return scaleDigits(2) == "0000000"; }, 5000));
+  note("totalAfterZero", totalDigits());
+
+  answerer_->chooseFile(qEnvironmentVariable("E2E_TEXT_LOG"));
+  click("select_logfile");
+  answerer_->chooseFile(qEnvironmentVariable("E2E_WORKBOOK"));
+  click("select_excelfile");
+  click("checkBox_datalog");
+  click("checkBox_excellog");
+  find<QSpinBox>("sense_spinBox")->setValue(3);
+  note("logsRunning", find<QCheckBox>("checkBox_datalog")->isChecked() &&
+                          find<QCheckBox>("checkBox_excellog")->isChecked());
+  note("firstRecord", recordAndWait(1));
+
+  ::kill(qEnvironmentVariable("E2E_SIM_PID").toInt(), SIGUSR1);  // scale 3's adapter is pulled
+  note("dropped", waitFor(
+                      [&] {
+                        return find<QLabel>("SERIAL_STATUS_3")
+                                   ->text()
+                                   .contains(QLatin1String("Not Connected")) &&
+                               scaleDigits(3) == "0000000";
+                      },
+                      3000));
+  note("secondRecord", recordAndWait(2));
+  note("listItems", int(window_->findChild<QObject *>("listdata")->property("count").toInt()));
+
+  click("checkBox_excellog");  // stop: saves the workbook
+  note("dialogsTotal", int(answerer_->seen.size()));
+  note("done", true);
+  window_->findChild<QAction *>(QStringLiteral("exitAct"))->trigger();
+}
+
+void Driver::killScenario() {
+  click("connect_serial");
+  note("readingsArrived", waitFor([&] { return scaleDigits(1) == "0000111"; }, 5000));
+  answerer_->chooseFile(qEnvironmentVariable("E2E_TEXT_LOG"));
+  click("select_logfile");
+  click("checkBox_datalog");
+  find<QSpinBox>("sense_spinBox")->setValue(1);
+  note("record", recordAndWait(1));
+  ::raise(SIGKILL);
+}
+
+void startDriver() {
+  QTimer::singleShot(300, qApp, [] {
+    static Driver driver;
+    driver.run();
+  });
+}
+
+struct Registration {
+  Registration() { qAddPreRoutine(startDriver); }
+} registration;
+
+}  // namespace

@@ -1,0 +1,141 @@
+// End to end: the real monitor against three simulated indicators on
+// pseudo-terminals, driven as an operator would drive it, then the files
+// it wrote and the state it left.
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/ftd2xx.h"
+#include "platform/linuxserialbackend.h"
+#include "simulator.h"
+#include "xlsxreader.h"
+
+namespace {
+struct Run {
+  int exitCode = -1;
+  QProcess::ExitStatus status = QProcess::CrashExit;
+  QJsonObject report;
+  QString output;
+};
+
+Run runMonitor(const QString &scenario, const Simulator &sim, const QTemporaryDir &dir) {
+  QProcess monitor;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
+  env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
+  env.insert("E2E_SCENARIO", scenario);
+  env.insert("E2E_TEXT_LOG", dir.filePath("station.txt"));
+  env.insert("E2E_WORKBOOK", dir.filePath("station.xlsx"));
+  env.insert("E2E_REPORT", dir.filePath("report.json"));
+  env.insert("E2E_SIM_PID", QString::number(sim.pid()));
+  monitor.setProcessEnvironment(env);
+  monitor.setProcessChannelMode(QProcess::MergedChannels);
+  monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation"), {});
+  Run run;
+  if (!monitor.waitForFinished(60000)) {
+    monitor.kill();
+    monitor.waitForFinished();
+  }
+  run.exitCode = monitor.exitCode();
+  run.status = monitor.exitStatus();
+  run.output = QString::fromLocal8Bit(monitor.readAll());
+  QFile report(dir.filePath("report.json"));
+  if (report.open(QIODevice::ReadOnly))
+    run.report = QJsonDocument::fromJson(report.readAll()).object();
+  return run;
+}
+
+QByteArray fileBytes(const QString &path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const char *const kStamp = "\\r\\n\\d{1,2}:\\d\\d:\\d\\d [ap]m, \\d\\d/\\d\\d/\\d{4}\\r\\n";
+}  // namespace
+
+class EndToEndTest : public QObject {
+  Q_OBJECT
+ private Q_SLOTS:
+  void operatorRoad() {
+    Simulator sim;
+    QVERIFY(sim.start({"weight=111", "weight=222", "weight=333,hangup-on-signal=1"}));
+    QTemporaryDir dir;
+    const Run run = runMonitor("operator", sim, dir);
+    const QJsonObject &r = run.report;
+    QVERIFY2(r["failure"].isUndefined(), qPrintable(r["failure"].toString()));
+    QVERIFY2(r["done"].toBool(), qPrintable(QJsonDocument(r).toJson() + run.output));
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.output.contains(QRegularExpression("weighstation \\d+\\.\\d+\\.\\d+")));
+
+    // Connect: no dialog, the ports named, the weights and their total shown.
+    QCOMPARE(r["dialogsAtConnect"].toInt(), 0);
+    QVERIFY(r["ports"].toArray()[0].toString().startsWith("pts/"));
+    QVERIFY(r["readingsArrived"].toBool());
+    QCOMPARE(r["statusAfterConnect"].toString(), QString("<font color=\"green\">Connected</font>"));
+    QCOMPARE(r["totalAfterConnect"].toString(), QString("00000666"));
+    // Zero after "Yes" reaches the indicator.
+    QVERIFY(r["zeroQuestion"].toString().startsWith("You are permanently ZERO-ing the Scale."));
+    QVERIFY(r["zeroed"].toBool());
+    QVERIFY(sim.events().contains("scale 2 zeroed at 222"));
+    QCOMPARE(r["totalAfterZero"].toString(), QString("00000444"));
+    // Two records, the second after scale 3's adapter was pulled.
+    QVERIFY(r["logsRunning"].toBool());
+    QVERIFY(r["firstRecord"].toBool());
+    QVERIFY(r["dropped"].toBool());
+    QVERIFY(r["secondRecord"].toBool());
+    QCOMPARE(r["listItems"].toInt(), 2);
+    QCOMPARE(r["dialogsTotal"].toInt(), 1);
+
+    const QString text = QString::fromLatin1(fileBytes(dir.filePath("station.txt")));
+    const QRegularExpression expected(
+        QString("^") + kStamp +
+        "Scale#, Unit, Gross, Net, Tare\\r\\nGROSS TOTAL, lbs, 444\\r\\n"
+        "01, lbs, 111, 111, 0\\r\\n02, lbs, 0, 0, 0\\r\\n03, lbs, 333, 333, 0\\r\\n" +
+        kStamp +
+        "Scale#, Unit, Gross, Net, Tare\\r\\nGROSS TOTAL, lbs, 111\\r\\n"
+        "01, lbs, 111, 111, 0\\r\\n02, lbs, 0, 0, 0\\r\\n$");
+    QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
+
+    const QJsonArray book = readWorkbook(dir.filePath("station.xlsx"));
+    QCOMPARE(book.size(), 2);
+    const QJsonObject cells = book[0].toObject()["cells"].toObject();
+    QCOMPARE(cells.keys(), (QStringList{"A1", "A2", "A3", "B1", "B2", "B3"}));
+    QVERIFY(qAbs(cells["A2"].toArray()[0].toDouble() - 444.0003) < 1e-9);
+    QVERIFY(qAbs(cells["A3"].toArray()[0].toDouble() - 111.0003) < 1e-9);
+    QCOMPARE(cells["B3"].toArray()[1].toString(), QString("text"));
+
+    // The readers have let go of their adapters.
+    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    for (int index : {0, 1}) {
+      FT_HANDLE handle = nullptr;
+      QCOMPARE(FT_Open(index, &handle), FT_STATUS(FT_OK));
+      FT_Close(handle);
+    }
+  }
+
+  void recordSurvivesAKillRightAfterIt() {
+    Simulator sim;
+    QVERIFY(sim.start({"weight=111"}));
+    QTemporaryDir dir;
+    const Run run = runMonitor("kill", sim, dir);
+    QVERIFY(run.report["readingsArrived"].toBool());
+    QVERIFY(run.report["record"].toBool());
+    QCOMPARE(run.status, QProcess::CrashExit);
+    const QString text = QString::fromLatin1(fileBytes(dir.filePath("station.txt")));
+    QVERIFY2(QRegularExpression(QString("^") + kStamp +
+                                "Scale#, Unit, Gross, Net, Tare\\r\\nGROSS TOTAL, lbs, 111\\r\\n"
+                                "01, lbs, 111, 111, 0\\r\\n$")
+                 .match(text)
+                 .hasMatch(),
+             qPrintable(text));
+  }
+};
+
+QTEST_GUILESS_MAIN(EndToEndTest)
+#include "tst_e2e.moc"
