@@ -9,12 +9,16 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMainWindow>
 #include <QSpinBox>
 #include <QThread>
@@ -74,6 +78,7 @@ class Driver {
   bool recordAndWait(int count);
   void operatorScenario();
   void killScenario();
+  void soakScenario();
 
   QMainWindow *window_ = nullptr;
   ModalAnswerer *answerer_ = nullptr;
@@ -97,6 +102,8 @@ void Driver::run() {
   const QString scenario = qEnvironmentVariable("E2E_SCENARIO", QStringLiteral("operator"));
   if (scenario == QLatin1String("kill"))
     return killScenario();
+  if (scenario == QLatin1String("soak"))
+    return soakScenario();
   operatorScenario();
 }
 
@@ -162,6 +169,85 @@ void Driver::killScenario() {
   find<QSpinBox>("sense_spinBox")->setValue(1);
   note("record", recordAndWait(1));
   ::raise(SIGKILL);
+}
+
+// What the process holds now: resident memory, threads, open descriptors.
+QJsonObject processFigures() {
+  QJsonObject figures;
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (status.open(QIODevice::ReadOnly)) {
+    for (const QByteArray &line : status.readAll().split('\n')) {
+      if (line.startsWith("VmRSS:"))
+        figures["rssKb"] = line.mid(6).trimmed().split(' ').value(0).toInt();
+    }
+  }
+  figures["threads"] = int(
+      QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+  figures["fds"] = int(QDir(QStringLiteral("/proc/self/fd"))
+                           .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+                           .size());
+  return figures;
+}
+
+// Runs for E2E_SOAK_SECONDS: asks for a record every 3 s into both logs and
+// reconnects any scale that dropped, as an operator would.
+void Driver::soakScenario() {
+  const qint64 runMs = qEnvironmentVariableIntValue("E2E_SOAK_SECONDS") * 1000LL;
+  const qint64 warmUpMs = qMax<qint64>(10000, runMs / 5);
+  const char *connectKeys[] = {"connect_serial", "connect_serial_2", "connect_serial_3"};
+  const char *statuses[] = {"SERIAL_STATUS", "SERIAL_STATUS_2", "SERIAL_STATUS_3"};
+  for (const char *key : connectKeys)
+    click(key);
+  answerer_->chooseFile(qEnvironmentVariable("E2E_TEXT_LOG"));
+  click("select_logfile");
+  answerer_->chooseFile(qEnvironmentVariable("E2E_WORKBOOK"));
+  click("select_excelfile");
+  click("checkBox_datalog");
+  click("checkBox_excellog");
+  find<QLineEdit>("overlimit")->setText(QStringLiteral("100000000"));
+  find<QSpinBox>("sense_spinBox")->setValue(3);
+
+  QElapsedTimer clock;
+  clock.start();
+  qint64 nextRecord = 3000;
+  qint64 nextReconnect = 1000;
+  int reconnects = 0;
+  bool warm = false;
+  while (clock.elapsed() < runMs) {
+    waitFor([] { return false; }, 100);
+    if (!warm && clock.elapsed() >= warmUpMs) {
+      note("warmUp", processFigures());
+      warm = true;
+    }
+    if (clock.elapsed() >= nextRecord) {
+      click("recordnow");
+      nextRecord += 3000;
+    }
+    if (clock.elapsed() >= nextReconnect) {
+      nextReconnect += 1000;
+      for (int n = 0; n < 3; ++n) {
+        if (find<QLabel>(statuses[n])->text().contains(QLatin1String("Not Connected"))) {
+          click(connectKeys[n]);
+          ++reconnects;
+        }
+      }
+    }
+  }
+  // The last request is taken or given up on before the logs stop.
+  waitFor([] { return false; }, 1000);
+  note("end", processFigures());
+  note("reconnectPresses", reconnects);
+  click("checkBox_excellog");
+  click("checkBox_datalog");
+  QJsonArray items;
+  auto *list = window_->findChild<QListWidget *>(QStringLiteral("listdata"));
+  for (int i = 0; i < list->count(); ++i)
+    items.append(list->item(i)->text());
+  note("listItems", items);
+  note("count", find<QLabel>("total_count")->text().toInt());
+  note("dialogs", int(answerer_->seen.size()));
+  note("done", true);
+  window_->findChild<QAction *>(QStringLiteral("exitAct"))->trigger();
 }
 
 void startDriver() {

@@ -29,18 +29,23 @@ std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &opt
     } else if (key == "profile" && (value == "steady" || value == "lively")) {
       options.profile = value == "steady" ? Profile::Steady : Profile::Lively;
     } else if (key == "fault") {
-      if (value == "none")
-        options.fault = Fault::None;
-      else if (value == "silent")
-        options.fault = Fault::Silent;
-      else if (value == "minus")
-        options.fault = Fault::Minus;
-      else if (value == "noise")
-        options.fault = Fault::Noise;
-      else if (value == "short")
-        options.fault = Fault::Short;
-      else
-        return "unknown fault '" + value + "'";
+      // One fault or several joined by "+", for example noise+short.
+      std::stringstream faults(value);
+      std::string fault;
+      while (std::getline(faults, fault, '+')) {
+        if (fault == "none")
+          options.faults = 0;
+        else if (fault == "silent")
+          options.faults |= kFaultSilent;
+        else if (fault == "minus")
+          options.faults |= kFaultMinus;
+        else if (fault == "noise")
+          options.faults |= kFaultNoise;
+        else if (fault == "short")
+          options.faults |= kFaultShort;
+        else
+          return "unknown fault '" + fault + "'";
+      }
     } else if (key == "hangup-after" && isNumber && number >= 0) {
       options.hangupAfterMs = number;
     } else if (key == "hangup-on-signal" && isNumber) {
@@ -158,15 +163,15 @@ void Indicator::answer(const std::string &command, int64_t nowMs) {
     std::fprintf(stderr, "scale-sim: scale %d zeroed at %ld\n", number_, zeroOffset_);
     return;
   }
-  if (command != "%RDIS;" || options_.fault == Fault::Silent)
+  if (command != "%RDIS;" || (options_.faults & kFaultSilent))
     return;
   const long net = netAt(nowMs);
   char digits[16];
   std::snprintf(digits, sizeof digits, "%06ld", std::labs(net) % 1000000);
-  const char sign = (net < 0 || options_.fault == Fault::Minus) ? '-' : '+';
+  const char sign = (net < 0 || (options_.faults & kFaultMinus)) ? '-' : '+';
   std::string reply;
   ++replies_;
-  if (options_.fault == Fault::Noise && replies_ % 2 == 0) {
+  if ((options_.faults & kFaultNoise) && replies_ % 2 == 0) {
     const int count = 1 + static_cast<int>(nextRandom() % 5);
     for (int i = 0; i < count; ++i) {
       char noise = static_cast<char>(nextRandom() & 0xFF);
@@ -176,7 +181,7 @@ void Indicator::answer(const std::string &command, int64_t nowMs) {
     }
   }
   reply += sign;
-  if (options_.fault == Fault::Short && replies_ % 2 == 0) {
+  if ((options_.faults & kFaultShort) && replies_ % 3 == 0) {
     reply += std::string(digits, 3);  // the rest of this frame never comes
   } else {
     reply += std::string(digits, 6) + "\r\n";

@@ -8,12 +8,15 @@
 #include <string>
 
 enum class Profile { Steady, Lively };
-enum class Fault { None, Silent, Minus, Noise, Short };
+constexpr unsigned kFaultSilent = 1;  // never answers
+constexpr unsigned kFaultMinus = 2;   // answers with "-" where "+" belongs
+constexpr unsigned kFaultNoise = 4;   // noise bytes before every other reply
+constexpr unsigned kFaultShort = 8;   // every third reply stops after three digits
 
 struct IndicatorOptions {
   long weight = 1234;  // the steady gross reading
   Profile profile = Profile::Steady;
-  Fault fault = Fault::None;
+  unsigned faults = 0;
   long hangupAfterMs = -1;      // close the line after this long
   long returnAfterMs = -1;      // after a hang-up, come back on a new terminal this much later
   bool hangupOnSignal = false;  // hang up when the simulator gets SIGUSR1

@@ -30,7 +30,7 @@ void usage(FILE *out) {
                "  SPEC is a comma-separated list of:\n"
                "    weight=N          gross reading, 0..999999 (default 1234)\n"
                "    profile=steady|lively   a fixed reading, or loads that come and go\n"
-               "    fault=none|silent|minus|noise|short\n"
+               "    fault=none|silent|minus|noise|short, or several joined by +\n"
                "    hangup-after=MS   hang the line up after MS milliseconds\n"
                "    return-after=MS   after a hang-up, come back on a new terminal\n"
                "    hangup-on-signal=1  hang the line up when scale-sim gets SIGUSR1\n"
