@@ -23,16 +23,6 @@
 using Digits7 = std::array<int, 7>;
 
 namespace {
-void setChannel(int n, const Digits7 &digits, int pointCode, int sign = 0, int unit = 1,
-                int connected = 1) {
-  ScaleChannel &channel = scaleChannels[n];
-  for (int k = 0; k < 7; ++k)
-    channel.digits[k] = digits[k];
-  channel.point_code = pointCode;
-  channel.sign = sign;
-  channel.unit = unit;
-  channel.connected = connected;
-}
 
 QByteArray fileBytes(const QString &path) {
   QFile file(path);
@@ -140,8 +130,8 @@ class WindowLoggingTest : public QObject {
     const QString path = dir.filePath("two.txt");
     chooseTextLog(path);
     startTextLog();
-    setChannel(0, {0, 0, 0, 1, 2, 3, 4}, 0);
-    setChannel(1, {0, 0, 0, 0, 1, 0, 0}, 0);
+    setChannelReading(0, {0, 0, 0, 1, 2, 3, 4}, 0);
+    setChannelReading(1, {0, 0, 0, 0, 1, 0, 0}, 0);
     record();
     QCOMPARE(fileBytes(path), header() +
                                   "GROSS TOTAL, lbs, 1334\r\n01, lbs, 1234, 1234, 0\r\n"
@@ -156,9 +146,9 @@ class WindowLoggingTest : public QObject {
     const QString path = dir.filePath("three.txt");
     chooseTextLog(path);
     startTextLog();
-    setChannel(0, {0, 0, 0, 0, 0, 0, 9}, 0, 1);
-    setChannel(1, {0, 0, 0, 0, 0, 0, 2}, 0);
-    setChannel(2, {0, 0, 0, 0, 0, 0, 1}, 0);
+    setChannelReading(0, {0, 0, 0, 0, 0, 0, 9}, 0, 1);
+    setChannelReading(1, {0, 0, 0, 0, 0, 0, 2}, 0);
+    setChannelReading(2, {0, 0, 0, 0, 0, 0, 1}, 0);
     scaleChannels[1].tare_weight = 20.0;
     record();
     QCOMPARE(fileBytes(path), header() +
@@ -170,7 +160,7 @@ class WindowLoggingTest : public QObject {
     const QString path = dir.filePath("unknown.txt");
     chooseTextLog(path);
     startTextLog();
-    setChannel(0, {0, 0, 0, 0, 0, 0, 0}, 1, 0, 9, 1);
+    setChannelReading(0, {0, 0, 0, 0, 0, 0, 0}, 1, 0, 9, 1);
     record();
     QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, ??, 0\r\n01, ??, 0, 0, 0\r\n");
   }
@@ -179,7 +169,7 @@ class WindowLoggingTest : public QObject {
     const QString path = dir.filePath("restart.txt");
     chooseTextLog(path);
     startTextLog();
-    setChannel(0, {0, 0, 0, 0, 0, 0, 7}, 0);
+    setChannelReading(0, {0, 0, 0, 0, 0, 0, 7}, 0);
     record();
     form->checkBox_datalog->click();  // stop
     QVERIFY(!log_file.isOpen());
@@ -195,14 +185,14 @@ class WindowLoggingTest : public QObject {
     chooseTextLog(dir.filePath("lamps.txt"));
     startTextLog();
     form->overlimit->setText("100");
-    setChannel(0, {0, 0, 0, 0, 1, 5, 0}, 0);
+    setChannelReading(0, {0, 0, 0, 0, 1, 5, 0}, 0);
     window->recordNow();
     window->processLCD();
     window->processLCD();
     QCOMPARE(form->pushButton_overlimit->styleSheet(), QString("background-color: red;"));
     QCOMPARE(form->pushButton_underlimit->styleSheet(), QString("background-color: green;"));
     QCOMPARE(window->recordCycle().record_count, 0);
-    setChannel(0, {0, 0, 0, 0, 0, 8, 0}, 0);
+    setChannelReading(0, {0, 0, 0, 0, 0, 8, 0}, 0);
     window->processLCD();
     window->processLCD();
     QCOMPARE(window->recordCycle().record_count, 1);
@@ -227,7 +217,7 @@ class WindowLoggingTest : public QObject {
     startTextLog();
     QVERIFY(form->checkBox_datalog->isChecked());
     ModalAnswerer answerer;
-    setChannel(0, {0, 0, 0, 0, 0, 0, 7}, 0);
+    setChannelReading(0, {0, 0, 0, 0, 0, 0, 7}, 0);
     window->recordNow();
     window->processLCD();
     window->processLCD();
@@ -244,7 +234,7 @@ class WindowLoggingTest : public QObject {
     const QString book = dir.filePath("weights.xlsx");
     chooseTextLog(dir.filePath("for-book.txt"));
     startTextLog();
-    setChannel(0, {0, 0, 0, 0, 0, 1, 0}, 0);
+    setChannelReading(0, {0, 0, 0, 0, 0, 1, 0}, 0);
     for (int i = 0; i < 3; ++i) {
       record();
       window->processLCD();
@@ -252,7 +242,7 @@ class WindowLoggingTest : public QObject {
     chooseSpreadsheet(book);
     form->checkBox_excellog->click();
     QVERIFY(window->spreadsheetLog().isRunning());
-    setChannel(0, {0, 0, 0, 0, 0, 0, 5}, 0, 1);
+    setChannelReading(0, {0, 0, 0, 0, 0, 0, 5}, 0, 1);
     record();
     form->checkBox_excellog->click();
     QVERIFY(!window->spreadsheetLog().isRunning());

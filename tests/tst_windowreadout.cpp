@@ -16,15 +16,6 @@ using Digits7 = std::array<int, 7>;
 Q_DECLARE_METATYPE(Digits7)
 
 namespace {
-void setChannel(int n, const Digits7 &digits, int pointCode, int sign, int unit, int connected) {
-  ScaleChannel &channel = scaleChannels[n];
-  for (int k = 0; k < 7; ++k)
-    channel.digits[k] = digits[k];
-  channel.point_code = pointCode;
-  channel.sign = sign;
-  channel.unit = unit;
-  channel.connected = connected;
-}
 
 QString shownDigits(const std::array<QLCDNumber *, 7> &displays) {
   QString text;
@@ -134,7 +125,7 @@ class WindowReadoutTest : public QObject {
     QFETCH(QString, total);
     QFETCH(QString, totalSign);
     QFETCH(QString, totalUnit);
-    setChannel(scale, digits, pointCode, sign, unit, connected);
+    setChannelReading(scale, digits, pointCode, sign, unit, connected);
     window->processLCD();
     const ScalePanelForm &widgets = form->scales[scale];
     QCOMPARE(widgets.status->text(), connected == 1
@@ -153,7 +144,7 @@ class WindowReadoutTest : public QObject {
 
   void minusReadingIsTheSameOnEveryScale() {
     for (int n = 0; n < 3; ++n)
-      setChannel(n, {0, 0, 0, 0, 0, 0, 5}, 0, 1, 1, 1);
+      setChannelReading(n, {0, 0, 0, 0, 0, 0, 5}, 0, 1, 1, 1);
     window->processLCD();
     for (int n = 0; n < 3; ++n)
       QCOMPARE(scaleChannels[n].weight, -5.0005);
@@ -168,7 +159,7 @@ class WindowReadoutTest : public QObject {
   void overloadOnAnyScale() {
     QFETCH(int, scale);
     for (int n = 0; n < 3; ++n)
-      setChannel(n, {0, 0, 0, 4, 4, 4, 4}, 0, 0, 1, 1);
+      setChannelReading(n, {0, 0, 0, 4, 4, 4, 4}, 0, 0, 1, 1);
     scaleChannels[scale].overload = 1;
     window->processLCD();
     QCOMPARE(form->scales[scale].overload->text(), QString("<font color=\"red\">Overload</font>"));
@@ -234,7 +225,7 @@ class WindowReadoutTest : public QObject {
   }
 
   void tareAndGrossKeys() {
-    setChannel(0, {0, 0, 0, 1, 0, 0, 5}, 2, 0, 1, 1);
+    setChannelReading(0, {0, 0, 0, 1, 0, 0, 5}, 2, 0, 1, 1);
     window->processLCD();
     const double weight = scaleChannels[0].weight;
     Q_EMIT form->tare_1->released();
@@ -247,7 +238,7 @@ class WindowReadoutTest : public QObject {
 
     // A second tare, even once the reader has cleared the flag, changes nothing.
     scaleChannels[0].tare_request = 0;
-    setChannel(0, {0, 0, 0, 9, 0, 0, 0}, 2, 0, 1, 1);
+    setChannelReading(0, {0, 0, 0, 9, 0, 0, 0}, 2, 0, 1, 1);
     window->processLCD();
     Q_EMIT form->tare_1->released();
     QCOMPARE(scaleChannels[0].tare_weight, weight);

@@ -9,6 +9,8 @@
 #include "logging/recordlines.h"
 #include "logging/spreadsheetlog.h"
 
+class QCheckBox;
+class QLabel;
 class QTimer;
 struct MainWindowForm;
 
@@ -63,6 +65,16 @@ class MainWindow : public QMainWindow {
   void showGrandTotal();
   void processDataLog();
   void takeRecord();
+  struct LogFileChoice {
+    QCheckBox *box;
+    QLabel *label;
+    QString *fileName;
+    const char *refusal;
+    const char *caption;
+    const char *filter;
+  };
+  void chooseLogFile(const LogFileChoice &choice);
+  bool refuseLogWithoutFile(QCheckBox *box, const QString &fileName);
   void stopTextLogAfterFailure(const QString &reason);
   void stopSpreadsheetLog();
   void stopReaders();

@@ -87,23 +87,36 @@ void MainWindow::recordNow() {
                  QStringLiteral("Must Select a File to Save and Check Start Text File Log!!!"));
 }
 
-void MainWindow::getPath() {
-  if (form->checkBox_datalog->isChecked()) {
-    warnings::show(kWarning,
-                   QStringLiteral("Start Text File Log Check Box Must be De-selected First!!!"));
+// The file choice of a log: refused while that log runs; a cancelled dialog
+// clears the name.
+void MainWindow::chooseLogFile(const LogFileChoice &choice) {
+  if (choice.box->isChecked()) {
+    warnings::show(kWarning, QString::fromLatin1(choice.refusal));
     return;
   }
-  log_file_name = QFileDialog::getSaveFileName(this, QStringLiteral("Choose a file to open"),
-                                               QString(), QStringLiteral("Text files (*.txt)"));
-  form->logfilename->setText(log_file_name);
+  *choice.fileName = QFileDialog::getSaveFileName(this, QString::fromLatin1(choice.caption),
+                                                  QString(), QString::fromLatin1(choice.filter));
+  choice.label->setText(*choice.fileName);
+}
+
+// A log's box was clicked without a file chosen: it goes off again.
+bool MainWindow::refuseLogWithoutFile(QCheckBox *box, const QString &fileName) {
+  if (!fileName.isEmpty())
+    return false;
+  box->setChecked(false);
+  warnings::show(kWarning, QStringLiteral("Must select a file name first!!!"));
+  return true;
+}
+
+void MainWindow::getPath() {
+  chooseLogFile({form->checkBox_datalog, form->logfilename, &log_file_name,
+                 "Start Text File Log Check Box Must be De-selected First!!!",
+                 "Choose a file to open", "Text files (*.txt)"});
 }
 
 void MainWindow::process_datalogcheckbox() {
-  if (log_file_name.isEmpty()) {
-    form->checkBox_datalog->setChecked(false);
-    warnings::show(kWarning, QStringLiteral("Must select a file name first!!!"));
+  if (refuseLogWithoutFile(form->checkBox_datalog, log_file_name))
     return;
-  }
   if (form->checkBox_datalog->isChecked()) {
     QString reason;
     if (!textlog::open(log_file, log_file_name, &reason)) {
@@ -118,23 +131,14 @@ void MainWindow::process_datalogcheckbox() {
 }
 
 void MainWindow::getPath_excel() {
-  if (form->checkBox_excellog->isChecked()) {
-    warnings::show(kWarning,
-                   QStringLiteral("Start Excel File Log Check Box Must be De-selected First!!!"));
-    return;
-  }
-  excel_file_name =
-      QFileDialog::getSaveFileName(this, QStringLiteral("Choose an excel file to open"), QString(),
-                                   QStringLiteral("Excel files (*.xls *xlsx)"));
-  form->excelfilename->setText(excel_file_name);
+  chooseLogFile({form->checkBox_excellog, form->excelfilename, &excel_file_name,
+                 "Start Excel File Log Check Box Must be De-selected First!!!",
+                 "Choose an excel file to open", "Excel files (*.xls *xlsx)"});
 }
 
 void MainWindow::process_excellogcheckbox() {
-  if (excel_file_name.isEmpty()) {
-    form->checkBox_excellog->setChecked(false);
-    warnings::show(kWarning, QStringLiteral("Must select a file name first!!!"));
+  if (refuseLogWithoutFile(form->checkBox_excellog, excel_file_name))
     return;
-  }
   if (form->checkBox_excellog->isChecked()) {
     spreadsheetLog_.start();
   } else {

@@ -3,17 +3,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "readout/readoutmath.h"
+
 namespace {
 const QString kPoint = QStringLiteral(".");
 const QString kLineEnd = QStringLiteral("\r\n");
 
-QString unitField(int unit) {
-  if (unit == 0)
-    return QStringLiteral("kg");
-  if (unit == 1)
-    return QStringLiteral("lbs");
-  return QStringLiteral("??");
-}
 }  // namespace
 
 QString formatLogNumber(double value, const QString &threePlaces, const QString &twoPlaces,
@@ -48,7 +43,7 @@ QString RecordLines::totalLine(const QString &netGrossText, int totalUnit, const
                                double totalWeight, const PointLabels &points) {
   QString line = netGrossText == QLatin1String("NET") ? QStringLiteral("NET TOTAL, ")
                                                       : QStringLiteral("GROSS TOTAL, ");
-  line += unitField(totalUnit) + QStringLiteral(", ");
+  line += readout::totalUnitText(totalUnit) + QStringLiteral(", ");
   if (signText == QLatin1String("-"))
     line += QStringLiteral("-");
   line += formatLogNumber(totalWeight, points.threePlaces, points.twoPlaces, points.onePlace);
@@ -57,9 +52,9 @@ QString RecordLines::totalLine(const QString &netGrossText, int totalUnit, const
 
 QString RecordLines::channelLine(int channelIndex, int unit, double weight, double tareWeight,
                                  const PointLabels &points) {
-  return QStringLiteral("0%1, ").arg(channelIndex + 1) + unitField(unit) + QStringLiteral(", ") +
-         signedLogNumber(weight + tareWeight, points) + QStringLiteral(", ") +
-         signedLogNumber(weight, points) + QStringLiteral(", ") +
+  return QStringLiteral("0%1, ").arg(channelIndex + 1) + readout::totalUnitText(unit) +
+         QStringLiteral(", ") + signedLogNumber(weight + tareWeight, points) +
+         QStringLiteral(", ") + signedLogNumber(weight, points) + QStringLiteral(", ") +
          signedLogNumber(tareWeight, points);
 }
 
