@@ -1,6 +1,7 @@
 // Records through the window: the slots' warnings, the file choices, the
 // bytes of the text log, the workbook, and the mended failure paths.
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QJsonObject>
 #include <QLabel>
@@ -265,13 +266,30 @@ class WindowLoggingTest : public QObject {
     QCOMPARE(readWorkbook(book)[0].toObject()["name"].toString(), QString("Korvel Data 1"));
   }
 
-  void failedSaveIsReported() {
-    chooseSpreadsheet(dir.filePath("gone/weights.xlsx"));
+  void failedSaveIsReportedAndNothingIsLost() {
+    QTemporaryDir books;
+    const QString book = books.filePath("later/weights.xlsx");
+    chooseSpreadsheet(book);
     form->checkBox_excellog->click();
-    ModalAnswerer answerer;
+    chooseTextLog(dir.filePath("for-failed-book.txt"));
+    startTextLog();
+    setChannelReading(0, {0, 0, 0, 0, 0, 4, 2}, 0);
+    record();
+    {
+      ModalAnswerer answerer;
+      form->checkBox_excellog->click();
+      QCOMPARE(answerer.seen.size(), 1);
+      QVERIFY(answerer.seen[0].text.startsWith("Excel File Could Not be Saved"));
+      QVERIFY(answerer.seen[0].text.endsWith("!!!"));
+    }
+    // The log runs on with its rows; once the folder exists the stop saves them.
+    QVERIFY(form->checkBox_excellog->isChecked());
+    QVERIFY(window->spreadsheetLog().isRunning());
+    QVERIFY(QDir().mkpath(books.filePath("later")));
     form->checkBox_excellog->click();
-    QCOMPARE(answerer.seen.size(), 1);
-    QVERIFY(answerer.seen[0].text.startsWith("Excel File Could Not be Saved"));
+    QVERIFY(!form->checkBox_excellog->isChecked());
+    const QJsonObject cells = readWorkbook(book)[0].toObject()["cells"].toObject();
+    QVERIFY(qAbs(cells["A2"].toArray()[0].toDouble() - 42.0003) < 1e-9);
   }
 };
 

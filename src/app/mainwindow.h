@@ -76,7 +76,7 @@ class MainWindow : public QMainWindow {
   void chooseLogFile(const LogFileChoice &choice);
   bool refuseLogWithoutFile(QCheckBox *box, const QString &fileName);
   void stopTextLogAfterFailure(const QString &reason);
-  void stopSpreadsheetLog();
+  bool stopSpreadsheetLog();
   void stopReaders();
 
   MainWindowForm *form = nullptr;

@@ -141,15 +141,18 @@ void MainWindow::process_excellogcheckbox() {
     return;
   if (form->checkBox_excellog->isChecked()) {
     spreadsheetLog_.start();
-  } else {
-    stopSpreadsheetLog();
+  } else if (!stopSpreadsheetLog()) {
+    form->checkBox_excellog->setChecked(true);
   }
 }
 
-void MainWindow::stopSpreadsheetLog() {
+bool MainWindow::stopSpreadsheetLog() {
   excel_file_name = spreadsheetSaveName(excel_file_name);
   const QString failure = spreadsheetLog_.stop(excel_file_name);
-  if (!failure.isEmpty()) {
-    warnings::show(kWarning, QStringLiteral("Excel File Could Not be Saved (%1)!!!").arg(failure));
-  }
+  if (failure.isEmpty())
+    return true;
+  warnings::show(kWarning,
+                 QStringLiteral("Excel File Could Not be Saved (%1), the Workbook Stays Open!!!")
+                     .arg(failure));
+  return false;
 }

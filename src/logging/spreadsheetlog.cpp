@@ -78,6 +78,10 @@ QString SpreadsheetLog::stop(const QString &fileName) {
     QObject::disconnect(connection);
     if (failure.isEmpty() && saved.isValid() && !saved.toBool())
       failure = QStringLiteral("the save was refused");
+    // A workbook that could not be saved stays open, rows and all, for
+    // another try.
+    if (!failure.isEmpty())
+      return failure;
     excel_workbook->dynamicCall("Close()");
   } else {
     failure = QStringLiteral("no workbook was open");

@@ -15,7 +15,8 @@ class SpreadsheetLog {
   void start();
   void writeSpreadsheetRow(int row, double total, const QString &time);
   // Saves the workbook under `fileName`, closes it and quits the
-  // application. Returns an empty text, or why the save failed.
+  // application. Returns an empty text, or why the save failed; a workbook
+  // that could not be saved is kept open and the log keeps running.
   QString stop(const QString &fileName);
 
   AxObject *excel_app = nullptr;
