@@ -61,6 +61,7 @@ class MainWindow : public QMainWindow {
   void zeroScale(int channelIndex);
   void grossScale(int channelIndex);
   void tareScale(int channelIndex);
+  bool switchNetGross(int channelIndex, class SharedInt &request, const QString &legend);
   void showScaleReadout(int channelIndex);
   void showGrandTotal();
   void processDataLog();

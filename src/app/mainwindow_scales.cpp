@@ -49,28 +49,29 @@ void MainWindow::zeroScale(int n) {
   channel.zero_request = warnings::confirmZero() ? 1 : 0;
 }
 
+// The tare and gross keys act only when their own request is not pending
+// and the scale's label does not already show the state they switch to.
+bool MainWindow::switchNetGross(int n, SharedInt &request, const QString &legend) {
+  QLabel *label = form->scales[n].netGross;
+  if (request != 0 || label->text() == legend)
+    return false;
+  request = 1;
+  label->setText(legend);
+  return true;
+}
+
 void MainWindow::grossScale(int n) {
   ScaleChannel &channel = scaleChannels[n];
-  if (channel.gross_request != 0)
+  if (!switchNetGross(n, channel.gross_request, kGross))
     return;
-  QLabel *label = form->scales[n].netGross;
-  if (label->text() == kGross)
-    return;
-  channel.gross_request = 1;
-  label->setText(kGross);
   channel.tare_weight = 0.0;
   channel.net_mode = 0;
 }
 
 void MainWindow::tareScale(int n) {
   ScaleChannel &channel = scaleChannels[n];
-  if (channel.tare_request != 0)
+  if (!switchNetGross(n, channel.tare_request, kNet))
     return;
-  QLabel *label = form->scales[n].netGross;
-  if (label->text() == kNet)
-    return;
-  channel.tare_request = 1;
-  label->setText(kNet);
   {
     QMutexLocker lock(&readout_mutex);
     channel.tare_weight = channel.weight;

@@ -26,7 +26,7 @@ QString tr(const char *text) {
 }
 
 // A font that sets only what is given; the rest comes from the parent.
-struct FontSpec {
+struct FontSettings {
   int pointSize = 0;
   int bold = -1;    // -1 inherit, 0 normal weight, 1 bold
   int italic = -1;  // -1 inherit, 0 off, 1 on
@@ -34,26 +34,27 @@ struct FontSpec {
   bool strikeOutOff = false;
 };
 
-void applyFont(QWidget *widget, const FontSpec &spec) {
-  if (!spec.pointSize && spec.bold < 0 && spec.italic < 0 && !spec.family && !spec.strikeOutOff) {
+void applyFont(QWidget *widget, const FontSettings &wanted) {
+  if (!wanted.pointSize && wanted.bold < 0 && wanted.italic < 0 && !wanted.family &&
+      !wanted.strikeOutOff) {
     return;
   }
   QFont font;
-  if (spec.family)
-    font.setFamily(QString::fromLatin1(spec.family));
-  if (spec.pointSize)
-    font.setPointSize(spec.pointSize);
-  if (spec.bold >= 0)
-    font.setWeight(spec.bold ? QFont::Bold : QFont::Normal);
-  if (spec.italic >= 0)
-    font.setItalic(spec.italic == 1);
-  if (spec.strikeOutOff)
+  if (wanted.family)
+    font.setFamily(QString::fromLatin1(wanted.family));
+  if (wanted.pointSize)
+    font.setPointSize(wanted.pointSize);
+  if (wanted.bold >= 0)
+    font.setWeight(wanted.bold ? QFont::Bold : QFont::Normal);
+  if (wanted.italic >= 0)
+    font.setItalic(wanted.italic == 1);
+  if (wanted.strikeOutOff)
     font.setStrikeOut(false);
   widget->setFont(font);
 }
 
 template <typename W>
-W *make(QWidget *parent, const char *name, QRect geometry, const FontSpec &font = {}) {
+W *make(QWidget *parent, const char *name, QRect geometry, const FontSettings &font = {}) {
   auto *widget = new W(parent);
   widget->setObjectName(QString::fromLatin1(name));
   widget->setGeometry(geometry);
@@ -314,7 +315,7 @@ void MainWindowForm::setupForm(QMainWindow *window) {
   for (int k = 0; k < 8; ++k) {
     QLCDNumber *digit =
         make<QLCDNumber>(centralWidget, kGrandTotalDigitNames[k], QRect(240 + 80 * k, 20, 71, 91),
-                         k == 3 ? FontSpec{0, 0} : FontSpec{});
+                         k == 3 ? FontSettings{0, 0} : FontSettings{});
     digit->setDigitCount(1);
     digit->setFrameShape(QFrame::Panel);
     digit->setLineWidth(5);

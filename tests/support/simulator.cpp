@@ -2,21 +2,21 @@
 
 #include <QDeadlineTimer>
 
-bool Simulator::start(const QStringList &scaleSpecs) {
+bool Simulator::start(const QStringList &scaleOptions) {
   QStringList arguments{"--link-dir", links_.path()};
-  for (const QString &spec : scaleSpecs)
-    arguments << "--scale" << spec;
+  for (const QString &options : scaleOptions)
+    arguments << "--scale" << options;
   process_.start(qEnvironmentVariable("SCALE_SIM", "build/scale-sim"), arguments);
   if (!process_.waitForStarted(5000))
     return false;
   QDeadlineTimer deadline(5000);
-  while (paths_.size() < scaleSpecs.size() && !deadline.hasExpired()) {
+  while (paths_.size() < scaleOptions.size() && !deadline.hasExpired()) {
     if (!process_.canReadLine() && !process_.waitForReadyRead(100))
       continue;
     while (process_.canReadLine())
       paths_ << QString::fromLocal8Bit(process_.readLine()).trimmed();
   }
-  return paths_.size() == scaleSpecs.size();
+  return paths_.size() == scaleOptions.size();
 }
 
 QString Simulator::events() {

@@ -7,8 +7,8 @@
 
 class Simulator {
  public:
-  // One --scale per spec; returns false when the simulator did not come up.
-  bool start(const QStringList &scaleSpecs);
+  // One --scale per entry; returns false when the simulator did not come up.
+  bool start(const QStringList &scaleOptions);
   ~Simulator();
   QStringList paths() const { return paths_; }
   QString adapters() const { return paths_.join(u','); }

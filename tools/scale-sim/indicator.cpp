@@ -10,8 +10,8 @@
 #include <cstring>
 #include <sstream>
 
-std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &options) {
-  std::stringstream items(spec);
+std::string parseIndicatorOptions(const std::string &text, IndicatorOptions &options) {
+  std::stringstream items(text);
   std::string item;
   while (std::getline(items, item, ',')) {
     if (item.empty())

@@ -27,7 +27,7 @@ struct IndicatorOptions {
 
 // Parses "weight=1234,profile=lively,fault=noise,hangup-after=3000"; returns
 // an empty text or what is wrong.
-std::string parseIndicatorOptions(const std::string &spec, IndicatorOptions &options);
+std::string parseIndicatorOptions(const std::string &text, IndicatorOptions &options);
 
 class Indicator {
  public:

@@ -25,9 +25,9 @@ void requestHangup(int) {
 
 void usage(FILE *out) {
   std::fprintf(out,
-               "usage: scale-sim [--link-dir DIR] [--scale SPEC]...\n"
+               "usage: scale-sim [--link-dir DIR] [--scale OPTIONS]...\n"
                "  Each --scale adds one indicator (one steady indicator without any).\n"
-               "  SPEC is a comma-separated list of:\n"
+               "  OPTIONS is a comma-separated list of:\n"
                "    weight=N          gross reading, 0..999999 (default 1234)\n"
                "    profile=steady|lively   a fixed reading, or loads that come and go\n"
                "    fault=none|silent|minus|noise|short, or several joined by +\n"
