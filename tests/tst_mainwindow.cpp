@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaMethod>
 #include <QTest>
 #include <QTimer>
 
@@ -39,6 +40,37 @@ class MainWindowTest : public QObject {
     }
     // The constructor leaves the tare request as it found it.
     QCOMPARE(int(scaleChannels[0].tare_request), 1);
+  }
+
+  void slotsInTheirOrder() {
+    const QMetaObject *meta = &MainWindow::staticMetaObject;
+    const QStringList expected = {"processLCD",
+                                  "processCOM_serial",
+                                  "processCOM_serial_2",
+                                  "processCOM_serial_3",
+                                  "recordNow",
+                                  "getPath",
+                                  "getPath_excel",
+                                  "process_datalogcheckbox",
+                                  "process_excellogcheckbox",
+                                  "process_zero1",
+                                  "process_zero2",
+                                  "process_zero3",
+                                  "process_gross1",
+                                  "process_gross2",
+                                  "process_gross3",
+                                  "process_tare1",
+                                  "process_tare2",
+                                  "process_tare3"};
+    QStringList found;
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+      const QMetaMethod method = meta->method(i);
+      QCOMPARE(method.methodType(), QMetaMethod::Slot);
+      QCOMPARE(method.access(), QMetaMethod::Public);
+      QCOMPARE(method.parameterCount(), 0);
+      found << QString::fromLatin1(method.name());
+    }
+    QCOMPARE(found, expected);
   }
 
   void refreshTimer() {
