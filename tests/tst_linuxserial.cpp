@@ -85,7 +85,7 @@ class LinuxSerialTest : public QObject {
     clock.start();
     QCOMPARE(FT_Read(handle, &byte, 1, &count), FT_STATUS(FT_OK));
     QVERIFY2(count == 0, qPrintable(QString::number(byte)));
-    QVERIFY(clock.elapsed() >= 190 && clock.elapsed() < 600);
+    QVERIFY(clock.elapsed() >= 190 && clock.elapsed() < 1000);
     QCOMPARE(FT_Close(handle), FT_STATUS(FT_OK));
 
     // Closed, the device can be opened again.
@@ -110,7 +110,7 @@ class LinuxSerialTest : public QObject {
     clock.start();
     channel.connected = 0;
     QVERIFY(reader.wait(2000));
-    QVERIFY(clock.elapsed() < 600);
+    QVERIFY(clock.elapsed() < 1000);  // one read timeout and a reply, with room for a loaded machine
   }
 
   void hangUpDropsTheLinkQuietlyAndReconnectWorks() {
