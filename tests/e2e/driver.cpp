@@ -76,6 +76,7 @@ class Driver {
   }
   void click(const char *name) { find<QAbstractButton>(name)->click(); }
   bool recordAndWait(int count);
+  void startBothLogs();
   void operatorScenario();
   void killScenario();
   void soakScenario();
@@ -89,6 +90,16 @@ bool Driver::recordAndWait(int count) {
   click("recordnow");
   return waitFor([&] { return find<QLabel>("total_count")->text() == QString::number(count); },
                  5000);
+}
+
+// Chooses the two files the test named, then starts both logs.
+void Driver::startBothLogs() {
+  answerer_->chooseFile(qEnvironmentVariable("E2E_TEXT_LOG"));
+  click("select_logfile");
+  answerer_->chooseFile(qEnvironmentVariable("E2E_WORKBOOK"));
+  click("select_excelfile");
+  click("checkBox_datalog");
+  click("checkBox_excellog");
 }
 
 void Driver::run() {
@@ -131,12 +142,7 @@ void Driver::operatorScenario() {
   note("zeroed", waitFor([&] { return scaleDigits(2) == "0000000"; }, 5000));
   note("totalAfterZero", totalDigits());
 
-  answerer_->chooseFile(qEnvironmentVariable("E2E_TEXT_LOG"));
-  click("select_logfile");
-  answerer_->chooseFile(qEnvironmentVariable("E2E_WORKBOOK"));
-  click("select_excelfile");
-  click("checkBox_datalog");
-  click("checkBox_excellog");
+  startBothLogs();
   find<QSpinBox>("sense_spinBox")->setValue(3);
   note("logsRunning", find<QCheckBox>("checkBox_datalog")->isChecked() &&
                           find<QCheckBox>("checkBox_excellog")->isChecked());
@@ -198,12 +204,7 @@ void Driver::soakScenario() {
   const char *statuses[] = {"SERIAL_STATUS", "SERIAL_STATUS_2", "SERIAL_STATUS_3"};
   for (const char *key : connectKeys)
     click(key);
-  answerer_->chooseFile(qEnvironmentVariable("E2E_TEXT_LOG"));
-  click("select_logfile");
-  answerer_->chooseFile(qEnvironmentVariable("E2E_WORKBOOK"));
-  click("select_excelfile");
-  click("checkBox_datalog");
-  click("checkBox_excellog");
+  startBothLogs();
   find<QLineEdit>("overlimit")->setText(QStringLiteral("100000000"));
   find<QSpinBox>("sense_spinBox")->setValue(3);
 
