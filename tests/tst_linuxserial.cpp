@@ -110,7 +110,8 @@ class LinuxSerialTest : public QObject {
     clock.start();
     channel.connected = 0;
     QVERIFY(reader.wait(2000));
-    QVERIFY(clock.elapsed() < 1000);  // one read timeout and a reply, with room for a loaded machine
+    // One read timeout and a reply, with room for a loaded machine.
+    QVERIFY(clock.elapsed() < 1000);
   }
 
   void hangUpDropsTheLinkQuietlyAndReconnectWorks() {

@@ -58,7 +58,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
   }
 
   total_unit = 9;
-  resetChannelsToStartValues();
+  applyChannelStartValues();
 
   refreshTimer = new QTimer(this);
   connect(refreshTimer, &QTimer::timeout, this, &MainWindow::processLCD);

@@ -15,6 +15,8 @@
 #include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 
+static_assert(RecordLines::kChannelLines == kScaleCount, "a record has a line per scale");
+
 namespace {
 const QString kWarning = QStringLiteral("WARNING");
 const QString kGreenLamp = QStringLiteral("background-color: green;");

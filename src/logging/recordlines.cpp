@@ -60,7 +60,7 @@ QString RecordLines::channelLine(int channelIndex, int unit, double weight, doub
 
 QByteArray RecordLines::textLogBlock() const {
   QString block = stamp + kLineEnd + header + kLineEnd + total + kLineEnd;
-  for (int n = 0; n < kScaleCount; ++n) {
+  for (int n = 0; n < kChannelLines; ++n) {
     if (hasChannel[n])
       block += channels[n] + kLineEnd;
   }

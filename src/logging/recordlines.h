@@ -5,8 +5,6 @@
 #include <QString>
 #include <array>
 
-#include "scalelink/scalechannel.h"
-
 // Text of a non-negative number for the log, cut (not rounded) to the places
 // that the line's readout shows: the decimal-point label texts tell which.
 QString formatLogNumber(double value, const QString &threePlaces, const QString &twoPlaces,
@@ -21,6 +19,9 @@ struct PointLabels {
 QString signedLogNumber(double value, const PointLabels &points);
 
 struct RecordLines {
+  // One line per scale of the station.
+  static constexpr int kChannelLines = 3;
+
   static QString headerLine() { return QStringLiteral("Scale#, Unit, Gross, Net, Tare"); }
   static QString stampLine(const QString &timeText, const QString &dateText);
   static QString totalLine(const QString &netGrossText, int totalUnit, const QString &signText,
@@ -33,8 +34,8 @@ struct RecordLines {
   QString total;
   // The channel lines of this record; a channel that was not connected when
   // the record was built has none.
-  std::array<QString, kScaleCount> channels;
-  std::array<bool, kScaleCount> hasChannel{};
+  std::array<QString, kChannelLines> channels;
+  std::array<bool, kChannelLines> hasChannel{};
 
   // The block as written to the text log: Latin-1, every line ended by CR LF.
   QByteArray textLogBlock() const;

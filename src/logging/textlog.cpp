@@ -6,9 +6,8 @@
 #include <cerrno>
 #include <cstring>
 
-#include "scalelink/scalechannel.h"
-
 QFile log_file;
+QMutex log_mutex;
 
 namespace textlog {
 

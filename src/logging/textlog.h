@@ -4,11 +4,14 @@
 #pragma once
 
 #include <QFile>
+#include <QMutex>
 #include <QString>
 
 #include "logging/recordlines.h"
 
 extern QFile log_file;
+// Held while the log file is opened and while a record is written.
+extern QMutex log_mutex;
 
 namespace textlog {
 // Opens `file` under `name`, write-only, emptying it. On failure returns

@@ -2,15 +2,12 @@
 
 ScaleChannel scaleChannels[kScaleCount];
 QMutex readout_mutex;
-QMutex log_mutex;
 
-void resetChannelsToStartValues() {
+void applyChannelStartValues() {
   for (ScaleChannel &channel : scaleChannels) {
     channel.unit = 9;
     channel.tare_weight = 0.0;
     channel.point_code = 1;
     channel.overload = 0;
-    channel.zero_request = 0;
-    channel.gross_request = 0;
   }
 }

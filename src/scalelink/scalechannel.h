@@ -50,7 +50,8 @@ struct ScaleChannel {
 // Channels 1, 2 and 3 are scaleChannels[0], [1] and [2].
 extern ScaleChannel scaleChannels[kScaleCount];
 extern QMutex readout_mutex;
-extern QMutex log_mutex;
 
-// The values the main window gives every channel when it is built.
-void resetChannelsToStartValues();
+// The values the main window gives every channel once it is built; every
+// other field keeps the zero or empty value it has from the start of the
+// process (the member initializers above).
+void applyChannelStartValues();

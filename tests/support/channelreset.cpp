@@ -1,24 +1,14 @@
 #include "channelreset.h"
 
+#include <new>
+
 #include "scalelink/scalechannel.h"
 
+// A channel made anew holds the values of the process's start.
 void resetAllChannels() {
   for (ScaleChannel &channel : scaleChannels) {
-    channel.reader = nullptr;
-    channel.connected = 0;
-    channel.overload = 0;
-    for (SharedInt &digit : channel.digits)
-      digit = 0;
-    channel.sign = 0;
-    channel.unit = 0;
-    channel.point_code = 0;
-    channel.weight = 0.0;
-    channel.zero_request = 0;
-    channel.gross_request = 0;
-    channel.tare_request = 0;
-    channel.tare_weight = 0.0;
-    channel.net_mode = 0;
-    channel.port_name.clear();
+    channel.~ScaleChannel();
+    new (&channel) ScaleChannel;
   }
 }
 
