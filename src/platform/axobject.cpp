@@ -2,72 +2,11 @@
 
 #if !defined(WEIGHSTATION_ACTIVEQT)
 
-#include <xlsxwriter.h>
-
 #include <QDebug>
 #include <QMetaObject>
 #include <QRegularExpression>
 
 #include "platform/spreadsheetmodel.h"
-
-namespace spreadsheet {
-
-QPair<int, int> parseCellReference(const QString &reference) {
-  static const QRegularExpression cell(QStringLiteral("^\\$?([A-Za-z]{1,3})\\$?([0-9]{1,7})$"));
-  const QRegularExpressionMatch match = cell.match(reference.trimmed());
-  if (!match.hasMatch())
-    return {0, 0};
-  int column = 0;
-  for (QChar letter : match.captured(1).toUpper())
-    column = column * 26 + (letter.unicode() - 'A' + 1);
-  const int row = match.captured(2).toInt();
-  if (row < 1 || row > 1048576 || column > 16384)
-    return {0, 0};
-  return {row, column};
-}
-
-QString saveWorkbook(const Workbook &workbook, const QString &path) {
-  const QByteArray file = path.toLocal8Bit();
-  lxw_workbook *out = workbook_new(file.constData());
-  if (!out)
-    return QStringLiteral("cannot create the workbook");
-  for (const auto &sheet : workbook.sheets) {
-    const QByteArray name = sheet->name.toUtf8();
-    lxw_worksheet *ws = workbook_add_worksheet(out, name.constData());
-    if (!ws) {
-      workbook_close(out);
-      return QStringLiteral("invalid worksheet name '%1'").arg(sheet->name);
-    }
-    for (auto cell = sheet->cells.cbegin(); cell != sheet->cells.cend(); ++cell) {
-      const lxw_row_t row = static_cast<lxw_row_t>(cell.key().first - 1);
-      const lxw_col_t col = static_cast<lxw_col_t>(cell.key().second - 1);
-      const QVariant &value = cell.value();
-      switch (value.typeId()) {
-        case QMetaType::Double:
-        case QMetaType::Float:
-        case QMetaType::Int:
-        case QMetaType::UInt:
-        case QMetaType::LongLong:
-        case QMetaType::ULongLong:
-          worksheet_write_number(ws, row, col, value.toDouble(), nullptr);
-          break;
-        case QMetaType::Bool:
-          worksheet_write_boolean(ws, row, col, value.toBool(), nullptr);
-          break;
-        default: {
-          const QByteArray text = value.toString().toUtf8();
-          worksheet_write_string(ws, row, col, text.constData(), nullptr);
-        }
-      }
-    }
-  }
-  const lxw_error result = workbook_close(out);
-  if (result != LXW_NO_ERROR)
-    return QString::fromUtf8(lxw_strerror(result));
-  return QString();
-}
-
-}  // namespace spreadsheet
 
 using namespace spreadsheet;
 
@@ -128,6 +67,62 @@ void AxObject::raise(const QString &source, const QString &description) {
   Q_EMIT exception(-1, source, description, QString());
 }
 
+// A sub-object's target, or nullptr when the member is unknown (`refused`
+// then tells whether the application refused a known member's call).
+std::unique_ptr<AxObject::Target> AxObject::subTarget(const QByteArray &call, const QVariant &v1,
+                                                      bool &refused) {
+  auto sub = std::make_unique<Target>(*target_);
+  refused = false;
+  if (target_->kind == Target::ApplicationObject && call == "Application()")
+    return sub;
+  if (target_->kind == Target::ApplicationObject && call == "Workbooks()") {
+    sub->kind = Target::WorkbooksObject;
+    return sub;
+  }
+  if (target_->kind == Target::WorkbooksObject && call == "Add()") {
+    auto workbook = std::make_shared<Workbook>();
+    for (int n = 1; n <= 2; ++n) {
+      auto sheet = std::make_shared<Worksheet>();
+      sheet->name = QStringLiteral("Sheet%1").arg(n);
+      workbook->sheets << sheet;
+    }
+    target_->application->workbooks << workbook;
+    sub->kind = Target::WorkbookObject;
+    sub->workbook = workbook;
+    return sub;
+  }
+  if (target_->kind == Target::WorkbookObject && call == "Worksheets(int)") {
+    const int index = v1.toInt();
+    refused = index < 1 || index > target_->workbook->sheets.size();
+    if (refused) {
+      raise(QStringLiteral("Worksheets"), QStringLiteral("no worksheet %1").arg(index));
+      return nullptr;
+    }
+    sub->kind = Target::WorksheetObject;
+    sub->worksheet = target_->workbook->sheets.at(index - 1);
+    return sub;
+  }
+  if (target_->kind == Target::WorksheetObject && call == "Range(QString)")
+    return rangeTarget(std::move(sub), v1.toString(), refused);
+  return nullptr;
+}
+
+std::unique_ptr<AxObject::Target> AxObject::rangeTarget(std::unique_ptr<Target> sub,
+                                                        const QString &range, bool &refused) {
+  const QStringList corners = range.split(u':');
+  const QPair<int, int> first = parseCellReference(corners.value(0));
+  const QPair<int, int> last = corners.size() > 1 ? parseCellReference(corners.value(1)) : first;
+  refused = corners.size() > 2 || first.first == 0 || last.first == 0;
+  if (refused) {
+    raise(QStringLiteral("Range"), QStringLiteral("invalid range '%1'").arg(range));
+    return nullptr;
+  }
+  sub->kind = Target::RangeObject;
+  sub->topLeft = {qMin(first.first, last.first), qMin(first.second, last.second)};
+  sub->bottomRight = {qMax(first.first, last.first), qMax(first.second, last.second)};
+  return sub;
+}
+
 AxObject *AxObject::querySubObject(const char *name, const QVariant &v1, const QVariant &,
                                    const QVariant &, const QVariant &, const QVariant &,
                                    const QVariant &, const QVariant &, const QVariant &) {
@@ -136,65 +131,12 @@ AxObject *AxObject::querySubObject(const char *name, const QVariant &v1, const Q
     qDebug("AxObject::querySubObject: %s: object is not initialized", call.constData());
     return nullptr;
   }
-  auto sub = std::make_unique<Target>(*target_);
-  switch (target_->kind) {
-    case Target::ApplicationObject:
-      if (call == "Application()")
-        break;
-      if (call == "Workbooks()") {
-        sub->kind = Target::WorkbooksObject;
-        break;
-      }
-      goto unknown;
-    case Target::WorkbooksObject:
-      if (call == "Add()") {
-        auto workbook = std::make_shared<Workbook>();
-        for (int n = 1; n <= 2; ++n) {
-          auto sheet = std::make_shared<Worksheet>();
-          sheet->name = QStringLiteral("Sheet%1").arg(n);
-          workbook->sheets << sheet;
-        }
-        target_->application->workbooks << workbook;
-        sub->kind = Target::WorkbookObject;
-        sub->workbook = workbook;
-        break;
-      }
-      goto unknown;
-    case Target::WorkbookObject:
-      if (call == "Worksheets(int)") {
-        const int index = v1.toInt();
-        if (index < 1 || index > target_->workbook->sheets.size()) {
-          raise(QStringLiteral("Worksheets"), QStringLiteral("no worksheet %1").arg(index));
-          return nullptr;
-        }
-        sub->kind = Target::WorksheetObject;
-        sub->worksheet = target_->workbook->sheets.at(index - 1);
-        break;
-      }
-      goto unknown;
-    case Target::WorksheetObject:
-      if (call == "Range(QString)") {
-        const QStringList corners = v1.toString().split(u':');
-        const QPair<int, int> first = parseCellReference(corners.value(0));
-        const QPair<int, int> last =
-            corners.size() > 1 ? parseCellReference(corners.value(1)) : first;
-        if (corners.size() > 2 || first.first == 0 || last.first == 0) {
-          raise(QStringLiteral("Range"), QStringLiteral("invalid range '%1'").arg(v1.toString()));
-          return nullptr;
-        }
-        sub->kind = Target::RangeObject;
-        sub->topLeft = {qMin(first.first, last.first), qMin(first.second, last.second)};
-        sub->bottomRight = {qMax(first.first, last.first), qMax(first.second, last.second)};
-        break;
-      }
-      goto unknown;
-    default:
-      goto unknown;
-  }
-  return new AxObject(std::move(sub), this);
-
-unknown:
-  qDebug("AxObject::querySubObject: %s: no such member", call.constData());
+  bool refused = false;
+  std::unique_ptr<Target> sub = subTarget(call, v1, refused);
+  if (sub)
+    return new AxObject(std::move(sub), this);
+  if (!refused)
+    qDebug("AxObject::querySubObject: %s: no such member", call.constData());
   return nullptr;
 }
 

@@ -55,6 +55,9 @@ class AxObject : public QObject {
   struct Target;
   AxObject(std::unique_ptr<Target> target, QObject *parent);
   void raise(const QString &source, const QString &description);
+  std::unique_ptr<Target> subTarget(const QByteArray &call, const QVariant &v1, bool &refused);
+  std::unique_ptr<Target> rangeTarget(std::unique_ptr<Target> sub, const QString &range,
+                                      bool &refused);
 
   std::unique_ptr<Target> target_;
 };

@@ -1,4 +1,5 @@
-// The in-memory state of the stand-in spreadsheet application.
+// The in-memory state of the stand-in spreadsheet application, and the
+// writer that saves one of its workbooks as an .xlsx file.
 #pragma once
 
 #include <QMap>
