@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "platform/ftd2xx.h"
 #include "scalelink/scalechannel.h"
 
 struct ReaderIdentity {
@@ -36,7 +37,21 @@ class ReaderLoop {
  private:
   bool stopRequested() const { return stopRequested_ && stopRequested_(); }
 
+  bool openAndConfigure();
+  // One turn of the loop; false once the loop has ended.
+  bool turn();
+  bool stillConnected();
+  bool readByte(unsigned char &byte);
+  void takeFrame();
+  bool readPayload();
+  bool serviceQuietTurnRequests();
+  bool pollAndCount();
+  void dropLink();
+
   ScaleChannel &channel_;
   const ReaderIdentity &identity_;
   std::function<bool()> stopRequested_;
+  FT_HANDLE handle_ = nullptr;
+  int unanswered_ = 0;  // polls written since the last byte received
+  unsigned char payload_[kPayloadSize] = {};
 };
