@@ -2,7 +2,8 @@
 // loaded with LD_PRELOAD into build/weighstation, it starts once the
 // application exists, finds the widgets by object name, clicks them, answers
 // the dialogs, and writes what it saw to the JSON file named by E2E_REPORT.
-// The scenario is named by E2E_SCENARIO ("operator" or "kill").
+// The scenario is named by E2E_SCENARIO ("operator", "kill", "soak" or
+// "connect").
 #include <signal.h>
 
 #include <QAbstractButton>
@@ -80,6 +81,7 @@ class Driver {
   void operatorScenario();
   void killScenario();
   void soakScenario();
+  void connectScenario();
 
   QMainWindow *window_ = nullptr;
   ModalAnswerer *answerer_ = nullptr;
@@ -115,6 +117,8 @@ void Driver::run() {
     return killScenario();
   if (scenario == QLatin1String("soak"))
     return soakScenario();
+  if (scenario == QLatin1String("connect"))
+    return connectScenario();
   operatorScenario();
 }
 
@@ -164,6 +168,24 @@ void Driver::operatorScenario() {
   note("dialogsTotal", int(answerer_->seen.size()));
   note("done", true);
   window_->findChild<QAction *>(QStringLiteral("exitAct"))->trigger();
+}
+
+// Presses the three Connect keys and waits for the readings; the monitor
+// goes on running (scripts/screenshot pictures it).
+void Driver::connectScenario() {
+  click("connect_serial");
+  click("connect_serial_2");
+  click("connect_serial_3");
+  note("connected",
+       waitFor(
+           [&] {
+             for (const char *status : {"SERIAL_STATUS", "SERIAL_STATUS_2", "SERIAL_STATUS_3"}) {
+               if (find<QLabel>(status)->text().contains(QLatin1String("Not")))
+                 return false;
+             }
+             return true;
+           },
+           5000));
 }
 
 void Driver::killScenario() {
