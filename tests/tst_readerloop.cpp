@@ -93,6 +93,13 @@ class ReaderLoopTest : public QObject {
     QTest::newRow("minus sign is never decoded") << QByteArray("-000005\r\n") << kMarker;
     QTest::newRow("noise before the frame")
         << QByteArray("\x00\xFFzz+654321\r\n", 13) << Digits7{0, 6, 5, 4, 3, 2, 1};
+    QTest::newRow("stray start byte before the frame")
+        << QByteArray("++001234\r\n") << Digits7{0, 0, 0, 1, 2, 3, 4};
+    QTest::newRow("noise ending in a start byte")
+        << QByteArray("\x07\x78\x2B+004321\r\n") << Digits7{0, 0, 0, 4, 3, 2, 1};
+    QTest::newRow("start byte inside a payload restarts the frame")
+        << QByteArray("+12+345678\r\n") << Digits7{0, 3, 4, 5, 6, 7, 8};
+    QTest::newRow("nothing but start bytes") << QByteArray(40, '+') << kMarker;
   }
   void decoding() {
     QFETCH(QByteArray, reply);

@@ -1,6 +1,9 @@
 #include "scalelink/readerloop.h"
 
 #include <QDebug>
+#include <algorithm>
+#include <cstring>
+#include <iterator>
 
 const ReaderIdentity kReaderIdentities[kScaleCount] = {
     {0, "Serial 1 Connected!!\n", "Serial 1 Connection failed!!\n"},
@@ -109,9 +112,30 @@ void ReaderLoop::takeFrame() {
     channel_.digits[k + 1] = decodeDigit(payload_[k] & 0x7F);
 }
 
+// Reads the six payload bytes after a frame start. A "+" among them starts
+// the frame again: the bytes before it were not a payload, and the bytes
+// after it are the new frame's first ones. False when a payload did not all
+// arrive within the read timeout, or when the loop is to stop.
 bool ReaderLoop::readPayload() {
-  DWORD received = 0;
-  return FT_Read(handle_, payload_, kPayloadSize, &received) == FT_OK && received == kPayloadSize;
+  DWORD have = 0;
+  for (;;) {
+    DWORD received = 0;
+    if (FT_Read(handle_, payload_ + have, kPayloadSize - have, &received) != FT_OK)
+      return false;
+    have += received;
+    if (have < kPayloadSize)
+      return false;
+    const unsigned char *restart = std::find(std::make_reverse_iterator(payload_ + kPayloadSize),
+                                             std::make_reverse_iterator(payload_), kFrameStart)
+                                       .base();
+    if (restart == payload_)
+      return true;  // no "+" in the payload
+    have = static_cast<DWORD>(payload_ + kPayloadSize - restart);
+    std::memmove(payload_, restart, have);
+    // A line of nothing but "+" keeps restarting: the stop rule still holds.
+    if (stopRequested() || channel_.connected != 1)
+      return false;
+  }
 }
 
 // A quiet turn services the pending requests, zero first; a turn that

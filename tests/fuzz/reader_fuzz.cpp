@@ -2,7 +2,9 @@
 // arbitrary times (so reads end at arbitrary boundaries and timeouts), with
 // the adapter possibly pulled, through the real reader loop on the in-memory
 // adapter. Checks: digits always 0..9, point_code 0 or 1, a shown frame is
-// always one complete frame of the input, and the reader always ends.
+// always one complete frame of the input ("+" and six bytes that are not
+// "+"), and the reader always ends.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <set>
@@ -61,10 +63,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     i += length;
   }
 
-  // Every complete frame the input holds: "+" and the six bytes after it.
+  // Every complete frame the input holds: "+" and six bytes after it, none
+  // of them a "+".
   std::set<Digits> frames;
   for (size_t p = 0; p + 6 < stream.size(); ++p) {
-    if (stream[p] != '+')
+    if (stream[p] != '+' || std::count(&stream[p + 1], &stream[p + 7], '+') != 0)
       continue;
     Digits d{0};
     for (size_t k = 1; k <= 6; ++k)
