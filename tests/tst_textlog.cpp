@@ -1,6 +1,12 @@
 // The record lines, their number format, and the text log file.
+#include <sys/resource.h>
+
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
 
 #include "logging/recordlines.h"
 #include "logging/textlog.h"
@@ -106,7 +112,73 @@ class TextLogTest : public QObject {
     QVERIFY(textlog::open(file, "/dev/full", &error));
     error.clear();
     QVERIFY(!textlog::writeRecord(file, lines, &error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QString("No space left on device"));
+  }
+
+  void aFileGoneFromItsNameStopsTheWrites_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("file removed") << "rm";
+    QTest::newRow("folder removed") << "rmdir";
+    QTest::newRow("file replaced") << "replace";
+  }
+  void aFileGoneFromItsNameStopsTheWrites() {
+    QFETCH(QString, how);
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("logs");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + "/log.txt";
+    QFile file;
+    QString error;
+    QVERIFY(textlog::open(file, path, &error));
+    RecordLines lines;
+    lines.total = "X";
+    QVERIFY(textlog::writeRecord(file, lines, &error));
+    if (how == "rm")
+      QVERIFY(QFile::remove(path));
+    if (how == "rmdir")
+      QVERIFY(QDir(folder).removeRecursively());
+    if (how == "replace") {
+      QFile other(folder + "/other.txt");
+      QVERIFY(other.open(QIODevice::WriteOnly));
+      other.close();
+      QVERIFY(::rename(QFile::encodeName(other.fileName()), QFile::encodeName(path)) == 0);
+    }
+    QVERIFY(!textlog::writeRecord(file, lines, &error));
+    QCOMPARE(error, QString("the log file was removed or replaced"));
+  }
+
+  // A disk that fills in the middle of a record (here: the file size limit)
+  // leaves the file with its whole records only, and says why.
+  void aShortWriteLeavesOnlyWholeRecords() {
+    QTemporaryDir dir;
+    QFile file;
+    QString error;
+    QVERIFY(textlog::open(file, dir.filePath("log.txt"), &error));
+    RecordLines lines;
+    lines.stamp = "\r\nT";
+    lines.header = "H";
+    lines.total = "GROSS TOTAL, lbs, 1234";
+    QVERIFY(textlog::writeRecord(file, lines, &error));
+    const QByteArray first = lines.textLogBlock();
+
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    rlimit small = saved;
+    small.rlim_cur = static_cast<rlim_t>(first.size() + first.size() / 2);
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    const bool written = textlog::writeRecord(file, lines, &error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    QVERIFY(!written);
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+
+    QFile check(file.fileName());
+    QVERIFY(check.open(QIODevice::ReadOnly));
+    QCOMPARE(check.readAll(), first);
+    // The next record, with room again, follows the whole one.
+    QVERIFY(textlog::writeRecord(file, lines, &error));
+    check.seek(0);
+    QCOMPARE(check.readAll(), first + first);
   }
 };
 
