@@ -25,6 +25,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
+#include "figureline.h"
 #include "scalelink/scalechannel.h"
 
 namespace {
@@ -130,17 +131,6 @@ int shownValue(const ScalePanelForm &scale) {
   return value;
 }
 
-double percentile(std::vector<double> v, double p) {
-  if (v.empty())
-    return 0;
-  std::sort(v.begin(), v.end());
-  return v[std::min(v.size() - 1, static_cast<size_t>(p * v.size()))];
-}
-
-void line(const char *what, double value, const char *unit, double limit, const char *limitText) {
-  std::printf("%-52s %10.3f %-4s  limit %9.3f %-4s ratio %6.3f  (%s)\n", what, value, unit, limit,
-              unit, value / limit, limitText);
-}
 }  // namespace
 
 int main(int argc, char **argv) {

@@ -30,6 +30,14 @@ QByteArray fileBytes(const QString &path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+struct StyleChanges : QObject {
+  int count = 0;
+  bool eventFilter(QObject *, QEvent *event) override {
+    count += event->type() == QEvent::StyleChange;
+    return false;
+  }
+};
+
 QByteArray header() {
   return "\r\n" + time_text.toLatin1() + ", " + date_text.toLatin1() +
          "\r\nScale#, Unit, Gross, Net, Tare\r\n";
@@ -193,6 +201,14 @@ class WindowLoggingTest : public QObject {
     QCOMPARE(form->pushButton_overlimit->styleSheet(), QString("background-color: red;"));
     QCOMPARE(form->pushButton_underlimit->styleSheet(), QString("background-color: green;"));
     QCOMPARE(window->recordCycle().record_count, 0);
+    // A request waiting on a broken limit re-checks for ever; a lamp that
+    // keeps its colour is not given its style sheet again.
+    StyleChanges changes;
+    form->pushButton_overlimit->installEventFilter(&changes);
+    form->pushButton_underlimit->installEventFilter(&changes);
+    for (int i = 0; i < 10; ++i)
+      window->processLCD();
+    QCOMPARE(changes.count, 0);
     setChannelReading(0, {0, 0, 0, 0, 0, 8, 0}, 0);
     window->processLCD();
     window->processLCD();

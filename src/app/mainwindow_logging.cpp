@@ -22,6 +22,13 @@ const QString kWarning = QStringLiteral("WARNING");
 const QString kGreenLamp = QStringLiteral("background-color: green;");
 const QString kRedLamp = QStringLiteral("background-color: red;");
 
+// Every style sheet given to a widget costs memory for good, even the same
+// one again: a lamp is only given one when its colour changes.
+void setLamp(QPushButton *lamp, const QString &colour) {
+  if (lamp->styleSheet() != colour)
+    lamp->setStyleSheet(colour);
+}
+
 PointLabels pointsOf(const std::array<QLabel *, 3> &labels) {
   return {labels[0]->text(), labels[1]->text(), labels[2]->text()};
 }
@@ -32,16 +39,16 @@ void MainWindow::processDataLog() {
       recordCycle_.tick(total_weight, form->sense_spinBox->value(), form->overlimit->text(),
                         form->underlimit->text());
   if (tick.overLimitRed)
-    form->pushButton_overlimit->setStyleSheet(kRedLamp);
+    setLamp(form->pushButton_overlimit, kRedLamp);
   if (tick.underLimitRed)
-    form->pushButton_underlimit->setStyleSheet(kRedLamp);
+    setLamp(form->pushButton_underlimit, kRedLamp);
   if (tick.recordTaken)
     takeRecord();
 }
 
 void MainWindow::takeRecord() {
-  form->pushButton_overlimit->setStyleSheet(kGreenLamp);
-  form->pushButton_underlimit->setStyleSheet(kGreenLamp);
+  setLamp(form->pushButton_overlimit, kGreenLamp);
+  setLamp(form->pushButton_underlimit, kGreenLamp);
 
   RecordLines &lines = recordLines_;
   lines.header = RecordLines::headerLine();
