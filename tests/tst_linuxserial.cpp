@@ -1,6 +1,9 @@
 // The adapter layer on real pseudo-terminals, against the project's
 // indicator simulator: reads, timeouts, locking, hang-ups and reconnects.
+#include <fcntl.h>
+#include <stdlib.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -48,6 +51,30 @@ class LinuxSerialTest : public QObject {
     QCOMPARE(LinuxSerialBackend::portNumberOf("ttyUSB3"), LONG(3));
     QCOMPARE(LinuxSerialBackend::portNumberOf("pts/12"), LONG(12));
     QCOMPARE(LinuxSerialBackend::portNumberOf("ttyS"), LONG(-1));
+  }
+
+  // An indicator that never reads fills the line; a write with the timeout
+  // 0 then gives up after the bounded default instead of waiting for ever.
+  void aWriteThatCannotGoOutIsBounded() {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    qputenv(LinuxSerialBackend::kAdaptersVariable, ::ptsname(master));
+    FT_HANDLE handle = nullptr;
+    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
+    FT_SetTimeouts(handle, 200, 0);
+    QByteArray chunk(4096, 'x');
+    DWORD written = chunk.size();
+    QElapsedTimer clock;
+    qint64 lastCallMs = 0;
+    for (int i = 0; i < 1000 && written == DWORD(chunk.size()); ++i) {
+      clock.start();
+      FT_Write(handle, chunk.data(), chunk.size(), &written);
+      lastCallMs = clock.elapsed();
+    }
+    QVERIFY(written < DWORD(chunk.size()));
+    QVERIFY2(lastCallMs >= 900 && lastCallMs < 2000, qPrintable(QString::number(lastCallMs)));
+    FT_Close(handle);
+    ::close(master);
   }
 
   void readWriteTimeoutAndLocking() {

@@ -309,8 +309,8 @@ FT_STATUS LinuxSerialBackend::write(FT_HANDLE handle, const void *buffer, DWORD 
   if (!buffer)
     return FT_INVALID_PARAMETER;
   const auto *bytes = static_cast<const unsigned char *>(buffer);
-  const bool unbounded = port->writeTimeoutMs == 0;
-  const auto deadline = Clock::now() + std::chrono::milliseconds(port->writeTimeoutMs);
+  const ULONG timeoutMs = port->writeTimeoutMs != 0 ? port->writeTimeoutMs : kDefaultWriteTimeoutMs;
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   DWORD sent = 0;
   FT_STATUS status = FT_OK;
   while (sent < count) {
@@ -326,7 +326,7 @@ FT_STATUS LinuxSerialBackend::write(FT_HANDLE handle, const void *buffer, DWORD 
       break;
     }
     pollfd waiter{port->fd, POLLOUT, 0};
-    const int ready = ::poll(&waiter, 1, millisecondsLeft(unbounded, deadline));
+    const int ready = ::poll(&waiter, 1, millisecondsLeft(false, deadline));
     if (ready == 0)
       break;  // the write timeout passed
     if (ready < 0 && errno != EINTR) {

@@ -13,6 +13,12 @@ class LinuxSerialBackend : public AdapterBackend {
  public:
   static constexpr const char *kAdaptersVariable = "WEIGHSTATION_ADAPTERS";
   static constexpr quint16 kFtdiVendorId = 0x0403;
+  // A write timeout of 0 leaves the bound to the library. Here it is one
+  // second: a device that never takes its bytes (a stuck USB device, a
+  // serial bridge, an indicator that never reads) cannot hold a writer for
+  // ever. The write then returns with fewer bytes written, as a write with
+  // an explicit timeout does.
+  static constexpr ULONG kDefaultWriteTimeoutMs = 1000;
 
   // The device paths, index 0 first, as the adapter calls see them now.
   static QStringList devicePaths();
