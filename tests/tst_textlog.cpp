@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "logging/logfiles.h"
 #include "logging/recordlines.h"
 #include "logging/textlog.h"
 
@@ -145,6 +146,39 @@ class TextLogTest : public QObject {
     }
     QVERIFY(!textlog::writeRecord(file, lines, &error));
     QCOMPARE(error, QString("the log file was removed or replaced"));
+  }
+
+  void sameFile_data() {
+    QTest::addColumn<QString>("a");
+    QTest::addColumn<QString>("b");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("one name") << "log.txt"
+                              << "log.txt" << true;
+    QTest::newRow("a link to it") << "log.txt"
+                                  << "link.txt" << true;
+    QTest::newRow("through a linked folder") << "log.txt"
+                                             << "folder-link/log.txt" << true;
+    QTest::newRow("dot-dot") << "log.txt"
+                             << "sub/../log.txt" << true;
+    QTest::newRow("not there yet") << "new.xlsx"
+                                   << "folder-link/new.xlsx" << true;
+    QTest::newRow("another file") << "log.txt"
+                                  << "log.xlsx" << false;
+    QTest::newRow("no name") << ""
+                             << "" << false;
+  }
+  void sameFile() {
+    QFETCH(QString, a);
+    QFETCH(QString, b);
+    QFETCH(bool, same);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir("sub"));
+    QFile log(dir.filePath("log.txt"));
+    QVERIFY(log.open(QIODevice::WriteOnly));
+    QVERIFY(QFile::link(log.fileName(), dir.filePath("link.txt")));
+    QVERIFY(QFile::link(dir.path(), dir.filePath("folder-link")));
+    auto at = [&dir](const QString &name) { return name.isEmpty() ? name : dir.filePath(name); };
+    QCOMPARE(logfiles::sameFile(at(a), at(b)), same);
   }
 
   // A disk that fills in the middle of a record (here: the file size limit)

@@ -247,6 +247,36 @@ class WindowLoggingTest : public QObject {
     QVERIFY(answerer.seen[0].text.endsWith("Text File Log Stopped!!!"));
   }
 
+  void bothLogsOnOneFileAreRefused() {
+    const QString path = dir.filePath("both.txt");
+    QFile::remove(path);
+    chooseTextLog(path);
+    chooseSpreadsheet(path);
+    ModalAnswerer answerer;
+    startTextLog();
+    QVERIFY(!form->checkBox_datalog->isChecked());
+    QVERIFY(!log_file.isOpen());
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("WARNING"));
+    QCOMPARE(answerer.seen[0].text,
+             QString("The Text File Log and the Excel File Log Must Use Different Files!!!"));
+
+    // The workbook refuses the text log's file, and the text log refuses the
+    // running workbook's file under another name.
+    form->checkBox_excellog->click();
+    QVERIFY(!form->checkBox_excellog->isChecked());
+    QVERIFY(!window->spreadsheetLog().isRunning());
+    chooseTextLog(dir.filePath("other.txt"));
+    form->checkBox_excellog->click();
+    QVERIFY(window->spreadsheetLog().isRunning());
+    QVERIFY(QFile::link(path, dir.filePath("both-link.txt")));
+    chooseTextLog(dir.filePath("both-link.txt"));
+    startTextLog();
+    QVERIFY(!form->checkBox_datalog->isChecked());
+    QVERIFY(!log_file.isOpen());
+    QCOMPARE(answerer.seen.size(), 3);
+  }
+
   void spreadsheetRowsFollowTheRecordCount() {
     const QString book = dir.filePath("weights.xlsx");
     chooseTextLog(dir.filePath("for-book.txt"));

@@ -76,6 +76,8 @@ class MainWindow : public QMainWindow {
   };
   void chooseLogFile(const LogFileChoice &choice);
   bool refuseLogWithoutFile(QCheckBox *box, const QString &fileName);
+  bool refuseLogOnTheOtherLogsFile(QCheckBox *box, const QString &fileName,
+                                   const QString &otherFileName);
   void stopTextLogAfterFailure(const QString &reason);
   bool stopSpreadsheetLog();
   void stopReaders();

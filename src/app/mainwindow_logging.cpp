@@ -11,6 +11,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
 #include "app/warnings.h"
+#include "logging/logfiles.h"
 #include "logging/textlog.h"
 #include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
@@ -117,6 +118,18 @@ bool MainWindow::refuseLogWithoutFile(QCheckBox *box, const QString &fileName) {
   return true;
 }
 
+// A log whose file is the other log's file would overwrite its records: it
+// does not start, and its box goes off.
+bool MainWindow::refuseLogOnTheOtherLogsFile(QCheckBox *box, const QString &fileName,
+                                             const QString &otherFileName) {
+  if (!logfiles::sameFile(fileName, otherFileName))
+    return false;
+  box->setChecked(false);
+  warnings::show(kWarning, QStringLiteral("The Text File Log and the Excel File Log Must Use "
+                                          "Different Files!!!"));
+  return true;
+}
+
 void MainWindow::getPath() {
   chooseLogFile({form->checkBox_datalog, form->logfilename, &log_file_name,
                  "Start Text File Log Check Box Must be De-selected First!!!",
@@ -127,6 +140,8 @@ void MainWindow::process_datalogcheckbox() {
   if (refuseLogWithoutFile(form->checkBox_datalog, log_file_name))
     return;
   if (form->checkBox_datalog->isChecked()) {
+    if (refuseLogOnTheOtherLogsFile(form->checkBox_datalog, log_file_name, excel_file_name))
+      return;
     QString reason;
     if (!textlog::open(log_file, log_file_name, &reason)) {
       form->checkBox_datalog->setChecked(false);
@@ -149,6 +164,8 @@ void MainWindow::process_excellogcheckbox() {
   if (refuseLogWithoutFile(form->checkBox_excellog, excel_file_name))
     return;
   if (form->checkBox_excellog->isChecked()) {
+    if (refuseLogOnTheOtherLogsFile(form->checkBox_excellog, excel_file_name, log_file_name))
+      return;
     spreadsheetLog_.start();
   } else if (!stopSpreadsheetLog()) {
     form->checkBox_excellog->setChecked(true);
