@@ -21,8 +21,10 @@ void showSoon(QObject *context, const QString &title, const QString &text) {
 bool confirmZero() {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("WARNING!!!"),
                   QString::fromLatin1(kZeroQuestion), QMessageBox::NoButton, nullptr);
-  QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
-  QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+  // Buttons of one role keep the order given, "Yes" left of "No", whatever
+  // the desktop's button layout (GNOME's would put "No" first).
+  QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::ActionRole);
+  QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::ActionRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
   box.exec();
