@@ -16,7 +16,7 @@ grep -q '^Icon=weighstation$' "$root/usr/share/applications/weighstation.desktop
 file "$root/usr/share/icons/hicolor/128x128/apps/weighstation.png" | grep -q 'PNG image data, 128 x 128' || fail "icon"
 grep -q 'ATTRS{idVendor}=="0403", GROUP="dialout"' "$root/usr/lib/udev/rules.d/70-weighstation-ftdi.rules" || fail "udev rule"
 depends="$(dpkg-deb -f "$deb" Depends)"
-for lib in libqt6widgets6 libqt6serialport6 libxlsxwriter; do
+for lib in libqt6widgets6 libqt6serialport6 libxlsxwriter fonts-liberation; do
   echo "$depends" | grep -q "$lib" || fail "Depends lacks $lib: $depends"
 done
 unexpected="$(cd "$root" && find . -type f | grep -v -E '^\./usr/(bin/weighstation|share/applications/weighstation\.desktop|share/icons/hicolor/128x128/apps/weighstation\.png|lib/udev/rules\.d/70-weighstation-ftdi\.rules)$' || true)"
