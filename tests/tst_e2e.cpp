@@ -1,6 +1,9 @@
 // End to end: the real monitor against three simulated indicators on
 // pseudo-terminals, driven as an operator would drive it, then the files
 // it wrote and the state it left.
+#include <signal.h>
+
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -8,11 +11,13 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include "platform/ftd2xx.h"
 #include "platform/linuxserialbackend.h"
 #include "simulator.h"
 #include "xlsxreader.h"
+#include "xserver.h"
 
 namespace {
 struct Run {
@@ -22,37 +27,77 @@ struct Run {
   QString output;
 };
 
-Run runMonitor(const QString &scenario, const Simulator &sim, const QTemporaryDir &dir) {
-  QProcess monitor;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
-  env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
-  env.insert("E2E_SCENARIO", scenario);
-  env.insert("E2E_TEXT_LOG", dir.filePath("station.txt"));
-  env.insert("E2E_WORKBOOK", dir.filePath("station.xlsx"));
-  env.insert("E2E_REPORT", dir.filePath("report.json"));
-  env.insert("E2E_SIM_PID", QString::number(sim.pid()));
-  monitor.setProcessEnvironment(env);
-  monitor.setProcessChannelMode(QProcess::MergedChannels);
-  monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation"), {});
-  Run run;
-  if (!monitor.waitForFinished(60000)) {
-    monitor.kill();
-    monitor.waitForFinished();
-  }
-  run.exitCode = monitor.exitCode();
-  run.status = monitor.exitStatus();
-  run.output = QString::fromLocal8Bit(monitor.readAll());
+QJsonObject readReport(const QTemporaryDir &dir) {
   QFile report(dir.filePath("report.json"));
-  if (report.open(QIODevice::ReadOnly))
-    run.report = QJsonDocument::fromJson(report.readAll()).object();
-  return run;
+  return report.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(report.readAll()).object()
+                                          : QJsonObject();
+}
+
+// The real monitor with the operator driver playing `scenario`; `display`
+// runs it on that X server instead of offscreen, `environment` adds to its
+// environment.
+class Monitor {
+ public:
+  Monitor(const QString &scenario, const Simulator &sim, const QTemporaryDir &dir,
+          const QString &display = QString(), const QStringList &environment = {})
+      : dir_(dir) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", display.isEmpty() ? "offscreen" : "xcb");
+    if (!display.isEmpty())
+      env.insert("DISPLAY", display);
+    env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
+    env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
+    env.insert("E2E_SCENARIO", scenario);
+    env.insert("E2E_TEXT_LOG", dir.filePath("station.txt"));
+    env.insert("E2E_WORKBOOK", dir.filePath("station.xlsx"));
+    env.insert("E2E_REPORT", dir.filePath("report.json"));
+    env.insert("E2E_SIM_PID", QString::number(sim.pid()));
+    for (const QString &setting : environment)
+      env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    process_.setProcessEnvironment(env);
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation"), {});
+  }
+  qint64 pid() const { return process_.processId(); }
+  // Waits until the driver's report holds `key`.
+  bool waitForReport(const char *key, int ms = 15000) {
+    QDeadlineTimer deadline(ms);
+    while (!readReport(dir_).contains(key)) {
+      if (deadline.hasExpired() || process_.state() == QProcess::NotRunning)
+        return false;
+      QThread::msleep(50);
+    }
+    return true;
+  }
+  Run finish() {
+    Run run;
+    if (!process_.waitForFinished(60000)) {
+      process_.kill();
+      process_.waitForFinished();
+    }
+    run.exitCode = process_.exitCode();
+    run.status = process_.exitStatus();
+    run.output = QString::fromLocal8Bit(process_.readAll());
+    run.report = readReport(dir_);
+    return run;
+  }
+
+ private:
+  const QTemporaryDir &dir_;
+  QProcess process_;
+};
+
+Run runMonitor(const QString &scenario, const Simulator &sim, const QTemporaryDir &dir) {
+  return Monitor(scenario, sim, dir).finish();
 }
 
 QByteArray fileBytes(const QString &path) {
   QFile file(path);
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QJsonObject firstSheetCells(const QString &book) {
+  return readWorkbook(book).at(0).toObject()["cells"].toObject();
 }
 
 const char *const kStamp = "\\r\\n\\d{1,2}:\\d\\d:\\d\\d [ap]m, \\d\\d/\\d\\d/\\d{4}\\r\\n";
@@ -117,6 +162,76 @@ class EndToEndTest : public QObject {
       QCOMPARE(FT_Open(index, &handle), FT_STATUS(FT_OK));
       FT_Close(handle);
     }
+  }
+
+  // A logout, a shutdown or Ctrl+C end the monitor as its Exit action does.
+  void endingSignalsEndItAsExitDoes_data() {
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::newRow("SIGINT") << int(SIGINT);
+  }
+  void endingSignalsEndItAsExitDoes() {
+    QFETCH(int, signal);
+    Simulator sim;
+    QVERIFY(sim.start({"weight=111"}));
+    QTemporaryDir dir;
+    Monitor monitor("logs", sim, dir);
+    QVERIFY(monitor.waitForReport("ready"));
+    ::kill(monitor.pid(), signal);
+    const Run run = monitor.finish();
+    QVERIFY(run.report["records"].toBool());
+    QCOMPARE(run.status, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 0);
+    const QString text = QString::fromLatin1(fileBytes(dir.filePath("station.txt")));
+    QCOMPARE(text.count("GROSS TOTAL, lbs, 111\r\n01, lbs, 111, 111, 0\r\n"), 2);
+    const QJsonObject cells = firstSheetCells(dir.filePath("station.xlsx"));
+    QCOMPARE(cells.keys(), (QStringList{"A1", "A2", "A3", "B1", "B2", "B3"}));
+    // The reader let go of its adapter.
+    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    FT_HANDLE handle = nullptr;
+    QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
+    FT_Close(handle);
+  }
+
+  // The zero question keeps "Yes" left of "No" whatever the desktop's own
+  // button order.
+  void zeroQuestionOrderOnEveryDesktop_data() {
+    QTest::addColumn<QString>("desktop");
+    QTest::newRow("GNOME") << "GNOME";
+    QTest::newRow("KDE") << "KDE";
+    QTest::newRow("none") << "";
+  }
+  void zeroQuestionOrderOnEveryDesktop() {
+    QFETCH(QString, desktop);
+    XServer x;
+    QVERIFY(x.start());
+    Simulator sim;
+    QVERIFY(sim.start({"weight=111"}));
+    QTemporaryDir dir;
+    const Run run =
+        Monitor("zero", sim, dir, x.display(), {"XDG_CURRENT_DESKTOP=" + desktop}).finish();
+    QVERIFY2(run.report["done"].toBool(), qPrintable(run.output));
+    QCOMPARE(run.report["buttonsLeftToRight"].toArray(), (QJsonArray{"Yes", "No"}));
+    QCOMPARE(run.report["defaultButton"].toString(), QString("Yes"));
+    QCOMPARE(run.report["escapeButton"].toString(), QString("No"));
+  }
+
+  // The display going away ends the process from inside the toolkit; the
+  // running workbook is saved all the same.
+  void theDisplayGoingAwayKeepsTheWorkbook() {
+    XServer x;
+    QVERIFY(x.start());
+    Simulator sim;
+    QVERIFY(sim.start({"weight=111"}));
+    QTemporaryDir dir;
+    Monitor monitor("logs", sim, dir, x.display());
+    QVERIFY(monitor.waitForReport("ready"));
+    x.kill();
+    const Run run = monitor.finish();
+    QVERIFY(run.report["records"].toBool());
+    const QJsonObject cells = firstSheetCells(dir.filePath("station.xlsx"));
+    QCOMPARE(cells.keys(), (QStringList{"A1", "A2", "A3", "B1", "B2", "B3"}));
   }
 
   void recordSurvivesAKillRightAfterIt() {

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +67,16 @@ class WindowLoggingTest : public QObject {
     answerer.chooseFile(path);
     window->getPath_excel();
     QCOMPARE(answerer.fileDialogCaptions, QStringList{"Choose an excel file to open"});
+  }
+  // Starts the spreadsheet log on `book` and the text log, and takes a
+  // record of 42.
+  void startSpreadsheetWithARecord(const QString &book) {
+    chooseSpreadsheet(book);
+    form->checkBox_excellog->click();
+    chooseTextLog(dir.filePath("beside-" + QFileInfo(book).completeBaseName() + ".txt"));
+    startTextLog();
+    setChannelReading(0, {0, 0, 0, 0, 0, 4, 2}, 0);
+    record();
   }
   // Presses record-now and runs the ticks until the record is taken.
   void record() {
@@ -335,6 +346,67 @@ class WindowLoggingTest : public QObject {
     form->checkBox_excellog->click();
     QVERIFY(!form->checkBox_excellog->isChecked());
     const QJsonObject cells = readWorkbook(book)[0].toObject()["cells"].toObject();
+    QVERIFY(qAbs(cells["A2"].toArray()[0].toDouble() - 42.0003) < 1e-9);
+  }
+
+  void anotherFileCanBeChosenAfterAFailedStop() {
+    startSpreadsheetWithARecord(dir.filePath("gone/weights.xlsx"));
+    {
+      ModalAnswerer answerer;
+      form->checkBox_excellog->click();
+      QCOMPARE(answerer.seen.size(), 1);
+    }
+    QVERIFY(form->checkBox_excellog->isChecked());
+    const QString instead = dir.filePath("instead.xlsx");
+    chooseSpreadsheet(instead);
+    QCOMPARE(window->excelFileName(), instead);
+    form->checkBox_excellog->click();
+    QVERIFY(!form->checkBox_excellog->isChecked());
+    const QJsonObject cells = readWorkbook(instead)[0].toObject()["cells"].toObject();
+    QVERIFY(qAbs(cells["A2"].toArray()[0].toDouble() - 42.0003) < 1e-9);
+    // A log that runs normally keeps its file.
+    form->checkBox_excellog->click();
+    ModalAnswerer answerer;
+    window->getPath_excel();
+    QVERIFY(answerer.fileDialogCaptions.isEmpty());
+    QCOMPARE(answerer.seen.value(0).text,
+             QString("Start Excel File Log Check Box Must be De-selected First!!!"));
+  }
+
+  void aSaveFailingAtTheEnd_data() {
+    QTest::addColumn<bool>("fallbackWritable");
+    QTest::newRow("rows in the fallback file") << true;
+    QTest::newRow("the fallback fails too") << false;
+  }
+  void aSaveFailingAtTheEnd() {
+    QFETCH(bool, fallbackWritable);
+    QTemporaryDir data;
+    QFile blocker(data.filePath("a-file"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", (fallbackWritable ? data.path() : blocker.fileName()).toLocal8Bit());
+    startSpreadsheetWithARecord(dir.filePath("gone/weights.xlsx"));
+    ModalAnswerer answerer;
+    window->close();
+    delete window;  // nothing more is shown after the window closed
+    window = nullptr;
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(answerer.seen[0].title, QString("WARNING"));
+    const QString text = answerer.seen[0].text;
+    QVERIFY2(text.startsWith("Excel File Could Not be Saved (cannot save"), qPrintable(text));
+    const QDir unsaved(data.filePath("weighstation/unsaved"));
+    const QStringList files = unsaved.entryList(QDir::Files);
+    if (!fallbackWritable) {
+      QVERIFY2(text.endsWith("(cannot make its folder), its Rows Are Lost!!!"), qPrintable(text));
+      QVERIFY(files.isEmpty());
+      return;
+    }
+    QCOMPARE(files.size(), 1);
+    QVERIFY(QRegularExpression("^weights-\\d{8}-\\d{6}\\.xlsx$").match(files[0]).hasMatch());
+    QVERIFY2(text.endsWith(", its Rows Were Saved to " + unsaved.filePath(files[0]) + "!!!"),
+             qPrintable(text));
+    const QJsonObject cells =
+        readWorkbook(unsaved.filePath(files[0]))[0].toObject()["cells"].toObject();
     QVERIFY(qAbs(cells["A2"].toArray()[0].toDouble() - 42.0003) < 1e-9);
   }
 };

@@ -70,13 +70,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
-  if (log_file.isOpen())
-    log_file.close();
-  if (spreadsheetLog_.isRunning())
-    stopSpreadsheetLog();
-  stopReaders();
+  shutDown();
   delete form;
   form = nullptr;
+}
+
+void MainWindow::shutDown() {
+  refreshTimer->stop();
+  if (log_file.isOpen())
+    log_file.close();
+  // The event loop has ended: nothing can be shown any more.
+  if (spreadsheetLog_.isRunning())
+    saveSpreadsheetLogAtEnd(false);
+  stopReaders();
+}
+
+void MainWindow::endFromSignal() {
+  endingFromSignal_ = true;
+  close();
 }
 
 // Stops every reader, connected or still opening, and waits for its run to
@@ -115,7 +126,7 @@ void MainWindow::changeEvent(QEvent *event) {
 // would save it, so that its rows are not lost.
 void MainWindow::closeEvent(QCloseEvent *event) {
   if (spreadsheetLog_.isRunning())
-    stopSpreadsheetLog();
+    saveSpreadsheetLogAtEnd(!endingFromSignal_);
   QMainWindow::closeEvent(event);
 }
 

@@ -31,6 +31,14 @@ class MainWindow : public QMainWindow {
   const QString &logFileName() const { return log_file_name; }
   const QString &excelFileName() const { return excel_file_name; }
 
+  // Ends the window as its Exit action does, without a box to answer
+  // (nobody may be there to answer it: a logout, a shutdown).
+  void endFromSignal();
+  // What the destructor does before the widgets go: the text log closed, a
+  // running spreadsheet log saved (or its rows kept in a fallback file),
+  // the readers stopped. Safe to run more than once.
+  void shutDown();
+
  public Q_SLOTS:
   void processLCD();
   void processCOM_serial();
@@ -73,6 +81,7 @@ class MainWindow : public QMainWindow {
     const char *refusal;
     const char *caption;
     const char *filter;
+    bool allowedWhileOn = false;
   };
   void chooseLogFile(const LogFileChoice &choice);
   bool refuseLogWithoutFile(QCheckBox *box, const QString &fileName);
@@ -80,6 +89,7 @@ class MainWindow : public QMainWindow {
                                    const QString &otherFileName);
   void stopTextLogAfterFailure(const QString &reason);
   bool stopSpreadsheetLog();
+  void saveSpreadsheetLogAtEnd(bool tellOperator);
   void stopReaders();
 
   MainWindowForm *form = nullptr;
@@ -89,4 +99,5 @@ class MainWindow : public QMainWindow {
   SpreadsheetLog spreadsheetLog_;
   QString log_file_name;
   QString excel_file_name;
+  bool endingFromSignal_ = false;
 };

@@ -1,5 +1,7 @@
 // The record cycle, the text log and the spreadsheet log.
 #include <QCheckBox>
+#include <QDateTime>
+#include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include "app/warnings.h"
 #include "logging/logfiles.h"
 #include "logging/textlog.h"
+#include "platform/appfolders.h"
 #include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 
@@ -100,7 +103,7 @@ void MainWindow::recordNow() {
 // The file choice of a log: refused while that log runs; a cancelled dialog
 // clears the name.
 void MainWindow::chooseLogFile(const LogFileChoice &choice) {
-  if (choice.box->isChecked()) {
+  if (choice.box->isChecked() && !choice.allowedWhileOn) {
     warnings::show(kWarning, QString::fromLatin1(choice.refusal));
     return;
   }
@@ -155,9 +158,12 @@ void MainWindow::process_datalogcheckbox() {
 }
 
 void MainWindow::getPath_excel() {
+  // After a failed stop the workbook stays open with the box on: another
+  // file may be chosen for the next stop, or its rows would be trapped.
   chooseLogFile({form->checkBox_excellog, form->excelfilename, &excel_file_name,
                  "Start Excel File Log Check Box Must be De-selected First!!!",
-                 "Choose an excel file to open", "Excel files (*.xls *xlsx)"});
+                 "Choose an excel file to open", "Excel files (*.xls *xlsx)",
+                 spreadsheetLog_.lastStopFailed()});
 }
 
 void MainWindow::process_excellogcheckbox() {
@@ -172,7 +178,37 @@ void MainWindow::process_excellogcheckbox() {
   }
 }
 
+// The end of the program with the spreadsheet log running: the workbook is
+// saved under its name, or else in the data folder's "unsaved" folder; the
+// operator is told once where the rows are.
+void MainWindow::saveSpreadsheetLogAtEnd(bool tellOperator) {
+  excel_file_name = spreadsheetSaveName(excel_file_name);
+  const SpreadsheetLog::EndSave end = spreadsheetLog_.saveAtEnd(
+      excel_file_name,
+      unsavedWorkbookPath(appfolders::dataFolder(), excel_file_name, QDateTime::currentDateTime()));
+  form->checkBox_excellog->setChecked(false);
+  if (end.failure.isEmpty())
+    return;
+  const QString text =
+      end.fallbackFailure.isEmpty()
+          ? QStringLiteral("Excel File Could Not be Saved (%1), its Rows Were Saved to %2!!!")
+                .arg(end.failure, end.fallbackPath)
+          : QStringLiteral(
+                "Excel File Could Not be Saved (%1), nor to %2 (%3), its Rows Are "
+                "Lost!!!")
+                .arg(end.failure, end.fallbackPath, end.fallbackFailure);
+  if (tellOperator)
+    warnings::show(kWarning, text);
+  else
+    qDebug("%s", qPrintable(text));
+}
+
 bool MainWindow::stopSpreadsheetLog() {
+  // After a failed stop another file may have been chosen: never the file
+  // the running text log writes.
+  if (form->checkBox_datalog->isChecked() &&
+      refuseLogOnTheOtherLogsFile(form->checkBox_excellog, excel_file_name, log_file_name))
+    return false;
   excel_file_name = spreadsheetSaveName(excel_file_name);
   const QString failure = spreadsheetLog_.stop(excel_file_name);
   if (failure.isEmpty())

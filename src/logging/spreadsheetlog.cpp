@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 // Automation objects may be missing (no application, a refused call); the
@@ -30,6 +31,7 @@ void SpreadsheetLog::release() {
 
 void SpreadsheetLog::start() {
   release();
+  lastStopFailed_ = false;
   excel_app = new AxObject(QStringLiteral("Excel.Application"));
   excel_application = excel_app->querySubObject("Application()");
   excel_workbooks = excel_app->querySubObject("Workbooks()");
@@ -68,26 +70,58 @@ void SpreadsheetLog::writeSpreadsheetRow(int row, double total, const QString &t
     excel_range->setProperty("Value", QVariantList{total, time});
 }
 
-QString SpreadsheetLog::stop(const QString &fileName) {
+QString SpreadsheetLog::save(const QString &fileName) {
+  if (!present(excel_workbook, "workbook"))
+    return QStringLiteral("no workbook was open");
   QString failure;
-  if (present(excel_workbook, "workbook")) {
-    auto connection = QObject::connect(excel_workbook, &AxObject::exception,
-                                       [&failure](int, const QString &, const QString &description,
-                                                  const QString &) { failure = description; });
-    const QVariant saved = excel_workbook->dynamicCall("SaveAs(const QString&)", fileName);
-    QObject::disconnect(connection);
-    if (failure.isEmpty() && saved.isValid() && !saved.toBool())
-      failure = QStringLiteral("the save was refused");
-    // A workbook that could not be saved stays open, rows and all, for
-    // another try.
-    if (!failure.isEmpty())
-      return failure;
+  auto connection = QObject::connect(excel_workbook, &AxObject::exception,
+                                     [&failure](int, const QString &, const QString &description,
+                                                const QString &) { failure = description; });
+  const QVariant saved = excel_workbook->dynamicCall("SaveAs(const QString&)", fileName);
+  QObject::disconnect(connection);
+  if (failure.isEmpty() && saved.isValid() && !saved.toBool())
+    failure = QStringLiteral("the save was refused");
+  return failure;
+}
+
+void SpreadsheetLog::closeAndQuit() {
+  if (excel_workbook)
     excel_workbook->dynamicCall("Close()");
-  } else {
-    failure = QStringLiteral("no workbook was open");
-  }
   if (present(excel_app, "application"))
     excel_app->dynamicCall("Quit()");
   release();
+  lastStopFailed_ = false;
+}
+
+QString SpreadsheetLog::stop(const QString &fileName) {
+  const QString failure = save(fileName);
+  // A workbook that could not be saved stays open, rows and all, for
+  // another try.
+  lastStopFailed_ = !failure.isEmpty() && excel_workbook;
+  if (!lastStopFailed_)
+    closeAndQuit();
   return failure;
+}
+
+SpreadsheetLog::EndSave SpreadsheetLog::saveAtEnd(const QString &fileName,
+                                                  const QString &fallbackPath) {
+  EndSave result;
+  result.failure = save(fileName);
+  if (!result.failure.isEmpty() && excel_workbook) {
+    result.fallbackPath = fallbackPath;
+    result.fallbackFailure = QDir().mkpath(QFileInfo(fallbackPath).absolutePath())
+                                 ? save(fallbackPath)
+                                 : QStringLiteral("cannot make its folder");
+  }
+  closeAndQuit();
+  return result;
+}
+
+QString unsavedWorkbookPath(const QString &dataFolder, const QString &fileName,
+                            const QDateTime &when) {
+  QString base = QFileInfo(QDir::fromNativeSeparators(fileName)).completeBaseName();
+  if (base.isEmpty())
+    base = QStringLiteral("workbook");
+  return QStringLiteral("%1/unsaved/%2-%3.xlsx")
+      .arg(dataFolder, base, when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }

@@ -3,6 +3,7 @@
 // worksheet, saved under the operator's file name when the log stops.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include "platform/axobject.h"
@@ -18,6 +19,19 @@ class SpreadsheetLog {
   // application. Returns an empty text, or why the save failed; a workbook
   // that could not be saved is kept open and the log keeps running.
   QString stop(const QString &fileName);
+  // Whether the last stop failed: the log then runs on only to keep the
+  // workbook's rows until a save succeeds.
+  bool lastStopFailed() const { return lastStopFailed_; }
+
+  // How the workbook was kept when the program ended with the log running.
+  struct EndSave {
+    QString failure;          // why the save under the chosen name failed
+    QString fallbackPath;     // where the rows went instead, when they did
+    QString fallbackFailure;  // why that failed too
+  };
+  // Saves the workbook under `fileName`, or else under `fallbackPath`
+  // (its folder made first), then closes it and quits the application.
+  EndSave saveAtEnd(const QString &fileName, const QString &fallbackPath);
 
   AxObject *excel_app = nullptr;
   AxObject *excel_application = nullptr;
@@ -28,9 +42,18 @@ class SpreadsheetLog {
   AxObject *excel_range = nullptr;
 
  private:
+  QString save(const QString &fileName);
+  void closeAndQuit();
   void release();
+
+  bool lastStopFailed_ = false;
 };
 
 // The file name as the spreadsheet application expects it: with the
 // platform's own separators.
 QString spreadsheetSaveName(const QString &fileName);
+
+// Where a workbook that could not be saved under its name at the end goes:
+// "<dataFolder>/unsaved/<base name>-<yyyyMMdd-HHmmss>.xlsx".
+QString unsavedWorkbookPath(const QString &dataFolder, const QString &fileName,
+                            const QDateTime &when);

@@ -2,8 +2,8 @@
 // loaded with LD_PRELOAD into build/weighstation, it starts once the
 // application exists, finds the widgets by object name, clicks them, answers
 // the dialogs, and writes what it saw to the JSON file named by E2E_REPORT.
-// The scenario is named by E2E_SCENARIO ("operator", "kill", "soak" or
-// "connect").
+// The scenario is named by E2E_SCENARIO ("operator", "kill", "soak",
+// "connect", "logs" or "zero").
 #include <signal.h>
 
 #include <QAbstractButton>
@@ -82,6 +82,8 @@ class Driver {
   void killScenario();
   void soakScenario();
   void connectScenario();
+  void logsScenario();
+  void zeroScenario();
 
   QMainWindow *window_ = nullptr;
   ModalAnswerer *answerer_ = nullptr;
@@ -119,6 +121,10 @@ void Driver::run() {
     return soakScenario();
   if (scenario == QLatin1String("connect"))
     return connectScenario();
+  if (scenario == QLatin1String("logs"))
+    return logsScenario();
+  if (scenario == QLatin1String("zero"))
+    return zeroScenario();
   operatorScenario();
 }
 
@@ -186,6 +192,30 @@ void Driver::connectScenario() {
              return true;
            },
            5000));
+}
+
+// Both logs running with two records; the monitor goes on running for the
+// test to end it from outside.
+void Driver::logsScenario() {
+  click("connect_serial");
+  note("readingsArrived", waitFor([&] { return scaleDigits(1) == "0000111"; }, 5000));
+  startBothLogs();
+  find<QSpinBox>("sense_spinBox")->setValue(1);
+  note("records", recordAndWait(1) && recordAndWait(2));
+  note("ready", true);
+}
+
+// The zero question as the desktop shows it, answered "No".
+void Driver::zeroScenario() {
+  answerer_->pressButton(QStringLiteral("No"));
+  click("zero_1");
+  const ModalAnswerer::Seen box = answerer_->seen.value(0);
+  note("buttons", QJsonArray::fromStringList(box.buttons));
+  note("buttonsLeftToRight", QJsonArray::fromStringList(box.buttonsLeftToRight));
+  note("defaultButton", box.defaultButton);
+  note("escapeButton", box.escapeButton);
+  note("done", true);
+  window_->findChild<QAction *>(QStringLiteral("exitAct"))->trigger();
 }
 
 void Driver::killScenario() {

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 ModalAnswerer::ModalAnswerer() {
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
@@ -63,9 +64,15 @@ void ModalAnswerer::check() {
   handled_.append(modal);
   const Answer answer = answers_.isEmpty() ? Answer{Kind::Cancel, {}} : answers_.takeFirst();
   if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-    Seen record{box->windowTitle(), box->text(), {}, {}, {}};
-    for (QAbstractButton *button : box->buttons())
+    Seen record{box->windowTitle(), box->text(), {}, {}, {}, {}};
+    QList<QAbstractButton *> shown = box->buttons();
+    for (QAbstractButton *button : shown)
       record.buttons << button->text();
+    std::sort(shown.begin(), shown.end(), [box](QAbstractButton *a, QAbstractButton *b) {
+      return a->mapTo(box, QPoint()).x() < b->mapTo(box, QPoint()).x();
+    });
+    for (QAbstractButton *button : shown)
+      record.buttonsLeftToRight << button->text();
     if (box->defaultButton())
       record.defaultButton = box->defaultButton()->text();
     if (box->escapeButton())

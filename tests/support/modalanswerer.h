@@ -16,7 +16,8 @@ class ModalAnswerer : public QObject {
   struct Seen {
     QString title;
     QString text;
-    QStringList buttons;
+    QStringList buttons;             // in the order the box was given them
+    QStringList buttonsLeftToRight;  // as the box shows them
     QString defaultButton;
     QString escapeButton;
   };
