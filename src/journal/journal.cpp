@@ -1,0 +1,344 @@
+#include "journal/journal.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QSqlError>
+#include <QStorageInfo>
+#include <QStringList>
+
+using journalcolumns::Column;
+using journalcolumns::Type;
+
+namespace journalschema {
+
+QString recordsTable() {
+  QStringList fields;
+  for (const Column &column : journalcolumns::columns()) {
+    static const char *const kTypes[] = {"INTEGER", "REAL", "TEXT", "BLOB"};
+    QString field = column.name + QLatin1Char(' ') + QLatin1String(kTypes[int(column.type)]);
+    if (column.name == QLatin1String("seq"))
+      field += QStringLiteral(" PRIMARY KEY");
+    else if (!column.nullable)
+      field += QStringLiteral(" NOT NULL");
+    fields << field;
+  }
+  fields << QStringLiteral("mac TEXT NOT NULL");
+  return QStringLiteral("CREATE TABLE IF NOT EXISTS records (%1)").arg(fields.join(", "));
+}
+
+QString deliveriesTable() {
+  return QStringLiteral(
+      "CREATE TABLE IF NOT EXISTS deliveries (seq INTEGER PRIMARY KEY, text_log_ok INTEGER NOT "
+      "NULL, text_log_error TEXT, mac TEXT NOT NULL)");
+}
+
+QString columnList() {
+  QStringList names;
+  for (const Column &column : journalcolumns::columns())
+    names << column.name;
+  names << QStringLiteral("mac");
+  return names.join(", ");
+}
+
+JournalRecord readRecord(const QSqlQuery &query) {
+  JournalRecord record;
+  const auto &table = journalcolumns::columns();
+  for (size_t i = 0; i < table.size(); ++i)
+    table[i].set(record, query.value(int(i)));
+  record.mac = query.value(int(table.size())).toString();
+  return record;
+}
+
+}  // namespace journalschema
+
+RecordJournal::RecordJournal(const QString &journalPath, const QString &keyPath,
+                             const QString &connectionName)
+    : path_(journalPath), keyPath_(keyPath), connectionName_(connectionName) {}
+
+RecordJournal::~RecordJournal() {
+  if (bulk_)
+    flushHead();
+  insert_ = QSqlQuery();
+  if (db_.isValid()) {
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+  }
+}
+
+bool RecordJournal::fail(const QString &what, const QSqlQuery &query, QString *error) {
+  const QSqlError sqlError = query.lastError();
+  *error = QStringLiteral("%1: %2").arg(
+      what, sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText());
+  return false;
+}
+
+bool RecordJournal::open(QString *error) {
+  if (open_)
+    return true;
+  if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
+    *error =
+        QStringLiteral("cannot make the journal's folder %1").arg(QFileInfo(path_).absolutePath());
+    return false;
+  }
+  if (!openDatabase(error))
+    return false;
+  QSqlQuery tables(db_);
+  if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
+    return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, error);
+  const bool fresh = tables.value(0).toInt() == 0;
+  // A new key only for a new journal: the records of an existing one could
+  // not be checked with it.
+  if (!journalfiles::loadKey(keyPath_, fresh, &key_, error))
+    return false;
+  if ((fresh && !createSchema(error)) || !readIdentity(error) ||
+      !head_.open(journalfiles::headPathFor(keyPath_, journalId_), error) || !checkEnd(error))
+    return false;
+  insert_ = QSqlQuery(db_);
+  QStringList marks;
+  for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
+    marks << QStringLiteral("?");
+  if (!insert_.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
+                           .arg(journalschema::columnList(), marks.join(", "))))
+    return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, error);
+  open_ = true;
+  return true;
+}
+
+bool RecordJournal::openDatabase(QString *error) {
+  if (!db_.isValid()) {
+    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db_.setDatabaseName(path_);
+    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+  }
+  if (!db_.isOpen() && !db_.open()) {
+    *error = QStringLiteral("cannot open the journal %1: %2").arg(path_, db_.lastError().text());
+    return false;
+  }
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
+      query.value(0).toString() != QLatin1String("wal")) {
+    *error = QStringLiteral("the journal %1 cannot be put in WAL mode").arg(path_);
+    return false;
+  }
+  if (!query.exec(QStringLiteral("PRAGMA synchronous=FULL")))
+    return fail(QStringLiteral("cannot make the journal sync every commit"), query, error);
+  return true;
+}
+
+bool RecordJournal::createSchema(QString *error) {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    return fail(QStringLiteral("cannot lock the journal"), query, error);
+  auto rollback = qScopeGuard([&] { QSqlQuery(db_).exec(QStringLiteral("ROLLBACK")); });
+  const QString newId = QString::fromLatin1(
+      QByteArray::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0') +
+      QByteArray::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0'));
+  for (const QString &statement :
+       {QStringLiteral("CREATE TABLE IF NOT EXISTS journal_meta (name TEXT PRIMARY KEY, value "
+                       "TEXT NOT NULL)"),
+        journalschema::recordsTable(), journalschema::deliveriesTable(),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS records_taken_at ON records (taken_at)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS records_workbook ON records (workbook_file, "
+                       "workbook_session)"),
+        QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('format', '%1')").arg(kFormat),
+        QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('id', '%1')").arg(newId)}) {
+    if (!query.exec(statement))
+      return fail(QStringLiteral("cannot set the journal up"), query, error);
+  }
+  rollback.dismiss();
+  if (!query.exec(QStringLiteral("COMMIT")))
+    return fail(QStringLiteral("cannot set the journal up"), query, error);
+  return true;
+}
+
+// An existing journal is only read here: nothing of it is changed before
+// it has passed its check.
+bool RecordJournal::readIdentity(QString *error) {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT name, value FROM journal_meta")))
+    return fail(QStringLiteral("cannot read the journal's identity"), query, error);
+  QString format;
+  while (query.next()) {
+    if (query.value(0).toString() == QLatin1String("format"))
+      format = query.value(1).toString();
+    if (query.value(0).toString() == QLatin1String("id"))
+      journalId_ = query.value(1).toString();
+  }
+  if (format != QString::number(kFormat)) {
+    *error =
+        QStringLiteral("the journal %1 has format '%2', not %3").arg(path_, format).arg(kFormat);
+    return false;
+  }
+  return true;
+}
+
+// The journal's own check at open: its last record is sealed on the one
+// before, and the head's witnessed record is still there, unchanged.
+bool RecordJournal::checkEnd(QString *error) {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT %1 FROM records ORDER BY seq DESC LIMIT 2")
+                      .arg(journalschema::columnList())))
+    return fail(QStringLiteral("cannot read the journal's end"), query, error);
+  QList<JournalRecord> last;
+  while (query.next())
+    last << journalschema::readRecord(query);
+  const QString failed = QStringLiteral("the journal %1 fails its check: ").arg(path_);
+  if (!last.isEmpty()) {
+    const QString previousMac = last.size() > 1 ? last[1].mac : QString();
+    if (journalfiles::sealOf(key_, journalcolumns::canonicalBytes(last[0], previousMac)) !=
+        last[0].mac) {
+      *error =
+          failed +
+          QStringLiteral("its last record, seq %1, is not sealed with its key").arg(last[0].seq);
+      return false;
+    }
+  }
+  journalfiles::Head head;
+  QString why;
+  const QString headPath = journalfiles::headPathFor(keyPath_, journalId_);
+  if (!journalfiles::readHead(headPath, key_, &head, &why)) {
+    const bool noHead = QFileInfo(headPath).size() == 0;
+    if (last.isEmpty() && noHead)
+      return true;  // a new journal: nothing to witness yet
+    *error =
+        failed + (noHead ? QStringLiteral("no head witnesses its end (%1)").arg(headPath) : why);
+    return false;
+  }
+  if (head.journalId != journalId_) {
+    *error = failed + QStringLiteral("its head witnesses another journal (%1)").arg(head.journalId);
+    return false;
+  }
+  const qint64 lastSeq = last.isEmpty() ? 0 : last[0].seq;
+  if (head.seq > lastSeq) {
+    *error = failed + QStringLiteral("it ends at seq %1 but its head witnessed seq %2")
+                          .arg(lastSeq)
+                          .arg(head.seq);
+    return false;
+  }
+  if (head.seq > 0) {
+    if (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(head.seq)) ||
+        !query.next() || query.value(0).toString() != head.mac) {
+      *error = failed + QStringLiteral("seq %1 is not the record its head witnessed").arg(head.seq);
+      return false;
+    }
+  }
+  lastHead_ = head;
+  return true;
+}
+
+qint64 RecordJournal::append(JournalRecord &record, QString *error) {
+  if (!open(error))
+    return 0;
+  head_.lock();
+  auto unlock = qScopeGuard([this] { head_.unlock(); });
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+    fail(QStringLiteral("cannot lock the journal"), query, error);
+    return 0;
+  }
+  QString previousMac;
+  if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1"))) {
+    fail(QStringLiteral("cannot read the journal's end"), query, error);
+    QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+    return 0;
+  }
+  record.seq = 1;
+  if (query.next()) {
+    record.seq = query.value(0).toLongLong() + 1;
+    previousMac = query.value(1).toString();
+  }
+  record.mac = journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac));
+  if (!commit(record, error)) {
+    QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+    record.seq = 0;
+    return 0;
+  }
+  lastHead_ = {journalId_, record.seq, record.mac};
+  if (!readBack(record, previousMac, error))
+    return 0;
+  QString headError;
+  if (!bulk_ && !head_.advance(key_, lastHead_, &headError))
+    qWarning("%s", qPrintable(headError));
+  return record.seq;
+}
+
+bool RecordJournal::commit(JournalRecord &record, QString *error) {
+  const auto &table = journalcolumns::columns();
+  for (size_t i = 0; i < table.size(); ++i)
+    insert_.bindValue(int(i), table[i].get(record));
+  insert_.bindValue(int(table.size()), record.mac);
+  if (!insert_.exec())
+    return fail(QStringLiteral("cannot write the record"), insert_, error);
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("COMMIT")))
+    return fail(QStringLiteral("cannot commit the record"), query, error);
+  return true;
+}
+
+// What was committed is what was meant: the row, read back, has the same
+// canonical bytes and mac.
+bool RecordJournal::readBack(const JournalRecord &record, const QString &previousMac,
+                             QString *error) {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT %1 FROM records WHERE seq = %2")
+                      .arg(journalschema::columnList())
+                      .arg(record.seq)) ||
+      !query.next()) {
+    return fail(QStringLiteral("cannot read the record back"), query, error);
+  }
+  const JournalRecord stored = journalschema::readRecord(query);
+  if (stored.mac != record.mac || journalcolumns::canonicalBytes(stored, previousMac) !=
+                                      journalcolumns::canonicalBytes(record, previousMac)) {
+    *error = QStringLiteral("seq %1 read back differs from what was written").arg(record.seq);
+    return false;
+  }
+  return true;
+}
+
+bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const QString &failure,
+                                QString *error) {
+  if (!open_) {
+    *error = QStringLiteral("the journal is not open");
+    return false;
+  }
+  // A note, not a record: the next record's commit syncs it.
+  QSqlQuery query(db_);
+  query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+  query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)"));
+  query.addBindValue(record.seq);
+  query.addBindValue(written ? 1 : 0);
+  query.addBindValue(written ? QVariant() : QVariant(failure));
+  query.addBindValue(journalfiles::sealOf(
+      key_,
+      journalcolumns::noteBytes(record.seq, written, written ? QString() : failure, record.mac)));
+  const bool ok = query.exec() || fail(QStringLiteral("cannot note the text log"), query, error);
+  QSqlQuery(db_).exec(bulk_ ? QStringLiteral("PRAGMA synchronous=OFF")
+                            : QStringLiteral("PRAGMA synchronous=FULL"));
+  return ok;
+}
+
+qint64 RecordJournal::bytesFree() const {
+  const QStorageInfo storage(QFileInfo(path_).absolutePath());
+  return storage.isValid() ? storage.bytesAvailable() : -1;
+}
+
+void RecordJournal::setBulk(bool bulk) {
+  bulk_ = bulk;
+  if (db_.isOpen()) {
+    QSqlQuery(db_).exec(bulk ? QStringLiteral("PRAGMA synchronous=OFF")
+                             : QStringLiteral("PRAGMA synchronous=FULL"));
+  }
+}
+
+void RecordJournal::flushHead() {
+  if (!open_ || lastHead_.seq == 0)
+    return;
+  QString error;
+  head_.lock();
+  if (!head_.advance(key_, lastHead_, &error))
+    qWarning("%s", qPrintable(error));
+  head_.unlock();
+}

@@ -1,0 +1,33 @@
+// Records of the journal as a table for other programs: CSV (RFC 4180,
+// UTF-8, a header row) or an .xlsx workbook (numbers as numbers), written
+// to a temporary file beside the output and renamed into place, so that
+// no half-written export is ever left under the output's name.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <functional>
+
+#include "journal/journalreader.h"
+
+enum class ExportFormat { Csv, Xlsx };
+
+struct ExportOptions {
+  ExportFormat format = ExportFormat::Csv;
+  QString path;
+  JournalFilter filter;
+  // The journal did not verify: every row says so.
+  bool unverified = false;
+  // Told (records written, records in all) now and then.
+  std::function<void(qint64, qint64)> progress;
+};
+
+namespace journalexport {
+// seq, taken_at, station, total (signed), unit, net_gross, and for each scale
+// its unit, gross, net and tare (empty when it was not connected).
+QStringList header(bool unverified);
+QVariantList row(const JournalRecord &record, bool unverified);
+// Writes the export; returns the number of records, or -1 with the reason.
+qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error);
+}  // namespace journalexport

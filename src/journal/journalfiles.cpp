@@ -1,0 +1,166 @@
+#include "journal/journalfiles.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageAuthenticationCode>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <QSysInfo>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/appfolders.h"
+
+namespace journalfiles {
+namespace {
+const QByteArray kHeadTag = "weighstation-journal-head 1";
+
+QString systemError() {
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QByteArray headSealed(const Head &head) {
+  return "head\n" + head.journalId.toLatin1() + '\n' + QByteArray::number(head.seq) + '\n' +
+         head.mac.toLatin1();
+}
+
+// One fixed-size line, so that a rewrite in place covers the old one.
+QByteArray headLine(const QByteArray &key, const Head &head) {
+  return kHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
+         QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
+         sealOf(key, headSealed(head)).toLatin1() + '\n';
+}
+
+bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QString *error) {
+  const QList<QByteArray> parts = line.trimmed().split(' ');
+  if (parts.size() != 6 || parts[0] + ' ' + parts[1] != kHeadTag) {
+    *error = QStringLiteral("not a journal head");
+    return false;
+  }
+  head->journalId = QString::fromLatin1(parts[2]);
+  head->seq = parts[3].toLongLong();
+  head->mac = QString::fromLatin1(parts[4]);
+  if (sealOf(key, headSealed(*head)) != QString::fromLatin1(parts[5])) {
+    *error = QStringLiteral("not sealed with this key");
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+QString defaultJournalPath() {
+  const QString set = qEnvironmentVariable("WEIGHSTATION_JOURNAL");
+  return set.isEmpty() ? appfolders::dataFolder() + QStringLiteral("/journal.sqlite") : set;
+}
+
+QString defaultKeyPath() {
+  const QString set = qEnvironmentVariable("WEIGHSTATION_JOURNAL_KEY");
+  return set.isEmpty() ? appfolders::configFolder() + QStringLiteral("/journal.key") : set;
+}
+
+QString headPathFor(const QString &keyPath, const QString &journalId) {
+  return QStringLiteral("%1.%2.head").arg(keyPath, journalId);
+}
+
+QString stationName() {
+  const QString set = qEnvironmentVariable("WEIGHSTATION_STATION");
+  return set.isEmpty() ? QSysInfo::machineHostName() : set;
+}
+
+QString sealOf(const QByteArray &key, const QByteArray &bytes) {
+  return QString::fromLatin1(
+      QMessageAuthenticationCode::hash(bytes, key, QCryptographicHash::Sha256).toHex());
+}
+
+bool loadKey(const QString &path, bool create, QByteArray *key, QString *error) {
+  QFile file(path);
+  if (!file.exists() && create) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+      *error =
+          QStringLiteral("cannot make the key's folder %1").arg(QFileInfo(path).absolutePath());
+      return false;
+    }
+    QByteArray bytes(kKeyBytes, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32 *>(bytes.data()),
+                                          kKeyBytes / sizeof(quint32));
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) ||
+        !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
+        out.write(bytes.toHex() + '\n') < 0 || !out.commit()) {
+      *error = QStringLiteral("cannot write the key %1: %2").arg(path, out.errorString());
+      return false;
+    }
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = QStringLiteral("cannot read the key %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  *key = QByteArray::fromHex(file.readAll().trimmed());
+  if (key->size() != kKeyBytes) {
+    *error = QStringLiteral("the key %1 is not %2 bytes in hex").arg(path).arg(kKeyBytes);
+    return false;
+  }
+  return true;
+}
+
+bool readHead(const QString &path, const QByteArray &key, Head *head, QString *error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = QStringLiteral("no head at %1 (%2)").arg(path, file.errorString());
+    return false;
+  }
+  QString why;
+  if (!parseHead(file.readLine(), key, head, &why)) {
+    *error = QStringLiteral("the head %1 is %2").arg(path, why);
+    return false;
+  }
+  return true;
+}
+
+HeadWriter::~HeadWriter() {
+  if (fd_ >= 0)
+    ::close(fd_);
+}
+
+bool HeadWriter::open(const QString &path, QString *error) {
+  if (fd_ >= 0)
+    return true;
+  fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  if (fd_ < 0)
+    *error = QStringLiteral("cannot open the head %1: %2").arg(path, systemError());
+  return fd_ >= 0;
+}
+
+void HeadWriter::lock() {
+  while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+  }
+}
+
+void HeadWriter::unlock() {
+  ::flock(fd_, LOCK_UN);
+}
+
+bool HeadWriter::advance(const QByteArray &key, const Head &head, QString *error) {
+  char buffer[512] = {};
+  const ssize_t n = ::pread(fd_, buffer, sizeof buffer - 1, 0);
+  Head current;
+  QString why;
+  if (n > 0 && parseHead(QByteArray(buffer, int(n)), key, &current, &why) &&
+      current.journalId == head.journalId && current.seq >= head.seq) {
+    return true;
+  }
+  const QByteArray line = headLine(key, head);
+  if (::pwrite(fd_, line.constData(), line.size(), 0) != line.size() ||
+      ::ftruncate(fd_, line.size()) != 0 || ::fdatasync(fd_) != 0) {
+    *error = QStringLiteral("cannot write the journal's head: %1").arg(systemError());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace journalfiles

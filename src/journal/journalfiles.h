@@ -1,0 +1,62 @@
+// Where the journal and its key live, the key itself, and the head: the
+// small file beside the key that witnesses the journal's end, so that a
+// journal cut short or put back from an older copy is told from an intact
+// one.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace journalfiles {
+
+// $WEIGHSTATION_JOURNAL, or journal.sqlite in the data folder.
+QString defaultJournalPath();
+// $WEIGHSTATION_JOURNAL_KEY, or journal.key in the config folder.
+QString defaultKeyPath();
+// The head of the journal `journalId` sealed with the key at keyPath: it
+// lives beside the key, not beside the journal, so that an older copy of a
+// journal put back is caught against it.
+QString headPathFor(const QString &keyPath, const QString &journalId);
+// $WEIGHSTATION_STATION, or the host's name.
+QString stationName();
+
+constexpr int kKeyBytes = 32;
+
+// Reads the key (64 hex digits). With `create`, a missing key file is made
+// first: 32 random bytes, mode 0600, its folder made too.
+bool loadKey(const QString &path, bool create, QByteArray *key, QString *error);
+
+// HMAC-SHA-256 of `bytes` with `key`, in lowercase hex.
+QString sealOf(const QByteArray &key, const QByteArray &bytes);
+
+struct Head {
+  QString journalId;
+  qint64 seq = 0;
+  QString mac;
+};
+
+// Reads the head; false (with the reason) when it is missing, unreadable or
+// not sealed with `key`.
+bool readHead(const QString &path, const QByteArray &key, Head *head, QString *error);
+
+// The head file held open and locked by a writer of the journal.
+class HeadWriter {
+ public:
+  HeadWriter() = default;
+  ~HeadWriter();
+  HeadWriter(const HeadWriter &) = delete;
+  HeadWriter &operator=(const HeadWriter &) = delete;
+
+  bool open(const QString &path, QString *error);
+  // Takes the head's lock: writers of one journal take it around a commit,
+  // so that their heads follow the journal's order.
+  void lock();
+  void unlock();
+  // Writes the head unless it already witnesses a later record; synced.
+  bool advance(const QByteArray &key, const Head &head, QString *error);
+
+ private:
+  int fd_ = -1;
+};
+
+}  // namespace journalfiles

@@ -1,0 +1,149 @@
+#include "journal/journalreader.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTimeZone>
+
+#include "journal/journal.h"
+
+QString JournalFilter::where(QVariantList *binds) const {
+  QStringList terms;
+  if (!takenFrom.isEmpty()) {
+    terms << QStringLiteral("taken_at >= ?");
+    *binds << takenFrom;
+  }
+  if (!takenTo.isEmpty()) {
+    terms << QStringLiteral("taken_at < ?");
+    *binds << takenTo;
+  }
+  if (seqFrom > 0) {
+    terms << QStringLiteral("seq >= ?");
+    *binds << seqFrom;
+  }
+  if (seqTo > 0) {
+    terms << QStringLiteral("seq <= ?");
+    *binds << seqTo;
+  }
+  if (!text.isEmpty()) {
+    terms << QStringLiteral("(instr(total_line, ?) > 0 OR instr(CAST(block AS TEXT), ?) > 0)");
+    *binds << text << text;
+  }
+  QString clause = terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(" AND ");
+  if (last > 0) {
+    // The newest N of what the other terms keep.
+    clause = QStringLiteral(" WHERE seq IN (SELECT seq FROM records%1 ORDER BY seq DESC LIMIT %2)")
+                 .arg(clause)
+                 .arg(last);
+  }
+  return clause;
+}
+
+JournalReader::JournalReader(const QString &path, const QString &connectionName)
+    : path_(path), connectionName_(connectionName) {}
+
+JournalReader::~JournalReader() {
+  if (db_.isValid()) {
+    db_.close();
+    db_ = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName_);
+  }
+}
+
+bool JournalReader::open(QString *error) {
+  if (!QFileInfo(path_).isFile()) {
+    *error = QStringLiteral("no journal at %1").arg(path_);
+    return false;
+  }
+  db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+  db_.setDatabaseName(path_);
+  db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+  if (!db_.open()) {
+    *error = QStringLiteral("cannot open the journal %1: %2").arg(path_, db_.lastError().text());
+    return false;
+  }
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'format'")) ||
+      !query.next() || query.value(0).toInt() != RecordJournal::kFormat) {
+    *error = QStringLiteral("%1 is not a record journal of format %2")
+                 .arg(path_)
+                 .arg(RecordJournal::kFormat);
+    return false;
+  }
+  return true;
+}
+
+QString JournalReader::journalId() const {
+  QSqlQuery query(db_);
+  if (query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'id'")) &&
+      query.next())
+    return query.value(0).toString();
+  return QString();
+}
+
+bool JournalReader::forEach(const JournalFilter &filter,
+                            const std::function<bool(const JournalRecord &)> &visit,
+                            QString *error) const {
+  QVariantList binds;
+  QSqlQuery query(db_);
+  query.setForwardOnly(true);
+  query.prepare(QStringLiteral("SELECT %1 FROM records%2 ORDER BY seq")
+                    .arg(journalschema::columnList(), filter.where(&binds)));
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  if (!query.exec()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return false;
+  }
+  while (query.next()) {
+    if (!visit(journalschema::readRecord(query)))
+      break;
+  }
+  return true;
+}
+
+qint64 JournalReader::count(const JournalFilter &filter, QString *error) const {
+  QVariantList binds;
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT count(*) FROM records%1").arg(filter.where(&binds)));
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  if (!query.exec() || !query.next()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return -1;
+  }
+  return query.value(0).toLongLong();
+}
+
+namespace journaldates {
+
+QString takenAtBound(const QString &text, bool end, QString *error) {
+  struct Form {
+    const char *format;
+    qint64 spanSeconds;  // what an end bound adds
+  };
+  static const Form kForms[] = {{"yyyy-MM-dd", 86400},
+                                {"yyyy-MM-ddTHH:mm", 60},
+                                {"yyyy-MM-ddTHH:mm:ss", 1},
+                                {"yyyy-MM-dd HH:mm", 60},
+                                {"yyyy-MM-dd HH:mm:ss", 1}};
+  for (const Form &form : kForms) {
+    QDateTime local = QDateTime::fromString(text, QString::fromLatin1(form.format));
+    if (!local.isValid())
+      continue;
+    local.setTimeZone(QTimeZone::systemTimeZone());
+    if (end)
+      local = form.spanSeconds == 86400 ? local.addDays(1) : local.addSecs(form.spanSeconds);
+    return local.toUTC().toString(Qt::ISODateWithMs);
+  }
+  *error = QStringLiteral("'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])").arg(text);
+  return QString();
+}
+
+QDateTime localTime(const QString &takenAt) {
+  return QDateTime::fromString(takenAt, Qt::ISODateWithMs).toLocalTime();
+}
+
+}  // namespace journaldates

@@ -1,0 +1,58 @@
+// The journal opened read-only: what the records command, the viewer and
+// the checks read. It can never change a record.
+#pragma once
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+#include <functional>
+
+#include "journal/journalrecord.h"
+
+struct JournalFilter {
+  QString takenFrom;   // UTC ISO 8601, inclusive; empty: from the first
+  QString takenTo;     // UTC ISO 8601, exclusive; empty: to the last
+  qint64 seqFrom = 0;  // inclusive; 0: from the first
+  qint64 seqTo = 0;    // inclusive; 0: to the last
+  qint64 last = 0;     // only the newest N of the others; 0: all
+  QString text;        // in the total line or the block; empty: any
+
+  // "WHERE ..." (or empty) over `records`, with its values in `binds`.
+  QString where(QVariantList *binds) const;
+};
+
+class JournalReader {
+ public:
+  explicit JournalReader(const QString &path,
+                         const QString &connectionName = QStringLiteral("weighstation-reader"));
+  ~JournalReader();
+  JournalReader(const JournalReader &) = delete;
+  JournalReader &operator=(const JournalReader &) = delete;
+
+  bool open(QString *error);
+  QSqlDatabase database() const { return db_; }
+  const QString &path() const { return path_; }
+  QString journalId() const;
+
+  // Visits the records the filter keeps, in seq order; `visit` returns
+  // false to stop.
+  bool forEach(const JournalFilter &filter, const std::function<bool(const JournalRecord &)> &visit,
+               QString *error) const;
+  qint64 count(const JournalFilter &filter, QString *error) const;
+
+ private:
+  QString path_;
+  QString connectionName_;
+  QSqlDatabase db_;
+};
+
+namespace journaldates {
+// The UTC bound of a local date ("2026-12-07") or date and time
+// ("2026-12-07T14:30", seconds optional): a start bound is the moment
+// itself, an end bound the end of that day (or minute, or second).
+// Empty with the reason in `error` when the text is neither.
+QString takenAtBound(const QString &text, bool end, QString *error);
+// A taken_at text as local time.
+QDateTime localTime(const QString &takenAt);
+}  // namespace journaldates

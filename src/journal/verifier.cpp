@@ -1,0 +1,188 @@
+#include "journal/verifier.h"
+
+#include <QMessageAuthenticationCode>
+#include <QSqlQuery>
+
+#include "journal/journal.h"
+#include "journal/journalfiles.h"
+#include "journal/journalreader.h"
+
+namespace {
+
+class Checker {
+ public:
+  Checker(const VerifyOptions &options, VerifyReport &report, const QByteArray &key)
+      : options_(options), report_(report), mac_(QCryptographicHash::Sha256, key) {}
+
+  void problem(qint64 seq, const QString &text) {
+    if (report_.problems.size() < options_.problemsListed)
+      report_.problems << VerifyProblem{seq, text};
+    else
+      ++report_.problemsNotListed;
+  }
+
+  void record(const JournalRecord &record) {
+    if (report_.records == 0) {
+      report_.firstSeq = record.seq;
+      report_.firstTakenAt = record.takenAt;
+    }
+    const qint64 expected = report_.lastSeq + 1;
+    if (record.seq > expected) {
+      problem(expected, record.seq == expected + 1
+                            ? QStringLiteral("seq %1: missing").arg(expected)
+                            : QStringLiteral("seq %1: missing, and the %2 records after it")
+                                  .arg(expected)
+                                  .arg(record.seq - expected - 1));
+    }
+    mac_.reset();
+    mac_.addData(journalcolumns::canonicalBytes(record, previousMac_));
+    if (QString::fromLatin1(mac_.result().toHex()) != record.mac) {
+      problem(record.seq,
+              QStringLiteral("seq %1: its mac does not match its contents and the record before "
+                             "(changed, moved, inserted or sealed with another key)")
+                  .arg(record.seq));
+    }
+    previousMac_ = record.mac;
+    report_.lastSeq = record.seq;
+    report_.lastTakenAt = record.takenAt;
+    ++report_.records;
+    if (record.seq == watchedSeq_)
+      watchedMac_ = record.mac;
+  }
+
+  // The record whose mac the head names, looked at on the way.
+  void watch(qint64 seq) { watchedSeq_ = seq; }
+  const QString &watchedMac() const { return watchedMac_; }
+
+ private:
+  const VerifyOptions &options_;
+  VerifyReport &report_;
+  QMessageAuthenticationCode mac_;
+  QString previousMac_;
+  qint64 watchedSeq_ = 0;
+  QString watchedMac_;
+};
+
+struct HeadSeen {
+  QString path;
+  bool read = false;
+  QString why;
+  journalfiles::Head head;
+};
+
+HeadSeen readHeadOf(const VerifyOptions &options, const QByteArray &key, const QString &journalId) {
+  HeadSeen seen;
+  seen.path = options.headPath.isEmpty() ? journalfiles::headPathFor(options.keyPath, journalId)
+                                         : options.headPath;
+  seen.read = journalfiles::readHead(seen.path, key, &seen.head, &seen.why);
+  return seen;
+}
+
+void checkEnd(const HeadSeen &seen, const QString &journalId, Checker &checker,
+              VerifyReport &report) {
+  const journalfiles::Head &head = seen.head;
+  const QString &headPath = seen.path;
+  if (!seen.read) {
+    if (report.records > 0)
+      checker.problem(0, QStringLiteral("the journal's end is not witnessed: %1").arg(seen.why));
+    return;
+  }
+  if (head.journalId != journalId) {
+    checker.problem(0, QStringLiteral("the head %1 witnesses another journal").arg(headPath));
+    return;
+  }
+  if (head.seq > report.lastSeq) {
+    checker.problem(report.lastSeq + 1,
+                    QStringLiteral("seq %1: missing at the end: the journal ends at seq %2, its "
+                                   "head witnessed seq %3 (records removed, or an older copy "
+                                   "put back)")
+                        .arg(report.lastSeq + 1)
+                        .arg(report.lastSeq)
+                        .arg(head.seq));
+  } else if (head.seq > 0 && checker.watchedMac() != head.mac) {
+    checker.problem(head.seq,
+                    QStringLiteral("seq %1: not the record its head witnessed").arg(head.seq));
+  }
+}
+
+// A text log note is sealed on its record's mac, which the chain vouches for.
+void checkNotes(const JournalReader &reader, const QByteArray &key, Checker &checker) {
+  QSqlQuery query(reader.database());
+  query.setForwardOnly(true);
+  query.exec(
+      QStringLiteral("SELECT d.seq, d.text_log_ok, d.text_log_error, d.mac, r.mac FROM "
+                     "deliveries d LEFT JOIN records r ON r.seq = d.seq ORDER BY d.seq"));
+  while (query.next()) {
+    const qint64 seq = query.value(0).toLongLong();
+    const bool written = query.value(1).toInt() == 1;
+    const QString recordMac = query.value(4).toString();
+    const QByteArray sealed =
+        journalcolumns::noteBytes(seq, written, query.value(2).toString(), recordMac);
+    if (recordMac.isEmpty() || journalfiles::sealOf(key, sealed) != query.value(3).toString())
+      checker.problem(seq, QStringLiteral("seq %1: its text log note does not match").arg(seq));
+  }
+}
+
+}  // namespace
+
+qint64 VerifyReport::firstBadSeq() const {
+  qint64 first = 0;
+  for (const VerifyProblem &p : problems) {
+    if (p.seq > 0 && (first == 0 || p.seq < first))
+      first = p.seq;
+  }
+  return first;
+}
+
+QString VerifyReport::intactLine() const {
+  if (records == 0)
+    return QStringLiteral("journal intact: 0 records");
+  return QStringLiteral("journal intact: %1 records, seq %2..%3, %4 to %5")
+      .arg(records)
+      .arg(firstSeq)
+      .arg(lastSeq)
+      .arg(firstTakenAt, lastTakenAt);
+}
+
+VerifyReport verifyJournal(const VerifyOptions &options) {
+  VerifyReport report;
+  QByteArray key;
+  if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
+    return report;
+  JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify"));
+  if (!reader.open(&report.reason))
+    return report;
+  QString error;
+  const qint64 total = reader.count({}, &error);
+  Checker checker(options, report, key);
+  const QString journalId = reader.journalId();
+  const HeadSeen head = readHeadOf(options, key, journalId);
+  checker.watch(head.read ? head.head.seq : 0);
+  bool cancelled = false;
+  if (!reader.forEach(
+          {},
+          [&](const JournalRecord &record) {
+            checker.record(record);
+            if (options.progress && report.records % 4096 == 0 &&
+                !options.progress(report.records, total)) {
+              cancelled = true;
+            }
+            return !cancelled;
+          },
+          &report.reason) ||
+      cancelled) {
+    if (cancelled)
+      report.reason = QStringLiteral("cancelled");
+    return report;
+  }
+  checkEnd(head, journalId, checker, report);
+  checkNotes(reader, key, checker);
+  std::sort(report.problems.begin(), report.problems.end(),
+            [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
+  report.outcome = report.problems.isEmpty() && report.problemsNotListed == 0
+                       ? VerifyReport::Outcome::Intact
+                       : VerifyReport::Outcome::Broken;
+  if (options.progress)
+    options.progress(report.records, total);
+  return report;
+}

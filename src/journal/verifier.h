@@ -1,0 +1,43 @@
+// The journal's check: every record's mac, the chain from record to record,
+// the gap-free sequence and the journal's end against its head. It detects a
+// record changed, inserted, removed or reordered anywhere in the journal,
+// and an older copy put back.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+struct VerifyProblem {
+  qint64 seq;  // 0: the journal as a whole
+  QString text;
+};
+
+struct VerifyReport {
+  enum class Outcome { Intact, Broken, CannotCheck };
+  Outcome outcome = Outcome::CannotCheck;
+  QString reason;  // why it could not be checked
+  qint64 records = 0;
+  qint64 firstSeq = 0;
+  qint64 lastSeq = 0;
+  QString firstTakenAt;
+  QString lastTakenAt;
+  QList<VerifyProblem> problems;  // the first ones found, in seq order
+  qint64 problemsNotListed = 0;
+
+  // The first seq from which records cannot be trusted; 0 when none.
+  qint64 firstBadSeq() const;
+  // "journal intact: N records, seq 1..N, <first> to <last>"
+  QString intactLine() const;
+};
+
+struct VerifyOptions {
+  QString journalPath;
+  QString keyPath;
+  QString headPath;  // empty: the journal's head beside the key
+  int problemsListed = 20;
+  // Told (records checked, records in all) now and then; false cancels.
+  std::function<bool(qint64, qint64)> progress;
+};
+
+VerifyReport verifyJournal(const VerifyOptions &options);

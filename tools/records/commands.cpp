@@ -1,0 +1,307 @@
+#include "commands.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "journal/journalexport.h"
+#include "journal/journalfiles.h"
+#include "journal/journalreader.h"
+#include "journal/verifier.h"
+#include "recovery.h"
+
+namespace records {
+namespace {
+
+constexpr int kDone = 0;
+constexpr int kBroken = 1;
+constexpr int kCannot = 2;
+
+int cannot(const QString &why) {
+  std::fprintf(stderr, "weighstation-records: %s\n", qPrintable(why));
+  return kCannot;
+}
+
+// The options every subcommand takes, and the parse of its own.
+class Command {
+ public:
+  Command(const QString &name, const QString &description) : name_(name) {
+    parser_.setApplicationDescription(description);
+    parser_.addHelpOption();
+    parser_.addOption({QStringLiteral("journal"),
+                       QStringLiteral("The journal (default: $WEIGHSTATION_JOURNAL or "
+                                      "~/.local/share/weighstation/journal.sqlite)."),
+                       QStringLiteral("PATH")});
+    parser_.addOption({QStringLiteral("key"),
+                       QStringLiteral("Its key (default: $WEIGHSTATION_JOURNAL_KEY or "
+                                      "~/.config/weighstation/journal.key)."),
+                       QStringLiteral("PATH")});
+    parser_.addOption({QStringLiteral("head"),
+                       QStringLiteral("The head that witnesses its end (default: beside the key)."),
+                       QStringLiteral("PATH")});
+  }
+  QCommandLineParser &parser() { return parser_; }
+
+  // -1 when the arguments were taken; else the exit code to end with.
+  int parse(const QStringList &arguments, int positionals) {
+    if (!parser_.parse(arguments))
+      return cannot(parser_.errorText());
+    if (parser_.isSet(QStringLiteral("help"))) {
+      QString help = parser_.helpText();
+      help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                   QStringLiteral("Usage: weighstation-records ") + name_);
+      std::fputs(qPrintable(help), stdout);
+      return kDone;
+    }
+    if (parser_.positionalArguments().size() != positionals) {
+      return cannot(QStringLiteral("%1 takes %2 argument(s), not %3 (try --help)")
+                        .arg(name_)
+                        .arg(positionals)
+                        .arg(parser_.positionalArguments().size()));
+    }
+    return -1;
+  }
+  QString journal() const {
+    return parser_.isSet(QStringLiteral("journal")) ? parser_.value(QStringLiteral("journal"))
+                                                    : journalfiles::defaultJournalPath();
+  }
+  QString key() const {
+    return parser_.isSet(QStringLiteral("key")) ? parser_.value(QStringLiteral("key"))
+                                                : journalfiles::defaultKeyPath();
+  }
+  VerifyOptions verifyOptions() const {
+    VerifyOptions options;
+    options.journalPath = journal();
+    options.keyPath = key();
+    options.headPath = parser_.value(QStringLiteral("head"));
+    return options;
+  }
+
+ private:
+  QString name_;
+  QCommandLineParser parser_;
+};
+
+void addFilterOptions(QCommandLineParser &parser) {
+  parser.addOption({QStringLiteral("from"),
+                    QStringLiteral("Records taken from this local date (yyyy-MM-dd, optionally "
+                                   "THH:mm[:ss]) on."),
+                    QStringLiteral("DATE")});
+  parser.addOption({QStringLiteral("to"),
+                    QStringLiteral("Records taken up to the end of this local date."),
+                    QStringLiteral("DATE")});
+}
+
+// The filter the options ask for; false (with the reason) when one is bad.
+bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *filter,
+              QString *error) {
+  if (parser.isSet(QStringLiteral("from"))) {
+    filter->takenFrom =
+        journaldates::takenAtBound(parser.value(QStringLiteral("from")), false, error);
+    if (filter->takenFrom.isEmpty())
+      return false;
+  }
+  if (parser.isSet(QStringLiteral("to"))) {
+    filter->takenTo = journaldates::takenAtBound(parser.value(QStringLiteral("to")), true, error);
+    if (filter->takenTo.isEmpty())
+      return false;
+  }
+  if (withSeq && parser.isSet(QStringLiteral("seq"))) {
+    const QString range = parser.value(QStringLiteral("seq"));
+    static const QRegularExpression form(QStringLiteral("^(\\d+)-(\\d+)$"));
+    const QRegularExpressionMatch match = form.match(range);
+    if (!match.hasMatch() || match.captured(1).toLongLong() < 1 ||
+        match.captured(1).toLongLong() > match.captured(2).toLongLong()) {
+      *error = QStringLiteral("'%1' is not a range of seq numbers A-B").arg(range);
+      return false;
+    }
+    filter->seqFrom = match.captured(1).toLongLong();
+    filter->seqTo = match.captured(2).toLongLong();
+  }
+  return true;
+}
+
+void printProblems(const VerifyReport &report) {
+  for (const VerifyProblem &problem : report.problems)
+    std::printf("%s\n", qPrintable(problem.text));
+  if (report.problemsNotListed > 0)
+    std::printf("... and %lld more problems\n", static_cast<long long>(report.problemsNotListed));
+}
+
+// The journal's check before an export or a recovery: -1 to go on.
+int checkBeforeWriting(const Command &command, bool unverified, const char *what) {
+  const VerifyReport report = verifyJournal(command.verifyOptions());
+  if (report.outcome == VerifyReport::Outcome::CannotCheck)
+    return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
+  if (report.outcome == VerifyReport::Outcome::Broken && !unverified) {
+    std::fprintf(stderr,
+                 "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
+                 "writes it marked as unverified)\n",
+                 qPrintable(report.problems.value(0).text), what);
+    return kBroken;
+  }
+  return -1;
+}
+
+// An output whose folder is missing or cannot be written is refused early.
+bool writable(const QString &path, QString *error) {
+  const QFileInfo folder(QFileInfo(path).absolutePath());
+  if (!folder.isDir() || !folder.isWritable()) {
+    *error = QStringLiteral("cannot write %1: its folder is missing or not writable").arg(path);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+QString usage() {
+  return QStringLiteral(
+      "Usage: weighstation-records COMMAND [options]\n"
+      "Verifies, lists, exports and recovers the monitor's record journal.\n\n"
+      "Commands:\n"
+      "  verify                              check every record, the chain and the end\n"
+      "  list [--from D] [--to D] [--last N] one line per record\n"
+      "  export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]\n"
+      "  recover-workbook FILE [--output OUT] [--unverified]\n"
+      "                                      rebuild the last workbook that went to FILE\n\n"
+      "Every command takes --journal PATH, --key PATH and --head PATH, and --help.\n"
+      "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
+}
+
+int verify(const QStringList &arguments) {
+  Command command(QStringLiteral("verify"),
+                  QStringLiteral("Checks every record's mac, the chain, the sequence and the "
+                                 "journal's end."));
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  const VerifyReport report = verifyJournal(command.verifyOptions());
+  if (report.outcome == VerifyReport::Outcome::CannotCheck)
+    return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
+  if (report.outcome == VerifyReport::Outcome::Broken) {
+    printProblems(report);
+    return kBroken;
+  }
+  std::printf("%s\n", qPrintable(report.intactLine()));
+  return kDone;
+}
+
+int list(const QStringList &arguments) {
+  Command command(QStringLiteral("list"), QStringLiteral("Lists the journal's records."));
+  addFilterOptions(command.parser());
+  command.parser().addOption(
+      {QStringLiteral("last"), QStringLiteral("Only the newest N."), QStringLiteral("N")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  JournalFilter filter;
+  QString error;
+  if (!filterOf(command.parser(), false, &filter, &error))
+    return cannot(error);
+  if (command.parser().isSet(QStringLiteral("last"))) {
+    bool ok = false;
+    filter.last = command.parser().value(QStringLiteral("last")).toLongLong(&ok);
+    if (!ok || filter.last < 1)
+      return cannot(QStringLiteral("--last takes a number above 0"));
+  }
+  JournalReader reader(command.journal());
+  if (!reader.open(&error))
+    return cannot(error);
+  const bool read = reader.forEach(
+      filter,
+      [](const JournalRecord &record) {
+        std::printf("%lld\t%s, %s\t%s\n", static_cast<long long>(record.seq),
+                    qPrintable(record.timeText), qPrintable(record.dateText),
+                    qPrintable(record.totalLine));
+        return true;
+      },
+      &error);
+  return read ? kDone : cannot(error);
+}
+
+int exportRecords(const QStringList &arguments) {
+  Command command(QStringLiteral("export"),
+                  QStringLiteral("Exports records to CSV or .xlsx; a journal that does not verify "
+                                 "is refused unless --unverified is given."));
+  QCommandLineParser &parser = command.parser();
+  addFilterOptions(parser);
+  parser.addOption(
+      {QStringLiteral("seq"), QStringLiteral("Only seq A to B."), QStringLiteral("A-B")});
+  parser.addOption(
+      {QStringLiteral("csv"), QStringLiteral("Write CSV to FILE."), QStringLiteral("FILE")});
+  parser.addOption(
+      {QStringLiteral("xlsx"), QStringLiteral("Write .xlsx to FILE."), QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("unverified"),
+                    QStringLiteral("Export a journal that does not verify, marked as such.")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  if (parser.isSet(QStringLiteral("csv")) == parser.isSet(QStringLiteral("xlsx")))
+    return cannot(QStringLiteral("export takes one of --csv FILE and --xlsx FILE"));
+  ExportOptions options;
+  options.format = parser.isSet(QStringLiteral("csv")) ? ExportFormat::Csv : ExportFormat::Xlsx;
+  options.path = parser.value(options.format == ExportFormat::Csv ? QStringLiteral("csv")
+                                                                  : QStringLiteral("xlsx"));
+  QString error;
+  if (!filterOf(parser, true, &options.filter, &error) || !writable(options.path, &error))
+    return cannot(error);
+  options.unverified = parser.isSet(QStringLiteral("unverified"));
+  if (const int code = checkBeforeWriting(command, options.unverified, "exported"); code >= 0)
+    return code;
+  options.progress = [](qint64 done, qint64 total) {
+    std::fprintf(stderr, "exporting: %lld of %lld records (%lld%%)\n", static_cast<long long>(done),
+                 static_cast<long long>(total),
+                 static_cast<long long>(total > 0 ? 100 * done / total : 100));
+  };
+  JournalReader reader(command.journal());
+  if (!reader.open(&error))
+    return cannot(error);
+  const qint64 rows = journalexport::write(reader, options, &error);
+  if (rows < 0)
+    return cannot(error);
+  std::printf("exported %lld records to %s\n", static_cast<long long>(rows),
+              qPrintable(options.path));
+  return kDone;
+}
+
+int recoverWorkbook(const QStringList &arguments) {
+  Command command(QStringLiteral("recover-workbook"),
+                  QStringLiteral("Rebuilds, from the journal, the workbook of the last "
+                                 "spreadsheet-log session that went to FILE, as its stop would "
+                                 "have saved it."));
+  QCommandLineParser &parser = command.parser();
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The workbook's file name."));
+  parser.addOption(
+      {QStringLiteral("output"),
+       QStringLiteral("Write the workbook here (default: FILE, if it does not exist)."),
+       QStringLiteral("OUT")});
+  parser.addOption({QStringLiteral("unverified"),
+                    QStringLiteral("Rebuild from a journal that does not verify.")});
+  if (const int code = command.parse(arguments, 1); code >= 0)
+    return code;
+  const QString file = parser.positionalArguments().value(0);
+  const QString output =
+      parser.isSet(QStringLiteral("output")) ? parser.value(QStringLiteral("output")) : file;
+  QString error;
+  if (!parser.isSet(QStringLiteral("output")) && QFileInfo::exists(file))
+    return cannot(
+        QStringLiteral("%1 exists: give --output OUT for the rebuilt workbook").arg(file));
+  if (!writable(output, &error))
+    return cannot(error);
+  if (const int code =
+          checkBeforeWriting(command, parser.isSet(QStringLiteral("unverified")), "rebuilt");
+      code >= 0) {
+    return code;
+  }
+  JournalReader reader(command.journal());
+  if (!reader.open(&error))
+    return cannot(error);
+  const qint64 rows = recovery::rebuildWorkbook(reader, file, output, &error);
+  if (rows < 0)
+    return cannot(error);
+  std::printf("rebuilt %lld rows of %s into %s\n", static_cast<long long>(rows), qPrintable(file),
+              qPrintable(output));
+  return kDone;
+}
+
+}  // namespace records

@@ -1,0 +1,16 @@
+// The records command's subcommands. Each returns the program's exit code:
+// 0 done, 1 the journal does not verify (or an export of it was refused),
+// 2 it could not be done (bad arguments, no journal or key, an output that
+// cannot be written); messages go to the standard error, one line each.
+#pragma once
+
+#include <QStringList>
+
+namespace records {
+int verify(const QStringList &arguments);
+int list(const QStringList &arguments);
+int exportRecords(const QStringList &arguments);
+int recoverWorkbook(const QStringList &arguments);
+// The usage of the whole command.
+QString usage();
+}  // namespace records
