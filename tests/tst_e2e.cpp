@@ -15,6 +15,7 @@
 
 #include "platform/ftd2xx.h"
 #include "platform/linuxserialbackend.h"
+#include "recordscommand.h"
 #include "simulator.h"
 #include "xlsxreader.h"
 #include "xserver.h"
@@ -87,8 +88,19 @@ class Monitor {
   QProcess process_;
 };
 
+// The run's record journal and key are in its folder.
+QStringList journalIn(const QTemporaryDir &dir) {
+  return {"WEIGHSTATION_JOURNAL=" + dir.filePath("journal.sqlite"),
+          "WEIGHSTATION_JOURNAL_KEY=" + dir.filePath("journal.key")};
+}
+
 Run runMonitor(const QString &scenario, const Simulator &sim, const QTemporaryDir &dir) {
-  return Monitor(scenario, sim, dir).finish();
+  return Monitor(scenario, sim, dir, QString(), journalIn(dir)).finish();
+}
+
+RecordsRun recordsOf(const QTemporaryDir &dir, QStringList arguments) {
+  return runRecords(arguments << "--journal" << dir.filePath("journal.sqlite") << "--key"
+                              << dir.filePath("journal.key"));
 }
 
 QByteArray fileBytes(const QString &path) {
@@ -154,6 +166,17 @@ class EndToEndTest : public QObject {
     QVERIFY(qAbs(cells["A2"].toArray()[0].toDouble() - 444.0003) < 1e-9);
     QVERIFY(qAbs(cells["A3"].toArray()[0].toDouble() - 111.0003) < 1e-9);
     QCOMPARE(cells["B3"].toArray()[1].toString(), QString("text"));
+
+    // The journal holds both records; the workbook can be rebuilt from it.
+    const RecordsRun verified = recordsOf(dir, {"verify"});
+    QCOMPARE(verified.exitCode, 0);
+    QVERIFY2(verified.out.startsWith("journal intact: 2 records, seq 1..2, "),
+             qPrintable(verified.out));
+    const QString rebuilt = dir.filePath("rebuilt.xlsx");
+    QCOMPARE(recordsOf(dir, {"recover-workbook", dir.filePath("station.xlsx"), "--output", rebuilt})
+                 .exitCode,
+             0);
+    QCOMPARE(readWorkbook(rebuilt), readWorkbook(dir.filePath("station.xlsx")));
 
     // The readers have let go of their adapters.
     qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
@@ -249,6 +272,12 @@ class EndToEndTest : public QObject {
                  .match(text)
                  .hasMatch(),
              qPrintable(text));
+    // The journal holds the record, whole.
+    const RecordsRun verified = recordsOf(dir, {"verify"});
+    QCOMPARE(verified.exitCode, 0);
+    QVERIFY2(verified.out.startsWith("journal intact: 1 records, seq 1..1, "),
+             qPrintable(verified.out));
+    QVERIFY(recordsOf(dir, {"list"}).out.endsWith("\tGROSS TOTAL, lbs, 111\n"));
   }
 };
 

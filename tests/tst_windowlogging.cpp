@@ -383,13 +383,16 @@ class WindowLoggingTest : public QObject {
     QTemporaryDir data;
     QFile blocker(data.filePath("a-file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", (fallbackWritable ? data.path() : blocker.fileName()).toLocal8Bit());
+    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath("journal.sqlite")));
     startSpreadsheetWithARecord(dir.filePath("gone/weights.xlsx"));
     ModalAnswerer answerer;
     window->close();
     delete window;  // nothing more is shown after the window closed
     window = nullptr;
-    qunsetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dataHome);
+    qunsetenv("WEIGHSTATION_JOURNAL");
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].title, QString("WARNING"));
     const QString text = answerer.seen[0].text;

@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
+
+#include "journal/journal.h"
 #include "logging/recordcycle.h"
 #include "logging/recordlines.h"
 #include "logging/spreadsheetlog.h"
@@ -28,6 +31,9 @@ class MainWindow : public QMainWindow {
   RecordCycle &recordCycle() { return recordCycle_; }
   const RecordLines &recordLines() const { return recordLines_; }
   SpreadsheetLog &spreadsheetLog() { return spreadsheetLog_; }
+  // The record journal, once the first record has opened it.
+  RecordJournal *recordJournal() const { return journal_.get(); }
+  static constexpr qint64 kJournalSpaceWarningMb = 100;
   const QString &logFileName() const { return log_file_name; }
   const QString &excelFileName() const { return excel_file_name; }
 
@@ -91,6 +97,9 @@ class MainWindow : public QMainWindow {
   bool stopSpreadsheetLog();
   void saveSpreadsheetLogAtEnd(bool tellOperator);
   void stopReaders();
+  JournalRecord journalRecordOf(const RecordLines &lines) const;
+  void journalRecord(JournalRecord &record);
+  void noteTextLogInJournal(const JournalRecord &record, bool written, const QString &failure);
 
   MainWindowForm *form = nullptr;
   QTimer *refreshTimer = nullptr;
@@ -100,4 +109,6 @@ class MainWindow : public QMainWindow {
   QString log_file_name;
   QString excel_file_name;
   bool endingFromSignal_ = false;
+  std::unique_ptr<RecordJournal> journal_;
+  bool journalSpaceWarned_ = false;
 };

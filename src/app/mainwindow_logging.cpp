@@ -60,9 +60,8 @@ void MainWindow::takeRecord() {
   lines.total = RecordLines::totalLine(form->netgross_grand->text(), total_unit,
                                        form->sign_grandtotal->text(), total_weight,
                                        pointsOf(form->grandTotalPoints));
-  form->listdata->insertItem(form->listdata->count(), lines.total);
-  // Which channels belong to this record is decided here, once: the writers
-  // below take exactly these lines.
+  // Which channels belong to this record is decided here, once: the
+  // journal and the writers below take exactly these lines.
   for (int n = 0; n < kScaleCount; ++n) {
     const ScaleChannel &channel = scaleChannels[n];
     lines.hasChannel[n] = channel.connected == 1;
@@ -71,11 +70,17 @@ void MainWindow::takeRecord() {
           n, channel.unit, channel.weight, channel.tare_weight, pointsOf(form->scales[n].points));
     }
   }
+  // The record is on disk in the journal before it is listed.
+  JournalRecord journaled = journalRecordOf(lines);
+  journalRecord(journaled);
+  form->listdata->insertItem(form->listdata->count(), lines.total);
   form->total_count->setText(QString::number(recordCycle_.record_count));
 
   if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
     QString reason;
-    if (!textlog::writeRecord(log_file, lines, &reason))
+    const bool written = textlog::writeRecord(log_file, lines, &reason);
+    noteTextLogInJournal(journaled, written, reason);
+    if (!written)
       stopTextLogAfterFailure(reason);
   }
   if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {

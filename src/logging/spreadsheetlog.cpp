@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QUuid>
 
 namespace {
 // Automation objects may be missing (no application, a refused call); the
@@ -32,6 +33,7 @@ void SpreadsheetLog::release() {
 void SpreadsheetLog::start() {
   release();
   lastStopFailed_ = false;
+  session_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
   excel_app = new AxObject(QStringLiteral("Excel.Application"));
   excel_application = excel_app->querySubObject("Application()");
   excel_workbooks = excel_app->querySubObject("Workbooks()");

@@ -13,6 +13,8 @@ class SpreadsheetLog {
   ~SpreadsheetLog();
 
   bool isRunning() const { return excel_workbook != nullptr; }
+  // Names the workbook that the last start began, among all runs.
+  const QString &session() const { return session_; }
   void start();
   void writeSpreadsheetRow(int row, double total, const QString &time);
   // Saves the workbook under `fileName`, closes it and quits the
@@ -47,6 +49,7 @@ class SpreadsheetLog {
   void release();
 
   bool lastStopFailed_ = false;
+  QString session_;
 };
 
 // The file name as the spreadsheet application expects it: with the

@@ -1,0 +1,96 @@
+// The record journal: each record the monitor takes, sealed and committed
+// before it is listed.
+#include <QCheckBox>
+#include <QDateTime>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "app/mainwindow.h"
+#include "app/mainwindowform.h"
+#include "app/warnings.h"
+#include "journal/journalfiles.h"
+#include "readout/readoutmath.h"
+#include "readout/readoutstate.h"
+#include "scalelink/scalechannel.h"
+
+namespace {
+const QString kWarning = QStringLiteral("WARNING");
+
+qint64 spaceWarningBytes() {
+  bool set = false;
+  const qint64 mb = qEnvironmentVariableIntValue("WEIGHSTATION_JOURNAL_MIN_FREE_MB", &set);
+  return (set ? mb : MainWindow::kJournalSpaceWarningMb) * 1024 * 1024;
+}
+}  // namespace
+
+JournalRecord MainWindow::journalRecordOf(const RecordLines &lines) const {
+  static const QString station = journalfiles::stationName();
+  JournalRecord record;
+  record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+  record.timeText = time_text;
+  record.dateText = date_text;
+  record.station = station;
+  record.total = total_weight;
+  record.totalSign = form->sign_grandtotal->text();
+  record.totalUnit = readout::totalUnitText(total_unit);
+  record.netGross = form->netgross_grand->text();
+  record.totalLine = lines.total;
+  record.block = lines.textLogBlock();
+  for (int n = 0; n < kScaleCount; ++n) {
+    const ScaleChannel &channel = scaleChannels[n];
+    JournalScale &scale = record.scales[n];
+    scale.connected = lines.hasChannel[n];
+    scale.port = form->scales[n].portName->text();
+    scale.unit = channel.unit;
+    scale.weight = channel.weight;
+    scale.tare = channel.tare_weight;
+    scale.gross = channel.weight + channel.tare_weight;
+    scale.pointCode = channel.point_code;
+  }
+  record.overLimit = form->overlimit->text();
+  record.underLimit = form->underlimit->text();
+  record.sensitivity = form->sense_spinBox->value();
+  if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty())
+    record.textLogFile = log_file_name;
+  if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {
+    record.workbookFile = excel_file_name;
+    record.workbookSession = spreadsheetLog_.session();
+    record.workbookRow = recordCycle_.record_count + 1;
+  }
+  record.program = QStringLiteral("weighstation");
+  record.version = QStringLiteral(WEIGHSTATION_VERSION);
+  return record;
+}
+
+// A record the journal cannot take is still taken; the operator is told
+// after the tick.
+void MainWindow::journalRecord(JournalRecord &record) {
+  if (!journal_) {
+    journal_ = std::make_unique<RecordJournal>(journalfiles::defaultJournalPath(),
+                                               journalfiles::defaultKeyPath());
+  }
+  QString failure;
+  if (journal_->append(record, &failure) == 0) {
+    warnings::showSoon(this, kWarning,
+                       QStringLiteral("Record Journal Write Failed (%1), Record %2 Is Not in the "
+                                      "Journal!!!")
+                           .arg(failure)
+                           .arg(recordCycle_.record_count));
+    return;
+  }
+  const qint64 free = journal_->bytesFree();
+  if (!journalSpaceWarned_ && free >= 0 && free < spaceWarningBytes()) {
+    journalSpaceWarned_ = true;
+    warnings::showSoon(this, kWarning,
+                       QStringLiteral("Record Journal Disk Almost Full (%1 MB free)!!!")
+                           .arg(free / (1024 * 1024)));
+  }
+}
+
+void MainWindow::noteTextLogInJournal(const JournalRecord &record, bool written,
+                                      const QString &failure) {
+  QString error;
+  if (record.seq > 0 && !journal_->noteTextLog(record, written, failure, &error))
+    qDebug("record journal: %s", qPrintable(error));
+}

@@ -1,0 +1,19 @@
+#include "recordscommand.h"
+
+#include <QProcess>
+
+RecordsRun runRecords(const QStringList &arguments) {
+  QProcess process;
+  process.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN", "build/weighstation-records"),
+                arguments);
+  RecordsRun run;
+  if (!process.waitForFinished(120000)) {
+    process.kill();
+    process.waitForFinished();
+    return run;
+  }
+  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+  run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+  run.err = QString::fromLocal8Bit(process.readAllStandardError());
+  return run;
+}

@@ -1,0 +1,139 @@
+// The window and its record journal when the journal cannot take a record:
+// a full disk, a journal that fails its check. The record is still taken,
+// listed and logged, and the operator is told.
+#include <QCheckBox>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/mainwindow.h"
+#include "app/mainwindowform.h"
+#include "channelreset.h"
+#include "journal/verifier.h"
+#include "modalanswerer.h"
+#include "smallfilesystem.h"
+
+class WindowJournalTest : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir dir;
+  MainWindow *window = nullptr;
+
+  // Starts the text log and takes a record of 42; returns the warnings the
+  // tick left.
+  QList<ModalAnswerer::Seen> record() {
+    ModalAnswerer answerer;
+    const int before = window->recordCycle().record_count;
+    window->recordNow();
+    for (int i = 0; i < 10 && window->recordCycle().record_count == before; ++i)
+      window->processLCD();
+    QTest::qWait(50);
+    return answerer.seen;
+  }
+  QByteArray textLog() {
+    QFile file(dir.filePath("station.txt"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+
+ private Q_SLOTS:
+  void init() {
+    resetAllChannels();
+    setChannelReading(0, {0, 0, 0, 0, 0, 4, 2}, 0);
+    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(dir.filePath("journal.key")));
+    window = new MainWindow;
+    window->refreshTimerObject()->stop();
+    MainWindowForm *form = window->formRecord();
+    form->sense_spinBox->setValue(1);
+    ModalAnswerer answerer;
+    answerer.chooseFile(dir.filePath("station.txt"));
+    answerer.pressButton("&Yes");  // an earlier test's log is overwritten
+    window->getPath();
+    form->checkBox_datalog->click();
+  }
+  void cleanup() {
+    delete window;
+    window = nullptr;
+    qunsetenv("WEIGHSTATION_JOURNAL");
+    qunsetenv("WEIGHSTATION_JOURNAL_MIN_FREE_MB");
+  }
+
+  void aFullDiskUnderTheJournal() {
+    SmallFilesystem disk;
+    QString why;
+    if (!disk.start(1024, &why))
+      QSKIP(qPrintable(why));
+    const QString journal = disk.filePath("journal.sqlite");
+    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    qputenv("WEIGHSTATION_JOURNAL_MIN_FREE_MB", "100");
+
+    QList<ModalAnswerer::Seen> seen = record();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QString("Record Journal Disk Almost Full (0 MB free)!!!"));
+
+    disk.fill();
+    seen = record();
+    QCOMPARE(seen.size(), 1);
+    QVERIFY2(seen[0].text.startsWith("Record Journal Write Failed ("), qPrintable(seen[0].text));
+    QVERIFY2(seen[0].text.endsWith("), Record 2 Is Not in the Journal!!!"),
+             qPrintable(seen[0].text));
+    QCOMPARE(window->formRecord()->listdata->count(), 2);
+    QCOMPARE(textLog().count("Scale#, Unit, Gross, Net, Tare"), 2);
+
+    disk.free();
+    QVERIFY(record().isEmpty());  // the space warning was given once
+    QCOMPARE(window->recordJournal()->path(), journal);
+    delete window;  // the journal's connection closes
+    window = nullptr;
+    VerifyOptions options{journal, dir.filePath("journal.key"), QString(), 20, {}};
+    const VerifyReport report = verifyJournal(options);
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
+    QCOMPARE(report.lastSeq, qint64(2));
+  }
+
+  // A journal that fails its own check is never written to, and each
+  // record says it is not in it.
+  void aJournalThatFailsItsCheckIsLeftAlone() {
+    const QString journal = dir.filePath("checked.sqlite");
+    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    QVERIFY(record().isEmpty());
+    QVERIFY(record().isEmpty());
+    delete window;
+    window = nullptr;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "shell");
+      db.setDatabaseName(journal);
+      QVERIFY(db.open());
+      QSqlQuery(db).exec("UPDATE records SET total = 1 WHERE seq = 2");
+      QSqlQuery(db).exec("PRAGMA wal_checkpoint(TRUNCATE)");
+    }
+    QSqlDatabase::removeDatabase("shell");
+    auto digest = [&journal] {
+      QFile file(journal);
+      return file.open(QIODevice::ReadOnly)
+                 ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                 : QByteArray();
+    };
+    const QByteArray before = digest();
+    init();
+    for (int n = 3; n <= 4; ++n) {
+      const QList<ModalAnswerer::Seen> seen = record();
+      QCOMPARE(seen.size(), 1);
+      QVERIFY2(seen[0].text.contains("fails its check: its last record, seq 2, is not sealed"),
+               qPrintable(seen[0].text));
+      QVERIFY(
+          seen[0].text.endsWith(QStringLiteral("Record %1 Is Not in the Journal!!!").arg(n - 2)));
+    }
+    delete window;
+    window = nullptr;
+    QCOMPARE(digest(), before);
+  }
+};
+
+QTEST_MAIN(WindowJournalTest)
+#include "tst_windowjournal.moc"
