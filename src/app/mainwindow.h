@@ -110,5 +110,6 @@ class MainWindow : public QMainWindow {
   QString excel_file_name;
   bool endingFromSignal_ = false;
   std::unique_ptr<RecordJournal> journal_;
+  QTimer *journalCheckpoint_ = nullptr;
   bool journalSpaceWarned_ = false;
 };

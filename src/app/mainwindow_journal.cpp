@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
@@ -69,6 +70,12 @@ void MainWindow::journalRecord(JournalRecord &record) {
   if (!journal_) {
     journal_ = std::make_unique<RecordJournal>(journalfiles::defaultJournalPath(),
                                                journalfiles::defaultKeyPath());
+    // The journal's log is folded in a second after the last record, not
+    // inside a record's tick.
+    journalCheckpoint_ = new QTimer(this);
+    journalCheckpoint_->setSingleShot(true);
+    journalCheckpoint_->setInterval(1000);
+    connect(journalCheckpoint_, &QTimer::timeout, this, [this] { journal_->checkpoint(); });
   }
   QString failure;
   if (journal_->append(record, &failure) == 0) {
@@ -79,6 +86,8 @@ void MainWindow::journalRecord(JournalRecord &record) {
                            .arg(recordCycle_.record_count));
     return;
   }
+  if (!journalCheckpoint_->isActive())
+    journalCheckpoint_->start();
   const qint64 free = journal_->bytesFree();
   if (!journalSpaceWarned_ && free >= 0 && free < spaceWarningBytes()) {
     journalSpaceWarned_ = true;

@@ -125,6 +125,9 @@ bool RecordJournal::openDatabase(QString *error) {
   }
   if (!query.exec(QStringLiteral("PRAGMA synchronous=FULL")))
     return fail(QStringLiteral("cannot make the journal sync every commit"), query, error);
+  // The log is folded into the database by checkpoint(), between records,
+  // not inside a record's commit.
+  query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
   return true;
 }
 
@@ -141,8 +144,6 @@ bool RecordJournal::createSchema(QString *error) {
                        "TEXT NOT NULL)"),
         journalschema::recordsTable(), journalschema::deliveriesTable(),
         QStringLiteral("CREATE INDEX IF NOT EXISTS records_taken_at ON records (taken_at)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS records_workbook ON records (workbook_file, "
-                       "workbook_session)"),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('format', '%1')").arg(kFormat),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('id', '%1')").arg(newId)}) {
     if (!query.exec(statement))
@@ -328,9 +329,17 @@ qint64 RecordJournal::bytesFree() const {
 void RecordJournal::setBulk(bool bulk) {
   bulk_ = bulk;
   if (db_.isOpen()) {
-    QSqlQuery(db_).exec(bulk ? QStringLiteral("PRAGMA synchronous=OFF")
-                             : QStringLiteral("PRAGMA synchronous=FULL"));
+    QSqlQuery query(db_);
+    query.exec(bulk ? QStringLiteral("PRAGMA synchronous=OFF")
+                    : QStringLiteral("PRAGMA synchronous=FULL"));
+    query.exec(bulk ? QStringLiteral("PRAGMA wal_autocheckpoint=1000")
+                    : QStringLiteral("PRAGMA wal_autocheckpoint=0"));
   }
+}
+
+void RecordJournal::checkpoint() {
+  if (open_)
+    QSqlQuery(db_).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
 }
 
 void RecordJournal::flushHead() {

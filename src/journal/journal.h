@@ -38,6 +38,10 @@ class RecordJournal {
   bool noteTextLog(const JournalRecord &record, bool written, const QString &failure,
                    QString *error);
 
+  // Folds the write-ahead log into the database, as far as readers allow.
+  // Run it between records: a commit never does it.
+  void checkpoint();
+
   // Bytes free on the journal's filesystem; -1 when unknown.
   qint64 bytesFree() const;
   const QString &path() const { return path_; }

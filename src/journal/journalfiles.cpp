@@ -154,9 +154,9 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, QString *error
       current.journalId == head.journalId && current.seq >= head.seq) {
     return true;
   }
+  // The line's length never changes: it is rewritten in place.
   const QByteArray line = headLine(key, head);
-  if (::pwrite(fd_, line.constData(), line.size(), 0) != line.size() ||
-      ::ftruncate(fd_, line.size()) != 0 || ::fdatasync(fd_) != 0) {
+  if (::pwrite(fd_, line.constData(), line.size(), 0) != line.size() || ::fdatasync(fd_) != 0) {
     *error = QStringLiteral("cannot write the journal's head: %1").arg(systemError());
     return false;
   }

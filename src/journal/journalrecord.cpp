@@ -105,7 +105,7 @@ QByteArray valueBytes(Type type, const QVariant &value) {
     case Type::Integer:
       return QByteArray::number(value.toLongLong());
     case Type::Real:
-      return realText(value.toDouble()).toLatin1();
+      return QByteArray::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
     case Type::Text:
       return value.toString().toUtf8();
     case Type::Blob:
@@ -114,14 +114,15 @@ QByteArray valueBytes(Type type, const QVariant &value) {
   return QByteArray();
 }
 
-void appendField(QByteArray &out, const QString &name, const QVariant &value, Type type) {
-  out += name.toLatin1();
+// `key` is the column's name followed by "=".
+void appendField(QByteArray &out, const QByteArray &key, const QVariant &value, Type type) {
+  out.append(key);
   if (value.isNull()) {
-    out += "=-\n";
+    out.append("-\n", 2);
     return;
   }
   const QByteArray bytes = valueBytes(type, value);
-  out += '=' + QByteArray::number(bytes.size()) + ':' + bytes + '\n';
+  out.append(QByteArray::number(bytes.size())).append(':').append(bytes).append('\n');
 }
 
 }  // namespace
@@ -141,11 +142,18 @@ QByteArray noteBytes(qint64 seq, bool written, const QString &failure, const QSt
 }
 
 QByteArray canonicalBytes(const JournalRecord &record, const QString &previousMac) {
+  static const std::vector<QByteArray> keys = [] {
+    std::vector<QByteArray> names;
+    for (const Column &column : columns())
+      names.push_back(column.name.toLatin1() + '=');
+    return names;
+  }();
   QByteArray out;
   out.reserve(2048);
-  appendField(out, QStringLiteral("prev"), previousMac, Type::Text);
-  for (const Column &column : columns())
-    appendField(out, column.name, column.get(record), column.type);
+  appendField(out, QByteArrayLiteral("prev="), previousMac, Type::Text);
+  const std::vector<Column> &table = columns();
+  for (size_t i = 0; i < table.size(); ++i)
+    appendField(out, keys[i], table[i].get(record), table[i].type);
   return out;
 }
 

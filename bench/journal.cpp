@@ -1,0 +1,265 @@
+// Figures of the record journal, each as a ratio to its limit or to a
+// baseline measured in the same run, on the same filesystem:
+// - the commit of one record, median and 99th percentile, against a plain
+//   write of as many bytes plus fsync (target: p99 within 3x);
+// - flat cost: the commit's median at RECORDS records against at 1,000
+//   (target within 1.2x), the big journal built through the same code;
+// - verify of RECORDS records against a plain SELECT * of the same table;
+// - export --xlsx of 100,000 records by weighstation-records: seconds and
+//   peak resident memory (target under 150 MB);
+// - the refresh tick that takes a record with the journal on, p99.
+//
+//   build/bench/journal [RECORDS]      (default 1,000,000)
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSpinBox>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "app/mainwindow.h"
+#include "app/mainwindowform.h"
+#include "figureline.h"
+#include "journal/journal.h"
+#include "journal/journalreader.h"
+#include "journal/verifier.h"
+#include "scalelink/scalechannel.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point begin) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
+}
+
+JournalRecord sample(qint64 n) {
+  JournalRecord record;
+  record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+  record.timeText = QStringLiteral("3:07:09 pm");
+  record.dateText = QStringLiteral("12/07/2026");
+  record.station = QStringLiteral("bench");
+  record.total = 1250.0003 + double(n % 1000);
+  record.totalSign = QStringLiteral("+");
+  record.totalUnit = QStringLiteral("lbs");
+  record.netGross = QStringLiteral("GROSS");
+  record.totalLine = QStringLiteral("GROSS TOTAL, lbs, %1").arg(1250 + n % 1000);
+  record.block = "\r\n3:07:09 pm, 12/07/2026\r\nScale#, Unit, Gross, Net, Tare\r\n" +
+                 record.totalLine.toLatin1() +
+                 "\r\n01, lbs, 1250, 1250, 0\r\n02, lbs, 0, 0, 0\r\n03, lbs, 0, 0, 0\r\n";
+  for (int s = 0; s < 3; ++s)
+    record.scales[s] = {true, QStringLiteral("ttyUSB%1").arg(s), 1, 1250.0001, 0, 1250.0001, 0};
+  record.overLimit = QStringLiteral("10000");
+  record.underLimit = QStringLiteral("0");
+  record.sensitivity = 20;
+  record.program = QStringLiteral("weighstation");
+  record.version = QStringLiteral(WEIGHSTATION_VERSION);
+  return record;
+}
+
+// Times `count` commits, one record each, as the monitor makes them.
+std::vector<double> commitTimes(RecordJournal &journal, int count) {
+  std::vector<double> ms;
+  QString error;
+  for (int i = 0; i < count; ++i) {
+    JournalRecord record = sample(i);
+    const auto begin = Clock::now();
+    if (journal.append(record, &error) == 0) {
+      std::fprintf(stderr, "commit failed: %s\n", qPrintable(error));
+      break;
+    }
+    ms.push_back(msSince(begin));
+  }
+  return ms;
+}
+
+void buildTo(RecordJournal &journal, qint64 records) {
+  journal.setBulk(true);
+  QString error;
+  QSqlQuery count(QSqlDatabase::database(QStringLiteral("bench-big")));
+  count.exec(QStringLiteral("SELECT count(*) FROM records"));
+  qint64 have = count.next() ? count.value(0).toLongLong() : 0;
+  QElapsedTimer progress;
+  progress.start();
+  for (qint64 n = have; n < records; ++n) {
+    JournalRecord record = sample(n);
+    journal.append(record, &error);
+    if (progress.elapsed() > 10000) {
+      std::fprintf(stderr, "building: %lld of %lld records\n", static_cast<long long>(n),
+                   static_cast<long long>(records));
+      progress.restart();
+    }
+  }
+  journal.setBulk(false);
+  journal.flushHead();
+}
+
+// A plain write of `bytes` bytes and fsync, `count` times.
+std::vector<double> fsyncTimes(const QString &path, int bytes, int count) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_APPEND, 0600);
+  const QByteArray block(bytes, 'x');
+  std::vector<double> ms;
+  for (int i = 0; i < count; ++i) {
+    const auto begin = Clock::now();
+    if (::write(fd, block.constData(), block.size()) != block.size() || ::fsync(fd) != 0)
+      break;
+    ms.push_back(msSince(begin));
+  }
+  ::close(fd);
+  return ms;
+}
+
+// Seconds of a plain read of every column of every record.
+double selectAllSeconds(const QString &path) {
+  JournalReader reader(path, QStringLiteral("bench-select"));
+  QString error;
+  reader.open(&error);
+  QSqlQuery query(reader.database());
+  query.setForwardOnly(true);
+  const auto begin = Clock::now();
+  query.exec(QStringLiteral("SELECT * FROM records ORDER BY seq"));
+  const int columns = int(journalcolumns::columns().size()) + 1;
+  qint64 touched = 0;
+  while (query.next()) {
+    for (int c = 0; c < columns; ++c)
+      touched += query.value(c).isValid();
+  }
+  return msSince(begin) / 1000 + (touched < 0 ? 1 : 0);
+}
+
+struct ChildRun {
+  double seconds = 0;
+  double peakMb = 0;
+  int status = -1;
+};
+
+ChildRun runChild(const QStringList &arguments) {
+  std::vector<QByteArray> storage;
+  for (const QString &argument : arguments)
+    storage.push_back(QFile::encodeName(argument));
+  std::vector<char *> argv;
+  for (QByteArray &argument : storage)
+    argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  const auto begin = Clock::now();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  int status = 0;
+  rusage usage{};
+  ::wait4(pid, &status, 0, &usage);
+  return {msSince(begin) / 1000, usage.ru_maxrss / 1024.0, WEXITSTATUS(status)};
+}
+
+// The refresh ticks that take a record, with the journal on.
+std::vector<double> recordTickMs(int records) {
+  MainWindow window;
+  window.refreshTimerObject()->stop();
+  window.show();
+  window.formRecord()->sense_spinBox->setValue(1);
+  for (ScaleChannel &channel : scaleChannels) {
+    channel.connected = 1;
+    channel.unit = 1;
+    channel.point_code = 0;
+    channel.digits[5] = 1;
+  }
+  std::vector<double> ms;
+  for (int r = 0; r < records; ++r) {
+    window.recordCycle().request();
+    const int before = window.recordCycle().record_count;
+    while (window.recordCycle().record_count == before) {
+      const auto begin = Clock::now();
+      window.processLCD();
+      QCoreApplication::processEvents();
+      if (window.recordCycle().record_count != before)
+        ms.push_back(msSince(begin));
+    }
+  }
+  return ms;
+}
+}  // namespace
+
+int main(int argc, char **argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  qputenv("QT_LOGGING_RULES", "*.debug=false");
+  QApplication application(argc, argv);
+  const qint64 records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 1000000;
+  const QString records_bin =
+      QCoreApplication::applicationDirPath() + QStringLiteral("/../weighstation-records");
+  QTemporaryDir dir;
+  const QString key = dir.filePath(QStringLiteral("journal.key"));
+
+  // The commit at 1,000 records, and its baseline.
+  RecordJournal small(dir.filePath(QStringLiteral("small.sqlite")), key, QStringLiteral("bench-small"));
+  const std::vector<double> smallCommits = commitTimes(small, 1000);
+  const int bytes = journalcolumns::canonicalBytes(sample(0), QString()).size();
+  const std::vector<double> baseline = fsyncTimes(dir.filePath(QStringLiteral("plain")), bytes, 1000);
+
+  // The commit at RECORDS records.
+  const QString bigPath = dir.filePath(QStringLiteral("big.sqlite"));
+  double bigMedian = 0;
+  {
+    RecordJournal big(bigPath, key, QStringLiteral("bench-big"));
+    QString error;
+    big.open(&error);
+    buildTo(big, records - 1000);
+    bigMedian = percentile(commitTimes(big, 1000), 0.5);
+  }
+
+  // verify against SELECT *.
+  const double selectSeconds = selectAllSeconds(bigPath);
+  const auto verifyBegin = Clock::now();
+  const VerifyReport report = verifyJournal({bigPath, key, QString(), 20, {}});
+  const double verifySeconds = msSince(verifyBegin) / 1000;
+
+  // export --xlsx of 100,000 records.
+  const QString exportPath = dir.filePath(QStringLiteral("export.sqlite"));
+  {
+    RecordJournal exported(exportPath, key, QStringLiteral("bench-export"));
+    QString error;
+    exported.open(&error);
+    exported.setBulk(true);
+    for (int n = 0; n < 100000; ++n) {
+      JournalRecord record = sample(n);
+      exported.append(record, &error);
+    }
+  }
+  const ChildRun exportRun =
+      runChild({records_bin, QStringLiteral("export"), QStringLiteral("--journal"), exportPath,
+                QStringLiteral("--key"), key, QStringLiteral("--xlsx"),
+                dir.filePath(QStringLiteral("export.xlsx"))});
+
+  qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath(QStringLiteral("ticks.sqlite"))));
+  qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(key));
+  const std::vector<double> ticks = recordTickMs(200);
+
+  std::printf("weighstation record journal figures (%lld records, on %s)\n",
+              static_cast<long long>(records), qPrintable(dir.path()));
+  std::printf("verify of the big journal: %s\n",
+              report.outcome == VerifyReport::Outcome::Intact ? "intact" : "NOT INTACT");
+  line("commit of one record, median", percentile(smallCommits, 0.5), "ms",
+       percentile(baseline, 0.5), "write + fsync of as many bytes, median");
+  line("commit of one record, 99th percentile", percentile(smallCommits, 0.99), "ms",
+       3 * percentile(baseline, 0.99), "3 x write + fsync, 99th percentile");
+  line("commit median at the big journal's size", bigMedian, "ms",
+       1.2 * percentile(smallCommits, 0.5), "1.2 x the median at 1,000 records");
+  line("verify, records per second", report.records / verifySeconds, "/s",
+       report.records / selectSeconds, "a plain SELECT * of the same rows");
+  line("export --xlsx of 100,000 records", exportRun.seconds, "s", 60, "one minute");
+  line("export --xlsx of 100,000 records, peak memory", exportRun.peakMb, "MB", 150,
+       "150 MB");
+  line("refresh tick taking a record, journal on, p99", percentile(ticks, 0.99), "ms",
+       MainWindow::kRefreshPeriodMs, "the 30 ms period");
+  if (exportRun.status != 0)
+    std::printf("the export failed with exit code %d\n", exportRun.status);
+  return 0;
+}
