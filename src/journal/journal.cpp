@@ -236,10 +236,11 @@ qint64 RecordJournal::append(JournalRecord &record, QString *error) {
   head_.lock();
   auto unlock = qScopeGuard([this] { head_.unlock(); });
   QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+  if (!batchOpen_ && !query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
     fail(QStringLiteral("cannot lock the journal"), query, error);
     return 0;
   }
+  batchOpen_ = bulk_;
   QString previousMac;
   if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1"))) {
     fail(QStringLiteral("cannot read the journal's end"), query, error);
@@ -254,6 +255,7 @@ qint64 RecordJournal::append(JournalRecord &record, QString *error) {
   record.mac = journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac));
   if (!commit(record, error)) {
     QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+    batchOpen_ = false;
     record.seq = 0;
     return 0;
   }
@@ -273,6 +275,14 @@ bool RecordJournal::commit(JournalRecord &record, QString *error) {
   insert_.bindValue(int(table.size()), record.mac);
   if (!insert_.exec())
     return fail(QStringLiteral("cannot write the record"), insert_, error);
+  if (batchOpen_ && ++batched_ < kBulkBatch)
+    return true;
+  return commitBatch(error);
+}
+
+bool RecordJournal::commitBatch(QString *error) {
+  batched_ = 0;
+  batchOpen_ = false;
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("COMMIT")))
     return fail(QStringLiteral("cannot commit the record"), query, error);
@@ -327,6 +337,8 @@ qint64 RecordJournal::bytesFree() const {
 }
 
 void RecordJournal::setBulk(bool bulk) {
+  if (bulk_ && !bulk)
+    flushHead();
   bulk_ = bulk;
   if (db_.isOpen()) {
     QSqlQuery query(db_);
@@ -346,6 +358,8 @@ void RecordJournal::flushHead() {
   if (!open_ || lastHead_.seq == 0)
     return;
   QString error;
+  if (batchOpen_ && !commitBatch(&error))
+    qWarning("%s", qPrintable(error));
   head_.lock();
   if (!head_.advance(key_, lastHead_, &error))
     qWarning("%s", qPrintable(error));

@@ -47,7 +47,8 @@ class RecordJournal {
   const QString &path() const { return path_; }
 
   // For building large journals (benchmarks, tests): commits without
-  // syncing and writes the head only at flushHead().
+  // syncing, 10,000 records a transaction, and writes the head only at
+  // flushHead() (or when bulk ends).
   void setBulk(bool bulk);
   void flushHead();
 
@@ -57,6 +58,7 @@ class RecordJournal {
   bool readIdentity(QString *error);
   bool checkEnd(QString *error);
   bool commit(JournalRecord &record, QString *error);
+  bool commitBatch(QString *error);
   bool readBack(const JournalRecord &record, const QString &previousMac, QString *error);
   bool fail(const QString &what, const QSqlQuery &query, QString *error);
 
@@ -70,6 +72,9 @@ class RecordJournal {
   QSqlQuery insert_;
   bool open_ = false;
   bool bulk_ = false;
+  static constexpr int kBulkBatch = 10000;
+  bool batchOpen_ = false;
+  int batched_ = 0;
   journalfiles::Head lastHead_;
 };
 

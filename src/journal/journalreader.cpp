@@ -117,6 +117,38 @@ qint64 JournalReader::count(const JournalFilter &filter, QString *error) const {
   return query.value(0).toLongLong();
 }
 
+JournalTotals JournalReader::totals(const JournalFilter &filter, QString *error) const {
+  JournalTotals totals;
+  QVariantList binds;
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT total_unit, count(*), total(CASE WHEN total_sign = '-' THEN "
+                               "-total ELSE total END) FROM records%1 GROUP BY total_unit ORDER BY "
+                               "total_unit")
+                    .arg(filter.where(&binds)));
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  if (!query.exec()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return totals;
+  }
+  while (query.next()) {
+    totals.count += query.value(1).toLongLong();
+    totals.sumByUnit << qMakePair(query.value(0).toString(), query.value(2).toDouble());
+  }
+  if (query.exec(QStringLiteral("SELECT max(seq) FROM records")) && query.next())
+    totals.lastSeq = query.value(0).toLongLong();
+  return totals;
+}
+
+QString JournalTotals::text() const {
+  QStringList sums;
+  for (const auto &sum : sumByUnit)
+    sums << QStringLiteral("%1 %2").arg(QString::number(sum.second, 'f', 3), sum.first);
+  return QStringLiteral("%1 records").arg(count) +
+         (sums.isEmpty() ? QString()
+                         : QStringLiteral(", summed ") + sums.join(QStringLiteral(", ")));
+}
+
 namespace journaldates {
 
 QString takenAtBound(const QString &text, bool end, QString *error) {

@@ -20,6 +20,19 @@ struct JournalFilter {
 
   // "WHERE ..." (or empty) over `records`, with its values in `binds`.
   QString where(QVariantList *binds) const;
+  bool operator==(const JournalFilter &other) const {
+    return takenFrom == other.takenFrom && takenTo == other.takenTo && seqFrom == other.seqFrom &&
+           seqTo == other.seqTo && last == other.last && text == other.text;
+  }
+};
+
+// How many records a filter keeps and what their totals add up to, by unit
+// (a station that weighs in kilograms and in pounds gets two sums).
+struct JournalTotals {
+  qint64 count = 0;
+  QList<QPair<QString, double>> sumByUnit;
+  qint64 lastSeq = 0;    // the newest record's seq in the whole journal
+  QString text() const;  // "12 records, summed 3002.5 lbs"
 };
 
 class JournalReader {
@@ -40,6 +53,7 @@ class JournalReader {
   bool forEach(const JournalFilter &filter, const std::function<bool(const JournalRecord &)> &visit,
                QString *error) const;
   qint64 count(const JournalFilter &filter, QString *error) const;
+  JournalTotals totals(const JournalFilter &filter, QString *error) const;
 
  private:
   QString path_;

@@ -2,6 +2,7 @@
 
 #include <QMessageAuthenticationCode>
 #include <QSqlQuery>
+#include <atomic>
 
 #include "journal/journal.h"
 #include "journal/journalfiles.h"
@@ -12,7 +13,12 @@ namespace {
 class Checker {
  public:
   Checker(const VerifyOptions &options, VerifyReport &report, const QByteArray &key)
-      : options_(options), report_(report), mac_(QCryptographicHash::Sha256, key) {}
+      : options_(options),
+        report_(report),
+        mac_(QCryptographicHash::Sha256, key),
+        previousMac_(options.afterMac) {
+    report_.lastSeq = options.afterSeq;
+  }
 
   void problem(qint64 seq, const QString &text) {
     if (report_.problems.size() < options_.problemsListed)
@@ -78,8 +84,8 @@ HeadSeen readHeadOf(const VerifyOptions &options, const QByteArray &key, const Q
   return seen;
 }
 
-void checkEnd(const HeadSeen &seen, const QString &journalId, Checker &checker,
-              VerifyReport &report) {
+void checkEnd(const HeadSeen &seen, const QString &journalId, const VerifyOptions &options,
+              Checker &checker, VerifyReport &report) {
   const journalfiles::Head &head = seen.head;
   const QString &headPath = seen.path;
   if (!seen.read) {
@@ -99,19 +105,24 @@ void checkEnd(const HeadSeen &seen, const QString &journalId, Checker &checker,
                         .arg(report.lastSeq + 1)
                         .arg(report.lastSeq)
                         .arg(head.seq));
-  } else if (head.seq > 0 && checker.watchedMac() != head.mac) {
+  } else if (head.seq > options.afterSeq && checker.watchedMac() != head.mac) {
+    checker.problem(head.seq,
+                    QStringLiteral("seq %1: not the record its head witnessed").arg(head.seq));
+  } else if (head.seq > 0 && head.seq == options.afterSeq && options.afterMac != head.mac) {
     checker.problem(head.seq,
                     QStringLiteral("seq %1: not the record its head witnessed").arg(head.seq));
   }
 }
 
 // A text log note is sealed on its record's mac, which the chain vouches for.
-void checkNotes(const JournalReader &reader, const QByteArray &key, Checker &checker) {
+void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 afterSeq,
+                Checker &checker) {
   QSqlQuery query(reader.database());
   query.setForwardOnly(true);
-  query.exec(
-      QStringLiteral("SELECT d.seq, d.text_log_ok, d.text_log_error, d.mac, r.mac FROM "
-                     "deliveries d LEFT JOIN records r ON r.seq = d.seq ORDER BY d.seq"));
+  query.exec(QStringLiteral("SELECT d.seq, d.text_log_ok, d.text_log_error, d.mac, r.mac FROM "
+                            "deliveries d LEFT JOIN records r ON r.seq = d.seq WHERE d.seq > %1 "
+                            "ORDER BY d.seq")
+                 .arg(afterSeq));
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
     const bool written = query.value(1).toInt() == 1;
@@ -149,18 +160,21 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
   QByteArray key;
   if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
     return report;
-  JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify"));
+  static std::atomic<int> checks{0};
+  JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify-%1").arg(++checks));
   if (!reader.open(&report.reason))
     return report;
   QString error;
-  const qint64 total = reader.count({}, &error);
+  JournalFilter newer;
+  newer.seqFrom = options.afterSeq + 1;
+  const qint64 total = reader.count(newer, &error);
   Checker checker(options, report, key);
   const QString journalId = reader.journalId();
   const HeadSeen head = readHeadOf(options, key, journalId);
   checker.watch(head.read ? head.head.seq : 0);
   bool cancelled = false;
   if (!reader.forEach(
-          {},
+          newer,
           [&](const JournalRecord &record) {
             checker.record(record);
             if (options.progress && report.records % 4096 == 0 &&
@@ -175,8 +189,8 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
       report.reason = QStringLiteral("cancelled");
     return report;
   }
-  checkEnd(head, journalId, checker, report);
-  checkNotes(reader, key, checker);
+  checkEnd(head, journalId, options, checker, report);
+  checkNotes(reader, key, options.afterSeq, checker);
   std::sort(report.problems.begin(), report.problems.end(),
             [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
   report.outcome = report.problems.isEmpty() && report.problemsNotListed == 0

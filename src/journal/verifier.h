@@ -32,10 +32,21 @@ struct VerifyReport {
 };
 
 struct VerifyOptions {
+  static VerifyOptions of(const QString &journalPath, const QString &keyPath) {
+    VerifyOptions options;
+    options.journalPath = journalPath;
+    options.keyPath = keyPath;
+    return options;
+  }
+
   QString journalPath;
   QString keyPath;
   QString headPath;  // empty: the journal's head beside the key
   int problemsListed = 20;
+  // Checks only the records after this one, chained on its mac (records up
+  // to it were checked before); 0: from the first.
+  qint64 afterSeq = 0;
+  QString afterMac;
   // Told (records checked, records in all) now and then; false cancels.
   std::function<bool(qint64, qint64)> progress;
 };

@@ -1,0 +1,46 @@
+// The journal's records for a table, newest first, fetched as the view
+// scrolls (a journal of a million records opens at once).
+#pragma once
+
+#include <QSqlQueryModel>
+
+#include "journal/journalreader.h"
+
+class RecordsModel : public QSqlQueryModel {
+  Q_OBJECT
+ public:
+  enum Column {
+    Seq,
+    Taken,
+    Station,
+    Total,
+    FirstScale,  // gross, net and tare of scale 1, then of scales 2 and 3
+    ColumnCount = FirstScale + 9
+  };
+
+  RecordsModel(const QSqlDatabase &database, QObject *parent = nullptr);
+
+  void setFilter(const JournalFilter &filter);
+  const JournalFilter &filter() const { return filter_; }
+  // Runs the query again (new records).
+  void refresh();
+  // Records from this seq on are marked as not to be trusted; 0: none.
+  void setFirstBadSeq(qint64 seq);
+
+  qint64 seqAt(int row) const;
+  QByteArray blockAt(int row) const;
+  QString macAt(int row) const;
+
+  int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override;
+
+ private:
+  enum Source { SourceSeq, SourceTakenAt, SourceStation, SourceTotalLine, SourceBlock, SourceMac };
+  QVariant source(int row, Source column) const;
+
+  QSqlDatabase database_;
+  JournalFilter filter_;
+  qint64 firstBadSeq_ = 0;
+};

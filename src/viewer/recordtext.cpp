@@ -1,0 +1,40 @@
+#include "viewer/recordtext.h"
+
+namespace recordtext {
+
+QString totalShown(const QString &totalLine) {
+  const QStringList fields = totalLine.split(QStringLiteral(", "));
+  if (fields.size() != 3)
+    return totalLine;
+  const QString legend = fields[0].section(u' ', 0, 0);
+  return QStringLiteral("%1 %2 %3").arg(fields[2], fields[1], legend);
+}
+
+std::array<ScaleShown, 3> scalesShown(const QByteArray &block) {
+  std::array<ScaleShown, 3> scales;
+  for (const QString &line : blockLines(block)) {
+    const QStringList fields = line.split(QStringLiteral(", "));
+    if (fields.size() != 5 || !fields[0].startsWith(u'0'))
+      continue;
+    const int n = fields[0].toInt() - 1;
+    if (n >= 0 && n < 3)
+      scales[n] = {fields[2], fields[3], fields[4]};
+  }
+  return scales;
+}
+
+QStringList blockLines(const QByteArray &block) {
+  QStringList lines = QString::fromLatin1(block).split(QStringLiteral("\r\n"));
+  while (!lines.isEmpty() && lines.first().isEmpty())
+    lines.removeFirst();
+  while (!lines.isEmpty() && lines.last().isEmpty())
+    lines.removeLast();
+  return lines;
+}
+
+QString verificationCode(const QString &mac) {
+  const QString digits = mac.left(12).toUpper();
+  return QStringLiteral("%1-%2-%3").arg(digits.mid(0, 4), digits.mid(4, 4), digits.mid(8, 4));
+}
+
+}  // namespace recordtext

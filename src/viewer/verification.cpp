@@ -1,0 +1,106 @@
+#include "viewer/verification.h"
+
+#include <QSqlQuery>
+#include <QThread>
+
+#include "journal/journalreader.h"
+#include "viewer/background.h"
+
+Q_DECLARE_METATYPE(VerifyReport)
+
+Verification::Verification(const VerifyOptions &options, QObject *parent)
+    : QObject(parent), options_(options), cancelled_(std::make_shared<std::atomic<bool>>(false)) {}
+
+Verification::~Verification() {
+  *cancelled_ = true;
+}
+
+void Verification::check() {
+  if (running_ || (done_ && !intact()))
+    return;
+  running_ = true;
+  VerifyOptions options = options_;
+  options.afterSeq = report_.lastSeq;
+  options.afterMac = lastMac_;
+  auto cancelled = cancelled_;
+  QPointer<Verification> self(this);
+  options.progress = [self, cancelled](qint64 done, qint64 total) {
+    if (self) {
+      QMetaObject::invokeMethod(
+          self, [self, done, total] { Q_EMIT self->progress(done, total); }, Qt::QueuedConnection);
+    }
+    return !*cancelled;
+  };
+  background::run<std::pair<VerifyReport, QString>>(
+      this,
+      [options] {
+        VerifyReport part = verifyJournal(options);
+        // The mac the next check chains on.
+        QString mac;
+        {
+          JournalReader reader(options.journalPath, background::connectionName("last-mac"));
+          QString error;
+          if (part.lastSeq > 0 && reader.open(&error)) {
+            QSqlQuery query(reader.database());
+            if (query.exec(
+                    QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(part.lastSeq)) &&
+                query.next()) {
+              mac = query.value(0).toString();
+            }
+          }
+        }
+        return std::make_pair(part, mac);
+      },
+      [this](std::pair<VerifyReport, QString> result) {
+        running_ = false;
+        if (result.first.outcome != VerifyReport::Outcome::CannotCheck && !result.second.isEmpty())
+          lastMac_ = result.second;
+        merge(result.first);
+        done_ = true;
+        Q_EMIT checked();
+      });
+}
+
+void Verification::merge(const VerifyReport &part) {
+  if (part.outcome == VerifyReport::Outcome::CannotCheck) {
+    report_.outcome = part.outcome;
+    report_.reason = part.reason;
+    return;
+  }
+  if (report_.records == 0) {
+    report_.firstSeq = part.firstSeq;
+    report_.firstTakenAt = part.firstTakenAt;
+  }
+  report_.records += part.records;
+  if (part.records > 0) {
+    report_.lastSeq = part.lastSeq;
+    report_.lastTakenAt = part.lastTakenAt;
+  }
+  report_.problems += part.problems;
+  report_.problemsNotListed += part.problemsNotListed;
+  report_.outcome = report_.problems.isEmpty() && report_.problemsNotListed == 0
+                        ? VerifyReport::Outcome::Intact
+                        : VerifyReport::Outcome::Broken;
+}
+
+bool Verification::intact() const {
+  return report_.outcome == VerifyReport::Outcome::Intact;
+}
+
+QString Verification::badgeText() const {
+  if (!done_)
+    return QStringLiteral("Checking the journal...");
+  switch (report_.outcome) {
+    case VerifyReport::Outcome::Intact:
+      return QStringLiteral("Journal intact: %1 records").arg(report_.records);
+    case VerifyReport::Outcome::Broken: {
+      const qint64 bad = report_.firstBadSeq();
+      const QString what = report_.problems.value(0).text;
+      return bad > 0 ? QStringLiteral("Journal broken at seq %1: %2").arg(bad).arg(what)
+                     : QStringLiteral("Journal broken: %1").arg(what);
+    }
+    case VerifyReport::Outcome::CannotCheck:
+      return QStringLiteral("Journal not checked: %1").arg(report_.reason);
+  }
+  return QString();
+}

@@ -1,0 +1,416 @@
+#include "viewer/viewerwindow.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QProgressDialog>
+#include <QSplitter>
+#include <QSqlQuery>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "journal/journal.h"
+#include "viewer/background.h"
+#include "viewer/printouts.h"
+#include "viewer/recordschart.h"
+#include "viewer/recordsmodel.h"
+#include "viewer/recordtext.h"
+#include "viewer/verification.h"
+
+namespace {
+constexpr qint64 kReportLimit = 20000;
+
+struct TotalsAndChart {
+  JournalTotals totals;
+  QList<ChartPoint> points;
+};
+
+TotalsAndChart readTotalsAndChart(const QString &path, const JournalFilter &filter) {
+  TotalsAndChart result;
+  JournalReader reader(path, background::connectionName("totals"));
+  QString error;
+  if (!reader.open(&error))
+    return result;
+  result.totals = reader.totals(filter, &error);
+  JournalFilter newest = filter;
+  newest.last = RecordsChart::kMostPoints;
+  reader.forEach(
+      newest,
+      [&result](const JournalRecord &record) {
+        result.points << ChartPoint{record.seq,
+                                    journaldates::localTime(record.takenAt),
+                                    record.signedTotal(),
+                                    record.overLimit.toDouble(),
+                                    record.underLimit.toDouble(),
+                                    QStringLiteral("seq %1, %2, %3\n%4")
+                                        .arg(record.seq)
+                                        .arg(record.timeText, record.dateText, record.totalLine)};
+        return true;
+      },
+      &error);
+  return result;
+}
+}  // namespace
+
+Q_DECLARE_METATYPE(TotalsAndChart)
+
+ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
+                           const QString &headPath, QWidget *parent)
+    : QMainWindow(parent), journalPath_(journalPath) {
+  setWindowTitle(QStringLiteral("Weigh Station Records"));
+  resize(1200, 760);
+  buildForm();
+  buildMenus();
+  reader_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-viewer"));
+  QString error;
+  if (!reader_->open(&error)) {
+    badge_->setText(error);
+    badge_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    return;
+  }
+  model_ = new RecordsModel(reader_->database(), this);
+  table_->setModel(model_);
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          &ViewerWindow::showSelected);
+
+  VerifyOptions options = VerifyOptions::of(journalPath, keyPath);
+  options.headPath = headPath;
+  verification_ = new Verification(options, this);
+  connect(verification_, &Verification::progress, this, [this](qint64 done, qint64 total) {
+    progress_->setMaximum(int(qMin<qint64>(total, INT_MAX)));
+    progress_->setValue(int(qMin<qint64>(done, INT_MAX)));
+  });
+  connect(verification_, &Verification::checked, this, &ViewerWindow::showBadge);
+  showBadge();
+  verification_->check();
+  showTotalsAndChart();
+
+  // The table's query holds its connection's view of the journal while it
+  // fetches; new records are looked for through a connection of their own.
+  follow_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-follow"));
+  follow_->open(&error);
+  lastSeq_ = newestSeq();
+  follower_ = new QTimer(this);
+  follower_->setInterval(1000);
+  connect(follower_, &QTimer::timeout, this, &ViewerWindow::follow);
+  follower_->start();
+}
+
+ViewerWindow::~ViewerWindow() {
+  delete model_;  // its query goes before the reader's connection
+  model_ = nullptr;
+}
+
+void ViewerWindow::buildForm() {
+  auto *central = new QWidget(this);
+  auto *column = new QVBoxLayout(central);
+  auto *bar = new QHBoxLayout;
+  fromOn_ = new QCheckBox(QStringLiteral("From"), central);
+  from_ = new QDateEdit(QDate::currentDate().addDays(-7), central);
+  toOn_ = new QCheckBox(QStringLiteral("To"), central);
+  to_ = new QDateEdit(QDate::currentDate(), central);
+  text_ = new QLineEdit(central);
+  text_->setPlaceholderText(QStringLiteral("Text in the total line or the record"));
+  for (QDateEdit *date : {from_, to_}) {
+    date->setCalendarPopup(true);
+    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+  }
+  fromOn_->setObjectName(QStringLiteral("filterFromOn"));
+  from_->setObjectName(QStringLiteral("filterFrom"));
+  toOn_->setObjectName(QStringLiteral("filterToOn"));
+  to_->setObjectName(QStringLiteral("filterTo"));
+  text_->setObjectName(QStringLiteral("filterText"));
+  bar->addWidget(fromOn_);
+  bar->addWidget(from_);
+  bar->addWidget(toOn_);
+  bar->addWidget(to_);
+  bar->addWidget(text_, 1);
+  totals_ = new QLabel(central);
+  totals_->setObjectName(QStringLiteral("totals"));
+  bar->addWidget(totals_);
+  column->addLayout(bar);
+
+  auto *check = new QHBoxLayout;
+  badge_ = new QLabel(central);
+  badge_->setObjectName(QStringLiteral("badge"));
+  progress_ = new QProgressBar(central);
+  progress_->setMaximumWidth(220);
+  check->addWidget(badge_, 1);
+  check->addWidget(progress_);
+  column->addLayout(check);
+
+  auto *split = new QSplitter(Qt::Vertical, central);
+  table_ = new QTableView(split);
+  table_->setObjectName(QStringLiteral("records"));
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setSelectionMode(QAbstractItemView::SingleSelection);
+  table_->verticalHeader()->hide();
+  auto *below = new QSplitter(Qt::Horizontal, split);
+  recordText_ = new QPlainTextEdit(below);
+  recordText_->setObjectName(QStringLiteral("recordText"));
+  recordText_->setReadOnly(true);
+  recordText_->setPlaceholderText(QStringLiteral("The selected record's text log block"));
+  recordText_->setFont(QFont(QStringLiteral("Liberation Mono")));
+  chart_ = new RecordsChart(below);
+  chart_->setObjectName(QStringLiteral("chart"));
+  below->setSizes({380, 820});
+  split->setSizes({420, 340});
+  column->addWidget(split, 1);
+  setCentralWidget(central);
+
+  filterPause_ = new QTimer(this);
+  filterPause_->setSingleShot(true);
+  filterPause_->setInterval(300);
+  connect(filterPause_, &QTimer::timeout, this, &ViewerWindow::applyFilter);
+  auto later = [this] { filterPause_->start(); };
+  connect(fromOn_, &QCheckBox::toggled, this, later);
+  connect(toOn_, &QCheckBox::toggled, this, later);
+  connect(from_, &QDateEdit::dateChanged, this, later);
+  connect(to_, &QDateEdit::dateChanged, this, later);
+  connect(text_, &QLineEdit::textChanged, this, later);
+}
+
+void ViewerWindow::buildMenus() {
+  QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+  file->addAction(QStringLiteral("Export CSV..."), this, [this] { exportAs(ExportFormat::Csv); });
+  file->addAction(QStringLiteral("Export xlsx..."), this, [this] { exportAs(ExportFormat::Xlsx); });
+  file->addSeparator();
+  file->addAction(QStringLiteral("Print Ticket..."), this, [this] { printTicket(false); });
+  file->addAction(QStringLiteral("Save Ticket as PDF..."), this, [this] { printTicket(true); });
+  file->addAction(QStringLiteral("Print Report..."), this, [this] { printReport(false); });
+  file->addAction(QStringLiteral("Save Report as PDF..."), this, [this] { printReport(true); });
+  file->addSeparator();
+  file->addAction(QStringLiteral("Quit"), QKeySequence::Quit, this, &QWidget::close);
+}
+
+JournalFilter ViewerWindow::filterShown() const {
+  JournalFilter filter;
+  QString error;
+  if (fromOn_->isChecked()) {
+    filter.takenFrom =
+        journaldates::takenAtBound(from_->date().toString(Qt::ISODate), false, &error);
+  }
+  if (toOn_->isChecked())
+    filter.takenTo = journaldates::takenAtBound(to_->date().toString(Qt::ISODate), true, &error);
+  filter.text = text_->text();
+  return filter;
+}
+
+void ViewerWindow::applyFilter() {
+  if (!model_)
+    return;
+  model_->setFilter(filterShown());
+  showTotalsAndChart();
+}
+
+void ViewerWindow::showTotalsAndChart() {
+  totals_->setText(QStringLiteral("counting..."));
+  const JournalFilter filter = model_->filter();
+  background::run<TotalsAndChart>(
+      this, [path = journalPath_, filter] { return readTotalsAndChart(path, filter); },
+      [this, filter](TotalsAndChart result) {
+        if (!(filter == model_->filter()))
+          return;  // the filter changed meanwhile
+        totals_->setText(result.totals.text());
+        chart_->showPoints(result.points, result.totals.count);
+      });
+}
+
+void ViewerWindow::showBadge() {
+  badge_->setText(verification_->badgeText());
+  const bool checked = verification_->isDone();
+  const char *colour = !checked ? "#555555" : verification_->intact() ? "#006400" : "#b00000";
+  badge_->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(QLatin1String(colour)));
+  progress_->setVisible(verification_->isRunning());
+  model_->setFirstBadSeq(verification_->intact() ? 0 : verification_->report().firstBadSeq());
+}
+
+qint64 ViewerWindow::newestSeq() const {
+  QSqlQuery query(follow_->database());
+  if (!query.exec(QStringLiteral("SELECT max(seq) FROM records")) || !query.next())
+    return lastSeq_;
+  return query.value(0).toLongLong();
+}
+
+void ViewerWindow::follow() {
+  if (!model_)
+    return;
+  const qint64 last = newestSeq();
+  if (last == lastSeq_)
+    return;
+  lastSeq_ = last;
+  const qint64 selected = selectedRow() >= 0 ? model_->seqAt(selectedRow()) : 0;
+  model_->refresh();
+  if (selected > 0) {
+    for (int row = 0; row < model_->rowCount(); ++row) {
+      if (model_->seqAt(row) == selected) {
+        table_->selectRow(row);
+        break;
+      }
+    }
+  }
+  showTotalsAndChart();
+  verification_->check();
+  showBadge();
+}
+
+int ViewerWindow::selectedRow() const {
+  const QModelIndexList rows = table_->selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void ViewerWindow::showSelected() {
+  const int row = selectedRow();
+  recordText_->setPlainText(row < 0 ? QString()
+                                    : recordtext::blockLines(model_->blockAt(row)).join(u'\n'));
+}
+
+JournalRecord ViewerWindow::recordAt(int row, QString *error) const {
+  JournalRecord found;
+  JournalFilter one;
+  one.seqFrom = one.seqTo = model_->seqAt(row);
+  reader_->forEach(
+      one,
+      [&found](const JournalRecord &record) {
+        found = record;
+        return false;
+      },
+      error);
+  return found;
+}
+
+bool ViewerWindow::exportShown(ExportFormat format, const QString &path, bool unverified,
+                               QString *error) {
+  if (!verification_->isDone() || verification_->isRunning()) {
+    *error = QStringLiteral("the journal is still being checked");
+    return false;
+  }
+  if (!verification_->intact() && !unverified) {
+    *error = QStringLiteral("the journal does not verify (%1)").arg(verification_->badgeText());
+    return false;
+  }
+  ExportOptions options;
+  options.format = format;
+  options.path = path;
+  options.filter = model_->filter();
+  options.unverified = !verification_->intact();
+  QProgressDialog progress(QStringLiteral("Exporting records..."), QString(), 0, 100, this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(1000);
+  options.progress = [&progress](qint64 done, qint64 total) {
+    QMetaObject::invokeMethod(
+        &progress,
+        [&progress, done, total] { progress.setValue(int(total ? 100 * done / total : 100)); },
+        Qt::QueuedConnection);
+  };
+  // The export reads through a connection of its own, on a thread of its own.
+  qint64 rows = -1;
+  QString failure;
+  QEventLoop loop;
+  background::run<int>(
+      this,
+      [this, &options, &rows, &failure] {
+        JournalReader reader(journalPath_, background::connectionName("export"));
+        if (reader.open(&failure))
+          rows = journalexport::write(reader, options, &failure);
+        return 0;
+      },
+      [&loop](int) { loop.quit(); });
+  loop.exec();
+  *error = failure;
+  return rows >= 0;
+}
+
+void ViewerWindow::exportAs(ExportFormat format) {
+  if (!model_)
+    return;
+  bool unverified = false;
+  if (verification_->isDone() && !verification_->isRunning() && !verification_->intact()) {
+    unverified = QMessageBox::question(
+                     this, QStringLiteral("Export"),
+                     QStringLiteral("%1\n\nExport the records marked as UNVERIFIED?")
+                         .arg(verification_->badgeText()),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    if (!unverified)
+      return;
+  }
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("Export records"), QString(),
+      format == ExportFormat::Csv ? QStringLiteral("CSV files (*.csv)")
+                                  : QStringLiteral("Excel files (*.xlsx)"));
+  if (path.isEmpty())
+    return;
+  QString error;
+  if (exportShown(format, path, unverified, &error))
+    statusBar()->showMessage(QStringLiteral("Exported to %1").arg(path), 5000);
+  else
+    QMessageBox::warning(this, QStringLiteral("Export"), error);
+}
+
+bool ViewerWindow::saveTicket(int row, const QString &path, QString *error) {
+  const JournalRecord record = recordAt(row, error);
+  return record.seq > 0 && printouts::savePdf(printouts::ticketHtml(record), path, error);
+}
+
+bool ViewerWindow::saveReport(const QString &path, QString *error) {
+  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, error);
+  return !html.isEmpty() && printouts::savePdf(html, path, error);
+}
+
+void ViewerWindow::printTicket(bool toPdf) {
+  const int row = selectedRow();
+  if (!model_ || row < 0) {
+    QMessageBox::information(this, QStringLiteral("Ticket"),
+                             QStringLiteral("Select a record first."));
+    return;
+  }
+  QString error;
+  if (toPdf) {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save ticket"), QString(), QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !saveTicket(row, path, &error))
+      QMessageBox::warning(this, QStringLiteral("Ticket"), error);
+    return;
+  }
+  const JournalRecord record = recordAt(row, &error);
+  QPrinter printer;
+  QPrintDialog dialog(&printer, this);
+  if (record.seq > 0 && dialog.exec() == QDialog::Accepted)
+    printouts::print(printouts::ticketHtml(record), &printer);
+}
+
+void ViewerWindow::printReport(bool toPdf) {
+  if (!model_)
+    return;
+  QString error;
+  if (toPdf) {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save report"), QString(), QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !saveReport(path, &error))
+      QMessageBox::warning(this, QStringLiteral("Report"), error);
+    return;
+  }
+  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, &error);
+  if (html.isEmpty()) {
+    QMessageBox::warning(this, QStringLiteral("Report"), error);
+    return;
+  }
+  QPrinter printer;
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() == QDialog::Accepted)
+    printouts::print(html, &printer);
+}

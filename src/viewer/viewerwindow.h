@@ -1,0 +1,86 @@
+// The records viewer's window, "Weigh Station Records": the journal's
+// records in a table (newest first), a filter, their count and summed
+// total, the journal's check as a badge, a chart, exports and printouts. It
+// opens the journal read-only and follows the records the monitor adds.
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+
+#include "journal/journalexport.h"
+#include "journal/journalreader.h"
+#include "journal/verifier.h"
+
+class QCheckBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QTableView;
+class QTimer;
+class RecordsChart;
+class RecordsModel;
+class Verification;
+
+class ViewerWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  ViewerWindow(const QString &journalPath, const QString &keyPath, const QString &headPath,
+               QWidget *parent = nullptr);
+  ~ViewerWindow() override;
+
+  bool isOpen() const { return model_ != nullptr; }
+  RecordsModel *model() const { return model_; }
+  Verification *verification() const { return verification_; }
+  const JournalReader &reader() const { return *reader_; }
+
+  // The filter the bar asks for.
+  JournalFilter filterShown() const;
+  // Exports what the filter keeps; false with the reason. Refused while the
+  // journal is being checked or when it does not verify, unless `unverified`.
+  bool exportShown(ExportFormat format, const QString &path, bool unverified, QString *error);
+  // The ticket of the record in `row` of the table, and the report of what
+  // the filter keeps, as saved PDF files.
+  bool saveTicket(int row, const QString &path, QString *error);
+  bool saveReport(const QString &path, QString *error);
+
+ public Q_SLOTS:
+  void applyFilter();
+  // Looks for records the monitor added.
+  void follow();
+
+ private:
+  void buildForm();
+  void buildMenus();
+  void showTotalsAndChart();
+  void showBadge();
+  void showSelected();
+  void exportAs(ExportFormat format);
+  void printTicket(bool toPdf);
+  void printReport(bool toPdf);
+  JournalRecord recordAt(int row, QString *error) const;
+  int selectedRow() const;
+  qint64 newestSeq() const;
+
+  QString journalPath_;
+  std::unique_ptr<JournalReader> reader_;
+  std::unique_ptr<JournalReader> follow_;
+  RecordsModel *model_ = nullptr;
+  Verification *verification_ = nullptr;
+  qint64 lastSeq_ = 0;
+
+  QCheckBox *fromOn_ = nullptr;
+  QDateEdit *from_ = nullptr;
+  QCheckBox *toOn_ = nullptr;
+  QDateEdit *to_ = nullptr;
+  QLineEdit *text_ = nullptr;
+  QLabel *totals_ = nullptr;
+  QLabel *badge_ = nullptr;
+  QProgressBar *progress_ = nullptr;
+  QTableView *table_ = nullptr;
+  QPlainTextEdit *recordText_ = nullptr;
+  RecordsChart *chart_ = nullptr;
+  QTimer *filterPause_ = nullptr;
+  QTimer *follower_ = nullptr;
+};
