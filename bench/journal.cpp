@@ -199,10 +199,12 @@ int main(int argc, char **argv) {
   const QString key = dir.filePath(QStringLiteral("journal.key"));
 
   // The commit at 1,000 records, and its baseline.
-  RecordJournal small(dir.filePath(QStringLiteral("small.sqlite")), key, QStringLiteral("bench-small"));
+  RecordJournal small(dir.filePath(QStringLiteral("small.sqlite")), key,
+                      QStringLiteral("bench-small"));
   const std::vector<double> smallCommits = commitTimes(small, 1000);
   const int bytes = journalcolumns::canonicalBytes(sample(0), QString()).size();
-  const std::vector<double> baseline = fsyncTimes(dir.filePath(QStringLiteral("plain")), bytes, 1000);
+  const std::vector<double> baseline =
+      fsyncTimes(dir.filePath(QStringLiteral("plain")), bytes, 1000);
 
   // The commit at RECORDS records.
   const QString bigPath = dir.filePath(QStringLiteral("big.sqlite"));
@@ -218,7 +220,7 @@ int main(int argc, char **argv) {
   // verify against SELECT *.
   const double selectSeconds = selectAllSeconds(bigPath);
   const auto verifyBegin = Clock::now();
-  const VerifyReport report = verifyJournal({bigPath, key, QString(), 20, {}});
+  const VerifyReport report = verifyJournal(VerifyOptions::of(bigPath, key));
   const double verifySeconds = msSince(verifyBegin) / 1000;
 
   // export --xlsx of 100,000 records.
@@ -255,8 +257,7 @@ int main(int argc, char **argv) {
   line("verify, records per second", report.records / verifySeconds, "/s",
        report.records / selectSeconds, "a plain SELECT * of the same rows");
   line("export --xlsx of 100,000 records", exportRun.seconds, "s", 60, "one minute");
-  line("export --xlsx of 100,000 records, peak memory", exportRun.peakMb, "MB", 150,
-       "150 MB");
+  line("export --xlsx of 100,000 records, peak memory", exportRun.peakMb, "MB", 150, "150 MB");
   line("refresh tick taking a record, journal on, p99", percentile(ticks, 0.99), "ms",
        MainWindow::kRefreshPeriodMs, "the 30 ms period");
   if (exportRun.status != 0)

@@ -90,8 +90,8 @@ class WindowJournalTest : public QObject {
     QCOMPARE(window->recordJournal()->path(), journal);
     delete window;  // the journal's connection closes
     window = nullptr;
-    VerifyOptions options{journal, dir.filePath("journal.key"), QString(), 20, {}};
-    const VerifyReport report = verifyJournal(options);
+    const VerifyReport report =
+        verifyJournal(VerifyOptions::of(journal, dir.filePath("journal.key")));
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
     QCOMPARE(report.lastSeq, qint64(2));
   }

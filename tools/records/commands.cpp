@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include "journal/journalreader.h"
 #include "journal/verifier.h"
 #include "recovery.h"
+#include "viewer/viewerwindow.h"
 
 namespace records {
 namespace {
@@ -159,9 +161,10 @@ bool writable(const QString &path, QString *error) {
 
 QString usage() {
   return QStringLiteral(
-      "Usage: weighstation-records COMMAND [options]\n"
-      "Verifies, lists, exports and recovers the monitor's record journal.\n\n"
+      "Usage: weighstation-records [COMMAND] [options]\n"
+      "Views, verifies, lists, exports and recovers the monitor's record journal.\n\n"
       "Commands:\n"
+      "  view (or no command)                the records viewer, \"Weigh Station Records\"\n"
       "  verify                              check every record, the chain and the end\n"
       "  list [--from D] [--to D] [--last N] one line per record\n"
       "  export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]\n"
@@ -169,6 +172,17 @@ QString usage() {
       "                                      rebuild the last workbook that went to FILE\n\n"
       "Every command takes --journal PATH, --key PATH and --head PATH, and --help.\n"
       "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
+}
+
+int view(const QStringList &arguments) {
+  Command command(QStringLiteral("view"),
+                  QStringLiteral("Opens the records viewer over the journal, read-only."));
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  ViewerWindow window(command.journal(), command.key(),
+                      command.parser().value(QStringLiteral("head")));
+  window.show();
+  return QApplication::exec();
 }
 
 int verify(const QStringList &arguments) {

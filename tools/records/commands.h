@@ -7,6 +7,7 @@
 #include <QStringList>
 
 namespace records {
+int view(const QStringList &arguments);
 int verify(const QStringList &arguments);
 int list(const QStringList &arguments);
 int exportRecords(const QStringList &arguments);

@@ -1,19 +1,40 @@
-// weighstation-records: verify, list, export and recover the monitor's
-// record journal.
-#include <QCoreApplication>
+// weighstation-records: view, verify, list, export and recover the
+// monitor's record journal. Without a command (or with "view") it opens the
+// records viewer.
+#include <QApplication>
 #include <cstdio>
+#include <memory>
 
 #include "commands.h"
 
+namespace {
+// The viewer needs the widget toolkit, the commands do not: the first
+// argument tells which application object to make.
+bool wantsViewer(int argc, char *argv[]) {
+  const QByteArray command = argc > 1 ? QByteArray(argv[1]) : QByteArray();
+  return command.isEmpty() || command == "view" ||
+         (command.startsWith("--") && command != "--help" && command != "--version");
+}
+}  // namespace
+
 int main(int argc, char *argv[]) {
-  QCoreApplication application(argc, argv);
+  std::unique_ptr<QCoreApplication> application;
+  const bool viewer = wantsViewer(argc, argv);
+  if (viewer)
+    application = std::make_unique<QApplication>(argc, argv);
+  else
+    application = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("weighstation-records"));
   QCoreApplication::setApplicationVersion(QStringLiteral(WEIGHSTATION_VERSION));
-  const QStringList arguments = QCoreApplication::arguments();
+  QStringList arguments = QCoreApplication::arguments();
+  if (viewer && arguments.value(1) != QLatin1String("view"))
+    arguments.insert(1, QStringLiteral("view"));
   const QString command = arguments.value(1);
   // Each subcommand parses its own arguments, the program's name first.
   QStringList rest = arguments.mid(2);
   rest.prepend(arguments.value(0) + QLatin1Char(' ') + command);
+  if (command == QLatin1String("view"))
+    return records::view(rest);
   if (command == QLatin1String("verify"))
     return records::verify(rest);
   if (command == QLatin1String("list"))
@@ -22,9 +43,9 @@ int main(int argc, char *argv[]) {
     return records::exportRecords(rest);
   if (command == QLatin1String("recover-workbook"))
     return records::recoverWorkbook(rest);
-  if (command == QLatin1String("--help") || command == QLatin1String("-h") || command.isEmpty()) {
-    std::fputs(qPrintable(records::usage()), command.isEmpty() ? stderr : stdout);
-    return command.isEmpty() ? 2 : 0;
+  if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+    std::fputs(qPrintable(records::usage()), stdout);
+    return 0;
   }
   if (command == QLatin1String("--version")) {
     std::printf("weighstation-records %s\n", WEIGHSTATION_VERSION);

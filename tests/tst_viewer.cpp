@@ -1,0 +1,179 @@
+// The records viewer over a generated journal: order, filter and summed
+// total; the badge on an intact and on a tampered journal; an export equal
+// to the records command's; a ticket's PDF; new records followed; and no
+// write through its connection.
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "journal/journal.h"
+#include "recordscommand.h"
+#include "viewer/recordsmodel.h"
+#include "viewer/recordtext.h"
+#include "viewer/verification.h"
+#include "viewer/viewerwindow.h"
+
+namespace {
+// Record n: taken on day 1 + n / 100 of December, total n (a minus for
+// every tenth), on a station of scales 1 and 2.
+JournalRecord generated(int n) {
+  JournalRecord r;
+  r.takenAt = QDateTime(QDate(2026, 12, 1 + n / 100), QTime(12, 0), Qt::UTC)
+                  .addSecs(n)
+                  .toString(Qt::ISODateWithMs);
+  r.timeText = QStringLiteral("12:00:00 pm");
+  r.dateText = QStringLiteral("12/01/2026");
+  r.station = QStringLiteral("bridge-2");
+  r.total = n;
+  r.totalSign = n % 10 == 0 ? QStringLiteral("-") : QStringLiteral("+");
+  r.totalUnit = QStringLiteral("kg");
+  r.netGross = QStringLiteral("GROSS");
+  r.totalLine = QStringLiteral("GROSS TOTAL, kg, %1%2").arg(r.totalSign == "-" ? "-" : "").arg(n);
+  r.block = QStringLiteral(
+                "\r\n12:00:00 pm, 12/01/2026\r\nScale#, Unit, Gross, Net, Tare\r\n%1\r\n"
+                "01, kg, %2, %2, 0\r\n02, kg, 0, 0, 0\r\n")
+                .arg(r.totalLine)
+                .arg(n)
+                .toLatin1();
+  r.scales[0] = {true, QStringLiteral("ttyUSB0"), 0, double(n), 0, double(n), 0};
+  r.scales[1] = {true, QStringLiteral("ttyUSB1"), 0, 0, 0, 0, 0};
+  r.overLimit = QStringLiteral("10000");
+  r.underLimit = QStringLiteral("0");
+  r.program = QStringLiteral("weighstation");
+  r.version = QStringLiteral("1.0.0");
+  return r;
+}
+}  // namespace
+
+class ViewerTest : public QObject {
+  Q_OBJECT
+ private:
+  QTemporaryDir dir;
+  QString journal() const { return dir.filePath("journal.sqlite"); }
+  QString key() const { return dir.filePath("journal.key"); }
+
+  void append(int from, int to) {
+    RecordJournal writer(journal(), key(), QStringLiteral("test-writer"));
+    QString error;
+    for (int n = from; n <= to; ++n) {
+      JournalRecord record = generated(n);
+      QVERIFY2(writer.append(record, &error) == n, qPrintable(error));
+    }
+  }
+  // A window whose first check has ended.
+  std::unique_ptr<ViewerWindow> open() {
+    auto window = std::make_unique<ViewerWindow>(journal(), key(), QString());
+    if (window->isOpen() &&
+        !QTest::qWaitFor([&window] { return window->verification()->isDone(); }, 10000))
+      qWarning("the viewer's check did not end");
+    return window;
+  }
+
+ private Q_SLOTS:
+  void initTestCase() { append(1, 300); }
+
+  void newestFirstFilteredAndSummed() {
+    auto window = open();
+    RecordsModel *model = window->model();
+    QCOMPARE(model->data(model->index(0, RecordsModel::Seq)).toLongLong(), qint64(300));
+    QCOMPARE(model->data(model->index(0, RecordsModel::Total)).toString(),
+             QString("-300 kg GROSS"));
+    QCOMPARE(model->data(model->index(0, RecordsModel::FirstScale)).toString(), QString("300"));
+    QCOMPARE(model->data(model->index(0, RecordsModel::FirstScale + 3)).toString(), QString("0"));
+    QVERIFY(model->data(model->index(0, RecordsModel::FirstScale + 6)).toString().isEmpty());
+
+    // 12-02 holds records 100 to 199; text "99" narrows them to 199.
+    window->findChild<QLineEdit *>("filterText")->setText("99");
+    JournalFilter filter = window->filterShown();
+    QString error;
+    filter.takenFrom = journaldates::takenAtBound("2026-12-02", false, &error);
+    filter.takenTo = journaldates::takenAtBound("2026-12-02", true, &error);
+    model->setFilter(filter);
+    while (model->canFetchMore())
+      model->fetchMore();
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(model->seqAt(0), qint64(199));
+
+    // Records 1..300 sum to 45150, less twice the thirty tenths (4650).
+    const JournalTotals totals = window->reader().totals({}, &error);
+    QCOMPARE(totals.count, qint64(300));
+    QCOMPARE(totals.sumByUnit.value(0).second, 45150.0 - 2 * 4650.0);
+    QCOMPARE(totals.text(), QString("300 records, summed 35850.000 kg"));
+  }
+
+  void theViewerCannotWrite() {
+    auto window = open();
+    QSqlQuery query(window->reader().database());
+    QVERIFY(!query.exec("UPDATE records SET total = 1 WHERE seq = 1"));
+    QVERIFY2(query.lastError().text().contains("readonly"), qPrintable(query.lastError().text()));
+  }
+
+  void anExportEqualsTheCommands() {
+    auto window = open();
+    QString error;
+    QVERIFY2(window->exportShown(ExportFormat::Csv, dir.filePath("viewer.csv"), false, &error),
+             qPrintable(error));
+    QCOMPARE(runRecords({"export", "--journal", journal(), "--key", key(), "--csv",
+                         dir.filePath("command.csv")})
+                 .exitCode,
+             0);
+    QFile a(dir.filePath("viewer.csv")), b(dir.filePath("command.csv"));
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), b.readAll());
+  }
+
+  void aTicketHoldsTheRecordAndItsCode() {
+    auto window = open();
+    QString error;
+    const QString pdf = dir.filePath("ticket.pdf");
+    QVERIFY2(window->saveTicket(0, pdf, &error), qPrintable(error));
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(printed.contains("Seq: 300"), qPrintable(printed));
+    QVERIFY(printed.contains("GROSS TOTAL, kg, -300"));
+    QVERIFY(printed.contains(recordtext::verificationCode(window->model()->macAt(0))));
+    QVERIFY(printed.simplified().contains("not an instrument"));
+  }
+
+  void newRecordsAppearAndAreChecked() {
+    auto window = open();
+    append(301, 302);
+    window->follow();
+    QCOMPARE(window->model()->seqAt(0), qint64(302));
+    QTRY_COMPARE_WITH_TIMEOUT(window->findChild<QLabel *>("badge")->text(),
+                              QString("Journal intact: 302 records"), 10000);
+  }
+
+  void aTamperedJournalIsMarked() {
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "shell");
+      db.setDatabaseName(journal());
+      QVERIFY(db.open());
+      QVERIFY(QSqlQuery(db).exec("UPDATE records SET total = 7 WHERE seq = 250"));
+    }
+    QSqlDatabase::removeDatabase("shell");
+    auto window = open();
+    QVERIFY(window->findChild<QLabel *>("badge")->text().startsWith("Journal broken at seq 250: "));
+    RecordsModel *model = window->model();
+    auto marked = [model](qint64 seq) {
+      const qint64 row = model->seqAt(0) - seq;  // newest first, no gaps
+      return model->data(model->index(int(row), 0), Qt::BackgroundRole).isValid();
+    };
+    QVERIFY(marked(250));
+    QVERIFY(marked(300));
+    QVERIFY(!marked(249));
+    QString error;
+    QVERIFY(!window->exportShown(ExportFormat::Csv, dir.filePath("refused.csv"), false, &error));
+    QVERIFY(!QFile::exists(dir.filePath("refused.csv")));
+  }
+};
+
+QTEST_MAIN(ViewerTest)
+#include "tst_viewer.moc"
