@@ -104,7 +104,8 @@ class Indicator {
     std::snprintf(frame, sizeof frame, "+%06d\r\n", value);
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
     for (int i = 0; i < 9; ++i) {
-      ::write(master_, frame + i, 1);
+      if (::write(master_, frame + i, 1) != 1)
+        return;  // the monitor's side is gone
       if (i == 6) {
         std::lock_guard<std::mutex> lock(mutex_);
         sent_[value] = Clock::now();

@@ -9,7 +9,8 @@
 //   peak resident memory (target under 150 MB);
 // - the refresh tick that takes a record with the journal on, p99.
 //
-//   build/bench/journal [RECORDS]      (default 1,000,000)
+//   build/bench/journal [RECORDS]      (default 1,000,000; the big journal is
+//                                       kept in build/bench-journals/)
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -31,6 +32,7 @@
 #include "journal/journal.h"
 #include "journal/journalreader.h"
 #include "journal/verifier.h"
+#include "journalbuilder.h"
 #include "scalelink/scalechannel.h"
 
 namespace {
@@ -40,36 +42,12 @@ double msSince(Clock::time_point begin) {
   return std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
 }
 
-JournalRecord sample(qint64 n) {
-  JournalRecord record;
-  record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-  record.timeText = QStringLiteral("3:07:09 pm");
-  record.dateText = QStringLiteral("12/07/2026");
-  record.station = QStringLiteral("bench");
-  record.total = 1250.0003 + double(n % 1000);
-  record.totalSign = QStringLiteral("+");
-  record.totalUnit = QStringLiteral("lbs");
-  record.netGross = QStringLiteral("GROSS");
-  record.totalLine = QStringLiteral("GROSS TOTAL, lbs, %1").arg(1250 + n % 1000);
-  record.block = "\r\n3:07:09 pm, 12/07/2026\r\nScale#, Unit, Gross, Net, Tare\r\n" +
-                 record.totalLine.toLatin1() +
-                 "\r\n01, lbs, 1250, 1250, 0\r\n02, lbs, 0, 0, 0\r\n03, lbs, 0, 0, 0\r\n";
-  for (int s = 0; s < 3; ++s)
-    record.scales[s] = {true, QStringLiteral("ttyUSB%1").arg(s), 1, 1250.0001, 0, 1250.0001, 0};
-  record.overLimit = QStringLiteral("10000");
-  record.underLimit = QStringLiteral("0");
-  record.sensitivity = 20;
-  record.program = QStringLiteral("weighstation");
-  record.version = QStringLiteral(WEIGHSTATION_VERSION);
-  return record;
-}
-
 // Times `count` commits, one record each, as the monitor makes them.
 std::vector<double> commitTimes(RecordJournal &journal, int count) {
   std::vector<double> ms;
   QString error;
   for (int i = 0; i < count; ++i) {
-    JournalRecord record = sample(i);
+    JournalRecord record = benchRecord(i);
     const auto begin = Clock::now();
     if (journal.append(record, &error) == 0) {
       std::fprintf(stderr, "commit failed: %s\n", qPrintable(error));
@@ -78,27 +56,6 @@ std::vector<double> commitTimes(RecordJournal &journal, int count) {
     ms.push_back(msSince(begin));
   }
   return ms;
-}
-
-void buildTo(RecordJournal &journal, qint64 records) {
-  journal.setBulk(true);
-  QString error;
-  QSqlQuery count(QSqlDatabase::database(QStringLiteral("bench-big")));
-  count.exec(QStringLiteral("SELECT count(*) FROM records"));
-  qint64 have = count.next() ? count.value(0).toLongLong() : 0;
-  QElapsedTimer progress;
-  progress.start();
-  for (qint64 n = have; n < records; ++n) {
-    JournalRecord record = sample(n);
-    journal.append(record, &error);
-    if (progress.elapsed() > 10000) {
-      std::fprintf(stderr, "building: %lld of %lld records\n", static_cast<long long>(n),
-                   static_cast<long long>(records));
-      progress.restart();
-    }
-  }
-  journal.setBulk(false);
-  journal.flushHead();
 }
 
 // A plain write of `bytes` bytes and fsync, `count` times.
@@ -202,38 +159,32 @@ int main(int argc, char **argv) {
   RecordJournal small(dir.filePath(QStringLiteral("small.sqlite")), key,
                       QStringLiteral("bench-small"));
   const std::vector<double> smallCommits = commitTimes(small, 1000);
-  const int bytes = journalcolumns::canonicalBytes(sample(0), QString()).size();
+  const int bytes = journalcolumns::canonicalBytes(benchRecord(0), QString()).size();
   const std::vector<double> baseline =
       fsyncTimes(dir.filePath(QStringLiteral("plain")), bytes, 1000);
 
   // The commit at RECORDS records.
-  const QString bigPath = dir.filePath(QStringLiteral("big.sqlite"));
+  // The big journal is kept for the next run (and the viewer's figures).
+  QString bigKey;
+  const QString bigPath =
+      keptJournal(QCoreApplication::applicationDirPath(), records - 1000, &bigKey);
   double bigMedian = 0;
   {
-    RecordJournal big(bigPath, key, QStringLiteral("bench-big"));
-    QString error;
-    big.open(&error);
-    buildTo(big, records - 1000);
+    RecordJournal big(bigPath, bigKey, QStringLiteral("bench-big"));
     bigMedian = percentile(commitTimes(big, 1000), 0.5);
   }
 
   // verify against SELECT *.
   const double selectSeconds = selectAllSeconds(bigPath);
   const auto verifyBegin = Clock::now();
-  const VerifyReport report = verifyJournal(VerifyOptions::of(bigPath, key));
+  const VerifyReport report = verifyJournal(VerifyOptions::of(bigPath, bigKey));
   const double verifySeconds = msSince(verifyBegin) / 1000;
 
   // export --xlsx of 100,000 records.
   const QString exportPath = dir.filePath(QStringLiteral("export.sqlite"));
   {
     RecordJournal exported(exportPath, key, QStringLiteral("bench-export"));
-    QString error;
-    exported.open(&error);
-    exported.setBulk(true);
-    for (int n = 0; n < 100000; ++n) {
-      JournalRecord record = sample(n);
-      exported.append(record, &error);
-    }
+    fillJournal(exported, 100000, QStringLiteral("bench-export"));
   }
   const ChildRun exportRun =
       runChild({records_bin, QStringLiteral("export"), QStringLiteral("--journal"), exportPath,

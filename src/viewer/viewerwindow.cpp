@@ -83,6 +83,9 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   }
   model_ = new RecordsModel(reader_->database(), this);
   table_->setModel(model_);
+  // Columns fit the rows in view: looking further would fetch rows the view
+  // does not show.
+  table_->horizontalHeader()->setResizeContentsPrecision(0);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ViewerWindow::showSelected);

@@ -1,0 +1,67 @@
+// Large journals for the figure programs, built through the journal's own
+// writer (in bulk: 10,000 records a transaction, unsynced) and kept under
+// build/bench-journals/ for the next run.
+#pragma once
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <cstdio>
+
+#include "journal/journal.h"
+#include "journal/journalreader.h"
+
+inline JournalRecord benchRecord(qint64 n) {
+  JournalRecord record;
+  record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+  record.timeText = QStringLiteral("3:07:09 pm");
+  record.dateText = QStringLiteral("12/07/2026");
+  record.station = QStringLiteral("bench");
+  record.total = 1250.0003 + double(n % 1000);
+  record.totalSign = QStringLiteral("+");
+  record.totalUnit = QStringLiteral("lbs");
+  record.netGross = QStringLiteral("GROSS");
+  record.totalLine = QStringLiteral("GROSS TOTAL, lbs, %1").arg(1250 + n % 1000);
+  record.block = "\r\n3:07:09 pm, 12/07/2026\r\nScale#, Unit, Gross, Net, Tare\r\n" +
+                 record.totalLine.toLatin1() +
+                 "\r\n01, lbs, 1250, 1250, 0\r\n02, lbs, 0, 0, 0\r\n03, lbs, 0, 0, 0\r\n";
+  for (int s = 0; s < 3; ++s)
+    record.scales[s] = {true, QStringLiteral("ttyUSB%1").arg(s), 1, 1250.0001, 0, 1250.0001, 0};
+  record.overLimit = QStringLiteral("10000");
+  record.underLimit = QStringLiteral("0");
+  record.sensitivity = 20;
+  record.program = QStringLiteral("weighstation");
+  record.version = QStringLiteral(WEIGHSTATION_VERSION);
+  return record;
+}
+
+// Appends records until `journal` holds `records` of them.
+inline void fillJournal(RecordJournal &journal, qint64 records, const QString &connection) {
+  QString error;
+  journal.open(&error);
+  QSqlQuery count(QSqlDatabase::database(connection));
+  count.exec(QStringLiteral("SELECT count(*) FROM records"));
+  const qint64 have = count.next() ? count.value(0).toLongLong() : 0;
+  journal.setBulk(true);
+  for (qint64 n = have; n < records; ++n) {
+    JournalRecord record = benchRecord(n);
+    journal.append(record, &error);
+    if (n > have && n % 100000 == 0)
+      std::fprintf(stderr, "building: %lld of %lld records\n", static_cast<long long>(n),
+                   static_cast<long long>(records));
+  }
+  journal.setBulk(false);
+}
+
+// build/bench-journals/<records>.sqlite with its key; made once.
+inline QString keptJournal(const QString &benchDir, qint64 records, QString *key) {
+  const QString folder = benchDir + QStringLiteral("/../bench-journals");
+  QDir().mkpath(folder);
+  const QString path = QStringLiteral("%1/%2.sqlite").arg(folder).arg(records);
+  *key = folder + QStringLiteral("/journal.key");
+  const QString connection = QStringLiteral("bench-kept-%1").arg(records);
+  RecordJournal journal(path, *key, connection);
+  fillJournal(journal, records, connection);
+  return QFileInfo(path).canonicalFilePath();
+}
