@@ -2,10 +2,14 @@
 #include <QDebug>
 #include <csignal>
 #include <cstdlib>
+#include <memory>
 
 #include "app/fonts.h"
 #include "app/mainwindow.h"
 #include "app/termination.h"
+#include "app/warnings.h"
+#include "central/shipper.h"
+#include "journal/journalfiles.h"
 
 namespace {
 MainWindow *runningWindow = nullptr;
@@ -16,6 +20,28 @@ MainWindow *runningWindow = nullptr;
 void endWithTheProcess() {
   if (runningWindow)
     runningWindow->shutDown();
+}
+
+// With WEIGHSTATION_CENTRAL set, every journal record is shipped to the
+// site's central database; the operator hears of it only when records have
+// waited five minutes.
+std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
+  const QString uri = qEnvironmentVariable("WEIGHSTATION_CENTRAL");
+  if (uri.isEmpty())
+    return nullptr;
+  auto shipper = std::make_unique<CentralShipper>(uri, journalfiles::defaultJournalPath());
+  QObject::connect(shipper.get(), &CentralShipper::outage, window,
+                   [](const QString &reason, qint64 waiting) {
+                     warnings::show(QStringLiteral("WARNING"),
+                                    QStringLiteral("Central Records Unreachable (%1), %2 Records "
+                                                   "Waiting!!!")
+                                        .arg(reason)
+                                        .arg(waiting));
+                   });
+  QObject::connect(shipper.get(), &CentralShipper::problem, window,
+                   [](const QString &text) { qWarning("%s", qPrintable(text)); });
+  shipper->start();
+  return shipper;
 }
 }  // namespace
 
@@ -31,6 +57,7 @@ int main(int argc, char *argv[]) {
   {
     MainWindow window;
     TerminationSignals termination([&window] { window.endFromSignal(); });
+    const std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
     runningWindow = &window;
     window.show();
     exitCode = application.exec();

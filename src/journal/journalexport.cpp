@@ -8,9 +8,18 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
-namespace journalexport {
 namespace {
 const QString kUnverified = QStringLiteral("UNVERIFIED");
+}  // namespace
+
+QString ExportOptions::markOf(const JournalRecord &record) const {
+  if (markEachStation && verifiedStations.contains(record.station))
+    return QStringLiteral("yes");
+  return kUnverified;
+}
+
+namespace journalexport {
+namespace {
 
 QString unitText(int unit) {
   return unit == 0   ? QStringLiteral("kg")
@@ -64,14 +73,14 @@ qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint6
     *error = QStringLiteral("cannot write %1: %2").arg(options.path, out.errorString());
     return -1;
   }
-  const QStringList names = header(options.unverified);
+  const QStringList names = header(options.marked());
   out.write(csvLine(QVariantList(names.cbegin(), names.cend())));
   qint64 rows = 0;
   Pacer pacer(options, total);
   if (!reader.forEach(
           options.filter,
           [&](const JournalRecord &record) {
-            out.write(csvLine(row(record, options.unverified)));
+            out.write(csvLine(row(record, options.marked(), options.markOf(record))));
             pacer.step(++rows);
             return true;
           },
@@ -130,14 +139,15 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
     *error = QStringLiteral("cannot write %1").arg(options.path);
     return -1;
   }
-  const QStringList names = header(options.unverified);
+  const QStringList names = header(options.marked());
   writeXlsxRow(sheet, 0, QVariantList(names.cbegin(), names.cend()));
   qint64 rows = 0;
   Pacer pacer(options, total);
   const bool read = reader.forEach(
       options.filter,
       [&](const JournalRecord &record) {
-        writeXlsxRow(sheet, lxw_row_t(++rows), row(record, options.unverified));
+        writeXlsxRow(sheet, lxw_row_t(++rows),
+                     row(record, options.marked(), options.markOf(record)));
         pacer.step(rows);
         return true;
       },
@@ -159,18 +169,18 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
 }
 }  // namespace
 
-QStringList header(bool unverified) {
+QStringList header(bool marked) {
   QStringList names{"seq", "taken_at", "station", "total", "unit", "net_gross"};
   for (int n = 1; n <= JournalRecord::kScales; ++n) {
     for (const char *field : {"unit", "gross", "net", "tare"})
       names << QStringLiteral("s%1_%2").arg(n).arg(QLatin1String(field));
   }
-  if (unverified)
+  if (marked)
     names << QStringLiteral("verified");
   return names;
 }
 
-QVariantList row(const JournalRecord &record, bool unverified) {
+QVariantList row(const JournalRecord &record, bool marked, const QString &mark) {
   QVariantList values{record.seq,           record.takenAt,   record.station,
                       record.signedTotal(), record.totalUnit, record.netGross};
   for (const JournalScale &scale : record.scales) {
@@ -179,8 +189,8 @@ QVariantList row(const JournalRecord &record, bool unverified) {
     else
       values << QString() << QString() << QString() << QString();
   }
-  if (unverified)
-    values << kUnverified;
+  if (marked)
+    values << mark;
   return values;
 }
 

@@ -19,6 +19,13 @@ struct ExportOptions {
   JournalFilter filter;
   // The journal did not verify: every row says so.
   bool unverified = false;
+  // Rows of a central export across stations: those of the stations in
+  // `verifiedStations` say "yes", the others "UNVERIFIED".
+  bool markEachStation = false;
+  QStringList verifiedStations;
+
+  bool marked() const { return unverified || markEachStation; }
+  QString markOf(const JournalRecord &record) const;
   // Told (records written, records in all) now and then.
   std::function<void(qint64, qint64)> progress;
 };
@@ -26,8 +33,9 @@ struct ExportOptions {
 namespace journalexport {
 // seq, taken_at, station, total (signed), unit, net_gross, and for each scale
 // its unit, gross, net and tare (empty when it was not connected).
-QStringList header(bool unverified);
-QVariantList row(const JournalRecord &record, bool unverified);
+QStringList header(bool marked);
+// The row of a record; a marked export adds `mark` in its last column.
+QVariantList row(const JournalRecord &record, bool marked, const QString &mark = QString());
 // Writes the export; returns the number of records, or -1 with the reason.
 qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error);
 }  // namespace journalexport

@@ -9,8 +9,12 @@
 
 #include "journal/journal.h"
 
-QString JournalFilter::where(QVariantList *binds) const {
+QString JournalFilter::where(QVariantList *binds, const QString &table, bool postgres) const {
   QStringList terms;
+  if (!station.isEmpty()) {
+    terms << QStringLiteral("station = ?");
+    *binds << station;
+  }
   if (!takenFrom.isEmpty()) {
     terms << QStringLiteral("taken_at >= ?");
     *binds << takenFrom;
@@ -28,14 +32,17 @@ QString JournalFilter::where(QVariantList *binds) const {
     *binds << seqTo;
   }
   if (!text.isEmpty()) {
-    terms << QStringLiteral("(instr(total_line, ?) > 0 OR instr(CAST(block AS TEXT), ?) > 0)");
+    terms << (postgres ? QStringLiteral("(strpos(total_line, ?) > 0 OR strpos(encode(block, "
+                                        "'escape'), ?) > 0)")
+                       : QStringLiteral("(instr(total_line, ?) > 0 OR instr(CAST(block AS TEXT), "
+                                        "?) > 0)"));
     *binds << text << text;
   }
   QString clause = terms.isEmpty() ? QString() : QStringLiteral(" WHERE ") + terms.join(" AND ");
   if (last > 0) {
     // The newest N of what the other terms keep.
-    clause = QStringLiteral(" WHERE seq IN (SELECT seq FROM records%1 ORDER BY seq DESC LIMIT %2)")
-                 .arg(clause)
+    clause = QStringLiteral(" WHERE seq IN (SELECT seq FROM %1%2 ORDER BY seq DESC LIMIT %3)")
+                 .arg(table, clause)
                  .arg(last);
   }
   return clause;
@@ -44,8 +51,18 @@ QString JournalFilter::where(QVariantList *binds) const {
 JournalReader::JournalReader(const QString &path, const QString &connectionName)
     : path_(path), connectionName_(connectionName) {}
 
+JournalReader::JournalReader(const QSqlDatabase &open, const QString &table, const QString &station)
+    : db_(open), table_(table), station_(station), ownsConnection_(false) {}
+
+QString JournalReader::where(const JournalFilter &filter, QVariantList *binds) const {
+  JournalFilter scoped = filter;
+  if (!station_.isEmpty())
+    scoped.station = station_;
+  return scoped.where(binds, table_, db_.driverName() == QLatin1String("QPSQL"));
+}
+
 JournalReader::~JournalReader() {
-  if (db_.isValid()) {
+  if (ownsConnection_ && db_.isValid()) {
     db_.close();
     db_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName_);
@@ -89,8 +106,9 @@ bool JournalReader::forEach(const JournalFilter &filter,
   QVariantList binds;
   QSqlQuery query(db_);
   query.setForwardOnly(true);
-  query.prepare(QStringLiteral("SELECT %1 FROM records%2 ORDER BY seq")
-                    .arg(journalschema::columnList(), filter.where(&binds)));
+  query.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+                    .arg(journalschema::columnList(), table_, where(filter, &binds),
+                         isLocal() ? QStringLiteral("seq") : QStringLiteral("station, seq")));
   for (const QVariant &value : binds)
     query.addBindValue(value);
   if (!query.exec()) {
@@ -107,7 +125,7 @@ bool JournalReader::forEach(const JournalFilter &filter,
 qint64 JournalReader::count(const JournalFilter &filter, QString *error) const {
   QVariantList binds;
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT count(*) FROM records%1").arg(filter.where(&binds)));
+  query.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(table_, where(filter, &binds)));
   for (const QVariant &value : binds)
     query.addBindValue(value);
   if (!query.exec() || !query.next()) {
@@ -121,10 +139,10 @@ JournalTotals JournalReader::totals(const JournalFilter &filter, QString *error)
   JournalTotals totals;
   QVariantList binds;
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT total_unit, count(*), total(CASE WHEN total_sign = '-' THEN "
-                               "-total ELSE total END) FROM records%1 GROUP BY total_unit ORDER BY "
-                               "total_unit")
-                    .arg(filter.where(&binds)));
+  query.prepare(QStringLiteral("SELECT total_unit, count(*), coalesce(sum(CASE WHEN total_sign = "
+                               "'-' THEN -total ELSE total END), 0) FROM %1%2 GROUP BY total_unit "
+                               "ORDER BY total_unit")
+                    .arg(table_, where(filter, &binds)));
   for (const QVariant &value : binds)
     query.addBindValue(value);
   if (!query.exec()) {
@@ -135,7 +153,7 @@ JournalTotals JournalReader::totals(const JournalFilter &filter, QString *error)
     totals.count += query.value(1).toLongLong();
     totals.sumByUnit << qMakePair(query.value(0).toString(), query.value(2).toDouble());
   }
-  if (query.exec(QStringLiteral("SELECT max(seq) FROM records")) && query.next())
+  if (query.exec(QStringLiteral("SELECT max(seq) FROM %1").arg(table_)) && query.next())
     totals.lastSeq = query.value(0).toLongLong();
   return totals;
 }

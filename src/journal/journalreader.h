@@ -17,12 +17,16 @@ struct JournalFilter {
   qint64 seqTo = 0;    // inclusive; 0: to the last
   qint64 last = 0;     // only the newest N of the others; 0: all
   QString text;        // in the total line or the block; empty: any
+  QString station;     // only this station's records; empty: all
 
-  // "WHERE ..." (or empty) over `records`, with its values in `binds`.
-  QString where(QVariantList *binds) const;
+  // "WHERE ..." (or empty) over `table`, with its values in `binds`; in
+  // PostgreSQL's words when `postgres`.
+  QString where(QVariantList *binds, const QString &table = QStringLiteral("records"),
+                bool postgres = false) const;
   bool operator==(const JournalFilter &other) const {
     return takenFrom == other.takenFrom && takenTo == other.takenTo && seqFrom == other.seqFrom &&
-           seqTo == other.seqTo && last == other.last && text == other.text;
+           seqTo == other.seqTo && last == other.last && text == other.text &&
+           station == other.station;
   }
 };
 
@@ -39,11 +43,17 @@ class JournalReader {
  public:
   explicit JournalReader(const QString &path,
                          const QString &connectionName = QStringLiteral("weighstation-reader"));
+  // A reader over a table with the journal's columns in another database,
+  // already open: the site's central table, records of every station
+  // (or of one, with `station`), station by station.
+  JournalReader(const QSqlDatabase &open, const QString &table, const QString &station);
   ~JournalReader();
   JournalReader(const JournalReader &) = delete;
   JournalReader &operator=(const JournalReader &) = delete;
 
   bool open(QString *error);
+  // Whether this reads a local journal (with its head and notes).
+  bool isLocal() const { return table_ == QLatin1String("records"); }
   QSqlDatabase database() const { return db_; }
   const QString &path() const { return path_; }
   QString journalId() const;
@@ -56,9 +66,14 @@ class JournalReader {
   JournalTotals totals(const JournalFilter &filter, QString *error) const;
 
  private:
+  QString where(const JournalFilter &filter, QVariantList *binds) const;
+
   QString path_;
   QString connectionName_;
   QSqlDatabase db_;
+  QString table_ = QStringLiteral("records");
+  QString station_;
+  bool ownsConnection_ = true;
 };
 
 namespace journaldates {

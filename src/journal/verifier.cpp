@@ -155,22 +155,19 @@ QString VerifyReport::intactLine() const {
       .arg(firstTakenAt, lastTakenAt);
 }
 
-VerifyReport verifyJournal(const VerifyOptions &options) {
+namespace {
+// The chain of the records `reader` gives, and for a local journal its end
+// and its text log notes.
+VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
+                          const VerifyOptions &options) {
   VerifyReport report;
-  QByteArray key;
-  if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
-    return report;
-  static std::atomic<int> checks{0};
-  JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify-%1").arg(++checks));
-  if (!reader.open(&report.reason))
-    return report;
   QString error;
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
   const qint64 total = reader.count(newer, &error);
   Checker checker(options, report, key);
-  const QString journalId = reader.journalId();
-  const HeadSeen head = readHeadOf(options, key, journalId);
+  const QString journalId = reader.isLocal() ? reader.journalId() : QString();
+  const HeadSeen head = reader.isLocal() ? readHeadOf(options, key, journalId) : HeadSeen();
   checker.watch(head.read ? head.head.seq : 0);
   bool cancelled = false;
   if (!reader.forEach(
@@ -189,8 +186,10 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
       report.reason = QStringLiteral("cancelled");
     return report;
   }
-  checkEnd(head, journalId, options, checker, report);
-  checkNotes(reader, key, options.afterSeq, checker);
+  if (reader.isLocal()) {
+    checkEnd(head, journalId, options, checker, report);
+    checkNotes(reader, key, options.afterSeq, checker);
+  }
   std::sort(report.problems.begin(), report.problems.end(),
             [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
   report.outcome = report.problems.isEmpty() && report.problemsNotListed == 0
@@ -199,4 +198,25 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
   if (options.progress)
     options.progress(report.records, total);
   return report;
+}
+}  // namespace
+
+VerifyReport verifyJournal(const VerifyOptions &options) {
+  VerifyReport report;
+  QByteArray key;
+  if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
+    return report;
+  static std::atomic<int> checks{0};
+  JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify-%1").arg(++checks));
+  if (!reader.open(&report.reason))
+    return report;
+  return verifyReader(reader, key, options);
+}
+
+VerifyReport verifyStation(const JournalReader &central, const VerifyOptions &options) {
+  VerifyReport report;
+  QByteArray key;
+  if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
+    return report;
+  return verifyReader(central, key, options);
 }

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlQuery>
 #include <cstdio>
 
+#include "central/centraldb.h"
 #include "journal/journalexport.h"
 #include "journal/journalfiles.h"
 #include "journal/journalreader.h"
@@ -45,6 +47,7 @@ class Command {
                        QStringLiteral("PATH")});
   }
   QCommandLineParser &parser() { return parser_; }
+  const QCommandLineParser &parser() const { return parser_; }
 
   // -1 when the arguments were taken; else the exit code to end with.
   int parse(const QStringList &arguments, int positionals) {
@@ -125,6 +128,21 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
   return true;
 }
 
+void addCentralOptions(QCommandLineParser &parser) {
+  parser.addOption(
+      {QStringLiteral("central"),
+       QStringLiteral("Read the site's central database (postgresql:// URI) instead of "
+                      "the journal."),
+       QStringLiteral("URI")});
+  parser.addOption({QStringLiteral("station"), QStringLiteral("Only this station's records."),
+                    QStringLiteral("NAME")});
+}
+
+// The central database's connection, its name unique in this program.
+QSqlDatabase connectCentral(const QString &uri, QString *error) {
+  return centraldb::connect(uri, QStringLiteral("weighstation-records-central"), error);
+}
+
 void printProblems(const VerifyReport &report) {
   for (const VerifyProblem &problem : report.problems)
     std::printf("%s\n", qPrintable(problem.text));
@@ -132,17 +150,23 @@ void printProblems(const VerifyReport &report) {
     std::printf("... and %lld more problems\n", static_cast<long long>(report.problemsNotListed));
 }
 
+// A check that refuses what was asked: says why.
+int checkFailed(const VerifyReport &report, const char *what) {
+  if (report.outcome == VerifyReport::Outcome::CannotCheck)
+    return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
+  std::fprintf(stderr,
+               "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
+               "writes it marked as unverified)\n",
+               qPrintable(report.problems.value(0).text), what);
+  return kBroken;
+}
+
 // The journal's check before an export or a recovery: -1 to go on.
 int checkBeforeWriting(const Command &command, bool unverified, const char *what) {
   const VerifyReport report = verifyJournal(command.verifyOptions());
-  if (report.outcome == VerifyReport::Outcome::CannotCheck)
-    return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
-  if (report.outcome == VerifyReport::Outcome::Broken && !unverified) {
-    std::fprintf(stderr,
-                 "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
-                 "writes it marked as unverified)\n",
-                 qPrintable(report.problems.value(0).text), what);
-    return kBroken;
+  if (report.outcome == VerifyReport::Outcome::CannotCheck ||
+      (report.outcome == VerifyReport::Outcome::Broken && !unverified)) {
+    return checkFailed(report, what);
   }
   return -1;
 }
@@ -157,6 +181,50 @@ bool writable(const QString &path, QString *error) {
   return true;
 }
 
+void showProgress(ExportOptions &options) {
+  options.progress = [](qint64 done, qint64 total) {
+    std::fprintf(stderr, "exporting: %lld of %lld records (%lld%%)\n", static_cast<long long>(done),
+                 static_cast<long long>(total),
+                 static_cast<long long>(total > 0 ? 100 * done / total : 100));
+  };
+}
+
+// An export of the central records: one station's, checked with the key as
+// a journal's would be; or every station's, each row saying whether its
+// station's chain checked with the key.
+int exportCentral(const Command &command, ExportOptions options) {
+  const QString uri = command.parser().value(QStringLiteral("central"));
+  const QString station = command.parser().value(QStringLiteral("station"));
+  QString error;
+  QSqlDatabase db = connectCentral(uri, &error);
+  if (!db.isOpen())
+    return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(uri), error));
+  QStringList stations{station};
+  if (station.isEmpty()) {
+    stations.clear();
+    QSqlQuery query(db);
+    query.exec(QStringLiteral("SELECT DISTINCT station FROM weigh_records ORDER BY station"));
+    while (query.next())
+      stations << query.value(0).toString();
+  }
+  for (const QString &name : stations) {
+    const VerifyReport report = verifyStation(
+        JournalReader(db, QStringLiteral("weigh_records"), name), command.verifyOptions());
+    if (report.outcome == VerifyReport::Outcome::Intact)
+      options.verifiedStations << name;
+    else if (!station.isEmpty() && !options.unverified)
+      return checkFailed(report, "exported");
+  }
+  options.markEachStation = station.isEmpty();
+  showProgress(options);
+  const qint64 rows = journalexport::write(
+      JournalReader(db, QStringLiteral("weigh_records"), station), options, &error);
+  if (rows < 0)
+    return cannot(error);
+  std::printf("exported %lld records to %s\n", static_cast<long long>(rows),
+              qPrintable(options.path));
+  return kDone;
+}
 }  // namespace
 
 QString usage() {
@@ -170,6 +238,9 @@ QString usage() {
       "  export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]\n"
       "  recover-workbook FILE [--output OUT] [--unverified]\n"
       "                                      rebuild the last workbook that went to FILE\n\n"
+      "  verify --central URI --station NAME a station's chain in the central database\n"
+      "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
+      "                                      the central records, of one station or all\n\n"
       "Every command takes --journal PATH, --key PATH and --head PATH, and --help.\n"
       "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
 }
@@ -188,10 +259,27 @@ int view(const QStringList &arguments) {
 int verify(const QStringList &arguments) {
   Command command(QStringLiteral("verify"),
                   QStringLiteral("Checks every record's mac, the chain, the sequence and the "
-                                 "journal's end."));
+                                 "journal's end; with --central, a station's chain in the central "
+                                 "database."));
+  addCentralOptions(command.parser());
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
-  const VerifyReport report = verifyJournal(command.verifyOptions());
+  VerifyReport report;
+  const QString central = command.parser().value(QStringLiteral("central"));
+  if (central.isEmpty()) {
+    report = verifyJournal(command.verifyOptions());
+  } else {
+    const QString station = command.parser().value(QStringLiteral("station"));
+    if (station.isEmpty())
+      return cannot(
+          QStringLiteral("verify --central takes --station NAME: a chain is a station's"));
+    QString error;
+    QSqlDatabase db = connectCentral(central, &error);
+    if (!db.isOpen())
+      return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(central), error));
+    report = verifyStation(JournalReader(db, QStringLiteral("weigh_records"), station),
+                           command.verifyOptions());
+  }
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
     return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
   if (report.outcome == VerifyReport::Outcome::Broken) {
@@ -248,6 +336,7 @@ int exportRecords(const QStringList &arguments) {
       {QStringLiteral("xlsx"), QStringLiteral("Write .xlsx to FILE."), QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("unverified"),
                     QStringLiteral("Export a journal that does not verify, marked as such.")});
+  addCentralOptions(parser);
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   if (parser.isSet(QStringLiteral("csv")) == parser.isSet(QStringLiteral("xlsx")))
@@ -260,13 +349,11 @@ int exportRecords(const QStringList &arguments) {
   if (!filterOf(parser, true, &options.filter, &error) || !writable(options.path, &error))
     return cannot(error);
   options.unverified = parser.isSet(QStringLiteral("unverified"));
+  if (parser.isSet(QStringLiteral("central")))
+    return exportCentral(command, options);
   if (const int code = checkBeforeWriting(command, options.unverified, "exported"); code >= 0)
     return code;
-  options.progress = [](qint64 done, qint64 total) {
-    std::fprintf(stderr, "exporting: %lld of %lld records (%lld%%)\n", static_cast<long long>(done),
-                 static_cast<long long>(total),
-                 static_cast<long long>(total > 0 ? 100 * done / total : 100));
-  };
+  showProgress(options);
   JournalReader reader(command.journal());
   if (!reader.open(&error))
     return cannot(error);

@@ -1,0 +1,35 @@
+// The site's central database of records: a PostgreSQL table
+// `weigh_records` with the journal's columns, keyed by (station, seq), and
+// the version table of its schema. Reached through Qt SQL's QPSQL driver;
+// passwords and TLS settings follow libpq's own rules.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace centraldb {
+
+constexpr int kSchemaVersion = 1;
+
+// "postgresql://user@host:port/dbname?sslmode=require&..." applied to `db`.
+// A password in the URI is taken, but libpq's ~/.pgpass or PGPASSFILE is
+// the place for it. Waits at most `timeoutSeconds` for a connection.
+bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error);
+// The URI without a password, to name the target in messages and tables.
+QString shownUri(const QString &uri);
+
+// A new connection of this thread's own to the central database.
+QSqlDatabase connect(const QString &uri, const QString &connectionName, QString *error);
+
+// The SQL that creates the schema, for whoever creates it by hand.
+QStringList schemaSql();
+// Creates the schema when it is missing (a database administrator may have
+// created it, granting only INSERT and SELECT); checks its version.
+bool ensureSchema(QSqlDatabase &db, QString *error);
+
+// Whether a failure means the server is out of reach (try again later)
+// rather than a refusal of what was sent.
+bool unreachable(const QSqlDatabase &db, const QString &error);
+
+}  // namespace centraldb
