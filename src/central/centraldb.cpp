@@ -1,10 +1,14 @@
 #include "central/centraldb.h"
 
+#include <libpq-fe.h>
+
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "journal/journal.h"
 #include "journal/journalrecord.h"
 
 namespace centraldb {
@@ -96,6 +100,57 @@ bool ensureSchema(QSqlDatabase &db, QString *error) {
     return false;
   }
   return true;
+}
+
+namespace {
+QByteArray copyField(const QVariant &value, journalcolumns::Type type) {
+  if (value.isNull())
+    return QByteArrayLiteral("\\N");
+  if (type == journalcolumns::Type::Blob)
+    return "\\\\x" + value.toByteArray().toHex();
+  QByteArray text = type == journalcolumns::Type::Real
+                        ? journalcolumns::realText(value.toDouble()).toUtf8()
+                        : value.toString().toUtf8();
+  if (type == journalcolumns::Type::Text) {
+    text.replace('\\', "\\\\").replace('\t', "\\t").replace('\n', "\\n").replace('\r', "\\r");
+  }
+  return text;
+}
+}  // namespace
+
+QByteArray copyLine(const JournalRecord &record) {
+  QByteArray line;
+  for (const journalcolumns::Column &column : journalcolumns::columns())
+    line += copyField(column.get(record), column.type) + '\t';
+  line += record.mac.toLatin1() + '\n';
+  return line;
+}
+
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
+              QString *error) {
+  const QVariant handle = db.driver()->handle();
+  // The driver names the handle's type after libpq's struct.
+  if (!handle.isValid() ||
+      (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)) {
+    *error =
+        QStringLiteral("not a PostgreSQL connection (%1)").arg(QLatin1String(handle.typeName()));
+    return false;
+  }
+  PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+  const QByteArray copy =
+      QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, journalschema::columnList()).toUtf8();
+  PGresult *started = PQexec(connection, copy.constData());
+  const bool copying = PQresultStatus(started) == PGRES_COPY_IN;
+  PQclear(started);
+  bool ok = copying && PQputCopyData(connection, lines.constData(), int(lines.size())) == 1 &&
+            PQputCopyEnd(connection, nullptr) == 1;
+  while (PGresult *result = PQgetResult(connection)) {
+    ok = ok && PQresultStatus(result) == PGRES_COMMAND_OK;
+    PQclear(result);
+  }
+  if (!ok)
+    *error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+  return ok;
 }
 
 bool unreachable(const QSqlDatabase &db, const QString &error) {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+struct JournalRecord;
+
 namespace centraldb {
 
 constexpr int kSchemaVersion = 1;
@@ -27,6 +29,14 @@ QStringList schemaSql();
 // Creates the schema when it is missing (a database administrator may have
 // created it, granting only INSERT and SELECT); checks its version.
 bool ensureSchema(QSqlDatabase &db, QString *error);
+
+// A record as one line of COPY's text format: the journal's columns in
+// order, then its mac.
+QByteArray copyLine(const JournalRecord &record);
+// COPY of `lines` into `table` on the connection `db` (through libpq, on
+// Qt SQL's own connection); false with the reason.
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
+              QString *error);
 
 // Whether a failure means the server is out of reach (try again later)
 // rather than a refusal of what was sent.

@@ -3,9 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSet>
-#include <QSqlDriver>
 #include <QSqlError>
-#include <QSqlField>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QThread>
@@ -15,20 +13,6 @@
 #include "journal/journal.h"
 
 namespace {
-QMetaType metaTypeOf(journalcolumns::Type type) {
-  switch (type) {
-    case journalcolumns::Type::Integer:
-      return QMetaType(QMetaType::LongLong);
-    case journalcolumns::Type::Real:
-      return QMetaType(QMetaType::Double);
-    case journalcolumns::Type::Text:
-      return QMetaType(QMetaType::QString);
-    case journalcolumns::Type::Blob:
-      return QMetaType(QMetaType::QByteArray);
-  }
-  return QMetaType();
-}
-
 QString nowText() {
   return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 }
@@ -189,22 +173,36 @@ void CentralShipper::turn() {
     return;
   }
   if (refused) {
-    // One record at a time finds the one refused; it is tried a few times,
-    // then reported and left behind.
+    // One record at a time finds the one refused. It is tried a few times;
+    // when the record after it is taken, it was that record's own fault: it
+    // is reported and left behind. When that one is refused too, the
+    // refusal is the server's (a permission, a full disk): nothing is left
+    // behind, and it is tried again later, as when out of reach.
     if (batch_ > 1) {
       batch_ = 1;
-    } else if (state_.refused(acked + 1)) {
+      later(0);
+      return;
+    }
+    if (!state_.refused(acked + 1)) {
+      later(1000);
+      return;
+    }
+    QString nextError;
+    bool nextRefused = false;
+    const qint64 next = acked + 2 <= newest ? shipBatch(acked + 1, 1, &nextError, &nextRefused) : 0;
+    if (next > 0) {
       noteProblem(acked + 1,
                   QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(error));
       query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
       query.addBindValue(target_);
-      query.addBindValue(acked + 1);
+      query.addBindValue(next);
       query.addBindValue(nowText());
       query.exec();
       batch_ = kBatch;
+      later(0);
+      return;
     }
-    later(refused && batch_ == 1 ? 1000 : 0);
-    return;
+    error = QStringLiteral("records refused: %1").arg(error);
   }
   central_.close();
   schemaChecked_ = false;
@@ -221,8 +219,10 @@ void CentralShipper::turn() {
   later(retryMs);
 }
 
-// Sends the records after `after`, at most `size`, in one transaction.
-// Returns the last seq sent, or 0 with the reason; `refused` tells a
+// Sends the records after `after`, at most `size`, in one transaction:
+// copied into a staging table of this connection (the fast way into
+// PostgreSQL), then inserted from there, a row already present left as it
+// is. Returns the last seq sent, or 0 with the reason; `refused` tells a
 // refusal from a server out of reach.
 qint64 CentralShipper::shipBatch(qint64 after, int size, QString *error, bool *refused) {
   QSqlQuery local(journal_);
@@ -234,67 +234,48 @@ qint64 CentralShipper::shipBatch(qint64 after, int size, QString *error, bool *r
     *error = local.lastError().text();
     return 0;
   }
-  const auto &columns = journalcolumns::columns();
-  const QSqlDriver *driver = central_.driver();
-  QStringList rows;
+  QByteArray rows;
   QHash<QPair<QString, qint64>, QString> macs;
   qint64 last = 0;
   while (local.next()) {
     const JournalRecord record = journalschema::readRecord(local);
-    QStringList values;
-    for (const journalcolumns::Column &column : columns) {
-      QSqlField field(column.name, metaTypeOf(column.type));
-      field.setValue(column.get(record));
-      values << driver->formatValue(field);
-    }
-    QSqlField mac(QStringLiteral("mac"), QMetaType(QMetaType::QString));
-    mac.setValue(record.mac);
-    values << driver->formatValue(mac);
-    rows << QLatin1Char('(') + values.join(u',') + QLatin1Char(')');
+    rows += centraldb::copyLine(record);
     macs.insert({record.station, record.seq}, record.mac);
     last = record.seq;
   }
   if (rows.isEmpty())
     return 0;
+  const QString columns = journalschema::columnList();
   central_.transaction();
   QSqlQuery query(central_);
   QSet<QPair<QString, qint64>> inserted;
   bool ok =
-      query.exec(QStringLiteral("INSERT INTO weigh_records (%1) VALUES %2 ON CONFLICT (station, "
-                                "seq) DO NOTHING RETURNING station, seq")
-                     .arg(journalschema::columnList(), rows.join(u',')));
+      query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
+                                "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
+      centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, error) &&
+      query.exec(QStringLiteral("INSERT INTO weigh_records (%1) SELECT %1 FROM weigh_batch ON "
+                                "CONFLICT (station, seq) DO NOTHING RETURNING station, seq")
+                     .arg(columns));
   while (ok && query.next())
     inserted.insert({query.value(0).toString(), query.value(1).toLongLong()});
   // What was there already must be what is here.
   QList<QPair<qint64, QString>> conflicts;
   if (ok && inserted.size() < macs.size()) {
-    QStringList stations;
-    for (auto key = macs.keyBegin(); key != macs.keyEnd(); ++key) {
-      QSqlField station(QStringLiteral("station"), QMetaType(QMetaType::QString));
-      station.setValue(key->first);
-      if (!stations.contains(driver->formatValue(station)))
-        stations << driver->formatValue(station);
-    }
-    ok = query.exec(QStringLiteral("SELECT station, seq, mac FROM weigh_records WHERE station IN "
-                                   "(%1) AND seq > %2 AND seq <= %3")
-                        .arg(stations.join(u','))
-                        .arg(after)
-                        .arg(last));
+    ok =
+        query.exec(QStringLiteral("SELECT r.station, r.seq, r.mac, b.mac FROM weigh_records r JOIN "
+                                  "weigh_batch b USING (station, seq) WHERE r.mac <> b.mac"));
     while (ok && query.next()) {
-      const QPair<QString, qint64> key{query.value(0).toString(), query.value(1).toLongLong()};
-      if (!inserted.contains(key) && macs.contains(key) &&
-          macs.value(key) != query.value(2).toString()) {
-        conflicts << qMakePair(key.second,
-                               QStringLiteral("central records: %1 seq %2 is held differently by "
-                                              "the central database (a conflict, left as it is)")
-                                   .arg(key.first)
-                                   .arg(key.second));
-      }
+      conflicts << qMakePair(query.value(1).toLongLong(),
+                             QStringLiteral("central records: %1 seq %2 is held differently by "
+                                            "the central database (a conflict, left as it is)")
+                                 .arg(query.value(0).toString())
+                                 .arg(query.value(1).toLongLong()));
     }
   }
   if (!ok || !central_.commit()) {
-    *error =
-        (query.lastError().isValid() ? query.lastError() : central_.lastError()).text().trimmed();
+    if (error->isEmpty() || query.lastError().isValid())
+      *error =
+          (query.lastError().isValid() ? query.lastError() : central_.lastError()).text().trimmed();
     central_.rollback();
     *refused = !centraldb::unreachable(central_, *error) && central_.isOpen() &&
                QSqlQuery(central_).exec(QStringLiteral("SELECT 1"));

@@ -25,7 +25,7 @@ Q_DECLARE_METATYPE(ShippingStatus)
 class CentralShipper : public QObject {
   Q_OBJECT
  public:
-  static constexpr int kBatch = 500;
+  static constexpr int kBatch = 2000;
   static constexpr int kIdlePollMs = 250;
 
   CentralShipper(const QString &uri, const QString &journalPath);

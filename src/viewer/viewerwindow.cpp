@@ -107,6 +107,10 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   follow_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-follow"));
   follow_->open(&error);
   lastSeq_ = newestSeq();
+  shipping_ = new QLabel(this);
+  shipping_->setObjectName(QStringLiteral("shipping"));
+  statusBar()->addPermanentWidget(shipping_);
+  showShipping();
   follower_ = new QTimer(this);
   follower_->setInterval(1000);
   connect(follower_, &QTimer::timeout, this, &ViewerWindow::follow);
@@ -249,9 +253,39 @@ qint64 ViewerWindow::newestSeq() const {
   return query.value(0).toLongLong();
 }
 
+// The shipping to the site's central database, when the monitor ships: how
+// many records wait, and the problems it met.
+void ViewerWindow::showShipping() {
+  QSqlQuery query(follow_->database());
+  if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM central_shipping ORDER "
+                                 "BY updated_at DESC LIMIT 1")) ||
+      !query.next()) {
+    shipping_->hide();
+    return;
+  }
+  const QString target = query.value(0).toString();
+  const qint64 waiting = qMax<qint64>(0, lastSeq_ - query.value(1).toLongLong());
+  const QString since = journaldates::localTime(query.value(2).toString())
+                            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  qint64 problems = 0;
+  if (query.exec(QStringLiteral("SELECT count(*) FROM central_problems")) && query.next())
+    problems = query.value(0).toLongLong();
+  shipping_->setText(
+      QStringLiteral("Central records (%1): %2, last shipped %3%4")
+          .arg(target,
+               waiting == 0 ? QStringLiteral("all shipped")
+                            : QStringLiteral("%1 records waiting").arg(waiting),
+               since,
+               problems == 0
+                   ? QString()
+                   : QStringLiteral(", %1 problems (see the monitor's output)").arg(problems)));
+  shipping_->show();
+}
+
 void ViewerWindow::follow() {
   if (!model_)
     return;
+  showShipping();
   const qint64 last = newestSeq();
   if (last == lastSeq_)
     return;

@@ -62,6 +62,7 @@ class ViewerWindow : public QMainWindow {
   JournalRecord recordAt(int row, QString *error) const;
   int selectedRow() const;
   qint64 newestSeq() const;
+  void showShipping();
 
   QString journalPath_;
   std::unique_ptr<JournalReader> reader_;
@@ -77,6 +78,7 @@ class ViewerWindow : public QMainWindow {
   QLineEdit *text_ = nullptr;
   QLabel *totals_ = nullptr;
   QLabel *badge_ = nullptr;
+  QLabel *shipping_ = nullptr;
   QProgressBar *progress_ = nullptr;
   QTableView *table_ = nullptr;
   QPlainTextEdit *recordText_ = nullptr;
