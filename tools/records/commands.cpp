@@ -240,7 +240,8 @@ QString usage() {
       "                                      rebuild the last workbook that went to FILE\n\n"
       "  verify --central URI --station NAME a station's chain in the central database\n"
       "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
-      "                                      the central records, of one station or all\n\n"
+      "                                      the central records, of one station or all\n"
+      "  central-sql                         the SQL of the central tables, for a DBA\n\n"
       "Every command takes --journal PATH, --key PATH and --head PATH, and --help.\n"
       "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
 }
@@ -254,6 +255,17 @@ int view(const QStringList &arguments) {
                       command.parser().value(QStringLiteral("head")));
   window.show();
   return QApplication::exec();
+}
+
+int centralSql(const QStringList &arguments) {
+  Command command(QStringLiteral("central-sql"),
+                  QStringLiteral("Prints the SQL that creates the central tables, for a database "
+                                 "administrator who creates them by hand."));
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  for (const QString &statement : centraldb::schemaSql())
+    std::printf("%s;\n", qPrintable(statement));
+  return kDone;
 }
 
 int verify(const QStringList &arguments) {

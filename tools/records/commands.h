@@ -12,6 +12,7 @@ int verify(const QStringList &arguments);
 int list(const QStringList &arguments);
 int exportRecords(const QStringList &arguments);
 int recoverWorkbook(const QStringList &arguments);
+int centralSql(const QStringList &arguments);
 // The usage of the whole command.
 QString usage();
 }  // namespace records

@@ -43,6 +43,8 @@ int main(int argc, char *argv[]) {
     return records::exportRecords(rest);
   if (command == QLatin1String("recover-workbook"))
     return records::recoverWorkbook(rest);
+  if (command == QLatin1String("central-sql"))
+    return records::centralSql(rest);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
     std::fputs(qPrintable(records::usage()), stdout);
     return 0;
