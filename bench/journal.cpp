@@ -33,6 +33,7 @@
 #include "journal/journalreader.h"
 #include "journal/verifier.h"
 #include "journalbuilder.h"
+#include "recordticks.h"
 #include "scalelink/scalechannel.h"
 
 namespace {
@@ -118,7 +119,7 @@ ChildRun runChild(const QStringList &arguments) {
 }
 
 // The refresh ticks that take a record, with the journal on.
-std::vector<double> recordTickMs(int records) {
+std::vector<double> ticksWithTheJournalOn(int records) {
   MainWindow window;
   window.refreshTimerObject()->stop();
   window.show();
@@ -129,19 +130,7 @@ std::vector<double> recordTickMs(int records) {
     channel.point_code = 0;
     channel.digits[5] = 1;
   }
-  std::vector<double> ms;
-  for (int r = 0; r < records; ++r) {
-    window.recordCycle().request();
-    const int before = window.recordCycle().record_count;
-    while (window.recordCycle().record_count == before) {
-      const auto begin = Clock::now();
-      window.processLCD();
-      QCoreApplication::processEvents();
-      if (window.recordCycle().record_count != before)
-        ms.push_back(msSince(begin));
-    }
-  }
-  return ms;
+  return recordTickMs(window, records);
 }
 }  // namespace
 
@@ -193,7 +182,7 @@ int main(int argc, char **argv) {
 
   qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath(QStringLiteral("ticks.sqlite"))));
   qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(key));
-  const std::vector<double> ticks = recordTickMs(200);
+  const std::vector<double> ticks = ticksWithTheJournalOn(200);
 
   std::printf("weighstation record journal figures (%lld records, on %s)\n",
               static_cast<long long>(records), qPrintable(dir.path()));

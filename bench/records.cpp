@@ -18,6 +18,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
 #include "figureline.h"
+#include "recordticks.h"
 #include "scalelink/scalechannel.h"
 
 namespace {
@@ -44,19 +45,7 @@ double recordTickMs(int items) {
   for (int i = form->listdata->count(); i < items; ++i)
     form->listdata->addItem(QStringLiteral("GROSS TOTAL, lbs, %1").arg(i));
   QCoreApplication::processEvents();
-  std::vector<double> ms;
-  for (int record = 0; record < 30; ++record) {
-    window.recordCycle().request();
-    const int before = window.recordCycle().record_count;
-    while (window.recordCycle().record_count == before) {
-      const auto begin = Clock::now();
-      window.processLCD();
-      QCoreApplication::processEvents();
-      if (window.recordCycle().record_count != before)
-        ms.push_back(std::chrono::duration<double, std::milli>(Clock::now() - begin).count());
-    }
-  }
-  return percentile(ms, 0.5);
+  return percentile(recordTickMs(window, 30), 0.5);
 }
 
 // Resident memory growth over `ticks` refresh ticks while a request waits on

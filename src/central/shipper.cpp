@@ -151,8 +151,7 @@ void CentralShipper::turn() {
     acked = query.value(0).toLongLong();
   if (query.exec(QStringLiteral("SELECT max(seq) FROM records")) && query.next())
     newest = query.value(0).toLongLong();
-  const qint64 waiting = newest - acked;
-  if (waiting <= 0) {
+  if (newest <= acked) {
     state_.shipped(0);
     report(0, QString());
     later(kIdlePollMs);
@@ -161,59 +160,69 @@ void CentralShipper::turn() {
   bool refused = false;
   const qint64 shippedTo = openCentral(&error) ? shipBatch(acked, batch_, &error, &refused) : 0;
   if (shippedTo > 0) {
-    query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
-    query.addBindValue(target_);
-    query.addBindValue(shippedTo);
-    query.addBindValue(nowText());
-    query.exec();
-    batch_ = kBatch;
+    acknowledge(shippedTo);
     state_.shipped(newest - shippedTo);
     report(newest - shippedTo, QString());
     later(newest > shippedTo ? 0 : kIdlePollMs);
     return;
   }
-  if (refused) {
-    // One record at a time finds the one refused. It is tried a few times;
-    // when the record after it is taken, it was that record's own fault: it
-    // is reported and left behind. When that one is refused too, the
-    // refusal is the server's (a permission, a full disk): nothing is left
-    // behind, and it is tried again later, as when out of reach.
-    if (batch_ > 1) {
-      batch_ = 1;
-      later(0);
-      return;
-    }
-    if (!state_.refused(acked + 1)) {
-      later(1000);
-      return;
-    }
-    QString nextError;
-    bool nextRefused = false;
-    const qint64 next = acked + 2 <= newest ? shipBatch(acked + 1, 1, &nextError, &nextRefused) : 0;
-    if (next > 0) {
-      noteProblem(acked + 1,
-                  QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(error));
-      query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
-      query.addBindValue(target_);
-      query.addBindValue(next);
-      query.addBindValue(nowText());
-      query.exec();
-      batch_ = kBatch;
-      later(0);
-      return;
-    }
-    error = QStringLiteral("records refused: %1").arg(error);
+  if (refused && isolateRefusal(acked, newest, &error))
+    return;
+  waitForTheServer(acked, newest - acked, error);
+}
+
+void CentralShipper::acknowledge(qint64 seq) {
+  QSqlQuery query(journal_);
+  query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
+  query.addBindValue(target_);
+  query.addBindValue(seq);
+  query.addBindValue(nowText());
+  query.exec();
+  batch_ = kBatch;
+}
+
+// One record at a time finds the one refused. It is tried a few times; when
+// the record after it is taken, it was that record's own fault: it is
+// reported and left behind. When that one is refused too, the refusal is the
+// server's (a permission, a full disk): nothing is left behind, and it is
+// tried again later, as when out of reach (false; `error` says so).
+bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, QString *error) {
+  if (batch_ > 1) {
+    batch_ = 1;
+    later(0);
+    return true;
   }
+  if (!state_.refused(acked + 1)) {
+    later(1000);
+    return true;
+  }
+  QString nextError;
+  bool nextRefused = false;
+  const qint64 next = acked + 2 <= newest ? shipBatch(acked + 1, 1, &nextError, &nextRefused) : 0;
+  if (next == 0) {
+    *error = QStringLiteral("records refused: %1").arg(*error);
+    return false;
+  }
+  noteProblem(acked + 1,
+              QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(*error));
+  acknowledge(next);
+  later(0);
+  return true;
+}
+
+void CentralShipper::waitForTheServer(qint64 acked, qint64 waiting, const QString &error) {
   central_.close();
   schemaChecked_ = false;
   const qint64 retryMs = state_.unreachable(error);
+  QSqlQuery query(journal_);
   query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));
   query.addBindValue(acked + 1);
+  const qint64 now = QDateTime::currentMSecsSinceEpoch();
   const qint64 oldest =
       query.exec() && query.next()
           ? QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs).toMSecsSinceEpoch()
-          : QDateTime::currentMSecsSinceEpoch();
-  if (state_.warnNow(waiting, oldest, QDateTime::currentMSecsSinceEpoch()))
+          : now;
+  if (state_.warnNow(waiting, oldest, now))
     Q_EMIT outage(error, waiting);
   report(waiting, error);
   later(retryMs);

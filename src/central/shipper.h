@@ -55,6 +55,9 @@ class CentralShipper : public QObject {
   void later(qint64 ms);
   void report(qint64 waiting, const QString &failure);
   void noteProblem(qint64 seq, const QString &text);
+  void acknowledge(qint64 seq);
+  bool isolateRefusal(qint64 acked, qint64 newest, QString *error);
+  void waitForTheServer(qint64 acked, qint64 waiting, const QString &error);
 
   QString uri_;
   QString target_;

@@ -125,31 +125,7 @@ ViewerWindow::~ViewerWindow() {
 void ViewerWindow::buildForm() {
   auto *central = new QWidget(this);
   auto *column = new QVBoxLayout(central);
-  auto *bar = new QHBoxLayout;
-  fromOn_ = new QCheckBox(QStringLiteral("From"), central);
-  from_ = new QDateEdit(QDate::currentDate().addDays(-7), central);
-  toOn_ = new QCheckBox(QStringLiteral("To"), central);
-  to_ = new QDateEdit(QDate::currentDate(), central);
-  text_ = new QLineEdit(central);
-  text_->setPlaceholderText(QStringLiteral("Text in the total line or the record"));
-  for (QDateEdit *date : {from_, to_}) {
-    date->setCalendarPopup(true);
-    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-  }
-  fromOn_->setObjectName(QStringLiteral("filterFromOn"));
-  from_->setObjectName(QStringLiteral("filterFrom"));
-  toOn_->setObjectName(QStringLiteral("filterToOn"));
-  to_->setObjectName(QStringLiteral("filterTo"));
-  text_->setObjectName(QStringLiteral("filterText"));
-  bar->addWidget(fromOn_);
-  bar->addWidget(from_);
-  bar->addWidget(toOn_);
-  bar->addWidget(to_);
-  bar->addWidget(text_, 1);
-  totals_ = new QLabel(central);
-  totals_->setObjectName(QStringLiteral("totals"));
-  bar->addWidget(totals_);
-  column->addLayout(bar);
+  column->addLayout(buildFilterBar(central));
 
   auto *check = new QHBoxLayout;
   badge_ = new QLabel(central);
@@ -178,6 +154,34 @@ void ViewerWindow::buildForm() {
   split->setSizes({420, 340});
   column->addWidget(split, 1);
   setCentralWidget(central);
+}
+
+// From and To dates, the text, and the count and sum of what they keep; a
+// change applies a moment after the last keystroke.
+QHBoxLayout *ViewerWindow::buildFilterBar(QWidget *parent) {
+  auto *bar = new QHBoxLayout;
+  fromOn_ = new QCheckBox(QStringLiteral("From"), parent);
+  from_ = new QDateEdit(QDate::currentDate().addDays(-7), parent);
+  toOn_ = new QCheckBox(QStringLiteral("To"), parent);
+  to_ = new QDateEdit(QDate::currentDate(), parent);
+  text_ = new QLineEdit(parent);
+  text_->setPlaceholderText(QStringLiteral("Text in the total line or the record"));
+  for (QDateEdit *date : {from_, to_}) {
+    date->setCalendarPopup(true);
+    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+  }
+  fromOn_->setObjectName(QStringLiteral("filterFromOn"));
+  from_->setObjectName(QStringLiteral("filterFrom"));
+  toOn_->setObjectName(QStringLiteral("filterToOn"));
+  to_->setObjectName(QStringLiteral("filterTo"));
+  text_->setObjectName(QStringLiteral("filterText"));
+  totals_ = new QLabel(parent);
+  totals_->setObjectName(QStringLiteral("totals"));
+  for (QWidget *widget : {static_cast<QWidget *>(fromOn_), static_cast<QWidget *>(from_),
+                          static_cast<QWidget *>(toOn_), static_cast<QWidget *>(to_)})
+    bar->addWidget(widget);
+  bar->addWidget(text_, 1);
+  bar->addWidget(totals_);
 
   filterPause_ = new QTimer(this);
   filterPause_->setSingleShot(true);
@@ -189,6 +193,7 @@ void ViewerWindow::buildForm() {
   connect(from_, &QDateEdit::dateChanged, this, later);
   connect(to_, &QDateEdit::dateChanged, this, later);
   connect(text_, &QLineEdit::textChanged, this, later);
+  return bar;
 }
 
 void ViewerWindow::buildMenus() {

@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QDateEdit;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -52,6 +53,7 @@ class ViewerWindow : public QMainWindow {
 
  private:
   void buildForm();
+  QHBoxLayout *buildFilterBar(QWidget *parent);
   void buildMenus();
   void showTotalsAndChart();
   void showBadge();

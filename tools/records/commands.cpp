@@ -181,6 +181,13 @@ bool writable(const QString &path, QString *error) {
   return true;
 }
 
+int exported(qint64 rows, const QString &path, const QString &error) {
+  if (rows < 0)
+    return cannot(error);
+  std::printf("exported %lld records to %s\n", static_cast<long long>(rows), qPrintable(path));
+  return kDone;
+}
+
 void showProgress(ExportOptions &options) {
   options.progress = [](qint64 done, qint64 total) {
     std::fprintf(stderr, "exporting: %lld of %lld records (%lld%%)\n", static_cast<long long>(done),
@@ -219,11 +226,7 @@ int exportCentral(const Command &command, ExportOptions options) {
   showProgress(options);
   const qint64 rows = journalexport::write(
       JournalReader(db, QStringLiteral("weigh_records"), station), options, &error);
-  if (rows < 0)
-    return cannot(error);
-  std::printf("exported %lld records to %s\n", static_cast<long long>(rows),
-              qPrintable(options.path));
-  return kDone;
+  return exported(rows, options.path, error);
 }
 }  // namespace
 
@@ -370,11 +373,7 @@ int exportRecords(const QStringList &arguments) {
   if (!reader.open(&error))
     return cannot(error);
   const qint64 rows = journalexport::write(reader, options, &error);
-  if (rows < 0)
-    return cannot(error);
-  std::printf("exported %lld records to %s\n", static_cast<long long>(rows),
-              qPrintable(options.path));
-  return kDone;
+  return exported(rows, options.path, error);
 }
 
 int recoverWorkbook(const QStringList &arguments) {
