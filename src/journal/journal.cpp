@@ -89,12 +89,20 @@ bool RecordJournal::open(QString *error) {
   if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
     return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, error);
   const bool fresh = tables.value(0).toInt() == 0;
+  tables.finish();  // an unfinished statement would hold its snapshot open through the check
   // A new key only for a new journal: the records of an existing one could
   // not be checked with it.
   if (!journalfiles::loadKey(keyPath_, fresh, &key_, error))
     return false;
   if ((fresh && !createSchema(error)) || !readIdentity(error) ||
-      !head_.open(journalfiles::headPathFor(keyPath_, journalId_), error) || !checkEnd(error))
+      !head_.open(journalfiles::headPathFor(keyPath_, journalId_), error))
+    return false;
+  // Under the writers' lock: another monitor's commit and its head's advance
+  // are then either both seen or neither.
+  head_.lock();
+  const bool checked = checkEnd(error);
+  head_.unlock();
+  if (!checked)
     return false;
   insert_ = QSqlQuery(db_);
   QStringList marks;
