@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <memory>
 
 #include "journal/journal.h"
 #include "journal/verifier.h"
@@ -205,22 +206,28 @@ class JournalTest : public QObject {
              2);
   }
 
-  // Two writers (two monitors) on one journal: one gap-free sequence.
+  // Two writers (two monitors) on one journal: one gap-free sequence. The
+  // second opens the journal anew for each record, so its check at open
+  // runs while the first commits.
   void twoWritersShareOneSequence() {
     write(1, 1);  // the journal and its key exist before both start
-    auto writer = [this](const QString &connection) {
-      return QThread::create([this, connection] {
-        RecordJournal journal(journalPath(), keyPath(), connection);
+    auto writer = [this](const QString &connection, bool reopen) {
+      return QThread::create([this, connection, reopen] {
+        auto journal = std::make_unique<RecordJournal>(journalPath(), keyPath(), connection);
         QString error;
         for (int n = 0; n < 25; ++n) {
+          if (reopen) {
+            journal.reset();
+            journal = std::make_unique<RecordJournal>(journalPath(), keyPath(), connection);
+          }
           JournalRecord record = sampleRecord(n);
-          if (journal.append(record, &error) == 0)
+          if (journal->append(record, &error) == 0)
             qWarning("%s", qPrintable(error));
         }
       });
     };
-    QThread *a = writer("a");
-    QThread *b = writer("b");
+    QThread *a = writer("a", false);
+    QThread *b = writer("b", true);
     a->start();
     b->start();
     QVERIFY(a->wait(60000) && b->wait(60000));
