@@ -36,6 +36,10 @@ class WindowJournalTest : public QObject {
     QTest::qWait(50);
     return answerer.seen;
   }
+  // A key seals one journal: each case's journal has its own.
+  QString key() const {
+    return dir.filePath(QStringLiteral("%1.key").arg(QTest::currentTestFunction()));
+  }
   QByteArray textLog() {
     QFile file(dir.filePath("station.txt"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -45,7 +49,7 @@ class WindowJournalTest : public QObject {
   void init() {
     resetAllChannels();
     setChannelReading(0, {0, 0, 0, 0, 0, 4, 2}, 0);
-    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(dir.filePath("journal.key")));
+    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(key()));
     window = new MainWindow;
     window->refreshTimerObject()->stop();
     MainWindowForm *form = window->formRecord();
@@ -90,8 +94,7 @@ class WindowJournalTest : public QObject {
     QCOMPARE(window->recordJournal()->path(), journal);
     delete window;  // the journal's connection closes
     window = nullptr;
-    const VerifyReport report =
-        verifyJournal(VerifyOptions::of(journal, dir.filePath("journal.key")));
+    const VerifyReport report = verifyJournal(VerifyOptions::of(journal, key()));
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
     QCOMPARE(report.lastSeq, qint64(2));
   }

@@ -386,6 +386,7 @@ class WindowLoggingTest : public QObject {
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", (fallbackWritable ? data.path() : blocker.fileName()).toLocal8Bit());
     qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath("journal.sqlite")));
+    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(dir.filePath("journal.key")));
     startSpreadsheetWithARecord(dir.filePath("gone/weights.xlsx"));
     ModalAnswerer answerer;
     window->close();
@@ -393,6 +394,7 @@ class WindowLoggingTest : public QObject {
     window = nullptr;
     qputenv("XDG_DATA_HOME", dataHome);
     qunsetenv("WEIGHSTATION_JOURNAL");
+    qunsetenv("WEIGHSTATION_JOURNAL_KEY");
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].title, QString("WARNING"));
     const QString text = answerer.seen[0].text;

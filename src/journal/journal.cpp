@@ -1,5 +1,7 @@
 #include "journal/journal.h"
 
+#include "journal/journaldb.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -61,11 +63,7 @@ RecordJournal::~RecordJournal() {
   if (bulk_)
     flushHead();
   insert_ = QSqlQuery();
-  if (db_.isValid()) {
-    db_.close();
-    db_ = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName_);
-  }
+  journaldb::close(&db_);
 }
 
 bool RecordJournal::fail(const QString &what, const QSqlQuery &query, QString *error) {
@@ -83,18 +81,29 @@ bool RecordJournal::open(QString *error) {
         QStringLiteral("cannot make the journal's folder %1").arg(QFileInfo(path_).absolutePath());
     return false;
   }
-  if (!openDatabase(error))
+  // Nothing is made where a journal of this key went missing.
+  const QFileInfo file(path_);
+  if (!file.exists() && !refuseAnotherStart(QStringLiteral("is missing"), QString(), error))
+    return false;
+  if (file.exists() && file.size() == 0 &&
+      !refuseAnotherStart(QStringLiteral("is empty"), QString(), error))
+    return false;
+  if (!journaldb::openForWriting(&db_, path_, connectionName_, error))
     return false;
   QSqlQuery tables(db_);
   if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
     return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, error);
   const bool fresh = tables.value(0).toInt() == 0;
   tables.finish();  // an unfinished statement would hold its snapshot open through the check
+  if (fresh && !refuseAnotherStart(QStringLiteral("is empty"), QString(), error))
+    return false;
   // A new key only for a new journal: the records of an existing one could
   // not be checked with it.
   if (!journalfiles::loadKey(keyPath_, fresh, &key_, error))
     return false;
   if ((fresh && !createSchema(error)) || !readIdentity(error) ||
+      !refuseAnotherStart(QStringLiteral("is another journal (%1)").arg(journalId_), journalId_,
+                          error) ||
       !head_.open(journalfiles::headPathFor(keyPath_, journalId_), error))
     return false;
   // Under the writers' lock: another monitor's commit and its head's advance
@@ -115,28 +124,22 @@ bool RecordJournal::open(QString *error) {
   return true;
 }
 
-bool RecordJournal::openDatabase(QString *error) {
-  if (!db_.isValid()) {
-    db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-    db_.setDatabaseName(path_);
-    db_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-  }
-  if (!db_.isOpen() && !db_.open()) {
-    *error = QStringLiteral("cannot open the journal %1: %2").arg(path_, db_.lastError().text());
-    return false;
-  }
-  QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
-      query.value(0).toString() != QLatin1String("wal")) {
-    *error = QStringLiteral("the journal %1 cannot be put in WAL mode").arg(path_);
-    return false;
-  }
-  if (!query.exec(QStringLiteral("PRAGMA synchronous=FULL")))
-    return fail(QStringLiteral("cannot make the journal sync every commit"), query, error);
-  // The log is folded into the database by checkpoint(), between records,
-  // not inside a record's commit.
-  query.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
-  return true;
+// A key seals one chain of records. When its heads witness records of a
+// journal other than `journalId` (none: the one at the path is missing or
+// empty), starting or continuing here would begin a second chain under it
+// and reuse its seqs: refused, until a person retires the old journal with
+// `weighstation-records new-journal`.
+bool RecordJournal::refuseAnotherStart(const QString &state, const QString &journalId,
+                                       QString *error) {
+  const QList<journalfiles::FoundHead> heads = journalfiles::headsOf(keyPath_, QByteArray());
+  const journalfiles::FoundHead *other = journalfiles::otherJournal(heads, journalId);
+  if (!other)
+    return true;
+  *error = QStringLiteral("the journal %1 %2; its key sealed %3 records of journal %4")
+               .arg(path_, state)
+               .arg(other->head.seq)
+               .arg(other->head.journalId);
+  return false;
 }
 
 bool RecordJournal::createSchema(QString *error) {

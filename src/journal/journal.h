@@ -53,7 +53,7 @@ class RecordJournal {
   void flushHead();
 
  private:
-  bool openDatabase(QString *error);
+  bool refuseAnotherStart(const QString &state, const QString &journalId, QString *error);
   bool createSchema(QString *error);
   bool readIdentity(QString *error);
   bool checkEnd(QString *error);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSysInfo>
 #include <cerrno>
@@ -36,6 +37,7 @@ QByteArray headLine(const QByteArray &key, const Head &head) {
          sealOf(key, headSealed(head)).toLatin1() + '\n';
 }
 
+// The head's fields; with a key, also that it is sealed with it.
 bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QString *error) {
   const QList<QByteArray> parts = line.trimmed().split(' ');
   if (parts.size() != 6 || parts[0] + ' ' + parts[1] != kHeadTag) {
@@ -45,7 +47,7 @@ bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QStrin
   head->journalId = QString::fromLatin1(parts[2]);
   head->seq = parts[3].toLongLong();
   head->mac = QString::fromLatin1(parts[4]);
-  if (sealOf(key, headSealed(*head)) != QString::fromLatin1(parts[5])) {
+  if (key.isEmpty() || sealOf(key, headSealed(*head)) != QString::fromLatin1(parts[5])) {
     *error = QStringLiteral("not sealed with this key");
     return false;
   }
@@ -63,8 +65,30 @@ QString defaultKeyPath() {
   return set.isEmpty() ? appfolders::configFolder() + QStringLiteral("/journal.key") : set;
 }
 
+QStringList headFolders(const QString &keyPath) {
+  const QString set = qEnvironmentVariable("WEIGHSTATION_JOURNAL_HEADS");
+  if (!set.isEmpty())
+    return {QFileInfo(set).absoluteFilePath()};
+  QStringList folders{QFileInfo(keyPath).absolutePath(), appfolders::stateFolder()};
+  folders.removeDuplicates();
+  return folders;
+}
+
 QString headPathFor(const QString &keyPath, const QString &journalId) {
-  return QStringLiteral("%1.%2.head").arg(keyPath, journalId);
+  const QString name = QStringLiteral("%1.%2.head").arg(QFileInfo(keyPath).fileName(), journalId);
+  const QStringList folders = headFolders(keyPath);
+  for (const QString &folder : folders) {
+    if (QFileInfo::exists(folder + u'/' + name))
+      return folder + u'/' + name;
+  }
+  // The key's folder may be one its writer can only read (a root-owned
+  // folder for the key): the head, rewritten at each record, goes to the
+  // state folder then.
+  const QString preferred =
+      folders.size() == 1 || ::access(QFile::encodeName(folders[0]).constData(), W_OK) == 0
+          ? folders[0]
+          : folders[1];
+  return preferred + u'/' + name;
 }
 
 QString stationName() {
@@ -76,6 +100,10 @@ QString sealOf(const QByteArray &key, const QByteArray &bytes) {
   return QString::fromLatin1(
       QMessageAuthenticationCode::hash(bytes, key, QCryptographicHash::Sha256).toHex());
 }
+
+// A key's text is 65 bytes: a larger file is not a key, and is not read
+// to its end (it might have none).
+constexpr qint64 kKeyFileLimit = 4096;
 
 bool loadKey(const QString &path, bool create, QByteArray *key, QString *error) {
   QFile file(path);
@@ -100,7 +128,14 @@ bool loadKey(const QString &path, bool create, QByteArray *key, QString *error) 
     *error = QStringLiteral("cannot read the key %1: %2").arg(path, file.errorString());
     return false;
   }
-  *key = QByteArray::fromHex(file.readAll().trimmed());
+  const QByteArray text = file.read(kKeyFileLimit + 1);
+  if (text.size() > kKeyFileLimit) {
+    *error = QStringLiteral("the key %1 is not a key: it is larger than %2 bytes")
+                 .arg(path)
+                 .arg(kKeyFileLimit);
+    return false;
+  }
+  *key = QByteArray::fromHex(text.trimmed());
   if (key->size() != kKeyBytes) {
     *error = QStringLiteral("the key %1 is not %2 bytes in hex").arg(path).arg(kKeyBytes);
     return false;
@@ -115,11 +150,46 @@ bool readHead(const QString &path, const QByteArray &key, Head *head, QString *e
     return false;
   }
   QString why;
-  if (!parseHead(file.readLine(), key, head, &why)) {
+  if (!parseHead(file.readLine(512), key, head, &why)) {
     *error = QStringLiteral("the head %1 is %2").arg(path, why);
     return false;
   }
   return true;
+}
+
+QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key) {
+  QList<FoundHead> found;
+  const QRegularExpression form(
+      QStringLiteral("^%1\\.[0-9a-f]{32}\\.head$")
+          .arg(QRegularExpression::escape(QFileInfo(keyPath).fileName())));
+  for (const QString &folder : headFolders(keyPath)) {
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+      if (!form.match(name).hasMatch())
+        continue;
+      FoundHead entry{folder + u'/' + name, {}, false};
+      QFile file(entry.path);
+      QString why;
+      if (!file.open(QIODevice::ReadOnly))
+        continue;
+      const QByteArray line = file.readLine(512);
+      if (!parseHead(line, QByteArray(), &entry.head, &why) && entry.head.journalId.isEmpty())
+        continue;
+      entry.sealed = !key.isEmpty() && parseHead(line, key, &entry.head, &why);
+      found << entry;
+    }
+  }
+  return found;
+}
+
+const FoundHead *otherJournal(const QList<FoundHead> &heads, const QString &journalId) {
+  const FoundHead *most = nullptr;
+  for (const FoundHead &found : heads) {
+    if (found.head.journalId != journalId && found.head.seq > 0 &&
+        (!most || found.head.seq > most->head.seq))
+      most = &found;
+  }
+  return most;
 }
 
 HeadWriter::~HeadWriter() {
@@ -130,6 +200,10 @@ HeadWriter::~HeadWriter() {
 bool HeadWriter::open(const QString &path, QString *error) {
   if (fd_ >= 0)
     return true;
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    *error = QStringLiteral("cannot make the head's folder %1").arg(QFileInfo(path).absolutePath());
+    return false;
+  }
   fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd_ < 0)
     *error = QStringLiteral("cannot open the head %1: %2").arg(path, systemError());

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace journalfiles {
 
@@ -13,9 +15,15 @@ namespace journalfiles {
 QString defaultJournalPath();
 // $WEIGHSTATION_JOURNAL_KEY, or journal.key in the config folder.
 QString defaultKeyPath();
-// The head of the journal `journalId` sealed with the key at keyPath: it
-// lives beside the key, not beside the journal, so that an older copy of a
-// journal put back is caught against it.
+// The folders where heads of the key at keyPath live: the folder
+// $WEIGHSTATION_JOURNAL_HEADS when set; else beside the key, and the state
+// folder (~/.local/state/weighstation) for a key in a folder its writer
+// cannot write. Never beside the journal, so that an older copy of a
+// journal put back is caught against its head.
+QStringList headFolders(const QString &keyPath);
+// The head of the journal `journalId` sealed with the key at keyPath,
+// "<key's file name>.<journalId>.head": where one is already, else where a
+// writer of this user puts a new one.
 QString headPathFor(const QString &keyPath, const QString &journalId);
 // $WEIGHSTATION_STATION, or the host's name.
 QString stationName();
@@ -38,6 +46,19 @@ struct Head {
 // Reads the head; false (with the reason) when it is missing, unreadable or
 // not sealed with `key`.
 bool readHead(const QString &path, const QByteArray &key, Head *head, QString *error);
+
+// A head found in the key's head folders.
+struct FoundHead {
+  QString path;
+  Head head;    // as its line says
+  bool sealed;  // and sealed with the key given
+};
+// Every head of the key at keyPath, of whichever journal; sealed is checked
+// against `key` (empty: none is).
+QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key);
+// The head among `heads` that witnesses the most records of a journal
+// other than `journalId`; null when none witnesses any.
+const FoundHead *otherJournal(const QList<FoundHead> &heads, const QString &journalId);
 
 // The head file held open and locked by a writer of the journal.
 class HeadWriter {

@@ -8,6 +8,7 @@
 #include <QTimeZone>
 
 #include "journal/journal.h"
+#include "journal/journaldb.h"
 
 QString JournalFilter::where(QVariantList *binds, const QString &table, bool postgres) const {
   QStringList terms;
@@ -62,28 +63,20 @@ QString JournalReader::where(const JournalFilter &filter, QVariantList *binds) c
 }
 
 JournalReader::~JournalReader() {
-  if (ownsConnection_ && db_.isValid()) {
-    db_.close();
-    db_ = QSqlDatabase();
-    QSqlDatabase::removeDatabase(connectionName_);
-  }
+  if (ownsConnection_)
+    journaldb::close(&db_);
 }
 
 bool JournalReader::open(QString *error) {
-  if (!QFileInfo(path_).isFile()) {
-    *error = QStringLiteral("no journal at %1").arg(path_);
+  if (!journaldb::openForReading(&db_, path_, connectionName_, error))
     return false;
-  }
-  db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
-  db_.setDatabaseName(path_);
-  db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-  if (!db_.open()) {
-    *error = QStringLiteral("cannot open the journal %1: %2").arg(path_, db_.lastError().text());
-    return false;
-  }
   QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'format'")) ||
-      !query.next() || query.value(0).toInt() != RecordJournal::kFormat) {
+  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'format'"))) {
+    *error = QStringLiteral("cannot read the journal %1: %2")
+                 .arg(path_, journaldb::reason(query.lastError()));
+    return false;
+  }
+  if (!query.next() || query.value(0).toInt() != RecordJournal::kFormat) {
     *error = QStringLiteral("%1 is not a record journal of format %2")
                  .arg(path_)
                  .arg(RecordJournal::kFormat);

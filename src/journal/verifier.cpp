@@ -134,6 +134,22 @@ void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 after
   }
 }
 
+// A key seals one journal: a head of the same key that witnesses records
+// of another journal means a journal of this key is missing or was
+// replaced (a retired journal's heads are renamed with it).
+void checkOtherJournals(const QString &keyPath, const QByteArray &key, const QString &journalId,
+                        Checker &checker) {
+  for (const journalfiles::FoundHead &found : journalfiles::headsOf(keyPath, key)) {
+    if (found.head.journalId == journalId || found.head.seq == 0)
+      continue;
+    checker.problem(0, QStringLiteral("the key also sealed %1 records of journal %2 (head %3%4): "
+                                      "a journal of this key is missing or was replaced")
+                           .arg(found.head.seq)
+                           .arg(found.head.journalId, found.path,
+                                found.sealed ? QString() : QStringLiteral(", not sealed with it")));
+  }
+}
+
 }  // namespace
 
 qint64 VerifyReport::firstBadSeq() const {
@@ -189,6 +205,7 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
   if (reader.isLocal()) {
     checkEnd(head, journalId, options, checker, report);
     checkNotes(reader, key, options.afterSeq, checker);
+    checkOtherJournals(options.keyPath, key, journalId, checker);
   }
   std::sort(report.problems.begin(), report.problems.end(),
             [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });

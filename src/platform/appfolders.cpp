@@ -1,5 +1,6 @@
 #include "platform/appfolders.h"
 
+#include <QDir>
 #include <QStandardPaths>
 
 namespace appfolders {
@@ -13,5 +14,12 @@ QString dataFolder() {
 
 QString configFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + kFolder;
+}
+
+// Qt 6.4 has no state location yet: the XDG rule itself.
+QString stateFolder() {
+  const QString set = qEnvironmentVariable("XDG_STATE_HOME");
+  return (set.startsWith(u'/') ? set : QDir::homePath() + QStringLiteral("/.local/state")) +
+         kFolder;
 }
 }  // namespace appfolders

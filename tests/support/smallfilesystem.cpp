@@ -41,3 +41,8 @@ void SmallFilesystem::fill() {
 void SmallFilesystem::free() {
   QFile::remove(filePath(QStringLiteral(".filler")));
 }
+
+bool SmallFilesystem::setReadOnly() {
+  return ::mount(nullptr, QFile::encodeName(dir_.path()).constData(), nullptr,
+                 MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}

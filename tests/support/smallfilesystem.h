@@ -13,6 +13,8 @@ class SmallFilesystem {
   // Takes every free byte; free() gives them back.
   void fill();
   void free();
+  // Remounts it read-only, as a medium that cannot be written.
+  bool setReadOnly();
 
  private:
   QTemporaryDir dir_;

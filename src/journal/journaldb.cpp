@@ -1,0 +1,145 @@
+#include "journal/journaldb.h"
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QUrl>
+#include <cstdarg>
+#include <mutex>
+
+namespace journaldb {
+namespace {
+
+sqlite3_syscall_ptr systemFcntl = nullptr;
+
+// SQLite's fcntl with its record locks turned into open-file-description
+// locks (Linux 3.15 on); everything else passes through.
+int descriptionLockFcntl(int fd, int command, ...) {
+  va_list arguments;
+  va_start(arguments, command);
+  void *argument = va_arg(arguments, void *);
+  va_end(arguments);
+  const auto fcntlCall = reinterpret_cast<int (*)(int, int, ...)>(systemFcntl);
+  int ofdCommand = 0;
+  if (command == F_SETLK)
+    ofdCommand = F_OFD_SETLK;
+  else if (command == F_SETLKW)
+    ofdCommand = F_OFD_SETLKW;
+  else if (command == F_GETLK)
+    ofdCommand = F_OFD_GETLK;
+  if (ofdCommand == 0)
+    return fcntlCall(fd, command, argument);
+  struct flock *lock = static_cast<struct flock *>(argument);
+  lock->l_pid = 0;  // the kernel refuses a description lock with a pid
+  return fcntlCall(fd, ofdCommand, lock);
+}
+
+bool pragma(QSqlDatabase &db, const QString &statement, QString *error) {
+  QSqlQuery query(db);
+  if (query.exec(statement))
+    return true;
+  *error = QStringLiteral("%1: %2").arg(statement, reason(query.lastError()));
+  return false;
+}
+
+}  // namespace
+
+void useDescriptionLocks() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    sqlite3_vfs *vfs = sqlite3_vfs_find("unix");
+    if (!vfs || vfs->iVersion < 3 || !vfs->xGetSystemCall || !vfs->xSetSystemCall) {
+      qWarning("record journal: SQLite's unix files cannot take description locks");
+      return;
+    }
+    systemFcntl = vfs->xGetSystemCall(vfs, "fcntl");
+    if (!systemFcntl || vfs->xSetSystemCall(vfs, "fcntl",
+                                            reinterpret_cast<sqlite3_syscall_ptr>(
+                                                &descriptionLockFcntl)) != SQLITE_OK) {
+      qWarning("record journal: SQLite's unix files cannot take description locks");
+    }
+  });
+}
+
+QString reason(const QSqlError &error) {
+  const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+  return text.trimmed();
+}
+
+bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connectionName,
+                    QString *error) {
+  useDescriptionLocks();
+  if (!db->isValid()) {
+    *db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+    db->setDatabaseName(path);
+    db->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+  }
+  if (!db->isOpen() && !db->open()) {
+    *error = QStringLiteral("cannot open the journal %1: %2").arg(path, reason(db->lastError()));
+    return false;
+  }
+  QSqlQuery query(*db);
+  if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
+      query.value(0).toString() != QLatin1String("wal")) {
+    *error = QStringLiteral("the journal %1 cannot be put in WAL mode%2")
+                 .arg(path, query.lastError().isValid()
+                                ? QStringLiteral(": ") + reason(query.lastError())
+                                : QString());
+    return false;
+  }
+  return pragma(*db, QStringLiteral("PRAGMA synchronous=FULL"), error) &&
+         pragma(*db, QStringLiteral("PRAGMA wal_autocheckpoint=0"), error);
+}
+
+bool openForReading(QSqlDatabase *db, const QString &path, const QString &connectionName,
+                    QString *error) {
+  useDescriptionLocks();
+  const QFileInfo file(path);
+  if (!file.isFile()) {
+    *error = QStringLiteral("no journal at %1").arg(path);
+    return false;
+  }
+  const bool folderWritable =
+      ::access(QFile::encodeName(file.absolutePath()).constData(), W_OK) == 0;
+  const QString shm = file.absoluteFilePath() + QStringLiteral("-shm");
+  const QFileInfo wal(file.absoluteFilePath() + QStringLiteral("-wal"));
+  QString parameters = QStringLiteral("mode=ro");
+  if (!folderWritable && !QFileInfo::exists(shm)) {
+    if (wal.exists() && wal.size() > 0) {
+      *error = QStringLiteral(
+                   "cannot read the journal %1: its write-ahead log %2 holds records, and without "
+                   "a shared-memory file (%3) it can only be read from a folder that can be "
+                   "written: copy the journal with its -wal file to one")
+                   .arg(path, wal.filePath(), shm);
+      return false;
+    }
+    parameters += QStringLiteral("&immutable=1");
+  }
+  QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
+  uri.setQuery(parameters);
+  *db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+  db->setDatabaseName(uri.toString(QUrl::FullyEncoded));
+  db->setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI;"
+                                       "QSQLITE_BUSY_TIMEOUT=%1")
+                            .arg(kBusyTimeoutMs));
+  if (!db->open()) {
+    *error = QStringLiteral("cannot open the journal %1: %2").arg(path, reason(db->lastError()));
+    return false;
+  }
+  return true;
+}
+
+void close(QSqlDatabase *db) {
+  if (!db->isValid())
+    return;
+  const QString name = db->connectionName();
+  db->close();
+  *db = QSqlDatabase();
+  QSqlDatabase::removeDatabase(name);
+}
+
+}  // namespace journaldb

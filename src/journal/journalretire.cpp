@@ -1,0 +1,135 @@
+#include "journal/journalretire.h"
+
+#include <unistd.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "journal/journalfiles.h"
+#include "journal/journalreader.h"
+
+namespace journalretire {
+namespace {
+
+// "journal.sqlite" -> "journal.<id>.sqlite", beside it.
+QString retiredJournalName(const QString &path, const QString &id) {
+  const QFileInfo file(path);
+  const QString suffix = file.suffix();
+  const QString base = suffix.isEmpty() ? file.fileName() : file.completeBaseName();
+  return file.absoluteDir().filePath(
+      suffix.isEmpty() ? base + u'.' + id : QStringLiteral("%1.%2.%3").arg(base, id, suffix));
+}
+
+QString idOfJournal(const QString &path, QString *why) {
+  JournalReader reader(path, QStringLiteral("weighstation-retire"));
+  if (!reader.open(why))
+    return QString();
+  return reader.journalId();
+}
+
+}  // namespace
+
+QList<qint64> processesHolding(const QString &path) {
+  QList<qint64> holders;
+  const QString target = QFileInfo(path).canonicalFilePath();
+  if (target.isEmpty())
+    return holders;
+  const QStringList processes = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
+  for (const QString &process : processes) {
+    bool number = false;
+    const qint64 pid = process.toLongLong(&number);
+    if (!number || pid == ::getpid())
+      continue;
+    const QDir fds(QStringLiteral("/proc/%1/fd").arg(process));
+    const QStringList entries = fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot);
+    for (const QString &fd : entries) {
+      if (QFileInfo(fds.filePath(fd)).symLinkTarget() == target) {
+        holders << pid;
+        break;
+      }
+    }
+  }
+  return holders;
+}
+
+bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, QString *error) {
+  const bool journalThere = QFileInfo(journalPath).isFile() && QFileInfo(journalPath).size() > 0;
+  const QList<journalfiles::FoundHead> heads = journalfiles::headsOf(keyPath, QByteArray());
+  if (!journalThere && !QFileInfo::exists(keyPath) && heads.isEmpty()) {
+    *error = QStringLiteral(
+                 "no journal at %1 and no key at %2: nothing to retire (the monitor "
+                 "makes a new journal at its first record)")
+                 .arg(journalPath, keyPath);
+    return false;
+  }
+  for (const QString &file : {journalPath, journalPath + QStringLiteral("-wal")}) {
+    const QList<qint64> holders = processesHolding(file);
+    if (!holders.isEmpty()) {
+      *error = QStringLiteral(
+                   "the journal %1 is open in process %2: end the monitor (and every "
+                   "viewer) first")
+                   .arg(journalPath)
+                   .arg(holders.first());
+      return false;
+    }
+  }
+  QString why;
+  plan->journalId = journalThere ? idOfJournal(journalPath, &why) : QString();
+  if (plan->journalId.isEmpty()) {
+    // The journal is missing or unreadable: its id is the one its heads name.
+    const journalfiles::FoundHead *most = journalfiles::otherJournal(heads, QString());
+    plan->journalId = most ? most->head.journalId
+                           : QStringLiteral("retired-") + QDateTime::currentDateTimeUtc().toString(
+                                                              QStringLiteral("yyyyMMddTHHmmssZ"));
+  }
+  const QString &id = plan->journalId;
+  plan->moves.clear();
+  if (QFileInfo::exists(journalPath)) {
+    const QString retired = retiredJournalName(journalPath, id);
+    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+      if (QFileInfo::exists(journalPath + QLatin1String(suffix)))
+        plan->moves << qMakePair(journalPath + QLatin1String(suffix),
+                                 retired + QLatin1String(suffix));
+    }
+  }
+  // The heads go with the key: "<key>.<x>.head" -> "<key>.<id>.<x>.head",
+  // the names under which the retired key's heads are found.
+  const QString keyName = QFileInfo(keyPath).fileName();
+  for (const journalfiles::FoundHead &found : heads) {
+    const QFileInfo head(found.path);
+    plan->moves << qMakePair(
+        found.path, head.dir().filePath(
+                        QStringLiteral("%1.%2.%3.head").arg(keyName, id, found.head.journalId)));
+  }
+  if (QFileInfo::exists(keyPath))
+    plan->moves << qMakePair(keyPath, keyPath + u'.' + id);
+  for (const auto &move : plan->moves) {
+    if (QFileInfo::exists(move.second) || QFileInfo(move.second).isSymLink()) {
+      *error = QStringLiteral("cannot retire the journal: %1 exists already").arg(move.second);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool carryOut(const Plan &plan, QString *error) {
+  QStringList done;
+  for (const auto &move : plan.moves) {
+    if (::rename(QFile::encodeName(move.first).constData(),
+                 QFile::encodeName(move.second).constData()) != 0) {
+      *error = QStringLiteral("cannot rename %1 to %2: %3 (renamed before it: %4)")
+                   .arg(move.first, move.second, QString::fromLocal8Bit(std::strerror(errno)),
+                        done.isEmpty() ? QStringLiteral("nothing") : done.join(", "));
+      return false;
+    }
+    done << move.first;
+  }
+  return true;
+}
+
+}  // namespace journalretire
