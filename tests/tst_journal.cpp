@@ -1,7 +1,13 @@
 // The record journal: tampering of every kind detected with the right seq,
 // the records command's exit codes, two writers on one journal, and a
 // journal that fails its check left alone.
+#include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMimeDatabase>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -10,8 +16,12 @@
 #include <memory>
 
 #include "journal/journal.h"
+#include "journal/journalexport.h"
+#include "journal/journalreader.h"
 #include "journal/verifier.h"
 #include "recordscommand.h"
+#include "smallfilesystem.h"
+#include "xlsxreader.h"
 
 namespace {
 JournalRecord sampleRecord(int n) {
@@ -77,10 +87,10 @@ class JournalTest : public QObject {
   }
 
  private Q_SLOTS:
+  // Each case starts a journal of its own, with a key of its own.
   void init() {
-    QFile::remove(journalPath());
-    QFile::remove(journalPath() + "-wal");
-    QFile::remove(journalPath() + "-shm");
+    for (const QString &name : QDir(dir.path()).entryList({"journal.*"}, QDir::Files))
+      QFile::remove(dir.filePath(name));
   }
 
   void anIntactJournalVerifies() {
@@ -237,6 +247,287 @@ class JournalTest : public QObject {
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
     QCOMPARE(report.records, qint64(51));
     QCOMPARE(report.lastSeq, qint64(51));
+  }
+
+  // An output that is one of the journal's files, by its name or through a
+  // link, is refused before anything is written; a temporary file left by
+  // an export that was killed is removed by the next one.
+  void outputsOntoTheJournalAreRefused_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("csv onto the journal") << QStringList{"export", "--csv", "$journal"};
+    QTest::newRow("xlsx onto its -wal") << QStringList{"export", "--xlsx", "$journal-wal"};
+    QTest::newRow("csv onto the key") << QStringList{"export", "--csv", "$key"};
+    QTest::newRow("csv onto the head") << QStringList{"export", "--csv", "$head"};
+    QTest::newRow("csv through a link") << QStringList{"export", "--csv", "$link"};
+    QTest::newRow("workbook onto the journal")
+        << QStringList{"recover-workbook", "weights.xlsx", "--output", "$journal"};
+  }
+  void outputsOntoTheJournalAreRefused() {
+    QFETCH(QStringList, arguments);
+    write(1, 4);
+    const QString head = QDir(dir.path()).entryList({"journal.key.*.head"}).value(0);
+    QVERIFY(!head.isEmpty());
+    QFile::link(journalPath(), dir.filePath("journal.link.csv"));
+    auto digests = [&] {
+      QStringList sums;
+      for (const QString &name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)) {
+        QFile file(dir.filePath(name));
+        sums << name + (file.open(QIODevice::ReadOnly)
+                            ? QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256)
+                                  .toHex()
+                            : QByteArray("?"));
+      }
+      return sums;
+    };
+    for (QString &argument : arguments) {
+      argument.replace("$journal", journalPath())
+          .replace("$key", keyPath())
+          .replace("$head", dir.filePath(head))
+          .replace("$link", dir.filePath("journal.link.csv"));
+    }
+    const QStringList before = digests();
+    const RecordsRun run =
+        runRecords(arguments + QStringList{"--journal", journalPath(), "--key", keyPath()});
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err.count('\n'), 1);
+    QVERIFY2(run.err.contains("refused, it is the record journal's file"), qPrintable(run.err));
+    QCOMPARE(digests(), before);
+    QCOMPARE(verify().outcome, VerifyReport::Outcome::Intact);
+
+    // A killed export's temporary file: its process is gone.
+    QProcess gone;
+    gone.start("true", {});
+    const qint64 pid = gone.processId();
+    QVERIFY(gone.waitForFinished());
+    const QString stale = dir.filePath(QStringLiteral(".weighstation-partial-%1-abcdef").arg(pid));
+    QFile(stale).open(QIODevice::WriteOnly);
+    QCOMPARE(runRecords({"export", "--journal", journalPath(), "--key", keyPath(), "--csv",
+                         dir.filePath("out.csv")})
+                 .exitCode,
+             0);
+    QVERIFY(!QFile::exists(stale));
+    QCOMPARE(QDir(dir.path()).entryList({".weighstation-partial-*"}, QDir::Hidden | QDir::Files),
+             QStringList());
+  }
+
+  // A journal of this key removed, emptied or replaced is never started
+  // again at seq 1: the writer refuses, verify names the journal the key
+  // sealed, and only new-journal (which keeps the old files) starts anew.
+  void aLostJournalIsNeverStartedAgain_data() {
+    QTest::addColumn<QString>("loss");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("removed") << "removed"
+                             << "is missing";
+    QTest::newRow("emptied") << "emptied"
+                             << "is empty";
+    QTest::newRow("another journal") << "replaced"
+                                     << "is another journal";
+  }
+  void aLostJournalIsNeverStartedAgain() {
+    QFETCH(QString, loss);
+    QFETCH(QString, state);
+    write(1, 5);
+    const QString oldId =
+        QDir(dir.path()).entryList({"journal.key.*.head"}).value(0).section('.', 2, 2);
+    for (const char *suffix : {"", "-wal", "-shm"})
+      QFile::remove(journalPath() + suffix);
+    if (loss == "emptied") {
+      QFile empty(journalPath());
+      QVERIFY(empty.open(QIODevice::WriteOnly));
+    } else if (loss == "replaced") {
+      const QString otherKey = dir.filePath("other.key");
+      RecordJournal other(journalPath(), otherKey, "other");
+      JournalRecord record = sampleRecord(1);
+      QString error;
+      QCOMPARE(other.append(record, &error), qint64(1));
+      QFile::remove(otherKey);
+      for (const QString &name : QDir(dir.path()).entryList({"other.key.*"}))
+        QFile::copy(dir.filePath(name), dir.filePath(name).replace("other.key", "journal.key"));
+    }
+    {
+      RecordJournal journal(journalPath(), keyPath(), "again");
+      JournalRecord record = sampleRecord(6);
+      QString error;
+      QCOMPARE(journal.append(record, &error), qint64(0));
+      QVERIFY2(error.startsWith("the journal " + journalPath() + ' ' + state), qPrintable(error));
+      QVERIFY2(error.endsWith("; its key sealed 5 records of journal " + oldId), qPrintable(error));
+    }
+    QCOMPARE(QFile::exists(journalPath()), loss != "removed");
+    if (loss == "replaced") {
+      const RecordsRun run = runRecords({"verify", "--journal", journalPath(), "--key", keyPath()});
+      QCOMPARE(run.exitCode, 1);
+      QVERIFY2(run.out.contains("the key also sealed 5 records of journal " + oldId),
+               qPrintable(run.out));
+    }
+
+    const RecordsRun retired =
+        runRecords({"new-journal", "--journal", journalPath(), "--key", keyPath()});
+    QCOMPARE(retired.exitCode, 0);
+    QVERIFY(!QFile::exists(keyPath()));
+    write(1, 2);  // a new journal, a new key
+    QCOMPARE(verify().lastSeq, qint64(2));
+    // The retired key and the heads it sealed are kept under the retired id.
+    const QString id = retired.out.section(' ', 2, 2).section(':', 0, 0);
+    const QStringList kept = QDir(dir.path()).entryList({"journal.key." + id + '*'});
+    QVERIFY2(kept.contains("journal.key." + id) &&
+                 kept.contains(QStringLiteral("journal.key.%1.%2.head").arg(id, oldId)),
+             qPrintable(retired.out + kept.join(' ')));
+  }
+
+  // The monitor's own process opening and closing the journal's files
+  // (a file dialog sniffing their type does) drops no lock of its
+  // connections: another process never finds the journal unlocked and
+  // rebuilds its shared memory under the writer (SIGBUS, or records lost).
+  void aFileSniffedInTheWritersProcessKeepsItsLocks() {
+    RecordJournal journal(journalPath(), keyPath(), "sniffed");
+    JournalRecord first = sampleRecord(1);
+    QString error;
+    QCOMPARE(journal.append(first, &error), qint64(1));
+    JournalReader reader(journalPath(), "sniffed-reader");  // as the shipper holds one
+    QVERIFY(reader.open(&error));
+    QCOMPARE(reader.count({}, &error), qint64(1));
+    for (const char *suffix : {"", "-wal", "-shm"}) {
+      QMimeDatabase().mimeTypeForFile(journalPath() + suffix);
+      QFile file(journalPath() + suffix);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      file.read(16);
+    }
+    // The lock SQLite's first connection takes to rebuild the shared memory.
+    const QString probe =
+        "import fcntl, sys\n"
+        "f = open(sys.argv[1], 'r+b')\n"
+        "try:\n"
+        "    fcntl.lockf(f, fcntl.LOCK_EX | fcntl.LOCK_NB, 1, 128)\n"
+        "    print('alone')\n"
+        "except OSError:\n"
+        "    print('held')\n";
+    QProcess python;
+    python.start("python3", {"-c", probe, journalPath() + "-shm"});
+    QVERIFY(python.waitForFinished());
+    QCOMPARE(python.readAllStandardOutput().trimmed(), QByteArray("held"));
+    for (int n = 2; n <= 6; ++n) {
+      QCOMPARE(runRecords({"list", "--journal", journalPath(), "--last", "1"}).exitCode, 0);
+      JournalRecord record = sampleRecord(n);
+      QCOMPARE(journal.append(record, &error), qint64(n));
+      QCOMPARE(reader.count({}, &error), qint64(n));
+    }
+    QCOMPARE(verify().lastSeq, qint64(6));
+  }
+
+  // Records beyond a sheet's rows go on further sheets, each with the
+  // header, none dropped.
+  void xlsxExportsContinueOnFurtherSheets() {
+    write(1, 10);
+    JournalReader reader(journalPath(), "sheets");
+    QString error;
+    QVERIFY(reader.open(&error));
+    ExportOptions options;
+    options.format = ExportFormat::Xlsx;
+    options.path = dir.filePath("sheets.xlsx");
+    options.recordsPerSheet = 4;
+    int sheets = 0;
+    QCOMPARE(journalexport::write(reader, options, &error, &sheets), qint64(10));
+    QCOMPARE(sheets, 3);
+    const QJsonArray book = readWorkbook(options.path);
+    QStringList names;
+    QList<int> seqs;
+    for (const QJsonValue &sheet : book) {
+      names << sheet["name"].toString();
+      const QJsonObject cells = sheet["cells"].toObject();
+      QCOMPARE(cells["A1"].toArray()[0].toString(), QString("seq"));
+      for (int row = 2; cells.contains(QStringLiteral("A%1").arg(row)); ++row)
+        seqs << cells[QStringLiteral("A%1").arg(row)].toArray()[0].toInt();
+    }
+    QCOMPARE(names, (QStringList{"Records 1", "Records 2", "Records 3"}));
+    QCOMPARE(seqs, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+  }
+
+  // A journal on a medium that cannot be written (and so has no shared
+  // memory file) is checked as anywhere else; one whose write-ahead log
+  // holds records says what to do.
+  void aJournalOnReadOnlyMedia_data() {
+    QTest::addColumn<QString>("wal");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("the journal alone") << "none" << 0;
+    QTest::newRow("with an empty -wal") << "empty" << 0;
+    QTest::newRow("with records in its -wal") << "records" << 2;
+  }
+  void aJournalOnReadOnlyMedia() {
+    QFETCH(QString, wal);
+    QFETCH(int, exitCode);
+    SmallFilesystem medium;
+    QString why;
+    if (!medium.start(2048, &why))
+      QSKIP(qPrintable(why));
+    write(1, 4);
+    auto copyJournal = [&] {
+      for (const QString &name : QDir(dir.path()).entryList({"journal.*"}, QDir::Files)) {
+        if (!name.endsWith("-shm"))
+          QVERIFY(QFile::copy(dir.filePath(name), medium.filePath(name)));
+      }
+    };
+    {  // copied while the writer's last record is still in its log, or after
+      RecordJournal journal(journalPath(), keyPath(), "last");
+      JournalRecord record = sampleRecord(5);
+      QCOMPARE(journal.append(record, &why), qint64(5));
+      if (wal == "records")
+        copyJournal();
+    }
+    if (wal != "records")
+      copyJournal();
+    QFile log(medium.filePath("journal.sqlite-wal"));
+    QCOMPARE(log.exists(), wal == "records");
+    if (wal == "empty")
+      QVERIFY(log.open(QIODevice::WriteOnly));
+    log.close();
+    QVERIFY(medium.setReadOnly());
+    const QString copy = medium.filePath("journal.sqlite");
+    const RecordsRun run =
+        runRecords({"verify", "--journal", copy, "--key", medium.filePath("journal.key")});
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode == 2) {
+      QVERIFY2(run.err.contains("write-ahead log") && run.err.contains("-wal"),
+               qPrintable(run.err));
+      return;
+    }
+    QVERIFY2(run.out.startsWith("journal intact: 5 records"), qPrintable(run.out + run.err));
+    QCOMPARE(runRecords({"list", "--journal", copy, "--last", "1"}).out.section('\t', 0, 0),
+             QString("5"));
+    QCOMPARE(runRecords({"export", "--journal", copy, "--key", medium.filePath("journal.key"),
+                         "--csv", dir.filePath("copy.csv")})
+                 .exitCode,
+             0);
+  }
+
+  // A key in a folder its writer can only read: the head goes to the state
+  // folder, records are taken and verify finds it there.
+  void aKeyInAFolderTheWriterCannotWrite() {
+    SmallFilesystem keys;
+    QString why;
+    if (!keys.start(64, &why))
+      QSKIP(qPrintable(why));
+    const QString key = keys.filePath("journal.key");
+    QFile file(key);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(32, '\x05').toHex() + '\n');
+    file.close();
+    QVERIFY(keys.setReadOnly());
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    {
+      RecordJournal journal(journalPath(), key, "readonly-key");
+      for (int n = 1; n <= 3; ++n) {
+        JournalRecord record = sampleRecord(n);
+        QCOMPARE(journal.append(record, &why), qint64(n));
+      }
+    }
+    const QStringList heads =
+        QDir(state.filePath("weighstation")).entryList({"journal.key.*.head"});
+    QCOMPARE(heads.size(), 1);
+    const VerifyReport report = verify(key);
+    qunsetenv("XDG_STATE_HOME");
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
+    QCOMPARE(report.lastSeq, qint64(3));
   }
 };
 

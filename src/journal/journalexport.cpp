@@ -1,12 +1,12 @@
 #include "journal/journalexport.h"
 
+#include "journal/outputfile.h"
+
 #include <xlsxwriter.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 namespace {
 const QString kUnverified = QStringLiteral("UNVERIFIED");
@@ -68,30 +68,30 @@ class Pacer {
 
 qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint64 total,
                 QString *error) {
-  QSaveFile out(options.path);
-  if (!out.open(QIODevice::WriteOnly)) {
-    *error = QStringLiteral("cannot write %1: %2").arg(options.path, out.errorString());
+  OutputFile out(options.path);
+  if (!out.open(error))
     return -1;
-  }
   const QStringList names = header(options.marked());
-  out.write(csvLine(QVariantList(names.cbegin(), names.cend())));
+  bool written = out.file().write(csvLine(QVariantList(names.cbegin(), names.cend()))) >= 0;
   qint64 rows = 0;
   Pacer pacer(options, total);
   if (!reader.forEach(
           options.filter,
           [&](const JournalRecord &record) {
-            out.write(csvLine(row(record, options.marked(), options.markOf(record))));
+            written = out.file().write(
+                          csvLine(row(record, options.marked(), options.markOf(record)))) >= 0;
             pacer.step(++rows);
-            return true;
+            return written;
           },
           error)) {
-    out.cancelWriting();
     return -1;
   }
-  if (!out.commit()) {
-    *error = QStringLiteral("cannot write %1: %2").arg(options.path, out.errorString());
+  if (!written) {
+    *error = QStringLiteral("cannot write %1: %2").arg(options.path, out.file().errorString());
     return -1;
   }
+  if (!out.commit(error))
+    return -1;
   pacer.end(rows);
   return rows;
 }
@@ -109,62 +109,101 @@ void writeXlsxRow(lxw_worksheet *sheet, lxw_row_t r, const QVariantList &values)
   }
 }
 
+// The sheets of an export: one when its records fit a sheet, else as many
+// as they fill, each with the header, named so that they sort in order.
+class Sheets {
+ public:
+  Sheets(lxw_workbook *book, const ExportOptions &options, qint64 total)
+      : book_(book), options_(options) {
+    const qint64 perSheet = options.recordsPerSheet;
+    const qint64 needed = total <= perSheet ? 1 : (total + perSheet - 1) / perSheet;
+    width_ = needed > 1 ? int(QString::number(needed).size()) : 0;
+  }
+  // The sheet and row of the record `index` (from 0); null when a sheet
+  // cannot be added.
+  lxw_worksheet *sheetFor(qint64 index, lxw_row_t *row) {
+    const qint64 number = index / options_.recordsPerSheet;
+    if (number >= count_ && !add())
+      return nullptr;
+    *row = lxw_row_t(index % options_.recordsPerSheet + 1);
+    return current_;
+  }
+  lxw_worksheet *first() { return count_ == 0 && !add() ? nullptr : current_; }
+  int count() const { return int(count_); }
+
+ private:
+  bool add() {
+    QString name =
+        options_.unverified ? QStringLiteral("Records UNVERIFIED") : QStringLiteral("Records");
+    if (width_ > 0 || count_ > 0)
+      name += u' ' + QString::number(count_ + 1).rightJustified(qMax(width_, 1), u'0');
+    current_ = workbook_add_worksheet(book_, name.toUtf8().constData());
+    if (!current_)
+      return false;
+    ++count_;
+    const QStringList names = header(options_.marked());
+    writeXlsxRow(current_, 0, QVariantList(names.cbegin(), names.cend()));
+    return true;
+  }
+
+  lxw_workbook *book_;
+  const ExportOptions &options_;
+  int width_ = 0;
+  qint64 count_ = 0;
+  lxw_worksheet *current_ = nullptr;
+};
+
 qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint64 total,
-                 QString *error) {
-  const QFileInfo target(options.path);
-  if (!target.absoluteDir().exists()) {
-    *error =
-        QStringLiteral("cannot write %1: no folder %2").arg(options.path, target.absolutePath());
+                 QString *error, int *sheetCount) {
+  OutputFile out(options.path);
+  if (!out.open(error))
     return -1;
-  }
-  // libxlsxwriter writes the whole file at its close: to a temporary name
-  // beside the output, with its working files there too.
-  QTemporaryFile temporary(target.absoluteDir().filePath(QStringLiteral(".export-XXXXXX.xlsx")));
-  if (!temporary.open()) {
-    *error = QStringLiteral("cannot write %1: %2").arg(options.path, temporary.errorString());
-    return -1;
-  }
-  const QByteArray temporaryName = QFile::encodeName(temporary.fileName());
-  const QByteArray folder = QFile::encodeName(target.absolutePath());
+  // libxlsxwriter writes the whole file by its name at its close, its
+  // working files (removed as soon as made) in the output's folder.
+  out.file().close();
+  const QByteArray temporaryName = QFile::encodeName(out.temporaryPath());
+  const QByteArray folder = QFile::encodeName(QFileInfo(options.path).absolutePath());
   lxw_workbook_options settings = {};
   settings.constant_memory = LXW_TRUE;
   settings.tmpdir = const_cast<char *>(folder.constData());
   lxw_workbook *book = workbook_new_opt(temporaryName.constData(), &settings);
-  lxw_worksheet *sheet =
-      book ? workbook_add_worksheet(book, options.unverified ? "Records UNVERIFIED" : "Records")
-           : nullptr;
-  if (!sheet) {
-    if (book)
-      workbook_close(book);
+  if (!book) {
     *error = QStringLiteral("cannot write %1").arg(options.path);
     return -1;
   }
-  const QStringList names = header(options.marked());
-  writeXlsxRow(sheet, 0, QVariantList(names.cbegin(), names.cend()));
+  Sheets sheets(book, options, total);
+  bool added = sheets.first() != nullptr;
   qint64 rows = 0;
   Pacer pacer(options, total);
-  const bool read = reader.forEach(
-      options.filter,
-      [&](const JournalRecord &record) {
-        writeXlsxRow(sheet, lxw_row_t(++rows),
-                     row(record, options.marked(), options.markOf(record)));
-        pacer.step(rows);
-        return true;
-      },
-      error);
+  const bool read =
+      added && reader.forEach(
+                   options.filter,
+                   [&](const JournalRecord &record) {
+                     lxw_row_t r = 0;
+                     lxw_worksheet *sheet = sheets.sheetFor(rows, &r);
+                     added = sheet != nullptr;
+                     if (!added)
+                       return false;
+                     writeXlsxRow(sheet, r, row(record, options.marked(), options.markOf(record)));
+                     pacer.step(++rows);
+                     return true;
+                   },
+                   error);
   const lxw_error closed = workbook_close(book);
-  if (!read || closed != LXW_NO_ERROR) {
-    if (read)
-      *error = QStringLiteral("cannot write %1: %2").arg(options.path, lxw_strerror(closed));
+  if (!added) {
+    *error = QStringLiteral("cannot write %1: cannot add a sheet").arg(options.path);
     return -1;
   }
-  QFile::remove(options.path);
-  if (!temporary.rename(options.path)) {
-    *error = QStringLiteral("cannot write %1: %2").arg(options.path, temporary.errorString());
+  if (!read)
+    return -1;
+  if (closed != LXW_NO_ERROR) {
+    *error = QStringLiteral("cannot write %1: %2").arg(options.path, lxw_strerror(closed));
     return -1;
   }
-  temporary.setAutoRemove(false);
+  if (!out.commit(error))
+    return -1;
   pacer.end(rows);
+  *sheetCount = sheets.count();
   return rows;
 }
 }  // namespace
@@ -194,11 +233,17 @@ QVariantList row(const JournalRecord &record, bool marked, const QString &mark) 
   return values;
 }
 
-qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error) {
+qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error,
+             int *sheets) {
   const qint64 total = reader.count(options.filter, error);
   if (total < 0)
     return -1;
-  return options.format == ExportFormat::Csv ? writeCsv(reader, options, total, error)
-                                             : writeXlsx(reader, options, total, error);
+  int sheetCount = 0;
+  const qint64 rows = options.format == ExportFormat::Csv
+                          ? writeCsv(reader, options, total, error)
+                          : writeXlsx(reader, options, total, error, &sheetCount);
+  if (sheets)
+    *sheets = sheetCount;
+  return rows;
 }
 }  // namespace journalexport

@@ -1,7 +1,7 @@
 // Records of the journal as a table for other programs: CSV (RFC 4180,
-// UTF-8, a header row) or an .xlsx workbook (numbers as numbers), written
-// to a temporary file beside the output and renamed into place, so that
-// no half-written export is ever left under the output's name.
+// UTF-8, a header row) or an .xlsx workbook (numbers as numbers, as many
+// sheets as the records fill), written through an OutputFile: no
+// half-written export is ever left under the output's name.
 #pragma once
 
 #include <QString>
@@ -26,6 +26,9 @@ struct ExportOptions {
 
   bool marked() const { return unverified || markEachStation; }
   QString markOf(const JournalRecord &record) const;
+  // An .xlsx sheet holds 1,048,576 rows, its header among them: records
+  // beyond go on further sheets.
+  qint64 recordsPerSheet = 1048575;
   // Told (records written, records in all) now and then.
   std::function<void(qint64, qint64)> progress;
 };
@@ -37,5 +40,7 @@ QStringList header(bool marked);
 // The row of a record; a marked export adds `mark` in its last column.
 QVariantList row(const JournalRecord &record, bool marked, const QString &mark = QString());
 // Writes the export; returns the number of records, or -1 with the reason.
-qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error);
+// `sheets` gets how many sheets an .xlsx export filled.
+qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error,
+             int *sheets = nullptr);
 }  // namespace journalexport

@@ -12,6 +12,8 @@
 #include "journal/journalexport.h"
 #include "journal/journalfiles.h"
 #include "journal/journalreader.h"
+#include "journal/journalretire.h"
+#include "journal/outputfile.h"
 #include "journal/verifier.h"
 #include "recovery.h"
 #include "viewer/viewerwindow.h"
@@ -171,8 +173,15 @@ int checkBeforeWriting(const Command &command, bool unverified, const char *what
   return -1;
 }
 
-// An output whose folder is missing or cannot be written is refused early.
-bool writable(const QString &path, QString *error) {
+// An output that is one of the journal's files, or whose folder is missing
+// or cannot be written, is refused before anything is read or written.
+bool writable(const Command &command, const QString &path, QString *error) {
+  if (!outputguard::allowed(
+          path,
+          outputguard::journalFiles(command.journal(), command.key(),
+                                    command.parser().value(QStringLiteral("head"))),
+          error))
+    return false;
   const QFileInfo folder(QFileInfo(path).absolutePath());
   if (!folder.isDir() || !folder.isWritable()) {
     *error = QStringLiteral("cannot write %1: its folder is missing or not writable").arg(path);
@@ -181,10 +190,13 @@ bool writable(const QString &path, QString *error) {
   return true;
 }
 
-int exported(qint64 rows, const QString &path, const QString &error) {
+int exported(qint64 rows, int sheets, const QString &path, const QString &error) {
   if (rows < 0)
     return cannot(error);
-  std::printf("exported %lld records to %s\n", static_cast<long long>(rows), qPrintable(path));
+  std::printf("exported %lld records to %s", static_cast<long long>(rows), qPrintable(path));
+  if (sheets > 1)
+    std::printf(" on %d sheets", sheets);
+  std::printf("\n");
   return kDone;
 }
 
@@ -224,9 +236,10 @@ int exportCentral(const Command &command, ExportOptions options) {
   }
   options.markEachStation = station.isEmpty();
   showProgress(options);
+  int sheets = 0;
   const qint64 rows = journalexport::write(
-      JournalReader(db, QStringLiteral("weigh_records"), station), options, &error);
-  return exported(rows, options.path, error);
+      JournalReader(db, QStringLiteral("weigh_records"), station), options, &error, &sheets);
+  return exported(rows, sheets, options.path, error);
 }
 }  // namespace
 
@@ -244,7 +257,9 @@ QString usage() {
       "  verify --central URI --station NAME a station's chain in the central database\n"
       "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
       "                                      the central records, of one station or all\n"
-      "  central-sql                         the SQL of the central tables, for a DBA\n\n"
+      "  central-sql                         the SQL of the central tables, for a DBA\n"
+      "  new-journal                         retire the journal, its key and heads (renamed,\n"
+      "                                      kept); the monitor then starts a new journal\n\n"
       "Every command takes --journal PATH, --key PATH and --head PATH, and --help.\n"
       "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
 }
@@ -268,6 +283,25 @@ int centralSql(const QStringList &arguments) {
     return code;
   for (const QString &statement : centraldb::schemaSql())
     std::printf("%s;\n", qPrintable(statement));
+  return kDone;
+}
+
+int newJournal(const QStringList &arguments) {
+  Command command(QStringLiteral("new-journal"),
+                  QStringLiteral("Retires the journal, its key and its heads (renamed with the "
+                                 "journal's id, nothing deleted), so that the monitor starts a new "
+                                 "journal with a new key at its next record."));
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  journalretire::Plan plan;
+  QString error;
+  if (!journalretire::plan(command.journal(), command.key(), &plan, &error) ||
+      !journalretire::carryOut(plan, &error))
+    return cannot(error);
+  std::printf("retired journal %s:\n", qPrintable(plan.journalId));
+  for (const auto &move : plan.moves)
+    std::printf("  %s -> %s\n", qPrintable(move.first), qPrintable(move.second));
+  std::printf("the monitor starts a new journal with a new key at its next record\n");
   return kDone;
 }
 
@@ -361,7 +395,7 @@ int exportRecords(const QStringList &arguments) {
   options.path = parser.value(options.format == ExportFormat::Csv ? QStringLiteral("csv")
                                                                   : QStringLiteral("xlsx"));
   QString error;
-  if (!filterOf(parser, true, &options.filter, &error) || !writable(options.path, &error))
+  if (!filterOf(parser, true, &options.filter, &error) || !writable(command, options.path, &error))
     return cannot(error);
   options.unverified = parser.isSet(QStringLiteral("unverified"));
   if (parser.isSet(QStringLiteral("central")))
@@ -372,8 +406,9 @@ int exportRecords(const QStringList &arguments) {
   JournalReader reader(command.journal());
   if (!reader.open(&error))
     return cannot(error);
-  const qint64 rows = journalexport::write(reader, options, &error);
-  return exported(rows, options.path, error);
+  int sheets = 0;
+  const qint64 rows = journalexport::write(reader, options, &error, &sheets);
+  return exported(rows, sheets, options.path, error);
 }
 
 int recoverWorkbook(const QStringList &arguments) {
@@ -398,7 +433,7 @@ int recoverWorkbook(const QStringList &arguments) {
   if (!parser.isSet(QStringLiteral("output")) && QFileInfo::exists(file))
     return cannot(
         QStringLiteral("%1 exists: give --output OUT for the rebuilt workbook").arg(file));
-  if (!writable(output, &error))
+  if (!writable(command, output, &error))
     return cannot(error);
   if (const int code =
           checkBeforeWriting(command, parser.isSet(QStringLiteral("unverified")), "rebuilt");

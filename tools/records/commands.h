@@ -13,6 +13,7 @@ int list(const QStringList &arguments);
 int exportRecords(const QStringList &arguments);
 int recoverWorkbook(const QStringList &arguments);
 int centralSql(const QStringList &arguments);
+int newJournal(const QStringList &arguments);
 // The usage of the whole command.
 QString usage();
 }  // namespace records

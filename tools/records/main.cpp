@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "commands.h"
+#include "journal/outputfile.h"
 
 namespace {
 // The viewer needs the widget toolkit, the commands do not: the first
@@ -25,6 +26,8 @@ int main(int argc, char *argv[]) {
   else
     application = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("weighstation-records"));
+  // An export or a rebuilt workbook interrupted leaves no part behind.
+  OutputFile::removeOnSignals();
   QCoreApplication::setApplicationVersion(QStringLiteral(WEIGHSTATION_VERSION));
   QStringList arguments = QCoreApplication::arguments();
   if (viewer && arguments.value(1) != QLatin1String("view"))
@@ -43,6 +46,8 @@ int main(int argc, char *argv[]) {
     return records::exportRecords(rest);
   if (command == QLatin1String("recover-workbook"))
     return records::recoverWorkbook(rest);
+  if (command == QLatin1String("new-journal"))
+    return records::newJournal(rest);
   if (command == QLatin1String("central-sql"))
     return records::centralSql(rest);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {

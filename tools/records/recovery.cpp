@@ -4,9 +4,9 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryFile>
 
 #include "journal/journalreader.h"
+#include "journal/outputfile.h"
 #include "logging/spreadsheetlog.h"
 
 namespace recovery {
@@ -59,25 +59,19 @@ qint64 rebuildWorkbook(const JournalReader &reader, const QString &file, const Q
                             query.value(2).toString());
     ++rows;
   }
-  // Saved beside the output, then renamed: never a half-written workbook.
-  QTemporaryFile temporary(
-      QFileInfo(output).absoluteDir().filePath(QStringLiteral(".recover-XXXXXX.xlsx")));
-  if (!temporary.open()) {
-    *error = QStringLiteral("cannot write %1: %2").arg(output, temporary.errorString());
+  // Saved to a temporary name beside the output, then renamed: never a
+  // half-written workbook under its name.
+  OutputFile out(output);
+  if (!out.open(error))
     return -1;
-  }
-  temporary.close();
-  const QString failure = log.stop(temporary.fileName());
+  out.file().close();
+  const QString failure = log.stop(out.temporaryPath());
   if (!failure.isEmpty()) {
     *error = QStringLiteral("cannot write %1: %2").arg(output, failure);
     return -1;
   }
-  QFile::remove(output);
-  if (!temporary.rename(output)) {
-    *error = QStringLiteral("cannot write %1: %2").arg(output, temporary.errorString());
+  if (!out.commit(error))
     return -1;
-  }
-  temporary.setAutoRemove(false);
   return rows;
 }
 }  // namespace recovery

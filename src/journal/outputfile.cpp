@@ -1,0 +1,203 @@
+#include "journal/outputfile.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "journal/journalfiles.h"
+
+namespace {
+const QString kPrefix = QStringLiteral(".weighstation-partial-");
+
+// The temporary files a signal handler removes: fixed slots of plain
+// bytes, since the handler may neither allocate nor lock.
+constexpr int kSlots = 8;
+constexpr size_t kPathBytes = 4096;
+std::array<std::array<char, kPathBytes>, kSlots> pending{};
+std::array<std::atomic<bool>, kSlots> pendingUsed{};
+
+int claimSlot(const QByteArray &path) {
+  if (path.size() >= int(kPathBytes))
+    return -1;
+  for (int i = 0; i < kSlots; ++i) {
+    bool expected = false;
+    if (pendingUsed[i].compare_exchange_strong(expected, true)) {
+      std::memcpy(pending[i].data(), path.constData(), size_t(path.size()) + 1);
+      return i;
+    }
+  }
+  return -1;
+}
+
+void releaseSlot(int slot) {
+  if (slot >= 0)
+    pendingUsed[slot].store(false);
+}
+
+void removePending(int signal) {
+  for (int i = 0; i < kSlots; ++i) {
+    if (pendingUsed[i].load())
+      ::unlink(pending[i].data());
+  }
+  ::signal(signal, SIG_DFL);
+  ::raise(signal);
+}
+}  // namespace
+
+OutputFile::OutputFile(const QString &path) : path_(path) {}
+
+OutputFile::~OutputFile() {
+  if (!committed_)
+    discard();
+}
+
+void OutputFile::discard() {
+  if (file_.isOpen())
+    file_.close();
+  if (!temporary_.isEmpty())
+    QFile::remove(temporary_);
+  releaseSlot(slot_);
+  slot_ = -1;
+}
+
+bool OutputFile::open(QString *error) {
+  const QFileInfo target(path_);
+  const QDir folder = target.absoluteDir();
+  if (!folder.exists()) {
+    *error = QStringLiteral("cannot write %1: no folder %2").arg(path_, target.absolutePath());
+    return false;
+  }
+  removeStale(folder.path());
+  // A unique name of this process: mkstemp's, with the pid before it so
+  // that a later run can tell a dead process's file from a live one's.
+  QByteArray name = QFile::encodeName(
+      folder.filePath(kPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
+  const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) {
+    *error = QStringLiteral("cannot write %1: %2")
+                 .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+  }
+  slot_ = claimSlot(name);
+  temporary_ = QFile::decodeName(name);
+  // The mode the output would have had: its own when it exists, else the
+  // user's default (mkstemp makes 0600).
+  struct stat existing {};
+  mode_t mode = 0;
+  if (::stat(QFile::encodeName(path_).constData(), &existing) == 0) {
+    mode = existing.st_mode & 07777;
+  } else {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(fd, mode);
+  if (!file_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    *error = QStringLiteral("cannot write %1: %2").arg(path_, file_.errorString());
+    discard();
+    return false;
+  }
+  return true;
+}
+
+bool OutputFile::commit(QString *error) {
+  const QByteArray name = QFile::encodeName(temporary_);
+  bool ok = true;
+  QString why;
+  if (file_.isOpen()) {
+    ok = file_.flush() && ::fsync(file_.handle()) == 0;
+    if (!ok)
+      why = file_.error() != QFileDevice::NoError ? file_.errorString()
+                                                  : QString::fromLocal8Bit(std::strerror(errno));
+    file_.close();
+  } else {
+    // A writer that wrote the file by its name (libxlsxwriter): synced here.
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    ok = fd >= 0 && ::fsync(fd) == 0;
+    if (!ok)
+      why = QString::fromLocal8Bit(std::strerror(errno));
+    if (fd >= 0)
+      ::close(fd);
+  }
+  if (ok && ::rename(name.constData(), QFile::encodeName(path_).constData()) != 0) {
+    ok = false;
+    why = QString::fromLocal8Bit(std::strerror(errno));
+  }
+  if (!ok) {
+    *error = QStringLiteral("cannot write %1: %2").arg(path_, why);
+    discard();
+    return false;
+  }
+  committed_ = true;
+  releaseSlot(slot_);
+  slot_ = -1;
+  return true;
+}
+
+void OutputFile::removeOnSignals() {
+  for (int signal : {SIGINT, SIGTERM, SIGHUP})
+    ::signal(signal, removePending);
+}
+
+int OutputFile::removeStale(const QString &folder) {
+  static const QRegularExpression form(QStringLiteral("^\\.weighstation-partial-(\\d+)-"));
+  int removed = 0;
+  const QStringList names = QDir(folder).entryList({kPrefix + u'*'}, QDir::Files | QDir::Hidden);
+  for (const QString &name : names) {
+    const QRegularExpressionMatch match = form.match(name);
+    if (!match.hasMatch())
+      continue;
+    const pid_t pid = pid_t(match.captured(1).toLongLong());
+    if (pid > 0 && pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH &&
+        QFile::remove(QDir(folder).filePath(name)))
+      ++removed;
+  }
+  return removed;
+}
+
+namespace outputguard {
+
+QString resolved(const QString &path) {
+  QString current = QFileInfo(path).absoluteFilePath();
+  for (int hops = 0; hops < 40 && QFileInfo(current).isSymLink(); ++hops)
+    current = QFileInfo(current).symLinkTarget();
+  const QFileInfo file(current);
+  const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+  return folder.isEmpty() ? file.absoluteFilePath() : folder + u'/' + file.fileName();
+}
+
+QStringList journalFiles(const QString &journal, const QString &key, const QString &head) {
+  QStringList files;
+  for (const char *suffix : {"", "-wal", "-shm", "-journal"})
+    files << journal + QLatin1String(suffix);
+  files << key;
+  if (!head.isEmpty())
+    files << head;
+  for (const journalfiles::FoundHead &found : journalfiles::headsOf(key, QByteArray()))
+    files << found.path;
+  return files;
+}
+
+bool allowed(const QString &output, const QStringList &files, QString *error) {
+  const QString target = resolved(output);
+  for (const QString &file : files) {
+    if (resolved(file) == target) {
+      *error = QStringLiteral("%1: refused, it is the record journal's file %2 (nothing written)")
+                   .arg(output, file);
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace outputguard
