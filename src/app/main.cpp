@@ -38,6 +38,15 @@ std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
                                         .arg(reason)
                                         .arg(waiting));
                    });
+  QObject::connect(shipper.get(), &CentralShipper::conflict, window,
+                   [](qint64 count, qint64 firstSeq) {
+                     warnings::show(QStringLiteral("WARNING"),
+                                    QStringLiteral("Central Records Conflict (%1 Records Held "
+                                                   "Differently by the Central Database), Records "
+                                                   "From %2 On Are Not Shipped!!!")
+                                        .arg(count)
+                                        .arg(firstSeq));
+                   });
   QObject::connect(shipper.get(), &CentralShipper::problem, window,
                    [](const QString &text) { qWarning("%s", qPrintable(text)); });
   shipper->start();

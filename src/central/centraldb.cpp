@@ -2,6 +2,7 @@
 
 #include <libpq-fe.h>
 
+#include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -12,6 +13,14 @@
 #include "journal/journalrecord.h"
 
 namespace centraldb {
+namespace {
+// A value in libpq's key=value form: in single quotes, with its quotes and
+// backslashes escaped by a backslash.
+QString quotedValue(QString value) {
+  value.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+  return u'\'' + value + u'\'';
+}
+}  // namespace
 
 bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error) {
   const QUrl url(uri, QUrl::StrictMode);
@@ -29,8 +38,20 @@ bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString
   db.setDatabaseName(url.path().mid(1));
   QStringList options{QStringLiteral("connect_timeout=%1").arg(timeoutSeconds)};
   const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
-  for (const auto &item : items)
-    options << item.first + QLatin1Char('=') + item.second;
+  for (const auto &item : items) {
+    // The driver joins the options with spaces (its ';' becomes one): a
+    // value is quoted as libpq's key=value strings quote, and a ';' in a
+    // name or value cannot be passed at all.
+    static const QRegularExpression name(QStringLiteral("^[a-z_]+$"));
+    if (!name.match(item.first).hasMatch() || item.second.contains(u';')) {
+      *error = QStringLiteral(
+                   "'%1' in the URI %2 cannot be passed to the server's connection "
+                   "(a name of letters and '_', a value without ';')")
+                   .arg(item.first + u'=' + item.second, shownUri(uri));
+      return false;
+    }
+    options << item.first + QLatin1Char('=') + quotedValue(item.second);
+  }
   db.setConnectOptions(options.join(u';'));
   return true;
 }
@@ -61,14 +82,54 @@ QStringList schemaSql() {
   }
   fields << QStringLiteral("mac text NOT NULL")
          << QStringLiteral("received_at timestamptz NOT NULL DEFAULT now()")
-         << QStringLiteral("PRIMARY KEY (station, seq)");
+         << QStringLiteral("journal_id text NOT NULL")
+         << QStringLiteral("PRIMARY KEY (journal_id, seq)");
   return {
       QStringLiteral("CREATE TABLE weigh_schema_version (version integer PRIMARY KEY, "
                      "applied_at timestamptz NOT NULL DEFAULT now())"),
       QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (%1)").arg(kSchemaVersion),
       QStringLiteral("CREATE TABLE weigh_records (\n  %1\n)").arg(fields.join(",\n  ")),
-      QStringLiteral("CREATE INDEX weigh_records_taken_at ON weigh_records (taken_at)")};
+      QStringLiteral("CREATE INDEX weigh_records_taken_at ON weigh_records (taken_at)"),
+      QStringLiteral("CREATE INDEX weigh_records_station ON weigh_records (station, journal_id, "
+                     "seq)")};
 }
+
+QStringList upgradeSql() {
+  return {
+      // Rows of version 1 belong to no journal yet: each station's are
+      // "unclaimed:<station>" until its shipper finds them identical in its
+      // journal and claims them.
+      QStringLiteral("ALTER TABLE weigh_records ADD COLUMN journal_id text"),
+      QStringLiteral("UPDATE weigh_records SET journal_id = 'unclaimed:' || station"),
+      QStringLiteral("ALTER TABLE weigh_records ALTER COLUMN journal_id SET NOT NULL"),
+      QStringLiteral("ALTER TABLE weigh_records DROP CONSTRAINT weigh_records_pkey"),
+      QStringLiteral("ALTER TABLE weigh_records ADD PRIMARY KEY (journal_id, seq)"),
+      QStringLiteral("CREATE INDEX weigh_records_station ON weigh_records (station, journal_id, "
+                     "seq)"),
+      QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (2)")};
+}
+
+namespace {
+bool runAll(QSqlDatabase &db, const QStringList &statements, const QString &what, QString *error) {
+  QSqlQuery query(db);
+  if (!db.transaction()) {
+    *error = QStringLiteral("cannot %1: %2").arg(what, db.lastError().text().trimmed());
+    return false;
+  }
+  for (const QString &statement : statements) {
+    if (!query.exec(statement)) {
+      *error = QStringLiteral("cannot %1: %2").arg(what, query.lastError().text().trimmed());
+      db.rollback();
+      return false;
+    }
+  }
+  if (!db.commit()) {
+    *error = QStringLiteral("cannot %1: %2").arg(what, db.lastError().text().trimmed());
+    return false;
+  }
+  return true;
+}
+}  // namespace
 
 bool ensureSchema(QSqlDatabase &db, QString *error) {
   QSqlQuery query(db);
@@ -78,27 +139,33 @@ bool ensureSchema(QSqlDatabase &db, QString *error) {
     *error = query.lastError().text().trimmed();
     return false;
   }
-  if (!query.value(0).toBool()) {
-    db.transaction();
-    for (const QString &statement : schemaSql()) {
-      if (!query.exec(statement)) {
-        *error = QStringLiteral("cannot create the central tables: %1")
-                     .arg(query.lastError().text().trimmed());
-        db.rollback();
-        return false;
-      }
-    }
-    db.commit();
-    return true;
+  if (!query.value(0).toBool())
+    return runAll(db, schemaSql(), QStringLiteral("create the central tables"), error);
+  if (!query.value(1).toBool()) {
+    *error =
+        QStringLiteral("the central table weigh_records has no weigh_schema_version beside it");
+    return false;
   }
-  if (query.value(1).toBool() &&
-      (!query.exec(QStringLiteral("SELECT max(version) FROM weigh_schema_version")) ||
-       !query.next() || query.value(0).toInt() > kSchemaVersion)) {
+  if (!query.exec(QStringLiteral("SELECT max(version) FROM weigh_schema_version")) ||
+      !query.next()) {
+    *error = query.lastError().text().trimmed();
+    return false;
+  }
+  const int version = query.value(0).toInt();
+  query.finish();
+  if (version > kSchemaVersion) {
     *error = QStringLiteral("the central tables have a newer version (%1) than this program's (%2)")
-                 .arg(query.value(0).toInt())
+                 .arg(version)
                  .arg(kSchemaVersion);
     return false;
   }
+  if (version < kSchemaVersion &&
+      !runAll(db, upgradeSql(),
+              QStringLiteral("upgrade the central tables from version %1 (their owner can run "
+                             "weighstation-records central-sql --upgrade)")
+                  .arg(version),
+              error))
+    return false;
   return true;
 }
 
@@ -118,16 +185,20 @@ QByteArray copyField(const QVariant &value, journalcolumns::Type type) {
 }
 }  // namespace
 
-QByteArray copyLine(const JournalRecord &record) {
+QString columnList() {
+  return journalschema::columnList() + QStringLiteral(", journal_id");
+}
+
+QByteArray copyLine(const JournalRecord &record, const QString &journalId) {
   QByteArray line;
   for (const journalcolumns::Column &column : journalcolumns::columns())
     line += copyField(column.get(record), column.type) + '\t';
-  line += record.mac.toLatin1() + '\n';
+  line += record.mac.toLatin1() + '\t' + copyField(journalId, journalcolumns::Type::Text) + '\n';
   return line;
 }
 
-bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
-              QString *error) {
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines, QString *error,
+              QString *sqlState) {
   const QVariant handle = db.driver()->handle();
   // The driver names the handle's type after libpq's struct.
   if (!handle.isValid() ||
@@ -138,33 +209,46 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
   }
   PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
   const QByteArray copy =
-      QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, journalschema::columnList()).toUtf8();
+      QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, columnList()).toUtf8();
+  QString state;
+  auto keepState = [&state](const PGresult *result) {
+    if (const char *code = PQresultErrorField(result, PG_DIAG_SQLSTATE); code && state.isEmpty())
+      state = QString::fromLatin1(code);
+  };
   PGresult *started = PQexec(connection, copy.constData());
   const bool copying = PQresultStatus(started) == PGRES_COPY_IN;
+  keepState(started);
   PQclear(started);
   bool ok = copying && PQputCopyData(connection, lines.constData(), int(lines.size())) == 1 &&
             PQputCopyEnd(connection, nullptr) == 1;
   while (PGresult *result = PQgetResult(connection)) {
     ok = ok && PQresultStatus(result) == PGRES_COMMAND_OK;
+    keepState(result);
     PQclear(result);
   }
-  if (!ok)
+  if (!ok) {
     *error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+    if (sqlState)
+      *sqlState = state;
+  }
   return ok;
 }
 
-bool unreachable(const QSqlDatabase &db, const QString &error) {
+bool unreachable(const QSqlDatabase &db, const QString &sqlState) {
   if (!db.isOpen())
     return true;
-  // libpq's words for a connection that broke or never came.
-  for (const char *sign :
-       {"server closed the connection", "could not connect", "Connection refused",
-        "no connection to the server", "terminating connection", "connection to server",
-        "timeout expired", "the database system is"}) {
-    if (error.contains(QLatin1String(sign), Qt::CaseInsensitive))
+  const QVariant handle = db.driver()->handle();
+  if (handle.isValid() &&
+      (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)) {
+    PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+    if (!connection || PQstatus(connection) != CONNECTION_OK)
       return true;
   }
-  return false;
+  // By the class of the server's SQLSTATE, never by its words (they follow
+  // the server's language): 08 connection, 53 resources, 57P operator
+  // intervention (a shutdown, a restart), 58 system errors.
+  return sqlState.startsWith(QLatin1String("08")) || sqlState.startsWith(QLatin1String("53")) ||
+         sqlState.startsWith(QLatin1String("57P")) || sqlState.startsWith(QLatin1String("58"));
 }
 
 }  // namespace centraldb

@@ -1,5 +1,5 @@
 // The site's central database of records: a PostgreSQL table
-// `weigh_records` with the journal's columns, keyed by (station, seq), and
+// `weigh_records` with the journal's columns, keyed by (journal_id, seq), and
 // the version table of its schema. Reached through Qt SQL's QPSQL driver;
 // passwords and TLS settings follow libpq's own rules.
 #pragma once
@@ -12,7 +12,9 @@ struct JournalRecord;
 
 namespace centraldb {
 
-constexpr int kSchemaVersion = 1;
+// 1: keyed by (station, seq); 2: by (journal_id, seq), a station's journals
+// being successive chains (a station may be renamed within one).
+constexpr int kSchemaVersion = 2;
 
 // "postgresql://user@host:port/dbname?sslmode=require&..." applied to `db`.
 // A password in the URI is taken, but libpq's ~/.pgpass or PGPASSFILE is
@@ -26,20 +28,26 @@ QSqlDatabase connect(const QString &uri, const QString &connectionName, QString 
 
 // The SQL that creates the schema, for whoever creates it by hand.
 QStringList schemaSql();
+// The SQL that upgrades a schema of version 1.
+QStringList upgradeSql();
 // Creates the schema when it is missing (a database administrator may have
 // created it, granting only INSERT and SELECT); checks its version.
 bool ensureSchema(QSqlDatabase &db, QString *error);
 
-// A record as one line of COPY's text format: the journal's columns in
-// order, then its mac.
-QByteArray copyLine(const JournalRecord &record);
+// The central columns a shipper writes: the journal's columns in order,
+// its mac, the journal's id.
+QString columnList();
+// A record of journal `journalId` as one line of COPY's text format, in
+// columnList()'s order.
+QByteArray copyLine(const JournalRecord &record, const QString &journalId);
 // COPY of `lines` into `table` on the connection `db` (through libpq, on
-// Qt SQL's own connection); false with the reason.
-bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
-              QString *error);
+// Qt SQL's own connection); false with the reason and the server's SQLSTATE.
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines, QString *error,
+              QString *sqlState = nullptr);
 
-// Whether a failure means the server is out of reach (try again later)
-// rather than a refusal of what was sent.
-bool unreachable(const QSqlDatabase &db, const QString &error);
+// Whether a failure with the SQLSTATE `sqlState` (empty: none came) means
+// the server is out of reach or out of resources (try again later) rather
+// than a refusal of what was sent.
+bool unreachable(const QSqlDatabase &db, const QString &sqlState);
 
 }  // namespace centraldb

@@ -1,22 +1,13 @@
 #include "central/shipper.h"
 
 #include <QDateTime>
-#include <QFileInfo>
-#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QStringList>
 #include <QThread>
 #include <QTimer>
 
 #include "central/centraldb.h"
-#include "journal/journal.h"
-
-namespace {
-QString nowText() {
-  return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-}
-}  // namespace
+#include "journal/shippingledger.h"
 
 CentralShipper::CentralShipper(const QString &uri, const QString &journalPath)
     : uri_(uri), target_(target(uri)), journalPath_(journalPath) {}
@@ -46,10 +37,9 @@ void CentralShipper::stop() {
       [this] {
         delete timer_;
         timer_ = nullptr;
-        const QString journal = journal_.connectionName(), central = central_.connectionName();
-        journal_ = QSqlDatabase();
+        ledger_.reset();
+        const QString central = central_.connectionName();
         central_ = QSqlDatabase();
-        QSqlDatabase::removeDatabase(journal);
         QSqlDatabase::removeDatabase(central);
         thread()->quit();
       },
@@ -60,6 +50,8 @@ void CentralShipper::stop() {
 }
 
 void CentralShipper::begin() {
+  ledger_ =
+      std::make_unique<ShippingLedger>(journalPath_, target_, QStringLiteral("central-journal"));
   timer_ = new QTimer;
   timer_->setSingleShot(true);
   connect(timer_, &QTimer::timeout, this, &CentralShipper::turn);
@@ -70,47 +62,12 @@ void CentralShipper::later(qint64 ms) {
   timer_->start(int(ms));
 }
 
-void CentralShipper::report(qint64 waiting, const QString &failure) {
+void CentralShipper::report(qint64 acked, qint64 waiting, const QString &failure) {
   ShippingStatus status;
-  QSqlQuery query(journal_);
-  if (query.exec(QStringLiteral("SELECT acked_seq FROM central_shipping WHERE target = '%1'")
-                     .arg(QString(target_).replace(u'\'', QStringLiteral("''")))) &&
-      query.next()) {
-    status.shippedSeq = query.value(0).toLongLong();
-  }
+  status.shippedSeq = acked;
   status.waiting = waiting;
   status.lastFailure = failure;
   Q_EMIT this->status(status);
-}
-
-bool CentralShipper::openJournal(QString *error) {
-  if (journal_.isOpen())
-    return true;
-  // The monitor makes the journal with its first record.
-  if (!QFileInfo::exists(journalPath_)) {
-    *error = QStringLiteral("no journal yet at %1").arg(journalPath_);
-    return false;
-  }
-  journal_ =
-      QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("central-journal"));
-  journal_.setDatabaseName(journalPath_);
-  journal_.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-  QSqlQuery query(journal_);
-  if (!journal_.open() ||
-      !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS central_shipping (target TEXT PRIMARY "
-                                 "KEY, acked_seq INTEGER NOT NULL, updated_at TEXT NOT NULL)")) ||
-      !query.exec(
-          QStringLiteral("CREATE TABLE IF NOT EXISTS central_problems (target TEXT NOT NULL, "
-                         "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)"))) {
-    *error = QStringLiteral("cannot use the journal %1: %2")
-                 .arg(journalPath_, journal_.lastError().text() + query.lastError().text());
-    journal_.close();
-    return false;
-  }
-  // An acknowledgement lost to a crash only makes the next batch be sent
-  // again, which the central database takes as already there.
-  query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-  return true;
 }
 
 bool CentralShipper::openCentral(QString *error) {
@@ -120,65 +77,111 @@ bool CentralShipper::openCentral(QString *error) {
     *error = central_.lastError().text().trimmed();
   if (!central_.isOpen())
     return false;
-  if (!schemaChecked_ && !centraldb::ensureSchema(central_, error))
-    return false;
+  if (!schemaChecked_) {
+    QSqlQuery query(central_);
+    // The staging table's "already there" notices are not the operator's.
+    if (!query.exec(QStringLiteral("SET client_min_messages TO warning"))) {
+      *error = query.lastError().text().trimmed();
+      return false;
+    }
+    if (!centraldb::ensureSchema(central_, error))
+      return false;
+    if (!query.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM weigh_records WHERE journal_id "
+                                   "LIKE 'unclaimed:%')")) ||
+        !query.next()) {
+      *error = query.lastError().text().trimmed();
+      return false;
+    }
+    unclaimedRows_ = query.value(0).toBool();
+  }
   schemaChecked_ = true;
   return true;
 }
 
 // A refusal or a conflict: kept in the journal for the viewer, and said.
 void CentralShipper::noteProblem(qint64 seq, const QString &text) {
-  QSqlQuery query(journal_);
-  query.prepare(QStringLiteral("INSERT INTO central_problems VALUES (?, ?, ?, ?)"));
-  for (const QVariant &value :
-       {QVariant(target_), QVariant(seq), QVariant(text), QVariant(nowText())})
-    query.addBindValue(value);
-  query.exec();
+  QString error;
+  if (!ledger_->noteProblem(seq, text, &error))
+    Q_EMIT problem(error);
   Q_EMIT problem(text);
+}
+
+bool CentralShipper::acknowledge(qint64 seq, QString *error) {
+  batch_ = kBatch;
+  return ledger_->acknowledge(seq, error);
 }
 
 void CentralShipper::turn() {
   QString error;
-  if (!openJournal(&error)) {
+  if (!ledger_->open(&error)) {
+    report(0, 0, error);
     later(1000);
     return;
   }
-  QSqlQuery query(journal_);
-  qint64 acked = 0, newest = 0;
-  query.prepare(QStringLiteral("SELECT acked_seq FROM central_shipping WHERE target = ?"));
-  query.addBindValue(target_);
-  if (query.exec() && query.next())
-    acked = query.value(0).toLongLong();
-  if (query.exec(QStringLiteral("SELECT max(seq) FROM records")) && query.next())
-    newest = query.value(0).toLongLong();
+  const qint64 acked = ledger_->acknowledged(&error);
+  const qint64 newest = acked < 0 ? -1 : ledger_->newest(&error);
+  if (newest < 0) {
+    // The journal cannot be read: tried again on a fresh connection.
+    ledger_->close();
+    report(qMax<qint64>(acked, 0), 0, error);
+    later(1000);
+    return;
+  }
   if (newest <= acked) {
     state_.shipped(0);
-    report(0, QString());
+    report(acked, 0, QString());
     later(kIdlePollMs);
     return;
   }
-  bool refused = false;
-  const qint64 shippedTo = openCentral(&error) ? shipBatch(acked, batch_, &error, &refused) : 0;
-  if (shippedTo > 0) {
-    acknowledge(shippedTo);
-    state_.shipped(newest - shippedTo);
-    report(newest - shippedTo, QString());
-    later(newest > shippedTo ? 0 : kIdlePollMs);
+  const Batch batch = openCentral(&error) ? shipAfter(acked, batch_, &error) : Batch();
+  if (batch.journalFailed) {
+    ledger_->close();
+    report(acked, newest - acked, error);
+    later(1000);
     return;
   }
-  if (refused && isolateRefusal(acked, newest, &error))
+  if (batch.firstConflict > 0) {
+    conflicted(acked, newest, batch);
+    return;
+  }
+  if (batch.last > 0) {
+    if (!acknowledge(batch.last, &error)) {
+      // Sent but not noted: the next turn sends it again, which the central
+      // database takes as already there.
+      report(acked, newest - acked, error);
+      later(1000);
+      return;
+    }
+    state_.shipped(newest - batch.last);
+    report(batch.last, newest - batch.last, QString());
+    later(newest > batch.last ? 0 : kIdlePollMs);
+    return;
+  }
+  if (batch.refused && isolateRefusal(acked, newest, &error))
     return;
   waitForTheServer(acked, newest - acked, error);
 }
 
-void CentralShipper::acknowledge(qint64 seq) {
-  QSqlQuery query(journal_);
-  query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
-  query.addBindValue(target_);
-  query.addBindValue(seq);
-  query.addBindValue(nowText());
-  query.exec();
-  batch_ = kBatch;
+// Records up to the one before the first conflict are acknowledged; from it
+// on nothing is, until a person settles it (the central row was changed, or
+// the journal was). Said to the operator once per run.
+void CentralShipper::conflicted(qint64 acked, qint64 newest, const Batch &batch) {
+  qint64 shipped = acked;
+  QString error;
+  if (batch.firstConflict - 1 > acked) {
+    if (acknowledge(batch.firstConflict - 1, &error))
+      shipped = batch.firstConflict - 1;
+    else
+      Q_EMIT problem(error);
+  }
+  if (!conflictWarned_) {
+    conflictWarned_ = true;
+    Q_EMIT conflict(conflictsSeen_.size(), batch.firstConflict);
+  }
+  report(shipped, newest - shipped,
+         QStringLiteral("seq %1 is held differently by the central database")
+             .arg(batch.firstConflict));
+  later(kConflictRetryMs);
 }
 
 // One record at a time finds the one refused. It is tried a few times; when
@@ -197,15 +200,15 @@ bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, QString *error)
     return true;
   }
   QString nextError;
-  bool nextRefused = false;
-  const qint64 next = acked + 2 <= newest ? shipBatch(acked + 1, 1, &nextError, &nextRefused) : 0;
-  if (next == 0) {
+  const Batch next = acked + 2 <= newest ? shipAfter(acked + 1, 1, &nextError) : Batch();
+  if (next.last == 0 || next.firstConflict > 0) {
     *error = QStringLiteral("records refused: %1").arg(*error);
     return false;
   }
   noteProblem(acked + 1,
               QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(*error));
-  acknowledge(next);
+  if (!acknowledge(next.last, error))
+    return false;
   later(0);
   return true;
 }
@@ -214,83 +217,89 @@ void CentralShipper::waitForTheServer(qint64 acked, qint64 waiting, const QStrin
   central_.close();
   schemaChecked_ = false;
   const qint64 retryMs = state_.unreachable(error);
-  QSqlQuery query(journal_);
-  query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));
-  query.addBindValue(acked + 1);
+  QString why;
+  const QString takenAt = ledger_->takenAt(acked + 1, &why);
   const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  const qint64 oldest =
-      query.exec() && query.next()
-          ? QDateTime::fromString(query.value(0).toString(), Qt::ISODateWithMs).toMSecsSinceEpoch()
-          : now;
+  const qint64 oldest = takenAt.isEmpty()
+                            ? now
+                            : QDateTime::fromString(takenAt, Qt::ISODateWithMs).toMSecsSinceEpoch();
   if (state_.warnNow(waiting, oldest, now))
     Q_EMIT outage(error, waiting);
-  report(waiting, error);
+  report(acked, waiting, error);
   later(retryMs);
 }
 
-// Sends the records after `after`, at most `size`, in one transaction:
-// copied into a staging table of this connection (the fast way into
-// PostgreSQL), then inserted from there, a row already present left as it
-// is. Returns the last seq sent, or 0 with the reason; `refused` tells a
-// refusal from a server out of reach.
-qint64 CentralShipper::shipBatch(qint64 after, int size, QString *error, bool *refused) {
-  QSqlQuery local(journal_);
-  local.setForwardOnly(true);
-  if (!local.exec(QStringLiteral("SELECT %1 FROM records WHERE seq > %2 ORDER BY seq LIMIT %3")
-                      .arg(journalschema::columnList())
-                      .arg(after)
-                      .arg(size))) {
-    *error = local.lastError().text();
-    return 0;
+CentralShipper::Batch CentralShipper::shipAfter(qint64 after, int size, QString *error) {
+  Batch batch;
+  QList<JournalRecord> records;
+  if (!ledger_->recordsAfter(after, size, &records, error)) {
+    batch.journalFailed = true;
+    return batch;
   }
+  if (!records.isEmpty())
+    send(records, &batch, error);
+  return batch;
+}
+
+// Sends `records` in one transaction: copied into a staging table of this
+// connection (the fast way into PostgreSQL), then inserted from there, a
+// row already present left as it is and compared. `batch` says how far it
+// went, or why not.
+void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, QString *error) {
   QByteArray rows;
-  QHash<QPair<QString, qint64>, QString> macs;
-  qint64 last = 0;
-  while (local.next()) {
-    const JournalRecord record = journalschema::readRecord(local);
-    rows += centraldb::copyLine(record);
-    macs.insert({record.station, record.seq}, record.mac);
-    last = record.seq;
-  }
-  if (rows.isEmpty())
-    return 0;
-  const QString columns = journalschema::columnList();
-  central_.transaction();
+  for (const JournalRecord &record : records)
+    rows += centraldb::copyLine(record, ledger_->journalId());
+  const QString columns = centraldb::columnList();
+  QString sqlState;
   QSqlQuery query(central_);
-  QSet<QPair<QString, qint64>> inserted;
-  bool ok =
-      query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
-                                "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
-      centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, error) &&
-      query.exec(QStringLiteral("INSERT INTO weigh_records (%1) SELECT %1 FROM weigh_batch ON "
-                                "CONFLICT (station, seq) DO NOTHING RETURNING station, seq")
-                     .arg(columns));
-  while (ok && query.next())
-    inserted.insert({query.value(0).toString(), query.value(1).toLongLong()});
-  // What was there already must be what is here.
-  QList<QPair<qint64, QString>> conflicts;
-  if (ok && inserted.size() < macs.size()) {
+  qint64 inserted = 0;
+  QList<qint64> conflicts;
+  bool ok = central_.transaction() &&
+            query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
+                                      "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
+            centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, error, &sqlState);
+  // Rows of the same station sent before rows were keyed by journal are
+  // this journal's when they are identical to its records.
+  if (ok && unclaimedRows_) {
     ok =
-        query.exec(QStringLiteral("SELECT r.station, r.seq, r.mac, b.mac FROM weigh_records r JOIN "
-                                  "weigh_batch b USING (station, seq) WHERE r.mac <> b.mac"));
-    while (ok && query.next()) {
-      conflicts << qMakePair(query.value(1).toLongLong(),
-                             QStringLiteral("central records: %1 seq %2 is held differently by "
-                                            "the central database (a conflict, left as it is)")
-                                 .arg(query.value(0).toString())
-                                 .arg(query.value(1).toLongLong()));
-    }
+        query.exec(QStringLiteral("UPDATE weigh_records r SET journal_id = b.journal_id FROM "
+                                  "weigh_batch b WHERE r.journal_id = 'unclaimed:' || b.station "
+                                  "AND r.seq = b.seq AND r.mac = b.mac"));
+  }
+  ok = ok && query.exec(QStringLiteral("INSERT INTO weigh_records (%1) SELECT %1 FROM weigh_batch "
+                                       "ON CONFLICT (journal_id, seq) DO NOTHING RETURNING seq")
+                            .arg(columns));
+  while (ok && query.next())
+    ++inserted;
+  // What was there already must be what is here.
+  if (ok && inserted < records.size()) {
+    ok =
+        query.exec(QStringLiteral("SELECT r.seq FROM weigh_records r JOIN weigh_batch b USING "
+                                  "(journal_id, seq) WHERE r.mac <> b.mac ORDER BY r.seq"));
+    while (ok && query.next())
+      conflicts << query.value(0).toLongLong();
   }
   if (!ok || !central_.commit()) {
-    if (error->isEmpty() || query.lastError().isValid())
-      *error =
-          (query.lastError().isValid() ? query.lastError() : central_.lastError()).text().trimmed();
+    const QSqlError failure =
+        query.lastError().isValid() ? query.lastError() : central_.lastError();
+    if (failure.isValid()) {
+      *error = failure.text().trimmed();
+      sqlState = failure.nativeErrorCode();
+    }
     central_.rollback();
-    *refused = !centraldb::unreachable(central_, *error) && central_.isOpen() &&
-               QSqlQuery(central_).exec(QStringLiteral("SELECT 1"));
-    return 0;
+    batch->refused = !centraldb::unreachable(central_, sqlState) &&
+                     QSqlQuery(central_).exec(QStringLiteral("SELECT 1"));
+    return;
   }
-  for (const auto &conflict : conflicts)
-    noteProblem(conflict.first, conflict.second);
-  return last;
+  batch->last = records.last().seq;
+  for (const qint64 seq : conflicts) {
+    if (conflictsSeen_.contains(seq))
+      continue;
+    conflictsSeen_.insert(seq);
+    noteProblem(seq, QStringLiteral("central records: journal %1 seq %2 is held differently by "
+                                    "the central database (a conflict, left as it is)")
+                         .arg(ledger_->journalId())
+                         .arg(seq));
+  }
+  batch->firstConflict = conflicts.value(0, 0);
 }

@@ -2,18 +2,24 @@
 // own with its own connections, store and forward: records are taken and
 // journaled as always while the server is out of reach, and arrive once it
 // is back. Exactly once: the last acknowledged seq is kept in the journal
-// (table `central_shipping`), a batch goes in one transaction, and a row
-// already there is compared with the local one, never overwritten.
+// (its shipping ledger), a batch goes in one transaction, and a row already
+// there is compared with the local one, never overwritten. Central rows are
+// keyed by the journal's id and seq: a station's successive journals, or
+// two stations of one name, never meet.
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QString>
+#include <memory>
 
 #include "central/shippingstate.h"
 
 class QThread;
 class QTimer;
+class ShippingLedger;
+struct JournalRecord;
 
 struct ShippingStatus {
   qint64 shippedSeq = 0;  // records up to this one are central (or given up on)
@@ -27,6 +33,7 @@ class CentralShipper : public QObject {
  public:
   static constexpr int kBatch = 2000;
   static constexpr int kIdlePollMs = 250;
+  static constexpr int kConflictRetryMs = 60000;
 
   CentralShipper(const QString &uri, const QString &journalPath);
   ~CentralShipper() override;
@@ -44,29 +51,43 @@ class CentralShipper : public QObject {
   void outage(const QString &reason, qint64 waiting);
   // A record the server holds differently, or refused for good.
   void problem(const QString &text);
+  // Once per run: `count` records are held differently by the central
+  // database; none from the first of them on is acknowledged.
+  void conflict(qint64 count, qint64 firstSeq);
   void status(const ShippingStatus &status);
 
  private:
+  struct Batch {
+    qint64 last = 0;             // the last seq sent; 0: none
+    qint64 firstConflict = 0;    // the first seq held differently; 0: none
+    bool refused = false;        // a refusal, not an outage
+    bool journalFailed = false;  // the journal could not be read
+  };
+
   void begin();
   void turn();
-  bool openJournal(QString *error);
   bool openCentral(QString *error);
-  qint64 shipBatch(qint64 after, int size, QString *error, bool *refused);
+  void send(const QList<JournalRecord> &records, Batch *batch, QString *error);
+  Batch shipAfter(qint64 after, int size, QString *error);
   void later(qint64 ms);
-  void report(qint64 waiting, const QString &failure);
+  void report(qint64 acked, qint64 waiting, const QString &failure);
   void noteProblem(qint64 seq, const QString &text);
-  void acknowledge(qint64 seq);
+  bool acknowledge(qint64 seq, QString *error);
   bool isolateRefusal(qint64 acked, qint64 newest, QString *error);
   void waitForTheServer(qint64 acked, qint64 waiting, const QString &error);
+  void conflicted(qint64 acked, qint64 newest, const Batch &batch);
 
   QString uri_;
   QString target_;
   QString journalPath_;
   QThread *thread_ = nullptr;
   QTimer *timer_ = nullptr;
-  QSqlDatabase journal_;
+  std::unique_ptr<ShippingLedger> ledger_;
   QSqlDatabase central_;
   bool schemaChecked_ = false;
+  bool unclaimedRows_ = false;
   ShippingState state_;
   int batch_ = kBatch;
+  QSet<qint64> conflictsSeen_;
+  bool conflictWarned_ = false;
 };

@@ -21,8 +21,11 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "journal/journal.h"
+#include "journal/journalreader.h"
+#include "journal/shippingledger.h"
 #include "viewer/background.h"
 #include "viewer/printouts.h"
 #include "viewer/recordschart.h"
@@ -261,23 +264,30 @@ qint64 ViewerWindow::newestSeq() const {
 // The shipping to the site's central database, when the monitor ships: how
 // many records wait, and the problems it met.
 void ViewerWindow::showShipping() {
-  QSqlQuery query(follow_->database());
-  if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM central_shipping ORDER "
-                                 "BY updated_at DESC LIMIT 1")) ||
-      !query.next()) {
+  QList<ShippingLedger::Cursor> cursors;
+  qint64 problems = 0;
+  QString error;
+  if (!ShippingLedger::cursors(follow_->database(), &cursors, &problems, &error)) {
+    shipping_->setText(QStringLiteral("Shipping: %1").arg(error));
+    shipping_->show();
+    return;
+  }
+  if (cursors.isEmpty()) {
     shipping_->hide();
     return;
   }
-  const QString target = query.value(0).toString();
-  const qint64 waiting = qMax<qint64>(0, lastSeq_ - query.value(1).toLongLong());
-  const QString since = journaldates::localTime(query.value(2).toString())
-                            .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-  qint64 problems = 0;
-  if (query.exec(QStringLiteral("SELECT count(*) FROM central_problems")) && query.next())
-    problems = query.value(0).toLongLong();
+  // The cursor moved last.
+  const ShippingLedger::Cursor cursor =
+      *std::max_element(cursors.cbegin(), cursors.cend(),
+                        [](const ShippingLedger::Cursor &a, const ShippingLedger::Cursor &b) {
+                          return a.updatedAt < b.updatedAt;
+                        });
+  const qint64 waiting = qMax<qint64>(0, lastSeq_ - cursor.acknowledgedSeq);
+  const QString since =
+      journaldates::localTime(cursor.updatedAt).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
   shipping_->setText(
       QStringLiteral("Central records (%1): %2, last shipped %3%4")
-          .arg(target,
+          .arg(cursor.target,
                waiting == 0 ? QStringLiteral("all shipped")
                             : QStringLiteral("%1 records waiting").arg(waiting),
                since,

@@ -1,0 +1,183 @@
+#include "journal/shippingledger.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+#include "journal/journal.h"
+#include "journal/journaldb.h"
+
+namespace {
+QString nowText() {
+  return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+}
+
+// The reason of a failed statement, said once.
+QString failed(const QString &what, const QSqlQuery &query) {
+  return QStringLiteral("%1: %2").arg(what, journaldb::reason(query.lastError()));
+}
+}  // namespace
+
+ShippingLedger::ShippingLedger(const QString &journalPath, const QString &target,
+                               const QString &connectionName)
+    : path_(journalPath), target_(target), connectionName_(connectionName) {}
+
+ShippingLedger::~ShippingLedger() {
+  close();
+}
+
+void ShippingLedger::close() {
+  journaldb::close(&db_);
+}
+
+bool ShippingLedger::open(QString *error) {
+  if (db_.isOpen())
+    return true;
+  // The monitor makes the journal with its first record; a file without
+  // a journal's identity is not written to.
+  if (QFileInfo(path_).size() == 0) {
+    *error = QStringLiteral("no journal yet at %1").arg(path_);
+    return false;
+  }
+  if (!journaldb::openForWriting(&db_, path_, connectionName_, error)) {
+    close();
+    return false;
+  }
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'id'")) ||
+      !query.next()) {
+    *error = query.lastError().isValid()
+                 ? failed(QStringLiteral("no journal yet at %1").arg(path_), query)
+                 : QStringLiteral("the journal %1 has no id").arg(path_);
+    close();
+    return false;
+  }
+  journalId_ = query.value(0).toString();
+  query.finish();
+  if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS central_shipping (target TEXT PRIMARY "
+                                 "KEY, acked_seq INTEGER NOT NULL, updated_at TEXT NOT NULL)")) ||
+      !query.exec(
+          QStringLiteral("CREATE TABLE IF NOT EXISTS central_problems (target TEXT NOT NULL, "
+                         "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)"))) {
+    *error = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
+    close();
+    return false;
+  }
+  // An acknowledgement lost to a crash only makes the next batch be sent
+  // again, which the target takes as already there.
+  if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
+    *error = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
+    close();
+    return false;
+  }
+  return true;
+}
+
+qint64 ShippingLedger::acknowledged(QString *error) const {
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT acked_seq FROM central_shipping WHERE target = ?"));
+  query.addBindValue(target_);
+  if (!query.exec()) {
+    *error = failed(QStringLiteral("cannot read the shipping cursor"), query);
+    return -1;
+  }
+  return query.next() ? query.value(0).toLongLong() : 0;
+}
+
+qint64 ShippingLedger::newest(QString *error) const {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM records")) || !query.next()) {
+    *error = failed(QStringLiteral("cannot read the journal's end"), query);
+    return -1;
+  }
+  return query.value(0).toLongLong();
+}
+
+bool ShippingLedger::recordsAfter(qint64 seq, int limit, QList<JournalRecord> *records,
+                                  QString *error) const {
+  records->clear();
+  QSqlQuery query(db_);
+  query.setForwardOnly(true);
+  query.prepare(QStringLiteral("SELECT %1 FROM records WHERE seq > ? ORDER BY seq LIMIT ?")
+                    .arg(journalschema::columnList()));
+  query.addBindValue(seq);
+  query.addBindValue(limit);
+  if (!query.exec()) {
+    *error = failed(QStringLiteral("cannot read the journal"), query);
+    return false;
+  }
+  while (query.next())
+    *records << journalschema::readRecord(query);
+  if (query.lastError().isValid()) {
+    *error = failed(QStringLiteral("cannot read the journal"), query);
+    return false;
+  }
+  return true;
+}
+
+QString ShippingLedger::takenAt(qint64 seq, QString *error) const {
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));
+  query.addBindValue(seq);
+  if (!query.exec() || !query.next()) {
+    *error = query.lastError().isValid() ? failed(QStringLiteral("cannot read the journal"), query)
+                                         : QStringLiteral("no record %1 in the journal").arg(seq);
+    return QString();
+  }
+  return query.value(0).toString();
+}
+
+bool ShippingLedger::acknowledge(qint64 seq, QString *error) {
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
+  query.addBindValue(target_);
+  query.addBindValue(seq);
+  query.addBindValue(nowText());
+  if (!query.exec()) {
+    *error = failed(QStringLiteral("cannot note what was shipped"), query);
+    return false;
+  }
+  return true;
+}
+
+bool ShippingLedger::noteProblem(qint64 seq, const QString &text, QString *error) {
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("INSERT INTO central_problems VALUES (?, ?, ?, ?)"));
+  for (const QVariant &value :
+       {QVariant(target_), QVariant(seq), QVariant(text), QVariant(nowText())})
+    query.addBindValue(value);
+  if (!query.exec()) {
+    *error = failed(QStringLiteral("cannot note a shipping problem"), query);
+    return false;
+  }
+  return true;
+}
+
+bool ShippingLedger::cursors(const QSqlDatabase &journal, QList<Cursor> *cursors, qint64 *problems,
+                             QString *error) {
+  cursors->clear();
+  *problems = 0;
+  QSqlQuery query(journal);
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
+                                 "'central_shipping'")) ||
+      !query.next()) {
+    *error = failed(QStringLiteral("cannot read the journal"), query);
+    return false;
+  }
+  if (query.value(0).toInt() == 0)
+    return true;  // nothing was ever shipped from this journal
+  if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM central_shipping ORDER "
+                                 "BY target"))) {
+    *error = failed(QStringLiteral("cannot read the shipping cursors"), query);
+    return false;
+  }
+  while (query.next())
+    *cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
+                       query.value(2).toString()};
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM central_problems")) || !query.next()) {
+    *error = failed(QStringLiteral("cannot read the shipping problems"), query);
+    return false;
+  }
+  *problems = query.value(0).toLongLong();
+  return true;
+}

@@ -1,0 +1,54 @@
+// The cursor of a program that ships the journal's records elsewhere (the
+// site's central database): the last seq its target acknowledged, and the
+// problems the target reported, kept in the journal itself so that a
+// restart, a crash or an outage resumes after the last acknowledged record.
+// A ledger opens only a journal the monitor has made; it never makes one.
+#pragma once
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+#include "journal/journalrecord.h"
+
+class ShippingLedger {
+ public:
+  // `target` names where records go (a URI without its password).
+  ShippingLedger(const QString &journalPath, const QString &target, const QString &connectionName);
+  ~ShippingLedger();
+  ShippingLedger(const ShippingLedger &) = delete;
+  ShippingLedger &operator=(const ShippingLedger &) = delete;
+
+  // False with the reason while there is no journal yet, or it cannot be
+  // used; a later call tries again.
+  bool open(QString *error);
+  void close();
+  const QString &journalId() const { return journalId_; }
+
+  // Each returns -1 (or false) with the reason when the journal cannot be
+  // read or written: a failure is never read as "nothing there".
+  qint64 acknowledged(QString *error) const;
+  qint64 newest(QString *error) const;
+  bool recordsAfter(qint64 seq, int limit, QList<JournalRecord> *records, QString *error) const;
+  // When record `seq` was taken (UTC ISO 8601); empty with the reason.
+  QString takenAt(qint64 seq, QString *error) const;
+  bool acknowledge(qint64 seq, QString *error);
+  bool noteProblem(qint64 seq, const QString &text, QString *error);
+
+  // Every target's cursor and the count of problems, read through a
+  // reader's connection (the viewer's status line).
+  struct Cursor {
+    QString target;
+    qint64 acknowledgedSeq = 0;
+    QString updatedAt;
+  };
+  static bool cursors(const QSqlDatabase &journal, QList<Cursor> *cursors, qint64 *problems,
+                      QString *error);
+
+ private:
+  QString path_;
+  QString target_;
+  QString connectionName_;
+  QString journalId_;
+  QSqlDatabase db_;
+};
