@@ -37,7 +37,8 @@ inline JournalRecord benchRecord(qint64 n) {
 }
 
 // Appends records until `journal` holds `records` of them.
-inline void fillJournal(RecordJournal &journal, qint64 records, const QString &connection) {
+inline void fillJournal(RecordJournal &journal, qint64 records, const QString &connection,
+                        const QString &station = QStringLiteral("bench")) {
   QString error;
   journal.open(&error);
   QSqlQuery count(QSqlDatabase::database(connection));
@@ -46,6 +47,7 @@ inline void fillJournal(RecordJournal &journal, qint64 records, const QString &c
   journal.setBulk(true);
   for (qint64 n = have; n < records; ++n) {
     JournalRecord record = benchRecord(n);
+    record.station = station;
     journal.append(record, &error);
     if (n > have && n % 100000 == 0)
       std::fprintf(stderr, "building: %lld of %lld records\n", static_cast<long long>(n),
@@ -54,12 +56,13 @@ inline void fillJournal(RecordJournal &journal, qint64 records, const QString &c
   journal.setBulk(false);
 }
 
-// build/bench-journals/<records>.sqlite with its key; made once.
+// build/bench-journals/<records>.sqlite with its key (a key seals one
+// journal: <records>.key); made once.
 inline QString keptJournal(const QString &benchDir, qint64 records, QString *key) {
   const QString folder = benchDir + QStringLiteral("/../bench-journals");
   QDir().mkpath(folder);
   const QString path = QStringLiteral("%1/%2.sqlite").arg(folder).arg(records);
-  *key = folder + QStringLiteral("/journal.key");
+  *key = QStringLiteral("%1/%2.key").arg(folder).arg(records);
   const QString connection = QStringLiteral("bench-kept-%1").arg(records);
   RecordJournal journal(path, *key, connection);
   fillJournal(journal, records, connection);

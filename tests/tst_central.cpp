@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
@@ -19,6 +20,7 @@
 #include "central/shipper.h"
 #include "central/shippingstate.h"
 #include "journal/journal.h"
+#include "journal/journalreader.h"
 #include "recordscommand.h"
 #include "simulator.h"
 
@@ -54,6 +56,24 @@ QList<QVariantList> central(const QString &sql) {
   return rows;
 }
 
+// The id of the journal at `path`.
+QString journalIdOf(const QString &path) {
+  JournalReader reader(path, QStringLiteral("test-id"));
+  QString error;
+  return reader.open(&error) ? reader.journalId() : error;
+}
+
+// SQL on the journal, as an SQLite shell would run it.
+void tamperJournal(const QString &path, const QString &sql) {
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-tamper");
+    db.setDatabaseName(path);
+    db.open();
+    QSqlQuery(db).exec(sql);
+  }
+  QSqlDatabase::removeDatabase("test-tamper");
+}
+
 // count, min(seq), max(seq) of a station's central rows.
 QVariantList rowsOf(const QString &station) {
   return central(QStringLiteral("SELECT count(*), min(seq), max(seq) FROM weigh_records WHERE "
@@ -64,7 +84,7 @@ QVariantList rowsOf(const QString &station) {
 
 // A journal of `count` records of `station`, taken `minutesAgo` minutes ago.
 void writeJournal(const QString &path, const QString &key, const QString &station, int count,
-                  int minutesAgo = 0) {
+                  int minutesAgo = 0, const QString &renamedTo = QString(), int renamedAt = 0) {
   RecordJournal journal(path, key, QStringLiteral("test-writer"));
   QString error;
   journal.setBulk(count > 100);
@@ -74,7 +94,7 @@ void writeJournal(const QString &path, const QString &key, const QString &statio
         QDateTime::currentDateTimeUtc().addSecs(-60 * minutesAgo).toString(Qt::ISODateWithMs);
     r.timeText = QStringLiteral("1:00:00 pm");
     r.dateText = QStringLiteral("12/08/2026");
-    r.station = station;
+    r.station = renamedAt > 0 && n >= renamedAt ? renamedTo : station;
     r.total = 100.0003 + n;
     r.totalSign = QStringLiteral("+");
     r.totalUnit = QStringLiteral("lbs");
@@ -188,7 +208,7 @@ class CentralTest : public QObject {
   void aServerOutOfReachWarnsWithoutHanging() {
     QFETCH(QString, uri);
     const QString journal = dir.filePath(QStringLiteral("%1.sqlite").arg(QTest::currentDataTag()));
-    writeJournal(journal, dir.filePath("reach.key"), "reach", 3, 10);
+    writeJournal(journal, journal + ".key", "reach", 3, 10);
     CentralShipper shipper(uri, journal);
     QSignalSpy outage(&shipper, &CentralShipper::outage);
     QElapsedTimer clock;
@@ -244,6 +264,177 @@ class CentralTest : public QObject {
                          run.filePath("journal.key")})
                  .exitCode,
              0);
+  }
+
+  // The backlog drains while records are taken: its acknowledgement never
+  // waits on the monitor's commits.
+  void aBacklogDrainsWhileRecordsAreTaken() {
+    const QString journal = dir.filePath("busy.sqlite");
+    writeJournal(journal, journal + ".key", "busy", 6000);
+    RecordJournal live(journal, journal + ".key", "busy-live");
+    CentralShipper shipper(serverUri(), journal);
+    shipper.start();
+    QElapsedTimer clock;
+    clock.start();
+    QString error;
+    int taken = 0;
+    while (rowsOf("busy").value(0).toLongLong() < 6000 && clock.elapsed() < 60000) {
+      JournalRecord record;
+      record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+      record.station = "busy";
+      record.block = "\r\nblock\r\n";
+      record.totalSign = "+";
+      QVERIFY2(live.append(record, &error) > 0, qPrintable(error));
+      ++taken;
+      QTest::qWait(20);
+    }
+    QVERIFY2(clock.elapsed() < 60000, qPrintable(QString("stalled at %1 rows, %2 taken")
+                                                     .arg(rowsOf("busy").value(0).toLongLong())
+                                                     .arg(taken)));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOf("busy").value(0).toLongLong(), qint64(6000 + taken), 30000);
+  }
+
+  // Central rows belong to their journal: a station's next journal (after
+  // new-journal) and another station of the same name ship all their
+  // records, each journal verifies on its own, and a station renamed within
+  // a journal keeps one chain.
+  void journalsOfOneStationNameNeverMeet() {
+    const QString first = dir.filePath("same-a.sqlite");
+    const QString second = dir.filePath("same-b.sqlite");
+    writeJournal(first, first + ".key", "same", 40);
+    writeJournal(second, second + ".key", "same", 3);
+    const QString renamed = dir.filePath("renamed.sqlite");
+    writeJournal(renamed, renamed + ".key", "before", 40, 0, "after", 21);
+    for (const QString &journal : {first, second, renamed}) {
+      CentralShipper shipper(serverUri(), journal);
+      QSignalSpy conflicts(&shipper, &CentralShipper::conflict);
+      shipper.start();
+      const QString id = journalIdOf(journal);
+      QTRY_COMPARE_WITH_TIMEOUT(
+          central(QString("SELECT count(*) FROM weigh_records WHERE journal_id = '%1'").arg(id))
+              .value(0)
+              .value(0)
+              .toLongLong(),
+          qint64(journal == second ? 3 : 40), 30000);
+      QCOMPARE(conflicts.size(), 0);
+    }
+    const RecordsRun one = runRecords({"verify", "--central", serverUri(), "--journal-id",
+                                       journalIdOf(second), "--key", second + ".key"});
+    QCOMPARE(one.exitCode, 0);
+    QVERIFY2(one.out.startsWith("journal intact: 3 records, seq 1..3"), qPrintable(one.out));
+    const RecordsRun after = runRecords(
+        {"verify", "--central", serverUri(), "--station", "after", "--key", renamed + ".key"});
+    QCOMPARE(after.exitCode, 0);
+    QVERIFY2(after.out.startsWith("journal intact: 40 records, seq 1..40"),
+             qPrintable(after.out + after.err));
+  }
+
+  // A row held differently centrally is never acknowledged: shipping stops
+  // before it, and the operator hears of it once.
+  void aConflictIsWarnedOnceAndNotAcknowledged() {
+    const QString journal = dir.filePath("conflict.sqlite");
+    writeJournal(journal, journal + ".key", "conflict", 12);
+    const QString id = journalIdOf(journal);
+    {
+      CentralShipper shipper(serverUri(), journal);
+      shipper.start();
+      QTRY_COMPARE_WITH_TIMEOUT(rowsOf("conflict").value(0).toLongLong(), qint64(12), 30000);
+    }
+    central(QString("UPDATE weigh_records SET mac = 'altered' WHERE journal_id = '%1' AND seq = 5")
+                .arg(id));
+    tamperJournal(journal, "DELETE FROM central_shipping");  // as if never acknowledged
+    CentralShipper shipper(serverUri(), journal);
+    QSignalSpy conflicts(&shipper, &CentralShipper::conflict);
+    QSignalSpy statuses(&shipper, &CentralShipper::status);
+    shipper.start();
+    QVERIFY(conflicts.wait(10000));
+    QCOMPARE(conflicts.first(), (QVariantList{qint64(1), qint64(5)}));
+    QTRY_VERIFY(!statuses.isEmpty());
+    QCOMPARE(statuses.last().first().value<ShippingStatus>().shippedSeq, qint64(4));
+    QTest::qWait(500);
+    QCOMPARE(conflicts.size(), 1);
+  }
+
+  // Central tables of version 1 (keyed by station and seq) are upgraded, and
+  // their rows are claimed by the journal that holds them identically.
+  void centralTablesOfVersion1AreUpgraded() {
+    central("DROP DATABASE IF EXISTS version1");
+    central("CREATE DATABASE version1");
+    QString uri = serverUri();
+    uri.replace(QRegularExpression("/[^/]*$"), "/version1");
+    QFile fixture(QFINDTESTDATA("fixtures/central-schema-v1.sql"));
+    QVERIFY(fixture.open(QIODevice::ReadOnly));
+    const QString journal = dir.filePath("legacy.sqlite");
+    writeJournal(journal, journal + ".key", "legacy", 10);
+    {
+      QString error;
+      QSqlDatabase db = centraldb::connect(uri, "test-version1", &error);
+      QVERIFY2(db.isOpen(), qPrintable(error));
+      QSqlQuery query(db);
+      QStringList lines = QString::fromUtf8(fixture.readAll()).split('\n');
+      lines.removeIf([](const QString &line) { return line.startsWith("--"); });
+      for (const QString &statement : lines.join('\n').split(";\n")) {
+        if (!statement.trimmed().isEmpty())
+          QVERIFY2(query.exec(statement), qPrintable(statement + query.lastError().text()));
+      }
+      // Rows 1..6 as version 1's shipper sent them.
+      JournalReader reader(journal, "test-legacy");
+      QVERIFY(reader.open(&error));
+      QStringList marks;
+      for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
+        marks << "?";
+      QVERIFY(reader.forEach(
+          JournalFilter{{}, {}, 1, 6, 0, {}, {}, {}},
+          [&](const JournalRecord &record) {
+            QSqlQuery insert(db);
+            insert.prepare(QString("INSERT INTO weigh_records (%1) VALUES (%2)")
+                               .arg(journalschema::columnList(), marks.join(", ")));
+            for (const journalcolumns::Column &column : journalcolumns::columns())
+              insert.addBindValue(column.get(record));
+            insert.addBindValue(record.mac);
+            return insert.exec();
+          },
+          &error));
+    }
+    QSqlDatabase::removeDatabase("test-version1");
+    CentralShipper shipper(uri, journal);
+    shipper.start();
+    QTRY_COMPARE_WITH_TIMEOUT(
+        runRecords({"verify", "--central", uri, "--station", "legacy", "--key", journal + ".key"})
+            .out.section(',', 0, 0),
+        QString("journal intact: 10 records"), 30000);
+    shipper.stop();
+    QString error;
+    {
+      QSqlDatabase db = centraldb::connect(uri, "test-version1-check", &error);
+      QSqlQuery query(db);
+      QVERIFY(
+          query.exec("SELECT max(version), (SELECT count(*) FROM weigh_records WHERE "
+                     "journal_id LIKE 'unclaimed:%') FROM weigh_schema_version"));
+      QVERIFY(query.next());
+      QCOMPARE(query.value(0).toInt(), 2);
+      QCOMPARE(query.value(1).toInt(), 0);
+    }
+    QSqlDatabase::removeDatabase("test-version1-check");
+  }
+
+  // libpq's options reach the server whole, spaces and all.
+  void uriOptionsWithSpaces() {
+    QString error;
+    {
+      QSqlDatabase db = centraldb::connect(
+          serverUri() + "?application_name=weigh%20station&options=-c%20statement_timeout%3D5000",
+          "test-options", &error);
+      QVERIFY2(db.isOpen(), qPrintable(error));
+      QSqlQuery query(db);
+      QVERIFY(
+          query.exec("SELECT current_setting('application_name'), "
+                     "current_setting('statement_timeout')"));
+      QVERIFY(query.next());
+      QCOMPARE(query.value(0).toString(), QString("weigh station"));
+      QCOMPARE(query.value(1).toString(), QString("5s"));
+    }
+    QSqlDatabase::removeDatabase("test-options");
   }
 };
 

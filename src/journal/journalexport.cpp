@@ -13,7 +13,7 @@ const QString kUnverified = QStringLiteral("UNVERIFIED");
 }  // namespace
 
 QString ExportOptions::markOf(const JournalRecord &record) const {
-  if (markEachStation && verifiedStations.contains(record.station))
+  if (markEachJournal && verifiedJournals.contains(record.journalId))
     return QStringLiteral("yes");
   return kUnverified;
 }

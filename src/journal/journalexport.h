@@ -19,12 +19,12 @@ struct ExportOptions {
   JournalFilter filter;
   // The journal did not verify: every row says so.
   bool unverified = false;
-  // Rows of a central export across stations: those of the stations in
-  // `verifiedStations` say "yes", the others "UNVERIFIED".
-  bool markEachStation = false;
-  QStringList verifiedStations;
+  // Rows of a central export of several journals: those of the journals in
+  // `verifiedJournals` say "yes", the others "UNVERIFIED".
+  bool markEachJournal = false;
+  QStringList verifiedJournals;
 
-  bool marked() const { return unverified || markEachStation; }
+  bool marked() const { return unverified || markEachJournal; }
   QString markOf(const JournalRecord &record) const;
   // An .xlsx sheet holds 1,048,576 rows, its header among them: records
   // beyond go on further sheets.

@@ -32,6 +32,14 @@ QString JournalFilter::where(QVariantList *binds, const QString &table, bool pos
     terms << QStringLiteral("seq <= ?");
     *binds << seqTo;
   }
+  if (!journalIds.isEmpty()) {
+    QStringList marks;
+    for (const QString &id : journalIds) {
+      marks << QStringLiteral("?");
+      *binds << id;
+    }
+    terms << QStringLiteral("journal_id IN (%1)").arg(marks.join(", "));
+  }
   if (!text.isEmpty()) {
     terms << (postgres ? QStringLiteral("(strpos(total_line, ?) > 0 OR strpos(encode(block, "
                                         "'escape'), ?) > 0)")
@@ -52,13 +60,14 @@ QString JournalFilter::where(QVariantList *binds, const QString &table, bool pos
 JournalReader::JournalReader(const QString &path, const QString &connectionName)
     : path_(path), connectionName_(connectionName) {}
 
-JournalReader::JournalReader(const QSqlDatabase &open, const QString &table, const QString &station)
-    : db_(open), table_(table), station_(station), ownsConnection_(false) {}
+JournalReader::JournalReader(const QSqlDatabase &open, const QString &table,
+                             const QString &journalId)
+    : db_(open), table_(table), journalId_(journalId), ownsConnection_(false) {}
 
 QString JournalReader::where(const JournalFilter &filter, QVariantList *binds) const {
   JournalFilter scoped = filter;
-  if (!station_.isEmpty())
-    scoped.station = station_;
+  if (!journalId_.isEmpty())
+    scoped.journalIds = QStringList{journalId_};
   return scoped.where(binds, table_, db_.driverName() == QLatin1String("QPSQL"));
 }
 
@@ -100,17 +109,27 @@ bool JournalReader::forEach(const JournalFilter &filter,
   QSqlQuery query(db_);
   query.setForwardOnly(true);
   query.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
-                    .arg(journalschema::columnList(), table_, where(filter, &binds),
-                         isLocal() ? QStringLiteral("seq") : QStringLiteral("station, seq")));
+                    .arg(journalschema::columnList() +
+                             (isLocal() ? QString() : QStringLiteral(", journal_id")),
+                         table_, where(filter, &binds),
+                         isLocal() ? QStringLiteral("seq") : QStringLiteral("journal_id, seq")));
   for (const QVariant &value : binds)
     query.addBindValue(value);
   if (!query.exec()) {
     *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
     return false;
   }
+  const int journalColumn = int(journalcolumns::columns().size()) + 1;
   while (query.next()) {
-    if (!visit(journalschema::readRecord(query)))
+    JournalRecord record = journalschema::readRecord(query);
+    if (!isLocal())
+      record.journalId = query.value(journalColumn).toString();
+    if (!visit(record))
       break;
+  }
+  if (query.lastError().isValid()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return false;
   }
   return true;
 }

@@ -5,19 +5,21 @@
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 #include <functional>
 
 #include "journal/journalrecord.h"
 
 struct JournalFilter {
-  QString takenFrom;   // UTC ISO 8601, inclusive; empty: from the first
-  QString takenTo;     // UTC ISO 8601, exclusive; empty: to the last
-  qint64 seqFrom = 0;  // inclusive; 0: from the first
-  qint64 seqTo = 0;    // inclusive; 0: to the last
-  qint64 last = 0;     // only the newest N of the others; 0: all
-  QString text;        // in the total line or the block; empty: any
-  QString station;     // only this station's records; empty: all
+  QString takenFrom;       // UTC ISO 8601, inclusive; empty: from the first
+  QString takenTo;         // UTC ISO 8601, exclusive; empty: to the last
+  qint64 seqFrom = 0;      // inclusive; 0: from the first
+  qint64 seqTo = 0;        // inclusive; 0: to the last
+  qint64 last = 0;         // only the newest N of the others; 0: all
+  QString text;            // in the total line or the block; empty: any
+  QString station;         // only this station's records; empty: all
+  QStringList journalIds;  // central rows: only these journals' records; empty: all
 
   // "WHERE ..." (or empty) over `table`, with its values in `binds`; in
   // PostgreSQL's words when `postgres`.
@@ -26,7 +28,7 @@ struct JournalFilter {
   bool operator==(const JournalFilter &other) const {
     return takenFrom == other.takenFrom && takenTo == other.takenTo && seqFrom == other.seqFrom &&
            seqTo == other.seqTo && last == other.last && text == other.text &&
-           station == other.station;
+           station == other.station && journalIds == other.journalIds;
   }
 };
 
@@ -43,10 +45,11 @@ class JournalReader {
  public:
   explicit JournalReader(const QString &path,
                          const QString &connectionName = QStringLiteral("weighstation-reader"));
-  // A reader over a table with the journal's columns in another database,
-  // already open: the site's central table, records of every station
-  // (or of one, with `station`), station by station.
-  JournalReader(const QSqlDatabase &open, const QString &table, const QString &station);
+  // A reader over a table with the journal's columns and journal_id in
+  // another database, already open: the site's central table, records of
+  // every journal (or of one, with `journalId`: its chain, whatever its
+  // station was called), journal by journal.
+  JournalReader(const QSqlDatabase &open, const QString &table, const QString &journalId);
   ~JournalReader();
   JournalReader(const JournalReader &) = delete;
   JournalReader &operator=(const JournalReader &) = delete;
@@ -72,7 +75,7 @@ class JournalReader {
   QString connectionName_;
   QSqlDatabase db_;
   QString table_ = QStringLiteral("records");
-  QString station_;
+  QString journalId_;
   bool ownsConnection_ = true;
 };
 

@@ -47,6 +47,8 @@ struct JournalRecord {
   QString program;
   QString version;
   QString mac;  // lowercase hex of HMAC-SHA-256, see canonicalBytes
+  // Not a column: the journal a central row belongs to.
+  QString journalId;
 
   // The signed total.
   double signedTotal() const { return totalSign == QLatin1String("-") ? -total : total; }

@@ -54,7 +54,7 @@ struct VerifyOptions {
 VerifyReport verifyJournal(const VerifyOptions &options);
 
 class JournalReader;
-// One station's chain in another database's table (the site's central
-// records), read by `central` scoped to that station, checked with the key
+// One journal's chain in another database's table (the site's central
+// records), read by `central` scoped to that journal, checked with the key
 // at options.keyPath. Its end is not witnessed there.
 VerifyReport verifyStation(const JournalReader &central, const VerifyOptions &options);

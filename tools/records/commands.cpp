@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <cstdio>
 
@@ -136,8 +137,10 @@ void addCentralOptions(QCommandLineParser &parser) {
        QStringLiteral("Read the site's central database (postgresql:// URI) instead of "
                       "the journal."),
        QStringLiteral("URI")});
-  parser.addOption({QStringLiteral("station"), QStringLiteral("Only this station's records."),
+  parser.addOption({QStringLiteral("station"), QStringLiteral("Only the journals of this station."),
                     QStringLiteral("NAME")});
+  parser.addOption(
+      {QStringLiteral("journal-id"), QStringLiteral("Only this journal."), QStringLiteral("ID")});
 }
 
 // The central database's connection, its name unique in this program.
@@ -208,37 +211,69 @@ void showProgress(ExportOptions &options) {
   };
 }
 
-// An export of the central records: one station's, checked with the key as
-// a journal's would be; or every station's, each row saying whether its
-// station's chain checked with the key.
+// The journals whose records the central database holds for `station`
+// (every station's when empty), or the one given with --journal-id; oldest
+// first. Empty with the reason in `error` when none or unreadable.
+QStringList centralJournals(const QSqlDatabase &db, const Command &command, QString *error) {
+  const QString chosen = command.parser().value(QStringLiteral("journal-id"));
+  const QString station = command.parser().value(QStringLiteral("station"));
+  JournalFilter filter;
+  filter.station = station;
+  if (!chosen.isEmpty())
+    filter.journalIds = QStringList{chosen};
+  QVariantList binds;
+  QSqlQuery query(db);
+  query.prepare(
+      QStringLiteral("SELECT journal_id FROM weigh_records%1 GROUP BY journal_id ORDER BY "
+                     "min(taken_at), journal_id")
+          .arg(filter.where(&binds, QStringLiteral("weigh_records"), true)));
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  QStringList journals;
+  if (!query.exec()) {
+    *error = QStringLiteral("cannot read the central records: %1")
+                 .arg(query.lastError().text().trimmed());
+    return journals;
+  }
+  while (query.next())
+    journals << query.value(0).toString();
+  if (journals.isEmpty()) {
+    *error = QStringLiteral("the central database holds no records%1%2")
+                 .arg(station.isEmpty() ? QString() : QStringLiteral(" of station ") + station,
+                      chosen.isEmpty() ? QString() : QStringLiteral(" of journal ") + chosen);
+  }
+  return journals;
+}
+
+// An export of the central records: of one station's journals, each checked
+// with the key as a journal's would be; or of every journal, each row saying
+// whether its journal's chain checked with the key.
 int exportCentral(const Command &command, ExportOptions options) {
   const QString uri = command.parser().value(QStringLiteral("central"));
-  const QString station = command.parser().value(QStringLiteral("station"));
+  const bool chosen = command.parser().isSet(QStringLiteral("station")) ||
+                      command.parser().isSet(QStringLiteral("journal-id"));
   QString error;
   QSqlDatabase db = connectCentral(uri, &error);
   if (!db.isOpen())
     return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(uri), error));
-  QStringList stations{station};
-  if (station.isEmpty()) {
-    stations.clear();
-    QSqlQuery query(db);
-    query.exec(QStringLiteral("SELECT DISTINCT station FROM weigh_records ORDER BY station"));
-    while (query.next())
-      stations << query.value(0).toString();
-  }
-  for (const QString &name : stations) {
+  const QStringList journals = centralJournals(db, command, &error);
+  if (journals.isEmpty())
+    return cannot(error);
+  for (const QString &journal : journals) {
     const VerifyReport report = verifyStation(
-        JournalReader(db, QStringLiteral("weigh_records"), name), command.verifyOptions());
+        JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
     if (report.outcome == VerifyReport::Outcome::Intact)
-      options.verifiedStations << name;
-    else if (!station.isEmpty() && !options.unverified)
+      options.verifiedJournals << journal;
+    else if (chosen && !options.unverified)
       return checkFailed(report, "exported");
   }
-  options.markEachStation = station.isEmpty();
+  options.markEachJournal = !chosen;
+  if (chosen)
+    options.filter.journalIds = journals;
   showProgress(options);
   int sheets = 0;
   const qint64 rows = journalexport::write(
-      JournalReader(db, QStringLiteral("weigh_records"), station), options, &error, &sheets);
+      JournalReader(db, QStringLiteral("weigh_records"), QString()), options, &error, &sheets);
   return exported(rows, sheets, options.path, error);
 }
 }  // namespace
@@ -254,7 +289,8 @@ QString usage() {
       "  export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]\n"
       "  recover-workbook FILE [--output OUT] [--unverified]\n"
       "                                      rebuild the last workbook that went to FILE\n\n"
-      "  verify --central URI --station NAME a station's chain in the central database\n"
+      "  verify --central URI (--station NAME | --journal-id ID)\n"
+      "                                      a station's journals in the central database\n"
       "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
       "                                      the central records, of one station or all\n"
       "  central-sql                         the SQL of the central tables, for a DBA\n"
@@ -279,10 +315,19 @@ int centralSql(const QStringList &arguments) {
   Command command(QStringLiteral("central-sql"),
                   QStringLiteral("Prints the SQL that creates the central tables, for a database "
                                  "administrator who creates them by hand."));
+  command.parser().addOption(
+      {QStringLiteral("upgrade"),
+       QStringLiteral("The SQL that upgrades central tables of version 1 (keyed by station and "
+                      "seq) to this version (keyed by journal and seq), for their owner.")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
-  for (const QString &statement : centraldb::schemaSql())
+  const QStringList statements = command.parser().isSet(QStringLiteral("upgrade"))
+                                     ? centraldb::upgradeSql()
+                                     : centraldb::schemaSql();
+  std::printf("BEGIN;\n");
+  for (const QString &statement : statements)
     std::printf("%s;\n", qPrintable(statement));
+  std::printf("COMMIT;\n");
   return kDone;
 }
 
@@ -313,30 +358,52 @@ int verify(const QStringList &arguments) {
   addCentralOptions(command.parser());
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
-  VerifyReport report;
   const QString central = command.parser().value(QStringLiteral("central"));
   if (central.isEmpty()) {
-    report = verifyJournal(command.verifyOptions());
-  } else {
-    const QString station = command.parser().value(QStringLiteral("station"));
-    if (station.isEmpty())
-      return cannot(
-          QStringLiteral("verify --central takes --station NAME: a chain is a station's"));
-    QString error;
-    QSqlDatabase db = connectCentral(central, &error);
-    if (!db.isOpen())
-      return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(central), error));
-    report = verifyStation(JournalReader(db, QStringLiteral("weigh_records"), station),
-                           command.verifyOptions());
+    const VerifyReport report = verifyJournal(command.verifyOptions());
+    if (report.outcome == VerifyReport::Outcome::CannotCheck)
+      return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
+    if (report.outcome == VerifyReport::Outcome::Broken) {
+      printProblems(report);
+      return kBroken;
+    }
+    std::printf("%s\n", qPrintable(report.intactLine()));
+    return kDone;
   }
-  if (report.outcome == VerifyReport::Outcome::CannotCheck)
-    return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
-  if (report.outcome == VerifyReport::Outcome::Broken) {
-    printProblems(report);
-    return kBroken;
+  if (command.parser().value(QStringLiteral("station")).isEmpty() &&
+      command.parser().value(QStringLiteral("journal-id")).isEmpty())
+    return cannot(QStringLiteral(
+        "verify --central takes --station NAME or --journal-id ID: a chain is a journal's"));
+  QString error;
+  QSqlDatabase db = connectCentral(central, &error);
+  if (!db.isOpen())
+    return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(central), error));
+  const QStringList journals = centralJournals(db, command, &error);
+  if (journals.isEmpty())
+    return cannot(error);
+  // Each journal's chain, whatever its station was called along it; named
+  // when there are several.
+  int code = kDone;
+  for (const QString &journal : journals) {
+    const VerifyReport report = verifyStation(
+        JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
+    const QString prefix =
+        journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal) : QString();
+    if (report.outcome == VerifyReport::Outcome::CannotCheck) {
+      cannot(prefix + QStringLiteral("cannot check the journal: %1").arg(report.reason));
+      code = kCannot;
+    } else if (report.outcome == VerifyReport::Outcome::Broken) {
+      for (const VerifyProblem &problem : report.problems)
+        std::printf("%s%s\n", qPrintable(prefix), qPrintable(problem.text));
+      if (report.problemsNotListed > 0)
+        std::printf("%s... and %lld more problems\n", qPrintable(prefix),
+                    static_cast<long long>(report.problemsNotListed));
+      code = qMax(code, kBroken);
+    } else {
+      std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
+    }
   }
-  std::printf("%s\n", qPrintable(report.intactLine()));
-  return kDone;
+  return code;
 }
 
 int list(const QStringList &arguments) {
