@@ -62,9 +62,11 @@ class WindowLoggingTest : public QObject {
     QCOMPARE(answerer.fileDialogFilters, QStringList{"Text files (*.txt)"});
   }
   void startTextLog() { form->checkBox_datalog->click(); }
-  void chooseSpreadsheet(const QString &path) {
+  void chooseSpreadsheet(const QString &path, bool confirmOverwrite = false) {
     ModalAnswerer answerer;
     answerer.chooseFile(path);
+    if (confirmOverwrite)
+      answerer.pressButton("&Yes");
     window->getPath_excel();
     QCOMPARE(answerer.fileDialogCaptions, QStringList{"Choose an excel file to open"});
   }
@@ -286,6 +288,53 @@ class WindowLoggingTest : public QObject {
     QVERIFY(!form->checkBox_datalog->isChecked());
     QVERIFY(!log_file.isOpen());
     QCOMPARE(answerer.seen.size(), 3);
+  }
+
+  // Neither log ever writes the record journal's files: a text log would
+  // empty it, a workbook's save replace it.
+  void logsOnTheJournalsFilesAreRefused_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("chosen");  // a link to it, under the dialog's filter
+    QTest::addColumn<bool>("textLog");
+    QTest::newRow("text log on the journal") << "refused.sqlite"
+                                             << "journal-link.txt" << true;
+    QTest::newRow("text log on its -wal") << "refused.sqlite-wal"
+                                          << "wal-link.txt" << true;
+    QTest::newRow("workbook on the key") << "refused.key"
+                                         << "key-link.xlsx" << false;
+  }
+  void logsOnTheJournalsFilesAreRefused() {
+    QFETCH(QString, name);
+    QFETCH(QString, chosen);
+    QFETCH(bool, textLog);
+    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath("refused.sqlite")));
+    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(dir.filePath("refused.key")));
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("kept");
+    file.close();
+    QFile::remove(dir.filePath(chosen));
+    QVERIFY(QFile::link(dir.filePath(name), dir.filePath(chosen)));
+    if (textLog)
+      chooseTextLog(dir.filePath(chosen), true);
+    else
+      chooseSpreadsheet(dir.filePath(chosen), true);
+    ModalAnswerer answerer;
+    if (textLog) {
+      startTextLog();
+      QVERIFY(!form->checkBox_datalog->isChecked());
+    } else {
+      form->checkBox_excellog->click();
+      QVERIFY(!window->spreadsheetLog().isRunning());
+    }
+    qunsetenv("WEIGHSTATION_JOURNAL");
+    qunsetenv("WEIGHSTATION_JOURNAL_KEY");
+    QCOMPARE(answerer.seen.size(), 1);
+    QCOMPARE(
+        answerer.seen[0].text,
+        QString("A Log Must Not Use the Record Journal's Files (%1)!!!").arg(dir.filePath(chosen)));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("kept"));
   }
 
   void spreadsheetRowsFollowTheRecordCount() {

@@ -91,6 +91,7 @@ class MainWindow : public QMainWindow {
   };
   void chooseLogFile(const LogFileChoice &choice);
   bool refuseLogWithoutFile(QCheckBox *box, const QString &fileName);
+  bool refuseLogOnTheJournal(QCheckBox *box, const QString &fileName);
   bool refuseLogOnTheOtherLogsFile(QCheckBox *box, const QString &fileName,
                                    const QString &otherFileName);
   void stopTextLogAfterFailure(const QString &reason);

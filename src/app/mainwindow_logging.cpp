@@ -13,6 +13,8 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
 #include "app/warnings.h"
+#include "journal/journalfiles.h"
+#include "journal/outputfile.h"
 #include "logging/logfiles.h"
 #include "logging/textlog.h"
 #include "platform/appfolders.h"
@@ -138,6 +140,22 @@ bool MainWindow::refuseLogOnTheOtherLogsFile(QCheckBox *box, const QString &file
   return true;
 }
 
+// The record journal's files are never a log's: starting a text log
+// empties its file, saving a workbook replaces it.
+bool MainWindow::refuseLogOnTheJournal(QCheckBox *box, const QString &fileName) {
+  QString why;
+  if (outputguard::allowed(fileName,
+                           outputguard::journalFiles(journalfiles::defaultJournalPath(),
+                                                     journalfiles::defaultKeyPath(), QString()),
+                           &why))
+    return false;
+  box->setChecked(false);
+  warnings::show(
+      kWarning,
+      QStringLiteral("A Log Must Not Use the Record Journal's Files (%1)!!!").arg(fileName));
+  return true;
+}
+
 void MainWindow::getPath() {
   chooseLogFile({form->checkBox_datalog, form->logfilename, &log_file_name,
                  "Start Text File Log Check Box Must be De-selected First!!!",
@@ -148,7 +166,8 @@ void MainWindow::process_datalogcheckbox() {
   if (refuseLogWithoutFile(form->checkBox_datalog, log_file_name))
     return;
   if (form->checkBox_datalog->isChecked()) {
-    if (refuseLogOnTheOtherLogsFile(form->checkBox_datalog, log_file_name, excel_file_name))
+    if (refuseLogOnTheJournal(form->checkBox_datalog, log_file_name) ||
+        refuseLogOnTheOtherLogsFile(form->checkBox_datalog, log_file_name, excel_file_name))
       return;
     QString reason;
     if (!textlog::open(log_file, log_file_name, &reason)) {
@@ -175,7 +194,8 @@ void MainWindow::process_excellogcheckbox() {
   if (refuseLogWithoutFile(form->checkBox_excellog, excel_file_name))
     return;
   if (form->checkBox_excellog->isChecked()) {
-    if (refuseLogOnTheOtherLogsFile(form->checkBox_excellog, excel_file_name, log_file_name))
+    if (refuseLogOnTheJournal(form->checkBox_excellog, excel_file_name) ||
+        refuseLogOnTheOtherLogsFile(form->checkBox_excellog, excel_file_name, log_file_name))
       return;
     spreadsheetLog_.start();
   } else if (!stopSpreadsheetLog()) {
@@ -211,8 +231,9 @@ void MainWindow::saveSpreadsheetLogAtEnd(bool tellOperator) {
 bool MainWindow::stopSpreadsheetLog() {
   // After a failed stop another file may have been chosen: never the file
   // the running text log writes.
-  if (form->checkBox_datalog->isChecked() &&
-      refuseLogOnTheOtherLogsFile(form->checkBox_excellog, excel_file_name, log_file_name))
+  if (refuseLogOnTheJournal(form->checkBox_excellog, excel_file_name) ||
+      (form->checkBox_datalog->isChecked() &&
+       refuseLogOnTheOtherLogsFile(form->checkBox_excellog, excel_file_name, log_file_name)))
     return false;
   excel_file_name = spreadsheetSaveName(excel_file_name);
   const QString failure = spreadsheetLog_.stop(excel_file_name);
