@@ -11,7 +11,8 @@
 //   against the drain above (target at least 0.8 of it: progress does not
 //   hang on the record rate);
 // - with the server up, the time from a record's commit in the journal to
-//   its commit centrally, median and 99th percentile (target p99 under 2 s).
+//   its commit centrally, median and 99th percentile (target p99 under 50 ms:
+//   the shipper wakes on the journal's commit).
 #include <libpq-fe.h>
 
 #include <QCoreApplication>
@@ -88,10 +89,7 @@ double copySeconds(const QString &journal) {
 // thread takes a record that often, as the monitor would.
 double drainSeconds(const QString &path, const QString &key, const QString &station, qint64 records,
                     int recordEveryMs) {
-  {
-    RecordJournal journal(path, key, QStringLiteral("bench-backlog"));
-    fillJournal(journal, records, QStringLiteral("bench-backlog"), station);
-  }
+  fillJournal(path, key, records, station);
   RecordJournal live(path, key, QStringLiteral("bench-live"));
   QElapsedTimer clock;
   clock.start();
@@ -184,10 +182,8 @@ int main(int argc, char **argv) {
        "0.2 x a plain COPY of the same rows");
   line("backlog drained while a record is taken every 100 ms", records / drainBusy, "/s",
        0.8 * records / drainIdle, "0.8 x the drain without records");
-  line("journal commit to central commit, median", percentile(latency, 0.5), "ms", 2000,
-       "two seconds");
-  line("journal commit to central commit, p99", percentile(latency, 0.99), "ms", 2000,
-       "two seconds");
+  line("journal commit to central commit, median", percentile(latency, 0.5), "ms", 50, "50 ms");
+  line("journal commit to central commit, p99", percentile(latency, 0.99), "ms", 50, "50 ms");
   std::printf("(%zu latency samples; COPY took %.2f s)\n", latency.size(), copy);
   return 0;
 }

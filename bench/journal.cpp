@@ -142,10 +142,11 @@ int main(int argc, char **argv) {
   const QString records_bin =
       QCoreApplication::applicationDirPath() + QStringLiteral("/../weighstation-records");
   QTemporaryDir dir;
-  const QString key = dir.filePath(QStringLiteral("journal.key"));
+  // A key seals one journal: each journal here has its own.
+  auto keyOf = [&dir](const char *name) { return dir.filePath(QLatin1String(name) + ".key"); };
 
   // The commit at 1,000 records, and its baseline.
-  RecordJournal small(dir.filePath(QStringLiteral("small.sqlite")), key,
+  RecordJournal small(dir.filePath(QStringLiteral("small.sqlite")), keyOf("small"),
                       QStringLiteral("bench-small"));
   const std::vector<double> smallCommits = commitTimes(small, 1000);
   const int bytes = journalcolumns::canonicalBytes(benchRecord(0), QString()).size();
@@ -171,17 +172,14 @@ int main(int argc, char **argv) {
 
   // export --xlsx of 100,000 records.
   const QString exportPath = dir.filePath(QStringLiteral("export.sqlite"));
-  {
-    RecordJournal exported(exportPath, key, QStringLiteral("bench-export"));
-    fillJournal(exported, 100000, QStringLiteral("bench-export"));
-  }
+  fillJournal(exportPath, keyOf("export"), 100000);
   const ChildRun exportRun =
       runChild({records_bin, QStringLiteral("export"), QStringLiteral("--journal"), exportPath,
-                QStringLiteral("--key"), key, QStringLiteral("--xlsx"),
+                QStringLiteral("--key"), keyOf("export"), QStringLiteral("--xlsx"),
                 dir.filePath(QStringLiteral("export.xlsx"))});
 
   qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath(QStringLiteral("ticks.sqlite"))));
-  qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(key));
+  qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(keyOf("ticks")));
   const std::vector<double> ticks = ticksWithTheJournalOn(200);
 
   std::printf("weighstation record journal figures (%lld records, on %s)\n",

@@ -1,6 +1,5 @@
-// Large journals for the figure programs, built through the journal's own
-// writer (in bulk: 10,000 records a transaction, unsynced) and kept under
-// build/bench-journals/ for the next run.
+// Large journals for the figure programs, built by the test loader and
+// kept under build/bench-journals/ for the next run.
 #pragma once
 
 #include <QDateTime>
@@ -11,6 +10,7 @@
 
 #include "journal/journal.h"
 #include "journal/journalreader.h"
+#include "journalloader.h"
 
 inline JournalRecord benchRecord(qint64 n) {
   JournalRecord record;
@@ -36,24 +36,20 @@ inline JournalRecord benchRecord(qint64 n) {
   return record;
 }
 
-// Appends records until `journal` holds `records` of them.
-inline void fillJournal(RecordJournal &journal, qint64 records, const QString &connection,
+// The journal at `path` (key `key`) filled until it holds `records`, by the
+// test loader (fast, unsynced, the head advanced at the end).
+inline void fillJournal(const QString &path, const QString &key, qint64 records,
                         const QString &station = QStringLiteral("bench")) {
   QString error;
-  journal.open(&error);
-  QSqlQuery count(QSqlDatabase::database(connection));
-  count.exec(QStringLiteral("SELECT count(*) FROM records"));
-  const qint64 have = count.next() ? count.value(0).toLongLong() : 0;
-  journal.setBulk(true);
-  for (qint64 n = have; n < records; ++n) {
-    JournalRecord record = benchRecord(n);
-    record.station = station;
-    journal.append(record, &error);
-    if (n > have && n % 100000 == 0)
-      std::fprintf(stderr, "building: %lld of %lld records\n", static_cast<long long>(n),
-                   static_cast<long long>(records));
-  }
-  journal.setBulk(false);
+  if (!loadJournal(
+          path, key, records,
+          [&station](qint64 n) {
+            JournalRecord record = benchRecord(n);
+            record.station = station;
+            return record;
+          },
+          &error))
+    std::fprintf(stderr, "cannot build %s: %s\n", qPrintable(path), qPrintable(error));
 }
 
 // build/bench-journals/<records>.sqlite with its key (a key seals one
@@ -63,8 +59,6 @@ inline QString keptJournal(const QString &benchDir, qint64 records, QString *key
   QDir().mkpath(folder);
   const QString path = QStringLiteral("%1/%2.sqlite").arg(folder).arg(records);
   *key = QStringLiteral("%1/%2.key").arg(folder).arg(records);
-  const QString connection = QStringLiteral("bench-kept-%1").arg(records);
-  RecordJournal journal(path, *key, connection);
-  fillJournal(journal, records, connection);
+  fillJournal(path, *key, records);
   return QFileInfo(path).canonicalFilePath();
 }

@@ -21,6 +21,7 @@
 #include "central/shippingstate.h"
 #include "journal/journal.h"
 #include "journal/journalreader.h"
+#include "journalloader.h"
 #include "recordscommand.h"
 #include "simulator.h"
 
@@ -85,28 +86,32 @@ QVariantList rowsOf(const QString &station) {
 // A journal of `count` records of `station`, taken `minutesAgo` minutes ago.
 void writeJournal(const QString &path, const QString &key, const QString &station, int count,
                   int minutesAgo = 0, const QString &renamedTo = QString(), int renamedAt = 0) {
-  RecordJournal journal(path, key, QStringLiteral("test-writer"));
   QString error;
-  journal.setBulk(count > 100);
-  for (int n = 1; n <= count; ++n) {
-    JournalRecord r;
-    r.takenAt =
-        QDateTime::currentDateTimeUtc().addSecs(-60 * minutesAgo).toString(Qt::ISODateWithMs);
-    r.timeText = QStringLiteral("1:00:00 pm");
-    r.dateText = QStringLiteral("12/08/2026");
-    r.station = renamedAt > 0 && n >= renamedAt ? renamedTo : station;
-    r.total = 100.0003 + n;
-    r.totalSign = QStringLiteral("+");
-    r.totalUnit = QStringLiteral("lbs");
-    r.netGross = QStringLiteral("GROSS");
-    r.totalLine = QStringLiteral("GROSS TOTAL, lbs, %1").arg(100 + n);
-    r.block = "\r\nblock " + QByteArray::number(n) + "\r\n";
-    r.scales[0] = {true, QStringLiteral("ttyUSB0"), 1, 100.0001 + n, 0, 100.0001 + n, 0};
-    r.program = QStringLiteral("weighstation");
-    r.version = QStringLiteral("1.0.0");
-    journal.append(r, &error);
-  }
-  journal.setBulk(false);
+  QVERIFY2(loadJournal(
+               path, key, count,
+               [&](qint64 index) {
+                 const qint64 n = index + 1;
+                 JournalRecord r;
+                 r.takenAt = QDateTime::currentDateTimeUtc()
+                                 .addSecs(-60 * minutesAgo)
+                                 .toString(Qt::ISODateWithMs);
+                 r.timeText = QStringLiteral("1:00:00 pm");
+                 r.dateText = QStringLiteral("12/08/2026");
+                 r.station = renamedAt > 0 && n >= renamedAt ? renamedTo : station;
+                 r.total = 100.0003 + n;
+                 r.totalSign = QStringLiteral("+");
+                 r.totalUnit = QStringLiteral("lbs");
+                 r.netGross = QStringLiteral("GROSS");
+                 r.totalLine = QStringLiteral("GROSS TOTAL, lbs, %1").arg(100 + n);
+                 r.block = "\r\nblock " + QByteArray::number(n) + "\r\n";
+                 r.scales[0] = {true, QStringLiteral("ttyUSB0"), 1, 100.0001 + n, 0, 100.0001 + n,
+                                0};
+                 r.program = QStringLiteral("weighstation");
+                 r.version = QStringLiteral("1.0.0");
+                 return r;
+               },
+               &error),
+           qPrintable(error));
 }
 }  // namespace
 
@@ -119,22 +124,6 @@ class CentralTest : public QObject {
   void initTestCase() {
     if (qEnvironmentVariable("PGPORT").isEmpty())
       QSKIP("run under pg_virtualenv (ctest does)");
-  }
-
-  void shippingDecisions() {
-    ShippingState state;
-    QList<qint64> retries;
-    for (int i = 0; i < 8; ++i)
-      retries << state.unreachable(QStringLiteral("down"));
-    QCOMPARE(retries, (QList<qint64>{1000, 2000, 4000, 8000, 16000, 32000, 60000, 60000}));
-    const qint64 now = 10 * 60 * 1000;
-    QVERIFY(!state.warnNow(3, now - 4 * 60 * 1000, now));  // waited 4 minutes
-    QVERIFY(state.warnNow(3, now - 6 * 60 * 1000, now));
-    QVERIFY(!state.warnNow(3, now - 7 * 60 * 1000, now));  // once per outage
-    state.shipped(0);
-    QCOMPARE(state.unreachable(QStringLiteral("down")), qint64(1000));
-    QVERIFY(state.warnNow(1, 0, now));  // the next outage
-    QVERIFY(!state.refused(7) && !state.refused(7) && state.refused(7));
   }
 
   void recordsTakenWhileTheServerIsDownArriveWhenItStarts() {
@@ -274,11 +263,10 @@ class CentralTest : public QObject {
     RecordJournal live(journal, journal + ".key", "busy-live");
     CentralShipper shipper(serverUri(), journal);
     QList<qint64> shipped;
-    connect(&shipper, &CentralShipper::status, this,
-            [&shipped](const ShippingStatus &status) {
-              if (status.waiting > 0)
-                shipped << status.shippedSeq;
-            });
+    connect(&shipper, &CentralShipper::status, this, [&shipped](const ShippingStatus &status) {
+      if (status.waiting > 0)
+        shipped << status.shippedSeq;
+    });
     shipper.start();
     QElapsedTimer clock;
     clock.start();
@@ -297,9 +285,9 @@ class CentralTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(rowsOf("busy").value(0).toLongLong(), qint64(30000 + taken), 30000);
     QVERIFY(shipped.size() >= 14);
     for (int i = 1; i < shipped.size(); ++i)
-      QVERIFY2(shipped[i] > shipped[i - 1], qPrintable(QString("seq %1 shipped again after %2")
-                                                           .arg(shipped[i])
-                                                           .arg(shipped[i - 1])));
+      QVERIFY2(
+          shipped[i] > shipped[i - 1],
+          qPrintable(QString("seq %1 shipped again after %2").arg(shipped[i]).arg(shipped[i - 1])));
   }
 
   // Central rows belong to their journal: a station's next journal (after
@@ -443,6 +431,37 @@ class CentralTest : public QObject {
       QCOMPARE(query.value(1).toString(), QString("5s"));
     }
     QSqlDatabase::removeDatabase("test-options");
+  }
+
+  // A record the server refuses in the middle of a batch is found, tried a
+  // few times, reported and left behind; the records around it arrive.
+  void aRecordRefusedInTheMiddleOfABatch() {
+    {
+      QString error;
+      QSqlDatabase db = centraldb::connect(serverUri(), "test-schema", &error);
+      QVERIFY2(centraldb::ensureSchema(db, &error), qPrintable(error));
+    }
+    QSqlDatabase::removeDatabase("test-schema");
+    central(
+        "ALTER TABLE weigh_records ADD CONSTRAINT refuse_one CHECK (station <> 'refusal' OR "
+        "total_line <> 'GROSS TOTAL, lbs, 105') NOT VALID");
+    const QString journal = dir.filePath("refusal.sqlite");
+    writeJournal(journal, journal + ".key", "refusal", 12);
+    CentralShipper shipper(serverUri(), journal);
+    QSignalSpy problems(&shipper, &CentralShipper::problem);
+    QSignalSpy statuses(&shipper, &CentralShipper::status);
+    shipper.start();
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !statuses.isEmpty() && statuses.last().first().value<ShippingStatus>().shippedSeq == 12,
+        30000);
+    central("ALTER TABLE weigh_records DROP CONSTRAINT refuse_one");
+    QCOMPARE(central("SELECT count(*), string_agg(seq::text, ',' ORDER BY seq) FROM weigh_records "
+                     "WHERE station = 'refusal'")
+                 .value(0),
+             (QVariantList{qint64(11), "1,2,3,4,6,7,8,9,10,11,12"}));
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems.first().first().toString().startsWith("central records: seq 5 refused: "),
+             qPrintable(problems.first().first().toString()));
   }
 };
 

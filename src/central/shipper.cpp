@@ -1,6 +1,8 @@
 #include "central/shipper.h"
 
 #include <QDateTime>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
@@ -37,6 +39,8 @@ void CentralShipper::stop() {
       [this] {
         delete timer_;
         timer_ = nullptr;
+        delete watcher_;
+        watcher_ = nullptr;
         ledger_.reset();
         const QString central = central_.connectionName();
         central_ = QSqlDatabase();
@@ -55,11 +59,29 @@ void CentralShipper::begin() {
   timer_ = new QTimer;
   timer_->setSingleShot(true);
   connect(timer_, &QTimer::timeout, this, &CentralShipper::turn);
+  // Watched by name (inotify): nothing here opens the journal's files.
+  watcher_ = new QFileSystemWatcher;
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this, &CentralShipper::woken);
   later(0);
 }
 
 void CentralShipper::later(qint64 ms) {
+  idle_ = false;
   timer_->start(int(ms));
+}
+
+// Nothing to ship: the next turn comes with the next commit, or the poll.
+void CentralShipper::idle() {
+  const QString log = journalPath_ + QStringLiteral("-wal");
+  if (watcher_->files().isEmpty() && QFileInfo::exists(log))
+    watcher_->addPath(log);
+  later(kIdlePollMs);
+  idle_ = true;
+}
+
+void CentralShipper::woken() {
+  if (idle_)
+    later(0);
 }
 
 void CentralShipper::report(qint64 acked, qint64 waiting, const QString &failure) {
@@ -130,7 +152,7 @@ void CentralShipper::turn() {
   if (newest <= acked) {
     state_.shipped(0);
     report(acked, 0, QString());
-    later(kIdlePollMs);
+    idle();
     return;
   }
   const Batch batch = openCentral(&error) ? shipAfter(acked, batch_, &error) : Batch();
@@ -154,7 +176,10 @@ void CentralShipper::turn() {
     }
     state_.shipped(newest - batch.last);
     report(batch.last, newest - batch.last, QString());
-    later(newest > batch.last ? 0 : kIdlePollMs);
+    if (newest > batch.last)
+      later(0);
+    else
+      idle();
     return;
   }
   if (batch.refused && isolateRefusal(acked, newest, &error))

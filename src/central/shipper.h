@@ -16,6 +16,7 @@
 
 #include "central/shippingstate.h"
 
+class QFileSystemWatcher;
 class QThread;
 class QTimer;
 class ShippingLedger;
@@ -32,7 +33,9 @@ class CentralShipper : public QObject {
   Q_OBJECT
  public:
   static constexpr int kBatch = 2000;
-  static constexpr int kIdlePollMs = 250;
+  // The journal's write-ahead log is watched: a commit (of any process)
+  // wakes the shipper. The poll is only the fallback.
+  static constexpr int kIdlePollMs = 2000;
   static constexpr int kConflictRetryMs = 60000;
 
   CentralShipper(const QString &uri, const QString &journalPath);
@@ -70,6 +73,8 @@ class CentralShipper : public QObject {
   void send(const QList<JournalRecord> &records, Batch *batch, QString *error);
   Batch shipAfter(qint64 after, int size, QString *error);
   void later(qint64 ms);
+  void idle();
+  void woken();
   void report(qint64 acked, qint64 waiting, const QString &failure);
   void noteProblem(qint64 seq, const QString &text);
   bool acknowledge(qint64 seq, QString *error);
@@ -82,6 +87,8 @@ class CentralShipper : public QObject {
   QString journalPath_;
   QThread *thread_ = nullptr;
   QTimer *timer_ = nullptr;
+  QFileSystemWatcher *watcher_ = nullptr;
+  bool idle_ = false;
   std::unique_ptr<ShippingLedger> ledger_;
   QSqlDatabase central_;
   bool schemaChecked_ = false;

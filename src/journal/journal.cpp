@@ -60,8 +60,6 @@ RecordJournal::RecordJournal(const QString &journalPath, const QString &keyPath,
     : path_(journalPath), keyPath_(keyPath), connectionName_(connectionName) {}
 
 RecordJournal::~RecordJournal() {
-  if (bulk_)
-    flushHead();
   insert_ = QSqlQuery();
   journaldb::close(&db_);
 }
@@ -247,11 +245,10 @@ qint64 RecordJournal::append(JournalRecord &record, QString *error) {
   head_.lock();
   auto unlock = qScopeGuard([this] { head_.unlock(); });
   QSqlQuery query(db_);
-  if (!batchOpen_ && !query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
     fail(QStringLiteral("cannot lock the journal"), query, error);
     return 0;
   }
-  batchOpen_ = bulk_;
   QString previousMac;
   if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1"))) {
     fail(QStringLiteral("cannot read the journal's end"), query, error);
@@ -266,7 +263,6 @@ qint64 RecordJournal::append(JournalRecord &record, QString *error) {
   record.mac = journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac));
   if (!commit(record, error)) {
     QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
-    batchOpen_ = false;
     record.seq = 0;
     return 0;
   }
@@ -274,7 +270,7 @@ qint64 RecordJournal::append(JournalRecord &record, QString *error) {
   if (!readBack(record, previousMac, error))
     return 0;
   QString headError;
-  if (!bulk_ && !head_.advance(key_, lastHead_, &headError))
+  if (!head_.advance(key_, lastHead_, &headError))
     qWarning("%s", qPrintable(headError));
   return record.seq;
 }
@@ -286,14 +282,6 @@ bool RecordJournal::commit(JournalRecord &record, QString *error) {
   insert_.bindValue(int(table.size()), record.mac);
   if (!insert_.exec())
     return fail(QStringLiteral("cannot write the record"), insert_, error);
-  if (batchOpen_ && ++batched_ < kBulkBatch)
-    return true;
-  return commitBatch(error);
-}
-
-bool RecordJournal::commitBatch(QString *error) {
-  batched_ = 0;
-  batchOpen_ = false;
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("COMMIT")))
     return fail(QStringLiteral("cannot commit the record"), query, error);
@@ -337,8 +325,7 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const
       key_,
       journalcolumns::noteBytes(record.seq, written, written ? QString() : failure, record.mac)));
   const bool ok = query.exec() || fail(QStringLiteral("cannot note the text log"), query, error);
-  QSqlQuery(db_).exec(bulk_ ? QStringLiteral("PRAGMA synchronous=OFF")
-                            : QStringLiteral("PRAGMA synchronous=FULL"));
+  QSqlQuery(db_).exec(QStringLiteral("PRAGMA synchronous=FULL"));
   return ok;
 }
 
@@ -347,32 +334,7 @@ qint64 RecordJournal::bytesFree() const {
   return storage.isValid() ? storage.bytesAvailable() : -1;
 }
 
-void RecordJournal::setBulk(bool bulk) {
-  if (bulk_ && !bulk)
-    flushHead();
-  bulk_ = bulk;
-  if (db_.isOpen()) {
-    QSqlQuery query(db_);
-    query.exec(bulk ? QStringLiteral("PRAGMA synchronous=OFF")
-                    : QStringLiteral("PRAGMA synchronous=FULL"));
-    query.exec(bulk ? QStringLiteral("PRAGMA wal_autocheckpoint=1000")
-                    : QStringLiteral("PRAGMA wal_autocheckpoint=0"));
-  }
-}
-
 void RecordJournal::checkpoint() {
   if (open_)
     QSqlQuery(db_).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
-}
-
-void RecordJournal::flushHead() {
-  if (!open_ || lastHead_.seq == 0)
-    return;
-  QString error;
-  if (batchOpen_ && !commitBatch(&error))
-    qWarning("%s", qPrintable(error));
-  head_.lock();
-  if (!head_.advance(key_, lastHead_, &error))
-    qWarning("%s", qPrintable(error));
-  head_.unlock();
 }

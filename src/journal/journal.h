@@ -46,19 +46,12 @@ class RecordJournal {
   qint64 bytesFree() const;
   const QString &path() const { return path_; }
 
-  // For building large journals (benchmarks, tests): commits without
-  // syncing, 10,000 records a transaction, and writes the head only at
-  // flushHead() (or when bulk ends).
-  void setBulk(bool bulk);
-  void flushHead();
-
  private:
   bool refuseAnotherStart(const QString &state, const QString &journalId, QString *error);
   bool createSchema(QString *error);
   bool readIdentity(QString *error);
   bool checkEnd(QString *error);
   bool commit(JournalRecord &record, QString *error);
-  bool commitBatch(QString *error);
   bool readBack(const JournalRecord &record, const QString &previousMac, QString *error);
   bool fail(const QString &what, const QSqlQuery &query, QString *error);
 
@@ -71,10 +64,6 @@ class RecordJournal {
   QSqlDatabase db_;
   QSqlQuery insert_;
   bool open_ = false;
-  bool bulk_ = false;
-  static constexpr int kBulkBatch = 10000;
-  bool batchOpen_ = false;
-  int batched_ = 0;
   journalfiles::Head lastHead_;
 };
 

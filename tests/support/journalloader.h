@@ -1,0 +1,100 @@
+// Large journals for tests and the figure programs, loaded fast: the
+// journal, its key and its first record are made by the monitor's own
+// writer; the rest are sealed the same way (the same canonical bytes and
+// chain) but inserted 10,000 a transaction without syncing, and the head
+// is advanced once at the end. Never the monitor's way: a crash while
+// loading leaves an unwitnessed end.
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+
+#include "journal/journal.h"
+#include "journal/journaldb.h"
+#include "journal/journalfiles.h"
+
+// Appends records made by `make(n)` (n counting on from the records already
+// there, from 0) until the journal holds `records`; false with the reason.
+inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint64 records,
+                        const std::function<JournalRecord(qint64)> &make, QString *error) {
+  {
+    RecordJournal writer(journalPath, keyPath, QStringLiteral("journal-loader-writer"));
+    if (!writer.open(error))
+      return false;
+  }
+  QByteArray key;
+  if (!journalfiles::loadKey(keyPath, false, &key, error))
+    return false;
+  QSqlDatabase db;
+  auto closing = [&db] { journaldb::close(&db); };
+  if (!journaldb::openForWriting(&db, journalPath, QStringLiteral("journal-loader"), error))
+    return closing(), false;
+  QSqlQuery query(db);
+  QString journalId, previousMac;
+  qint64 seq = 0;
+  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'id'")) ||
+      !query.next()) {
+    *error = QStringLiteral("no journal id: %1").arg(query.lastError().text());
+    return closing(), false;
+  }
+  journalId = query.value(0).toString();
+  if (query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")) &&
+      query.next()) {
+    seq = query.value(0).toLongLong();
+    previousMac = query.value(1).toString();
+  }
+  query.finish();
+  QStringList marks;
+  for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
+    marks << QStringLiteral("?");
+  QSqlQuery insert(db);
+  if (!query.exec(QStringLiteral("PRAGMA synchronous=OFF")) ||
+      !insert.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
+                          .arg(journalschema::columnList(), marks.join(", "))) ||
+      !query.exec(QStringLiteral("BEGIN"))) {
+    *error = QStringLiteral("cannot load: %1").arg(insert.lastError().text());
+    return closing(), false;
+  }
+  const qint64 first = seq;
+  const auto &table = journalcolumns::columns();
+  while (seq < records) {
+    JournalRecord record = make(seq);
+    record.seq = ++seq;
+    record.mac = journalfiles::sealOf(key, journalcolumns::canonicalBytes(record, previousMac));
+    for (size_t i = 0; i < table.size(); ++i)
+      insert.bindValue(int(i), table[i].get(record));
+    insert.bindValue(int(table.size()), record.mac);
+    if (!insert.exec()) {
+      *error = QStringLiteral("cannot load seq %1: %2").arg(seq).arg(insert.lastError().text());
+      return closing(), false;
+    }
+    previousMac = record.mac;
+    if (seq % 10000 == 0) {
+      query.exec(QStringLiteral("COMMIT"));
+      query.exec(QStringLiteral("BEGIN"));
+      if (seq % 100000 == 0)
+        std::fprintf(stderr, "loading: %lld of %lld records\n", static_cast<long long>(seq),
+                     static_cast<long long>(records));
+    }
+  }
+  if (!query.exec(QStringLiteral("COMMIT")) ||
+      !query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"))) {
+    *error = QStringLiteral("cannot load: %1").arg(query.lastError().text());
+    return closing(), false;
+  }
+  query.finish();
+  closing();
+  if (seq == first)
+    return true;
+  journalfiles::HeadWriter head;
+  if (!head.open(journalfiles::headPathFor(keyPath, journalId), error))
+    return false;
+  head.lock();
+  const bool advanced = head.advance(key, {journalId, seq, previousMac}, error);
+  head.unlock();
+  return advanced;
+}
