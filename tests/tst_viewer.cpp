@@ -2,6 +2,7 @@
 // total; the badge on an intact and on a tampered journal; an export equal
 // to the records command's; a ticket's PDF; new records followed; and no
 // write through its connection.
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,8 +55,11 @@ class ViewerTest : public QObject {
   Q_OBJECT
  private:
   QTemporaryDir dir;
-  QString journal() const { return dir.filePath("journal.sqlite"); }
-  QString key() const { return dir.filePath("journal.key"); }
+  // Each case has its own copy of one journal of 300 records (its key and
+  // head with it): what a case appends or tampers with stays its own.
+  QString folder() const { return dir.filePath(QString::fromLatin1(QTest::currentTestFunction())); }
+  QString journal() const { return folder() + "/journal.sqlite"; }
+  QString key() const { return folder() + "/journal.key"; }
 
   void append(int from, int to) {
     RecordJournal writer(journal(), key(), QStringLiteral("test-writer"));
@@ -75,7 +79,16 @@ class ViewerTest : public QObject {
   }
 
  private Q_SLOTS:
-  void initTestCase() { append(1, 300); }
+  void initTestCase() {
+    QVERIFY(QDir(dir.path()).mkpath("initTestCase"));
+    append(1, 300);
+  }
+  void init() {
+    const QDir pristine(dir.filePath("initTestCase"));
+    QVERIFY(QDir().mkpath(folder()));
+    for (const QString &name : pristine.entryList(QDir::Files))
+      QVERIFY(QFile::copy(pristine.filePath(name), folder() + '/' + name));
+  }
 
   void newestFirstFilteredAndSummed() {
     auto window = open();
