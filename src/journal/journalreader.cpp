@@ -147,6 +147,85 @@ qint64 JournalReader::count(const JournalFilter &filter, QString *error) const {
   return query.value(0).toLongLong();
 }
 
+qint64 JournalReader::newest(QString *error) const {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM %1").arg(table_)) ||
+      !query.next()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return -1;
+  }
+  return query.value(0).toLongLong();
+}
+
+QString JournalReader::macOf(qint64 seq, QString *error) const {
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT mac FROM %1 WHERE seq = ?").arg(table_));
+  query.addBindValue(seq);
+  if (!query.exec() || !query.next()) {
+    *error = query.lastError().isValid()
+                 ? QStringLiteral("cannot read the journal: %1").arg(query.lastError().text())
+                 : QStringLiteral("no record %1").arg(seq);
+    return QString();
+  }
+  return query.value(0).toString();
+}
+
+QSqlQuery JournalReader::newestFirst(const JournalFilter &filter) const {
+  QVariantList binds;
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT seq, taken_at, station, total_line, block, mac FROM %1%2 "
+                               "ORDER BY seq DESC")
+                    .arg(table_, where(filter, &binds)));
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  query.exec();
+  return query;
+}
+
+QString JournalReader::lastWorkbookSession(const QStringList &names, QString *error) const {
+  QStringList marks;
+  for (int i = 0; i < names.size(); ++i)
+    marks << QStringLiteral("?");
+  QSqlQuery query(db_);
+  query.prepare(QStringLiteral("SELECT workbook_session FROM %1 WHERE workbook_file IN (%2) ORDER "
+                               "BY seq DESC LIMIT 1")
+                    .arg(table_, marks.join(", ")));
+  for (const QString &name : names)
+    query.addBindValue(name);
+  if (!query.exec()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return QString();
+  }
+  if (!query.next()) {
+    *error = QStringLiteral("no record of the journal went to the workbook %1").arg(names.value(0));
+    return QString();
+  }
+  return query.value(0).toString();
+}
+
+bool JournalReader::forEachOfSession(const QString &session,
+                                     const std::function<bool(const JournalRecord &)> &visit,
+                                     QString *error) const {
+  QSqlQuery query(db_);
+  query.setForwardOnly(true);
+  query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE workbook_session = ? ORDER BY seq")
+                    .arg(journalschema::columnList(), table_));
+  query.addBindValue(session);
+  if (!query.exec()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return false;
+  }
+  while (query.next()) {
+    if (!visit(journalschema::readRecord(query)))
+      break;
+  }
+  if (query.lastError().isValid()) {
+    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+    return false;
+  }
+  return true;
+}
+
 JournalTotals JournalReader::totals(const JournalFilter &filter, QString *error) const {
   JournalTotals totals;
   QVariantList binds;

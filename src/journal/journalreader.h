@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -66,6 +67,21 @@ class JournalReader {
   bool forEach(const JournalFilter &filter, const std::function<bool(const JournalRecord &)> &visit,
                QString *error) const;
   qint64 count(const JournalFilter &filter, QString *error) const;
+  // The newest record's seq (0: none); -1 with the reason.
+  qint64 newest(QString *error) const;
+  // The mac of record `seq`; empty with the reason.
+  QString macOf(qint64 seq, QString *error) const;
+  // The columns a table of records shows, newest first, as an executed
+  // query to fetch from as a view scrolls: seq, taken_at, station,
+  // total_line, block, mac.
+  QSqlQuery newestFirst(const JournalFilter &filter) const;
+  // The workbook session of the last record that went to a workbook
+  // under one of `names`; empty with the reason.
+  QString lastWorkbookSession(const QStringList &names, QString *error) const;
+  // Visits the records of a workbook session in seq order.
+  bool forEachOfSession(const QString &session,
+                        const std::function<bool(const JournalRecord &)> &visit,
+                        QString *error) const;
   JournalTotals totals(const JournalFilter &filter, QString *error) const;
 
  private:

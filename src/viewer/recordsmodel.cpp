@@ -20,15 +20,7 @@ void RecordsModel::refresh() {
   // The old query ends first: while it is open its connection sees the
   // journal as it was when it began.
   clear();
-  QVariantList binds;
-  QSqlQuery query(database_);
-  query.prepare(QStringLiteral("SELECT seq, taken_at, station, total_line, block, mac FROM "
-                               "records%1 ORDER BY seq DESC")
-                    .arg(filter_.where(&binds)));
-  for (const QVariant &value : binds)
-    query.addBindValue(value);
-  query.exec();
-  setQuery(std::move(query));
+  setQuery(JournalReader(database_, QStringLiteral("records"), QString()).newestFirst(filter_));
 }
 
 void RecordsModel::setFirstBadSeq(qint64 seq) {

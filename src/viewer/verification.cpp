@@ -40,14 +40,8 @@ void Verification::check() {
         {
           JournalReader reader(options.journalPath, background::connectionName("last-mac"));
           QString error;
-          if (part.lastSeq > 0 && reader.open(&error)) {
-            QSqlQuery query(reader.database());
-            if (query.exec(
-                    QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(part.lastSeq)) &&
-                query.next()) {
-              mac = query.value(0).toString();
-            }
-          }
+          if (part.lastSeq > 0 && reader.open(&error))
+            mac = reader.macOf(part.lastSeq, &error);
         }
         return std::make_pair(part, mac);
       },

@@ -255,10 +255,9 @@ void ViewerWindow::showBadge() {
 }
 
 qint64 ViewerWindow::newestSeq() const {
-  QSqlQuery query(follow_->database());
-  if (!query.exec(QStringLiteral("SELECT max(seq) FROM records")) || !query.next())
-    return lastSeq_;
-  return query.value(0).toLongLong();
+  QString error;
+  const qint64 newest = follow_->newest(&error);
+  return newest < 0 ? lastSeq_ : newest;
 }
 
 // The shipping to the site's central database, when the monitor ships: how
