@@ -66,6 +66,7 @@ double copySeconds(const QString &journal) {
       },
       &error);
   PGconn *conn = PQconnectdb("");  // the PG* variables of pg_virtualenv
+  PQclear(PQexec(conn, "SET client_min_messages TO warning"));
   PQclear(PQexec(conn, "DROP TABLE IF EXISTS weigh_copy"));
   PQclear(PQexec(conn, "CREATE TABLE weigh_copy (LIKE weigh_records INCLUDING ALL)"));
   QElapsedTimer clock;
@@ -122,6 +123,11 @@ std::vector<double> latenciesMs(const QString &journalPath, const QString &key, 
   first.station = QStringLiteral("latency");
   journal.append(first, &error);
   shipper.start();
+  // Timed from the first record's arrival on: the shipper has connected.
+  QElapsedTimer connecting;
+  connecting.start();
+  while (centralCount(QStringLiteral("latency")) < 1 && connecting.elapsed() < 30000)
+    QThread::msleep(10);
   std::vector<std::pair<qint64, qint64>> committed;  // seq, ms since the epoch
   for (int n = 1; n <= records; ++n) {
     JournalRecord record = benchRecord(n);

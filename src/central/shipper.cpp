@@ -71,15 +71,23 @@ void CentralShipper::later(qint64 ms) {
 }
 
 // Nothing to ship: the next turn comes with the next commit, or the poll.
+// The log is written before its commit is synced and seen: a wake that
+// finds nothing new looks again a few times, 5 ms apart.
 void CentralShipper::idle() {
   const QString log = journalPath_ + QStringLiteral("-wal");
   if (watcher_->files().isEmpty() && QFileInfo::exists(log))
     watcher_->addPath(log);
-  later(kIdlePollMs);
+  if (wakeLooks_ > 0) {
+    --wakeLooks_;
+    later(kWakeLookMs);
+  } else {
+    later(kIdlePollMs);
+  }
   idle_ = true;
 }
 
 void CentralShipper::woken() {
+  wakeLooks_ = kWakeLooks;
   if (idle_)
     later(0);
 }

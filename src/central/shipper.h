@@ -36,6 +36,8 @@ class CentralShipper : public QObject {
   // The journal's write-ahead log is watched: a commit (of any process)
   // wakes the shipper. The poll is only the fallback.
   static constexpr int kIdlePollMs = 2000;
+  static constexpr int kWakeLooks = 20;
+  static constexpr int kWakeLookMs = 5;
   static constexpr int kConflictRetryMs = 60000;
 
   CentralShipper(const QString &uri, const QString &journalPath);
@@ -89,6 +91,7 @@ class CentralShipper : public QObject {
   QTimer *timer_ = nullptr;
   QFileSystemWatcher *watcher_ = nullptr;
   bool idle_ = false;
+  int wakeLooks_ = 0;
   std::unique_ptr<ShippingLedger> ledger_;
   QSqlDatabase central_;
   bool schemaChecked_ = false;
