@@ -7,13 +7,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "journal/journal.h"
+#include "journal/shippingledger.h"
 #include "recordscommand.h"
+#include "viewer/exporter.h"
 #include "viewer/recordsmodel.h"
 #include "viewer/recordtext.h"
 #include "viewer/verification.h"
@@ -129,8 +132,11 @@ class ViewerTest : public QObject {
   void anExportEqualsTheCommands() {
     auto window = open();
     QString error;
+    QSignalSpy finished(window->exporter(), &Exporter::finished);
     QVERIFY2(window->exportShown(ExportFormat::Csv, dir.filePath("viewer.csv"), false, &error),
              qPrintable(error));
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.first().first().toLongLong(), qint64(300));
     QCOMPARE(runRecords({"export", "--journal", journal(), "--key", key(), "--csv",
                          dir.filePath("command.csv")})
                  .exitCode,
@@ -138,6 +144,38 @@ class ViewerTest : public QObject {
     QFile a(dir.filePath("viewer.csv")), b(dir.filePath("command.csv"));
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(a.readAll(), b.readAll());
+  }
+
+  // A cancelled export ends at once and leaves nothing behind.
+  void aCancelledExportLeavesNothing() {
+    auto window = open();
+    QString error;
+    QSignalSpy finished(window->exporter(), &Exporter::finished);
+    QVERIFY(window->exportShown(ExportFormat::Xlsx, dir.filePath("cancelled.xlsx"), false, &error));
+    window->exporter()->cancel();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.first(), (QVariantList{qint64(-1), QString("cancelled")}));
+    QCOMPARE(QDir(dir.path())
+                 .entryList({"cancelled*", ".weighstation-partial-*"}, QDir::Files | QDir::Hidden),
+             QStringList());
+  }
+
+  // The status line reads the shipping ledger: nothing before anything was
+  // shipped, then what waits.
+  void theShippingStatusReadsTheLedger() {
+    QVERIFY(!open()->findChild<QLabel *>("shipping")->isVisibleTo(nullptr));
+    {
+      ShippingLedger ledger(journal(), "postgresql://site/records", "test-ledger");
+      QString error;
+      QVERIFY2(ledger.open(&error), qPrintable(error));
+      QVERIFY2(ledger.acknowledge(250, &error), qPrintable(error));
+    }
+    auto window = open();
+    auto *status = window->findChild<QLabel *>("shipping");
+    QVERIFY(status->isVisibleTo(window.get()));
+    QVERIFY2(status->text().startsWith(
+                 "Central records (postgresql://site/records): 50 records waiting, last shipped "),
+             qPrintable(status->text()));
   }
 
   void aTicketHoldsTheRecordAndItsCode() {

@@ -66,6 +66,10 @@ class Pacer {
   qint64 next_ = 1000;
 };
 
+bool isCancelled(const ExportOptions &options) {
+  return options.cancelled && options.cancelled();
+}
+
 qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint64 total,
                 QString *error) {
   OutputFile out(options.path);
@@ -78,12 +82,18 @@ qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint6
   if (!reader.forEach(
           options.filter,
           [&](const JournalRecord &record) {
+            if (isCancelled(options))
+              return false;
             written = out.file().write(
                           csvLine(row(record, options.marked(), options.markOf(record)))) >= 0;
             pacer.step(++rows);
             return written;
           },
           error)) {
+    return -1;
+  }
+  if (isCancelled(options)) {
+    *error = QStringLiteral("cancelled");
     return -1;
   }
   if (!written) {
@@ -179,6 +189,8 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
       added && reader.forEach(
                    options.filter,
                    [&](const JournalRecord &record) {
+                     if (isCancelled(options))
+                       return false;
                      lxw_row_t r = 0;
                      lxw_worksheet *sheet = sheets.sheetFor(rows, &r);
                      added = sheet != nullptr;
@@ -196,6 +208,10 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
   }
   if (!read)
     return -1;
+  if (isCancelled(options)) {
+    *error = QStringLiteral("cancelled");
+    return -1;
+  }
   if (closed != LXW_NO_ERROR) {
     *error = QStringLiteral("cannot write %1: %2").arg(options.path, lxw_strerror(closed));
     return -1;

@@ -31,6 +31,9 @@ struct ExportOptions {
   qint64 recordsPerSheet = 1048575;
   // Told (records written, records in all) now and then.
   std::function<void(qint64, qint64)> progress;
+  // Asked before each record: true stops the export, which then fails with
+  // "cancelled" and leaves nothing behind.
+  std::function<bool()> cancelled;
 };
 
 namespace journalexport {

@@ -25,12 +25,13 @@
 
 #include "journal/journal.h"
 #include "journal/journalreader.h"
-#include "journal/shippingledger.h"
 #include "viewer/background.h"
+#include "viewer/exporter.h"
 #include "viewer/printouts.h"
 #include "viewer/recordschart.h"
 #include "viewer/recordsmodel.h"
 #include "viewer/recordtext.h"
+#include "viewer/shippingstatus.h"
 #include "viewer/verification.h"
 
 namespace {
@@ -96,6 +97,7 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   VerifyOptions options = VerifyOptions::of(journalPath, keyPath);
   options.headPath = headPath;
   verification_ = new Verification(options, this);
+  exporter_ = new Exporter(this);
   connect(verification_, &Verification::progress, this, [this](qint64 done, qint64 total) {
     progress_->setMaximum(int(qMin<qint64>(total, INT_MAX)));
     progress_->setValue(int(qMin<qint64>(done, INT_MAX)));
@@ -110,10 +112,10 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   follow_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-follow"));
   follow_->open(&error);
   lastSeq_ = newestSeq();
-  shipping_ = new QLabel(this);
+  shipping_ = new ShippingStatus(this);
   shipping_->setObjectName(QStringLiteral("shipping"));
   statusBar()->addPermanentWidget(shipping_);
-  showShipping();
+  shipping_->refresh(follow_->database(), lastSeq_);
   follower_ = new QTimer(this);
   follower_->setInterval(1000);
   connect(follower_, &QTimer::timeout, this, &ViewerWindow::follow);
@@ -260,46 +262,10 @@ qint64 ViewerWindow::newestSeq() const {
   return newest < 0 ? lastSeq_ : newest;
 }
 
-// The shipping to the site's central database, when the monitor ships: how
-// many records wait, and the problems it met.
-void ViewerWindow::showShipping() {
-  QList<ShippingLedger::Cursor> cursors;
-  qint64 problems = 0;
-  QString error;
-  if (!ShippingLedger::cursors(follow_->database(), &cursors, &problems, &error)) {
-    shipping_->setText(QStringLiteral("Shipping: %1").arg(error));
-    shipping_->show();
-    return;
-  }
-  if (cursors.isEmpty()) {
-    shipping_->hide();
-    return;
-  }
-  // The cursor moved last.
-  const ShippingLedger::Cursor cursor =
-      *std::max_element(cursors.cbegin(), cursors.cend(),
-                        [](const ShippingLedger::Cursor &a, const ShippingLedger::Cursor &b) {
-                          return a.updatedAt < b.updatedAt;
-                        });
-  const qint64 waiting = qMax<qint64>(0, lastSeq_ - cursor.acknowledgedSeq);
-  const QString since =
-      journaldates::localTime(cursor.updatedAt).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-  shipping_->setText(
-      QStringLiteral("Central records (%1): %2, last shipped %3%4")
-          .arg(cursor.target,
-               waiting == 0 ? QStringLiteral("all shipped")
-                            : QStringLiteral("%1 records waiting").arg(waiting),
-               since,
-               problems == 0
-                   ? QString()
-                   : QStringLiteral(", %1 problems (see the monitor's output)").arg(problems)));
-  shipping_->show();
-}
-
 void ViewerWindow::follow() {
   if (!model_)
     return;
-  showShipping();
+  shipping_->refresh(follow_->database(), lastSeq_);
   const qint64 last = newestSeq();
   if (last == lastSeq_)
     return;
@@ -359,31 +325,11 @@ bool ViewerWindow::exportShown(ExportFormat format, const QString &path, bool un
   options.path = path;
   options.filter = model_->filter();
   options.unverified = !verification_->intact();
-  QProgressDialog progress(QStringLiteral("Exporting records..."), QString(), 0, 100, this);
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(1000);
-  options.progress = [&progress](qint64 done, qint64 total) {
-    QMetaObject::invokeMethod(
-        &progress,
-        [&progress, done, total] { progress.setValue(int(total ? 100 * done / total : 100)); },
-        Qt::QueuedConnection);
-  };
-  // The export reads through a connection of its own, on a thread of its own.
-  qint64 rows = -1;
-  QString failure;
-  QEventLoop loop;
-  background::run<int>(
-      this,
-      [this, &options, &rows, &failure] {
-        JournalReader reader(journalPath_, background::connectionName("export"));
-        if (reader.open(&failure))
-          rows = journalexport::write(reader, options, &failure);
-        return 0;
-      },
-      [&loop](int) { loop.quit(); });
-  loop.exec();
-  *error = failure;
-  return rows >= 0;
+  if (!exporter_->start(journalPath_, options)) {
+    *error = QStringLiteral("an export runs already");
+    return false;
+  }
+  return true;
 }
 
 void ViewerWindow::exportAs(ExportFormat format) {
@@ -406,10 +352,31 @@ void ViewerWindow::exportAs(ExportFormat format) {
   if (path.isEmpty())
     return;
   QString error;
-  if (exportShown(format, path, unverified, &error))
-    statusBar()->showMessage(QStringLiteral("Exported to %1").arg(path), 5000);
-  else
+  if (!exportShown(format, path, unverified, &error)) {
     QMessageBox::warning(this, QStringLiteral("Export"), error);
+    return;
+  }
+  // Shown after a second, cancelled by its button; the window goes on.
+  auto *progress = new QProgressDialog(QStringLiteral("Exporting records to %1...").arg(path),
+                                       QStringLiteral("Cancel"), 0, 100, this);
+  progress->setAttribute(Qt::WA_DeleteOnClose);
+  progress->setMinimumDuration(1000);
+  progress->setValue(0);
+  connect(progress, &QProgressDialog::canceled, exporter_, &Exporter::cancel);
+  connect(exporter_, &Exporter::progress, progress, [progress](qint64 done, qint64 total) {
+    progress->setValue(int(total > 0 ? 100 * done / total : 100));
+  });
+  connect(exporter_, &Exporter::finished, progress,
+          [this, progress, path](qint64 rows, const QString &failure) {
+            progress->close();
+            if (rows >= 0)
+              statusBar()->showMessage(
+                  QStringLiteral("Exported %1 records to %2").arg(rows).arg(path), 5000);
+            else if (failure == QLatin1String("cancelled"))
+              statusBar()->showMessage(QStringLiteral("Export cancelled: nothing written"), 5000);
+            else
+              QMessageBox::warning(this, QStringLiteral("Export"), failure);
+          });
 }
 
 bool ViewerWindow::saveTicket(int row, const QString &path, QString *error) {

@@ -18,10 +18,12 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QProgressBar;
+class Exporter;
 class QTableView;
 class QTimer;
 class RecordsChart;
 class RecordsModel;
+class ShippingStatus;
 class Verification;
 
 class ViewerWindow : public QMainWindow {
@@ -40,7 +42,11 @@ class ViewerWindow : public QMainWindow {
   JournalFilter filterShown() const;
   // Exports what the filter keeps; false with the reason. Refused while the
   // journal is being checked or when it does not verify, unless `unverified`.
+  // Starts exporting the records shown (refused with the reason while the
+  // journal is being checked, or when it does not verify and `unverified`
+  // is not given); exporter() tells when it ends.
   bool exportShown(ExportFormat format, const QString &path, bool unverified, QString *error);
+  Exporter *exporter() const { return exporter_; }
   // The ticket of the record in `row` of the table, and the report of what
   // the filter keeps, as saved PDF files.
   bool saveTicket(int row, const QString &path, QString *error);
@@ -64,7 +70,6 @@ class ViewerWindow : public QMainWindow {
   JournalRecord recordAt(int row, QString *error) const;
   int selectedRow() const;
   qint64 newestSeq() const;
-  void showShipping();
 
   QString journalPath_;
   std::unique_ptr<JournalReader> reader_;
@@ -80,8 +85,9 @@ class ViewerWindow : public QMainWindow {
   QLineEdit *text_ = nullptr;
   QLabel *totals_ = nullptr;
   QLabel *badge_ = nullptr;
-  QLabel *shipping_ = nullptr;
+  ShippingStatus *shipping_ = nullptr;
   QProgressBar *progress_ = nullptr;
+  Exporter *exporter_ = nullptr;
   QTableView *table_ = nullptr;
   QPlainTextEdit *recordText_ = nullptr;
   RecordsChart *chart_ = nullptr;
