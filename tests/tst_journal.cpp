@@ -180,6 +180,16 @@ class JournalTest : public QObject {
     QVERIFY2(error.contains("witnessed seq 6"), qPrintable(error));
   }
 
+  // Notes that cannot be read are a broken journal, never "no notes".
+  void unreadableNotesAreBroken() {
+    write(1, 4);
+    tamper(journalPath(), {"DROP TABLE deliveries"});
+    const RecordsRun run = runRecords({"verify", "--journal", journalPath(), "--key", keyPath()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.startsWith("the text log notes cannot be read: no such table: deliveries"),
+             qPrintable(run.out));
+  }
+
   void aMissingOrOtherKey() {
     write(1, 3);
     QCOMPARE(verify(dir.filePath("no-such.key")).outcome, VerifyReport::Outcome::CannotCheck);

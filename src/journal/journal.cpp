@@ -316,8 +316,9 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const
   }
   // A note, not a record: the next record's commit syncs it.
   QSqlQuery query(db_);
-  query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-  query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)"));
+  if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+      !query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)")))
+    return fail(QStringLiteral("cannot note the text log"), query, error);
   query.addBindValue(record.seq);
   query.addBindValue(written ? 1 : 0);
   query.addBindValue(written ? QVariant() : QVariant(failure));
@@ -325,7 +326,15 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const
       key_,
       journalcolumns::noteBytes(record.seq, written, written ? QString() : failure, record.mac)));
   const bool ok = query.exec() || fail(QStringLiteral("cannot note the text log"), query, error);
-  QSqlQuery(db_).exec(QStringLiteral("PRAGMA synchronous=FULL"));
+  QSqlQuery full(db_);
+  if (!full.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
+    // Every record's commit must be synced: the journal is opened anew
+    // (which sets it) before the next record.
+    insert_ = QSqlQuery();
+    journaldb::close(&db_);
+    open_ = false;
+    return fail(QStringLiteral("cannot make the journal sync every commit again"), full, error);
+  }
   return ok;
 }
 
@@ -335,6 +344,9 @@ qint64 RecordJournal::bytesFree() const {
 }
 
 void RecordJournal::checkpoint() {
-  if (open_)
-    QSqlQuery(db_).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+  QSqlQuery query(db_);
+  // Only folds the log in: a failure loses nothing, and is said.
+  if (open_ && !query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)")))
+    qDebug("record journal: cannot fold the log in: %s",
+           qPrintable(journaldb::reason(query.lastError())));
 }

@@ -1,6 +1,7 @@
 #include "journal/verifier.h"
 
 #include <QMessageAuthenticationCode>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
 
@@ -119,10 +120,16 @@ void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 after
                 Checker &checker) {
   QSqlQuery query(reader.database());
   query.setForwardOnly(true);
-  query.exec(QStringLiteral("SELECT d.seq, d.text_log_ok, d.text_log_error, d.mac, r.mac FROM "
-                            "deliveries d LEFT JOIN records r ON r.seq = d.seq WHERE d.seq > %1 "
-                            "ORDER BY d.seq")
-                 .arg(afterSeq));
+  // Notes that cannot be read (a table dropped or damaged) are a problem,
+  // never "no notes".
+  if (!query.exec(QStringLiteral("SELECT d.seq, d.text_log_ok, d.text_log_error, d.mac, r.mac "
+                                 "FROM deliveries d LEFT JOIN records r ON r.seq = d.seq WHERE "
+                                 "d.seq > %1 ORDER BY d.seq")
+                      .arg(afterSeq))) {
+    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
+    return;
+  }
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
     const bool written = query.value(1).toInt() == 1;
@@ -131,6 +138,10 @@ void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 after
         journalcolumns::noteBytes(seq, written, query.value(2).toString(), recordMac);
     if (recordMac.isEmpty() || journalfiles::sealOf(key, sealed) != query.value(3).toString())
       checker.problem(seq, QStringLiteral("seq %1: its text log note does not match").arg(seq));
+  }
+  if (query.lastError().isValid()) {
+    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
   }
 }
 
