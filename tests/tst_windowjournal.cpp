@@ -3,7 +3,9 @@
 // listed and logged, and the operator is told.
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QSqlDatabase>
@@ -97,6 +99,32 @@ class WindowJournalTest : public QObject {
     const VerifyReport report = verifyJournal(VerifyOptions::of(journal, key()));
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
     QCOMPARE(report.lastSeq, qint64(2));
+  }
+
+  // A journal removed under a key that sealed its records is not started
+  // again at seq 1: each record says why it is not in the journal.
+  void aRemovedJournalIsNotStartedAgain() {
+    const QString journal = dir.filePath("removed.sqlite");
+    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    QVERIFY(record().isEmpty());
+    QVERIFY(record().isEmpty());
+    delete window;
+    window = nullptr;
+    const QString id = QDir(dir.path())
+                           .entryList({QFileInfo(key()).fileName() + ".*.head"})
+                           .value(0)
+                           .section('.', -2, -2);
+    QVERIFY(!id.isEmpty());
+    for (const char *suffix : {"", "-wal", "-shm"})
+      QFile::remove(journal + suffix);
+    init();
+    const QList<ModalAnswerer::Seen> seen = record();
+    QCOMPARE(seen.size(), 1);
+    QCOMPARE(seen[0].text, QStringLiteral("Record Journal Write Failed (the journal %1 is missing; "
+                                          "its key sealed 2 records of journal %2), Record 1 Is "
+                                          "Not in the Journal!!!")
+                               .arg(journal, id));
+    QVERIFY(!QFile::exists(journal));
   }
 
   // A journal that fails its own check is never written to, and each
