@@ -6,6 +6,7 @@
 #include <signal.h>
 
 #include <QElapsedTimer>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -15,6 +16,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "central/centraldb.h"
 #include "central/shipper.h"
@@ -462,6 +464,51 @@ class CentralTest : public QObject {
     QCOMPARE(problems.size(), 1);
     QVERIFY2(problems.first().first().toString().startsWith("central records: seq 5 refused: "),
              qPrintable(problems.first().first().toString()));
+  }
+
+  // The monitor's process as the fault was met: records taken, a backlog
+  // shipping, a file dialog sniffing the journal's files' types, and another
+  // process listing the journal. With SQLite's plain record locks this
+  // process died of SIGBUS within a second of the listing; it must live,
+  // and every record must be in the journal and shipped.
+  void sniffedJournalFilesWhileShippingAndListing() {
+    const QString journal = dir.filePath("sniffed.sqlite");
+    writeJournal(journal, journal + ".key", "sniffed", 50000);
+    RecordJournal writer(journal, journal + ".key", "sniffed-writer");
+    CentralShipper shipper(serverUri(), journal);
+    shipper.start();
+    QString error;
+    qint64 taken = 0;
+    QTimer records, sniff;
+    connect(&records, &QTimer::timeout, this, [&] {
+      JournalRecord record;
+      record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+      record.station = "sniffed";
+      record.block = "\r\nblock\r\n";
+      record.totalSign = "+";
+      if (writer.append(record, &error) > 0)
+        ++taken;
+    });
+    connect(&sniff, &QTimer::timeout, this, [&] {
+      for (const char *suffix : {"", "-wal", "-shm"})
+        QMimeDatabase().mimeTypeForFile(journal + suffix);
+    });
+    records.start(100);
+    sniff.start(50);
+    for (int n = 0; n < 20; ++n) {
+      QProcess list;
+      list.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN"),
+                 {"list", "--journal", journal, "--last", "1"});
+      while (list.state() != QProcess::NotRunning)
+        QTest::qWait(20);
+      QCOMPARE(list.exitCode(), 0);
+      QTest::qWait(300);
+    }
+    records.stop();
+    sniff.stop();
+    QVERIFY2(taken > 20, qPrintable(error));
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOf("sniffed").value(0).toLongLong(), qint64(50000 + taken),
+                              60000);
   }
 };
 
