@@ -384,6 +384,26 @@ class JournalTest : public QObject {
              qPrintable(retired.out + kept.join(' ')));
   }
 
+  // The state folder is shared by every key of a user: a head there of
+  // another key with the same file name is not this key's.
+  void anotherKeysHeadOfTheSameNameIsNotThisKeys() {
+    QTemporaryDir state, other;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
+    {
+      RecordJournal journal(other.filePath("journal.sqlite"), other.filePath("journal.key"), "o");
+      JournalRecord record = sampleRecord(1);
+      QString error;
+      QCOMPARE(journal.append(record, &error), qint64(1));
+    }
+    const QString head = QDir(other.path()).entryList({"journal.key.*.head"}).value(0);
+    QVERIFY(QDir().mkpath(state.filePath("weighstation")));
+    QVERIFY(QFile::copy(other.filePath(head), state.filePath("weighstation/" + head)));
+    write(1, 2);
+    const VerifyReport report = verify();
+    qunsetenv("XDG_STATE_HOME");
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
+  }
+
   // The monitor's own process opening and closing the journal's files
   // (a file dialog sniffing their type does) drops no lock of its
   // connections: another process never finds the journal unlocked and

@@ -129,7 +129,7 @@ bool RecordJournal::open(QString *error) {
 // `weighstation-records new-journal`.
 bool RecordJournal::refuseAnotherStart(const QString &state, const QString &journalId,
                                        QString *error) {
-  const QList<journalfiles::FoundHead> heads = journalfiles::headsOf(keyPath_, QByteArray());
+  const QList<journalfiles::FoundHead> heads = journalfiles::headsOfTheKey(keyPath_);
   const journalfiles::FoundHead *other = journalfiles::otherJournal(heads, journalId);
   if (!other)
     return true;

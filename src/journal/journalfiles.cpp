@@ -182,6 +182,20 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key) {
   return found;
 }
 
+QList<FoundHead> headsOfTheKey(const QString &keyPath) {
+  QByteArray key;
+  QString unreadable;
+  const bool haveKey = QFileInfo::exists(keyPath) && loadKey(keyPath, false, &key, &unreadable);
+  QList<FoundHead> heads = headsOf(keyPath, haveKey ? key : QByteArray());
+  const QString shared = QFileInfo(appfolders::stateFolder()).absoluteFilePath();
+  heads.removeIf([&](const FoundHead &found) {
+    return !found.sealed && qEnvironmentVariableIsEmpty("WEIGHSTATION_JOURNAL_HEADS") &&
+           QFileInfo(found.path).absolutePath() == shared &&
+           QFileInfo(keyPath).absolutePath() != shared;
+  });
+  return heads;
+}
+
 const FoundHead *otherJournal(const QList<FoundHead> &heads, const QString &journalId) {
   const FoundHead *most = nullptr;
   for (const FoundHead &found : heads) {

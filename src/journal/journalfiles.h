@@ -56,6 +56,10 @@ struct FoundHead {
 // Every head of the key at keyPath, of whichever journal; sealed is checked
 // against `key` (empty: none is).
 QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key);
+// The heads under the key's name that are its own, or cannot be told from
+// its own: all but those in the state folder (which every key of the user
+// shares) that are not sealed with it.
+QList<FoundHead> headsOfTheKey(const QString &keyPath);
 // The head among `heads` that witnesses the most records of a journal
 // other than `journalId`; null when none witnesses any.
 const FoundHead *otherJournal(const QList<FoundHead> &heads, const QString &journalId);

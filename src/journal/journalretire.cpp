@@ -59,7 +59,7 @@ QList<qint64> processesHolding(const QString &path) {
 
 bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, QString *error) {
   const bool journalThere = QFileInfo(journalPath).isFile() && QFileInfo(journalPath).size() > 0;
-  const QList<journalfiles::FoundHead> heads = journalfiles::headsOf(keyPath, QByteArray());
+  const QList<journalfiles::FoundHead> heads = journalfiles::headsOfTheKey(keyPath);
   if (!journalThere && !QFileInfo::exists(keyPath) && heads.isEmpty()) {
     *error = QStringLiteral(
                  "no journal at %1 and no key at %2: nothing to retire (the monitor "

@@ -183,7 +183,7 @@ QStringList journalFiles(const QString &journal, const QString &key, const QStri
   files << key;
   if (!head.isEmpty())
     files << head;
-  for (const journalfiles::FoundHead &found : journalfiles::headsOf(key, QByteArray()))
+  for (const journalfiles::FoundHead &found : journalfiles::headsOfTheKey(key))
     files << found.path;
   return files;
 }

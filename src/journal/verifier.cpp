@@ -151,13 +151,13 @@ void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 after
 void checkOtherJournals(const QString &keyPath, const QByteArray &key, const QString &journalId,
                         Checker &checker) {
   for (const journalfiles::FoundHead &found : journalfiles::headsOf(keyPath, key)) {
-    if (found.head.journalId == journalId || found.head.seq == 0)
+    // A head of another key with the same file name is not this key's.
+    if (found.head.journalId == journalId || found.head.seq == 0 || !found.sealed)
       continue;
-    checker.problem(0, QStringLiteral("the key also sealed %1 records of journal %2 (head %3%4): "
+    checker.problem(0, QStringLiteral("the key also sealed %1 records of journal %2 (head %3): "
                                       "a journal of this key is missing or was replaced")
                            .arg(found.head.seq)
-                           .arg(found.head.journalId, found.path,
-                                found.sealed ? QString() : QStringLiteral(", not sealed with it")));
+                           .arg(found.head.journalId, found.path));
   }
 }
 
