@@ -148,11 +148,21 @@ QSqlDatabase connectCentral(const QString &uri, QString *error) {
   return centraldb::connect(uri, QStringLiteral("weighstation-records-central"), error);
 }
 
-void printProblems(const VerifyReport &report) {
+// A check's outcome as verify says it, each line after `prefix`: the
+// intact line, or one line per problem; returns the exit code.
+int printReport(const VerifyReport &report, const QString &prefix = QString()) {
+  if (report.outcome == VerifyReport::Outcome::CannotCheck)
+    return cannot(prefix + QStringLiteral("cannot check the journal: %1").arg(report.reason));
+  if (report.outcome == VerifyReport::Outcome::Intact) {
+    std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
+    return kDone;
+  }
   for (const VerifyProblem &problem : report.problems)
-    std::printf("%s\n", qPrintable(problem.text));
+    std::printf("%s%s\n", qPrintable(prefix), qPrintable(problem.text));
   if (report.problemsNotListed > 0)
-    std::printf("... and %lld more problems\n", static_cast<long long>(report.problemsNotListed));
+    std::printf("%s... and %lld more problems\n", qPrintable(prefix),
+                static_cast<long long>(report.problemsNotListed));
+  return kBroken;
 }
 
 // A check that refuses what was asked: says why.
@@ -245,20 +255,29 @@ QStringList centralJournals(const QSqlDatabase &db, const Command &command, QStr
   return journals;
 }
 
+// The central database reached and the journals it is asked about; -1 to
+// go on, else the exit code.
+int openCentral(const Command &command, QSqlDatabase *db, QStringList *journals) {
+  const QString uri = command.parser().value(QStringLiteral("central"));
+  QString error;
+  *db = connectCentral(uri, &error);
+  if (!db->isOpen())
+    return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(uri), error));
+  *journals = centralJournals(*db, command, &error);
+  return journals->isEmpty() ? cannot(error) : -1;
+}
+
 // An export of the central records: of one station's journals, each checked
 // with the key as a journal's would be; or of every journal, each row saying
 // whether its journal's chain checked with the key.
 int exportCentral(const Command &command, ExportOptions options) {
-  const QString uri = command.parser().value(QStringLiteral("central"));
   const bool chosen = command.parser().isSet(QStringLiteral("station")) ||
                       command.parser().isSet(QStringLiteral("journal-id"));
+  QSqlDatabase db;
+  QStringList journals;
+  if (const int code = openCentral(command, &db, &journals); code >= 0)
+    return code;
   QString error;
-  QSqlDatabase db = connectCentral(uri, &error);
-  if (!db.isOpen())
-    return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(uri), error));
-  const QStringList journals = centralJournals(db, command, &error);
-  if (journals.isEmpty())
-    return cannot(error);
   for (const QString &journal : journals) {
     const VerifyReport report = verifyStation(
         JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
@@ -359,49 +378,25 @@ int verify(const QStringList &arguments) {
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   const QString central = command.parser().value(QStringLiteral("central"));
-  if (central.isEmpty()) {
-    const VerifyReport report = verifyJournal(command.verifyOptions());
-    if (report.outcome == VerifyReport::Outcome::CannotCheck)
-      return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
-    if (report.outcome == VerifyReport::Outcome::Broken) {
-      printProblems(report);
-      return kBroken;
-    }
-    std::printf("%s\n", qPrintable(report.intactLine()));
-    return kDone;
-  }
+  if (central.isEmpty())
+    return printReport(verifyJournal(command.verifyOptions()));
   if (command.parser().value(QStringLiteral("station")).isEmpty() &&
       command.parser().value(QStringLiteral("journal-id")).isEmpty())
     return cannot(QStringLiteral(
         "verify --central takes --station NAME or --journal-id ID: a chain is a journal's"));
-  QString error;
-  QSqlDatabase db = connectCentral(central, &error);
-  if (!db.isOpen())
-    return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(central), error));
-  const QStringList journals = centralJournals(db, command, &error);
-  if (journals.isEmpty())
-    return cannot(error);
+  QSqlDatabase db;
+  QStringList journals;
+  if (const int code = openCentral(command, &db, &journals); code >= 0)
+    return code;
   // Each journal's chain, whatever its station was called along it; named
   // when there are several.
   int code = kDone;
   for (const QString &journal : journals) {
     const VerifyReport report = verifyStation(
         JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
-    const QString prefix =
-        journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal) : QString();
-    if (report.outcome == VerifyReport::Outcome::CannotCheck) {
-      cannot(prefix + QStringLiteral("cannot check the journal: %1").arg(report.reason));
-      code = kCannot;
-    } else if (report.outcome == VerifyReport::Outcome::Broken) {
-      for (const VerifyProblem &problem : report.problems)
-        std::printf("%s%s\n", qPrintable(prefix), qPrintable(problem.text));
-      if (report.problemsNotListed > 0)
-        std::printf("%s... and %lld more problems\n", qPrintable(prefix),
-                    static_cast<long long>(report.problemsNotListed));
-      code = qMax(code, kBroken);
-    } else {
-      std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
-    }
+    code = qMax(
+        code, printReport(report, journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal)
+                                                      : QString()));
   }
   return code;
 }
