@@ -40,7 +40,7 @@ QString serverUri() {
 qint64 centralCount(const QString &station) {
   static QSqlDatabase db;
   if (!db.isOpen()) {
-    QString error;
+    Failure error;
     db = centraldb::connect(serverUri(), QStringLiteral("bench-count"), &error);
   }
   QSqlQuery query(db);
@@ -55,7 +55,7 @@ qint64 centralCount(const QString &station) {
 // central one, by this process through libpq.
 double copySeconds(const QString &journal) {
   JournalReader reader(journal, QStringLiteral("bench-copy-read"));
-  QString error;
+  Failure error;
   reader.open(&error);
   QByteArray payload;
   reader.forEach(
@@ -96,7 +96,7 @@ double drainSeconds(const QString &path, const QString &key, const QString &stat
   clock.start();
   CentralShipper shipper(serverUri(), path);
   shipper.start();
-  QString error;
+  Failure error;
   qint64 taken = 0;
   while (centralCount(station) < records) {
     if (recordEveryMs > 0) {
@@ -118,7 +118,7 @@ double drainSeconds(const QString &path, const QString &key, const QString &stat
 std::vector<double> latenciesMs(const QString &journalPath, const QString &key, int records) {
   RecordJournal journal(journalPath, key, QStringLiteral("bench-latency"));
   CentralShipper shipper(serverUri(), journalPath);
-  QString error;
+  Failure error;
   JournalRecord first = benchRecord(0);
   first.station = QStringLiteral("latency");
   journal.append(first, &error);

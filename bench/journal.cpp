@@ -46,12 +46,12 @@ double msSince(Clock::time_point begin) {
 // Times `count` commits, one record each, as the monitor makes them.
 std::vector<double> commitTimes(RecordJournal &journal, int count) {
   std::vector<double> ms;
-  QString error;
+  Failure error;
   for (int i = 0; i < count; ++i) {
     JournalRecord record = benchRecord(i);
     const auto begin = Clock::now();
     if (journal.append(record, &error) == 0) {
-      std::fprintf(stderr, "commit failed: %s\n", qPrintable(error));
+      std::fprintf(stderr, "commit failed: %s\n", qPrintable(error.text()));
       break;
     }
     ms.push_back(msSince(begin));
@@ -77,7 +77,7 @@ std::vector<double> fsyncTimes(const QString &path, int bytes, int count) {
 // Seconds of a plain read of every column of every record.
 double selectAllSeconds(const QString &path) {
   JournalReader reader(path, QStringLiteral("bench-select"));
-  QString error;
+  Failure error;
   reader.open(&error);
   QSqlQuery query(reader.database());
   query.setForwardOnly(true);

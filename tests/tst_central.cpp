@@ -43,7 +43,7 @@ void server(const char *action) {
 QList<QVariantList> central(const QString &sql) {
   QList<QVariantList> rows;
   {
-    QString error;
+    Failure error;
     QSqlDatabase db = centraldb::connect(serverUri(), QStringLiteral("test-central"), &error);
     QSqlQuery query(db);
     if (db.isOpen() && query.exec(sql)) {
@@ -62,8 +62,8 @@ QList<QVariantList> central(const QString &sql) {
 // The id of the journal at `path`.
 QString journalIdOf(const QString &path) {
   JournalReader reader(path, QStringLiteral("test-id"));
-  QString error;
-  return reader.open(&error) ? reader.journalId() : error;
+  Failure error;
+  return reader.open(&error) ? reader.journalId() : error.text();
 }
 
 // SQL on the journal, as an SQLite shell would run it.
@@ -137,7 +137,9 @@ class CentralTest : public QObject {
     shipper.start();
     QVERIFY(outage.wait(10000));  // the records are ten minutes old
     QCOMPARE(outage.first().at(1).toLongLong(), qint64(20));
-    QVERIFY(!outage.first().at(0).toString().isEmpty());
+    const Failure failure = outage.first().at(0).value<Failure>();
+    QVERIFY(!failure.reason().isEmpty());
+    QCOMPARE(failure.kind(), Failure::Kind::Unreachable);
     server("start");
     QTRY_COMPARE_WITH_TIMEOUT(rowsOf("down").value(0).toLongLong(), qint64(20), 30000);
     QCOMPARE(rowsOf("down"), (QVariantList{20, 1, 20}));
@@ -272,7 +274,7 @@ class CentralTest : public QObject {
     shipper.start();
     QElapsedTimer clock;
     clock.start();
-    QString error;
+    Failure error;
     int taken = 0;
     while (rowsOf("busy").value(0).toLongLong() < 30000 && clock.elapsed() < 60000) {
       JournalRecord record;
@@ -280,7 +282,7 @@ class CentralTest : public QObject {
       record.station = "busy";
       record.block = "\r\nblock\r\n";
       record.totalSign = "+";
-      QVERIFY2(live.append(record, &error) > 0, qPrintable(error));
+      QVERIFY2(live.append(record, &error) > 0, qPrintable(error.text()));
       ++taken;
       QTest::qWait(20);
     }
@@ -365,9 +367,9 @@ class CentralTest : public QObject {
     const QString journal = dir.filePath("legacy.sqlite");
     writeJournal(journal, journal + ".key", "legacy", 10);
     {
-      QString error;
+      Failure error;
       QSqlDatabase db = centraldb::connect(uri, "test-version1", &error);
-      QVERIFY2(db.isOpen(), qPrintable(error));
+      QVERIFY2(db.isOpen(), qPrintable(error.text()));
       QSqlQuery query(db);
       QStringList lines = QString::fromUtf8(fixture.readAll()).split('\n');
       lines.removeIf([](const QString &line) { return line.startsWith("--"); });
@@ -402,7 +404,7 @@ class CentralTest : public QObject {
             .out.section(',', 0, 0),
         QString("journal intact: 10 records"), 30000);
     shipper.stop();
-    QString error;
+    Failure error;
     {
       QSqlDatabase db = centraldb::connect(uri, "test-version1-check", &error);
       QSqlQuery query(db);
@@ -418,12 +420,12 @@ class CentralTest : public QObject {
 
   // libpq's options reach the server whole, spaces and all.
   void uriOptionsWithSpaces() {
-    QString error;
+    Failure error;
     {
       QSqlDatabase db = centraldb::connect(
           serverUri() + "?application_name=weigh%20station&options=-c%20statement_timeout%3D5000",
           "test-options", &error);
-      QVERIFY2(db.isOpen(), qPrintable(error));
+      QVERIFY2(db.isOpen(), qPrintable(error.text()));
       QSqlQuery query(db);
       QVERIFY(
           query.exec("SELECT current_setting('application_name'), "
@@ -439,9 +441,9 @@ class CentralTest : public QObject {
   // few times, reported and left behind; the records around it arrive.
   void aRecordRefusedInTheMiddleOfABatch() {
     {
-      QString error;
+      Failure error;
       QSqlDatabase db = centraldb::connect(serverUri(), "test-schema", &error);
-      QVERIFY2(centraldb::ensureSchema(db, &error), qPrintable(error));
+      QVERIFY2(centraldb::ensureSchema(db, &error), qPrintable(error.text()));
     }
     QSqlDatabase::removeDatabase("test-schema");
     central(
@@ -462,8 +464,11 @@ class CentralTest : public QObject {
                  .value(0),
              (QVariantList{qint64(11), "1,2,3,4,6,7,8,9,10,11,12"}));
     QCOMPARE(problems.size(), 1);
-    QVERIFY2(problems.first().first().toString().startsWith("central records: seq 5 refused: "),
-             qPrintable(problems.first().first().toString()));
+    const Failure refused = problems.first().first().value<Failure>();
+    QVERIFY2(refused.text().startsWith("central records: seq 5 refused: "),
+             qPrintable(refused.text()));
+    QCOMPARE(refused.kind(), Failure::Kind::Refused);
+    QCOMPARE(refused.seq(), qint64(5));
   }
 
   // The monitor's process as the fault was met: records taken, a backlog
@@ -477,7 +482,7 @@ class CentralTest : public QObject {
     RecordJournal writer(journal, journal + ".key", "sniffed-writer");
     CentralShipper shipper(serverUri(), journal);
     shipper.start();
-    QString error;
+    Failure error;
     qint64 taken = 0;
     QTimer records, sniff;
     connect(&records, &QTimer::timeout, this, [&] {
@@ -506,7 +511,7 @@ class CentralTest : public QObject {
     }
     records.stop();
     sniff.stop();
-    QVERIFY2(taken > 20, qPrintable(error));
+    QVERIFY2(taken > 20, qPrintable(error.text()));
     QTRY_COMPARE_WITH_TIMEOUT(rowsOf("sniffed").value(0).toLongLong(), qint64(50000 + taken),
                               60000);
   }

@@ -71,7 +71,7 @@ class JournalTest : public QObject {
 
   void write(int from, int to, const QString &connection = QStringLiteral("writer")) {
     RecordJournal journal(journalPath(), keyPath(), connection);
-    QString error;
+    Failure error;
     for (int n = from; n <= to; ++n) {
       JournalRecord record = sampleRecord(n);
       QCOMPARE(journal.append(record, &error), qint64(n));
@@ -174,10 +174,10 @@ class JournalTest : public QObject {
     QCOMPARE(verify().firstBadSeq(), qint64(5));
     // The monitor will not write on after it either.
     RecordJournal journal(journalPath(), keyPath());
-    QString error;
+    Failure error;
     JournalRecord record = sampleRecord(7);
     QCOMPARE(journal.append(record, &error), qint64(0));
-    QVERIFY2(error.contains("witnessed seq 6"), qPrintable(error));
+    QVERIFY2(error.text().contains("witnessed seq 6"), qPrintable(error.text()));
   }
 
   // Notes that cannot be read are a broken journal, never "no notes".
@@ -234,7 +234,7 @@ class JournalTest : public QObject {
     auto writer = [this](const QString &connection, bool reopen) {
       return QThread::create([this, connection, reopen] {
         auto journal = std::make_unique<RecordJournal>(journalPath(), keyPath(), connection);
-        QString error;
+        Failure error;
         for (int n = 0; n < 25; ++n) {
           if (reopen) {
             journal.reset();
@@ -242,7 +242,7 @@ class JournalTest : public QObject {
           }
           JournalRecord record = sampleRecord(n);
           if (journal->append(record, &error) == 0)
-            qWarning("%s", qPrintable(error));
+            qWarning("%s", qPrintable(error.text()));
         }
       });
     };
@@ -348,7 +348,7 @@ class JournalTest : public QObject {
       const QString otherKey = dir.filePath("other.key");
       RecordJournal other(journalPath(), otherKey, "other");
       JournalRecord record = sampleRecord(1);
-      QString error;
+      Failure error;
       QCOMPARE(other.append(record, &error), qint64(1));
       QFile::remove(otherKey);
       for (const QString &name : QDir(dir.path()).entryList({"other.key.*"}))
@@ -357,10 +357,12 @@ class JournalTest : public QObject {
     {
       RecordJournal journal(journalPath(), keyPath(), "again");
       JournalRecord record = sampleRecord(6);
-      QString error;
+      Failure error;
       QCOMPARE(journal.append(record, &error), qint64(0));
-      QVERIFY2(error.startsWith("the journal " + journalPath() + ' ' + state), qPrintable(error));
-      QVERIFY2(error.endsWith("; its key sealed 5 records of journal " + oldId), qPrintable(error));
+      QVERIFY2(error.text().startsWith("the journal " + journalPath() + ' ' + state),
+               qPrintable(error.text()));
+      QVERIFY2(error.text().endsWith("; its key sealed 5 records of journal " + oldId),
+               qPrintable(error.text()));
     }
     QCOMPARE(QFile::exists(journalPath()), loss != "removed");
     if (loss == "replaced") {
@@ -392,7 +394,7 @@ class JournalTest : public QObject {
     {
       RecordJournal journal(other.filePath("journal.sqlite"), other.filePath("journal.key"), "o");
       JournalRecord record = sampleRecord(1);
-      QString error;
+      Failure error;
       QCOMPARE(journal.append(record, &error), qint64(1));
     }
     const QString head = QDir(other.path()).entryList({"journal.key.*.head"}).value(0);
@@ -411,7 +413,7 @@ class JournalTest : public QObject {
   void aFileSniffedInTheWritersProcessKeepsItsLocks() {
     RecordJournal journal(journalPath(), keyPath(), "sniffed");
     JournalRecord first = sampleRecord(1);
-    QString error;
+    Failure error;
     QCOMPARE(journal.append(first, &error), qint64(1));
     JournalReader reader(journalPath(), "sniffed-reader");  // as the shipper holds one
     QVERIFY(reader.open(&error));
@@ -449,7 +451,7 @@ class JournalTest : public QObject {
   void xlsxExportsContinueOnFurtherSheets() {
     write(1, 10);
     JournalReader reader(journalPath(), "sheets");
-    QString error;
+    Failure error;
     QVERIFY(reader.open(&error));
     ExportOptions options;
     options.format = ExportFormat::Xlsx;
@@ -486,9 +488,10 @@ class JournalTest : public QObject {
     QFETCH(QString, wal);
     QFETCH(int, exitCode);
     SmallFilesystem medium;
-    QString why;
-    if (!medium.start(2048, &why))
-      QSKIP(qPrintable(why));
+    QString cannotMount;
+    if (!medium.start(2048, &cannotMount))
+      QSKIP(qPrintable(cannotMount));
+    Failure why;
     write(1, 4);
     auto copyJournal = [&] {
       for (const QString &name : QDir(dir.path()).entryList({"journal.*"}, QDir::Files)) {
@@ -533,9 +536,10 @@ class JournalTest : public QObject {
   // folder, records are taken and verify finds it there.
   void aKeyInAFolderTheWriterCannotWrite() {
     SmallFilesystem keys;
-    QString why;
-    if (!keys.start(64, &why))
-      QSKIP(qPrintable(why));
+    QString cannotMount;
+    if (!keys.start(64, &cannotMount))
+      QSKIP(qPrintable(cannotMount));
+    Failure why;
     const QString key = keys.filePath("journal.key");
     QFile file(key);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -558,6 +562,65 @@ class JournalTest : public QObject {
     qunsetenv("XDG_STATE_HOME");
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
     QCOMPARE(report.lastSeq, qint64(3));
+  }
+
+  // A record committed while its head cannot be written (the key's disk
+  // full) keeps its seq: the writer says it is in the journal, and why its
+  // end is not witnessed; the next record, the disk freed, witnesses both.
+  void aCommittedRecordWhoseHeadCannotBeAdvanced() {
+    SmallFilesystem keys;
+    QString cannotMount;
+    if (!keys.start(64, &cannotMount))
+      QSKIP(qPrintable(cannotMount));
+    RecordJournal journal(journalPath(), keys.filePath("journal.key"), "head-on-a-full-disk");
+    Failure failure;
+    QVERIFY2(journal.open(&failure), qPrintable(failure.text()));
+    keys.fill();
+    JournalRecord record = sampleRecord(1);
+    QCOMPARE(journal.append(record, &failure), qint64(1));
+    QCOMPARE(failure.kind(), Failure::Kind::Io);
+    QCOMPARE(failure.seq(), qint64(1));
+    QVERIFY2(failure.text().startsWith("its head was not advanced to seq 1: "),
+             qPrintable(failure.text()));
+    keys.free();
+    failure = Failure();
+    record = sampleRecord(2);
+    QCOMPARE(journal.append(record, &failure), qint64(2));
+    QVERIFY2(!failure, qPrintable(failure.text()));
+    QCOMPARE(verify(keys.filePath("journal.key")).outcome, VerifyReport::Outcome::Intact);
+  }
+
+  // What a reader meets, by kind: a person is told differently that a file
+  // is missing, is not a journal, or is one of another format.
+  void readersTellTheKindOfFailure_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("missing") << QByteArray() << int(Failure::Kind::CannotOpen);
+    QTest::newRow("not a database") << QByteArray(8192, 'x') << int(Failure::Kind::Corrupt);
+    QTest::newRow("a database of another program")
+        << QByteArray("CREATE TABLE other (a)") << int(Failure::Kind::Corrupt);
+    QTest::newRow("another format")
+        << QByteArray(
+               "CREATE TABLE journal_meta (name TEXT PRIMARY KEY, value TEXT);"
+               "INSERT INTO journal_meta VALUES ('format', '9'), ('id', 'x')")
+        << int(Failure::Kind::Corrupt);
+  }
+  void readersTellTheKindOfFailure() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, kind);
+    const QString path = dir.filePath("journal.other");
+    QFile::remove(path);
+    if (content.startsWith("CREATE")) {
+      tamper(path, QString::fromLatin1(content).split(u';'));
+    } else if (!content.isEmpty()) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    }
+    JournalReader reader(path, QStringLiteral("kind-%1").arg(QTest::currentDataTag()));
+    Failure failure;
+    QVERIFY(!reader.open(&failure));
+    QCOMPARE(int(failure.kind()), kind);
+    QVERIFY2(failure.text().contains(path), qPrintable(failure.text()));
   }
 };
 

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "central/shippingstate.h"
+#include "journal/failure.h"
 
 class ShippingTest : public QObject {
   Q_OBJECT
@@ -21,6 +22,36 @@ class ShippingTest : public QObject {
     QCOMPARE(state.unreachable(QStringLiteral("down")), qint64(1000));
     QVERIFY(state.warnNow(1, 0, now));  // the next outage
     QVERIFY(!state.refused(7) && !state.refused(7) && state.refused(7));
+  }
+
+  // PostgreSQL's failures by the class of their SQLSTATE, whatever the
+  // language of the server's messages.
+  void failuresByTheirSqlState_data() {
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("connection failure") << "08006" << int(Failure::Kind::Unreachable);
+    QTest::newRow("cannot connect now") << "57P03" << int(Failure::Kind::Unreachable);
+    QTest::newRow("disk full") << "53100" << int(Failure::Kind::Unreachable);
+    QTest::newRow("password refused") << "28P01" << int(Failure::Kind::Refused);
+    QTest::newRow("duplicate key") << "23505" << int(Failure::Kind::Refused);
+    QTest::newRow("no privilege") << "42501" << int(Failure::Kind::Refused);
+    QTest::newRow("data corrupted") << "XX001" << int(Failure::Kind::Corrupt);
+    QTest::newRow("none given") << "" << int(Failure::Kind::Io);
+  }
+  void failuresByTheirSqlState() {
+    QFETCH(QString, state);
+    QFETCH(int, kind);
+    QCOMPARE(int(failures::ofSqlState(state, Failure::Kind::Io)), kind);
+  }
+
+  // A failure's text names its seq once.
+  void aFailureNamesItsSeqOnce() {
+    QCOMPARE(Failure(Failure::Kind::Corrupt, "its mac does not match", 4).text(),
+             QString("seq 4: its mac does not match"));
+    QCOMPARE(Failure(Failure::Kind::Corrupt, "seq 4: its mac does not match", 4).text(),
+             QString("seq 4: its mac does not match"));
+    QCOMPARE(Failure(Failure::Kind::Io, "disk full").within("cannot write x").text(),
+             QString("cannot write x: disk full"));
   }
 };
 

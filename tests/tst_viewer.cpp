@@ -66,10 +66,10 @@ class ViewerTest : public QObject {
 
   void append(int from, int to) {
     RecordJournal writer(journal(), key(), QStringLiteral("test-writer"));
-    QString error;
+    Failure error;
     for (int n = from; n <= to; ++n) {
       JournalRecord record = generated(n);
-      QVERIFY2(writer.append(record, &error) == n, qPrintable(error));
+      QVERIFY2(writer.append(record, &error) == n, qPrintable(error.text()));
     }
   }
   // A window whose first check has ended.
@@ -106,7 +106,7 @@ class ViewerTest : public QObject {
     // 12-02 holds records 100 to 199; text "99" narrows them to 199.
     window->findChild<QLineEdit *>("filterText")->setText("99");
     JournalFilter filter = window->filterShown();
-    QString error;
+    Failure error;
     filter.takenFrom = journaldates::takenAtBound("2026-12-02", false, &error);
     filter.takenTo = journaldates::takenAtBound("2026-12-02", true, &error);
     model->setFilter(filter);
@@ -131,10 +131,10 @@ class ViewerTest : public QObject {
 
   void anExportEqualsTheCommands() {
     auto window = open();
-    QString error;
+    Failure error;
     QSignalSpy finished(window->exporter(), &Exporter::finished);
     QVERIFY2(window->exportShown(ExportFormat::Csv, dir.filePath("viewer.csv"), false, &error),
-             qPrintable(error));
+             qPrintable(error.text()));
     QVERIFY(finished.wait(10000));
     QCOMPARE(finished.first().first().toLongLong(), qint64(300));
     QCOMPARE(runRecords({"export", "--journal", journal(), "--key", key(), "--csv",
@@ -149,12 +149,13 @@ class ViewerTest : public QObject {
   // A cancelled export ends at once and leaves nothing behind.
   void aCancelledExportLeavesNothing() {
     auto window = open();
-    QString error;
+    Failure error;
     QSignalSpy finished(window->exporter(), &Exporter::finished);
     QVERIFY(window->exportShown(ExportFormat::Xlsx, dir.filePath("cancelled.xlsx"), false, &error));
     window->exporter()->cancel();
     QVERIFY(finished.wait(10000));
-    QCOMPARE(finished.first(), (QVariantList{qint64(-1), QString("cancelled")}));
+    QCOMPARE(finished.first().at(0).toLongLong(), qint64(-1));
+    QCOMPARE(finished.first().at(1).value<Failure>().kind(), Failure::Kind::Cancelled);
     QCOMPARE(QDir(dir.path())
                  .entryList({"cancelled*", ".weighstation-partial-*"}, QDir::Files | QDir::Hidden),
              QStringList());
@@ -166,9 +167,9 @@ class ViewerTest : public QObject {
     QVERIFY(!open()->findChild<QLabel *>("shipping")->isVisibleTo(nullptr));
     {
       ShippingLedger ledger(journal(), "postgresql://site/records", "test-ledger");
-      QString error;
-      QVERIFY2(ledger.open(&error), qPrintable(error));
-      QVERIFY2(ledger.acknowledge(250, &error), qPrintable(error));
+      Failure error;
+      QVERIFY2(ledger.open(&error), qPrintable(error.text()));
+      QVERIFY2(ledger.acknowledge(250, &error), qPrintable(error.text()));
     }
     auto window = open();
     auto *status = window->findChild<QLabel *>("shipping");
@@ -180,9 +181,9 @@ class ViewerTest : public QObject {
 
   void aTicketHoldsTheRecordAndItsCode() {
     auto window = open();
-    QString error;
+    Failure error;
     const QString pdf = dir.filePath("ticket.pdf");
-    QVERIFY2(window->saveTicket(0, pdf, &error), qPrintable(error));
+    QVERIFY2(window->saveTicket(0, pdf, &error), qPrintable(error.text()));
     QProcess text;
     text.start("pdftotext", {pdf, "-"});
     QVERIFY(text.waitForFinished());
@@ -220,7 +221,7 @@ class ViewerTest : public QObject {
     QVERIFY(marked(250));
     QVERIFY(marked(300));
     QVERIFY(!marked(249));
-    QString error;
+    Failure error;
     QVERIFY(!window->exportShown(ExportFormat::Csv, dir.filePath("refused.csv"), false, &error));
     QVERIFY(!QFile::exists(dir.filePath("refused.csv")));
   }

@@ -31,11 +31,11 @@ std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
     return nullptr;
   auto shipper = std::make_unique<CentralShipper>(uri, journalfiles::defaultJournalPath());
   QObject::connect(shipper.get(), &CentralShipper::outage, window,
-                   [](const QString &reason, qint64 waiting) {
+                   [](const Failure &failure, qint64 waiting) {
                      warnings::show(QStringLiteral("WARNING"),
                                     QStringLiteral("Central Records Unreachable (%1), %2 Records "
                                                    "Waiting!!!")
-                                        .arg(reason)
+                                        .arg(failure.text())
                                         .arg(waiting));
                    });
   QObject::connect(shipper.get(), &CentralShipper::conflict, window,
@@ -48,7 +48,7 @@ std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
                                         .arg(firstSeq));
                    });
   QObject::connect(shipper.get(), &CentralShipper::problem, window,
-                   [](const QString &text) { qWarning("%s", qPrintable(text)); });
+                   [](const Failure &problem) { qWarning("%s", qPrintable(problem.text())); });
   shipper->start();
   return shipper;
 }

@@ -100,7 +100,9 @@ class MainWindow : public QMainWindow {
   void stopReaders();
   JournalRecord journalRecordOf(const RecordLines &lines) const;
   void journalRecord(JournalRecord &record);
-  void noteTextLogInJournal(const JournalRecord &record, bool written, const QString &failure);
+  void noteTextLogInJournal(const JournalRecord &record, bool written,
+                            const QString &textLogFailure);
+  void warnOfTheJournal(const Failure &failure, qint64 seq);
 
   MainWindowForm *form = nullptr;
   QTimer *refreshTimer = nullptr;

@@ -77,15 +77,12 @@ void MainWindow::journalRecord(JournalRecord &record) {
     journalCheckpoint_->setInterval(1000);
     connect(journalCheckpoint_, &QTimer::timeout, this, [this] { journal_->checkpoint(); });
   }
-  QString failure;
-  if (journal_->append(record, &failure) == 0) {
-    warnings::showSoon(this, kWarning,
-                       QStringLiteral("Record Journal Write Failed (%1), Record %2 Is Not in the "
-                                      "Journal!!!")
-                           .arg(failure)
-                           .arg(recordCycle_.record_count));
+  Failure failure;
+  const qint64 seq = journal_->append(record, &failure);
+  if (failure)
+    warnOfTheJournal(failure, seq);
+  if (seq == 0)
     return;
-  }
   if (!journalCheckpoint_->isActive())
     journalCheckpoint_->start();
   const qint64 free = journal_->bytesFree();
@@ -98,8 +95,27 @@ void MainWindow::journalRecord(JournalRecord &record) {
 }
 
 void MainWindow::noteTextLogInJournal(const JournalRecord &record, bool written,
-                                      const QString &failure) {
-  QString error;
-  if (record.seq > 0 && !journal_->noteTextLog(record, written, failure, &error))
-    qDebug("record journal: %s", qPrintable(error));
+                                      const QString &textLogFailure) {
+  Failure failure;
+  if (record.seq > 0 && !journal_->noteTextLog(record, written, textLogFailure, &failure))
+    warnOfTheJournal(failure, record.seq);
+}
+
+// Every failure of the journal reaches the operator one way: a warning
+// after the tick, saying whether the record is in the journal.
+void MainWindow::warnOfTheJournal(const Failure &failure, qint64 seq) {
+  if (seq == 0) {
+    warnings::showSoon(this, kWarning,
+                       QStringLiteral("Record Journal Write Failed (%1), Record %2 Is Not in the "
+                                      "Journal!!!")
+                           .arg(failure.text())
+                           .arg(recordCycle_.record_count));
+    return;
+  }
+  warnings::showSoon(this, kWarning,
+                     QStringLiteral("Record Journal Check Failed (%1), Record %2 Is in the Journal "
+                                    "as Seq %3!!!")
+                         .arg(failure.text())
+                         .arg(recordCycle_.record_count)
+                         .arg(seq));
 }

@@ -143,7 +143,7 @@ bool MainWindow::refuseLogOnTheOtherLogsFile(QCheckBox *box, const QString &file
 // The record journal's files are never a log's: starting a text log
 // empties its file, saving a workbook replaces it.
 bool MainWindow::refuseLogOnTheJournal(QCheckBox *box, const QString &fileName) {
-  QString why;
+  Failure why;
   if (outputguard::allowed(fileName,
                            outputguard::journalFiles(journalfiles::defaultJournalPath(),
                                                      journalfiles::defaultKeyPath(), QString()),

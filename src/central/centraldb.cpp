@@ -9,7 +9,9 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include "journal/failure.h"
 #include "journal/journal.h"
+#include "journal/journalreader.h"
 #include "journal/journalrecord.h"
 
 namespace centraldb {
@@ -62,14 +64,24 @@ QString shownUri(const QString &uri) {
   return url.isValid() ? url.toString() : QStringLiteral("(not a URI)");
 }
 
-QSqlDatabase connect(const QString &uri, const QString &connectionName, QString *error) {
+QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure *failure) {
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
   if (!db.isValid()) {
-    *error = QStringLiteral("no PostgreSQL driver (QPSQL) is installed");
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("no PostgreSQL driver (QPSQL) is installed"));
     return db;
   }
-  if (configure(db, uri, 5, error) && !db.open())
-    *error = db.lastError().text().trimmed();
+  QString why;
+  if (!configure(db, uri, 5, &why)) {
+    *failure = Failure(Failure::Kind::Refused, why);
+    return db;
+  }
+  if (!db.open()) {
+    // No SQLSTATE before a connection: the connection's status tells.
+    *failure =
+        Failure(unreachable(db, QString()) ? Failure::Kind::Unreachable : Failure::Kind::Refused,
+                db.lastError().text().trimmed());
+  }
   return db;
 }
 
@@ -110,53 +122,61 @@ QStringList upgradeSql() {
 }
 
 namespace {
-bool runAll(QSqlDatabase &db, const QStringList &statements, const QString &what, QString *error) {
+bool runAll(QSqlDatabase &db, const QStringList &statements, const QString &what,
+            Failure *failure) {
+  const QString doing = QStringLiteral("cannot %1").arg(what);
   QSqlQuery query(db);
   if (!db.transaction()) {
-    *error = QStringLiteral("cannot %1: %2").arg(what, db.lastError().text().trimmed());
+    *failure = Failure::ofSql(doing, db.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   for (const QString &statement : statements) {
     if (!query.exec(statement)) {
-      *error = QStringLiteral("cannot %1: %2").arg(what, query.lastError().text().trimmed());
+      *failure = Failure::ofSql(doing, query.lastError(), Failure::Kind::Refused);
+      // Failed already: the server ends the transaction itself.
       db.rollback();
       return false;
     }
   }
   if (!db.commit()) {
-    *error = QStringLiteral("cannot %1: %2").arg(what, db.lastError().text().trimmed());
+    *failure = Failure::ofSql(doing, db.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   return true;
 }
 }  // namespace
 
-bool ensureSchema(QSqlDatabase &db, QString *error) {
+bool ensureSchema(QSqlDatabase &db, Failure *failure) {
   QSqlQuery query(db);
   if (!query.exec(QStringLiteral("SELECT to_regclass('weigh_records') IS NOT NULL, "
                                  "to_regclass('weigh_schema_version') IS NOT NULL")) ||
       !query.next()) {
-    *error = query.lastError().text().trimmed();
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central tables"), query.lastError(),
+                              Failure::Kind::Unreachable);
     return false;
   }
   if (!query.value(0).toBool())
-    return runAll(db, schemaSql(), QStringLiteral("create the central tables"), error);
+    return runAll(db, schemaSql(), QStringLiteral("create the central tables"), failure);
   if (!query.value(1).toBool()) {
-    *error =
-        QStringLiteral("the central table weigh_records has no weigh_schema_version beside it");
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the central table weigh_records has no weigh_schema_version beside it"));
     return false;
   }
   if (!query.exec(QStringLiteral("SELECT max(version) FROM weigh_schema_version")) ||
       !query.next()) {
-    *error = query.lastError().text().trimmed();
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central tables"), query.lastError(),
+                              Failure::Kind::Unreachable);
     return false;
   }
   const int version = query.value(0).toInt();
   query.finish();
   if (version > kSchemaVersion) {
-    *error = QStringLiteral("the central tables have a newer version (%1) than this program's (%2)")
-                 .arg(version)
-                 .arg(kSchemaVersion);
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the central tables have a newer version (%1) than this program's (%2)")
+            .arg(version)
+            .arg(kSchemaVersion));
     return false;
   }
   if (version < kSchemaVersion &&
@@ -164,7 +184,7 @@ bool ensureSchema(QSqlDatabase &db, QString *error) {
               QStringLiteral("upgrade the central tables from version %1 (their owner can run "
                              "weighstation-records central-sql --upgrade)")
                   .arg(version),
-              error))
+              failure))
     return false;
   return true;
 }
@@ -249,6 +269,31 @@ bool unreachable(const QSqlDatabase &db, const QString &sqlState) {
   // intervention (a shutdown, a restart), 58 system errors.
   return sqlState.startsWith(QLatin1String("08")) || sqlState.startsWith(QLatin1String("53")) ||
          sqlState.startsWith(QLatin1String("57P")) || sqlState.startsWith(QLatin1String("58"));
+}
+
+QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Failure *failure) {
+  QVariantList binds;
+  QSqlQuery query(db);
+  QStringList journals;
+  if (!query.prepare(QStringLiteral("SELECT journal_id FROM weigh_records%1 GROUP BY journal_id "
+                                    "ORDER BY min(taken_at), journal_id")
+                         .arg(filter.where(&binds, QStringLiteral("weigh_records"), true)))) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central records"), query.lastError());
+    return journals;
+  }
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  if (!query.exec()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central records"), query.lastError());
+    return journals;
+  }
+  while (query.next())
+    journals << query.value(0).toString();
+  if (query.lastError().isValid()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central records"), query.lastError());
+    return QStringList();
+  }
+  return journals;
 }
 
 }  // namespace centraldb

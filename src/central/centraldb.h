@@ -8,7 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+struct JournalFilter;
 struct JournalRecord;
+class Failure;
 
 namespace centraldb {
 
@@ -24,7 +26,7 @@ bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString
 QString shownUri(const QString &uri);
 
 // A new connection of this thread's own to the central database.
-QSqlDatabase connect(const QString &uri, const QString &connectionName, QString *error);
+QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure *failure);
 
 // The SQL that creates the schema, for whoever creates it by hand.
 QStringList schemaSql();
@@ -32,7 +34,7 @@ QStringList schemaSql();
 QStringList upgradeSql();
 // Creates the schema when it is missing (a database administrator may have
 // created it, granting only INSERT and SELECT); checks its version.
-bool ensureSchema(QSqlDatabase &db, QString *error);
+bool ensureSchema(QSqlDatabase &db, Failure *failure);
 
 // The central columns a shipper writes: the journal's columns in order,
 // its mac, the journal's id.
@@ -49,5 +51,9 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
 // the server is out of reach or out of resources (try again later) rather
 // than a refusal of what was sent.
 bool unreachable(const QSqlDatabase &db, const QString &sqlState);
+
+// The journals whose records the filter keeps, oldest first; empty with
+// the failure when they cannot be read.
+QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Failure *failure);
 
 }  // namespace centraldb

@@ -24,6 +24,7 @@ QString CentralShipper::target(const QString &uri) {
 
 void CentralShipper::start() {
   qRegisterMetaType<ShippingStatus>();
+  qRegisterMetaType<Failure>();
   thread_ = new QThread;
   thread_->setObjectName(QStringLiteral("central shipping"));
   moveToThread(thread_);
@@ -92,7 +93,7 @@ void CentralShipper::woken() {
     later(0);
 }
 
-void CentralShipper::report(qint64 acked, qint64 waiting, const QString &failure) {
+void CentralShipper::report(qint64 acked, qint64 waiting, const Failure &failure) {
   ShippingStatus status;
   status.shippedSeq = acked;
   status.waiting = waiting;
@@ -100,26 +101,32 @@ void CentralShipper::report(qint64 acked, qint64 waiting, const QString &failure
   Q_EMIT this->status(status);
 }
 
-bool CentralShipper::openCentral(QString *error) {
-  if (!central_.isValid())
-    central_ = centraldb::connect(uri_, QStringLiteral("central-records"), error);
-  else if (!central_.isOpen() && !central_.open())
-    *error = central_.lastError().text().trimmed();
+bool CentralShipper::openCentral(Failure *failure) {
+  if (!central_.isValid()) {
+    central_ = centraldb::connect(uri_, QStringLiteral("central-records"), failure);
+  } else if (!central_.isOpen() && !central_.open()) {
+    // No SQLSTATE before a connection: the connection's status tells.
+    *failure = Failure(centraldb::unreachable(central_, QString()) ? Failure::Kind::Unreachable
+                                                                   : Failure::Kind::Refused,
+                       central_.lastError().text().trimmed());
+  }
   if (!central_.isOpen())
     return false;
   if (!schemaChecked_) {
     QSqlQuery query(central_);
     // The staging table's "already there" notices are not the operator's.
     if (!query.exec(QStringLiteral("SET client_min_messages TO warning"))) {
-      *error = query.lastError().text().trimmed();
+      *failure = Failure::ofSql(QStringLiteral("central records"), query.lastError(),
+                                Failure::Kind::Unreachable);
       return false;
     }
-    if (!centraldb::ensureSchema(central_, error))
+    if (!centraldb::ensureSchema(central_, failure))
       return false;
     if (!query.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM weigh_records WHERE journal_id "
                                    "LIKE 'unclaimed:%')")) ||
         !query.next()) {
-      *error = query.lastError().text().trimmed();
+      *failure = Failure::ofSql(QStringLiteral("central records"), query.lastError(),
+                                Failure::Kind::Unreachable);
       return false;
     }
     unclaimedRows_ = query.value(0).toBool();
@@ -129,44 +136,44 @@ bool CentralShipper::openCentral(QString *error) {
 }
 
 // A refusal or a conflict: kept in the journal for the viewer, and said.
-void CentralShipper::noteProblem(qint64 seq, const QString &text) {
-  QString error;
-  if (!ledger_->noteProblem(seq, text, &error))
-    Q_EMIT problem(error);
-  Q_EMIT problem(text);
+void CentralShipper::noteProblem(const Failure &problem) {
+  Failure failure;
+  if (!ledger_->noteProblem(problem.seq(), problem.text(), &failure))
+    Q_EMIT this->problem(failure);
+  Q_EMIT this->problem(problem);
 }
 
-bool CentralShipper::acknowledge(qint64 seq, QString *error) {
+bool CentralShipper::acknowledge(qint64 seq, Failure *failure) {
   batch_ = kBatch;
-  return ledger_->acknowledge(seq, error);
+  return ledger_->acknowledge(seq, failure);
 }
 
 void CentralShipper::turn() {
-  QString error;
-  if (!ledger_->open(&error)) {
-    report(0, 0, error);
+  Failure failure;
+  if (!ledger_->open(&failure)) {
+    report(0, 0, failure);
     later(1000);
     return;
   }
-  const qint64 acked = ledger_->acknowledged(&error);
-  const qint64 newest = acked < 0 ? -1 : ledger_->newest(&error);
+  const qint64 acked = ledger_->acknowledged(&failure);
+  const qint64 newest = acked < 0 ? -1 : ledger_->newest(&failure);
   if (newest < 0) {
     // The journal cannot be read: tried again on a fresh connection.
     ledger_->close();
-    report(qMax<qint64>(acked, 0), 0, error);
+    report(qMax<qint64>(acked, 0), 0, failure);
     later(1000);
     return;
   }
   if (newest <= acked) {
     state_.shipped(0);
-    report(acked, 0, QString());
+    report(acked, 0, Failure());
     idle();
     return;
   }
-  const Batch batch = openCentral(&error) ? shipAfter(acked, batch_, &error) : Batch();
+  const Batch batch = openCentral(&failure) ? shipAfter(acked, batch_, &failure) : Batch();
   if (batch.journalFailed) {
     ledger_->close();
-    report(acked, newest - acked, error);
+    report(acked, newest - acked, failure);
     later(1000);
     return;
   }
@@ -175,24 +182,24 @@ void CentralShipper::turn() {
     return;
   }
   if (batch.last > 0) {
-    if (!acknowledge(batch.last, &error)) {
+    if (!acknowledge(batch.last, &failure)) {
       // Sent but not noted: the next turn sends it again, which the central
       // database takes as already there.
-      report(acked, newest - acked, error);
+      report(acked, newest - acked, failure);
       later(1000);
       return;
     }
     state_.shipped(newest - batch.last);
-    report(batch.last, newest - batch.last, QString());
+    report(batch.last, newest - batch.last, Failure());
     if (newest > batch.last)
       later(0);
     else
       idle();
     return;
   }
-  if (batch.refused && isolateRefusal(acked, newest, &error))
+  if (batch.refused && isolateRefusal(acked, newest, &failure))
     return;
-  waitForTheServer(acked, newest - acked, error);
+  waitForTheServer(acked, newest - acked, failure);
 }
 
 // Records up to the one before the first conflict are acknowledged; from it
@@ -200,20 +207,22 @@ void CentralShipper::turn() {
 // the journal was). Said to the operator once per run.
 void CentralShipper::conflicted(qint64 acked, qint64 newest, const Batch &batch) {
   qint64 shipped = acked;
-  QString error;
+  Failure failure;
   if (batch.firstConflict - 1 > acked) {
-    if (acknowledge(batch.firstConflict - 1, &error))
+    if (acknowledge(batch.firstConflict - 1, &failure))
       shipped = batch.firstConflict - 1;
     else
-      Q_EMIT problem(error);
+      Q_EMIT problem(failure);
   }
   if (!conflictWarned_) {
     conflictWarned_ = true;
     Q_EMIT conflict(conflictsSeen_.size(), batch.firstConflict);
   }
   report(shipped, newest - shipped,
-         QStringLiteral("seq %1 is held differently by the central database")
-             .arg(batch.firstConflict));
+         Failure(Failure::Kind::Refused,
+                 QStringLiteral("seq %1 is held differently by the central database")
+                     .arg(batch.firstConflict),
+                 batch.firstConflict));
   later(kConflictRetryMs);
 }
 
@@ -221,8 +230,8 @@ void CentralShipper::conflicted(qint64 acked, qint64 newest, const Batch &batch)
 // the record after it is taken, it was that record's own fault: it is
 // reported and left behind. When that one is refused too, the refusal is the
 // server's (a permission, a full disk): nothing is left behind, and it is
-// tried again later, as when out of reach (false; `error` says so).
-bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, QString *error) {
+// tried again later, as when out of reach (false; `failure` says so).
+bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, Failure *failure) {
   if (batch_ > 1) {
     batch_ = 1;
     later(0);
@@ -232,45 +241,47 @@ bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, QString *error)
     later(1000);
     return true;
   }
-  QString nextError;
-  const Batch next = acked + 2 <= newest ? shipAfter(acked + 1, 1, &nextError) : Batch();
+  Failure nextFailure;
+  const Batch next = acked + 2 <= newest ? shipAfter(acked + 1, 1, &nextFailure) : Batch();
   if (next.last == 0 || next.firstConflict > 0) {
-    *error = QStringLiteral("records refused: %1").arg(*error);
+    *failure = failure->within(QStringLiteral("records refused"));
     return false;
   }
-  noteProblem(acked + 1,
-              QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(*error));
-  if (!acknowledge(next.last, error))
+  noteProblem(Failure(
+      Failure::Kind::Refused,
+      QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(failure->reason()),
+      acked + 1));
+  if (!acknowledge(next.last, failure))
     return false;
   later(0);
   return true;
 }
 
-void CentralShipper::waitForTheServer(qint64 acked, qint64 waiting, const QString &error) {
+void CentralShipper::waitForTheServer(qint64 acked, qint64 waiting, const Failure &failure) {
   central_.close();
   schemaChecked_ = false;
-  const qint64 retryMs = state_.unreachable(error);
-  QString why;
+  const qint64 retryMs = state_.unreachable(failure.text());
+  Failure why;
   const QString takenAt = ledger_->takenAt(acked + 1, &why);
   const qint64 now = QDateTime::currentMSecsSinceEpoch();
   const qint64 oldest = takenAt.isEmpty()
                             ? now
                             : QDateTime::fromString(takenAt, Qt::ISODateWithMs).toMSecsSinceEpoch();
   if (state_.warnNow(waiting, oldest, now))
-    Q_EMIT outage(error, waiting);
-  report(acked, waiting, error);
+    Q_EMIT outage(failure, waiting);
+  report(acked, waiting, failure);
   later(retryMs);
 }
 
-CentralShipper::Batch CentralShipper::shipAfter(qint64 after, int size, QString *error) {
+CentralShipper::Batch CentralShipper::shipAfter(qint64 after, int size, Failure *failure) {
   Batch batch;
   QList<JournalRecord> records;
-  if (!ledger_->recordsAfter(after, size, &records, error)) {
+  if (!ledger_->recordsAfter(after, size, &records, failure)) {
     batch.journalFailed = true;
     return batch;
   }
   if (!records.isEmpty())
-    send(records, &batch, error);
+    send(records, &batch, failure);
   return batch;
 }
 
@@ -278,19 +289,20 @@ CentralShipper::Batch CentralShipper::shipAfter(qint64 after, int size, QString 
 // connection (the fast way into PostgreSQL), then inserted from there, a
 // row already present left as it is and compared. `batch` says how far it
 // went, or why not.
-void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, QString *error) {
+void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Failure *failure) {
   QByteArray rows;
   for (const JournalRecord &record : records)
     rows += centraldb::copyLine(record, ledger_->journalId());
   const QString columns = centraldb::columnList();
   QString sqlState;
+  QString why;
   QSqlQuery query(central_);
   qint64 inserted = 0;
   QList<qint64> conflicts;
   bool ok = central_.transaction() &&
             query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
                                       "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
-            centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, error, &sqlState);
+            centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &why, &sqlState);
   // Rows of the same station sent before rows were keyed by journal are
   // this journal's when they are identical to its records.
   if (ok && unclaimedRows_) {
@@ -313,15 +325,17 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, QSt
       conflicts << query.value(0).toLongLong();
   }
   if (!ok || !central_.commit()) {
-    const QSqlError failure =
-        query.lastError().isValid() ? query.lastError() : central_.lastError();
-    if (failure.isValid()) {
-      *error = failure.text().trimmed();
-      sqlState = failure.nativeErrorCode();
+    const QSqlError said = query.lastError().isValid() ? query.lastError() : central_.lastError();
+    if (said.isValid()) {
+      why = said.text().trimmed();
+      sqlState = said.nativeErrorCode();
     }
+    // Failed already: a failed rollback changes nothing of what is said.
     central_.rollback();
     batch->refused = !centraldb::unreachable(central_, sqlState) &&
                      QSqlQuery(central_).exec(QStringLiteral("SELECT 1"));
+    *failure = Failure(batch->refused ? Failure::Kind::Refused : Failure::Kind::Unreachable, why,
+                       records.first().seq);
     return;
   }
   batch->last = records.last().seq;
@@ -329,10 +343,12 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, QSt
     if (conflictsSeen_.contains(seq))
       continue;
     conflictsSeen_.insert(seq);
-    noteProblem(seq, QStringLiteral("central records: journal %1 seq %2 is held differently by "
-                                    "the central database (a conflict, left as it is)")
-                         .arg(ledger_->journalId())
-                         .arg(seq));
+    noteProblem(Failure(Failure::Kind::Refused,
+                        QStringLiteral("central records: journal %1 seq %2 is held differently by "
+                                       "the central database (a conflict, left as it is)")
+                            .arg(ledger_->journalId())
+                            .arg(seq),
+                        seq));
   }
   batch->firstConflict = conflicts.value(0, 0);
 }

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "central/shippingstate.h"
+#include "journal/failure.h"
 
 class QFileSystemWatcher;
 class QThread;
@@ -25,7 +26,7 @@ struct JournalRecord;
 struct ShippingStatus {
   qint64 shippedSeq = 0;  // records up to this one are central (or given up on)
   qint64 waiting = 0;
-  QString lastFailure;
+  Failure lastFailure;
 };
 Q_DECLARE_METATYPE(ShippingStatus)
 
@@ -53,9 +54,9 @@ class CentralShipper : public QObject {
 
  Q_SIGNALS:
   // Once per outage, when records have waited five minutes.
-  void outage(const QString &reason, qint64 waiting);
+  void outage(const Failure &failure, qint64 waiting);
   // A record the server holds differently, or refused for good.
-  void problem(const QString &text);
+  void problem(const Failure &problem);
   // Once per run: `count` records are held differently by the central
   // database; none from the first of them on is acknowledged.
   void conflict(qint64 count, qint64 firstSeq);
@@ -71,17 +72,17 @@ class CentralShipper : public QObject {
 
   void begin();
   void turn();
-  bool openCentral(QString *error);
-  void send(const QList<JournalRecord> &records, Batch *batch, QString *error);
-  Batch shipAfter(qint64 after, int size, QString *error);
+  bool openCentral(Failure *failure);
+  void send(const QList<JournalRecord> &records, Batch *batch, Failure *failure);
+  Batch shipAfter(qint64 after, int size, Failure *failure);
   void later(qint64 ms);
   void idle();
   void woken();
-  void report(qint64 acked, qint64 waiting, const QString &failure);
-  void noteProblem(qint64 seq, const QString &text);
-  bool acknowledge(qint64 seq, QString *error);
-  bool isolateRefusal(qint64 acked, qint64 newest, QString *error);
-  void waitForTheServer(qint64 acked, qint64 waiting, const QString &error);
+  void report(qint64 acked, qint64 waiting, const Failure &failure);
+  void noteProblem(const Failure &problem);
+  bool acknowledge(qint64 seq, Failure *failure);
+  bool isolateRefusal(qint64 acked, qint64 newest, Failure *failure);
+  void waitForTheServer(qint64 acked, qint64 waiting, const Failure &failure);
   void conflicted(qint64 acked, qint64 newest, const Batch &batch);
 
   QString uri_;

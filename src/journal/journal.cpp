@@ -44,13 +44,24 @@ QString columnList() {
   return names.join(", ");
 }
 
-JournalRecord readRecord(const QSqlQuery &query) {
+namespace {
+template <typename Row>
+JournalRecord recordOf(const Row &row) {
   JournalRecord record;
   const auto &table = journalcolumns::columns();
   for (size_t i = 0; i < table.size(); ++i)
-    table[i].set(record, query.value(int(i)));
-  record.mac = query.value(int(table.size())).toString();
+    table[i].set(record, row.value(int(i)));
+  record.mac = row.value(int(table.size())).toString();
   return record;
+}
+}  // namespace
+
+JournalRecord readRecord(const QSqlQuery &query) {
+  return recordOf(query);
+}
+
+JournalRecord readRecord(const QSqlRecord &row) {
+  return recordOf(row);
 }
 
 }  // namespace journalschema
@@ -64,50 +75,58 @@ RecordJournal::~RecordJournal() {
   journaldb::close(&db_);
 }
 
-bool RecordJournal::fail(const QString &what, const QSqlQuery &query, QString *error) {
-  const QSqlError sqlError = query.lastError();
-  *error = QStringLiteral("%1: %2").arg(
-      what, sqlError.databaseText().isEmpty() ? sqlError.text() : sqlError.databaseText());
+bool RecordJournal::fail(const QString &what, const QSqlQuery &query, Failure *failure,
+                         qint64 seq) {
+  *failure = Failure::ofSql(what, query.lastError(), Failure::Kind::Io, seq);
   return false;
 }
 
-bool RecordJournal::open(QString *error) {
+bool RecordJournal::open(Failure *failure) {
   if (open_)
     return true;
   if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-    *error =
-        QStringLiteral("cannot make the journal's folder %1").arg(QFileInfo(path_).absolutePath());
+    *failure = Failure(
+        Failure::Kind::CannotOpen,
+        QStringLiteral("cannot make the journal's folder %1").arg(QFileInfo(path_).absolutePath()));
     return false;
   }
   // Nothing is made where a journal of this key went missing.
   const QFileInfo file(path_);
-  if (!file.exists() && !refuseAnotherStart(QStringLiteral("is missing"), QString(), error))
+  if (!file.exists() && !refuseAnotherStart(QStringLiteral("is missing"), QString(), failure))
     return false;
   if (file.exists() && file.size() == 0 &&
-      !refuseAnotherStart(QStringLiteral("is empty"), QString(), error))
+      !refuseAnotherStart(QStringLiteral("is empty"), QString(), failure))
     return false;
-  if (!journaldb::openForWriting(&db_, path_, connectionName_, error))
+  QString why;
+  if (!journaldb::openForWriting(&db_, path_, connectionName_, &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
     return false;
+  }
   QSqlQuery tables(db_);
   if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
-    return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, error);
+    return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, failure);
   const bool fresh = tables.value(0).toInt() == 0;
   tables.finish();  // an unfinished statement would hold its snapshot open through the check
-  if (fresh && !refuseAnotherStart(QStringLiteral("is empty"), QString(), error))
+  if (fresh && !refuseAnotherStart(QStringLiteral("is empty"), QString(), failure))
     return false;
   // A new key only for a new journal: the records of an existing one could
   // not be checked with it.
-  if (!journalfiles::loadKey(keyPath_, fresh, &key_, error))
+  if (!journalfiles::loadKey(keyPath_, fresh, &key_, &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
     return false;
-  if ((fresh && !createSchema(error)) || !readIdentity(error) ||
+  }
+  if ((fresh && !createSchema(failure)) || !readIdentity(failure) ||
       !refuseAnotherStart(QStringLiteral("is another journal (%1)").arg(journalId_), journalId_,
-                          error) ||
-      !head_.open(journalfiles::headPathFor(keyPath_, journalId_), error))
+                          failure))
     return false;
+  if (!head_.open(journalfiles::headPathFor(keyPath_, journalId_), &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
+    return false;
+  }
   // Under the writers' lock: another monitor's commit and its head's advance
   // are then either both seen or neither.
   head_.lock();
-  const bool checked = checkEnd(error);
+  const bool checked = checkEnd(failure);
   head_.unlock();
   if (!checked)
     return false;
@@ -117,7 +136,7 @@ bool RecordJournal::open(QString *error) {
     marks << QStringLiteral("?");
   if (!insert_.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
                            .arg(journalschema::columnList(), marks.join(", "))))
-    return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, error);
+    return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, failure);
   open_ = true;
   return true;
 }
@@ -128,22 +147,23 @@ bool RecordJournal::open(QString *error) {
 // and reuse its seqs: refused, until a person retires the old journal with
 // `weighstation-records new-journal`.
 bool RecordJournal::refuseAnotherStart(const QString &state, const QString &journalId,
-                                       QString *error) {
+                                       Failure *failure) {
   const QList<journalfiles::FoundHead> heads = journalfiles::headsOfTheKey(keyPath_);
   const journalfiles::FoundHead *other = journalfiles::otherJournal(heads, journalId);
   if (!other)
     return true;
-  *error = QStringLiteral("the journal %1 %2; its key sealed %3 records of journal %4")
-               .arg(path_, state)
-               .arg(other->head.seq)
-               .arg(other->head.journalId);
+  *failure = Failure(Failure::Kind::Refused,
+                     QStringLiteral("the journal %1 %2; its key sealed %3 records of journal %4")
+                         .arg(path_, state)
+                         .arg(other->head.seq)
+                         .arg(other->head.journalId));
   return false;
 }
 
-bool RecordJournal::createSchema(QString *error) {
+bool RecordJournal::createSchema(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-    return fail(QStringLiteral("cannot lock the journal"), query, error);
+    return fail(QStringLiteral("cannot lock the journal"), query, failure);
   auto rollback = qScopeGuard([&] { QSqlQuery(db_).exec(QStringLiteral("ROLLBACK")); });
   const QString newId = QString::fromLatin1(
       QByteArray::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0') +
@@ -156,20 +176,20 @@ bool RecordJournal::createSchema(QString *error) {
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('format', '%1')").arg(kFormat),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('id', '%1')").arg(newId)}) {
     if (!query.exec(statement))
-      return fail(QStringLiteral("cannot set the journal up"), query, error);
+      return fail(QStringLiteral("cannot set the journal up"), query, failure);
   }
   rollback.dismiss();
   if (!query.exec(QStringLiteral("COMMIT")))
-    return fail(QStringLiteral("cannot set the journal up"), query, error);
+    return fail(QStringLiteral("cannot set the journal up"), query, failure);
   return true;
 }
 
 // An existing journal is only read here: nothing of it is changed before
 // it has passed its check.
-bool RecordJournal::readIdentity(QString *error) {
+bool RecordJournal::readIdentity(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT name, value FROM journal_meta")))
-    return fail(QStringLiteral("cannot read the journal's identity"), query, error);
+    return fail(QStringLiteral("cannot read the journal's identity"), query, failure);
   QString format;
   while (query.next()) {
     if (query.value(0).toString() == QLatin1String("format"))
@@ -178,8 +198,9 @@ bool RecordJournal::readIdentity(QString *error) {
       journalId_ = query.value(1).toString();
   }
   if (format != QString::number(kFormat)) {
-    *error =
-        QStringLiteral("the journal %1 has format '%2', not %3").arg(path_, format).arg(kFormat);
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the journal %1 has format '%2', not %3").arg(path_, format).arg(kFormat));
     return false;
   }
   return true;
@@ -187,11 +208,11 @@ bool RecordJournal::readIdentity(QString *error) {
 
 // The journal's own check at open: its last record is sealed on the one
 // before, and the head's witnessed record is still there, unchanged.
-bool RecordJournal::checkEnd(QString *error) {
+bool RecordJournal::checkEnd(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT %1 FROM records ORDER BY seq DESC LIMIT 2")
                       .arg(journalschema::columnList())))
-    return fail(QStringLiteral("cannot read the journal's end"), query, error);
+    return fail(QStringLiteral("cannot read the journal's end"), query, failure);
   QList<JournalRecord> last;
   while (query.next())
     last << journalschema::readRecord(query);
@@ -200,9 +221,11 @@ bool RecordJournal::checkEnd(QString *error) {
     const QString previousMac = last.size() > 1 ? last[1].mac : QString();
     if (journalfiles::sealOf(key_, journalcolumns::canonicalBytes(last[0], previousMac)) !=
         last[0].mac) {
-      *error =
-          failed +
-          QStringLiteral("its last record, seq %1, is not sealed with its key").arg(last[0].seq);
+      *failure =
+          Failure(Failure::Kind::Corrupt,
+                  failed + QStringLiteral("its last record, seq %1, is not sealed with its key")
+                               .arg(last[0].seq),
+                  last[0].seq);
       return false;
     }
   }
@@ -213,25 +236,33 @@ bool RecordJournal::checkEnd(QString *error) {
     const bool noHead = QFileInfo(headPath).size() == 0;
     if (last.isEmpty() && noHead)
       return true;  // a new journal: nothing to witness yet
-    *error =
-        failed + (noHead ? QStringLiteral("no head witnesses its end (%1)").arg(headPath) : why);
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        failed + (noHead ? QStringLiteral("no head witnesses its end (%1)").arg(headPath) : why));
     return false;
   }
   if (head.journalId != journalId_) {
-    *error = failed + QStringLiteral("its head witnesses another journal (%1)").arg(head.journalId);
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        failed + QStringLiteral("its head witnesses another journal (%1)").arg(head.journalId));
     return false;
   }
   const qint64 lastSeq = last.isEmpty() ? 0 : last[0].seq;
   if (head.seq > lastSeq) {
-    *error = failed + QStringLiteral("it ends at seq %1 but its head witnessed seq %2")
-                          .arg(lastSeq)
-                          .arg(head.seq);
+    *failure = Failure(Failure::Kind::Corrupt,
+                       failed + QStringLiteral("it ends at seq %1 but its head witnessed seq %2")
+                                    .arg(lastSeq)
+                                    .arg(head.seq),
+                       lastSeq + 1);
     return false;
   }
   if (head.seq > 0) {
     if (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(head.seq)) ||
         !query.next() || query.value(0).toString() != head.mac) {
-      *error = failed + QStringLiteral("seq %1 is not the record its head witnessed").arg(head.seq);
+      *failure = Failure(
+          Failure::Kind::Corrupt,
+          failed + QStringLiteral("seq %1 is not the record its head witnessed").arg(head.seq),
+          head.seq);
       return false;
     }
   }
@@ -239,20 +270,20 @@ bool RecordJournal::checkEnd(QString *error) {
   return true;
 }
 
-qint64 RecordJournal::append(JournalRecord &record, QString *error) {
-  if (!open(error))
+qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
+  if (!open(failure))
     return 0;
   head_.lock();
   auto unlock = qScopeGuard([this] { head_.unlock(); });
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-    fail(QStringLiteral("cannot lock the journal"), query, error);
+    fail(QStringLiteral("cannot lock the journal"), query, failure);
     return 0;
   }
   QString previousMac;
   if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1"))) {
-    fail(QStringLiteral("cannot read the journal's end"), query, error);
-    QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+    fail(QStringLiteral("cannot read the journal's end"), query, failure);
+    rollback();
     return 0;
   }
   record.seq = 1;
@@ -261,71 +292,80 @@ qint64 RecordJournal::append(JournalRecord &record, QString *error) {
     previousMac = query.value(1).toString();
   }
   record.mac = journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac));
-  if (!commit(record, error)) {
-    QSqlQuery(db_).exec(QStringLiteral("ROLLBACK"));
+  if (!commit(record, failure)) {
+    rollback();
     record.seq = 0;
     return 0;
   }
+  // Committed: whatever fails from here on, the record is in the journal
+  // under its seq, and the caller is told both.
   lastHead_ = {journalId_, record.seq, record.mac};
-  if (!readBack(record, previousMac, error))
-    return 0;
-  QString headError;
-  if (!head_.advance(key_, lastHead_, &headError))
-    qWarning("%s", qPrintable(headError));
+  readBack(record, previousMac, failure);
+  QString why;
+  if (!head_.advance(key_, lastHead_, &why) && !failure->failed())
+    *failure =
+        Failure(Failure::Kind::Io,
+                QStringLiteral("its head was not advanced to seq %1: %2").arg(record.seq).arg(why),
+                record.seq);
   return record.seq;
 }
 
-bool RecordJournal::commit(JournalRecord &record, QString *error) {
+bool RecordJournal::commit(JournalRecord &record, Failure *failure) {
   const auto &table = journalcolumns::columns();
   for (size_t i = 0; i < table.size(); ++i)
     insert_.bindValue(int(i), table[i].get(record));
   insert_.bindValue(int(table.size()), record.mac);
   if (!insert_.exec())
-    return fail(QStringLiteral("cannot write the record"), insert_, error);
+    return fail(QStringLiteral("cannot write the record"), insert_, failure);
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("COMMIT")))
-    return fail(QStringLiteral("cannot commit the record"), query, error);
+    return fail(QStringLiteral("cannot commit the record"), query, failure);
   return true;
 }
 
 // What was committed is what was meant: the row, read back, has the same
 // canonical bytes and mac.
 bool RecordJournal::readBack(const JournalRecord &record, const QString &previousMac,
-                             QString *error) {
+                             Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT %1 FROM records WHERE seq = %2")
                       .arg(journalschema::columnList())
                       .arg(record.seq)) ||
       !query.next()) {
-    return fail(QStringLiteral("cannot read the record back"), query, error);
+    return fail(QStringLiteral("cannot read seq %1 back").arg(record.seq), query, failure,
+                record.seq);
   }
   const JournalRecord stored = journalschema::readRecord(query);
   if (stored.mac != record.mac || journalcolumns::canonicalBytes(stored, previousMac) !=
                                       journalcolumns::canonicalBytes(record, previousMac)) {
-    *error = QStringLiteral("seq %1 read back differs from what was written").arg(record.seq);
+    *failure =
+        Failure(Failure::Kind::Corrupt,
+                QStringLiteral("seq %1 read back differs from what was written").arg(record.seq),
+                record.seq);
     return false;
   }
   return true;
 }
 
-bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const QString &failure,
-                                QString *error) {
+bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
+                                const QString &textLogFailure, Failure *failure) {
   if (!open_) {
-    *error = QStringLiteral("the journal is not open");
+    *failure = Failure(Failure::Kind::CannotOpen, QStringLiteral("the journal is not open"));
     return false;
   }
   // A note, not a record: the next record's commit syncs it.
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
       !query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)")))
-    return fail(QStringLiteral("cannot note the text log"), query, error);
+    return fail(QStringLiteral("cannot note the text log"), query, failure, record.seq);
   query.addBindValue(record.seq);
   query.addBindValue(written ? 1 : 0);
-  query.addBindValue(written ? QVariant() : QVariant(failure));
+  query.addBindValue(written ? QVariant() : QVariant(textLogFailure));
   query.addBindValue(journalfiles::sealOf(
-      key_,
-      journalcolumns::noteBytes(record.seq, written, written ? QString() : failure, record.mac)));
-  const bool ok = query.exec() || fail(QStringLiteral("cannot note the text log"), query, error);
+      key_, journalcolumns::noteBytes(record.seq, written, written ? QString() : textLogFailure,
+                                      record.mac)));
+  const bool ok =
+      query.exec() || fail(QStringLiteral("cannot note the text log"), query, failure, record.seq);
   QSqlQuery full(db_);
   if (!full.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
     // Every record's commit must be synced: the journal is opened anew
@@ -333,7 +373,7 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const
     insert_ = QSqlQuery();
     journaldb::close(&db_);
     open_ = false;
-    return fail(QStringLiteral("cannot make the journal sync every commit again"), full, error);
+    return fail(QStringLiteral("cannot make the journal sync every commit again"), full, failure);
   }
   return ok;
 }
@@ -341,6 +381,22 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written, const
 qint64 RecordJournal::bytesFree() const {
   const QStorageInfo storage(QFileInfo(path_).absolutePath());
   return storage.isValid() ? storage.bytesAvailable() : -1;
+}
+
+// After a failed statement inside a transaction. SQLite may have rolled it
+// back itself (a full disk, an I/O error); when the rollback fails too the
+// connection is in doubt: it is closed, and the next record opens the
+// journal anew, through its check.
+void RecordJournal::rollback() {
+  QSqlQuery query(db_);
+  if (query.exec(QStringLiteral("ROLLBACK")))
+    return;
+  qDebug("record journal: closed after a failed rollback: %s",
+         qPrintable(journaldb::reason(query.lastError())));
+  query = QSqlQuery();
+  insert_ = QSqlQuery();
+  journaldb::close(&db_);
+  open_ = false;
 }
 
 void RecordJournal::checkpoint() {

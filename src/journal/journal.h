@@ -8,8 +8,10 @@
 #include <QByteArray>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QString>
 
+#include "journal/failure.h"
 #include "journal/journalfiles.h"
 #include "journal/journalrecord.h"
 
@@ -26,17 +28,19 @@ class RecordJournal {
 
   // Opens the journal, making it, its folder and its key on first use, and
   // checks its end against the previous record and the head. False with the
-  // reason; a later call tries again.
-  bool open(QString *error);
+  // failure; a later call tries again.
+  bool open(Failure *failure);
   bool isOpen() const { return open_; }
 
   // Seals and commits the record, giving it the next seq, then reads it
-  // back. Returns its seq, or 0 with the reason (a failed commit takes no
-  // seq).
-  qint64 append(JournalRecord &record, QString *error);
+  // back and advances the head. Returns 0 with the failure when the record
+  // was not committed (it takes no seq). A committed record's seq is
+  // returned even when its read-back or its head's advance failed; then
+  // `failure` says so, with that seq.
+  qint64 append(JournalRecord &record, Failure *failure);
   // Notes how the text log took the record `seq` last appended.
-  bool noteTextLog(const JournalRecord &record, bool written, const QString &failure,
-                   QString *error);
+  bool noteTextLog(const JournalRecord &record, bool written, const QString &textLogFailure,
+                   Failure *failure);
 
   // Folds the write-ahead log into the database, as far as readers allow.
   // Run it between records: a commit never does it.
@@ -47,13 +51,14 @@ class RecordJournal {
   const QString &path() const { return path_; }
 
  private:
-  bool refuseAnotherStart(const QString &state, const QString &journalId, QString *error);
-  bool createSchema(QString *error);
-  bool readIdentity(QString *error);
-  bool checkEnd(QString *error);
-  bool commit(JournalRecord &record, QString *error);
-  bool readBack(const JournalRecord &record, const QString &previousMac, QString *error);
-  bool fail(const QString &what, const QSqlQuery &query, QString *error);
+  bool refuseAnotherStart(const QString &state, const QString &journalId, Failure *failure);
+  bool createSchema(Failure *failure);
+  bool readIdentity(Failure *failure);
+  bool checkEnd(Failure *failure);
+  bool commit(JournalRecord &record, Failure *failure);
+  bool readBack(const JournalRecord &record, const QString &previousMac, Failure *failure);
+  void rollback();
+  static bool fail(const QString &what, const QSqlQuery &query, Failure *failure, qint64 seq = 0);
 
   QString path_;
   QString keyPath_;
@@ -73,6 +78,8 @@ QString recordsTable();
 QString deliveriesTable();
 // "a, b, c": every column of `records`, mac last.
 QString columnList();
-// The record in the current row of a query that selected columnList().
+// The record in the current row of a query that selected columnList(), or
+// in a row of such a query's model.
 JournalRecord readRecord(const QSqlQuery &query);
+JournalRecord readRecord(const QSqlRecord &row);
 }  // namespace journalschema

@@ -71,9 +71,9 @@ bool isCancelled(const ExportOptions &options) {
 }
 
 qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint64 total,
-                QString *error) {
+                Failure *failure) {
   OutputFile out(options.path);
-  if (!out.open(error))
+  if (!out.open(failure))
     return -1;
   const QStringList names = header(options.marked());
   bool written = out.file().write(csvLine(QVariantList(names.cbegin(), names.cend()))) >= 0;
@@ -89,18 +89,20 @@ qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint6
             pacer.step(++rows);
             return written;
           },
-          error)) {
+          failure)) {
     return -1;
   }
   if (isCancelled(options)) {
-    *error = QStringLiteral("cancelled");
+    *failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
     return -1;
   }
   if (!written) {
-    *error = QStringLiteral("cannot write %1: %2").arg(options.path, out.file().errorString());
+    *failure =
+        Failure(Failure::Kind::Io,
+                QStringLiteral("cannot write %1: %2").arg(options.path, out.file().errorString()));
     return -1;
   }
-  if (!out.commit(error))
+  if (!out.commit(failure))
     return -1;
   pacer.end(rows);
   return rows;
@@ -164,9 +166,9 @@ class Sheets {
 };
 
 qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint64 total,
-                 QString *error, int *sheetCount) {
+                 Failure *failure, int *sheetCount) {
   OutputFile out(options.path);
-  if (!out.open(error))
+  if (!out.open(failure))
     return -1;
   // libxlsxwriter writes the whole file by its name at its close, its
   // working files (removed as soon as made) in the output's folder.
@@ -178,7 +180,8 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
   settings.tmpdir = const_cast<char *>(folder.constData());
   lxw_workbook *book = workbook_new_opt(temporaryName.constData(), &settings);
   if (!book) {
-    *error = QStringLiteral("cannot write %1").arg(options.path);
+    *failure =
+        Failure(Failure::Kind::CannotOpen, QStringLiteral("cannot write %1").arg(options.path));
     return -1;
   }
   Sheets sheets(book, options, total);
@@ -200,23 +203,26 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
                      pacer.step(++rows);
                      return true;
                    },
-                   error);
+                   failure);
   const lxw_error closed = workbook_close(book);
   if (!added) {
-    *error = QStringLiteral("cannot write %1: cannot add a sheet").arg(options.path);
+    *failure = Failure(Failure::Kind::Io,
+                       QStringLiteral("cannot write %1: cannot add a sheet").arg(options.path));
     return -1;
   }
   if (!read)
     return -1;
   if (isCancelled(options)) {
-    *error = QStringLiteral("cancelled");
+    *failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
     return -1;
   }
   if (closed != LXW_NO_ERROR) {
-    *error = QStringLiteral("cannot write %1: %2").arg(options.path, lxw_strerror(closed));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QStringLiteral("cannot write %1: %2").arg(options.path, lxw_strerror(closed)));
     return -1;
   }
-  if (!out.commit(error))
+  if (!out.commit(failure))
     return -1;
   pacer.end(rows);
   *sheetCount = sheets.count();
@@ -249,15 +255,15 @@ QVariantList row(const JournalRecord &record, bool marked, const QString &mark) 
   return values;
 }
 
-qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error,
+qint64 write(const JournalReader &reader, const ExportOptions &options, Failure *failure,
              int *sheets) {
-  const qint64 total = reader.count(options.filter, error);
+  const qint64 total = reader.count(options.filter, failure);
   if (total < 0)
     return -1;
   int sheetCount = 0;
   const qint64 rows = options.format == ExportFormat::Csv
-                          ? writeCsv(reader, options, total, error)
-                          : writeXlsx(reader, options, total, error, &sheetCount);
+                          ? writeCsv(reader, options, total, failure)
+                          : writeXlsx(reader, options, total, failure, &sheetCount);
   if (sheets)
     *sheets = sheetCount;
   return rows;

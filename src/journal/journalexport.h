@@ -42,8 +42,8 @@ namespace journalexport {
 QStringList header(bool marked);
 // The row of a record; a marked export adds `mark` in its last column.
 QVariantList row(const JournalRecord &record, bool marked, const QString &mark = QString());
-// Writes the export; returns the number of records, or -1 with the reason.
+// Writes the export; returns the number of records, or -1 with the failure.
 // `sheets` gets how many sheets an .xlsx export filled.
-qint64 write(const JournalReader &reader, const ExportOptions &options, QString *error,
+qint64 write(const JournalReader &reader, const ExportOptions &options, Failure *failure,
              int *sheets = nullptr);
 }  // namespace journalexport

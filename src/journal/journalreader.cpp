@@ -76,128 +76,168 @@ JournalReader::~JournalReader() {
     journaldb::close(&db_);
 }
 
-bool JournalReader::open(QString *error) {
-  if (!journaldb::openForReading(&db_, path_, connectionName_, error))
-    return false;
-  QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'format'"))) {
-    *error = QStringLiteral("cannot read the journal %1: %2")
-                 .arg(path_, journaldb::reason(query.lastError()));
+namespace {
+
+// Prepares and runs `sql` with `binds` on `query`; false with the failure.
+bool run(QSqlQuery &query, const QString &sql, const QVariantList &binds, Failure *failure) {
+  if (!query.prepare(sql)) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError());
     return false;
   }
-  if (!query.next() || query.value(0).toInt() != RecordJournal::kFormat) {
-    *error = QStringLiteral("%1 is not a record journal of format %2")
-                 .arg(path_)
-                 .arg(RecordJournal::kFormat);
+  for (const QVariant &value : binds)
+    query.addBindValue(value);
+  if (!query.exec()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError());
+    return false;
+  }
+  return true;
+}
+
+// After the last next(): a read that stopped on an error is not the end.
+bool readToTheEnd(const QSqlQuery &query, Failure *failure) {
+  if (!query.lastError().isValid())
+    return true;
+  *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError());
+  return false;
+}
+
+// The one value a query selects, after run().
+bool one(QSqlQuery &query, Failure *failure) {
+  if (query.next())
+    return true;
+  if (readToTheEnd(query, failure))
+    *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("the journal gave no answer"));
+  return false;
+}
+
+}  // namespace
+
+bool JournalReader::open(Failure *failure) {
+  QString why;
+  if (!journaldb::openForReading(&db_, path_, connectionName_, &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
+    return false;
+  }
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT name, value FROM journal_meta"))) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the journal %1").arg(path_),
+                              query.lastError(), Failure::Kind::Corrupt);
+    return false;
+  }
+  QString format;
+  while (query.next()) {
+    if (query.value(0).toString() == QLatin1String("format"))
+      format = query.value(1).toString();
+    else if (query.value(0).toString() == QLatin1String("id"))
+      localId_ = query.value(1).toString();
+  }
+  if (!readToTheEnd(query, failure))
+    return false;
+  if (format != QString::number(RecordJournal::kFormat) || localId_.isEmpty()) {
+    *failure =
+        Failure(Failure::Kind::Corrupt, QStringLiteral("%1 is not a record journal of format %2")
+                                            .arg(path_)
+                                            .arg(RecordJournal::kFormat));
     return false;
   }
   return true;
 }
 
 QString JournalReader::journalId() const {
-  QSqlQuery query(db_);
-  if (query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'id'")) &&
-      query.next())
-    return query.value(0).toString();
-  return QString();
+  return isLocal() ? localId_ : journalId_;
 }
 
 bool JournalReader::forEach(const JournalFilter &filter,
                             const std::function<bool(const JournalRecord &)> &visit,
-                            QString *error) const {
+                            Failure *failure) const {
   QVariantList binds;
   QSqlQuery query(db_);
   query.setForwardOnly(true);
-  query.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
-                    .arg(journalschema::columnList() +
-                             (isLocal() ? QString() : QStringLiteral(", journal_id")),
-                         table_, where(filter, &binds),
-                         isLocal() ? QStringLiteral("seq") : QStringLiteral("journal_id, seq")));
-  for (const QVariant &value : binds)
-    query.addBindValue(value);
-  if (!query.exec()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+  const QString sql =
+      QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4")
+          .arg(journalschema::columnList() +
+                   (isLocal() ? QString() : QStringLiteral(", journal_id")),
+               table_, where(filter, &binds),
+               isLocal() ? QStringLiteral("seq") : QStringLiteral("journal_id, seq"));
+  if (!run(query, sql, binds, failure))
     return false;
-  }
   const int journalColumn = int(journalcolumns::columns().size()) + 1;
   while (query.next()) {
     JournalRecord record = journalschema::readRecord(query);
     if (!isLocal())
       record.journalId = query.value(journalColumn).toString();
     if (!visit(record))
-      break;
+      return true;
   }
-  if (query.lastError().isValid()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
-    return false;
-  }
-  return true;
+  return readToTheEnd(query, failure);
 }
 
-qint64 JournalReader::count(const JournalFilter &filter, QString *error) const {
+qint64 JournalReader::count(const JournalFilter &filter, Failure *failure) const {
   QVariantList binds;
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(table_, where(filter, &binds)));
-  for (const QVariant &value : binds)
-    query.addBindValue(value);
-  if (!query.exec() || !query.next()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+  if (!run(query, QStringLiteral("SELECT count(*) FROM %1%2").arg(table_, where(filter, &binds)),
+           binds, failure) ||
+      !one(query, failure))
     return -1;
-  }
   return query.value(0).toLongLong();
 }
 
-qint64 JournalReader::newest(QString *error) const {
+qint64 JournalReader::newest(Failure *failure) const {
+  QVariantList binds;
+  const QString sql = QStringLiteral("SELECT coalesce(max(seq), 0) FROM %1%2")
+                          .arg(table_, where(JournalFilter(), &binds));
   QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM %1").arg(table_)) ||
-      !query.next()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+  if (!run(query, sql, binds, failure) || !one(query, failure))
     return -1;
-  }
   return query.value(0).toLongLong();
 }
 
-QString JournalReader::macOf(qint64 seq, QString *error) const {
+QString JournalReader::macOf(qint64 seq, Failure *failure) const {
+  JournalFilter filter;
+  filter.seqFrom = filter.seqTo = seq;
+  QVariantList binds;
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT mac FROM %1 WHERE seq = ?").arg(table_));
-  query.addBindValue(seq);
-  if (!query.exec() || !query.next()) {
-    *error = query.lastError().isValid()
-                 ? QStringLiteral("cannot read the journal: %1").arg(query.lastError().text())
-                 : QStringLiteral("no record %1").arg(seq);
+  if (!run(query, QStringLiteral("SELECT mac FROM %1%2").arg(table_, where(filter, &binds)), binds,
+           failure))
+    return QString();
+  if (!query.next()) {
+    if (readToTheEnd(query, failure))
+      *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("no record %1").arg(seq), seq);
     return QString();
   }
   return query.value(0).toString();
 }
 
-QSqlQuery JournalReader::newestFirst(const JournalFilter &filter) const {
+QSqlQuery JournalReader::newestFirst(const JournalFilter &filter, Failure *failure) const {
   QVariantList binds;
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT seq, taken_at, station, total_line, block, mac FROM %1%2 "
-                               "ORDER BY seq DESC")
-                    .arg(table_, where(filter, &binds)));
-  for (const QVariant &value : binds)
-    query.addBindValue(value);
-  query.exec();
+  if (!run(query,
+           QStringLiteral("SELECT %1 FROM %2%3 ORDER BY seq DESC")
+               .arg(journalschema::columnList(), table_, where(filter, &binds)),
+           binds, failure))
+    return QSqlQuery();
   return query;
 }
 
-QString JournalReader::lastWorkbookSession(const QStringList &names, QString *error) const {
+QString JournalReader::lastWorkbookSession(const QStringList &names, Failure *failure) const {
   QStringList marks;
-  for (int i = 0; i < names.size(); ++i)
+  QVariantList binds;
+  for (const QString &name : names) {
     marks << QStringLiteral("?");
-  QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT workbook_session FROM %1 WHERE workbook_file IN (%2) ORDER "
-                               "BY seq DESC LIMIT 1")
-                    .arg(table_, marks.join(", ")));
-  for (const QString &name : names)
-    query.addBindValue(name);
-  if (!query.exec()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
-    return QString();
+    binds << name;
   }
+  QSqlQuery query(db_);
+  if (!run(query,
+           QStringLiteral("SELECT workbook_session FROM %1 WHERE workbook_file IN (%2) ORDER "
+                          "BY seq DESC LIMIT 1")
+               .arg(table_, marks.join(", ")),
+           binds, failure))
+    return QString();
   if (!query.next()) {
-    *error = QStringLiteral("no record of the journal went to the workbook %1").arg(names.value(0));
+    if (readToTheEnd(query, failure))
+      *failure = Failure(
+          Failure::Kind::Refused,
+          QStringLiteral("no record of the journal went to the workbook %1").arg(names.value(0)));
     return QString();
   }
   return query.value(0).toString();
@@ -205,47 +245,41 @@ QString JournalReader::lastWorkbookSession(const QStringList &names, QString *er
 
 bool JournalReader::forEachOfSession(const QString &session,
                                      const std::function<bool(const JournalRecord &)> &visit,
-                                     QString *error) const {
+                                     Failure *failure) const {
   QSqlQuery query(db_);
   query.setForwardOnly(true);
-  query.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE workbook_session = ? ORDER BY seq")
-                    .arg(journalschema::columnList(), table_));
-  query.addBindValue(session);
-  if (!query.exec()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+  if (!run(query,
+           QStringLiteral("SELECT %1 FROM %2 WHERE workbook_session = ? ORDER BY seq")
+               .arg(journalschema::columnList(), table_),
+           {session}, failure))
     return false;
-  }
   while (query.next()) {
     if (!visit(journalschema::readRecord(query)))
-      break;
+      return true;
   }
-  if (query.lastError().isValid()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
-    return false;
-  }
-  return true;
+  return readToTheEnd(query, failure);
 }
 
-JournalTotals JournalReader::totals(const JournalFilter &filter, QString *error) const {
+JournalTotals JournalReader::totals(const JournalFilter &filter, Failure *failure) const {
   JournalTotals totals;
   QVariantList binds;
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT total_unit, count(*), coalesce(sum(CASE WHEN total_sign = "
-                               "'-' THEN -total ELSE total END), 0) FROM %1%2 GROUP BY total_unit "
-                               "ORDER BY total_unit")
-                    .arg(table_, where(filter, &binds)));
-  for (const QVariant &value : binds)
-    query.addBindValue(value);
-  if (!query.exec()) {
-    *error = QStringLiteral("cannot read the journal: %1").arg(query.lastError().text());
+  if (!run(query,
+           QStringLiteral("SELECT total_unit, count(*), coalesce(sum(CASE WHEN total_sign = "
+                          "'-' THEN -total ELSE total END), 0) FROM %1%2 GROUP BY total_unit "
+                          "ORDER BY total_unit")
+               .arg(table_, where(filter, &binds)),
+           binds, failure))
     return totals;
-  }
   while (query.next()) {
     totals.count += query.value(1).toLongLong();
     totals.sumByUnit << qMakePair(query.value(0).toString(), query.value(2).toDouble());
   }
-  if (query.exec(QStringLiteral("SELECT max(seq) FROM %1").arg(table_)) && query.next())
-    totals.lastSeq = query.value(0).toLongLong();
+  if (!readToTheEnd(query, failure))
+    return JournalTotals();
+  totals.lastSeq = newest(failure);
+  if (totals.lastSeq < 0)
+    return JournalTotals();
   return totals;
 }
 
@@ -260,7 +294,7 @@ QString JournalTotals::text() const {
 
 namespace journaldates {
 
-QString takenAtBound(const QString &text, bool end, QString *error) {
+QString takenAtBound(const QString &text, bool end, Failure *failure) {
   struct Form {
     const char *format;
     qint64 spanSeconds;  // what an end bound adds
@@ -279,7 +313,9 @@ QString takenAtBound(const QString &text, bool end, QString *error) {
       local = form.spanSeconds == 86400 ? local.addDays(1) : local.addSecs(form.spanSeconds);
     return local.toUTC().toString(Qt::ISODateWithMs);
   }
-  *error = QStringLiteral("'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])").arg(text);
+  *failure = Failure(
+      Failure::Kind::Refused,
+      QStringLiteral("'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])").arg(text));
   return QString();
 }
 

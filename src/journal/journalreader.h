@@ -10,6 +10,7 @@
 #include <QVariantList>
 #include <functional>
 
+#include "journal/failure.h"
 #include "journal/journalrecord.h"
 
 struct JournalFilter {
@@ -55,34 +56,35 @@ class JournalReader {
   JournalReader(const JournalReader &) = delete;
   JournalReader &operator=(const JournalReader &) = delete;
 
-  bool open(QString *error);
+  bool open(Failure *failure);
   // Whether this reads a local journal (with its head and notes).
   bool isLocal() const { return table_ == QLatin1String("records"); }
   QSqlDatabase database() const { return db_; }
   const QString &path() const { return path_; }
+  // The journal's id: a local journal's own, or a central reader's scope.
   QString journalId() const;
 
   // Visits the records the filter keeps, in seq order; `visit` returns
   // false to stop.
   bool forEach(const JournalFilter &filter, const std::function<bool(const JournalRecord &)> &visit,
-               QString *error) const;
-  qint64 count(const JournalFilter &filter, QString *error) const;
-  // The newest record's seq (0: none); -1 with the reason.
-  qint64 newest(QString *error) const;
-  // The mac of record `seq`; empty with the reason.
-  QString macOf(qint64 seq, QString *error) const;
-  // The columns a table of records shows, newest first, as an executed
-  // query to fetch from as a view scrolls: seq, taken_at, station,
-  // total_line, block, mac.
-  QSqlQuery newestFirst(const JournalFilter &filter) const;
+               Failure *failure) const;
+  qint64 count(const JournalFilter &filter, Failure *failure) const;
+  // The newest record's seq (0: none); -1 with the failure.
+  qint64 newest(Failure *failure) const;
+  // The mac of record `seq`; empty with the failure.
+  QString macOf(qint64 seq, Failure *failure) const;
+  // The records the filter keeps, newest first, as an executed query to
+  // fetch from as a view scrolls: every column (journalschema::columnList()),
+  // read with journalschema::readRecord(). An inactive query with the failure.
+  QSqlQuery newestFirst(const JournalFilter &filter, Failure *failure) const;
   // The workbook session of the last record that went to a workbook
-  // under one of `names`; empty with the reason.
-  QString lastWorkbookSession(const QStringList &names, QString *error) const;
+  // under one of `names`; empty with the failure.
+  QString lastWorkbookSession(const QStringList &names, Failure *failure) const;
   // Visits the records of a workbook session in seq order.
   bool forEachOfSession(const QString &session,
                         const std::function<bool(const JournalRecord &)> &visit,
-                        QString *error) const;
-  JournalTotals totals(const JournalFilter &filter, QString *error) const;
+                        Failure *failure) const;
+  JournalTotals totals(const JournalFilter &filter, Failure *failure) const;
 
  private:
   QString where(const JournalFilter &filter, QVariantList *binds) const;
@@ -91,7 +93,8 @@ class JournalReader {
   QString connectionName_;
   QSqlDatabase db_;
   QString table_ = QStringLiteral("records");
-  QString journalId_;
+  QString journalId_;  // a central reader's scope
+  QString localId_;    // a local journal's id, read at open
   bool ownsConnection_ = true;
 };
 
@@ -99,8 +102,8 @@ namespace journaldates {
 // The UTC bound of a local date ("2026-12-07") or date and time
 // ("2026-12-07T14:30", seconds optional): a start bound is the moment
 // itself, an end bound the end of that day (or minute, or second).
-// Empty with the reason in `error` when the text is neither.
-QString takenAtBound(const QString &text, bool end, QString *error);
+// Empty with the failure when the text is neither.
+QString takenAtBound(const QString &text, bool end, Failure *failure);
 // A taken_at text as local time.
 QDateTime localTime(const QString &takenAt);
 }  // namespace journaldates

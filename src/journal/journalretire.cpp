@@ -25,7 +25,7 @@ QString retiredJournalName(const QString &path, const QString &id) {
       suffix.isEmpty() ? base + u'.' + id : QStringLiteral("%1.%2.%3").arg(base, id, suffix));
 }
 
-QString idOfJournal(const QString &path, QString *why) {
+QString idOfJournal(const QString &path, Failure *why) {
   JournalReader reader(path, QStringLiteral("weighstation-retire"));
   if (!reader.open(why))
     return QString();
@@ -57,28 +57,30 @@ QList<qint64> processesHolding(const QString &path) {
   return holders;
 }
 
-bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, QString *error) {
+bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failure *failure) {
   const bool journalThere = QFileInfo(journalPath).isFile() && QFileInfo(journalPath).size() > 0;
   const QList<journalfiles::FoundHead> heads = journalfiles::headsOfTheKey(keyPath);
   if (!journalThere && !QFileInfo::exists(keyPath) && heads.isEmpty()) {
-    *error = QStringLiteral(
-                 "no journal at %1 and no key at %2: nothing to retire (the monitor "
-                 "makes a new journal at its first record)")
-                 .arg(journalPath, keyPath);
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QStringLiteral("no journal at %1 and no key at %2: nothing to retire (the monitor "
+                               "makes a new journal at its first record)")
+                    .arg(journalPath, keyPath));
     return false;
   }
   for (const QString &file : {journalPath, journalPath + QStringLiteral("-wal")}) {
     const QList<qint64> holders = processesHolding(file);
     if (!holders.isEmpty()) {
-      *error = QStringLiteral(
-                   "the journal %1 is open in process %2: end the monitor (and every "
-                   "viewer) first")
-                   .arg(journalPath)
-                   .arg(holders.first());
+      *failure =
+          Failure(Failure::Kind::Refused,
+                  QStringLiteral("the journal %1 is open in process %2: end the monitor (and every "
+                                 "viewer) first")
+                      .arg(journalPath)
+                      .arg(holders.first()));
       return false;
     }
   }
-  QString why;
+  Failure why;
   plan->journalId = journalThere ? idOfJournal(journalPath, &why) : QString();
   if (plan->journalId.isEmpty()) {
     // The journal is missing or unreadable: its id is the one its heads name.
@@ -110,21 +112,25 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, QStrin
     plan->moves << qMakePair(keyPath, keyPath + u'.' + id);
   for (const auto &move : plan->moves) {
     if (QFileInfo::exists(move.second) || QFileInfo(move.second).isSymLink()) {
-      *error = QStringLiteral("cannot retire the journal: %1 exists already").arg(move.second);
+      *failure =
+          Failure(Failure::Kind::Refused,
+                  QStringLiteral("cannot retire the journal: %1 exists already").arg(move.second));
       return false;
     }
   }
   return true;
 }
 
-bool carryOut(const Plan &plan, QString *error) {
+bool carryOut(const Plan &plan, Failure *failure) {
   QStringList done;
   for (const auto &move : plan.moves) {
     if (::rename(QFile::encodeName(move.first).constData(),
                  QFile::encodeName(move.second).constData()) != 0) {
-      *error = QStringLiteral("cannot rename %1 to %2: %3 (renamed before it: %4)")
-                   .arg(move.first, move.second, QString::fromLocal8Bit(std::strerror(errno)),
-                        done.isEmpty() ? QStringLiteral("nothing") : done.join(", "));
+      *failure =
+          Failure(Failure::Kind::Io,
+                  QStringLiteral("cannot rename %1 to %2: %3 (renamed before it: %4)")
+                      .arg(move.first, move.second, QString::fromLocal8Bit(std::strerror(errno)),
+                           done.isEmpty() ? QStringLiteral("nothing") : done.join(", ")));
       return false;
     }
     done << move.first;

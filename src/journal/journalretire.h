@@ -9,6 +9,8 @@
 #include <QPair>
 #include <QString>
 
+#include "journal/failure.h"
+
 namespace journalretire {
 
 struct Plan {
@@ -19,9 +21,9 @@ struct Plan {
 // What retiring the journal at journalPath with the key at keyPath would
 // rename; false with the reason when it cannot be done (nothing to retire,
 // a program holds the journal open, a name is taken).
-bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, QString *error);
+bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failure *failure);
 // Renames as planned; false with the reason and what was renamed before.
-bool carryOut(const Plan &plan, QString *error);
+bool carryOut(const Plan &plan, Failure *failure);
 
 // The ids of processes other than this one with `path` open.
 QList<qint64> processesHolding(const QString &path);

@@ -69,11 +69,13 @@ void OutputFile::discard() {
   slot_ = -1;
 }
 
-bool OutputFile::open(QString *error) {
+bool OutputFile::open(Failure *failure) {
   const QFileInfo target(path_);
   const QDir folder = target.absoluteDir();
   if (!folder.exists()) {
-    *error = QStringLiteral("cannot write %1: no folder %2").arg(path_, target.absolutePath());
+    *failure =
+        Failure(Failure::Kind::CannotOpen,
+                QStringLiteral("cannot write %1: no folder %2").arg(path_, target.absolutePath()));
     return false;
   }
   removeStale(folder.path());
@@ -83,8 +85,9 @@ bool OutputFile::open(QString *error) {
       folder.filePath(kPrefix + QString::number(::getpid()) + QStringLiteral("-XXXXXX")));
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) {
-    *error = QStringLiteral("cannot write %1: %2")
-                 .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot write %1: %2")
+                           .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
     return false;
   }
   slot_ = claimSlot(name);
@@ -103,14 +106,15 @@ bool OutputFile::open(QString *error) {
   ::fchmod(fd, mode);
   if (!file_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
-    *error = QStringLiteral("cannot write %1: %2").arg(path_, file_.errorString());
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot write %1: %2").arg(path_, file_.errorString()));
     discard();
     return false;
   }
   return true;
 }
 
-bool OutputFile::commit(QString *error) {
+bool OutputFile::commit(Failure *failure) {
   const QByteArray name = QFile::encodeName(temporary_);
   bool ok = true;
   QString why;
@@ -134,7 +138,7 @@ bool OutputFile::commit(QString *error) {
     why = QString::fromLocal8Bit(std::strerror(errno));
   }
   if (!ok) {
-    *error = QStringLiteral("cannot write %1: %2").arg(path_, why);
+    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot write %1: %2").arg(path_, why));
     discard();
     return false;
   }
@@ -188,12 +192,14 @@ QStringList journalFiles(const QString &journal, const QString &key, const QStri
   return files;
 }
 
-bool allowed(const QString &output, const QStringList &files, QString *error) {
+bool allowed(const QString &output, const QStringList &files, Failure *failure) {
   const QString target = resolved(output);
   for (const QString &file : files) {
     if (resolved(file) == target) {
-      *error = QStringLiteral("%1: refused, it is the record journal's file %2 (nothing written)")
-                   .arg(output, file);
+      *failure = Failure(
+          Failure::Kind::Refused,
+          QStringLiteral("%1: refused, it is the record journal's file %2 (nothing written)")
+              .arg(output, file));
       return false;
     }
   }

@@ -2,6 +2,8 @@
 // rebuilt workbook) under a name the person chose.
 #pragma once
 
+#include "journal/failure.h"
+
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -19,12 +21,12 @@ class OutputFile {
   OutputFile(const OutputFile &) = delete;
   OutputFile &operator=(const OutputFile &) = delete;
 
-  bool open(QString *error);
+  bool open(Failure *failure);
   // Where to write; open until commit() (or closed by the caller for a
   // writer that reopens it by name).
   QFile &file() { return file_; }
   QString temporaryPath() const { return temporary_; }
-  bool commit(QString *error);
+  bool commit(Failure *failure);
 
   // Removes the temporary files of this process when one of those signals
   // ends it.
@@ -48,7 +50,7 @@ namespace outputguard {
 // -shm and -journal, its key and heads (`head` too when one is given).
 QStringList journalFiles(const QString &journal, const QString &key, const QString &head);
 // False with the reason when `output`, links followed, is one of `files`.
-bool allowed(const QString &output, const QStringList &files, QString *error);
+bool allowed(const QString &output, const QStringList &files, Failure *failure);
 // `path` with every link followed, also a link to a file not there yet.
 QString resolved(const QString &path);
 }  // namespace outputguard

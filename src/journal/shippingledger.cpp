@@ -12,9 +12,9 @@ QString nowText() {
   return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
 }
 
-// The reason of a failed statement, said once.
-QString failed(const QString &what, const QSqlQuery &query) {
-  return QStringLiteral("%1: %2").arg(what, journaldb::reason(query.lastError()));
+// The failure of a statement, said once.
+Failure failed(const QString &what, const QSqlQuery &query) {
+  return Failure::ofSql(what, query.lastError());
 }
 }  // namespace
 
@@ -30,25 +30,29 @@ void ShippingLedger::close() {
   journaldb::close(&db_);
 }
 
-bool ShippingLedger::open(QString *error) {
+bool ShippingLedger::open(Failure *failure) {
   if (db_.isOpen())
     return true;
   // The monitor makes the journal with its first record; a file without
   // a journal's identity is not written to.
   if (QFileInfo(path_).size() == 0) {
-    *error = QStringLiteral("no journal yet at %1").arg(path_);
+    *failure =
+        Failure(Failure::Kind::CannotOpen, QStringLiteral("no journal yet at %1").arg(path_));
     return false;
   }
-  if (!journaldb::openForWriting(&db_, path_, connectionName_, error)) {
+  QString why;
+  if (!journaldb::openForWriting(&db_, path_, connectionName_, &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
     close();
     return false;
   }
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'id'")) ||
       !query.next()) {
-    *error = query.lastError().isValid()
-                 ? failed(QStringLiteral("no journal yet at %1").arg(path_), query)
-                 : QStringLiteral("the journal %1 has no id").arg(path_);
+    *failure = query.lastError().isValid()
+                   ? failed(QStringLiteral("no journal yet at %1").arg(path_), query)
+                   : Failure(Failure::Kind::Corrupt,
+                             QStringLiteral("the journal %1 has no id").arg(path_));
     close();
     return false;
   }
@@ -59,123 +63,137 @@ bool ShippingLedger::open(QString *error) {
       !query.exec(
           QStringLiteral("CREATE TABLE IF NOT EXISTS central_problems (target TEXT NOT NULL, "
                          "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)"))) {
-    *error = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
+    *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
     close();
     return false;
   }
   // An acknowledgement lost to a crash only makes the next batch be sent
   // again, which the target takes as already there.
   if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
-    *error = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
+    *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
     close();
     return false;
   }
   return true;
 }
 
-qint64 ShippingLedger::acknowledged(QString *error) const {
+qint64 ShippingLedger::acknowledged(Failure *failure) const {
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT acked_seq FROM central_shipping WHERE target = ?"));
-  query.addBindValue(target_);
-  if (!query.exec()) {
-    *error = failed(QStringLiteral("cannot read the shipping cursor"), query);
+  if (!query.prepare(QStringLiteral("SELECT acked_seq FROM central_shipping WHERE target = ?"))) {
+    *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
     return -1;
   }
-  return query.next() ? query.value(0).toLongLong() : 0;
+  query.addBindValue(target_);
+  if (!query.exec()) {
+    *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
+    return -1;
+  }
+  if (query.next())
+    return query.value(0).toLongLong();
+  if (query.lastError().isValid()) {
+    *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
+    return -1;
+  }
+  return 0;
 }
 
-qint64 ShippingLedger::newest(QString *error) const {
+qint64 ShippingLedger::newest(Failure *failure) const {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM records")) || !query.next()) {
-    *error = failed(QStringLiteral("cannot read the journal's end"), query);
+    *failure = failed(QStringLiteral("cannot read the journal's end"), query);
     return -1;
   }
   return query.value(0).toLongLong();
 }
 
 bool ShippingLedger::recordsAfter(qint64 seq, int limit, QList<JournalRecord> *records,
-                                  QString *error) const {
+                                  Failure *failure) const {
   records->clear();
   QSqlQuery query(db_);
   query.setForwardOnly(true);
-  query.prepare(QStringLiteral("SELECT %1 FROM records WHERE seq > ? ORDER BY seq LIMIT ?")
-                    .arg(journalschema::columnList()));
+  const bool prepared =
+      query.prepare(QStringLiteral("SELECT %1 FROM records WHERE seq > ? ORDER BY seq LIMIT ?")
+                        .arg(journalschema::columnList()));
   query.addBindValue(seq);
   query.addBindValue(limit);
-  if (!query.exec()) {
-    *error = failed(QStringLiteral("cannot read the journal"), query);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot read the journal"), query);
     return false;
   }
   while (query.next())
     *records << journalschema::readRecord(query);
   if (query.lastError().isValid()) {
-    *error = failed(QStringLiteral("cannot read the journal"), query);
+    *failure = failed(QStringLiteral("cannot read the journal"), query);
     return false;
   }
   return true;
 }
 
-QString ShippingLedger::takenAt(qint64 seq, QString *error) const {
+QString ShippingLedger::takenAt(qint64 seq, Failure *failure) const {
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));
+  const bool prepared = query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));
   query.addBindValue(seq);
-  if (!query.exec() || !query.next()) {
-    *error = query.lastError().isValid() ? failed(QStringLiteral("cannot read the journal"), query)
-                                         : QStringLiteral("no record %1 in the journal").arg(seq);
+  if (!prepared || !query.exec() || !query.next()) {
+    *failure = query.lastError().isValid()
+                   ? failed(QStringLiteral("cannot read the journal"), query)
+                   : Failure(Failure::Kind::Corrupt,
+                             QStringLiteral("no record %1 in the journal").arg(seq), seq);
     return QString();
   }
   return query.value(0).toString();
 }
 
-bool ShippingLedger::acknowledge(qint64 seq, QString *error) {
+bool ShippingLedger::acknowledge(qint64 seq, Failure *failure) {
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
+  const bool prepared =
+      query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
   query.addBindValue(target_);
   query.addBindValue(seq);
   query.addBindValue(nowText());
-  if (!query.exec()) {
-    *error = failed(QStringLiteral("cannot note what was shipped"), query);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot note what was shipped"), query);
     return false;
   }
   return true;
 }
 
-bool ShippingLedger::noteProblem(qint64 seq, const QString &text, QString *error) {
+bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failure) {
   QSqlQuery query(db_);
-  query.prepare(QStringLiteral("INSERT INTO central_problems VALUES (?, ?, ?, ?)"));
+  const bool prepared =
+      query.prepare(QStringLiteral("INSERT INTO central_problems VALUES (?, ?, ?, ?)"));
   for (const QVariant &value :
        {QVariant(target_), QVariant(seq), QVariant(text), QVariant(nowText())})
     query.addBindValue(value);
-  if (!query.exec()) {
-    *error = failed(QStringLiteral("cannot note a shipping problem"), query);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot note a shipping problem"), query);
     return false;
   }
   return true;
 }
 
 bool ShippingLedger::cursors(const QSqlDatabase &journal, QList<Cursor> *cursors, qint64 *problems,
-                             QString *error) {
+                             Failure *failure) {
   cursors->clear();
   *problems = 0;
   QSqlQuery query(journal);
   if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
                                  "'central_shipping'")) ||
       !query.next()) {
-    *error = failed(QStringLiteral("cannot read the journal"), query);
+    *failure = failed(QStringLiteral("cannot read the journal"), query);
     return false;
   }
   if (query.value(0).toInt() == 0)
     return true;  // nothing was ever shipped from this journal
   if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM central_shipping ORDER "
                                  "BY target"))) {
-    *error = failed(QStringLiteral("cannot read the shipping cursors"), query);
+    *failure = failed(QStringLiteral("cannot read the shipping cursors"), query);
     return false;
   }
   while (query.next())
     *cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
                        query.value(2).toString()};
   if (!query.exec(QStringLiteral("SELECT count(*) FROM central_problems")) || !query.next()) {
-    *error = failed(QStringLiteral("cannot read the shipping problems"), query);
+    *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
     return false;
   }
   *problems = query.value(0).toLongLong();

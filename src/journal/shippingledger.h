@@ -9,6 +9,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include "journal/failure.h"
 #include "journal/journalrecord.h"
 
 class ShippingLedger {
@@ -19,21 +20,21 @@ class ShippingLedger {
   ShippingLedger(const ShippingLedger &) = delete;
   ShippingLedger &operator=(const ShippingLedger &) = delete;
 
-  // False with the reason while there is no journal yet, or it cannot be
+  // False with the failure while there is no journal yet, or it cannot be
   // used; a later call tries again.
-  bool open(QString *error);
+  bool open(Failure *failure);
   void close();
   const QString &journalId() const { return journalId_; }
 
-  // Each returns -1 (or false) with the reason when the journal cannot be
+  // Each returns -1 (or false) with the failure when the journal cannot be
   // read or written: a failure is never read as "nothing there".
-  qint64 acknowledged(QString *error) const;
-  qint64 newest(QString *error) const;
-  bool recordsAfter(qint64 seq, int limit, QList<JournalRecord> *records, QString *error) const;
-  // When record `seq` was taken (UTC ISO 8601); empty with the reason.
-  QString takenAt(qint64 seq, QString *error) const;
-  bool acknowledge(qint64 seq, QString *error);
-  bool noteProblem(qint64 seq, const QString &text, QString *error);
+  qint64 acknowledged(Failure *failure) const;
+  qint64 newest(Failure *failure) const;
+  bool recordsAfter(qint64 seq, int limit, QList<JournalRecord> *records, Failure *failure) const;
+  // When record `seq` was taken (UTC ISO 8601); empty with the failure.
+  QString takenAt(qint64 seq, Failure *failure) const;
+  bool acknowledge(qint64 seq, Failure *failure);
+  bool noteProblem(qint64 seq, const QString &text, Failure *failure);
 
   // Every target's cursor and the count of problems, read through a
   // reader's connection (the viewer's status line).
@@ -43,7 +44,7 @@ class ShippingLedger {
     QString updatedAt;
   };
   static bool cursors(const QSqlDatabase &journal, QList<Cursor> *cursors, qint64 *problems,
-                      QString *error);
+                      Failure *failure);
 
  private:
   QString path_;

@@ -172,6 +172,18 @@ qint64 VerifyReport::firstBadSeq() const {
   return first;
 }
 
+Failure VerifyReport::asFailure() const {
+  if (outcome == Outcome::CannotCheck)
+    return failure.failed()
+               ? failure
+               : Failure(Failure::Kind::Io, QStringLiteral("the check did not finish"));
+  if (outcome == Outcome::Intact)
+    return Failure();
+  const QString first =
+      problems.isEmpty() ? QStringLiteral("it fails its check") : problems.first().text;
+  return Failure(Failure::Kind::Corrupt, first, firstBadSeq());
+}
+
 QString VerifyReport::intactLine() const {
   if (records == 0)
     return QStringLiteral("journal intact: 0 records");
@@ -188,10 +200,11 @@ namespace {
 VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
                           const VerifyOptions &options) {
   VerifyReport report;
-  QString error;
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
-  const qint64 total = reader.count(newer, &error);
+  const qint64 total = reader.count(newer, &report.failure);
+  if (total < 0)
+    return report;
   Checker checker(options, report, key);
   const QString journalId = reader.isLocal() ? reader.journalId() : QString();
   const HeadSeen head = reader.isLocal() ? readHeadOf(options, key, journalId) : HeadSeen();
@@ -207,10 +220,10 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
             }
             return !cancelled;
           },
-          &report.reason) ||
+          &report.failure) ||
       cancelled) {
     if (cancelled)
-      report.reason = QStringLiteral("cancelled");
+      report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
     return report;
   }
   if (reader.isLocal()) {
@@ -232,11 +245,14 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
 VerifyReport verifyJournal(const VerifyOptions &options) {
   VerifyReport report;
   QByteArray key;
-  if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
+  QString why;
+  if (!journalfiles::loadKey(options.keyPath, false, &key, &why)) {
+    report.failure = Failure(Failure::Kind::CannotOpen, why);
     return report;
+  }
   static std::atomic<int> checks{0};
   JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify-%1").arg(++checks));
-  if (!reader.open(&report.reason))
+  if (!reader.open(&report.failure))
     return report;
   return verifyReader(reader, key, options);
 }
@@ -244,7 +260,10 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
 VerifyReport verifyStation(const JournalReader &central, const VerifyOptions &options) {
   VerifyReport report;
   QByteArray key;
-  if (!journalfiles::loadKey(options.keyPath, false, &key, &report.reason))
+  QString why;
+  if (!journalfiles::loadKey(options.keyPath, false, &key, &why)) {
+    report.failure = Failure(Failure::Kind::CannotOpen, why);
     return report;
+  }
   return verifyReader(central, key, options);
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+#include "journal/failure.h"
+
 struct VerifyProblem {
   qint64 seq;  // 0: the journal as a whole
   QString text;
@@ -16,7 +18,7 @@ struct VerifyProblem {
 struct VerifyReport {
   enum class Outcome { Intact, Broken, CannotCheck };
   Outcome outcome = Outcome::CannotCheck;
-  QString reason;  // why it could not be checked
+  Failure failure;  // why it could not be checked
   qint64 records = 0;
   qint64 firstSeq = 0;
   qint64 lastSeq = 0;
@@ -27,6 +29,9 @@ struct VerifyReport {
 
   // The first seq from which records cannot be trusted; 0 when none.
   qint64 firstBadSeq() const;
+  // The outcome as a failure: none when intact; Corrupt at the first bad
+  // seq with the first problem when broken; why it could not be checked.
+  Failure asFailure() const;
   // "journal intact: N records, seq 1..N, <first> to <last>"
   QString intactLine() const;
 };

@@ -18,16 +18,16 @@ bool Exporter::start(const QString &journalPath, ExportOptions options) {
         self, [self, done, total] { Q_EMIT self->progress(done, total); }, Qt::QueuedConnection);
   };
   options.cancelled = [cancelled = cancelled_] { return cancelled->load(); };
-  background::run<std::pair<qint64, QString>>(
+  background::run<std::pair<qint64, Failure>>(
       this,
       [journalPath, options = std::move(options)] {
-        QString error;
+        Failure failure;
         JournalReader reader(journalPath, background::connectionName("export"));
         const qint64 rows =
-            reader.open(&error) ? journalexport::write(reader, options, &error) : -1;
-        return std::make_pair(rows, error);
+            reader.open(&failure) ? journalexport::write(reader, options, &failure) : -1;
+        return std::make_pair(rows, failure);
       },
-      [this](std::pair<qint64, QString> result) {
+      [this](std::pair<qint64, Failure> result) {
         running_ = false;
         Q_EMIT finished(result.first, result.second);
       });

@@ -24,8 +24,8 @@ class Exporter : public QObject {
 
  Q_SIGNALS:
   void progress(qint64 done, qint64 total);
-  // `rows` written, or -1 with the reason ("cancelled" when it was).
-  void finished(qint64 rows, const QString &error);
+  // `rows` written, or -1 with the failure (of kind Cancelled when it was).
+  void finished(qint64 rows, const Failure &failure);
 
  private:
   bool running_ = false;

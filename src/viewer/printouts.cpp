@@ -39,18 +39,20 @@ QString ticketHtml(const JournalRecord &record) {
 }
 
 QString reportHtml(const JournalReader &reader, const JournalFilter &filter, qint64 limit,
-                   QString *error) {
-  const JournalTotals totals = reader.totals(filter, error);
-  if (!error->isEmpty())
+                   Failure *failure) {
+  const JournalTotals totals = reader.totals(filter, failure);
+  if (failure->failed())
     return QString();
   if (totals.count > limit) {
-    *error = QStringLiteral("%1 records are more than a report of %2 lines: narrow the filter")
-                 .arg(totals.count)
-                 .arg(limit);
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QStringLiteral("%1 records are more than a report of %2 lines: narrow the filter")
+                    .arg(totals.count)
+                    .arg(limit));
     return QString();
   }
   QString lines;
-  reader.forEach(
+  const bool read = reader.forEach(
       filter,
       [&lines](const JournalRecord &record) {
         lines += QStringLiteral("%1  %2, %3  %4  %5\n")
@@ -59,7 +61,9 @@ QString reportHtml(const JournalReader &reader, const JournalFilter &filter, qin
                           escaped(record.station), escaped(record.totalLine));
         return true;
       },
-      error);
+      failure);
+  if (!read)
+    return QString();
   const QString body =
       QStringLiteral("<pre>%1</pre><p><b>%2</b></p>").arg(lines, escaped(totals.text()));
   return page(QStringLiteral("Weigh station records"), body);
@@ -71,10 +75,11 @@ void print(const QString &html, QPagedPaintDevice *device) {
   document.print(device);
 }
 
-bool savePdf(const QString &html, const QString &path, QString *error) {
+bool savePdf(const QString &html, const QString &path, Failure *failure) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
-    *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    *failure = Failure(Failure::Kind::Io,
+                       QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     return false;
   }
   {
@@ -84,7 +89,8 @@ bool savePdf(const QString &html, const QString &path, QString *error) {
     print(html, &writer);
   }
   if (!file.commit()) {
-    *error = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    *failure = Failure(Failure::Kind::Io,
+                       QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
     return false;
   }
   return true;

@@ -18,9 +18,9 @@ QString ticketHtml(const JournalRecord &record);
 // One line per record the filter keeps, then their count and totals. At most
 // `limit` records; more make it refuse with the reason.
 QString reportHtml(const JournalReader &reader, const JournalFilter &filter, qint64 limit,
-                   QString *error);
+                   Failure *failure);
 
 void print(const QString &html, QPagedPaintDevice *device);
 // Writes the page as a PDF file, through a temporary file renamed into place.
-bool savePdf(const QString &html, const QString &path, QString *error);
+bool savePdf(const QString &html, const QString &path, Failure *failure);
 }  // namespace printouts

@@ -3,8 +3,10 @@
 #include <QBrush>
 #include <QColor>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
-#include "viewer/recordtext.h"
+#include "journal/journal.h"
+#include "journal/shownvalue.h"
 
 RecordsModel::RecordsModel(const QSqlDatabase &database, QObject *parent)
     : QSqlQueryModel(parent), database_(database) {
@@ -16,11 +18,21 @@ void RecordsModel::setFilter(const JournalFilter &filter) {
   refresh();
 }
 
-void RecordsModel::refresh() {
+bool RecordsModel::refresh(Failure *failure) {
   // The old query ends first: while it is open its connection sees the
   // journal as it was when it began.
   clear();
-  setQuery(JournalReader(database_, QStringLiteral("records"), QString()).newestFirst(filter_));
+  cachedRow_ = -1;
+  Failure failed;
+  QSqlQuery query =
+      JournalReader(database_, QStringLiteral("records"), QString()).newestFirst(filter_, &failed);
+  if (failed) {
+    if (failure)
+      *failure = failed;
+    return false;
+  }
+  setQuery(std::move(query));
+  return true;
 }
 
 void RecordsModel::setFirstBadSeq(qint64 seq) {
@@ -31,30 +43,55 @@ void RecordsModel::setFirstBadSeq(qint64 seq) {
     Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), {Qt::BackgroundRole});
 }
 
-QVariant RecordsModel::source(int row, Source column) const {
-  return QSqlQueryModel::data(QSqlQueryModel::index(row, column), Qt::DisplayRole);
-}
-
-qint64 RecordsModel::seqAt(int row) const {
-  return source(row, SourceSeq).toLongLong();
-}
-QByteArray RecordsModel::blockAt(int row) const {
-  return source(row, SourceBlock).toByteArray();
-}
-QString RecordsModel::macAt(int row) const {
-  return source(row, SourceMac).toString();
+JournalRecord RecordsModel::recordAt(int row) const {
+  if (row != cachedRow_) {
+    // The query's own values, whatever columns this model shows.
+    QSqlRecord values = QSqlQueryModel::record();
+    for (int column = 0; column < values.count(); ++column)
+      values.setValue(column, QSqlQueryModel::data(createIndex(row, column), Qt::DisplayRole));
+    cached_ = journalschema::readRecord(values);
+    cachedRow_ = row;
+  }
+  return cached_;
 }
 
 int RecordsModel::columnCount(const QModelIndex &parent) const {
   return parent.isValid() ? 0 : ColumnCount;
 }
 
+QVariant RecordsModel::shown(const JournalRecord &record, int column) const {
+  switch (column) {
+    case Seq:
+      return record.seq;
+    case Taken:
+      return journaldates::localTime(record.takenAt)
+          .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    case Station:
+      return record.station;
+    case Total:
+      return QStringLiteral("%1 %2 %3")
+          .arg(shown::total(record).text(), record.totalUnit, record.netGross);
+    default: {
+      const int scale = (column - FirstScale) / 3;
+      if (!record.scales[size_t(scale)].connected)
+        return QString();
+      switch ((column - FirstScale) % 3) {
+        case 0:
+          return shown::gross(record, scale).text();
+        case 1:
+          return shown::net(record, scale).text();
+        default:
+          return shown::tare(record, scale).text();
+      }
+    }
+  }
+}
+
 QVariant RecordsModel::data(const QModelIndex &index, int role) const {
   if (!index.isValid())
     return QVariant();
-  const int row = index.row();
   if (role == Qt::BackgroundRole) {
-    if (firstBadSeq_ > 0 && seqAt(row) >= firstBadSeq_)
+    if (firstBadSeq_ > 0 && seqAt(index.row()) >= firstBadSeq_)
       return QBrush(QColor(255, 205, 205));
     return QVariant();
   }
@@ -62,23 +99,7 @@ QVariant RecordsModel::data(const QModelIndex &index, int role) const {
     return int(Qt::AlignRight | Qt::AlignVCenter);
   if (role != Qt::DisplayRole)
     return QVariant();
-  switch (index.column()) {
-    case Seq:
-      return source(row, SourceSeq);
-    case Taken:
-      return journaldates::localTime(source(row, SourceTakenAt).toString())
-          .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    case Station:
-      return source(row, SourceStation);
-    case Total:
-      return recordtext::totalShown(source(row, SourceTotalLine).toString());
-    default: {
-      const int scale = (index.column() - FirstScale) / 3;
-      const int field = (index.column() - FirstScale) % 3;
-      const recordtext::ScaleShown shown = recordtext::scalesShown(blockAt(row))[scale];
-      return field == 0 ? shown.gross : field == 1 ? shown.net : shown.tare;
-    }
-  }
+  return shown(recordAt(index.row()), index.column());
 }
 
 QVariant RecordsModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -14,9 +14,9 @@ ShippingStatus::ShippingStatus(QWidget *parent) : QLabel(parent) {
 void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
   QList<ShippingLedger::Cursor> cursors;
   qint64 problems = 0;
-  QString error;
-  if (!ShippingLedger::cursors(journal, &cursors, &problems, &error)) {
-    setText(QStringLiteral("Shipping: %1").arg(error));
+  Failure failure;
+  if (!ShippingLedger::cursors(journal, &cursors, &problems, &failure)) {
+    setText(QStringLiteral("Shipping: %1").arg(failure.text()));
     show();
     return;
   }

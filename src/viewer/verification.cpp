@@ -39,9 +39,9 @@ void Verification::check() {
         QString mac;
         {
           JournalReader reader(options.journalPath, background::connectionName("last-mac"));
-          QString error;
-          if (part.lastSeq > 0 && reader.open(&error))
-            mac = reader.macOf(part.lastSeq, &error);
+          Failure failure;
+          if (part.lastSeq > 0 && reader.open(&failure))
+            mac = reader.macOf(part.lastSeq, &failure);
         }
         return std::make_pair(part, mac);
       },
@@ -58,7 +58,7 @@ void Verification::check() {
 void Verification::merge(const VerifyReport &part) {
   if (part.outcome == VerifyReport::Outcome::CannotCheck) {
     report_.outcome = part.outcome;
-    report_.reason = part.reason;
+    report_.failure = part.failure;
     return;
   }
   if (report_.records == 0) {
@@ -89,12 +89,16 @@ QString Verification::badgeText() const {
       return QStringLiteral("Journal intact: %1 records").arg(report_.records);
     case VerifyReport::Outcome::Broken: {
       const qint64 bad = report_.firstBadSeq();
-      const QString what = report_.problems.value(0).text;
+      QString what = report_.problems.value(0).text;
+      // The seq is named once.
+      const QString itsSeq = QStringLiteral("seq %1: ").arg(bad);
+      if (bad > 0 && what.startsWith(itsSeq))
+        what = what.mid(itsSeq.size());
       return bad > 0 ? QStringLiteral("Journal broken at seq %1: %2").arg(bad).arg(what)
                      : QStringLiteral("Journal broken: %1").arg(what);
     }
     case VerifyReport::Outcome::CannotCheck:
-      return QStringLiteral("Journal not checked: %1").arg(report_.reason);
+      return QStringLiteral("Journal not checked: %1").arg(report_.failure.text());
   }
   return QString();
 }

@@ -40,15 +40,17 @@ constexpr qint64 kReportLimit = 20000;
 struct TotalsAndChart {
   JournalTotals totals;
   QList<ChartPoint> points;
+  Failure failure;
 };
 
 TotalsAndChart readTotalsAndChart(const QString &path, const JournalFilter &filter) {
   TotalsAndChart result;
   JournalReader reader(path, background::connectionName("totals"));
-  QString error;
-  if (!reader.open(&error))
+  if (!reader.open(&result.failure))
     return result;
-  result.totals = reader.totals(filter, &error);
+  result.totals = reader.totals(filter, &result.failure);
+  if (result.failure)
+    return result;
   JournalFilter newest = filter;
   newest.last = RecordsChart::kMostPoints;
   reader.forEach(
@@ -64,7 +66,7 @@ TotalsAndChart readTotalsAndChart(const QString &path, const JournalFilter &filt
                                         .arg(record.timeText, record.dateText, record.totalLine)};
         return true;
       },
-      &error);
+      &result.failure);
   return result;
 }
 }  // namespace
@@ -79,9 +81,9 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   buildForm();
   buildMenus();
   reader_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-viewer"));
-  QString error;
-  if (!reader_->open(&error)) {
-    badge_->setText(error);
+  Failure failure;
+  if (!reader_->open(&failure)) {
+    badge_->setText(failure.text());
     badge_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     return;
   }
@@ -110,7 +112,8 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   // The table's query holds its connection's view of the journal while it
   // fetches; new records are looked for through a connection of their own.
   follow_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-follow"));
-  follow_->open(&error);
+  if (!follow_->open(&failure))
+    tell(failure, QStringLiteral("Records"), false);
   lastSeq_ = newestSeq();
   shipping_ = new ShippingStatus(this);
   shipping_->setObjectName(QStringLiteral("shipping"));
@@ -216,13 +219,14 @@ void ViewerWindow::buildMenus() {
 
 JournalFilter ViewerWindow::filterShown() const {
   JournalFilter filter;
-  QString error;
+  // A date of the date editors is always a date.
+  Failure notADate;
   if (fromOn_->isChecked()) {
     filter.takenFrom =
-        journaldates::takenAtBound(from_->date().toString(Qt::ISODate), false, &error);
+        journaldates::takenAtBound(from_->date().toString(Qt::ISODate), false, &notADate);
   }
   if (toOn_->isChecked())
-    filter.takenTo = journaldates::takenAtBound(to_->date().toString(Qt::ISODate), true, &error);
+    filter.takenTo = journaldates::takenAtBound(to_->date().toString(Qt::ISODate), true, &notADate);
   filter.text = text_->text();
   return filter;
 }
@@ -242,6 +246,11 @@ void ViewerWindow::showTotalsAndChart() {
       [this, filter](TotalsAndChart result) {
         if (!(filter == model_->filter()))
           return;  // the filter changed meanwhile
+        if (result.failure) {
+          totals_->setText(QStringLiteral("cannot count the records"));
+          tell(result.failure, QStringLiteral("Records"), false);
+          return;
+        }
         totals_->setText(result.totals.text());
         chart_->showPoints(result.points, result.totals.count);
       });
@@ -256,10 +265,29 @@ void ViewerWindow::showBadge() {
   model_->setFirstBadSeq(verification_->intact() ? 0 : verification_->report().firstBadSeq());
 }
 
-qint64 ViewerWindow::newestSeq() const {
-  QString error;
-  const qint64 newest = follow_->newest(&error);
+qint64 ViewerWindow::newestSeq() {
+  Failure failure;
+  const qint64 newest = follow_->newest(&failure);
+  if (newest < 0)
+    tell(failure, QStringLiteral("Records"), false);
   return newest < 0 ? lastSeq_ : newest;
+}
+
+// Every failure reaches the person one way: what they asked for and was
+// cancelled, or what runs on by itself, on the status line; what they asked
+// for and failed, in a box.
+void ViewerWindow::tell(const Failure &failure, const QString &what, bool asked) {
+  if (!failure)
+    return;
+  if (failure.kind() == Failure::Kind::Cancelled) {
+    statusBar()->showMessage(QStringLiteral("%1 cancelled: nothing written").arg(what), 5000);
+    return;
+  }
+  if (!asked) {
+    statusBar()->showMessage(QStringLiteral("%1: %2").arg(what, failure.text()));
+    return;
+  }
+  QMessageBox::warning(this, what, failure.text());
 }
 
 void ViewerWindow::follow() {
@@ -292,11 +320,11 @@ int ViewerWindow::selectedRow() const {
 
 void ViewerWindow::showSelected() {
   const int row = selectedRow();
-  recordText_->setPlainText(row < 0 ? QString()
-                                    : recordtext::blockLines(model_->blockAt(row)).join(u'\n'));
+  recordText_->setPlainText(
+      row < 0 ? QString() : recordtext::blockLines(model_->recordAt(row).block).join(u'\n'));
 }
 
-JournalRecord ViewerWindow::recordAt(int row, QString *error) const {
+JournalRecord ViewerWindow::recordAt(int row, Failure *failure) const {
   JournalRecord found;
   JournalFilter one;
   one.seqFrom = one.seqTo = model_->seqAt(row);
@@ -306,18 +334,25 @@ JournalRecord ViewerWindow::recordAt(int row, QString *error) const {
         found = record;
         return false;
       },
-      error);
+      failure);
+  if (found.seq == 0 && !failure->failed())
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QStringLiteral("record %1 is no longer in the journal").arg(one.seqFrom),
+                       one.seqFrom);
   return found;
 }
 
 bool ViewerWindow::exportShown(ExportFormat format, const QString &path, bool unverified,
-                               QString *error) {
+                               Failure *failure) {
   if (!verification_->isDone() || verification_->isRunning()) {
-    *error = QStringLiteral("the journal is still being checked");
+    *failure =
+        Failure(Failure::Kind::Refused, QStringLiteral("the journal is still being checked"));
     return false;
   }
   if (!verification_->intact() && !unverified) {
-    *error = QStringLiteral("the journal does not verify (%1)").arg(verification_->badgeText());
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QStringLiteral("the journal does not verify (%1)").arg(verification_->badgeText()));
     return false;
   }
   ExportOptions options;
@@ -326,7 +361,7 @@ bool ViewerWindow::exportShown(ExportFormat format, const QString &path, bool un
   options.filter = model_->filter();
   options.unverified = !verification_->intact();
   if (!exporter_->start(journalPath_, options)) {
-    *error = QStringLiteral("an export runs already");
+    *failure = Failure(Failure::Kind::Refused, QStringLiteral("an export runs already"));
     return false;
   }
   return true;
@@ -351,9 +386,9 @@ void ViewerWindow::exportAs(ExportFormat format) {
                                   : QStringLiteral("Excel files (*.xlsx)"));
   if (path.isEmpty())
     return;
-  QString error;
-  if (!exportShown(format, path, unverified, &error)) {
-    QMessageBox::warning(this, QStringLiteral("Export"), error);
+  Failure failure;
+  if (!exportShown(format, path, unverified, &failure)) {
+    tell(failure, QStringLiteral("Export"));
     return;
   }
   // Shown after a second, cancelled by its button; the window goes on.
@@ -367,26 +402,24 @@ void ViewerWindow::exportAs(ExportFormat format) {
     progress->setValue(int(total > 0 ? 100 * done / total : 100));
   });
   connect(exporter_, &Exporter::finished, progress,
-          [this, progress, path](qint64 rows, const QString &failure) {
+          [this, progress, path](qint64 rows, const Failure &failure) {
             progress->close();
             if (rows >= 0)
               statusBar()->showMessage(
                   QStringLiteral("Exported %1 records to %2").arg(rows).arg(path), 5000);
-            else if (failure == QLatin1String("cancelled"))
-              statusBar()->showMessage(QStringLiteral("Export cancelled: nothing written"), 5000);
             else
-              QMessageBox::warning(this, QStringLiteral("Export"), failure);
+              tell(failure, QStringLiteral("Export"));
           });
 }
 
-bool ViewerWindow::saveTicket(int row, const QString &path, QString *error) {
-  const JournalRecord record = recordAt(row, error);
-  return record.seq > 0 && printouts::savePdf(printouts::ticketHtml(record), path, error);
+bool ViewerWindow::saveTicket(int row, const QString &path, Failure *failure) {
+  const JournalRecord record = recordAt(row, failure);
+  return record.seq > 0 && printouts::savePdf(printouts::ticketHtml(record), path, failure);
 }
 
-bool ViewerWindow::saveReport(const QString &path, QString *error) {
-  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, error);
-  return !html.isEmpty() && printouts::savePdf(html, path, error);
+bool ViewerWindow::saveReport(const QString &path, Failure *failure) {
+  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, failure);
+  return !html.isEmpty() && printouts::savePdf(html, path, failure);
 }
 
 void ViewerWindow::printTicket(bool toPdf) {
@@ -396,15 +429,19 @@ void ViewerWindow::printTicket(bool toPdf) {
                              QStringLiteral("Select a record first."));
     return;
   }
-  QString error;
+  Failure failure;
   if (toPdf) {
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save ticket"), QString(), QStringLiteral("PDF files (*.pdf)"));
-    if (!path.isEmpty() && !saveTicket(row, path, &error))
-      QMessageBox::warning(this, QStringLiteral("Ticket"), error);
+    if (!path.isEmpty() && !saveTicket(row, path, &failure))
+      tell(failure, QStringLiteral("Ticket"));
     return;
   }
-  const JournalRecord record = recordAt(row, &error);
+  const JournalRecord record = recordAt(row, &failure);
+  if (record.seq == 0) {
+    tell(failure, QStringLiteral("Ticket"));
+    return;
+  }
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
   if (record.seq > 0 && dialog.exec() == QDialog::Accepted)
@@ -414,17 +451,17 @@ void ViewerWindow::printTicket(bool toPdf) {
 void ViewerWindow::printReport(bool toPdf) {
   if (!model_)
     return;
-  QString error;
+  Failure failure;
   if (toPdf) {
     const QString path = QFileDialog::getSaveFileName(
         this, QStringLiteral("Save report"), QString(), QStringLiteral("PDF files (*.pdf)"));
-    if (!path.isEmpty() && !saveReport(path, &error))
-      QMessageBox::warning(this, QStringLiteral("Report"), error);
+    if (!path.isEmpty() && !saveReport(path, &failure))
+      tell(failure, QStringLiteral("Report"));
     return;
   }
-  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, &error);
+  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, &failure);
   if (html.isEmpty()) {
-    QMessageBox::warning(this, QStringLiteral("Report"), error);
+    tell(failure, QStringLiteral("Report"));
     return;
   }
   QPrinter printer;

@@ -45,12 +45,12 @@ class ViewerWindow : public QMainWindow {
   // Starts exporting the records shown (refused with the reason while the
   // journal is being checked, or when it does not verify and `unverified`
   // is not given); exporter() tells when it ends.
-  bool exportShown(ExportFormat format, const QString &path, bool unverified, QString *error);
+  bool exportShown(ExportFormat format, const QString &path, bool unverified, Failure *failure);
   Exporter *exporter() const { return exporter_; }
   // The ticket of the record in `row` of the table, and the report of what
   // the filter keeps, as saved PDF files.
-  bool saveTicket(int row, const QString &path, QString *error);
-  bool saveReport(const QString &path, QString *error);
+  bool saveTicket(int row, const QString &path, Failure *failure);
+  bool saveReport(const QString &path, Failure *failure);
 
  public Q_SLOTS:
   void applyFilter();
@@ -67,9 +67,10 @@ class ViewerWindow : public QMainWindow {
   void exportAs(ExportFormat format);
   void printTicket(bool toPdf);
   void printReport(bool toPdf);
-  JournalRecord recordAt(int row, QString *error) const;
+  JournalRecord recordAt(int row, Failure *failure) const;
   int selectedRow() const;
-  qint64 newestSeq() const;
+  qint64 newestSeq();
+  void tell(const Failure &failure, const QString &what, bool asked = true);
 
   QString journalPath_;
   std::unique_ptr<JournalReader> reader_;

@@ -23,8 +23,11 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
                         const std::function<JournalRecord(qint64)> &make, QString *error) {
   {
     RecordJournal writer(journalPath, keyPath, QStringLiteral("journal-loader-writer"));
-    if (!writer.open(error))
+    Failure failure;
+    if (!writer.open(&failure)) {
+      *error = failure.text();
       return false;
+    }
   }
   QByteArray key;
   if (!journalfiles::loadKey(keyPath, false, &key, error))
@@ -74,8 +77,10 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
     }
     previousMac = record.mac;
     if (seq % 10000 == 0) {
-      query.exec(QStringLiteral("COMMIT"));
-      query.exec(QStringLiteral("BEGIN"));
+      if (!query.exec(QStringLiteral("COMMIT")) || !query.exec(QStringLiteral("BEGIN"))) {
+        *error = QStringLiteral("cannot load: %1").arg(query.lastError().text());
+        return closing(), false;
+      }
       if (seq % 100000 == 0)
         std::fprintf(stderr, "loading: %lld of %lld records\n", static_cast<long long>(seq),
                      static_cast<long long>(records));

@@ -31,6 +31,12 @@ int cannot(const QString &why) {
   return kCannot;
 }
 
+// Every failure ends a command one way: one line on stderr, exit status 2
+// (a journal that fails its check is told by printReport, status 1).
+int cannot(const Failure &failure) {
+  return cannot(failure.text());
+}
+
 // The options every subcommand takes, and the parse of its own.
 class Command {
  public:
@@ -104,15 +110,15 @@ void addFilterOptions(QCommandLineParser &parser) {
 
 // The filter the options ask for; false (with the reason) when one is bad.
 bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *filter,
-              QString *error) {
+              Failure *failure) {
   if (parser.isSet(QStringLiteral("from"))) {
     filter->takenFrom =
-        journaldates::takenAtBound(parser.value(QStringLiteral("from")), false, error);
+        journaldates::takenAtBound(parser.value(QStringLiteral("from")), false, failure);
     if (filter->takenFrom.isEmpty())
       return false;
   }
   if (parser.isSet(QStringLiteral("to"))) {
-    filter->takenTo = journaldates::takenAtBound(parser.value(QStringLiteral("to")), true, error);
+    filter->takenTo = journaldates::takenAtBound(parser.value(QStringLiteral("to")), true, failure);
     if (filter->takenTo.isEmpty())
       return false;
   }
@@ -122,7 +128,8 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
     const QRegularExpressionMatch match = form.match(range);
     if (!match.hasMatch() || match.captured(1).toLongLong() < 1 ||
         match.captured(1).toLongLong() > match.captured(2).toLongLong()) {
-      *error = QStringLiteral("'%1' is not a range of seq numbers A-B").arg(range);
+      *failure = Failure(Failure::Kind::Refused,
+                         QStringLiteral("'%1' is not a range of seq numbers A-B").arg(range));
       return false;
     }
     filter->seqFrom = match.captured(1).toLongLong();
@@ -144,15 +151,15 @@ void addCentralOptions(QCommandLineParser &parser) {
 }
 
 // The central database's connection, its name unique in this program.
-QSqlDatabase connectCentral(const QString &uri, QString *error) {
-  return centraldb::connect(uri, QStringLiteral("weighstation-records-central"), error);
+QSqlDatabase connectCentral(const QString &uri, Failure *failure) {
+  return centraldb::connect(uri, QStringLiteral("weighstation-records-central"), failure);
 }
 
 // A check's outcome as verify says it, each line after `prefix`: the
 // intact line, or one line per problem; returns the exit code.
 int printReport(const VerifyReport &report, const QString &prefix = QString()) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
-    return cannot(prefix + QStringLiteral("cannot check the journal: %1").arg(report.reason));
+    return cannot(report.failure.within(prefix + QStringLiteral("cannot check the journal")));
   if (report.outcome == VerifyReport::Outcome::Intact) {
     std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
     return kDone;
@@ -168,7 +175,7 @@ int printReport(const VerifyReport &report, const QString &prefix = QString()) {
 // A check that refuses what was asked: says why.
 int checkFailed(const VerifyReport &report, const char *what) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
-    return cannot(QStringLiteral("cannot check the journal: %1").arg(report.reason));
+    return cannot(report.failure.within(QStringLiteral("cannot check the journal")));
   std::fprintf(stderr,
                "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
                "writes it marked as unverified)\n",
@@ -188,24 +195,26 @@ int checkBeforeWriting(const Command &command, bool unverified, const char *what
 
 // An output that is one of the journal's files, or whose folder is missing
 // or cannot be written, is refused before anything is read or written.
-bool writable(const Command &command, const QString &path, QString *error) {
+bool writable(const Command &command, const QString &path, Failure *failure) {
   if (!outputguard::allowed(
           path,
           outputguard::journalFiles(command.journal(), command.key(),
                                     command.parser().value(QStringLiteral("head"))),
-          error))
+          failure))
     return false;
   const QFileInfo folder(QFileInfo(path).absolutePath());
   if (!folder.isDir() || !folder.isWritable()) {
-    *error = QStringLiteral("cannot write %1: its folder is missing or not writable").arg(path);
+    *failure =
+        Failure(Failure::Kind::CannotOpen,
+                QStringLiteral("cannot write %1: its folder is missing or not writable").arg(path));
     return false;
   }
   return true;
 }
 
-int exported(qint64 rows, int sheets, const QString &path, const QString &error) {
+int exported(qint64 rows, int sheets, const QString &path, const Failure &failure) {
   if (rows < 0)
-    return cannot(error);
+    return cannot(failure);
   std::printf("exported %lld records to %s", static_cast<long long>(rows), qPrintable(path));
   if (sheets > 1)
     std::printf(" on %d sheets", sheets);
@@ -223,34 +232,21 @@ void showProgress(ExportOptions &options) {
 
 // The journals whose records the central database holds for `station`
 // (every station's when empty), or the one given with --journal-id; oldest
-// first. Empty with the reason in `error` when none or unreadable.
-QStringList centralJournals(const QSqlDatabase &db, const Command &command, QString *error) {
+// first. Empty with the failure when none or unreadable.
+QStringList centralJournals(const QSqlDatabase &db, const Command &command, Failure *failure) {
   const QString chosen = command.parser().value(QStringLiteral("journal-id"));
   const QString station = command.parser().value(QStringLiteral("station"));
   JournalFilter filter;
   filter.station = station;
   if (!chosen.isEmpty())
     filter.journalIds = QStringList{chosen};
-  QVariantList binds;
-  QSqlQuery query(db);
-  query.prepare(
-      QStringLiteral("SELECT journal_id FROM weigh_records%1 GROUP BY journal_id ORDER BY "
-                     "min(taken_at), journal_id")
-          .arg(filter.where(&binds, QStringLiteral("weigh_records"), true)));
-  for (const QVariant &value : binds)
-    query.addBindValue(value);
-  QStringList journals;
-  if (!query.exec()) {
-    *error = QStringLiteral("cannot read the central records: %1")
-                 .arg(query.lastError().text().trimmed());
-    return journals;
-  }
-  while (query.next())
-    journals << query.value(0).toString();
-  if (journals.isEmpty()) {
-    *error = QStringLiteral("the central database holds no records%1%2")
-                 .arg(station.isEmpty() ? QString() : QStringLiteral(" of station ") + station,
-                      chosen.isEmpty() ? QString() : QStringLiteral(" of journal ") + chosen);
+  const QStringList journals = centraldb::journalsOf(db, filter, failure);
+  if (journals.isEmpty() && !failure->failed()) {
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QStringLiteral("the central database holds no records%1%2")
+                    .arg(station.isEmpty() ? QString() : QStringLiteral(" of station ") + station,
+                         chosen.isEmpty() ? QString() : QStringLiteral(" of journal ") + chosen));
   }
   return journals;
 }
@@ -259,12 +255,12 @@ QStringList centralJournals(const QSqlDatabase &db, const Command &command, QStr
 // go on, else the exit code.
 int openCentral(const Command &command, QSqlDatabase *db, QStringList *journals) {
   const QString uri = command.parser().value(QStringLiteral("central"));
-  QString error;
-  *db = connectCentral(uri, &error);
+  Failure failure;
+  *db = connectCentral(uri, &failure);
   if (!db->isOpen())
-    return cannot(QStringLiteral("cannot reach %1: %2").arg(centraldb::shownUri(uri), error));
-  *journals = centralJournals(*db, command, &error);
-  return journals->isEmpty() ? cannot(error) : -1;
+    return cannot(failure.within(QStringLiteral("cannot reach %1").arg(centraldb::shownUri(uri))));
+  *journals = centralJournals(*db, command, &failure);
+  return journals->isEmpty() ? cannot(failure) : -1;
 }
 
 // An export of the central records: of one station's journals, each checked
@@ -277,7 +273,7 @@ int exportCentral(const Command &command, ExportOptions options) {
   QStringList journals;
   if (const int code = openCentral(command, &db, &journals); code >= 0)
     return code;
-  QString error;
+  Failure failure;
   for (const QString &journal : journals) {
     const VerifyReport report = verifyStation(
         JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
@@ -292,8 +288,8 @@ int exportCentral(const Command &command, ExportOptions options) {
   showProgress(options);
   int sheets = 0;
   const qint64 rows = journalexport::write(
-      JournalReader(db, QStringLiteral("weigh_records"), QString()), options, &error, &sheets);
-  return exported(rows, sheets, options.path, error);
+      JournalReader(db, QStringLiteral("weigh_records"), QString()), options, &failure, &sheets);
+  return exported(rows, sheets, options.path, failure);
 }
 }  // namespace
 
@@ -358,10 +354,10 @@ int newJournal(const QStringList &arguments) {
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   journalretire::Plan plan;
-  QString error;
-  if (!journalretire::plan(command.journal(), command.key(), &plan, &error) ||
-      !journalretire::carryOut(plan, &error))
-    return cannot(error);
+  Failure failure;
+  if (!journalretire::plan(command.journal(), command.key(), &plan, &failure) ||
+      !journalretire::carryOut(plan, &failure))
+    return cannot(failure);
   std::printf("retired journal %s:\n", qPrintable(plan.journalId));
   for (const auto &move : plan.moves)
     std::printf("  %s -> %s\n", qPrintable(move.first), qPrintable(move.second));
@@ -409,9 +405,9 @@ int list(const QStringList &arguments) {
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   JournalFilter filter;
-  QString error;
-  if (!filterOf(command.parser(), false, &filter, &error))
-    return cannot(error);
+  Failure failure;
+  if (!filterOf(command.parser(), false, &filter, &failure))
+    return cannot(failure);
   if (command.parser().isSet(QStringLiteral("last"))) {
     bool ok = false;
     filter.last = command.parser().value(QStringLiteral("last")).toLongLong(&ok);
@@ -419,8 +415,8 @@ int list(const QStringList &arguments) {
       return cannot(QStringLiteral("--last takes a number above 0"));
   }
   JournalReader reader(command.journal());
-  if (!reader.open(&error))
-    return cannot(error);
+  if (!reader.open(&failure))
+    return cannot(failure);
   const bool read = reader.forEach(
       filter,
       [](const JournalRecord &record) {
@@ -429,8 +425,8 @@ int list(const QStringList &arguments) {
                     qPrintable(record.totalLine));
         return true;
       },
-      &error);
-  return read ? kDone : cannot(error);
+      &failure);
+  return read ? kDone : cannot(failure);
 }
 
 int exportRecords(const QStringList &arguments) {
@@ -456,9 +452,10 @@ int exportRecords(const QStringList &arguments) {
   options.format = parser.isSet(QStringLiteral("csv")) ? ExportFormat::Csv : ExportFormat::Xlsx;
   options.path = parser.value(options.format == ExportFormat::Csv ? QStringLiteral("csv")
                                                                   : QStringLiteral("xlsx"));
-  QString error;
-  if (!filterOf(parser, true, &options.filter, &error) || !writable(command, options.path, &error))
-    return cannot(error);
+  Failure failure;
+  if (!filterOf(parser, true, &options.filter, &failure) ||
+      !writable(command, options.path, &failure))
+    return cannot(failure);
   options.unverified = parser.isSet(QStringLiteral("unverified"));
   if (parser.isSet(QStringLiteral("central")))
     return exportCentral(command, options);
@@ -466,11 +463,11 @@ int exportRecords(const QStringList &arguments) {
     return code;
   showProgress(options);
   JournalReader reader(command.journal());
-  if (!reader.open(&error))
-    return cannot(error);
+  if (!reader.open(&failure))
+    return cannot(failure);
   int sheets = 0;
-  const qint64 rows = journalexport::write(reader, options, &error, &sheets);
-  return exported(rows, sheets, options.path, error);
+  const qint64 rows = journalexport::write(reader, options, &failure, &sheets);
+  return exported(rows, sheets, options.path, failure);
 }
 
 int recoverWorkbook(const QStringList &arguments) {
@@ -491,23 +488,23 @@ int recoverWorkbook(const QStringList &arguments) {
   const QString file = parser.positionalArguments().value(0);
   const QString output =
       parser.isSet(QStringLiteral("output")) ? parser.value(QStringLiteral("output")) : file;
-  QString error;
+  Failure failure;
   if (!parser.isSet(QStringLiteral("output")) && QFileInfo::exists(file))
     return cannot(
         QStringLiteral("%1 exists: give --output OUT for the rebuilt workbook").arg(file));
-  if (!writable(command, output, &error))
-    return cannot(error);
+  if (!writable(command, output, &failure))
+    return cannot(failure);
   if (const int code =
           checkBeforeWriting(command, parser.isSet(QStringLiteral("unverified")), "rebuilt");
       code >= 0) {
     return code;
   }
   JournalReader reader(command.journal());
-  if (!reader.open(&error))
-    return cannot(error);
-  const qint64 rows = recovery::rebuildWorkbook(reader, file, output, &error);
+  if (!reader.open(&failure))
+    return cannot(failure);
+  const qint64 rows = recovery::rebuildWorkbook(reader, file, output, &failure);
   if (rows < 0)
-    return cannot(error);
+    return cannot(failure);
   std::printf("rebuilt %lld rows of %s into %s\n", static_cast<long long>(rows), qPrintable(file),
               qPrintable(output));
   return kDone;

@@ -18,8 +18,8 @@ QStringList namesOf(const QString &file) {
 }  // namespace
 
 qint64 rebuildWorkbook(const JournalReader &reader, const QString &file, const QString &output,
-                       QString *error) {
-  const QString session = reader.lastWorkbookSession(namesOf(file), error);
+                       Failure *failure) {
+  const QString session = reader.lastWorkbookSession(namesOf(file), failure);
   if (session.isEmpty())
     return -1;
   SpreadsheetLog log;
@@ -32,20 +32,20 @@ qint64 rebuildWorkbook(const JournalReader &reader, const QString &file, const Q
             ++rows;
             return true;
           },
-          error))
+          failure))
     return -1;
   // Saved to a temporary name beside the output, then renamed: never a
   // half-written workbook under its name.
   OutputFile out(output);
-  if (!out.open(error))
+  if (!out.open(failure))
     return -1;
   out.file().close();
-  const QString failure = log.stop(out.temporaryPath());
-  if (!failure.isEmpty()) {
-    *error = QStringLiteral("cannot write %1: %2").arg(output, failure);
+  const QString why = log.stop(out.temporaryPath());
+  if (!why.isEmpty()) {
+    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot write %1: %2").arg(output, why));
     return -1;
   }
-  if (!out.commit(error))
+  if (!out.commit(failure))
     return -1;
   return rows;
 }

@@ -4,11 +4,13 @@
 
 #include <QString>
 
+#include "journal/failure.h"
+
 class JournalReader;
 
 namespace recovery {
 // Rebuilds the last spreadsheet-log session that went to `file` into
-// `output`; returns its rows, or -1 with the reason.
+// `output`; returns its rows, or -1 with the failure.
 qint64 rebuildWorkbook(const JournalReader &reader, const QString &file, const QString &output,
-                       QString *error);
+                       Failure *failure);
 }  // namespace recovery
