@@ -216,9 +216,18 @@ class JournalTest : public QObject {
     QFile file(csv);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
-    QVERIFY(lines[0].startsWith("seq,taken_at,station,total,unit,net_gross,s1_unit"));
+    QVERIFY(lines[0].startsWith(
+        "seq,taken_at,taken_at_utc,station,total,unit,net_gross,s1_unit,s1_gross,s1_net,s1_tare"));
+    QVERIFY(lines[0].contains(",total_stored,s1_gross_stored,"));
     QVERIFY(lines[0].trimmed().endsWith(",verified"));
-    QVERIFY(lines[1].startsWith("1,2026-12-07T10:01:00.000Z,bridge-1,101.0003,lbs,GROSS,lbs,"));
+    // The numbers the text log and the list showed, then the stored ones.
+    const QString local = journaldates::localTime("2026-12-07T10:01:00.000Z")
+                              .toString("yyyy-MM-dd HH:mm:ss.zzz");
+    QVERIFY2(lines[1].startsWith(QString("1,%1,2026-12-07T10:01:00.000Z,bridge-1,101,lbs,GROSS,lbs,101,101,0,")
+                                     .arg(local)
+                                     .toUtf8()),
+             lines[1].constData());
+    QVERIFY(lines[1].contains(",101.0003,101.0001,101.0001,0,"));
     QVERIFY(lines[1].trimmed().endsWith(",UNVERIFIED"));
     QCOMPARE(runRecords({"export", "--journal", journalPath(), "--key", keyPath(), "--csv",
                          "/no-such-folder/out.csv"})
@@ -472,6 +481,17 @@ class JournalTest : public QObject {
     }
     QCOMPARE(names, (QStringList{"Records 1", "Records 2", "Records 3"}));
     QCOMPARE(seqs, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    // A real local time, shown values with their decimals, every column
+    // wide enough for what it holds.
+    const QJsonObject first = book[0]["cells"].toObject();
+    QCOMPARE(first["B2"].toArray()[1].toString(), QString("datetime"));
+    QCOMPARE(first["B2"].toArray()[0].toString().left(19),
+             journaldates::localTime("2026-12-07T10:01:00.000Z").toString(Qt::ISODate).left(19));
+    QCOMPARE(first["E2"].toArray()[0].toDouble(), 101.0);
+    QCOMPARE(first["E2"].toArray()[2].toString(), QString("0"));
+    const QJsonObject widths = book[0]["widths"].toObject();
+    QVERIFY(widths["B"].toDouble() >= 19 && widths["C"].toDouble() >= 24);
+    QCOMPARE(widths.size(), journalexport::header(false).size());
   }
 
   // A journal on a medium that cannot be written (and so has no shared

@@ -7,11 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <numeric>
 
 #include "journal/journal.h"
 #include "journal/shippingledger.h"
@@ -23,6 +25,19 @@
 #include "viewer/viewerwindow.h"
 
 namespace {
+// A PDF's text, its lines laid out as on the page.
+QString pdfText(const QString &pdf) {
+  QProcess text;
+  text.start("pdftotext", {"-layout", pdf, "-"});
+  if (!text.waitForFinished())
+    return QString();
+  return QString::fromUtf8(text.readAllStandardOutput());
+}
+// Its words, one space apart.
+QString pdfWords(const QString &pdf) {
+  return pdfText(pdf).simplified();
+}
+
 // Record n: taken on day 1 + n / 100 of December, total n (a minus for
 // every tenth), on a station of scales 1 and 2.
 JournalRecord generated(int n) {
@@ -118,8 +133,8 @@ class ViewerTest : public QObject {
     // Records 1..300 sum to 45150, less twice the thirty tenths (4650).
     const JournalTotals totals = window->reader().totals({}, &error);
     QCOMPARE(totals.count, qint64(300));
-    QCOMPARE(totals.sumByUnit.value(0).second, 45150.0 - 2 * 4650.0);
-    QCOMPARE(totals.text(), QString("300 records, summed 35850.000 kg"));
+    QCOMPARE(totals.sumByUnit.value(0).second.value(), 45150.0 - 2 * 4650.0);
+    QCOMPARE(totals.text(), QString("300 records, summed 35850 kg"));
   }
 
   void theViewerCannotWrite() {
@@ -183,15 +198,55 @@ class ViewerTest : public QObject {
     auto window = open();
     Failure error;
     const QString pdf = dir.filePath("ticket.pdf");
-    QVERIFY2(window->saveTicket(0, pdf, &error), qPrintable(error.text()));
-    QProcess text;
-    text.start("pdftotext", {pdf, "-"});
-    QVERIFY(text.waitForFinished());
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    QVERIFY2(printed.contains("Seq: 300"), qPrintable(printed));
-    QVERIFY(printed.contains("GROSS TOTAL, kg, -300"));
-    QVERIFY(printed.contains(recordtext::verificationCode(window->model()->macAt(0))));
-    QVERIFY(printed.simplified().contains("not an instrument"));
+    QVERIFY2(window->saveTicket(0, pdf, false, &error), qPrintable(error.text()));
+    const QString printed = pdfWords(pdf);
+    for (const QString &expected :
+         {QString("Weighing ticket"), QString("Seq: 300"), QString("- 300 kg GROSS"),
+          QString("Scale 3 not connected"), QString("Journal checked: intact, seq 1..300"),
+          QString("Printed "), recordtext::verificationCode(window->model()->macAt(0)),
+          QString("not an instrument")})
+      QVERIFY2(printed.contains(expected), qPrintable(expected + " not in:\n" + printed));
+    QVERIFY(!printed.contains("UNVERIFIED"));
+    // Its numbers as shown: the stored -299.9999... of a biased reading is
+    // never printed.
+    QVERIFY(!printed.contains("299.9"));
+  }
+
+  // A report's grand total is the sum of its lines, to the last digit, and
+  // each page says which of how many it is.
+  void aReportAddsUpToItsLines() {
+    auto window = open();
+    Failure error;
+    const QString pdf = dir.filePath("report.pdf");
+    QVERIFY2(window->saveReport(pdf, &error), qPrintable(error.text()));
+
+    const QString printed = pdfText(pdf);
+    static const QRegularExpression recordLine(
+        QStringLiteral("(-?\\d+(?:\\.\\d+)?) +kg +GROSS +\\d+ +\\d+ +[0-9A-F]{4}-"));
+    qint64 sum = 0;
+    int lines = 0;
+    for (auto match = recordLine.globalMatch(printed); match.hasNext(); ++lines)
+      sum += match.next().captured(1).toLongLong();
+    QCOMPARE(lines, 300);
+    const QRegularExpressionMatch total =
+        QRegularExpression(QStringLiteral("total: 300 records +(-?\\d+) +kg")).match(printed);
+    QVERIFY2(total.hasMatch(), qPrintable(printed.right(2000)));
+    QCOMPARE(total.captured(1).toLongLong(), sum);
+    // Days in local time, as the records were taken in UTC.
+    QList<qint64> days;
+    static const QRegularExpression dayLine(QStringLiteral("day: (\\d+) records +(-?\\d+) +kg"));
+    qint64 daySum = 0;
+    for (auto match = dayLine.globalMatch(printed); match.hasNext();) {
+      const QRegularExpressionMatch day = match.next();
+      days << day.captured(1).toLongLong();
+      daySum += day.captured(2).toLongLong();
+    }
+    QCOMPARE(std::accumulate(days.cbegin(), days.cend(), qint64(0)), qint64(300));
+    QCOMPARE(daySum, sum);
+    const int pages = printed.count(QStringLiteral("Weighing report"));
+    QVERIFY(pages > 1);
+    QVERIFY2(printed.contains(QStringLiteral("page %1 of %1").arg(pages)), qPrintable(printed));
+    QVERIFY(printed.contains("Journal checked: intact, seq 1..300"));
   }
 
   void newRecordsAppearAndAreChecked() {
@@ -224,6 +279,23 @@ class ViewerTest : public QObject {
     Failure error;
     QVERIFY(!window->exportShown(ExportFormat::Csv, dir.filePath("refused.csv"), false, &error));
     QVERIFY(!QFile::exists(dir.filePath("refused.csv")));
+
+    // On paper: a ticket of a record from the bad one on only on purpose,
+    // and every printout of this journal says UNVERIFIED.
+    QVERIFY(!window->saveTicket(0, dir.filePath("refused.pdf"), false, &error));
+    QCOMPARE(error.seq(), qint64(300));
+    QVERIFY(!QFile::exists(dir.filePath("refused.pdf")));
+    const QString unverified = "UNVERIFIED: the journal fails its check at seq 250";
+    QVERIFY2(window->saveTicket(0, dir.filePath("marked.pdf"), true, &error),
+             qPrintable(error.text()));
+    QVERIFY2(pdfWords(dir.filePath("marked.pdf")).contains(unverified),
+             qPrintable(pdfWords(dir.filePath("marked.pdf"))));
+    QVERIFY(
+        window->saveTicket(int(model->seqAt(0) - 249), dir.filePath("before.pdf"), false, &error));
+    const QString before = pdfWords(dir.filePath("before.pdf"));
+    QVERIFY(before.contains("Seq: 249") && before.contains(unverified));
+    QVERIFY(window->saveReport(dir.filePath("report.pdf"), &error));
+    QVERIFY(pdfWords(dir.filePath("report.pdf")).contains(unverified));
   }
 };
 

@@ -1,12 +1,14 @@
 #include "journal/journalexport.h"
 
 #include "journal/outputfile.h"
+#include "journal/shownvalue.h"
 
 #include <xlsxwriter.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <array>
 
 namespace {
 const QString kUnverified = QStringLiteral("UNVERIFIED");
@@ -27,9 +29,20 @@ QString unitText(int unit) {
                      : QStringLiteral("??");
 }
 
+// A cell's text: a shown value with every decimal place, a stored double
+// in its shortest exact form, a local time to the millisecond.
+QString cellText(const QVariant &value) {
+  if (value.typeId() == qMetaTypeId<ShownValue>())
+    return value.value<ShownValue>().text();
+  if (value.typeId() == QMetaType::Double)
+    return journalcolumns::realText(value.toDouble());
+  if (value.typeId() == QMetaType::QDateTime)
+    return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+  return value.toString();
+}
+
 QString csvField(const QVariant &value) {
-  QString text = value.typeId() == QMetaType::Double ? journalcolumns::realText(value.toDouble())
-                                                     : value.toString();
+  QString text = cellText(value);
   if (text.contains(u',') || text.contains(u'"') || text.contains(u'\n') || text.contains(u'\r'))
     text = u'"' + text.replace(u'"', QStringLiteral("\"\"")) + u'"';
   return text;
@@ -108,17 +121,61 @@ qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint6
   return rows;
 }
 
-void writeXlsxRow(lxw_worksheet *sheet, lxw_row_t r, const QVariantList &values) {
+// The workbook's cell formats: a shown value's decimals, a local time.
+class CellFormats {
+ public:
+  explicit CellFormats(lxw_workbook *book) {
+    static const char *const kNumbers[] = {"0", "0.0", "0.00", "0.000"};
+    for (int d = 0; d < 4; ++d) {
+      numbers_[d] = workbook_add_format(book);
+      format_set_num_format(numbers_[d], kNumbers[d]);
+    }
+    time_ = workbook_add_format(book);
+    format_set_num_format(time_, "yyyy-mm-dd hh:mm:ss");
+  }
+  lxw_format *number(int decimals) const { return numbers_[qBound(0, decimals, 3)]; }
+  lxw_format *time() const { return time_; }
+
+ private:
+  std::array<lxw_format *, 4> numbers_{};
+  lxw_format *time_ = nullptr;
+};
+
+void writeXlsxRow(lxw_worksheet *sheet, lxw_row_t r, const QVariantList &values,
+                  const CellFormats *formats) {
   for (int c = 0; c < values.size(); ++c) {
     const QVariant &value = values[c];
-    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::LongLong ||
-        value.typeId() == QMetaType::Int) {
-      worksheet_write_number(sheet, r, lxw_col_t(c), value.toDouble(), nullptr);
+    const lxw_col_t column = lxw_col_t(c);
+    if (value.typeId() == qMetaTypeId<ShownValue>()) {
+      const ShownValue shown = value.value<ShownValue>();
+      worksheet_write_number(sheet, r, column, shown.value(), formats->number(shown.decimals));
+    } else if (value.typeId() == QMetaType::QDateTime) {
+      const QDateTime time = value.toDateTime();
+      lxw_datetime cell = {
+          time.date().year(),   time.date().month(),
+          time.date().day(),    time.time().hour(),
+          time.time().minute(), time.time().second() + time.time().msec() / 1000.0};
+      worksheet_write_datetime(sheet, r, column, &cell, formats->time());
+    } else if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::LongLong ||
+               value.typeId() == QMetaType::Int) {
+      worksheet_write_number(sheet, r, column, value.toDouble(), nullptr);
     } else if (!value.toString().isEmpty()) {
-      worksheet_write_string(sheet, r, lxw_col_t(c), value.toString().toUtf8().constData(),
-                             nullptr);
+      worksheet_write_string(sheet, r, column, value.toString().toUtf8().constData(), nullptr);
     }
   }
+}
+
+// Wide enough for the column's name and every value it can hold.
+double columnWidth(const QString &name) {
+  if (name == QLatin1String("taken_at"))
+    return 20;
+  if (name == QLatin1String("taken_at_utc"))
+    return 26;
+  if (name == QLatin1String("station"))
+    return 18;
+  if (name.endsWith(QLatin1String("_stored")))
+    return qMax<double>(name.size() + 2, 22);
+  return qMax<double>(name.size() + 2, 12);
 }
 
 // The sheets of an export: one when its records fit a sheet, else as many
@@ -126,7 +183,7 @@ void writeXlsxRow(lxw_worksheet *sheet, lxw_row_t r, const QVariantList &values)
 class Sheets {
  public:
   Sheets(lxw_workbook *book, const ExportOptions &options, qint64 total)
-      : book_(book), options_(options) {
+      : book_(book), options_(options), formats_(book) {
     const qint64 perSheet = options.recordsPerSheet;
     const qint64 needed = total <= perSheet ? 1 : (total + perSheet - 1) / perSheet;
     width_ = needed > 1 ? int(QString::number(needed).size()) : 0;
@@ -142,6 +199,7 @@ class Sheets {
   }
   lxw_worksheet *first() { return count_ == 0 && !add() ? nullptr : current_; }
   int count() const { return int(count_); }
+  const CellFormats *formats() const { return &formats_; }
 
  private:
   bool add() {
@@ -154,12 +212,15 @@ class Sheets {
       return false;
     ++count_;
     const QStringList names = header(options_.marked());
-    writeXlsxRow(current_, 0, QVariantList(names.cbegin(), names.cend()));
+    for (int c = 0; c < names.size(); ++c)
+      worksheet_set_column(current_, lxw_col_t(c), lxw_col_t(c), columnWidth(names[c]), nullptr);
+    writeXlsxRow(current_, 0, QVariantList(names.cbegin(), names.cend()), &formats_);
     return true;
   }
 
   lxw_workbook *book_;
   const ExportOptions &options_;
+  CellFormats formats_;
   int width_ = 0;
   qint64 count_ = 0;
   lxw_worksheet *current_ = nullptr;
@@ -199,7 +260,8 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
                      added = sheet != nullptr;
                      if (!added)
                        return false;
-                     writeXlsxRow(sheet, r, row(record, options.marked(), options.markOf(record)));
+                     writeXlsxRow(sheet, r, row(record, options.marked(), options.markOf(record)),
+                                  sheets.formats());
                      pacer.step(++rows);
                      return true;
                    },
@@ -231,10 +293,15 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
 }  // namespace
 
 QStringList header(bool marked) {
-  QStringList names{"seq", "taken_at", "station", "total", "unit", "net_gross"};
+  QStringList names{"seq", "taken_at", "taken_at_utc", "station", "total", "unit", "net_gross"};
   for (int n = 1; n <= JournalRecord::kScales; ++n) {
     for (const char *field : {"unit", "gross", "net", "tare"})
       names << QStringLiteral("s%1_%2").arg(n).arg(QLatin1String(field));
+  }
+  names << QStringLiteral("total_stored");
+  for (int n = 1; n <= JournalRecord::kScales; ++n) {
+    for (const char *field : {"gross", "net", "tare"})
+      names << QStringLiteral("s%1_%2_stored").arg(n).arg(QLatin1String(field));
   }
   if (marked)
     names << QStringLiteral("verified");
@@ -242,13 +309,24 @@ QStringList header(bool marked) {
 }
 
 QVariantList row(const JournalRecord &record, bool marked, const QString &mark) {
-  QVariantList values{record.seq,           record.takenAt,   record.station,
-                      record.signedTotal(), record.totalUnit, record.netGross};
-  for (const JournalScale &scale : record.scales) {
+  QVariantList values{record.seq,     journaldates::localTime(record.takenAt),   record.takenAt,
+                      record.station, QVariant::fromValue(shown::total(record)), record.totalUnit,
+                      record.netGross};
+  for (int n = 0; n < JournalRecord::kScales; ++n) {
+    const JournalScale &scale = record.scales[size_t(n)];
     if (scale.connected)
-      values << unitText(scale.unit) << scale.gross << scale.weight << scale.tare;
+      values << unitText(scale.unit) << QVariant::fromValue(shown::gross(record, n))
+             << QVariant::fromValue(shown::net(record, n))
+             << QVariant::fromValue(shown::tare(record, n));
     else
       values << QString() << QString() << QString() << QString();
+  }
+  values << record.signedTotal();
+  for (const JournalScale &scale : record.scales) {
+    if (scale.connected)
+      values << scale.gross << scale.weight << scale.tare;
+    else
+      values << QString() << QString() << QString();
   }
   if (marked)
     values << mark;

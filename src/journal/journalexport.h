@@ -37,8 +37,12 @@ struct ExportOptions {
 };
 
 namespace journalexport {
-// seq, taken_at, station, total (signed), unit, net_gross, and for each scale
-// its unit, gross, net and tare (empty when it was not connected).
+// seq; taken_at (local time) and taken_at_utc; station; the total as
+// shown (signed), its unit and net_gross; for each scale its unit, gross,
+// net and tare as shown (empty when it was not connected); then the stored
+// doubles (total_stored, sN_gross_stored, ...) for whoever needs them.
+// Shown values carry the grand total's decimals (an .xlsx cell's number
+// format); the stored ones keep the monitor's small rounding bias.
 QStringList header(bool marked);
 // The row of a record; a marked export adds `mark` in its last column.
 QVariantList row(const JournalRecord &record, bool marked, const QString &mark = QString());

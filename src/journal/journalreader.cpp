@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QMap>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
@@ -9,6 +10,7 @@
 
 #include "journal/journal.h"
 #include "journal/journaldb.h"
+#include "journal/shownvalue.h"
 
 QString JournalFilter::where(QVariantList *binds, const QString &table, bool postgres) const {
   QStringList terms;
@@ -260,23 +262,23 @@ bool JournalReader::forEachOfSession(const QString &session,
   return readToTheEnd(query, failure);
 }
 
+// Sums of what the operator saw, exact: each total cut to its shown
+// decimals, never the stored doubles.
 JournalTotals JournalReader::totals(const JournalFilter &filter, Failure *failure) const {
   JournalTotals totals;
-  QVariantList binds;
-  QSqlQuery query(db_);
-  if (!run(query,
-           QStringLiteral("SELECT total_unit, count(*), coalesce(sum(CASE WHEN total_sign = "
-                          "'-' THEN -total ELSE total END), 0) FROM %1%2 GROUP BY total_unit "
-                          "ORDER BY total_unit")
-               .arg(table_, where(filter, &binds)),
-           binds, failure))
-    return totals;
-  while (query.next()) {
-    totals.count += query.value(1).toLongLong();
-    totals.sumByUnit << qMakePair(query.value(0).toString(), query.value(2).toDouble());
-  }
-  if (!readToTheEnd(query, failure))
+  QMap<QString, shown::Sum> sums;
+  const bool read = forEach(
+      filter,
+      [&sums, &totals](const JournalRecord &record) {
+        sums[record.totalUnit].add(shown::total(record));
+        ++totals.count;
+        return true;
+      },
+      failure);
+  if (!read)
     return JournalTotals();
+  for (auto sum = sums.cbegin(); sum != sums.cend(); ++sum)
+    totals.sumByUnit << qMakePair(sum.key(), sum.value().result());
   totals.lastSeq = newest(failure);
   if (totals.lastSeq < 0)
     return JournalTotals();
@@ -286,7 +288,9 @@ JournalTotals JournalReader::totals(const JournalFilter &filter, Failure *failur
 QString JournalTotals::text() const {
   QStringList sums;
   for (const auto &sum : sumByUnit)
-    sums << QStringLiteral("%1 %2").arg(QString::number(sum.second, 'f', 3), sum.first);
+    sums << QStringLiteral("%1 %2").arg(sum.second.text(), sum.first);
+  if (count == 0)
+    return QStringLiteral("No records match");
   return QStringLiteral("%1 records").arg(count) +
          (sums.isEmpty() ? QString()
                          : QStringLiteral(", summed ") + sums.join(QStringLiteral(", ")));

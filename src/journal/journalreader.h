@@ -12,6 +12,7 @@
 
 #include "journal/failure.h"
 #include "journal/journalrecord.h"
+#include "journal/shownvalue.h"
 
 struct JournalFilter {
   QString takenFrom;       // UTC ISO 8601, inclusive; empty: from the first
@@ -35,12 +36,13 @@ struct JournalFilter {
 };
 
 // How many records a filter keeps and what their totals add up to, by unit
-// (a station that weighs in kilograms and in pounds gets two sums).
+// (a station that weighs in kilograms and in pounds gets two sums), each
+// total as the operator saw it.
 struct JournalTotals {
   qint64 count = 0;
-  QList<QPair<QString, double>> sumByUnit;
-  qint64 lastSeq = 0;    // the newest record's seq in the whole journal
-  QString text() const;  // "12 records, summed 3002.5 lbs"
+  QList<QPair<QString, ShownValue>> sumByUnit;  // sums of the totals as shown
+  qint64 lastSeq = 0;                           // the newest record's seq in the whole journal
+  QString text() const;  // "12 records, summed 3002.500 lbs"; "No records match"
 };
 
 class JournalReader {

@@ -7,6 +7,7 @@
 // exact count of the last place, never the biased double.
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 #include "journal/journalrecord.h"
@@ -22,6 +23,8 @@ struct ShownValue {
     return units == other.units && decimals == other.decimals;
   }
 };
+
+Q_DECLARE_METATYPE(ShownValue)
 
 namespace shown {
 

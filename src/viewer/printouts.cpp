@@ -1,10 +1,15 @@
 #include "viewer/printouts.h"
 
 #include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <QTextDocument>
+#include <QRegularExpression>
+#include <QSettings>
 
+#include "journal/outputfile.h"
+#include "journal/verifier.h"
 #include "viewer/recordtext.h"
 
 namespace printouts {
@@ -12,88 +17,449 @@ namespace printouts {
 const char *const kDisclaimer =
     "These are the weigh station monitor's own records, not an instrument's verified printout.";
 
-namespace {
-QString escaped(const QString &text) {
-  return text.toHtmlEscaped();
+CheckState CheckState::of(const VerifyReport &report) {
+  CheckState check;
+  check.firstSeq = report.firstSeq;
+  check.lastSeq = report.lastSeq;
+  if (report.outcome == VerifyReport::Outcome::Intact) {
+    check.state = State::Intact;
+  } else if (report.outcome == VerifyReport::Outcome::Broken) {
+    check.state = State::Broken;
+    // A problem of the journal as a whole (its end, its notes) leaves no
+    // record to trust past the last one checked.
+    check.badSeq = report.firstBadSeq() > 0 ? report.firstBadSeq() : 1;
+  }
+  return check;
 }
 
-QString page(const QString &title, const QString &body) {
-  return QStringLiteral("<html><body><h2>%1</h2>%2<p><i>%3</i></p></body></html>")
-      .arg(escaped(title), body, escaped(QString::fromLatin1(kDisclaimer)));
+bool CheckState::trusts(qint64 seq) const {
+  return state == State::Intact || (state == State::Broken && seq < badSeq);
+}
+
+QString CheckState::line() const {
+  switch (state) {
+    case State::Intact:
+      return lastSeq > 0
+                 ? QStringLiteral("Journal checked: intact, seq %1..%2").arg(firstSeq).arg(lastSeq)
+                 : QStringLiteral("Journal checked: intact, no records");
+    case State::Broken:
+      return QStringLiteral("UNVERIFIED: the journal fails its check at seq %1").arg(badSeq);
+    case State::Unfinished:
+      break;
+  }
+  return QStringLiteral("UNVERIFIED: check not finished");
+}
+
+Site Site::fromSettings() {
+  QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("weighstation"),
+                     QStringLiteral("weighstation"));
+  Site site;
+  site.name = settings.value(QStringLiteral("site/name")).toString();
+  const QString address = settings.value(QStringLiteral("site/address")).toString();
+  if (!address.isEmpty())
+    site.address = address.split(u'|');
+  site.logo = settings.value(QStringLiteral("site/logo")).toString();
+  return site;
+}
+
+const QStringList &ReportRows::headings() {
+  static const QStringList kHeadings{
+      QStringLiteral("Seq"),       QStringLiteral("Date"),        QStringLiteral("Time"),
+      QStringLiteral("Station"),   QStringLiteral("Total"),       QStringLiteral("Unit"),
+      QStringLiteral("Net/Gross"), QStringLiteral("Scale 1"),     QStringLiteral("Scale 2"),
+      QStringLiteral("Scale 3"),   QStringLiteral("Verification")};
+  return kHeadings;
+}
+
+void ReportRows::add(const JournalRecord &record, QList<ReportRow> *rows) {
+  const QDateTime taken = journaldates::localTime(record.takenAt);
+  if (dayCount_ > 0 && taken.date() != day_)
+    closeDay(rows);
+  day_ = taken.date();
+  const ShownValue total = shown::total(record);
+  daySums_[record.totalUnit].add(total);
+  sums_[record.totalUnit].add(total);
+  ++dayCount_;
+  ++count_;
+  QStringList cells{QString::number(record.seq),
+                    recordtext::localDate(taken.date()),
+                    QLocale().toString(taken.time(), recordtext::timeFormat()),
+                    record.station,
+                    total.text(),
+                    record.totalUnit,
+                    record.netGross};
+  for (int n = 0; n < JournalRecord::kScales; ++n)
+    cells << (record.scales[size_t(n)].connected ? shown::net(record, n).text() : QString());
+  cells << recordtext::verificationCode(record.mac);
+  rows->append({ReportRow::Kind::Record, cells});
+}
+
+namespace {
+QStringList totalCells(const QString &what, const QString &sum, const QString &unit) {
+  QStringList cells;
+  for (int i = 0; i < ReportRows::headings().size(); ++i)
+    cells << QString();
+  cells[3] = what;
+  cells[4] = sum;
+  cells[5] = unit;
+  return cells;
 }
 }  // namespace
 
-QString ticketHtml(const JournalRecord &record) {
-  const QString body =
-      QStringLiteral(
-          "<p>Station: <b>%1</b><br>Seq: <b>%2</b><br>Taken: %3 (%4, %5)</p><pre>%6</pre>"
-          "<p>Verification code: <b>%7</b></p>")
-          .arg(escaped(record.station))
-          .arg(record.seq)
-          .arg(escaped(journaldates::localTime(record.takenAt)
-                           .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
-               escaped(record.timeText), escaped(record.dateText),
-               escaped(recordtext::blockLines(record.block).join(u'\n')),
-               recordtext::verificationCode(record.mac));
-  return page(QStringLiteral("Weigh station record"), body);
+void ReportRows::closeDay(QList<ReportRow> *rows) {
+  for (auto sum = daySums_.cbegin(); sum != daySums_.cend(); ++sum) {
+    QStringList cells = totalCells(QStringLiteral("day: %1 records").arg(sum.value().count()),
+                                   sum.value().result().text(), sum.key());
+    cells[1] = recordtext::localDate(day_);
+    rows->append({ReportRow::Kind::DayTotal, cells});
+  }
+  daySums_.clear();
+  dayCount_ = 0;
 }
 
-QString reportHtml(const JournalReader &reader, const JournalFilter &filter, qint64 limit,
-                   Failure *failure) {
-  const JournalTotals totals = reader.totals(filter, failure);
-  if (failure->failed())
-    return QString();
-  if (totals.count > limit) {
-    *failure =
-        Failure(Failure::Kind::Refused,
-                QStringLiteral("%1 records are more than a report of %2 lines: narrow the filter")
-                    .arg(totals.count)
-                    .arg(limit));
-    return QString();
+void ReportRows::finish(QList<ReportRow> *rows) {
+  if (dayCount_ > 0)
+    closeDay(rows);
+  for (auto sum = sums_.cbegin(); sum != sums_.cend(); ++sum) {
+    rows->append({ReportRow::Kind::GrandTotal,
+                  totalCells(QStringLiteral("total: %1 records").arg(sum.value().count()),
+                             sum.value().result().text(), sum.key())});
   }
-  QString lines;
+}
+
+namespace {
+
+constexpr qreal kWidth = 1000;  // every page is 1000 units wide
+constexpr qreal kMargin = 50;
+
+// A page's painter in units of a thousandth of the page's width, so that
+// one layout fits A6 and A4 alike.
+class Sheet {
+ public:
+  explicit Sheet(QPagedPaintDevice *device) : device_(device) {}
+  bool begin() {
+    if (!painter_.begin(device_))
+      return false;
+    height_ = kWidth * device_->height() / qMax(1, device_->width());
+    painter_.setWindow(0, 0, int(kWidth), int(height_));
+    painter_.setViewport(0, 0, device_->width(), device_->height());
+    return true;
+  }
+  bool newPage() { return device_->newPage(); }
+  void end() { painter_.end(); }
+  qreal height() const { return height_; }
+  QPainter &painter() { return painter_; }
+
+  // Writes `text` in the box from `x` at `y`, `width` wide, wrapped;
+  // returns the height it took.
+  qreal text(qreal x, qreal y, qreal width, const QString &text, qreal size, bool bold = false,
+             int align = Qt::AlignLeft, const QColor &colour = Qt::black, bool mono = false,
+             bool wrap = true) {
+    QFont font(mono ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(qMax(1, int(size)));
+    font.setBold(bold);
+    // Ligatures ("fi") would reach a PDF's text as one character, which
+    // a search for the word does not find.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    painter_.setFont(font);
+    painter_.setPen(colour);
+    const QRectF box(x, y, width, height_);
+    const int flags = align | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+    const QRectF used = painter_.boundingRect(box, flags, text);
+    if (!measuring_)
+      painter_.drawText(box, flags, text);
+    return used.height();
+  }
+  // While measuring, text takes its room but is not drawn.
+  void setMeasuring(bool measuring) { measuring_ = measuring; }
+  bool measuring() const { return measuring_; }
+  void rule(qreal y, qreal weight = 1.5) {
+    painter_.setPen(QPen(Qt::black, weight));
+    painter_.drawLine(QPointF(kMargin, y), QPointF(kWidth - kMargin, y));
+  }
+
+ private:
+  QPagedPaintDevice *device_;
+  QPainter painter_;
+  qreal height_ = 0;
+  bool measuring_ = false;
+};
+
+const QColor kAlarm(176, 0, 0);
+
+// The site's name and address beside its logo; returns where it ends.
+qreal paintSite(Sheet &sheet, const Site &site, qreal y, qreal scale) {
+  if (site.name.isEmpty() && site.address.isEmpty() && site.logo.isEmpty())
+    return y;
+  qreal x = kMargin;
+  qreal bottom = y;
+  const QImage logo(site.logo);
+  if (!logo.isNull()) {
+    const QSizeF box(180 * scale, 100 * scale);
+    const QSizeF size = QSizeF(logo.size()).scaled(box, Qt::KeepAspectRatio);
+    if (!sheet.measuring())
+      sheet.painter().drawImage(QRectF(QPointF(x, y), size), logo);
+    x += box.width() + 20;
+    bottom = y + size.height();
+  }
+  qreal at = y;
+  if (!site.name.isEmpty())
+    at += sheet.text(x, at, kWidth - kMargin - x, site.name, 34 * scale, true);
+  for (const QString &line : site.address)
+    at += sheet.text(x, at, kWidth - kMargin - x, line, 22 * scale);
+  return qMax(bottom, at) + 16 * scale;
+}
+
+// The check's line: in large red type across the page when unverified.
+qreal paintCheck(Sheet &sheet, const CheckState &check, qreal y, qreal scale) {
+  if (check.verified())
+    return y + sheet.text(kMargin, y, kWidth - 2 * kMargin, check.line(), 22 * scale);
+  return y +
+         sheet.text(kMargin, y, kWidth - 2 * kMargin, check.line(), 44 * scale, true,
+                    Qt::AlignHCenter, kAlarm) +
+         10 * scale;
+}
+
+QString printedLine(const Context &context) {
+  return QStringLiteral("Printed %1").arg(recordtext::localDateTime(context.printedAt));
+}
+
+}  // namespace
+
+bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const Context &context,
+                 Failure *failure) {
+  Sheet sheet(device);
+  if (!sheet.begin()) {
+    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot paint the ticket"));
+    return false;
+  }
+  qreal y = kMargin;
+  const qreal inner = kWidth - 2 * kMargin;
+  y = paintSite(sheet, context.site, y, 1.0);
+  y += sheet.text(kMargin, y, inner, QStringLiteral("Weighing ticket"), 48, true);
+  sheet.rule(y + 6);
+  y += 20;
+  if (!context.check.verified())
+    y = paintCheck(sheet, context.check, y, 1.0);
+  const QString taken = recordtext::takenText(record.takenAt);
+  for (const QString &line :
+       {QStringLiteral("Station: %1").arg(record.station),
+        QStringLiteral("Seq: %1").arg(record.seq), QStringLiteral("Date and time: %1").arg(taken)})
+    y += sheet.text(kMargin, y, inner, line, 28) + 4;
+  y += 16;
+  // Each scale at the record: gross, tare and net as shown.
+  static const qreal kColumns[] = {0, 220, 420, 620, 820};
+  const QStringList headings{QStringLiteral("Scale"), QStringLiteral("Gross"),
+                             QStringLiteral("Tare"), QStringLiteral("Net"), QStringLiteral("Unit")};
+  for (int c = 0; c < headings.size(); ++c)
+    sheet.text(kMargin + kColumns[c], y, 170, headings[c], 24, true);
+  y += 34;
+  sheet.rule(y, 0.8);
+  y += 8;
+  for (int n = 0; n < JournalRecord::kScales; ++n) {
+    const JournalScale &scale = record.scales[size_t(n)];
+    sheet.text(kMargin + kColumns[0], y, 200, QStringLiteral("Scale %1").arg(n + 1), 26);
+    if (scale.connected) {
+      const QStringList values{shown::gross(record, n).text(), shown::tare(record, n).text(),
+                               shown::net(record, n).text(),
+                               scale.unit == 0 ? QStringLiteral("kg") : QStringLiteral("lbs")};
+      for (int c = 0; c < values.size(); ++c)
+        sheet.text(kMargin + kColumns[c + 1], y, 170, values[c], 26, false, Qt::AlignLeft,
+                   Qt::black, true);
+    } else {
+      sheet.text(kMargin + kColumns[1], y, 600, QStringLiteral("not connected"), 26, false,
+                 Qt::AlignLeft, Qt::darkGray);
+    }
+    y += 38;
+  }
+  y += 20;
+  y += sheet.text(kMargin, y, inner, QStringLiteral("Total"), 26, true);
+  const ShownValue total = shown::total(record);
+  const QString sign = total.units < 0 ? QStringLiteral("-") : QStringLiteral("+");
+  const QString magnitude = ShownValue{qAbs(total.units), total.decimals}.text();
+  y += sheet.text(
+      kMargin, y, inner,
+      QStringLiteral("%1 %2 %3 %4").arg(sign, magnitude, record.totalUnit, record.netGross), 76,
+      true);
+  y += 14;
+  y += sheet.text(kMargin, y, inner,
+                  QStringLiteral("Limits: over %1 %3, under %2 %3")
+                      .arg(record.overLimit, record.underLimit, record.totalUnit),
+                  24) +
+       20;
+  // The verification code and the signatures on the left; the square on
+  // the right is kept for the record's code to scan.
+  const qreal square = 230;
+  const qreal top = y;
+  y += sheet.text(
+           kMargin, y, inner - square - 20,
+           QStringLiteral("Verification code: %1").arg(recordtext::verificationCode(record.mac)),
+           28, true) +
+       40;
+  for (const QString &label : {QStringLiteral("Operator"), QStringLiteral("Signature")}) {
+    sheet.text(kMargin, y, 200, label + u':', 26);
+    sheet.painter().setPen(QPen(Qt::black, 1));
+    sheet.painter().drawLine(QPointF(kMargin + 180, y + 30),
+                             QPointF(kWidth - kMargin - square - 30, y + 30));
+    y += 60;
+  }
+  y = qMax(y, top + square) + 20;
+  if (context.check.verified())
+    y = paintCheck(sheet, context.check, y, 1.0);
+  y += sheet.text(kMargin, y, inner, printedLine(context), 22);
+  sheet.text(kMargin, y + 10, inner, QString::fromLatin1(kDisclaimer), 18, false, Qt::AlignLeft,
+             Qt::darkGray);
+  sheet.end();
+  return true;
+}
+
+namespace {
+
+// Column widths of a report line, in characters of its monospaced type.
+const int kReportColumns[] = {7, 12, 9, 13, 11, 5, 10, 10, 10, 10, 15};
+constexpr qreal kRowSize = 12.5;
+constexpr qreal kRowHeight = 17;
+
+qreal paintReportHead(Sheet &sheet, const ReportRequest &request, const Context &context, int page,
+                      int pages) {
+  qreal y = paintSite(sheet, context.site, kMargin, 0.7);
+  const qreal inner = kWidth - 2 * kMargin;
+  y += sheet.text(kMargin, y, inner, QStringLiteral("Weighing report"), 34, true);
+  QString scope = QStringLiteral("Period: %1").arg(request.period);
+  if (!request.filterText.isEmpty())
+    scope += QStringLiteral("; ") + request.filterText;
+  y += sheet.text(kMargin, y, inner, scope, 16);
+  y += sheet.text(kMargin, y, inner, printedLine(context), 16);
+  y = paintCheck(sheet, context.check, y, 0.7);
+  sheet.text(kMargin, sheet.height() - kMargin, inner,
+             QStringLiteral("page %1 of %2").arg(page).arg(pages), 14, false, Qt::AlignRight);
+  sheet.text(kMargin, sheet.height() - kMargin, inner, QString::fromLatin1(kDisclaimer), 12, false,
+             Qt::AlignLeft, Qt::darkGray);
+  return y + 6;
+}
+
+// A total's label ("day: 12 records") spans the time and station columns.
+qreal paintRow(Sheet &sheet, qreal y, const QStringList &cells, bool total) {
+  qreal x = kMargin;
+  const qreal perCharacter = kRowSize * 0.61;
+  for (int c = 0; c < cells.size(); ++c) {
+    qreal width = kReportColumns[c] * perCharacter;
+    if (total && c == 2)
+      continue;
+    if (total && c == 3)
+      width += kReportColumns[2] * perCharacter;
+    const bool bold = total;
+    const bool number = c == 0 || c == 4 || (c >= 7 && c <= 9);
+    // A number ends a space before the next column; a text starts one after.
+    const qreal pad = kRowSize * 0.6;
+    sheet.text(number ? x : x + pad, y, width - pad, cells[c], kRowSize, bold,
+               number ? int(Qt::AlignRight) : int(Qt::AlignLeft), Qt::black, true, false);
+    x += width;
+  }
+  return y + kRowHeight;
+}
+
+}  // namespace
+
+bool paintReport(QPagedPaintDevice *device, const JournalReader &reader,
+                 const ReportRequest &request, const Context &context, Failure *failure) {
+  // First the rows are counted: a page says how many there are.
+  qint64 rowCount = 0;
+  {
+    ReportRows counter;
+    QList<ReportRow> rows;
+    if (!reader.forEach(
+            request.filter,
+            [&](const JournalRecord &record) {
+              counter.add(record, &rows);
+              rowCount += rows.size();
+              rows.clear();
+              return true;
+            },
+            failure))
+      return false;
+    counter.finish(&rows);
+    rowCount += rows.size();
+  }
+  Sheet sheet(device);
+  if (!sheet.begin()) {
+    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot paint the report"));
+    return false;
+  }
+  // The head's height is the same on every page.
+  sheet.setMeasuring(true);
+  const qreal headHeight = paintReportHead(sheet, request, context, 1, 1);
+  sheet.setMeasuring(false);
+  const qreal bottom = sheet.height() - kMargin - 30;
+  const int perPage = qMax(1, int((bottom - headHeight - kRowHeight - 4) / kRowHeight));
+  const int pages = int(qMax<qint64>(1, (rowCount + perPage - 1) / perPage));
+  int page = 1;
+  qreal y = 0;
+  int onPage = 0;
+  auto startPage = [&] {
+    y = paintReportHead(sheet, request, context, page, pages);
+    y = paintRow(sheet, y, ReportRows::headings(), false);
+    sheet.rule(y, 0.8);
+    y += 3;
+    onPage = 0;
+  };
+  startPage();
+  if (rowCount == 0)
+    sheet.text(kMargin, y + 10, kWidth - 2 * kMargin, QStringLiteral("No records match"), 20);
+  auto paint = [&](const QList<ReportRow> &rows) {
+    for (const ReportRow &row : rows) {
+      if (onPage == perPage) {
+        sheet.newPage();
+        ++page;
+        startPage();
+      }
+      y = paintRow(sheet, y, row.cells, row.kind != ReportRow::Kind::Record);
+      ++onPage;
+    }
+  };
+  ReportRows rows;
+  QList<ReportRow> added;
   const bool read = reader.forEach(
-      filter,
-      [&lines](const JournalRecord &record) {
-        lines += QStringLiteral("%1  %2, %3  %4  %5\n")
-                     .arg(record.seq, 8)
-                     .arg(escaped(record.timeText), escaped(record.dateText),
-                          escaped(record.station), escaped(record.totalLine));
+      request.filter,
+      [&](const JournalRecord &record) {
+        rows.add(record, &added);
+        paint(added);
+        added.clear();
         return true;
       },
       failure);
-  if (!read)
-    return QString();
-  const QString body =
-      QStringLiteral("<pre>%1</pre><p><b>%2</b></p>").arg(lines, escaped(totals.text()));
-  return page(QStringLiteral("Weigh station records"), body);
-}
-
-void print(const QString &html, QPagedPaintDevice *device) {
-  QTextDocument document;
-  document.setHtml(html);
-  document.print(device);
-}
-
-bool savePdf(const QString &html, const QString &path, Failure *failure) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    *failure = Failure(Failure::Kind::Io,
-                       QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return false;
+  if (read) {
+    rows.finish(&added);
+    paint(added);
   }
+  sheet.end();
+  return read;
+}
+
+bool savePdf(const QString &path, int pageSize,
+             const std::function<bool(QPagedPaintDevice *, Failure *)> &paint, Failure *failure) {
+  OutputFile out(path);
+  if (!out.open(failure))
+    return false;
+  bool painted = false;
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&out.file());
+    writer.setPageSize(QPageSize(QPageSize::PageSizeId(pageSize)));
     writer.setTitle(QFileInfo(path).completeBaseName());
     writer.setCreator(QStringLiteral("weighstation-records"));
-    print(html, &writer);
+    painted = paint(&writer, failure);
   }
-  if (!file.commit()) {
-    *failure = Failure(Failure::Kind::Io,
-                       QStringLiteral("cannot write %1: %2").arg(path, file.errorString()));
-    return false;
-  }
-  return true;
+  return painted && out.commit(failure);
+}
+
+QString ticketFileName(const JournalRecord &record) {
+  QString station = record.station;
+  station.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
+  return QStringLiteral("ticket-%1-%2.pdf").arg(station).arg(record.seq);
+}
+
+QString reportFileName(const QString &from, const QString &to) {
+  return QStringLiteral("report-%1-%2.pdf").arg(from, to);
 }
 
 }  // namespace printouts

@@ -2,6 +2,7 @@
 
 #include <QChart>
 #include <QDateTimeAxis>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
@@ -9,25 +10,92 @@
 #include <QValueAxis>
 #include <algorithm>
 
+#include "viewer/recordtext.h"
+
 RecordsChart::RecordsChart(QWidget *parent) : QChartView(parent) {
   setRenderHint(QPainter::Antialiasing);
   chart()->legend()->setAlignment(Qt::AlignBottom);
 }
 
-void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords) {
+namespace chartaxis {
+
+// A time axis whose labels differ from each other: the label's format
+// follows the span, and there are no more ticks than the format can tell
+// apart.
+TimeAxisPlan timeAxis(qint64 firstMs, qint64 lastMs) {
+  TimeAxisPlan plan;
+  qint64 span = lastMs - firstMs;
+  qint64 step = 1000;
+  if (span >= 2 * 86400000LL) {
+    plan.format = recordtext::dateFormat();
+    step = 86400000LL;
+  } else if (span >= 2 * 60000LL) {
+    plan.format = span >= 86400000LL ? recordtext::dateFormat() + QStringLiteral(" HH:mm")
+                                     : QStringLiteral("HH:mm");
+    step = 60000;
+  } else {
+    plan.format = QStringLiteral("HH:mm:ss");
+  }
+  if (span < step) {
+    // One moment, or less than a label's step: a step either side.
+    firstMs -= step;
+    lastMs += step;
+    span = lastMs - firstMs;
+  }
+  plan.firstMs = firstMs;
+  plan.lastMs = lastMs;
+  plan.ticks = int(qBound(qint64(2), span / step + 1, qint64(6)));
+  return plan;
+}
+
+QList<int> segmentStarts(const QList<qint64> &timesMs) {
+  QList<int> starts;
+  if (timesMs.isEmpty())
+    return starts;
+  starts << 0;
+  QList<qint64> gaps;
+  for (int i = 1; i < timesMs.size(); ++i)
+    gaps << timesMs[i] - timesMs[i - 1];
+  if (gaps.isEmpty())
+    return starts;
+  QList<qint64> sorted = gaps;
+  std::sort(sorted.begin(), sorted.end());
+  const qint64 median = sorted[sorted.size() / 2];
+  for (int i = 1; i < timesMs.size(); ++i) {
+    if (gaps[i - 1] > 10 * qMax<qint64>(median, 1))
+      starts << i;
+  }
+  return starts;
+}
+
+}  // namespace chartaxis
+
+void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
+                              const QString &unit) {
   points_ = points;
   QChart *c = new QChart;
+  if (points.isEmpty()) {
+    c->setTitle(QStringLiteral("No records match"));
+    c->legend()->hide();
+    QChart *old = chart();
+    setChart(c);
+    delete old;
+    return;
+  }
   c->setTitle(points.size() < ofRecords
                   ? QStringLiteral("Totals of the newest %1 of %2 records")
                         .arg(points.size())
                         .arg(ofRecords)
                   : QStringLiteral("Totals of %1 records").arg(points.size()));
-  auto *totals = new QLineSeries;
-  totals->setName(QStringLiteral("Total"));
-  totals->setPen(QPen(QColor(0, 90, 170), 1.5));
+  QList<qint64> times;
+  for (const ChartPoint &p : points)
+    times << p.when.toMSecsSinceEpoch();
+  // The line is broken where records pause for long (a night, a weekend):
+  // a segment a series, the first named in the legend.
+  QList<QLineSeries *> totals;
+  const QList<int> starts = chartaxis::segmentStarts(times);
   auto *marks = new QScatterSeries;
   marks->setMarkerSize(4);
-  marks->setName(QStringLiteral("Record"));
   auto *over = new QLineSeries;
   over->setName(QStringLiteral("Over Limit"));
   auto *under = new QLineSeries;
@@ -35,8 +103,12 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords)
   double low = 0, high = 0;
   for (int i = 0; i < points.size(); ++i) {
     const ChartPoint &p = points[i];
-    const qreal x = qreal(p.when.toMSecsSinceEpoch());
-    totals->append(x, p.total);
+    const qreal x = qreal(times[i]);
+    if (starts.contains(i)) {
+      totals << new QLineSeries;
+      totals.last()->setPen(QPen(QColor(0, 90, 170), 1.5));
+    }
+    totals.last()->append(x, p.total);
     marks->append(x, p.total);
     // A limit is drawn as steps: it holds until the record where it changed.
     if (i > 0 && points[i - 1].overLimit != p.overLimit)
@@ -48,27 +120,42 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords)
     low = std::min({low, p.total, p.underLimit});
     high = std::max(high, p.total);
   }
+  totals.first()->setName(QStringLiteral("Total"));
   // A limit far above the totals would squash them: it shows when it lies
   // within ten times the largest total.
   for (const ChartPoint &p : points) {
     if (p.overLimit <= 10 * std::max(high, 1.0))
       high = std::max(high, p.overLimit);
   }
+  for (QLineSeries *segment : totals)
+    c->addSeries(segment);
   for (QAbstractSeries *series :
-       {static_cast<QAbstractSeries *>(totals), static_cast<QAbstractSeries *>(marks),
-        static_cast<QAbstractSeries *>(over), static_cast<QAbstractSeries *>(under)}) {
+       {static_cast<QAbstractSeries *>(marks), static_cast<QAbstractSeries *>(over),
+        static_cast<QAbstractSeries *>(under)})
     c->addSeries(series);
-  }
+  const chartaxis::TimeAxisPlan plan = chartaxis::timeAxis(times.first(), times.last());
   auto *time = new QDateTimeAxis;
-  const bool oneDay = points.size() < 2 || points.first().when.date() == points.last().when.date();
-  time->setFormat(oneDay ? QStringLiteral("HH:mm:ss") : QStringLiteral("MM-dd HH:mm"));
+  time->setFormat(plan.format);
+  time->setTickCount(plan.ticks);
+  time->setRange(QDateTime::fromMSecsSinceEpoch(plan.firstMs),
+                 QDateTime::fromMSecsSinceEpoch(plan.lastMs));
   auto *value = new QValueAxis;
   value->setRange(low, high > low ? high * 1.05 : low + 1);
+  value->setTitleText(unit.isEmpty() ? QStringLiteral("Total")
+                                     : QStringLiteral("Total (%1)").arg(unit));
   c->addAxis(time, Qt::AlignBottom);
   c->addAxis(value, Qt::AlignLeft);
   for (QAbstractSeries *series : c->series()) {
     series->attachAxis(time);
     series->attachAxis(value);
+  }
+  // One legend entry for the totals: not one a segment, none for the marks.
+  for (QAbstractSeries *series : c->series()) {
+    if (series == marks ||
+        (series != totals.first() && totals.contains(static_cast<QLineSeries *>(series)))) {
+      for (QLegendMarker *marker : c->legend()->markers(series))
+        marker->setVisible(false);
+    }
   }
   connect(marks, &QScatterSeries::hovered, this, &RecordsChart::hovered);
   QChart *old = chart();

@@ -1,5 +1,9 @@
 #include "viewer/recordtext.h"
 
+#include <QLocale>
+
+#include "journal/journalreader.h"
+
 namespace recordtext {
 
 QString totalShown(const QString &totalLine) {
@@ -30,6 +34,32 @@ QStringList blockLines(const QByteArray &block) {
   while (!lines.isEmpty() && lines.last().isEmpty())
     lines.removeLast();
   return lines;
+}
+
+QString dateFormat() {
+  QString format = QLocale().dateFormat(QLocale::ShortFormat);
+  if (!format.contains(QLatin1String("yyyy")))
+    format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+  return format;
+}
+
+QString timeFormat() {
+  QString format = QLocale().timeFormat(QLocale::ShortFormat);
+  if (!format.contains(QLatin1String("ss")))
+    format.replace(QLatin1String("mm"), QLatin1String("mm:ss"));
+  return format;
+}
+
+QString localDate(const QDate &date) {
+  return QLocale().toString(date, dateFormat());
+}
+
+QString localDateTime(const QDateTime &time) {
+  return QLocale().toString(time, dateFormat() + u' ' + timeFormat());
+}
+
+QString takenText(const QString &takenAt) {
+  return localDateTime(journaldates::localTime(takenAt));
 }
 
 QString verificationCode(const QString &mac) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -23,6 +24,16 @@ std::array<ScaleShown, 3> scalesShown(const QByteArray &block);
 
 // The block's lines without its leading empty line.
 QStringList blockLines(const QByteArray &block);
+
+// Dates and times as the viewer, its printouts and its chart show them, in
+// the locale's short formats (a year always in four digits, a time always
+// with seconds).
+QString dateFormat();
+QString timeFormat();
+QString localDate(const QDate &date);
+QString localDateTime(const QDateTime &time);
+// A record's taken_at (UTC) in local time.
+QString takenText(const QString &takenAt);
 
 // A short code a reader can compare with the journal: the first twelve hex
 // digits of the record's mac, in groups of four ("3F2A-9C01-77BE").

@@ -4,6 +4,7 @@
 
 #include "journal/journalreader.h"
 #include "journal/shippingledger.h"
+#include "viewer/recordtext.h"
 
 ShippingStatus::ShippingStatus(QWidget *parent) : QLabel(parent) {
   hide();
@@ -31,8 +32,7 @@ void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
                           return a.updatedAt < b.updatedAt;
                         });
   const qint64 waiting = qMax<qint64>(0, newestSeq - cursor.acknowledgedSeq);
-  const QString since =
-      journaldates::localTime(cursor.updatedAt).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+  const QString since = recordtext::takenText(cursor.updatedAt);
   setText(QStringLiteral("Central records (%1): %2, last shipped %3%4")
               .arg(cursor.target,
                    waiting == 0 ? QStringLiteral("all shipped")

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,6 +26,7 @@
 
 #include "journal/journal.h"
 #include "journal/journalreader.h"
+#include "journal/shownvalue.h"
 #include "viewer/background.h"
 #include "viewer/exporter.h"
 #include "viewer/printouts.h"
@@ -35,7 +37,6 @@
 #include "viewer/verification.h"
 
 namespace {
-constexpr qint64 kReportLimit = 20000;
 
 struct TotalsAndChart {
   JournalTotals totals;
@@ -56,14 +57,16 @@ TotalsAndChart readTotalsAndChart(const QString &path, const JournalFilter &filt
   reader.forEach(
       newest,
       [&result](const JournalRecord &record) {
+        const ShownValue total = shown::total(record);
         result.points << ChartPoint{record.seq,
                                     journaldates::localTime(record.takenAt),
-                                    record.signedTotal(),
+                                    total.value(),
                                     record.overLimit.toDouble(),
                                     record.underLimit.toDouble(),
-                                    QStringLiteral("seq %1, %2, %3\n%4")
+                                    QStringLiteral("seq %1, %2\n%3 %4 %5")
                                         .arg(record.seq)
-                                        .arg(record.timeText, record.dateText, record.totalLine)};
+                                        .arg(recordtext::takenText(record.takenAt), total.text(),
+                                             record.totalUnit, record.netGross)};
         return true;
       },
       &result.failure);
@@ -76,7 +79,7 @@ Q_DECLARE_METATYPE(TotalsAndChart)
 ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
                            const QString &headPath, QWidget *parent)
     : QMainWindow(parent), journalPath_(journalPath) {
-  setWindowTitle(QStringLiteral("Weigh Station Records"));
+  setWindowTitle(QStringLiteral("Weigh Station Records \u2014 %1").arg(journalPath));
   resize(1200, 760);
   buildForm();
   buildMenus();
@@ -176,7 +179,7 @@ QHBoxLayout *ViewerWindow::buildFilterBar(QWidget *parent) {
   text_->setPlaceholderText(QStringLiteral("Text in the total line or the record"));
   for (QDateEdit *date : {from_, to_}) {
     date->setCalendarPopup(true);
-    date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    date->setDisplayFormat(recordtext::dateFormat());
   }
   fromOn_->setObjectName(QStringLiteral("filterFromOn"));
   from_->setObjectName(QStringLiteral("filterFrom"));
@@ -235,6 +238,8 @@ void ViewerWindow::applyFilter() {
   if (!model_)
     return;
   model_->setFilter(filterShown());
+  // The selection went with the old rows: so does its text.
+  showSelected();
   showTotalsAndChart();
 }
 
@@ -252,7 +257,10 @@ void ViewerWindow::showTotalsAndChart() {
           return;
         }
         totals_->setText(result.totals.text());
-        chart_->showPoints(result.points, result.totals.count);
+        QStringList units;
+        for (const auto &sum : result.totals.sumByUnit)
+          units << sum.first;
+        chart_->showPoints(result.points, result.totals.count, units.join(QStringLiteral(", ")));
       });
 }
 
@@ -412,14 +420,74 @@ void ViewerWindow::exportAs(ExportFormat format) {
           });
 }
 
-bool ViewerWindow::saveTicket(int row, const QString &path, Failure *failure) {
+printouts::Context ViewerWindow::printContext() const {
+  printouts::Context context;
+  context.site = printouts::Site::fromSettings();
+  context.printedAt = QDateTime::currentDateTime();
+  if (verification_->isDone() && !verification_->isRunning())
+    context.check = printouts::CheckState::of(verification_->report());
+  return context;
+}
+
+printouts::ReportRequest ViewerWindow::reportRequest() const {
+  printouts::ReportRequest request;
+  request.filter = model_->filter();
+  const QString from = fromOn_->isChecked() ? recordtext::localDate(from_->date()) : QString();
+  const QString to = toOn_->isChecked() ? recordtext::localDate(to_->date()) : QString();
+  request.period = from.isEmpty() && to.isEmpty() ? QStringLiteral("all records")
+                   : from.isEmpty()               ? QStringLiteral("up to %1").arg(to)
+                   : to.isEmpty()                 ? QStringLiteral("from %1").arg(from)
+                                                  : QStringLiteral("%1 to %2").arg(from, to);
+  if (!request.filter.text.isEmpty())
+    request.filterText = QStringLiteral("records containing \"%1\"").arg(request.filter.text);
+  return request;
+}
+
+bool ViewerWindow::saveTicket(int row, const QString &path, bool unverified, Failure *failure,
+                              int pageSize) {
   const JournalRecord record = recordAt(row, failure);
-  return record.seq > 0 && printouts::savePdf(printouts::ticketHtml(record), path, failure);
+  if (record.seq == 0)
+    return false;
+  const printouts::Context context = printContext();
+  if (!context.check.trusts(record.seq) && !unverified) {
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("seq %1 is not printed: %2").arg(record.seq).arg(context.check.line()),
+        record.seq);
+    return false;
+  }
+  return printouts::savePdf(
+      path, pageSize,
+      [&](QPagedPaintDevice *device, Failure *failed) {
+        return printouts::paintTicket(device, record, context, failed);
+      },
+      failure);
 }
 
 bool ViewerWindow::saveReport(const QString &path, Failure *failure) {
-  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, failure);
-  return !html.isEmpty() && printouts::savePdf(html, path, failure);
+  const printouts::Context context = printContext();
+  const printouts::ReportRequest request = reportRequest();
+  return printouts::savePdf(
+      path, QPageSize::A4,
+      [&](QPagedPaintDevice *device, Failure *failed) {
+        return printouts::paintReport(device, *reader_, request, context, failed);
+      },
+      failure);
+}
+
+// A record the journal's check does not vouch for is printed only when the
+// operator says so, and then marked.
+bool ViewerWindow::mayPrint(const JournalRecord &record) {
+  const printouts::CheckState check = printContext().check;
+  if (check.trusts(record.seq))
+    return true;
+  return QMessageBox::question(this, QStringLiteral("Ticket"),
+                               QStringLiteral("%1.\n\nPrint the ticket of seq %2 marked as "
+                                              "UNVERIFIED?")
+                                   .arg(check.line())
+                                   .arg(record.seq),
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ViewerWindow::printTicket(bool toPdf) {
@@ -430,22 +498,26 @@ void ViewerWindow::printTicket(bool toPdf) {
     return;
   }
   Failure failure;
-  if (toPdf) {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save ticket"), QString(), QStringLiteral("PDF files (*.pdf)"));
-    if (!path.isEmpty() && !saveTicket(row, path, &failure))
-      tell(failure, QStringLiteral("Ticket"));
-    return;
-  }
   const JournalRecord record = recordAt(row, &failure);
   if (record.seq == 0) {
     tell(failure, QStringLiteral("Ticket"));
     return;
   }
+  if (!mayPrint(record))
+    return;
+  if (toPdf) {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save ticket"),
+                                                      printouts::ticketFileName(record),
+                                                      QStringLiteral("PDF files (*.pdf)"));
+    if (!path.isEmpty() && !saveTicket(row, path, true, &failure))
+      tell(failure, QStringLiteral("Ticket"));
+    return;
+  }
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
-  if (record.seq > 0 && dialog.exec() == QDialog::Accepted)
-    printouts::print(printouts::ticketHtml(record), &printer);
+  if (dialog.exec() == QDialog::Accepted &&
+      !printouts::paintTicket(&printer, record, printContext(), &failure))
+    tell(failure, QStringLiteral("Ticket"));
 }
 
 void ViewerWindow::printReport(bool toPdf) {
@@ -453,19 +525,20 @@ void ViewerWindow::printReport(bool toPdf) {
     return;
   Failure failure;
   if (toPdf) {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save report"), QString(), QStringLiteral("PDF files (*.pdf)"));
+    const QString from =
+        fromOn_->isChecked() ? from_->date().toString(Qt::ISODate) : QStringLiteral("first");
+    const QString to =
+        toOn_->isChecked() ? to_->date().toString(Qt::ISODate) : QStringLiteral("last");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save report"),
+                                                      printouts::reportFileName(from, to),
+                                                      QStringLiteral("PDF files (*.pdf)"));
     if (!path.isEmpty() && !saveReport(path, &failure))
       tell(failure, QStringLiteral("Report"));
     return;
   }
-  const QString html = printouts::reportHtml(*reader_, model_->filter(), kReportLimit, &failure);
-  if (html.isEmpty()) {
-    tell(failure, QStringLiteral("Report"));
-    return;
-  }
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
-  if (dialog.exec() == QDialog::Accepted)
-    printouts::print(html, &printer);
+  if (dialog.exec() == QDialog::Accepted &&
+      !printouts::paintReport(&printer, *reader_, reportRequest(), printContext(), &failure))
+    tell(failure, QStringLiteral("Report"));
 }

@@ -5,11 +5,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageSize>
 #include <memory>
 
 #include "journal/journalexport.h"
 #include "journal/journalreader.h"
 #include "journal/verifier.h"
+#include "viewer/printouts.h"
 
 class QCheckBox;
 class QDateEdit;
@@ -47,9 +49,11 @@ class ViewerWindow : public QMainWindow {
   // is not given); exporter() tells when it ends.
   bool exportShown(ExportFormat format, const QString &path, bool unverified, Failure *failure);
   Exporter *exporter() const { return exporter_; }
-  // The ticket of the record in `row` of the table, and the report of what
-  // the filter keeps, as saved PDF files.
-  bool saveTicket(int row, const QString &path, Failure *failure);
+  // The ticket of the record in `row` of the table (refused for a record
+  // the journal's check does not vouch for, unless `unverified`), and the
+  // report of what the filter keeps, as saved PDF files.
+  bool saveTicket(int row, const QString &path, bool unverified, Failure *failure,
+                  int pageSize = QPageSize::A4);
   bool saveReport(const QString &path, Failure *failure);
 
  public Q_SLOTS:
@@ -66,6 +70,9 @@ class ViewerWindow : public QMainWindow {
   void showSelected();
   void exportAs(ExportFormat format);
   void printTicket(bool toPdf);
+  bool mayPrint(const JournalRecord &record);
+  printouts::Context printContext() const;
+  printouts::ReportRequest reportRequest() const;
   void printReport(bool toPdf);
   JournalRecord recordAt(int row, Failure *failure) const;
   int selectedRow() const;
