@@ -13,12 +13,17 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <cmath>
 #include <memory>
 
 #include "journal/journal.h"
 #include "journal/journalexport.h"
 #include "journal/journalreader.h"
+#include "journal/shownvalue.h"
 #include "journal/verifier.h"
+#include "logging/recordlines.h"
+#include "readout/readoutmath.h"
+#include "readoutrows.h"
 #include "recordscommand.h"
 #include "smallfilesystem.h"
 #include "xlsxreader.h"
@@ -221,11 +226,12 @@ class JournalTest : public QObject {
     QVERIFY(lines[0].contains(",total_stored,s1_gross_stored,"));
     QVERIFY(lines[0].trimmed().endsWith(",verified"));
     // The numbers the text log and the list showed, then the stored ones.
-    const QString local = journaldates::localTime("2026-12-07T10:01:00.000Z")
-                              .toString("yyyy-MM-dd HH:mm:ss.zzz");
-    QVERIFY2(lines[1].startsWith(QString("1,%1,2026-12-07T10:01:00.000Z,bridge-1,101,lbs,GROSS,lbs,101,101,0,")
-                                     .arg(local)
-                                     .toUtf8()),
+    const QString local =
+        journaldates::localTime("2026-12-07T10:01:00.000Z").toString("yyyy-MM-dd HH:mm:ss.zzz");
+    QVERIFY2(lines[1].startsWith(
+                 QString("1,%1,2026-12-07T10:01:00.000Z,bridge-1,101,lbs,GROSS,lbs,101,101,0,")
+                     .arg(local)
+                     .toUtf8()),
              lines[1].constData());
     QVERIFY(lines[1].contains(",101.0003,101.0001,101.0001,0,"));
     QVERIFY(lines[1].trimmed().endsWith(",UNVERIFIED"));
@@ -641,6 +647,160 @@ class JournalTest : public QObject {
     QVERIFY(!reader.open(&failure));
     QCOMPARE(int(failure.kind()), kind);
     QVERIFY2(failure.text().contains(path), qPrintable(failure.text()));
+  }
+
+  // Tickets and reports printed by the command, without a display: what
+  // the journal's check said is on the paper.
+  void printoutsFromTheCommandLine_data() {
+    QTest::addColumn<QString>("tampered");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed");  // empty: no file written
+    const QString intact = "Journal checked: intact, seq 1..4";
+    const QString broken = "UNVERIFIED: the journal fails its check at seq 3";
+    const QString tamper = "UPDATE records SET total = 1 WHERE seq = 3";
+    QTest::newRow("ticket") << QString() << QStringList{"ticket", "--seq", "2"} << 0 << intact;
+    QTest::newRow("ticket on A6") << QString()
+                                  << QStringList{"ticket", "--seq", "2", "--page-size", "A6"} << 0
+                                  << intact;
+    QTest::newRow("report") << QString() << QStringList{"report"} << 0 << intact;
+    QTest::newRow("ticket before the bad record")
+        << tamper << QStringList{"ticket", "--seq", "2"} << 1 << broken;
+    QTest::newRow("ticket of the bad record")
+        << tamper << QStringList{"ticket", "--seq", "3"} << 1 << QString();
+    QTest::newRow("ticket of the bad record on purpose")
+        << tamper << QStringList{"ticket", "--seq", "3", "--unverified"} << 1 << broken;
+    QTest::newRow("report of a tampered journal") << tamper << QStringList{"report"} << 1 << broken;
+    QTest::newRow("no such record")
+        << QString() << QStringList{"ticket", "--seq", "9"} << 2 << QString();
+  }
+  void printoutsFromTheCommandLine() {
+    QFETCH(QString, tampered);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    write(1, 4);
+    if (!tampered.isEmpty())
+      tamper(journalPath(), {tampered});
+    const QString pdf = dir.filePath("printout.pdf");
+    QFile::remove(pdf);
+    QProcessEnvironment screenless = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+      screenless.remove(name);
+    const RecordsRun run = runRecords(
+        arguments + QStringList{"--journal", journalPath(), "--key", keyPath(), "--pdf", pdf},
+        screenless);
+    QVERIFY2(run.exitCode == exitCode, qPrintable(run.err));
+    QCOMPARE(QFile::exists(pdf), !printed.isEmpty());
+    if (printed.isEmpty())
+      return;
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QVERIFY2(words.contains(printed), qPrintable(words));
+  }
+
+  // One message style, and no toolkit abort without a display.
+  void commandLineMistakes_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no display")
+        << QStringList{}
+        << "weighstation-records: view needs a graphical display (DISPLAY or "
+           "WAYLAND_DISPLAY is not set)";
+    QTest::newRow("--from after --to")
+        << QStringList{"list", "--from", "2026-12-08", "--to", "2026-12-01"}
+        << "weighstation-records: list: --from 2026-12-08 is not before --to 2026-12-01";
+    QTest::newRow("unknown option") << QStringList{"list", "--form", "x"}
+                                    << "weighstation-records: list: unknown option 'form'";
+    QTest::newRow("an option of another command")
+        << QStringList{"central-sql", "--journal", "x"}
+        << "weighstation-records: central-sql: unknown option 'journal'";
+  }
+  void commandLineMistakes() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    QProcessEnvironment screenless = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+      screenless.remove(name);
+    const RecordsRun run = runRecords(arguments, screenless);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err.trimmed(), message);
+  }
+
+  // The numbers that leave the journal are the text log's, for every
+  // reading the readout can show: the table's and the ticket's shown
+  // values, and a CSV export's main columns.
+  void exportsShowTheLoggedNumbers_data() {
+    QTest::addColumn<int>("row");
+    for (int i = 0; i < readingRows().size(); ++i)
+      QTest::newRow(readingRows()[i].name) << i;
+  }
+  void exportsShowTheLoggedNumbers() {
+    QFETCH(int, row);
+    const ReadingRow &reading = readingRows()[row];
+    const double weight = readout::scaleWeight(reading.digits, reading.pointCode, reading.sign);
+    const double tare = readout::scaleWeight({0, 0, 0, 0, 0, 1, 0}, reading.pointCode, 0);
+    const readout::TotalLayout layout =
+        readout::totalLayout({reading.pointCode, reading.pointCode, reading.pointCode});
+    PointLabels points;
+    const QString point = QStringLiteral(".");
+    switch (readout::litTotalPointLabel(layout)) {
+      case 0:
+        points.threePlaces = point;
+        break;
+      case 1:
+        points.twoPlaces = point;
+        break;
+      case 2:
+        points.onePlace = point;
+        break;
+      default:
+        break;
+    }
+    // Two scales showing the reading, the first over a tare: the total
+    // adds both readings' biases.
+    const double sum = weight + weight;
+    JournalRecord record = sampleRecord(1);
+    record.total = std::fabs(sum);
+    record.totalSign = sum < 0 ? QStringLiteral("-") : QStringLiteral("+");
+    record.totalLine = RecordLines::totalLine("GROSS", 1, record.totalSign, record.total, points);
+    for (int n = 0; n < 3; ++n)
+      record.scales[n] = {n < 2,
+                          QStringLiteral("ttyUSB%1").arg(n),
+                          1,
+                          weight,
+                          n == 0 ? tare : 0.0,
+                          weight + (n == 0 ? tare : 0.0),
+                          reading.pointCode};
+    const QStringList logged =
+        QStringList{record.totalLine.section(", ", 2)} +
+        RecordLines::channelLine(0, 1, weight, tare, points).split(", ").mid(2);
+    const QStringList shownTexts{shown::total(record).text(), shown::gross(record, 0).text(),
+                                 shown::net(record, 0).text(), shown::tare(record, 0).text()};
+    for (int i = 0; i < logged.size(); ++i)
+      QCOMPARE(shownTexts[i].toDouble(), logged[i].toDouble());
+    QCOMPARE(shownTexts[0].section('.', 1).size(), shown::decimalsOf(record));
+
+    {
+      RecordJournal journal(journalPath(), keyPath(), "logged-numbers");
+      Failure failure;
+      QCOMPARE(journal.append(record, &failure), qint64(1));
+    }
+    const QString csv = dir.filePath("logged.csv");
+    QFile::remove(csv);
+    QCOMPARE(runRecords({"export", "--journal", journalPath(), "--key", keyPath(), "--csv", csv})
+                 .exitCode,
+             0);
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    const QStringList names = QString::fromUtf8(lines[0].trimmed()).split(',');
+    const QStringList values = QString::fromUtf8(lines[1].trimmed()).split(',');
+    const QStringList columns{"total", "s1_gross", "s1_net", "s1_tare"};
+    for (int i = 0; i < columns.size(); ++i)
+      QCOMPARE(values[names.indexOf(columns[i])].toDouble(), logged[i].toDouble());
   }
 };
 

@@ -4,6 +4,7 @@
 
 #include "readout/clock.h"
 #include "readout/readoutmath.h"
+#include "readoutrows.h"
 
 using Digits7 = std::array<int, 7>;
 using Digits8 = std::array<int, 8>;
@@ -21,22 +22,8 @@ class ReadoutMathTest : public QObject {
     QTest::addColumn<int>("pointCode");
     QTest::addColumn<int>("sign");
     QTest::addColumn<double>("expected");
-    QTest::newRow("frame 1234") << Digits7{0, 0, 0, 1, 2, 3, 4} << 0 << 0 << 1234.0001;
-    QTest::newRow("three places") << Digits7{0, 0, 1, 2, 3, 4, 5} << 1 << 0 << 12.3451;
-    QTest::newRow("lead digit ignored with a point")
-        << Digits7{9, 0, 0, 0, 0, 0, 1} << 1 << 0 << 0.0011;
-    QTest::newRow("code 0") << Digits7{0, 1, 2, 3, 4, 5, 6} << 0 << 0 << 123456.0001;
-    QTest::newRow("code 1") << Digits7{0, 1, 2, 3, 4, 5, 6} << 1 << 0 << 123.4561;
-    QTest::newRow("code 2") << Digits7{0, 1, 2, 3, 4, 5, 6} << 2 << 0 << 1234.5601;
-    QTest::newRow("code 3") << Digits7{0, 1, 2, 3, 4, 5, 6} << 3 << 0 << 12345.6001;
-    QTest::newRow("lead digit counts without a point")
-        << Digits7{9, 9, 9, 9, 9, 9, 9} << 0 << 0 << 9999999.0001;
-    QTest::newRow("at rest") << Digits7{0, 0, 0, 0, 0, 0, 0} << 1 << 0 << 0.0001;
-    // A minus reading keeps its shown value: the bias points away from zero.
-    QTest::newRow("minus 5") << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 1 << -5.0005;
-    QTest::newRow("minus 0.063") << Digits7{0, 0, 0, 0, 0, 6, 3} << 1 << 1 << -0.0635;
-    QTest::newRow("sign 2 shows minus, weighs plus")
-        << Digits7{0, 0, 0, 0, 0, 0, 5} << 0 << 2 << 5.0005;
+    for (const ReadingRow &row : readingRows())
+      QTest::newRow(row.name) << row.digits << row.pointCode << row.sign << row.weight;
   }
   void weight() {
     QFETCH(Digits7, digits);

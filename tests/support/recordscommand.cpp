@@ -2,8 +2,9 @@
 
 #include <QProcess>
 
-RecordsRun runRecords(const QStringList &arguments) {
+RecordsRun runRecords(const QStringList &arguments, const QProcessEnvironment &environment) {
   QProcess process;
+  process.setProcessEnvironment(environment);
   process.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN", "build/weighstation-records"),
                 arguments);
   RecordsRun run;

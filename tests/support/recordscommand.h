@@ -1,6 +1,7 @@
 // Runs build/weighstation-records for a test.
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -10,4 +11,5 @@ struct RecordsRun {
   QString err;
 };
 
-RecordsRun runRecords(const QStringList &arguments);
+RecordsRun runRecords(const QStringList &arguments, const QProcessEnvironment &environment =
+                                                        QProcessEnvironment::systemEnvironment());

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QPageSize>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,6 +18,7 @@
 #include "journal/outputfile.h"
 #include "journal/verifier.h"
 #include "recovery.h"
+#include "viewer/printouts.h"
 #include "viewer/viewerwindow.h"
 
 namespace records {
@@ -26,8 +28,23 @@ constexpr int kDone = 0;
 constexpr int kBroken = 1;
 constexpr int kCannot = 2;
 
+// The command being run, named in every message.
+QString currentCommand;
+
+// One style for every message: "weighstation-records: <command>: <what>",
+// lower case, no full stop.
+QString messageLine(const QString &text) {
+  QString line = text.trimmed();
+  if (line.endsWith(u'.'))
+    line.chop(1);
+  if (line.size() > 1 && line[0].isUpper() && line[1].isLower())
+    line[0] = line[0].toLower();
+  return QStringLiteral("weighstation-records: ") +
+         (currentCommand.isEmpty() ? QString() : currentCommand + QStringLiteral(": ")) + line;
+}
+
 int cannot(const QString &why) {
-  std::fprintf(stderr, "weighstation-records: %s\n", qPrintable(why));
+  std::fprintf(stderr, "%s\n", qPrintable(messageLine(why)));
   return kCannot;
 }
 
@@ -37,23 +54,31 @@ int cannot(const Failure &failure) {
   return cannot(failure.text());
 }
 
-// The options every subcommand takes, and the parse of its own.
+// Which of the journal's files a command reads.
+enum Files { kNoFiles = 0, kJournalFile = 1, kKeyFile = 2, kHeadFile = 4, kAllFiles = 7 };
+
+// The options a subcommand takes, and the parse of its own.
 class Command {
  public:
-  Command(const QString &name, const QString &description) : name_(name) {
+  Command(const QString &name, const QString &description, int files = kAllFiles) : name_(name) {
+    currentCommand = name;
     parser_.setApplicationDescription(description);
     parser_.addHelpOption();
-    parser_.addOption({QStringLiteral("journal"),
-                       QStringLiteral("The journal (default: $WEIGHSTATION_JOURNAL or "
-                                      "~/.local/share/weighstation/journal.sqlite)."),
-                       QStringLiteral("PATH")});
-    parser_.addOption({QStringLiteral("key"),
-                       QStringLiteral("Its key (default: $WEIGHSTATION_JOURNAL_KEY or "
-                                      "~/.config/weighstation/journal.key)."),
-                       QStringLiteral("PATH")});
-    parser_.addOption({QStringLiteral("head"),
-                       QStringLiteral("The head that witnesses its end (default: beside the key)."),
-                       QStringLiteral("PATH")});
+    if (files & kJournalFile)
+      parser_.addOption({QStringLiteral("journal"),
+                         QStringLiteral("The journal (default: $WEIGHSTATION_JOURNAL or "
+                                        "~/.local/share/weighstation/journal.sqlite)."),
+                         QStringLiteral("PATH")});
+    if (files & kKeyFile)
+      parser_.addOption({QStringLiteral("key"),
+                         QStringLiteral("Its key (default: $WEIGHSTATION_JOURNAL_KEY or "
+                                        "~/.config/weighstation/journal.key)."),
+                         QStringLiteral("PATH")});
+    if (files & kHeadFile)
+      parser_.addOption(
+          {QStringLiteral("head"),
+           QStringLiteral("The head that witnesses its end (default: beside the key)."),
+           QStringLiteral("PATH")});
   }
   QCommandLineParser &parser() { return parser_; }
   const QCommandLineParser &parser() const { return parser_; }
@@ -70,30 +95,38 @@ class Command {
       return kDone;
     }
     if (parser_.positionalArguments().size() != positionals) {
-      return cannot(QStringLiteral("%1 takes %2 argument(s), not %3 (try --help)")
-                        .arg(name_)
-                        .arg(positionals)
-                        .arg(parser_.positionalArguments().size()));
+      return cannot(QStringLiteral("takes %1, not %2 (try --help)")
+                        .arg(positionals == 0   ? QStringLiteral("no arguments")
+                             : positionals == 1 ? QStringLiteral("one argument")
+                                                : QStringLiteral("%1 arguments").arg(positionals))
+                        .arg(parser_.positionalArguments().join(u' ')));
     }
     return -1;
   }
   QString journal() const {
-    return parser_.isSet(QStringLiteral("journal")) ? parser_.value(QStringLiteral("journal"))
-                                                    : journalfiles::defaultJournalPath();
+    return hasValue(QStringLiteral("journal")) ? parser_.value(QStringLiteral("journal"))
+                                               : journalfiles::defaultJournalPath();
   }
   QString key() const {
-    return parser_.isSet(QStringLiteral("key")) ? parser_.value(QStringLiteral("key"))
-                                                : journalfiles::defaultKeyPath();
+    return hasValue(QStringLiteral("key")) ? parser_.value(QStringLiteral("key"))
+                                           : journalfiles::defaultKeyPath();
+  }
+  QString head() const {
+    return hasValue(QStringLiteral("head")) ? parser_.value(QStringLiteral("head")) : QString();
   }
   VerifyOptions verifyOptions() const {
     VerifyOptions options;
     options.journalPath = journal();
     options.keyPath = key();
-    options.headPath = parser_.value(QStringLiteral("head"));
+    options.headPath = head();
     return options;
   }
 
  private:
+  bool hasValue(const QString &option) const {
+    return parser_.optionNames().contains(option) && parser_.isSet(option);
+  }
+
   QString name_;
   QCommandLineParser parser_;
 };
@@ -121,6 +154,13 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
     filter->takenTo = journaldates::takenAtBound(parser.value(QStringLiteral("to")), true, failure);
     if (filter->takenTo.isEmpty())
       return false;
+  }
+  if (!filter->takenFrom.isEmpty() && !filter->takenTo.isEmpty() &&
+      filter->takenFrom >= filter->takenTo) {
+    *failure = Failure(Failure::Kind::Refused, QStringLiteral("--from %1 is not before --to %2")
+                                                   .arg(parser.value(QStringLiteral("from")),
+                                                        parser.value(QStringLiteral("to"))));
+    return false;
   }
   if (withSeq && parser.isSet(QStringLiteral("seq"))) {
     const QString range = parser.value(QStringLiteral("seq"));
@@ -197,9 +237,7 @@ int checkBeforeWriting(const Command &command, bool unverified, const char *what
 // or cannot be written, is refused before anything is read or written.
 bool writable(const Command &command, const QString &path, Failure *failure) {
   if (!outputguard::allowed(
-          path,
-          outputguard::journalFiles(command.journal(), command.key(),
-                                    command.parser().value(QStringLiteral("head"))),
+          path, outputguard::journalFiles(command.journal(), command.key(), command.head()),
           failure))
     return false;
   const QFileInfo folder(QFileInfo(path).absolutePath());
@@ -303,7 +341,11 @@ QString usage() {
       "  list [--from D] [--to D] [--last N] one line per record\n"
       "  export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]\n"
       "  recover-workbook FILE [--output OUT] [--unverified]\n"
-      "                                      rebuild the last workbook that went to FILE\n\n"
+      "                                      rebuild the last workbook that went to FILE\n"
+      "  ticket --seq N --pdf F [--page-size A6] [--unverified]\n"
+      "                                      a record's weighing ticket, as a PDF\n"
+      "  report [--from D] [--to D] [--station NAME] --pdf F\n"
+      "                                      a report of the records, as a PDF\n\n"
       "  verify --central URI (--station NAME | --journal-id ID)\n"
       "                                      a station's journals in the central database\n"
       "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
@@ -311,7 +353,8 @@ QString usage() {
       "  central-sql                         the SQL of the central tables, for a DBA\n"
       "  new-journal                         retire the journal, its key and heads (renamed,\n"
       "                                      kept); the monitor then starts a new journal\n\n"
-      "Every command takes --journal PATH, --key PATH and --head PATH, and --help.\n"
+      "The commands that read the journal take --journal PATH, --key PATH and --head PATH\n"
+      "(those they use); each command's --help lists its own options.\n"
       "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
 }
 
@@ -320,8 +363,7 @@ int view(const QStringList &arguments) {
                   QStringLiteral("Opens the records viewer over the journal, read-only."));
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
-  ViewerWindow window(command.journal(), command.key(),
-                      command.parser().value(QStringLiteral("head")));
+  ViewerWindow window(command.journal(), command.key(), command.head());
   window.show();
   return QApplication::exec();
 }
@@ -329,7 +371,8 @@ int view(const QStringList &arguments) {
 int centralSql(const QStringList &arguments) {
   Command command(QStringLiteral("central-sql"),
                   QStringLiteral("Prints the SQL that creates the central tables, for a database "
-                                 "administrator who creates them by hand."));
+                                 "administrator who creates them by hand."),
+                  kNoFiles);
   command.parser().addOption(
       {QStringLiteral("upgrade"),
        QStringLiteral("The SQL that upgrades central tables of version 1 (keyed by station and "
@@ -350,7 +393,8 @@ int newJournal(const QStringList &arguments) {
   Command command(QStringLiteral("new-journal"),
                   QStringLiteral("Retires the journal, its key and its heads (renamed with the "
                                  "journal's id, nothing deleted), so that the monitor starts a new "
-                                 "journal with a new key at its next record."));
+                                 "journal with a new key at its next record."),
+                  kJournalFile | kKeyFile);
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   journalretire::Plan plan;
@@ -398,7 +442,8 @@ int verify(const QStringList &arguments) {
 }
 
 int list(const QStringList &arguments) {
-  Command command(QStringLiteral("list"), QStringLiteral("Lists the journal's records."));
+  Command command(QStringLiteral("list"), QStringLiteral("Lists the journal's records."),
+                  kJournalFile);
   addFilterOptions(command.parser());
   command.parser().addOption(
       {QStringLiteral("last"), QStringLiteral("Only the newest N."), QStringLiteral("N")});
@@ -508,6 +553,165 @@ int recoverWorkbook(const QStringList &arguments) {
   std::printf("rebuilt %lld rows of %s into %s\n", static_cast<long long>(rows), qPrintable(file),
               qPrintable(output));
   return kDone;
+}
+
+namespace {
+// The journal checked in full before printing: what every printout states.
+bool checkForPrinting(const Command &command, printouts::Context *context) {
+  VerifyOptions options = command.verifyOptions();
+  options.progress = [](qint64 done, qint64 total) {
+    if (total > 100000)
+      std::fprintf(stderr, "checking: %lld of %lld records\n", static_cast<long long>(done),
+                   static_cast<long long>(total));
+    return true;
+  };
+  const VerifyReport report = verifyJournal(options);
+  if (report.outcome == VerifyReport::Outcome::CannotCheck) {
+    cannot(report.failure.within(QStringLiteral("cannot check the journal")));
+    return false;
+  }
+  context->check = printouts::CheckState::of(report);
+  context->site = printouts::Site::fromSettings();
+  context->printedAt = QDateTime::currentDateTime();
+  return true;
+}
+
+void addPdfOptions(QCommandLineParser &parser) {
+  parser.addOption(
+      {QStringLiteral("pdf"), QStringLiteral("Write the PDF to FILE."), QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("page-size"),
+                    QStringLiteral("A4 (the default), A5, A6 or Letter."), QStringLiteral("SIZE")});
+}
+
+// The page size asked for; -1 after saying why not.
+int pageSizeOf(const QCommandLineParser &parser) {
+  const QString asked = parser.value(QStringLiteral("page-size")).toUpper();
+  if (asked.isEmpty() || asked == QLatin1String("A4"))
+    return QPageSize::A4;
+  if (asked == QLatin1String("A5"))
+    return QPageSize::A5;
+  if (asked == QLatin1String("A6"))
+    return QPageSize::A6;
+  if (asked == QLatin1String("LETTER"))
+    return QPageSize::Letter;
+  cannot(QStringLiteral("--page-size takes A4, A5, A6 or Letter, not '%1'")
+             .arg(parser.value(QStringLiteral("page-size"))));
+  return -1;
+}
+}  // namespace
+
+int ticket(const QStringList &arguments) {
+  Command command(QStringLiteral("ticket"),
+                  QStringLiteral("Prints the weighing ticket of one record to a PDF file, with the "
+                                 "journal's check result; a record the check does not vouch for "
+                                 "is refused unless --unverified is given, and then marked."));
+  QCommandLineParser &parser = command.parser();
+  parser.addOption({QStringLiteral("seq"), QStringLiteral("The record."), QStringLiteral("N")});
+  addPdfOptions(parser);
+  parser.addOption({QStringLiteral("unverified"),
+                    QStringLiteral("Print a record the journal's check does not vouch for, marked "
+                                   "UNVERIFIED.")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  bool number = false;
+  const qint64 seq = parser.value(QStringLiteral("seq")).toLongLong(&number);
+  if (!number || seq < 1)
+    return cannot(QStringLiteral("ticket takes --seq N, a record's seq"));
+  const QString path = parser.value(QStringLiteral("pdf"));
+  if (path.isEmpty())
+    return cannot(QStringLiteral("ticket takes --pdf FILE"));
+  const int pageSize = pageSizeOf(parser);
+  Failure failure;
+  if (pageSize < 0)
+    return kCannot;
+  if (!writable(command, path, &failure))
+    return cannot(failure);
+  printouts::Context context;
+  if (!checkForPrinting(command, &context))
+    return kCannot;
+  JournalReader reader(command.journal());
+  JournalRecord record;
+  JournalFilter one;
+  one.seqFrom = one.seqTo = seq;
+  if (!reader.open(&failure) || !reader.forEach(
+                                    one,
+                                    [&record](const JournalRecord &found) {
+                                      record = found;
+                                      return false;
+                                    },
+                                    &failure))
+    return cannot(failure);
+  if (record.seq == 0)
+    return cannot(QStringLiteral("no record %1 in the journal").arg(seq));
+  if (!context.check.trusts(seq) && !parser.isSet(QStringLiteral("unverified"))) {
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(messageLine(QStringLiteral("seq %1 is not printed: %2 (--unverified "
+                                                       "prints it marked UNVERIFIED)")
+                                            .arg(seq)
+                                            .arg(context.check.line()))));
+    return kBroken;
+  }
+  if (!printouts::savePdf(
+          path, pageSize,
+          [&](QPagedPaintDevice *device, Failure *failed) {
+            return printouts::paintTicket(device, record, context, failed);
+          },
+          &failure))
+    return cannot(failure);
+  std::printf("printed the ticket of seq %lld to %s%s\n", static_cast<long long>(seq),
+              qPrintable(path), context.check.verified() ? "" : " (marked UNVERIFIED)");
+  return context.check.verified() ? kDone : kBroken;
+}
+
+int report(const QStringList &arguments) {
+  Command command(QStringLiteral("report"),
+                  QStringLiteral("Prints a report of the records to a PDF file: a line a record, "
+                                 "day subtotals and totals, the journal's check result on every "
+                                 "page. A journal that fails its check gives a report marked "
+                                 "UNVERIFIED, and exit code 1."));
+  QCommandLineParser &parser = command.parser();
+  addFilterOptions(parser);
+  parser.addOption({QStringLiteral("station"), QStringLiteral("Only this station's records."),
+                    QStringLiteral("NAME")});
+  addPdfOptions(parser);
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  printouts::ReportRequest request;
+  Failure failure;
+  if (!filterOf(parser, false, &request.filter, &failure))
+    return cannot(failure);
+  request.filter.station = parser.value(QStringLiteral("station"));
+  const QString from = parser.value(QStringLiteral("from"));
+  const QString to = parser.value(QStringLiteral("to"));
+  request.period = from.isEmpty() && to.isEmpty() ? QStringLiteral("all records")
+                   : from.isEmpty()               ? QStringLiteral("up to %1").arg(to)
+                   : to.isEmpty()                 ? QStringLiteral("from %1").arg(from)
+                                                  : QStringLiteral("%1 to %2").arg(from, to);
+  if (!request.filter.station.isEmpty())
+    request.filterText = QStringLiteral("station %1").arg(request.filter.station);
+  const QString path = parser.value(QStringLiteral("pdf"));
+  if (path.isEmpty())
+    return cannot(QStringLiteral("report takes --pdf FILE"));
+  const int pageSize = pageSizeOf(parser);
+  if (pageSize < 0)
+    return kCannot;
+  if (!writable(command, path, &failure))
+    return cannot(failure);
+  printouts::Context context;
+  if (!checkForPrinting(command, &context))
+    return kCannot;
+  JournalReader reader(command.journal());
+  if (!reader.open(&failure) || !printouts::savePdf(
+                                    path, pageSize,
+                                    [&](QPagedPaintDevice *device, Failure *failed) {
+                                      return printouts::paintReport(device, reader, request,
+                                                                    context, failed);
+                                    },
+                                    &failure))
+    return cannot(failure);
+  std::printf("printed the report of %s to %s%s\n", qPrintable(request.period), qPrintable(path),
+              context.check.verified() ? "" : " (marked UNVERIFIED)");
+  return context.check.verified() ? kDone : kBroken;
 }
 
 }  // namespace records

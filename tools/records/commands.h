@@ -14,6 +14,8 @@ int exportRecords(const QStringList &arguments);
 int recoverWorkbook(const QStringList &arguments);
 int centralSql(const QStringList &arguments);
 int newJournal(const QStringList &arguments);
+int ticket(const QStringList &arguments);
+int report(const QStringList &arguments);
 // The usage of the whole command.
 QString usage();
 }  // namespace records

@@ -3,6 +3,7 @@
 // records viewer.
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "commands.h"
@@ -16,13 +17,41 @@ bool wantsViewer(int argc, char *argv[]) {
   return command.isEmpty() || command == "view" ||
          (command.startsWith("--") && command != "--help" && command != "--version");
 }
+
+bool asksForHelp(int argc, char *argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+      return true;
+  }
+  return false;
+}
+
+// Printouts paint with the toolkit's fonts but need no screen.
+bool printsWithoutAScreen(int argc, char *argv[]) {
+  return argc > 1 && (std::strcmp(argv[1], "ticket") == 0 || std::strcmp(argv[1], "report") == 0);
+}
+
+bool hasADisplay() {
+  return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+         qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
 }  // namespace
 
 int main(int argc, char *argv[]) {
   std::unique_ptr<QCoreApplication> application;
-  const bool viewer = wantsViewer(argc, argv);
+  const bool viewer = wantsViewer(argc, argv) && !asksForHelp(argc, argv);
+  if (viewer && !hasADisplay()) {
+    std::fprintf(stderr,
+                 "weighstation-records: view needs a graphical display (DISPLAY or "
+                 "WAYLAND_DISPLAY is not set)\n");
+    return 2;
+  }
+  if (printsWithoutAScreen(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
   if (viewer)
     application = std::make_unique<QApplication>(argc, argv);
+  else if (printsWithoutAScreen(argc, argv))
+    application = std::make_unique<QGuiApplication>(argc, argv);
   else
     application = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("weighstation-records"));
@@ -30,7 +59,7 @@ int main(int argc, char *argv[]) {
   OutputFile::removeOnSignals();
   QCoreApplication::setApplicationVersion(QStringLiteral(WEIGHSTATION_VERSION));
   QStringList arguments = QCoreApplication::arguments();
-  if (viewer && arguments.value(1) != QLatin1String("view"))
+  if (wantsViewer(argc, argv) && arguments.value(1) != QLatin1String("view"))
     arguments.insert(1, QStringLiteral("view"));
   const QString command = arguments.value(1);
   // Each subcommand parses its own arguments, the program's name first.
@@ -50,6 +79,10 @@ int main(int argc, char *argv[]) {
     return records::newJournal(rest);
   if (command == QLatin1String("central-sql"))
     return records::centralSql(rest);
+  if (command == QLatin1String("ticket"))
+    return records::ticket(rest);
+  if (command == QLatin1String("report"))
+    return records::report(rest);
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
     std::fputs(qPrintable(records::usage()), stdout);
     return 0;

@@ -112,6 +112,9 @@ bool Indicator::openLine() {
         ::rename(temporary.c_str(), linkPath_.c_str()) != 0) {
       std::fprintf(stderr, "scale-sim: cannot link %s: %s\n", linkPath_.c_str(),
                    std::strerror(errno));
+      // A monitor pointed at the link would wait for a scale that is not there.
+      hangUp();
+      return false;
     }
   }
   return true;

@@ -92,7 +92,7 @@ int main(int argc, char **argv) {
         linkDir.empty() ? std::string() : linkDir + "/scale" + std::to_string(n + 1);
     indicators.push_back(std::make_unique<Indicator>(static_cast<int>(n + 1), specs[n], link));
     if (!indicators.back()->openLine())
-      return 1;
+      return 2;
     std::printf("%s\n", indicators.back()->publicPath().c_str());
     std::fflush(stdout);
   }
