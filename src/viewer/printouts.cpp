@@ -452,6 +452,16 @@ bool savePdf(const QString &path, int pageSize,
   return painted && out.commit(failure);
 }
 
+QString periodText(const QString &from, const QString &to) {
+  if (from.isEmpty() && to.isEmpty())
+    return QStringLiteral("all records");
+  if (from.isEmpty())
+    return QStringLiteral("up to %1").arg(to);
+  if (to.isEmpty())
+    return QStringLiteral("from %1").arg(from);
+  return QStringLiteral("%1 to %2").arg(from, to);
+}
+
 QString ticketFileName(const JournalRecord &record) {
   QString station = record.station;
   station.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));

@@ -105,6 +105,8 @@ bool paintReport(QPagedPaintDevice *device, const JournalReader &reader,
 bool savePdf(const QString &path, int pageSize,
              const std::function<bool(QPagedPaintDevice *, Failure *)> &paint, Failure *failure);
 
+// "2026-12-01 to 2026-12-07", "from ...", "up to ...", "all records".
+QString periodText(const QString &from, const QString &to);
 // The names a Save dialog suggests.
 QString ticketFileName(const JournalRecord &record);
 QString reportFileName(const QString &from, const QString &to);

@@ -434,10 +434,7 @@ printouts::ReportRequest ViewerWindow::reportRequest() const {
   request.filter = model_->filter();
   const QString from = fromOn_->isChecked() ? recordtext::localDate(from_->date()) : QString();
   const QString to = toOn_->isChecked() ? recordtext::localDate(to_->date()) : QString();
-  request.period = from.isEmpty() && to.isEmpty() ? QStringLiteral("all records")
-                   : from.isEmpty()               ? QStringLiteral("up to %1").arg(to)
-                   : to.isEmpty()                 ? QStringLiteral("from %1").arg(from)
-                                                  : QStringLiteral("%1 to %2").arg(from, to);
+  request.period = printouts::periodText(from, to);
   if (!request.filter.text.isEmpty())
     request.filterText = QStringLiteral("records containing \"%1\"").arg(request.filter.text);
   return request;

@@ -583,6 +583,17 @@ void addPdfOptions(QCommandLineParser &parser) {
                     QStringLiteral("A4 (the default), A5, A6 or Letter."), QStringLiteral("SIZE")});
 }
 
+// Where and on what a printout goes, and the check it states.
+struct PrintJob {
+  QString path;
+  int pageSize = 0;
+  printouts::Context context;
+};
+
+// The --pdf and --page-size options taken, the output allowed and the
+// journal checked: -1 to go on, else the exit code.
+int preparePrinting(const Command &command, PrintJob *job);
+
 // The page size asked for; -1 after saying why not.
 int pageSizeOf(const QCommandLineParser &parser) {
   const QString asked = parser.value(QStringLiteral("page-size")).toUpper();
@@ -597,6 +608,18 @@ int pageSizeOf(const QCommandLineParser &parser) {
   cannot(QStringLiteral("--page-size takes A4, A5, A6 or Letter, not '%1'")
              .arg(parser.value(QStringLiteral("page-size"))));
   return -1;
+}
+int preparePrinting(const Command &command, PrintJob *job) {
+  job->path = command.parser().value(QStringLiteral("pdf"));
+  if (job->path.isEmpty())
+    return cannot(QStringLiteral("takes --pdf FILE"));
+  job->pageSize = pageSizeOf(command.parser());
+  if (job->pageSize < 0)
+    return kCannot;
+  Failure failure;
+  if (!writable(command, job->path, &failure))
+    return cannot(failure);
+  return checkForPrinting(command, &job->context) ? -1 : kCannot;
 }
 }  // namespace
 
@@ -617,18 +640,12 @@ int ticket(const QStringList &arguments) {
   const qint64 seq = parser.value(QStringLiteral("seq")).toLongLong(&number);
   if (!number || seq < 1)
     return cannot(QStringLiteral("ticket takes --seq N, a record's seq"));
-  const QString path = parser.value(QStringLiteral("pdf"));
-  if (path.isEmpty())
-    return cannot(QStringLiteral("ticket takes --pdf FILE"));
-  const int pageSize = pageSizeOf(parser);
+  PrintJob job;
+  if (const int code = preparePrinting(command, &job); code >= 0)
+    return code;
+  const QString &path = job.path;
+  const printouts::Context &context = job.context;
   Failure failure;
-  if (pageSize < 0)
-    return kCannot;
-  if (!writable(command, path, &failure))
-    return cannot(failure);
-  printouts::Context context;
-  if (!checkForPrinting(command, &context))
-    return kCannot;
   JournalReader reader(command.journal());
   JournalRecord record;
   JournalFilter one;
@@ -652,7 +669,7 @@ int ticket(const QStringList &arguments) {
     return kBroken;
   }
   if (!printouts::savePdf(
-          path, pageSize,
+          path, job.pageSize,
           [&](QPagedPaintDevice *device, Failure *failed) {
             return printouts::paintTicket(device, record, context, failed);
           },
@@ -681,28 +698,18 @@ int report(const QStringList &arguments) {
   if (!filterOf(parser, false, &request.filter, &failure))
     return cannot(failure);
   request.filter.station = parser.value(QStringLiteral("station"));
-  const QString from = parser.value(QStringLiteral("from"));
-  const QString to = parser.value(QStringLiteral("to"));
-  request.period = from.isEmpty() && to.isEmpty() ? QStringLiteral("all records")
-                   : from.isEmpty()               ? QStringLiteral("up to %1").arg(to)
-                   : to.isEmpty()                 ? QStringLiteral("from %1").arg(from)
-                                                  : QStringLiteral("%1 to %2").arg(from, to);
+  request.period = printouts::periodText(parser.value(QStringLiteral("from")),
+                                         parser.value(QStringLiteral("to")));
   if (!request.filter.station.isEmpty())
     request.filterText = QStringLiteral("station %1").arg(request.filter.station);
-  const QString path = parser.value(QStringLiteral("pdf"));
-  if (path.isEmpty())
-    return cannot(QStringLiteral("report takes --pdf FILE"));
-  const int pageSize = pageSizeOf(parser);
-  if (pageSize < 0)
-    return kCannot;
-  if (!writable(command, path, &failure))
-    return cannot(failure);
-  printouts::Context context;
-  if (!checkForPrinting(command, &context))
-    return kCannot;
+  PrintJob job;
+  if (const int code = preparePrinting(command, &job); code >= 0)
+    return code;
+  const QString &path = job.path;
+  const printouts::Context &context = job.context;
   JournalReader reader(command.journal());
   if (!reader.open(&failure) || !printouts::savePdf(
-                                    path, pageSize,
+                                    path, job.pageSize,
                                     [&](QPagedPaintDevice *device, Failure *failed) {
                                       return printouts::paintReport(device, reader, request,
                                                                     context, failed);
