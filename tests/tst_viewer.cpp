@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,6 +20,7 @@
 #include "journal/shippingledger.h"
 #include "recordscommand.h"
 #include "viewer/exporter.h"
+#include "viewer/recordschart.h"
 #include "viewer/recordsmodel.h"
 #include "viewer/recordtext.h"
 #include "viewer/verification.h"
@@ -104,8 +106,10 @@ class ViewerTest : public QObject {
   void init() {
     const QDir pristine(dir.filePath("initTestCase"));
     QVERIFY(QDir().mkpath(folder()));
-    for (const QString &name : pristine.entryList(QDir::Files))
+    for (const QString &name : pristine.entryList(QDir::Files)) {
+      QFile::remove(folder() + '/' + name);  // a row before of the same case
       QVERIFY(QFile::copy(pristine.filePath(name), folder() + '/' + name));
+    }
   }
 
   void newestFirstFilteredAndSummed() {
@@ -296,6 +300,38 @@ class ViewerTest : public QObject {
     QVERIFY(before.contains("Seq: 249") && before.contains(unverified));
     QVERIFY(window->saveReport(dir.filePath("report.pdf"), &error));
     QVERIFY(pdfWords(dir.filePath("report.pdf")).contains(unverified));
+  }
+
+  // The chart's time labels never repeat, whatever the span.
+  void timeLabelsAreDistinct_data() {
+    QTest::addColumn<qint64>("spanMs");
+    for (const qint64 span : {qint64(0), qint64(900), qint64(3000), qint64(600000),
+                              qint64(5 * 3600000), qint64(30 * 3600000), qint64(3 * 86400000)})
+      QTest::newRow(qPrintable(QString::number(span))) << span;
+  }
+  void timeLabelsAreDistinct() {
+    QFETCH(qint64, spanMs);
+    const qint64 first = QDateTime(QDate(2026, 12, 1), QTime(23, 59, 58)).toMSecsSinceEpoch();
+    const chartaxis::TimeAxisPlan plan = chartaxis::timeAxis(first, first + spanMs);
+    QStringList labels;
+    for (int i = 0; i < plan.ticks; ++i)
+      labels << QDateTime::fromMSecsSinceEpoch(plan.firstMs +
+                                               (plan.lastMs - plan.firstMs) * i / (plan.ticks - 1))
+                    .toString(plan.format);
+    QCOMPARE(QSet<QString>(labels.cbegin(), labels.cend()).size(), labels.size());
+    QVERIFY(plan.firstMs <= first && plan.lastMs >= first + spanMs);
+  }
+
+  void theLineBreaksAtLongPauses() {
+    QList<qint64> steady;  // every 10 s, then a night, then every 10 s
+    for (int i = 0; i < 20; ++i)
+      steady << i * 10000LL + (i >= 10 ? 8 * 3600000LL : 0);
+    QCOMPARE(chartaxis::segmentStarts(steady), (QList<int>{0, 10}));
+    QList<qint64> bursts;  // 150 ms apart, with pauses of seconds: one line
+    for (int i = 0; i < 40; ++i)
+      bursts << i * 150LL + (i / 5) * 3000LL;
+    QCOMPARE(chartaxis::segmentStarts(bursts), (QList<int>{0}));
+    QCOMPARE(chartaxis::segmentStarts({5}), (QList<int>{0}));
   }
 };
 

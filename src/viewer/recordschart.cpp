@@ -5,7 +5,6 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
-#include <QScatterSeries>
 #include <QToolTip>
 #include <QValueAxis>
 #include <algorithm>
@@ -61,8 +60,10 @@ QList<int> segmentStarts(const QList<qint64> &timesMs) {
   QList<qint64> sorted = gaps;
   std::sort(sorted.begin(), sorted.end());
   const qint64 median = sorted[sorted.size() / 2];
+  // A pause shorter than a minute is part of the work, whatever the pace.
+  const qint64 longPause = qMax<qint64>(10 * median, kShortestBreakMs);
   for (int i = 1; i < timesMs.size(); ++i) {
-    if (gaps[i - 1] > 10 * qMax<qint64>(median, 1))
+    if (gaps[i - 1] > longPause)
       starts << i;
   }
   return starts;
@@ -94,8 +95,6 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
   // a segment a series, the first named in the legend.
   QList<QLineSeries *> totals;
   const QList<int> starts = chartaxis::segmentStarts(times);
-  auto *marks = new QScatterSeries;
-  marks->setMarkerSize(4);
   auto *over = new QLineSeries;
   over->setName(QStringLiteral("Over Limit"));
   auto *under = new QLineSeries;
@@ -104,12 +103,9 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
   for (int i = 0; i < points.size(); ++i) {
     const ChartPoint &p = points[i];
     const qreal x = qreal(times[i]);
-    if (starts.contains(i)) {
+    if (starts.contains(i))
       totals << new QLineSeries;
-      totals.last()->setPen(QPen(QColor(0, 90, 170), 1.5));
-    }
     totals.last()->append(x, p.total);
-    marks->append(x, p.total);
     // A limit is drawn as steps: it holds until the record where it changed.
     if (i > 0 && points[i - 1].overLimit != p.overLimit)
       over->append(x, points[i - 1].overLimit);
@@ -127,12 +123,18 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
     if (p.overLimit <= 10 * std::max(high, 1.0))
       high = std::max(high, p.overLimit);
   }
-  for (QLineSeries *segment : totals)
+  // Added first: the chart's theme colours a series as it is added. Each
+  // record's point is marked while they stand apart; a dense line of marks
+  // would hide the line itself.
+  const bool marked = points.size() <= kMarkedPoints;
+  for (QLineSeries *segment : totals) {
     c->addSeries(segment);
-  for (QAbstractSeries *series :
-       {static_cast<QAbstractSeries *>(marks), static_cast<QAbstractSeries *>(over),
-        static_cast<QAbstractSeries *>(under)})
-    c->addSeries(series);
+    segment->setPen(QPen(QColor(0, 90, 170), 1.5));
+    segment->setPointsVisible(marked);
+    connect(segment, &QLineSeries::hovered, this, &RecordsChart::hovered);
+  }
+  c->addSeries(over);
+  c->addSeries(under);
   const chartaxis::TimeAxisPlan plan = chartaxis::timeAxis(times.first(), times.last());
   auto *time = new QDateTimeAxis;
   time->setFormat(plan.format);
@@ -149,15 +151,11 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
     series->attachAxis(time);
     series->attachAxis(value);
   }
-  // One legend entry for the totals: not one a segment, none for the marks.
-  for (QAbstractSeries *series : c->series()) {
-    if (series == marks ||
-        (series != totals.first() && totals.contains(static_cast<QLineSeries *>(series)))) {
-      for (QLegendMarker *marker : c->legend()->markers(series))
-        marker->setVisible(false);
-    }
+  // One legend entry for the totals, not one a segment.
+  for (QLineSeries *segment : totals.mid(1)) {
+    for (QLegendMarker *marker : c->legend()->markers(segment))
+      marker->setVisible(false);
   }
-  connect(marks, &QScatterSeries::hovered, this, &RecordsChart::hovered);
   QChart *old = chart();
   setChart(c);
   delete old;

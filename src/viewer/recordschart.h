@@ -27,7 +27,8 @@ struct TimeAxisPlan {
 TimeAxisPlan timeAxis(qint64 firstMs, qint64 lastMs);
 // Where the line of points at these times (ascending) breaks: the indexes
 // that start a segment, the first 0. A pause longer than ten times the
-// median spacing starts one.
+// median spacing, and than a minute, starts one.
+constexpr qint64 kShortestBreakMs = 60000;
 QList<int> segmentStarts(const QList<qint64> &timesMs);
 }  // namespace chartaxis
 
@@ -35,6 +36,7 @@ class RecordsChart : public QChartView {
   Q_OBJECT
  public:
   static constexpr int kMostPoints = 2000;
+  static constexpr int kMarkedPoints = 100;
 
   explicit RecordsChart(QWidget *parent = nullptr);
   // Points in time order; `ofRecords` is how many records the filter keeps;

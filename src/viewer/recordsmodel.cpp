@@ -7,6 +7,7 @@
 
 #include "journal/journal.h"
 #include "journal/shownvalue.h"
+#include "viewer/recordtext.h"
 
 RecordsModel::RecordsModel(const QSqlDatabase &database, QObject *parent)
     : QSqlQueryModel(parent), database_(database) {
@@ -64,8 +65,7 @@ QVariant RecordsModel::shown(const JournalRecord &record, int column) const {
     case Seq:
       return record.seq;
     case Taken:
-      return journaldates::localTime(record.takenAt)
-          .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+      return recordtext::takenText(record.takenAt);
     case Station:
       return record.station;
     case Total:
