@@ -10,6 +10,8 @@
 #include "app/warnings.h"
 #include "central/shipper.h"
 #include "journal/journalfiles.h"
+#include "publishing/mqttpublisher.h"
+#include "publishing/mqtttarget.h"
 
 namespace {
 MainWindow *runningWindow = nullptr;
@@ -52,6 +54,39 @@ std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
   shipper->start();
   return shipper;
 }
+// With WEIGHSTATION_MQTT (or the settings file's "mqtt") set, the
+// readouts and every journal record are published to the site's broker.
+std::unique_ptr<MqttPublisher> startMqttPublishing(MainWindow *window) {
+  const QString uri = mqtttarget::setting();
+  if (uri.isEmpty())
+    return nullptr;
+  MqttTarget target;
+  Failure failure;
+  if (!mqtttarget::parse(uri, journalfiles::stationName(), &target, &failure)) {
+    warnings::showSoon(
+        window, QStringLiteral("WARNING"),
+        QStringLiteral("MQTT Setting Refused (%1), Nothing Is Published!!!").arg(failure.text()));
+    return nullptr;
+  }
+  auto publisher = std::make_unique<MqttPublisher>(target, journalfiles::defaultJournalPath());
+  QObject::connect(publisher.get(), &MqttPublisher::outage, window,
+                   [](const Failure &failure, qint64 waiting) {
+                     warnings::show(QStringLiteral("WARNING"),
+                                    QStringLiteral("MQTT Broker Unreachable (%1), %2 Records "
+                                                   "Waiting!!!")
+                                        .arg(failure.text())
+                                        .arg(waiting));
+                   });
+  QObject::connect(publisher.get(), &MqttPublisher::refused, window, [](const Failure &failure) {
+    warnings::show(
+        QStringLiteral("WARNING"),
+        QStringLiteral("MQTT Broker Refused the Connection (%1)!!!").arg(failure.text()));
+  });
+  publisher->start();
+  MqttPublisher *live = publisher.get();
+  window->setReadingsSink([live](const LiveReadings &readings) { live->offerReadings(readings); });
+  return publisher;
+}
 }  // namespace
 
 int main(int argc, char *argv[]) {
@@ -67,9 +102,13 @@ int main(int argc, char *argv[]) {
     MainWindow window;
     TerminationSignals termination([&window] { window.endFromSignal(); });
     const std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
+    std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window);
     runningWindow = &window;
     window.show();
     exitCode = application.exec();
+    // The window stops handing readings over before the publisher goes.
+    window.setReadingsSink(nullptr);
+    publishing.reset();
     runningWindow = nullptr;
   }
   return exitCode;

@@ -5,12 +5,14 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "journal/journal.h"
 #include "logging/recordcycle.h"
 #include "logging/recordlines.h"
 #include "logging/spreadsheetlog.h"
+#include "publishing/livepayloads.h"
 
 class QCheckBox;
 class QLabel;
@@ -36,6 +38,12 @@ class MainWindow : public QMainWindow {
   static constexpr qint64 kJournalSpaceWarningMb = 100;
   const QString &logFileName() const { return log_file_name; }
   const QString &excelFileName() const { return excel_file_name; }
+
+  // Called once a tick with the readouts as shown (the live publisher's
+  // hand-over, which never waits); none by default.
+  void setReadingsSink(std::function<void(const LiveReadings &)> sink) {
+    readingsSink_ = std::move(sink);
+  }
 
   // Ends the window as its Exit action does, without a box to answer
   // (nobody may be there to answer it: a logout, a shutdown).
@@ -112,6 +120,8 @@ class MainWindow : public QMainWindow {
   QString log_file_name;
   QString excel_file_name;
   bool endingFromSignal_ = false;
+  LiveReadings liveReadings() const;
+  std::function<void(const LiveReadings &)> readingsSink_;
   std::unique_ptr<RecordJournal> journal_;
   QTimer *journalCheckpoint_ = nullptr;
   bool journalSpaceWarned_ = false;

@@ -7,6 +7,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
+#include "journal/shownvalue.h"
 #include "readout/clock.h"
 #include "readout/readoutmath.h"
 #include "readout/readoutstate.h"
@@ -49,7 +50,30 @@ void MainWindow::processLCD() {
                     : scaleChannels[0].weight + scaleChannels[1].weight + scaleChannels[2].weight;
   }
   showGrandTotal();
+  if (readingsSink_)
+    readingsSink_(liveReadings());
   processDataLog();
+}
+
+// The readouts as the displays show them this tick.
+LiveReadings MainWindow::liveReadings() const {
+  LiveReadings readings;
+  std::array<int, 3> pointCodes{};
+  for (int n = 0; n < kScaleCount; ++n) {
+    const ScaleChannel &channel = scaleChannels[n];
+    const ScalePanelForm &widgets = form->scales[n];
+    std::array<int, kScaleDigits> digits{};
+    for (int k = 0; k < kScaleDigits; ++k)
+      digits[k] = widgets.digits[k]->intValue();
+    pointCodes[n] = channel.point_code;
+    readings.scales[n] =
+        livepayloads::scaleReading(channel.connected == 1, widgets.sign->text(), digits,
+                                   pointCodes[n], widgets.unit->text(), widgets.netGross->text());
+  }
+  readings.total = livepayloads::totalReading(
+      form->sign_grandtotal->text(), total_digits, shown::totalDecimals(pointCodes),
+      form->unit_grandtotal->text(), form->netgross_grand->text());
+  return readings;
 }
 
 void MainWindow::showScaleReadout(int n) {

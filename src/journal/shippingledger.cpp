@@ -19,8 +19,17 @@ Failure failed(const QString &what, const QSqlQuery &query) {
 }  // namespace
 
 ShippingLedger::ShippingLedger(const QString &journalPath, const QString &target,
-                               const QString &connectionName)
-    : path_(journalPath), target_(target), connectionName_(connectionName) {}
+                               const QString &connectionName, Kind kind)
+    : path_(journalPath),
+      target_(target),
+      connectionName_(connectionName),
+      shipping_(tableOf(kind, false)),
+      problems_(tableOf(kind, true)) {}
+
+QString ShippingLedger::tableOf(Kind kind, bool problems) {
+  const QString prefix = kind == Kind::Central ? QStringLiteral("central") : QStringLiteral("mqtt");
+  return prefix + (problems ? QStringLiteral("_problems") : QStringLiteral("_shipping"));
+}
 
 ShippingLedger::~ShippingLedger() {
   close();
@@ -58,11 +67,12 @@ bool ShippingLedger::open(Failure *failure) {
   }
   journalId_ = query.value(0).toString();
   query.finish();
-  if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS central_shipping (target TEXT PRIMARY "
-                                 "KEY, acked_seq INTEGER NOT NULL, updated_at TEXT NOT NULL)")) ||
-      !query.exec(
-          QStringLiteral("CREATE TABLE IF NOT EXISTS central_problems (target TEXT NOT NULL, "
-                         "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)"))) {
+  if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT PRIMARY "
+                                 "KEY, acked_seq INTEGER NOT NULL, updated_at TEXT NOT NULL)")
+                      .arg(shipping_)) ||
+      !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT NOT NULL, "
+                                 "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)")
+                      .arg(problems_))) {
     *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
     close();
     return false;
@@ -79,7 +89,7 @@ bool ShippingLedger::open(Failure *failure) {
 
 qint64 ShippingLedger::acknowledged(Failure *failure) const {
   QSqlQuery query(db_);
-  if (!query.prepare(QStringLiteral("SELECT acked_seq FROM central_shipping WHERE target = ?"))) {
+  if (!query.prepare(QStringLiteral("SELECT acked_seq FROM %1 WHERE target = ?").arg(shipping_))) {
     *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
     return -1;
   }
@@ -146,7 +156,7 @@ QString ShippingLedger::takenAt(qint64 seq, Failure *failure) const {
 bool ShippingLedger::acknowledge(qint64 seq, Failure *failure) {
   QSqlQuery query(db_);
   const bool prepared =
-      query.prepare(QStringLiteral("INSERT OR REPLACE INTO central_shipping VALUES (?, ?, ?)"));
+      query.prepare(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?)").arg(shipping_));
   query.addBindValue(target_);
   query.addBindValue(seq);
   query.addBindValue(nowText());
@@ -160,7 +170,7 @@ bool ShippingLedger::acknowledge(qint64 seq, Failure *failure) {
 bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failure) {
   QSqlQuery query(db_);
   const bool prepared =
-      query.prepare(QStringLiteral("INSERT INTO central_problems VALUES (?, ?, ?, ?)"));
+      query.prepare(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?, ?)").arg(problems_));
   for (const QVariant &value :
        {QVariant(target_), QVariant(seq), QVariant(text), QVariant(nowText())})
     query.addBindValue(value);
@@ -171,28 +181,33 @@ bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failu
   return true;
 }
 
-bool ShippingLedger::cursors(const QSqlDatabase &journal, QList<Cursor> *cursors, qint64 *problems,
-                             Failure *failure) {
+bool ShippingLedger::cursors(const QSqlDatabase &journal, Kind kind, QList<Cursor> *cursors,
+                             qint64 *problems, Failure *failure) {
   cursors->clear();
   *problems = 0;
+  const QString shipping = tableOf(kind, false);
   QSqlQuery query(journal);
-  if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = "
-                                 "'central_shipping'")) ||
-      !query.next()) {
+  if (!query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"))) {
+    *failure = failed(QStringLiteral("cannot read the journal"), query);
+    return false;
+  }
+  query.addBindValue(shipping);
+  if (!query.exec() || !query.next()) {
     *failure = failed(QStringLiteral("cannot read the journal"), query);
     return false;
   }
   if (query.value(0).toInt() == 0)
     return true;  // nothing was ever shipped from this journal
-  if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM central_shipping ORDER "
-                                 "BY target"))) {
+  if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM %1 ORDER BY target")
+                      .arg(shipping))) {
     *failure = failed(QStringLiteral("cannot read the shipping cursors"), query);
     return false;
   }
   while (query.next())
     *cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
                        query.value(2).toString()};
-  if (!query.exec(QStringLiteral("SELECT count(*) FROM central_problems")) || !query.next()) {
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(kind, true))) ||
+      !query.next()) {
     *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
     return false;
   }

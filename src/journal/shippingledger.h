@@ -14,8 +14,13 @@
 
 class ShippingLedger {
  public:
+  // What the records are shipped to: each kind keeps its cursors and
+  // problems in tables of its own.
+  enum class Kind { Central, Mqtt };
+
   // `target` names where records go (a URI without its password).
-  ShippingLedger(const QString &journalPath, const QString &target, const QString &connectionName);
+  ShippingLedger(const QString &journalPath, const QString &target, const QString &connectionName,
+                 Kind kind = Kind::Central);
   ~ShippingLedger();
   ShippingLedger(const ShippingLedger &) = delete;
   ShippingLedger &operator=(const ShippingLedger &) = delete;
@@ -43,13 +48,17 @@ class ShippingLedger {
     qint64 acknowledgedSeq = 0;
     QString updatedAt;
   };
-  static bool cursors(const QSqlDatabase &journal, QList<Cursor> *cursors, qint64 *problems,
-                      Failure *failure);
+  static bool cursors(const QSqlDatabase &journal, Kind kind, QList<Cursor> *cursors,
+                      qint64 *problems, Failure *failure);
 
  private:
   QString path_;
   QString target_;
   QString connectionName_;
   QString journalId_;
+  QString shipping_;
+  QString problems_;
   QSqlDatabase db_;
+
+  static QString tableOf(Kind kind, bool problems);
 };

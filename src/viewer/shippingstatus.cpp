@@ -10,21 +10,17 @@ ShippingStatus::ShippingStatus(QWidget *parent) : QLabel(parent) {
   hide();
 }
 
-// The shipping to the site's central database, when the monitor ships: how
-// many records wait, and the problems it met.
-void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
+namespace {
+// One kind's word: empty when nothing was ever shipped that way.
+QString cursorText(const QSqlDatabase &journal, ShippingLedger::Kind kind, const QString &what,
+                   qint64 newestSeq) {
   QList<ShippingLedger::Cursor> cursors;
   qint64 problems = 0;
   Failure failure;
-  if (!ShippingLedger::cursors(journal, &cursors, &problems, &failure)) {
-    setText(QStringLiteral("Shipping: %1").arg(failure.text()));
-    show();
-    return;
-  }
-  if (cursors.isEmpty()) {
-    hide();
-    return;
-  }
+  if (!ShippingLedger::cursors(journal, kind, &cursors, &problems, &failure))
+    return QStringLiteral("%1: %2").arg(what, failure.text());
+  if (cursors.isEmpty())
+    return QString();
   // The cursor moved last.
   const ShippingLedger::Cursor cursor =
       *std::max_element(cursors.cbegin(), cursors.cend(),
@@ -32,14 +28,29 @@ void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
                           return a.updatedAt < b.updatedAt;
                         });
   const qint64 waiting = qMax<qint64>(0, newestSeq - cursor.acknowledgedSeq);
-  const QString since = recordtext::takenText(cursor.updatedAt);
-  setText(QStringLiteral("Central records (%1): %2, last shipped %3%4")
-              .arg(cursor.target,
-                   waiting == 0 ? QStringLiteral("all shipped")
-                                : QStringLiteral("%1 records waiting").arg(waiting),
-                   since,
-                   problems == 0
-                       ? QString()
-                       : QStringLiteral(", %1 problems (see the monitor's output)").arg(problems)));
-  show();
+  return QStringLiteral("%1 (%2): %3, last shipped %4%5")
+      .arg(what, cursor.target,
+           waiting == 0 ? QStringLiteral("all shipped")
+                        : QStringLiteral("%1 records waiting").arg(waiting),
+           recordtext::takenText(cursor.updatedAt),
+           problems == 0
+               ? QString()
+               : QStringLiteral(", %1 problems (see the monitor's output)").arg(problems));
+}
+}  // namespace
+
+// The shipping to the site's central database and the publishing to its
+// MQTT broker, when the monitor does them: how many records wait, and the
+// problems met.
+void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
+  QStringList parts;
+  for (const auto &[kind, what] :
+       {std::pair{ShippingLedger::Kind::Central, QStringLiteral("Central records")},
+        std::pair{ShippingLedger::Kind::Mqtt, QStringLiteral("MQTT")}}) {
+    const QString part = cursorText(journal, kind, what, newestSeq);
+    if (!part.isEmpty())
+      parts << part;
+  }
+  setText(parts.join(QStringLiteral("; ")));
+  setVisible(!parts.isEmpty());
 }

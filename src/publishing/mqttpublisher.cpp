@@ -1,0 +1,370 @@
+#include "publishing/mqttpublisher.h"
+
+#include <mosquitto.h>
+
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QMutexLocker>
+#include <QRandomGenerator>
+#include <QThread>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+
+#include "journal/shippingledger.h"
+
+void PublishingState::connected() {
+  downSinceMs_ = -1;
+  retryMs_ = 0;
+  warned_ = false;
+}
+
+qint64 PublishingState::unreachable(qint64 nowMs) {
+  if (downSinceMs_ < 0)
+    downSinceMs_ = nowMs;
+  retryMs_ = retryMs_ == 0 ? kFirstRetryMs : qMin(2 * retryMs_, kLastRetryMs);
+  return retryMs_;
+}
+
+bool PublishingState::warnNow(qint64 waiting, qint64 nowMs) {
+  if (warned_ || waiting <= 0 || downSinceMs_ < 0 || nowMs - downSinceMs_ < kWarnAfterMs)
+    return false;
+  warned_ = true;
+  return true;
+}
+
+namespace {
+QString libraryError(int rc) {
+  if (rc == MOSQ_ERR_ERRNO)
+    return QString::fromLocal8Bit(std::strerror(errno));
+  return QString::fromUtf8(mosquitto_strerror(rc));
+}
+
+qint64 nowMs() {
+  return QDateTime::currentMSecsSinceEpoch();
+}
+}  // namespace
+
+MqttPublisher::MqttPublisher(const MqttTarget &target, const QString &journalPath)
+    : target_(target), journalPath_(journalPath) {}
+
+MqttPublisher::~MqttPublisher() {
+  stop();
+}
+
+void MqttPublisher::start() {
+  qRegisterMetaType<Failure>();
+  thread_ = new QThread;
+  thread_->setObjectName(QStringLiteral("mqtt publishing"));
+  moveToThread(thread_);
+  connect(thread_, &QThread::started, this, &MqttPublisher::begin);
+  thread_->start();
+}
+
+void MqttPublisher::stop() {
+  if (!thread_)
+    return;
+  QMetaObject::invokeMethod(this, &MqttPublisher::end, Qt::BlockingQueuedConnection);
+  thread_->quit();
+  thread_->wait();
+  delete thread_;
+  thread_ = nullptr;
+}
+
+void MqttPublisher::begin() {
+  static std::once_flag initialised;
+  std::call_once(initialised, [] { mosquitto_lib_init(); });
+  const QByteArray id = QStringLiteral("weighstation-%1-%2")
+                            .arg(target_.prefix.section(u'/', -1))
+                            .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'))
+                            .left(23)
+                            .toUtf8();
+  client_ = mosquitto_new(id.constData(), true, this);
+  mosquitto_connect_callback_set(client_, &MqttPublisher::onConnect);
+  mosquitto_disconnect_callback_set(client_, &MqttPublisher::onDisconnect);
+  mosquitto_publish_callback_set(client_, &MqttPublisher::onPublish);
+  mosquitto_log_callback_set(client_, &MqttPublisher::onLog);
+  if (!target_.user.isEmpty())
+    mosquitto_username_pw_set(
+        client_, target_.user.toUtf8().constData(),
+        target_.password.isEmpty() ? nullptr : target_.password.toUtf8().constData());
+  const QByteArray offline = livepayloads::status(false);
+  mosquitto_will_set(client_, topic(QStringLiteral("status")).toUtf8().constData(),
+                     int(offline.size()), offline.constData(), 1, true);
+  if (target_.tls) {
+    const QByteArray ca = QFile::encodeName(target_.caFile);
+    const QByteArray cert = QFile::encodeName(target_.certFile);
+    const QByteArray key = QFile::encodeName(target_.keyFile);
+    const int rc = mosquitto_tls_set(client_, ca.isEmpty() ? nullptr : ca.constData(),
+                                     ca.isEmpty() ? "/etc/ssl/certs" : nullptr,
+                                     cert.isEmpty() ? nullptr : cert.constData(),
+                                     key.isEmpty() ? nullptr : key.constData(), nullptr);
+    if (rc != MOSQ_ERR_SUCCESS)
+      Q_EMIT refused(Failure(Failure::Kind::Refused,
+                             QStringLiteral("TLS settings: %1").arg(libraryError(rc))));
+  }
+  ledger_ = std::make_unique<ShippingLedger>(
+      journalPath_, target_.shown(), QStringLiteral("mqtt-journal"), ShippingLedger::Kind::Mqtt);
+  loop_ = new QTimer(this);
+  loop_->setInterval(kLoopMs);
+  connect(loop_, &QTimer::timeout, this, &MqttPublisher::loop);
+  retry_ = new QTimer(this);
+  retry_->setSingleShot(true);
+  connect(retry_, &QTimer::timeout, this, &MqttPublisher::connectNow);
+  save_ = new QTimer(this);
+  save_->setSingleShot(true);
+  save_->setInterval(100);
+  connect(save_, &QTimer::timeout, this, &MqttPublisher::saveCursor);
+  poll_ = new QTimer(this);
+  poll_->setInterval(kPollMs);
+  connect(poll_, &QTimer::timeout, this, &MqttPublisher::check);
+  poll_->start();
+  // A commit of the monitor (or of any process) changes the journal's
+  // write-ahead log; it is seen a moment after the change.
+  watcher_ = new QFileSystemWatcher(this);
+  connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
+    for (const int ms : {1, 5, 20, 60})
+      QTimer::singleShot(ms, this, &MqttPublisher::publishRecords);
+  });
+  connectNow();
+}
+
+void MqttPublisher::end() {
+  poll_->stop();
+  retry_->stop();
+  if (connected_) {
+    // "offline" said by the monitor itself, waited for a moment.
+    int mid = 0;
+    if (publish(topic(QStringLiteral("status")), livepayloads::status(false), 1, true, &mid)) {
+      inFlight_.insert(mid, 0);
+      for (int i = 0; i < 100 && connected_ && inFlight_.contains(mid); ++i)
+        mosquitto_loop(client_, 10, 1);
+    }
+    mosquitto_disconnect(client_);
+    mosquitto_loop(client_, 10, 1);
+  }
+  saveCursor();
+  mosquitto_destroy(client_);
+  client_ = nullptr;
+  ledger_.reset();
+  // The timers and the watch belong to this thread: they go on it.
+  for (QObject *part : std::initializer_list<QObject *>{loop_, retry_, save_, poll_, watcher_})
+    delete part;
+  loop_ = retry_ = save_ = poll_ = nullptr;
+  watcher_ = nullptr;
+}
+
+void MqttPublisher::connectNow() {
+  const int rc =
+      mosquitto_connect_async(client_, target_.host.toUtf8().constData(), target_.port, 30);
+  if (rc != MOSQ_ERR_SUCCESS) {
+    lost(Failure(Failure::Kind::Unreachable,
+                 QStringLiteral("%1: %2").arg(target_.shown(), libraryError(rc))));
+    return;
+  }
+  connecting_ = true;
+  loop_->start();
+}
+
+void MqttPublisher::loop() {
+  const int rc = mosquitto_loop(client_, 0, 1);
+  if (rc == MOSQ_ERR_SUCCESS)
+    return;
+  if (rc == MOSQ_ERR_TLS) {
+    const Failure failure(
+        Failure::Kind::Refused,
+        QStringLiteral("%1: TLS: %2")
+            .arg(target_.shown(), lastLogError_.isEmpty() ? libraryError(rc) : lastLogError_));
+    if (!refusalsSaid_.contains(failure.reason())) {
+      refusalsSaid_.insert(failure.reason());
+      Q_EMIT refused(failure);
+    }
+    lost(failure);
+    return;
+  }
+  lost(Failure(Failure::Kind::Unreachable,
+               QStringLiteral("%1: %2").arg(target_.shown(), libraryError(rc))));
+}
+
+void MqttPublisher::lost(const Failure &failure) {
+  loop_->stop();
+  if (connected_ || connecting_)
+    mosquitto_disconnect(client_);
+  connected_ = false;
+  connecting_ = false;
+  inFlight_.clear();
+  ackedAhead_.clear();
+  sent_ = qMax<qint64>(cursor_, 0);
+  lastFailure_ = failure;
+  retry_->start(int(state_.unreachable(nowMs())));
+}
+
+void MqttPublisher::onConnect(mosquitto *, void *self, int rc) {
+  auto *publisher = static_cast<MqttPublisher *>(self);
+  if (rc == 0) {
+    publisher->connected();
+    return;
+  }
+  const Failure failure(
+      Failure::Kind::Refused,
+      QStringLiteral("%1: %2").arg(publisher->target_.shown(),
+                                   QString::fromUtf8(mosquitto_connack_string(rc))));
+  if (!publisher->refusalsSaid_.contains(failure.reason())) {
+    publisher->refusalsSaid_.insert(failure.reason());
+    Q_EMIT publisher->refused(failure);
+  }
+  publisher->lost(failure);
+}
+
+void MqttPublisher::onDisconnect(mosquitto *, void *self, int rc) {
+  auto *publisher = static_cast<MqttPublisher *>(self);
+  if (rc != 0 && publisher->connected_)
+    publisher->lost(Failure(Failure::Kind::Unreachable,
+                            QStringLiteral("%1: the connection was lost (%2)")
+                                .arg(publisher->target_.shown(), libraryError(rc))));
+}
+
+void MqttPublisher::onPublish(mosquitto *, void *self, int mid) {
+  static_cast<MqttPublisher *>(self)->acknowledged(mid);
+}
+
+void MqttPublisher::onLog(mosquitto *, void *self, int level, const char *text) {
+  if (level & (MOSQ_LOG_ERR | MOSQ_LOG_WARNING))
+    static_cast<MqttPublisher *>(self)->lastLogError_ = QString::fromUtf8(text);
+}
+
+void MqttPublisher::connected() {
+  connecting_ = false;
+  connected_ = true;
+  state_.connected();
+  lastFailure_ = Failure();
+  if (!since_.isValid())
+    since_ = QDateTime::currentDateTimeUtc();
+  publish(topic(QStringLiteral("status")), livepayloads::status(true, since_), 1, true);
+  publishedAny_ = false;
+  publishReadings();
+  publishRecords();
+}
+
+bool MqttPublisher::publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
+                            int *mid) {
+  const int rc = mosquitto_publish(client_, mid, topic.toUtf8().constData(), int(payload.size()),
+                                   payload.constData(), qos, retain);
+  return rc == MOSQ_ERR_SUCCESS;
+}
+
+void MqttPublisher::offerReadings(const LiveReadings &readings) {
+  QMutexLocker lock(&readingsLock_);
+  offered_ = readings;
+  if (offeredWaits_)
+    return;
+  offeredWaits_ = true;
+  QMetaObject::invokeMethod(this, &MqttPublisher::publishReadings, Qt::QueuedConnection);
+}
+
+void MqttPublisher::publishReadings() {
+  {
+    QMutexLocker lock(&readingsLock_);
+    if (offeredWaits_) {
+      latest_ = offered_;
+      hasReadings_ = true;
+      offeredWaits_ = false;
+    }
+  }
+  if (!connected_ || !hasReadings_)
+    return;
+  const QDateTime at = QDateTime::currentDateTimeUtc();
+  for (int n = 0; n < 3; ++n) {
+    if (publishedAny_ && latest_.scales[size_t(n)] == published_.scales[size_t(n)])
+      continue;
+    publish(topic(QStringLiteral("scale/%1/reading").arg(n + 1)),
+            livepayloads::reading(latest_.scales[size_t(n)], at), 0, true);
+  }
+  if (!publishedAny_ || latest_.total != published_.total)
+    publish(topic(QStringLiteral("total")), livepayloads::reading(latest_.total, at), 0, true);
+  published_ = latest_;
+  publishedAny_ = true;
+}
+
+void MqttPublisher::publishRecords() {
+  if (!connected_)
+    return;
+  Failure failure;
+  if (cursor_ < 0) {
+    if (!ledger_->open(&failure))
+      return;  // no journal yet: the poll looks again
+    const qint64 acked = ledger_->acknowledged(&failure);
+    if (acked < 0) {
+      qWarning("mqtt publishing: %s", qPrintable(failure.text()));
+      ledger_->close();
+      return;
+    }
+    cursor_ = savedCursor_ = sent_ = acked;
+  }
+  const QString log = journalPath_ + QStringLiteral("-wal");
+  if (watcher_->files().isEmpty() && QFileInfo::exists(log))
+    watcher_->addPath(log);
+  while (inFlight_.size() < kInFlight) {
+    QList<JournalRecord> records;
+    if (!ledger_->recordsAfter(sent_, kInFlight - int(inFlight_.size()), &records, &failure)) {
+      qWarning("mqtt publishing: %s", qPrintable(failure.text()));
+      ledger_->close();
+      cursor_ = -1;
+      return;
+    }
+    if (records.isEmpty())
+      return;
+    for (const JournalRecord &record : records) {
+      int mid = 0;
+      if (!publish(topic(QStringLiteral("record")),
+                   livepayloads::record(record, ledger_->journalId()), 1, false, &mid))
+        return;  // the loop finds the connection lost
+      inFlight_.insert(mid, record.seq);
+      sent_ = record.seq;
+    }
+  }
+}
+
+void MqttPublisher::acknowledged(int mid) {
+  const auto found = inFlight_.find(mid);
+  if (found == inFlight_.end())
+    return;
+  const qint64 seq = found.value();
+  inFlight_.erase(found);
+  if (seq == 0)
+    return;  // the status
+  ackedAhead_.insert(seq);
+  while (ackedAhead_.remove(cursor_ + 1))
+    ++cursor_;
+  if (!save_->isActive())
+    save_->start();
+  publishRecords();
+}
+
+// The cursor is written a moment after the acknowledgement, not for each:
+// lost to a crash, it only makes records be published again.
+void MqttPublisher::saveCursor() {
+  if (!ledger_ || cursor_ < 0 || cursor_ == savedCursor_)
+    return;
+  Failure failure;
+  if (ledger_->acknowledge(cursor_, &failure))
+    savedCursor_ = cursor_;
+  else
+    qWarning("mqtt publishing: %s", qPrintable(failure.text()));
+}
+
+void MqttPublisher::check() {
+  publishRecords();
+  Failure failure;
+  qint64 waiting = 0;
+  if (cursor_ >= 0 || ledger_->open(&failure)) {
+    const qint64 newest = ledger_->newest(&failure);
+    if (cursor_ < 0 && newest >= 0)
+      cursor_ = savedCursor_ = sent_ = qMax<qint64>(ledger_->acknowledged(&failure), 0);
+    waiting = newest < 0 ? 0 : qMax<qint64>(0, newest - cursor_);
+  }
+  if (!connected_ && state_.warnNow(waiting, nowMs()))
+    Q_EMIT outage(lastFailure_, waiting);
+  Q_EMIT published(cursor_, waiting, connected_);
+}

@@ -1,0 +1,127 @@
+// Publishes the monitor's live data to the site's MQTT broker through
+// libmosquitto, on a thread of its own: the readouts and the grand total
+// (retained, QoS 0, dropped while the broker is out of reach, the newest
+// published on reconnect), every journal record (QoS 1, store and forward:
+// the last seq the broker acknowledged is kept in the journal's MQTT
+// ledger, and every record after it is published in order after an outage,
+// a crash or a restart), and the monitor's status (retained, with the
+// broker's last will saying "offline"). The refresh tick never waits on it.
+#pragma once
+
+#include <QDateTime>
+#include <QHash>
+#include <QMutex>
+#include <QObject>
+#include <QSet>
+#include <memory>
+
+#include "journal/failure.h"
+#include "publishing/livepayloads.h"
+#include "publishing/mqtttarget.h"
+
+class QFileSystemWatcher;
+class QThread;
+class QTimer;
+class ShippingLedger;
+struct mosquitto;
+struct mosquitto_message;
+
+// When an outage is worth a warning, free of threads and clocks: once per
+// outage, when records have waited five minutes.
+class PublishingState {
+ public:
+  static constexpr qint64 kWarnAfterMs = 5 * 60 * 1000;
+  static constexpr qint64 kFirstRetryMs = 1000;
+  static constexpr qint64 kLastRetryMs = 30000;
+
+  void connected();
+  // The broker could not be reached (since `nowMs` if not before): how long
+  // to wait before the next try.
+  qint64 unreachable(qint64 nowMs);
+  bool warnNow(qint64 waiting, qint64 nowMs);
+
+ private:
+  qint64 downSinceMs_ = -1;
+  qint64 retryMs_ = 0;
+  bool warned_ = false;
+};
+
+class MqttPublisher : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kInFlight = 100;  // records published, not yet acknowledged
+  static constexpr int kLoopMs = 5;
+  static constexpr int kPollMs = 1000;
+
+  MqttPublisher(const MqttTarget &target, const QString &journalPath);
+  ~MqttPublisher() override;
+
+  void start();
+  // Publishes "offline", disconnects and waits for the thread.
+  void stop();
+  // Any thread: the readouts of this tick. Only the newest waits to be
+  // published; an older one not yet published is dropped.
+  void offerReadings(const LiveReadings &readings);
+
+ Q_SIGNALS:
+  // Once per outage, when records have waited five minutes.
+  void outage(const Failure &failure, qint64 waiting);
+  // The broker refused the login, or its certificate was not trusted.
+  void refused(const Failure &failure);
+  void published(qint64 acknowledgedSeq, qint64 waiting, bool connected);
+
+ private:
+  static void onConnect(mosquitto *client, void *self, int rc);
+  static void onDisconnect(mosquitto *client, void *self, int rc);
+  static void onPublish(mosquitto *client, void *self, int mid);
+  static void onLog(mosquitto *client, void *self, int level, const char *text);
+
+  void begin();
+  void end();
+  void connectNow();
+  void loop();
+  void lost(const Failure &failure);
+  void connected();
+  void publishReadings();
+  void publishRecords();
+  void acknowledged(int mid);
+  void saveCursor();
+  void check();
+  bool publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
+               int *mid = nullptr);
+  QString topic(const QString &leaf) const { return target_.prefix + u'/' + leaf; }
+
+  MqttTarget target_;
+  QString journalPath_;
+  QThread *thread_ = nullptr;
+  mosquitto *client_ = nullptr;
+  QTimer *loop_ = nullptr;
+  QTimer *retry_ = nullptr;
+  QTimer *poll_ = nullptr;
+  QTimer *save_ = nullptr;
+  QFileSystemWatcher *watcher_ = nullptr;
+  std::unique_ptr<ShippingLedger> ledger_;
+  PublishingState state_;
+  bool connecting_ = false;
+  bool connected_ = false;
+  QDateTime since_;
+  QString lastLogError_;
+  QSet<QString> refusalsSaid_;
+  Failure lastFailure_;
+
+  // Records: acknowledged up to cursor_, published up to sent_.
+  qint64 cursor_ = -1;  // -1: not read from the ledger yet
+  qint64 savedCursor_ = -1;
+  qint64 sent_ = 0;
+  QHash<int, qint64> inFlight_;  // message id -> seq
+  QSet<qint64> ackedAhead_;
+
+  // Readings: the newest offered, and what the broker last got.
+  QMutex readingsLock_;
+  LiveReadings offered_;
+  bool offeredWaits_ = false;
+  bool hasReadings_ = false;
+  LiveReadings latest_;
+  LiveReadings published_;
+  bool publishedAny_ = false;
+};

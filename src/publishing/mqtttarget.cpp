@@ -1,0 +1,117 @@
+#include "publishing/mqtttarget.h"
+
+#include <sys/stat.h>
+
+#include <QFile>
+#include <QSettings>
+#include <QUrl>
+
+namespace mqtttarget {
+
+QString setting() {
+  const QString fromEnvironment = qEnvironmentVariable("WEIGHSTATION_MQTT");
+  if (!fromEnvironment.isEmpty())
+    return fromEnvironment;
+  const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
+                           QStringLiteral("weighstation"), QStringLiteral("weighstation"));
+  return settings.value(QStringLiteral("mqtt")).toString();
+}
+
+bool validPrefix(const QString &prefix) {
+  if (prefix.isEmpty() || prefix.contains(u'#') || prefix.contains(u'+') ||
+      prefix.contains(QChar(0)) || prefix.startsWith(u'/') || prefix.endsWith(u'/'))
+    return false;
+  return !prefix.split(u'/').contains(QString());
+}
+
+namespace {
+bool refuse(const QString &why, Failure *failure) {
+  *failure = Failure(Failure::Kind::Refused, QStringLiteral("WEIGHSTATION_MQTT: %1").arg(why));
+  return false;
+}
+
+// The password file's first line; refused when its group or others may
+// read it.
+bool readPassword(const QString &path, QString *password, Failure *failure) {
+  struct stat info {};
+  if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("WEIGHSTATION_MQTT_PASSWORD_FILE: cannot read %1").arg(path));
+    return false;
+  }
+  if ((info.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("WEIGHSTATION_MQTT_PASSWORD_FILE: %1 may be read by others "
+                                      "than its owner (chmod 600 it)")
+                           .arg(path));
+    return false;
+  }
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("WEIGHSTATION_MQTT_PASSWORD_FILE: cannot read %1: %2")
+                           .arg(path, file.errorString()));
+    return false;
+  }
+  *password = QString::fromUtf8(file.readLine()).trimmed();
+  return true;
+}
+}  // namespace
+
+bool parse(const QString &uri, const QString &station, MqttTarget *target, Failure *failure) {
+  // A '#' would read as a fragment: said for what it is, a wildcard.
+  if (uri.contains(u'#') || uri.contains(QChar(0)))
+    return refuse(QStringLiteral("the topic prefix in '%1' is not one to publish to (no '#', '+', "
+                                 "NUL or empty level)")
+                      .arg(uri),
+                  failure);
+  const QUrl url(uri, QUrl::StrictMode);
+  if (!url.isValid() || url.host().isEmpty())
+    return refuse(QStringLiteral("'%1' is not mqtt://[user@]host[:port][/prefix]").arg(uri),
+                  failure);
+  if (url.scheme() != QLatin1String("mqtt") && url.scheme() != QLatin1String("mqtts"))
+    return refuse(QStringLiteral("'%1' is neither mqtt:// nor mqtts://").arg(uri), failure);
+  if (!url.password().isEmpty())
+    return refuse(QStringLiteral("a password in the URI is refused; give it in "
+                                 "WEIGHSTATION_MQTT_PASSWORD_FILE"),
+                  failure);
+  if (url.hasQuery() || url.hasFragment())
+    return refuse(QStringLiteral("'%1' has a query or fragment, which it does not take").arg(uri),
+                  failure);
+  MqttTarget parsed;
+  parsed.tls = url.scheme() == QLatin1String("mqtts");
+  parsed.host = url.host();
+  parsed.port = url.port(parsed.tls ? 8883 : 1883);
+  parsed.user = url.userName();
+  QString prefix = url.path(QUrl::FullyDecoded);
+  while (prefix.startsWith(u'/'))
+    prefix.remove(0, 1);
+  parsed.prefix = prefix.isEmpty() ? QStringLiteral("weighstation/") + station : prefix;
+  if (!validPrefix(parsed.prefix))
+    return refuse(QStringLiteral("the topic prefix '%1' is not one to publish to (no '#', '+', "
+                                 "NUL or empty level)")
+                      .arg(parsed.prefix),
+                  failure);
+  const QString passwordFile = qEnvironmentVariable("WEIGHSTATION_MQTT_PASSWORD_FILE");
+  if (!passwordFile.isEmpty() && !readPassword(passwordFile, &parsed.password, failure))
+    return false;
+  parsed.caFile = qEnvironmentVariable("WEIGHSTATION_MQTT_CA");
+  parsed.certFile = qEnvironmentVariable("WEIGHSTATION_MQTT_CERT");
+  parsed.keyFile = qEnvironmentVariable("WEIGHSTATION_MQTT_CERT_KEY");
+  if (parsed.certFile.isEmpty() != parsed.keyFile.isEmpty())
+    return refuse(QStringLiteral("WEIGHSTATION_MQTT_CERT and WEIGHSTATION_MQTT_CERT_KEY go "
+                                 "together"),
+                  failure);
+  *target = parsed;
+  return true;
+}
+
+}  // namespace mqtttarget
+
+QString MqttTarget::shown() const {
+  return QStringLiteral("%1://%2%3:%4/%5")
+      .arg(tls ? QStringLiteral("mqtts") : QStringLiteral("mqtt"),
+           user.isEmpty() ? QString() : user + u'@', host)
+      .arg(port)
+      .arg(prefix);
+}
