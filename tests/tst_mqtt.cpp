@@ -17,6 +17,7 @@
 #include "mosquittobroker.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqtttarget.h"
+#include "simulator.h"
 
 namespace {
 JournalRecord recordOf(qint64 index) {
@@ -267,6 +268,50 @@ class MqttTest : public QObject {
     QTRY_VERIFY_WITH_TIMEOUT(allOf(recordSeqs(subscriber.lines(), target.prefix), 5000), 60000);
     monitor.kill();
     monitor.waitForFinished();
+  }
+
+  // The monitor's readouts of three simulated indicators, as the displays
+  // show them, and its status.
+  void theMonitorsReadingsArrive() {
+    MosquittoBroker broker;
+    QString why;
+    if (!broker.start(MosquittoBroker::Access::Anonymous, &why))
+      QSKIP(qPrintable(why));
+    Simulator sim;
+    QVERIFY(sim.start({"weight=1250", "weight=830", "weight=75"}));
+    const QString prefix = QStringLiteral("test/readings");
+    MqttSubscriber subscriber;
+    QVERIFY2(subscriber.start(broker.port(), prefix + "/#", &why), qPrintable(why));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("WEIGHSTATION_MQTT",
+                       QStringLiteral("mqtt://127.0.0.1:%1/%2").arg(broker.port()).arg(prefix));
+    environment.insert("WEIGHSTATION_JOURNAL", journal());
+    environment.insert("WEIGHSTATION_JOURNAL_KEY", key());
+    environment.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
+    environment.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
+    environment.insert("E2E_SCENARIO", "connect");
+    environment.insert("E2E_REPORT", dir.filePath("readings-report.json"));
+    QProcess monitor;
+    monitor.setProcessEnvironment(environment);
+    monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation"), {});
+    QVERIFY(monitor.waitForStarted());
+    auto valueOf = [&](const QString &leaf) {
+      return QJsonDocument::fromJson(lastPayload(subscriber.lines(), prefix + '/' + leaf).toUtf8())
+          .object();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(valueOf("scale/1/reading")["value"].toInteger(), qint64(1250), 15000);
+    QTRY_COMPARE_WITH_TIMEOUT(valueOf("scale/2/reading")["value"].toInteger(), qint64(830), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(valueOf("scale/3/reading")["value"].toInteger(), qint64(75), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(valueOf("total")["value"].toInteger(), qint64(2155), 5000);
+    const QJsonObject scale1 = valueOf("scale/1/reading");
+    QVERIFY(scale1["connected"].toBool());
+    QCOMPARE(scale1["digits"].toString(), QString("0001250"));
+    QCOMPARE(scale1["unit"].toString(), QString("lbs"));
+    QCOMPARE(valueOf("status")["state"].toString(), QString("online"));
+    // Killed: the broker's last will says so.
+    monitor.kill();
+    monitor.waitForFinished();
+    QTRY_COMPARE_WITH_TIMEOUT(valueOf("status")["state"].toString(), QString("offline"), 60000);
   }
 
   // A wrong password and a certificate the monitor does not trust are said

@@ -6,6 +6,7 @@
 #include <QFileSystemWatcher>
 #include <QMutexLocker>
 #include <QRandomGenerator>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
@@ -145,19 +146,23 @@ void MqttPublisher::end() {
     mosquitto_loop(client_, 10, 1);
   }
   saveCursor();
+  // What is still queued for this thread (a wake, readings) finds it ended.
+  connected_ = connecting_ = false;
   mosquitto_destroy(client_);
   client_ = nullptr;
   ledger_.reset();
   // The timers and the watch belong to this thread: they go on it.
-  for (QObject *part : std::initializer_list<QObject *>{loop_, retry_, save_, poll_, watcher_})
+  for (QObject *part :
+       std::initializer_list<QObject *>{loop_, retry_, save_, poll_, watcher_, reading_, writing_})
     delete part;
+  reading_ = writing_ = nullptr;
   loop_ = retry_ = save_ = poll_ = nullptr;
   watcher_ = nullptr;
 }
 
 void MqttPublisher::connectNow() {
-  const int rc =
-      mosquitto_connect_async(client_, target_.host.toUtf8().constData(), target_.port, 30);
+  const int rc = mosquitto_connect_async(client_, target_.host.toUtf8().constData(), target_.port,
+                                         kKeepAliveSeconds);
   if (rc != MOSQ_ERR_SUCCESS) {
     lost(Failure(Failure::Kind::Unreachable,
                  QStringLiteral("%1: %2").arg(target_.shown(), libraryError(rc))));
@@ -167,10 +172,37 @@ void MqttPublisher::connectNow() {
   loop_->start();
 }
 
-void MqttPublisher::loop() {
-  const int rc = mosquitto_loop(client_, 0, 1);
-  if (rc == MOSQ_ERR_SUCCESS)
+// The connection's socket wakes the loop when the broker sends, or when
+// what waits to be sent can go; the timer keeps the connection alive.
+void MqttPublisher::watchSocket() {
+  delete reading_;
+  delete writing_;
+  reading_ = writing_ = nullptr;
+  const int socket = mosquitto_socket(client_);
+  if (socket < 0)
     return;
+  reading_ = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+  connect(reading_, &QSocketNotifier::activated, this, &MqttPublisher::loop);
+  writing_ = new QSocketNotifier(socket, QSocketNotifier::Write, this);
+  connect(writing_, &QSocketNotifier::activated, this, &MqttPublisher::loop);
+  writing_->setEnabled(mosquitto_want_write(client_));
+}
+
+void MqttPublisher::loop() {
+  // The library reads a packet a call: while acknowledgements keep coming,
+  // they are all taken now, not one a turn.
+  int rc = MOSQ_ERR_SUCCESS;
+  for (int turn = 0; turn < kPacketsATurn && rc == MOSQ_ERR_SUCCESS; ++turn) {
+    const qint64 before = acknowledgements_;
+    rc = mosquitto_loop(client_, 0, 1);
+    if (acknowledgements_ == before && !mosquitto_want_write(client_))
+      break;
+  }
+  if (rc == MOSQ_ERR_SUCCESS) {
+    if (writing_)
+      writing_->setEnabled(mosquitto_want_write(client_));
+    return;
+  }
   if (rc == MOSQ_ERR_TLS) {
     const Failure failure(
         Failure::Kind::Refused,
@@ -189,6 +221,16 @@ void MqttPublisher::loop() {
 
 void MqttPublisher::lost(const Failure &failure) {
   loop_->stop();
+  // Its socket goes with the connection: the notifiers let go of it at
+  // once (another may soon have its number), and go once their signal
+  // has returned.
+  for (QSocketNotifier *notifier : {reading_, writing_}) {
+    if (notifier) {
+      notifier->setEnabled(false);
+      notifier->deleteLater();
+    }
+  }
+  reading_ = writing_ = nullptr;
   if (connected_ || connecting_)
     mosquitto_disconnect(client_);
   connected_ = false;
@@ -251,6 +293,8 @@ bool MqttPublisher::publish(const QString &topic, const QByteArray &payload, int
                             int *mid) {
   const int rc = mosquitto_publish(client_, mid, topic.toUtf8().constData(), int(payload.size()),
                                    payload.constData(), qos, retain);
+  if (writing_ && mosquitto_want_write(client_))
+    writing_->setEnabled(true);
   return rc == MOSQ_ERR_SUCCESS;
 }
 
@@ -272,7 +316,7 @@ void MqttPublisher::publishReadings() {
       offeredWaits_ = false;
     }
   }
-  if (!connected_ || !hasReadings_)
+  if (!connected_ || !client_ || !hasReadings_)
     return;
   const QDateTime at = QDateTime::currentDateTimeUtc();
   for (int n = 0; n < 3; ++n) {
@@ -288,7 +332,7 @@ void MqttPublisher::publishReadings() {
 }
 
 void MqttPublisher::publishRecords() {
-  if (!connected_)
+  if (!connected_ || !client_)
     return;
   Failure failure;
   if (cursor_ < 0) {
@@ -327,6 +371,7 @@ void MqttPublisher::publishRecords() {
 }
 
 void MqttPublisher::acknowledged(int mid) {
+  ++acknowledgements_;
   const auto found = inFlight_.find(mid);
   if (found == inFlight_.end())
     return;
@@ -339,7 +384,9 @@ void MqttPublisher::acknowledged(int mid) {
     ++cursor_;
   if (!save_->isActive())
     save_->start();
-  publishRecords();
+  // Refilled by half a window at a time, not a query an acknowledgement.
+  if (inFlight_.size() <= kInFlight / 2)
+    publishRecords();
 }
 
 // The cursor is written a moment after the acknowledgement, not for each:
@@ -355,6 +402,8 @@ void MqttPublisher::saveCursor() {
 }
 
 void MqttPublisher::check() {
+  if (!client_)
+    return;
   publishRecords();
   Failure failure;
   qint64 waiting = 0;

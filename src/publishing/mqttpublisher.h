@@ -20,6 +20,7 @@
 #include "publishing/mqtttarget.h"
 
 class QFileSystemWatcher;
+class QSocketNotifier;
 class QThread;
 class QTimer;
 class ShippingLedger;
@@ -51,7 +52,11 @@ class MqttPublisher : public QObject {
  public:
   static constexpr int kInFlight = 100;  // records published, not yet acknowledged
   static constexpr int kLoopMs = 5;
+  static constexpr int kPacketsATurn = 500;
   static constexpr int kPollMs = 1000;
+  // The broker says "offline" (the last will) about one and a half times
+  // this after a monitor stopped answering.
+  static constexpr int kKeepAliveSeconds = 10;
 
   MqttPublisher(const MqttTarget &target, const QString &journalPath);
   ~MqttPublisher() override;
@@ -80,6 +85,7 @@ class MqttPublisher : public QObject {
   void end();
   void connectNow();
   void loop();
+  void watchSocket();
   void lost(const Failure &failure);
   void connected();
   void publishReadings();
@@ -96,6 +102,8 @@ class MqttPublisher : public QObject {
   QThread *thread_ = nullptr;
   mosquitto *client_ = nullptr;
   QTimer *loop_ = nullptr;
+  QSocketNotifier *reading_ = nullptr;
+  QSocketNotifier *writing_ = nullptr;
   QTimer *retry_ = nullptr;
   QTimer *poll_ = nullptr;
   QTimer *save_ = nullptr;
@@ -115,6 +123,7 @@ class MqttPublisher : public QObject {
   qint64 sent_ = 0;
   QHash<int, qint64> inFlight_;  // message id -> seq
   QSet<qint64> ackedAhead_;
+  qint64 acknowledgements_ = 0;
 
   // Readings: the newest offered, and what the broker last got.
   QMutex readingsLock_;
