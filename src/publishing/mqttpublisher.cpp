@@ -6,7 +6,6 @@
 #include <QFileSystemWatcher>
 #include <QMutexLocker>
 #include <QRandomGenerator>
-#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
@@ -152,10 +151,8 @@ void MqttPublisher::end() {
   client_ = nullptr;
   ledger_.reset();
   // The timers and the watch belong to this thread: they go on it.
-  for (QObject *part :
-       std::initializer_list<QObject *>{loop_, retry_, save_, poll_, watcher_, reading_, writing_})
+  for (QObject *part : std::initializer_list<QObject *>{loop_, retry_, save_, poll_, watcher_})
     delete part;
-  reading_ = writing_ = nullptr;
   loop_ = retry_ = save_ = poll_ = nullptr;
   watcher_ = nullptr;
 }
@@ -172,22 +169,6 @@ void MqttPublisher::connectNow() {
   loop_->start();
 }
 
-// The connection's socket wakes the loop when the broker sends, or when
-// what waits to be sent can go; the timer keeps the connection alive.
-void MqttPublisher::watchSocket() {
-  delete reading_;
-  delete writing_;
-  reading_ = writing_ = nullptr;
-  const int socket = mosquitto_socket(client_);
-  if (socket < 0)
-    return;
-  reading_ = new QSocketNotifier(socket, QSocketNotifier::Read, this);
-  connect(reading_, &QSocketNotifier::activated, this, &MqttPublisher::loop);
-  writing_ = new QSocketNotifier(socket, QSocketNotifier::Write, this);
-  connect(writing_, &QSocketNotifier::activated, this, &MqttPublisher::loop);
-  writing_->setEnabled(mosquitto_want_write(client_));
-}
-
 void MqttPublisher::loop() {
   // The library reads a packet a call: while acknowledgements keep coming,
   // they are all taken now, not one a turn.
@@ -198,11 +179,8 @@ void MqttPublisher::loop() {
     if (acknowledgements_ == before && !mosquitto_want_write(client_))
       break;
   }
-  if (rc == MOSQ_ERR_SUCCESS) {
-    if (writing_)
-      writing_->setEnabled(mosquitto_want_write(client_));
+  if (rc == MOSQ_ERR_SUCCESS)
     return;
-  }
   if (rc == MOSQ_ERR_TLS) {
     const Failure failure(
         Failure::Kind::Refused,
@@ -221,16 +199,6 @@ void MqttPublisher::loop() {
 
 void MqttPublisher::lost(const Failure &failure) {
   loop_->stop();
-  // Its socket goes with the connection: the notifiers let go of it at
-  // once (another may soon have its number), and go once their signal
-  // has returned.
-  for (QSocketNotifier *notifier : {reading_, writing_}) {
-    if (notifier) {
-      notifier->setEnabled(false);
-      notifier->deleteLater();
-    }
-  }
-  reading_ = writing_ = nullptr;
   if (connected_ || connecting_)
     mosquitto_disconnect(client_);
   connected_ = false;
@@ -293,8 +261,6 @@ bool MqttPublisher::publish(const QString &topic, const QByteArray &payload, int
                             int *mid) {
   const int rc = mosquitto_publish(client_, mid, topic.toUtf8().constData(), int(payload.size()),
                                    payload.constData(), qos, retain);
-  if (writing_ && mosquitto_want_write(client_))
-    writing_->setEnabled(true);
   return rc == MOSQ_ERR_SUCCESS;
 }
 

@@ -20,7 +20,6 @@
 #include "publishing/mqtttarget.h"
 
 class QFileSystemWatcher;
-class QSocketNotifier;
 class QThread;
 class QTimer;
 class ShippingLedger;
@@ -85,7 +84,6 @@ class MqttPublisher : public QObject {
   void end();
   void connectNow();
   void loop();
-  void watchSocket();
   void lost(const Failure &failure);
   void connected();
   void publishReadings();
@@ -102,8 +100,6 @@ class MqttPublisher : public QObject {
   QThread *thread_ = nullptr;
   mosquitto *client_ = nullptr;
   QTimer *loop_ = nullptr;
-  QSocketNotifier *reading_ = nullptr;
-  QSocketNotifier *writing_ = nullptr;
   QTimer *retry_ = nullptr;
   QTimer *poll_ = nullptr;
   QTimer *save_ = nullptr;
