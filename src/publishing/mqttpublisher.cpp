@@ -4,8 +4,8 @@
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QMutexLocker>
 #include <QRandomGenerator>
+#include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
 #include <cerrno>
@@ -107,8 +107,11 @@ void MqttPublisher::begin() {
   ledger_ = std::make_unique<ShippingLedger>(
       journalPath_, target_.shown(), QStringLiteral("mqtt-journal"), ShippingLedger::Kind::Mqtt);
   loop_ = new QTimer(this);
-  loop_->setInterval(kLoopMs);
   connect(loop_, &QTimer::timeout, this, &MqttPublisher::loop);
+  flush_ = new QTimer(this);
+  flush_->setSingleShot(true);
+  flush_->setInterval(1);
+  connect(flush_, &QTimer::timeout, this, &MqttPublisher::loop);
   retry_ = new QTimer(this);
   retry_->setSingleShot(true);
   connect(retry_, &QTimer::timeout, this, &MqttPublisher::connectNow);
@@ -147,13 +150,16 @@ void MqttPublisher::end() {
   saveCursor();
   // What is still queued for this thread (a wake, readings) finds it ended.
   connected_ = connecting_ = false;
+  delete reading_;
+  reading_ = nullptr;
   mosquitto_destroy(client_);
   client_ = nullptr;
   ledger_.reset();
   // The timers and the watch belong to this thread: they go on it.
-  for (QObject *part : std::initializer_list<QObject *>{loop_, retry_, save_, poll_, watcher_})
+  for (QObject *part :
+       std::initializer_list<QObject *>{loop_, flush_, retry_, save_, poll_, watcher_})
     delete part;
-  loop_ = retry_ = save_ = poll_ = nullptr;
+  loop_ = flush_ = retry_ = save_ = poll_ = nullptr;
   watcher_ = nullptr;
 }
 
@@ -166,7 +172,7 @@ void MqttPublisher::connectNow() {
     return;
   }
   connecting_ = true;
-  loop_->start();
+  loop_->start(kConnectingLoopMs);
 }
 
 void MqttPublisher::loop() {
@@ -179,8 +185,10 @@ void MqttPublisher::loop() {
     if (acknowledgements_ == before && !mosquitto_want_write(client_))
       break;
   }
-  if (rc == MOSQ_ERR_SUCCESS)
+  if (rc == MOSQ_ERR_SUCCESS) {
+    flushSoon();
     return;
+  }
   if (rc == MOSQ_ERR_TLS) {
     const Failure failure(
         Failure::Kind::Refused,
@@ -197,8 +205,38 @@ void MqttPublisher::loop() {
                QStringLiteral("%1: %2").arg(target_.shown(), libraryError(rc))));
 }
 
+// The broker's answers wake the loop as they arrive; the timer keeps the
+// connection alive and sends what could not go at once.
+void MqttPublisher::watchSocket() {
+  unwatchSocket();
+  const int socket = mosquitto_socket(client_);
+  if (socket < 0)
+    return;
+  reading_ = new QSocketNotifier(socket, QSocketNotifier::Read, this);
+  connect(reading_, &QSocketNotifier::activated, this, &MqttPublisher::loop);
+}
+
+// The socket goes with the connection: the notifier lets go of its number
+// at once (the next connection may get it), and goes itself once its
+// signal has returned.
+void MqttPublisher::unwatchSocket() {
+  if (!reading_)
+    return;
+  reading_->setEnabled(false);
+  reading_->deleteLater();
+  reading_ = nullptr;
+}
+
+// What the socket could not take at once goes a moment later.
+void MqttPublisher::flushSoon() {
+  if (client_ && connected_ && !flush_->isActive() && mosquitto_want_write(client_))
+    flush_->start();
+}
+
 void MqttPublisher::lost(const Failure &failure) {
   loop_->stop();
+  flush_->stop();
+  unwatchSocket();
   if (connected_ || connecting_)
     mosquitto_disconnect(client_);
   connected_ = false;
@@ -247,6 +285,8 @@ void MqttPublisher::onLog(mosquitto *, void *self, int level, const char *text) 
 void MqttPublisher::connected() {
   connecting_ = false;
   connected_ = true;
+  watchSocket();
+  loop_->setInterval(kConnectedLoopMs);
   state_.connected();
   lastFailure_ = Failure();
   if (!since_.isValid())
@@ -261,11 +301,12 @@ bool MqttPublisher::publish(const QString &topic, const QByteArray &payload, int
                             int *mid) {
   const int rc = mosquitto_publish(client_, mid, topic.toUtf8().constData(), int(payload.size()),
                                    payload.constData(), qos, retain);
+  flushSoon();
   return rc == MOSQ_ERR_SUCCESS;
 }
 
 void MqttPublisher::offerReadings(const LiveReadings &readings) {
-  QMutexLocker lock(&readingsLock_);
+  const std::lock_guard<std::mutex> lock(readingsLock_);
   offered_ = readings;
   if (offeredWaits_)
     return;
@@ -275,7 +316,7 @@ void MqttPublisher::offerReadings(const LiveReadings &readings) {
 
 void MqttPublisher::publishReadings() {
   {
-    QMutexLocker lock(&readingsLock_);
+    const std::lock_guard<std::mutex> lock(readingsLock_);
     if (offeredWaits_) {
       latest_ = offered_;
       hasReadings_ = true;
