@@ -27,7 +27,10 @@ depends="$(dpkg-deb -f "$deb" Depends)"
 for lib in libqt6widgets6 libqt6serialport6 libqt6sql6-sqlite libxlsxwriter fonts-liberation; do
   echo "$depends" | grep -q "$lib" || fail "Depends lacks $lib: $depends"
 done
-unexpected="$(cd "$root" && find . -type f | grep -v -E '^\./usr/(bin/weighstation(-records)?|share/applications/weighstation(-records)?\.desktop|share/icons/hicolor/128x128/apps/weighstation(-records)?\.png|share/man/man1/weighstation(-records)?\.1\.gz|share/metainfo/org\.weighstation\.(Monitor|Records)\.metainfo\.xml|share/doc/weighstation/(changelog\.gz|copyright)|lib/udev/rules\.d/70-weighstation-ftdi\.rules)$' || true)"
+grep -q '^;station = ' "$root/etc/xdg/weighstation/weighstation.conf" || fail "the site's settings file"
+dpkg-deb -e "$deb" "$scratch/control"
+grep -qx '/etc/xdg/weighstation/weighstation.conf' "$scratch/control/conffiles" || fail "conffiles"
+unexpected="$(cd "$root" && find . -type f | grep -v -E '^\./etc/xdg/weighstation/weighstation\.conf$' | grep -v -E '^\./usr/(bin/weighstation(-records)?|share/applications/weighstation(-records)?\.desktop|share/icons/hicolor/128x128/apps/weighstation(-records)?\.png|share/man/man1/weighstation(-records)?\.1\.gz|share/metainfo/org\.weighstation\.(Monitor|Records)\.metainfo\.xml|share/doc/weighstation/(changelog\.gz|copyright)|lib/udev/rules\.d/70-weighstation-ftdi\.rules)$' || true)"
 [ -z "$unexpected" ] || fail "unexpected files: $unexpected"
 # Debian's own checks: no error may remain.
 if ! tags="$(lintian --fail-on error "$deb" 2>&1)"; then

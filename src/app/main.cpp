@@ -12,6 +12,7 @@
 #include "journal/journalfiles.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqtttarget.h"
+#include "settings/settings.h"
 
 namespace {
 MainWindow *runningWindow = nullptr;
@@ -28,7 +29,7 @@ void endWithTheProcess() {
 // site's central database; the operator hears of it only when records have
 // waited five minutes.
 std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
-  const QString uri = qEnvironmentVariable("WEIGHSTATION_CENTRAL");
+  const QString uri = settings::value(QStringLiteral("central"));
   if (uri.isEmpty())
     return nullptr;
   auto shipper = std::make_unique<CentralShipper>(uri, journalfiles::defaultJournalPath());
@@ -87,6 +88,13 @@ std::unique_ptr<MqttPublisher> startMqttPublishing(MainWindow *window) {
   window->setReadingsSink([live](const LiveReadings &readings) { live->offerReadings(readings); });
   return publisher;
 }
+// A settings file that cannot be read, or a value that does not parse: a
+// box each, and the program runs on with the default.
+void warnOfTheSettings(QObject *window) {
+  for (const QString &problem : settings::problems())
+    warnings::showSoon(window, QStringLiteral("WARNING"),
+                       QStringLiteral("Setting Refused (%1)!!!").arg(problem));
+}
 }  // namespace
 
 int main(int argc, char *argv[]) {
@@ -101,6 +109,7 @@ int main(int argc, char *argv[]) {
   {
     MainWindow window;
     TerminationSignals termination([&window] { window.endFromSignal(); });
+    warnOfTheSettings(&window);
     const std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
     std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window);
     runningWindow = &window;

@@ -14,14 +14,15 @@
 #include "readout/readoutmath.h"
 #include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
+#include "settings/settings.h"
 
 namespace {
 const QString kWarning = QStringLiteral("WARNING");
 
 qint64 spaceWarningBytes() {
-  bool set = false;
-  const qint64 mb = qEnvironmentVariableIntValue("WEIGHSTATION_JOURNAL_MIN_FREE_MB", &set);
-  return (set ? mb : MainWindow::kJournalSpaceWarningMb) * 1024 * 1024;
+  return settings::wholeNumber(QStringLiteral("journal_min_free_mb"),
+                               MainWindow::kJournalSpaceWarningMb) *
+         1024 * 1024;
 }
 }  // namespace
 

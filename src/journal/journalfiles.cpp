@@ -16,6 +16,7 @@
 #include <cstring>
 
 #include "platform/appfolders.h"
+#include "settings/settings.h"
 
 namespace journalfiles {
 namespace {
@@ -56,17 +57,17 @@ bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QStrin
 }  // namespace
 
 QString defaultJournalPath() {
-  const QString set = qEnvironmentVariable("WEIGHSTATION_JOURNAL");
+  const QString set = settings::value(QStringLiteral("journal"));
   return set.isEmpty() ? appfolders::dataFolder() + QStringLiteral("/journal.sqlite") : set;
 }
 
 QString defaultKeyPath() {
-  const QString set = qEnvironmentVariable("WEIGHSTATION_JOURNAL_KEY");
+  const QString set = settings::value(QStringLiteral("journal_key"));
   return set.isEmpty() ? appfolders::configFolder() + QStringLiteral("/journal.key") : set;
 }
 
 QStringList headFolders(const QString &keyPath) {
-  const QString set = qEnvironmentVariable("WEIGHSTATION_JOURNAL_HEADS");
+  const QString set = settings::value(QStringLiteral("journal_heads"));
   if (!set.isEmpty())
     return {QFileInfo(set).absoluteFilePath()};
   QStringList folders{QFileInfo(keyPath).absolutePath(), appfolders::stateFolder()};
@@ -92,7 +93,7 @@ QString headPathFor(const QString &keyPath, const QString &journalId) {
 }
 
 QString stationName() {
-  const QString set = qEnvironmentVariable("WEIGHSTATION_STATION");
+  const QString set = settings::value(QStringLiteral("station"));
   return set.isEmpty() ? QSysInfo::machineHostName() : set;
 }
 
@@ -189,7 +190,7 @@ QList<FoundHead> headsOfTheKey(const QString &keyPath) {
   QList<FoundHead> heads = headsOf(keyPath, haveKey ? key : QByteArray());
   const QString shared = QFileInfo(appfolders::stateFolder()).absoluteFilePath();
   heads.removeIf([&](const FoundHead &found) {
-    return !found.sealed && qEnvironmentVariableIsEmpty("WEIGHSTATION_JOURNAL_HEADS") &&
+    return !found.sealed && settings::value(QStringLiteral("journal_heads")).isEmpty() &&
            QFileInfo(found.path).absolutePath() == shared &&
            QFileInfo(keyPath).absolutePath() != shared;
   });

@@ -16,6 +16,8 @@
 #include <cstdlib>
 #include <functional>
 
+#include "settings/settings.h"
+
 namespace {
 
 struct LinuxPort {
@@ -75,10 +77,10 @@ bool applyTermios(LinuxPort *port, const std::function<void(termios &)> &change)
 }  // namespace
 
 QStringList LinuxSerialBackend::devicePaths() {
-  const char *listed = std::getenv(kAdaptersVariable);
-  if (listed) {
+  const settings::Entry listed = settings::lookup(QStringLiteral("adapters"));
+  if (listed.origin != settings::Origin::Default) {
     QStringList paths;
-    for (const QString &part : QString::fromLocal8Bit(listed).split(u',')) {
+    for (const QString &part : listed.value.split(u',')) {
       const QString path = part.trimmed();
       if (!path.isEmpty())
         paths << path;

@@ -1,6 +1,6 @@
 // The adapter calls on Linux: serial tty devices driven with termios and
-// poll(). Devices in index order are the paths listed in the environment
-// variable WEIGHSTATION_ADAPTERS (comma-separated), or else every attached
+// poll(). Devices in index order are the paths listed in the setting
+// "adapters" (WEIGHSTATION_ADAPTERS, comma-separated), or else every attached
 // USB-serial port of the FTDI vendor, ordered by serial number, then by
 // device name, so that the order survives re-plugging.
 #pragma once

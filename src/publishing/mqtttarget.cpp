@@ -3,18 +3,13 @@
 #include <sys/stat.h>
 
 #include <QFile>
-#include <QSettings>
 #include <QUrl>
+#include "settings/settings.h"
 
 namespace mqtttarget {
 
 QString setting() {
-  const QString fromEnvironment = qEnvironmentVariable("WEIGHSTATION_MQTT");
-  if (!fromEnvironment.isEmpty())
-    return fromEnvironment;
-  const QSettings settings(QSettings::IniFormat, QSettings::UserScope,
-                           QStringLiteral("weighstation"), QStringLiteral("weighstation"));
-  return settings.value(QStringLiteral("mqtt")).toString();
+  return settings::value(QStringLiteral("mqtt"));
 }
 
 bool validPrefix(const QString &prefix) {
@@ -92,12 +87,12 @@ bool parse(const QString &uri, const QString &station, MqttTarget *target, Failu
                                  "NUL or empty level)")
                       .arg(parsed.prefix),
                   failure);
-  const QString passwordFile = qEnvironmentVariable("WEIGHSTATION_MQTT_PASSWORD_FILE");
+  const QString passwordFile = settings::value(QStringLiteral("mqtt_password_file"));
   if (!passwordFile.isEmpty() && !readPassword(passwordFile, &parsed.password, failure))
     return false;
-  parsed.caFile = qEnvironmentVariable("WEIGHSTATION_MQTT_CA");
-  parsed.certFile = qEnvironmentVariable("WEIGHSTATION_MQTT_CERT");
-  parsed.keyFile = qEnvironmentVariable("WEIGHSTATION_MQTT_CERT_KEY");
+  parsed.caFile = settings::value(QStringLiteral("mqtt_ca"));
+  parsed.certFile = settings::value(QStringLiteral("mqtt_cert"));
+  parsed.keyFile = settings::value(QStringLiteral("mqtt_cert_key"));
   if (parsed.certFile.isEmpty() != parsed.keyFile.isEmpty())
     return refuse(QStringLiteral("WEIGHSTATION_MQTT_CERT and WEIGHSTATION_MQTT_CERT_KEY go "
                                  "together"),

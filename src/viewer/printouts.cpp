@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSettings>
+#include "settings/settings.h"
 
 #include "journal/outputfile.h"
 #include "journal/verifier.h"
@@ -51,14 +51,14 @@ QString CheckState::line() const {
 }
 
 Site Site::fromSettings() {
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("weighstation"),
-                     QStringLiteral("weighstation"));
   Site site;
-  site.name = settings.value(QStringLiteral("site/name")).toString();
-  const QString address = settings.value(QStringLiteral("site/address")).toString();
-  if (!address.isEmpty())
-    site.address = address.split(u'|');
-  site.logo = settings.value(QStringLiteral("site/logo")).toString();
+  site.name = settings::value(QStringLiteral("site_name"));
+  for (const char *line : {"site_address_1", "site_address_2", "site_address_3"}) {
+    const QString text = settings::value(QString::fromLatin1(line));
+    if (!text.isEmpty())
+      site.address << text;
+  }
+  site.logo = settings::value(QStringLiteral("site_logo"));
   return site;
 }
 

@@ -18,6 +18,7 @@
 #include "journal/outputfile.h"
 #include "journal/verifier.h"
 #include "recovery.h"
+#include "settings/settings.h"
 #include "viewer/printouts.h"
 #include "viewer/viewerwindow.h"
 
@@ -351,6 +352,7 @@ QString usage() {
       "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
       "                                      the central records, of one station or all\n"
       "  central-sql                         the SQL of the central tables, for a DBA\n"
+      "  settings                            every setting in force and where it came from\n"
       "  new-journal                         retire the journal, its key and heads (renamed,\n"
       "                                      kept); the monitor then starts a new journal\n\n"
       "The commands that read the journal take --journal PATH, --key PATH and --head PATH\n"
@@ -366,6 +368,31 @@ int view(const QStringList &arguments) {
   ViewerWindow window(command.journal(), command.key(), command.head());
   window.show();
   return QApplication::exec();
+}
+
+// Every setting, its value and where it came from; the problems of the
+// settings files after them (exit 1 when there are any).
+int settingsInForce(const QStringList &arguments) {
+  Command command(QStringLiteral("settings"),
+                  QStringLiteral("Prints every setting in force: key, value, and where it came "
+                                 "from (default, system file, user file, environment)."),
+                  kNoFiles);
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  for (const settings::Key &key : settings::keys()) {
+    const settings::Entry entry = settings::lookup(key.name);
+    const QString value = entry.origin == settings::Origin::Default
+                              ? QStringLiteral("(%1)").arg(key.defaultText)
+                              : entry.value;
+    QString origin = settings::originText(entry.origin);
+    if (!entry.where.isEmpty())
+      origin += QStringLiteral(" ") + entry.where;
+    std::printf("%s\t%s\t%s\n", qPrintable(key.name), qPrintable(value), qPrintable(origin));
+  }
+  const QStringList problems = settings::problems();
+  for (const QString &problem : problems)
+    std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
+  return problems.isEmpty() ? 0 : 1;
 }
 
 int centralSql(const QStringList &arguments) {

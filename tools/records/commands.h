@@ -10,6 +10,7 @@ namespace records {
 int view(const QStringList &arguments);
 int verify(const QStringList &arguments);
 int list(const QStringList &arguments);
+int settingsInForce(const QStringList &arguments);
 int exportRecords(const QStringList &arguments);
 int recoverWorkbook(const QStringList &arguments);
 int centralSql(const QStringList &arguments);

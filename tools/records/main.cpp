@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "journal/outputfile.h"
+#include "settings/settings.h"
 
 namespace {
 // The viewer needs the widget toolkit, the commands do not: the first
@@ -65,6 +66,12 @@ int main(int argc, char *argv[]) {
   // Each subcommand parses its own arguments, the program's name first.
   QStringList rest = arguments.mid(2);
   rest.prepend(arguments.value(0) + QLatin1Char(' ') + command);
+  // What the settings files get wrong is said before any command uses them
+  // ("settings" says it itself).
+  if (command != QLatin1String("settings")) {
+    for (const QString &problem : settings::problems())
+      std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
+  }
   if (command == QLatin1String("view"))
     return records::view(rest);
   if (command == QLatin1String("verify"))
@@ -77,6 +84,8 @@ int main(int argc, char *argv[]) {
     return records::recoverWorkbook(rest);
   if (command == QLatin1String("new-journal"))
     return records::newJournal(rest);
+  if (command == QLatin1String("settings"))
+    return records::settingsInForce(rest);
   if (command == QLatin1String("central-sql"))
     return records::centralSql(rest);
   if (command == QLatin1String("ticket"))

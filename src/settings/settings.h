@@ -1,0 +1,60 @@
+// Every setting of the programs, in one place: a key of the settings file
+// (INI, no sections) in the XDG convention, or the environment variable of
+// the same name in upper case with the prefix WEIGHSTATION_. A variable that
+// is set wins over the user's file ($XDG_CONFIG_HOME/weighstation/
+// weighstation.conf), which wins over the system's (the first
+// weighstation/weighstation.conf in $XDG_CONFIG_DIRS, /etc/xdg by default),
+// which wins over the program's default.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace settings {
+
+enum class Origin { Default, SystemFile, UserFile, Environment };
+
+enum class Kind {
+  Text,
+  Path,
+  WholeNumber,  // zero or more
+};
+
+struct Key {
+  QString name;  // as in the file: "journal_key"
+  Kind kind;
+  QString defaultText;  // what is used when it is not set, for a person
+  QString what;         // one line for a person
+};
+
+struct Entry {
+  QString key;
+  QString value;
+  Origin origin = Origin::Default;
+  QString where;  // the file or the variable it came from; empty for a default
+};
+
+// Every key the programs read, in the order the documentation lists them.
+const QList<Key> &keys();
+// WEIGHSTATION_JOURNAL_KEY for "journal_key".
+QString variableOf(const QString &key);
+QString userFile();
+QString systemFile();
+QString originText(Origin origin);
+
+// The value in force. A file that cannot be read, or a value of the wrong
+// kind, counts as not set (problems() says why).
+Entry lookup(const QString &key);
+inline QString value(const QString &key) {
+  return lookup(key).value;
+}
+// A whole-number setting: `fallback` when it is not set or does not parse.
+qint64 wholeNumber(const QString &key, qint64 fallback);
+
+// One line a problem, naming the file or variable, the key and the value:
+// an unreadable or malformed file, a value of the wrong kind, a key that
+// no program reads. Empty when all is well.
+QStringList problems();
+
+}  // namespace settings

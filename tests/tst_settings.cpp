@@ -1,0 +1,145 @@
+// The settings in force: the environment over the user's file over the
+// system's file over the default, and what a person is told of a file or a
+// value that cannot be used.
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "settings/settings.h"
+
+class SettingsTest : public QObject {
+  Q_OBJECT
+
+  QTemporaryDir dir;
+  int round = 0;
+
+  // A folder each case, so that no file is read from an earlier one.
+  QString writeFile(const QString &which, const QString &lines) {
+    const QString folder = dir.filePath(QStringLiteral("%1-%2/weighstation").arg(which).arg(round));
+    QDir().mkpath(folder);
+    QFile file(folder + QStringLiteral("/weighstation.conf"));
+    if (!file.open(QIODevice::WriteOnly))
+      return {};
+    file.write(lines.toUtf8());
+    return file.fileName();
+  }
+
+ private Q_SLOTS:
+  void init() {
+    ++round;
+    qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("user-%1").arg(round)).toUtf8());
+    qputenv("XDG_CONFIG_DIRS", dir.filePath(QStringLiteral("system-%1").arg(round)).toUtf8());
+    for (const settings::Key &key : settings::keys())
+      qunsetenv(settings::variableOf(key.name).toUtf8().constData());
+  }
+
+  void theValueInForce_data() {
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("environment");  // "-": not set
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("origin");
+    QTest::addColumn<QString>("problem");
+
+    const int byDefault = int(settings::Origin::Default);
+    const int bySystem = int(settings::Origin::SystemFile);
+    const int byUser = int(settings::Origin::UserFile);
+    const int byEnvironment = int(settings::Origin::Environment);
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << "-"
+                                 << "station"
+                                 << "" << byDefault << "";
+    QTest::newRow("system file") << "station = sys\n"
+                                 << ""
+                                 << "-"
+                                 << "station"
+                                 << "sys" << bySystem << "";
+    QTest::newRow("user over system") << "station = sys\n"
+                                      << "station = mine\n"
+                                      << "-"
+                                      << "station"
+                                      << "mine" << byUser << "";
+    QTest::newRow("environment over both") << "station = sys\n"
+                                           << "station = mine\n"
+                                           << "env"
+                                           << "station"
+                                           << "env" << byEnvironment << "";
+    QTest::newRow("environment set empty wins") << ""
+                                                << "adapters = /dev/a\n"
+                                                << ""
+                                                << "adapters"
+                                                << "" << byEnvironment << "";
+    QTest::newRow("a list as written") << ""
+                                       << "site_address_1 = 12 Quarry Road, Leeds\n"
+                                       << "-"
+                                       << "site_address_1"
+                                       << "12 Quarry Road, Leeds" << byUser << "";
+    QTest::newRow("a bad number in the user file: the default, not the system's")
+        << "journal_min_free_mb = 50\n"
+        << "journal_min_free_mb = lots\n"
+        << "-"
+        << "journal_min_free_mb"
+        << "" << byDefault
+        << "journal_min_free_mb = \"lots\": not a whole number; the default (100) is used";
+    QTest::newRow("a bad number in the environment")
+        << ""
+        << "journal_min_free_mb = 50\n"
+        << "-5"
+        << "journal_min_free_mb"
+        << "" << byDefault
+        << "WEIGHSTATION_JOURNAL_MIN_FREE_MB: journal_min_free_mb = \"-5\": not a whole number";
+    QTest::newRow("a key no program reads")
+        << ""
+        << "jounral = /tmp/j.sqlite\n"
+        << "-"
+        << "journal"
+        << "" << byDefault << "jounral = \"/tmp/j.sqlite\": no such setting; it is not used";
+  }
+  void theValueInForce() {
+    QFETCH(QString, system);
+    QFETCH(QString, user);
+    QFETCH(QString, environment);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(int, origin);
+    QFETCH(QString, problem);
+    const QString systemFile = system.isEmpty() ? QString() : writeFile("system", system);
+    const QString userFile = user.isEmpty() ? QString() : writeFile("user", user);
+    if (environment != QLatin1String("-"))
+      qputenv(settings::variableOf(key).toUtf8().constData(), environment.toUtf8());
+
+    const settings::Entry entry = settings::lookup(key);
+    QCOMPARE(entry.value, value);
+    QCOMPARE(int(entry.origin), origin);
+    if (entry.origin == settings::Origin::SystemFile)
+      QCOMPARE(entry.where, systemFile);
+    if (entry.origin == settings::Origin::UserFile)
+      QCOMPARE(entry.where, userFile);
+    const QStringList problems = settings::problems();
+    if (problem.isEmpty())
+      QCOMPARE(problems, QStringList());
+    else
+      QVERIFY2(problems.size() == 1 && problems[0].contains(problem),
+               qPrintable(problems.join('\n')));
+  }
+
+  // A file that cannot be read is said once, naming it, and is not used.
+  void anUnreadableFileIsSaidAndNotUsed() {
+    if (::geteuid() == 0)
+      QSKIP("root reads every file");
+    const QString path = writeFile("user", "station = mine\n");
+    QFile::setPermissions(path, QFileDevice::WriteOwner);
+    QCOMPARE(settings::lookup("station").origin, settings::Origin::Default);
+    const QStringList problems = settings::problems();
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems[0].startsWith(path) && problems[0].contains("cannot be read"),
+             qPrintable(problems[0]));
+  }
+};
+
+QTEST_GUILESS_MAIN(SettingsTest)
+#include "tst_settings.moc"
