@@ -29,13 +29,19 @@ for app in weighstation weighstation-records; do
   entry="$root/usr/share/applications/$app.desktop"
   grep -q "^Exec=$app\$" "$entry" || fail "desktop entry of $app"
   grep -q "^Icon=$app\$" "$entry" || fail "desktop icon of $app"
-  file "$root/usr/share/icons/hicolor/128x128/apps/$app.png" | grep -q 'PNG image data, 128 x 128' || fail "icon of $app"
+  for size in 48 64 128 256; do
+    file "$root/usr/share/icons/hicolor/${size}x$size/apps/$app.png" |
+      grep -q "PNG image data, $size x $size" || fail "icon of $app at $size px"
+  done
   zcat "$root/usr/share/man/man1/$app.1.gz" | grep -q "^\.TH" || fail "man page of $app"
   grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" \
     "$root"/usr/share/metainfo/org.weighstation.*.metainfo.xml || fail "metainfo of $app"
   desktop-file-validate "$entry" || fail "desktop-file-validate: $app.desktop"
 done
 grep -q 'Records' "$root/usr/share/applications/weighstation-records.desktop" || fail "viewer's name"
+for lang in de fr es pt_BR; do
+  [ -s "$root/usr/share/weighstation/translations/weighstation_$lang.qm" ] || fail "translation $lang"
+done
 grep -q 'ATTRS{idVendor}=="0403", GROUP="dialout"' "$root/usr/lib/udev/rules.d/70-weighstation-ftdi.rules" || fail "udev rule"
 grep -q '^;station = ' "$root/etc/xdg/weighstation/weighstation.conf" || fail "the site's settings file"
 grep -qx '/etc/xdg/weighstation/weighstation.conf' "$scratch/control/conffiles" || fail "conffiles"

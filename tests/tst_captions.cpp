@@ -12,6 +12,8 @@
 #include "app/fonts.h"
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
+#include "language/language.h"
+#include "readout/readoutmath.h"
 
 namespace {
 int widestLine(const QFontMetrics &metrics, const QString &text) {
@@ -81,8 +83,12 @@ class CaptionsTest : public QObject {
   void check(QWidget *widget, const QString &text = QString()) {
     const Fit fit = fitOf(widget);
     if (fit.needed > fit.given) {
+      const QString shown = !text.isEmpty() ? text
+                            : widget->property("text").isValid()
+                                ? widget->property("text").toString()
+                                : widget->property("title").toString();
       tooNarrow << QStringLiteral("%1 \"%2\": needs %3 px, has %4")
-                       .arg(widget->objectName(), text, QString::number(fit.needed),
+                       .arg(widget->objectName(), shown, QString::number(fit.needed),
                             QString::number(fit.given));
     }
   }
@@ -90,7 +96,21 @@ class CaptionsTest : public QObject {
  private Q_SLOTS:
   void initTestCase() { fonts::useMetricCompatibleFaces(); }
 
+  void everyCaptionFitsItsWidget_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");  // of the translation used
+    QTest::newRow("English") << "en_US" << "en";
+    QTest::newRow("German") << "de_DE" << "de";
+    QTest::newRow("French") << "fr_FR" << "fr";
+    QTest::newRow("Spanish") << "es_ES" << "es";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "pt_BR";
+  }
   void everyCaptionFitsItsWidget() {
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    tooNarrow.clear();
+    const QString used = language::use(QLocale(locale));
+    QCOMPARE(used, language);
     MainWindow window;
     window.refreshTimerObject()->stop();
     window.show();
@@ -106,9 +126,14 @@ class CaptionsTest : public QObject {
         check(label, text);
       }
     };
-    const QStringList statuses{"<font color=\"green\">Connected</font>",
-                               "<font color=\"red\">Not Connected</font>"};
-    const QString overload = "<font color=\"red\">Overload</font>";
+    const QStringList statuses{readout::statusText(1), readout::statusText(0)};
+    const QString overload = readout::overloadText(true);
+    // The readouts' captions are read back into the records: never translated.
+    QCOMPARE(form->netgross_grand->text(), QString("GROSS"));
+    QCOMPARE(form->sign_grandtotal->text(), QString("+"));
+    QCOMPARE(form->scales[0].unit->text(), QString("KG"));
+    if (used != QLatin1String("en"))
+      QVERIFY(form->scales[0].connect->text() != QLatin1String("Connect"));
     for (const ScalePanelForm &scale : form->scales) {
       checkTexts(scale.status, statuses);
       checkTexts(scale.overload, {overload});
@@ -120,6 +145,7 @@ class CaptionsTest : public QObject {
     checkTexts(form->unit_grandtotal, {"kg", "lbs", "??"});
     checkTexts(form->curtime, {"12:59:59 pm"});
     checkTexts(form->curdate, {"12/31/2026"});
+    language::use(QLocale(QStringLiteral("en_US")));
     QVERIFY2(tooNarrow.isEmpty(), qPrintable("\n" + tooNarrow.join(u'\n')));
   }
 };

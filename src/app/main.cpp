@@ -9,6 +9,7 @@
 #include "app/termination.h"
 #include "app/warnings.h"
 #include "central/shipper.h"
+#include "language/language.h"
 #include "journal/journalfiles.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqtttarget.h"
@@ -99,6 +100,7 @@ void warnOfTheSettings(QObject *window) {
 
 int main(int argc, char *argv[]) {
   QApplication application(argc, argv);
+  language::use();
   qDebug("weighstation %s", WEIGHSTATION_VERSION);
   fonts::useMetricCompatibleFaces();
   // A file size limit makes a write fail with a reason instead of ending

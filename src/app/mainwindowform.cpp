@@ -194,21 +194,21 @@ void buildScalePanel(QWidget *central, const ScalePanelNames &names, ScalePanelF
 
 void retranslateScalePanel(const ScalePanelNames &names, ScalePanelForm &form) {
   form.panel->setTitle(tr(names.title));
-  form.sign->setText(tr("+"));
+  form.sign->setText(QCoreApplication::translate("MainWindow", "+"));
   for (QLabel *point : form.points)
-    point->setText(tr("."));
-  form.netGross->setText(tr("GROSS"));
-  form.unit->setText(tr("KG"));
-  form.overload->setText(tr("Overload"));
-  form.zero->setText(tr("Zero"));
-  form.tare->setText(tr("Tare\nNet"));
-  form.gross->setText(tr("Gross"));
+    point->setText(QCoreApplication::translate("MainWindow", "."));
+  form.netGross->setText(QCoreApplication::translate("MainWindow", "GROSS"));
+  form.unit->setText(QCoreApplication::translate("MainWindow", "KG"));
+  form.overload->setText(QCoreApplication::translate("MainWindow", "Overload"));
+  form.zero->setText(QCoreApplication::translate("MainWindow", "Zero"));
+  form.tare->setText(QCoreApplication::translate("MainWindow", "Tare\nNet"));
+  form.gross->setText(QCoreApplication::translate("MainWindow", "Gross"));
   form.settings->setTitle(tr(names.settingsTitle));
-  form.portLegend->setText(tr("COM PORT:"));
+  form.portLegend->setText(QCoreApplication::translate("MainWindow", "COM PORT:"));
   form.portName->setText(QString());
-  form.connect->setText(tr("Connect"));
-  form.statusLegend->setText(tr("STATUS:"));
-  form.status->setText(tr("Not Connected"));
+  form.connect->setText(QCoreApplication::translate("MainWindow", "Connect"));
+  form.statusLegend->setText(QCoreApplication::translate("MainWindow", "STATUS:"));
+  form.status->setText(QCoreApplication::translate("MainWindow", "Not Connected"));
 }
 
 const char *const kGrandTotalDigitNames[8] = {
@@ -353,37 +353,37 @@ void MainWindowForm::setupForm(QMainWindow *window) {
 }
 
 void MainWindowForm::retranslateForm(QMainWindow *window) {
-  window->setWindowTitle(tr("Korvel Weigh Station"));
-  exitAct->setText(tr("Exit"));
+  window->setWindowTitle(QCoreApplication::translate("MainWindow", "Korvel Weigh Station"));
+  exitAct->setText(QCoreApplication::translate("MainWindow", "Exit"));
   logo->setText(QString());
-  groupBox->setTitle(tr("Current Time && Date"));
-  curtime->setText(tr("TextLabel"));
-  curdate->setText(tr("TextLabel"));
-  groupBox_datalog->setTitle(tr("Data Log"));
-  label_2->setText(tr("Sensitivity"));
-  label->setText(tr("Count:"));
-  total_count->setText(tr("0"));
-  select_logfile->setText(tr("Select File"));
+  groupBox->setTitle(QCoreApplication::translate("MainWindow", "Current Time && Date"));
+  curtime->setText(QCoreApplication::translate("MainWindow", "TextLabel"));
+  curdate->setText(QCoreApplication::translate("MainWindow", "TextLabel"));
+  groupBox_datalog->setTitle(QCoreApplication::translate("MainWindow", "Data Log"));
+  label_2->setText(QCoreApplication::translate("MainWindow", "Sensitivity"));
+  label->setText(QCoreApplication::translate("MainWindow", "Count:"));
+  total_count->setText(QCoreApplication::translate("MainWindow", "0"));
+  select_logfile->setText(QCoreApplication::translate("MainWindow", "Select File"));
   logfilename->setText(QString());
-  checkBox_datalog->setText(tr("Start Text File Log"));
-  label_10->setText(tr("Under Limit"));
-  label_11->setText(tr("Over Limit"));
-  overlimit->setText(tr("10000"));
-  underlimit->setText(tr("0"));
+  checkBox_datalog->setText(QCoreApplication::translate("MainWindow", "Start Text File Log"));
+  label_10->setText(QCoreApplication::translate("MainWindow", "Under Limit"));
+  label_11->setText(QCoreApplication::translate("MainWindow", "Over Limit"));
+  overlimit->setText(QCoreApplication::translate("MainWindow", "10000"));
+  underlimit->setText(QCoreApplication::translate("MainWindow", "0"));
   pushButton_overlimit->setText(QString());
   pushButton_underlimit->setText(QString());
-  checkBox_excellog->setText(tr("Start Excel File Log"));
+  checkBox_excellog->setText(QCoreApplication::translate("MainWindow", "Start Excel File Log"));
   excelfilename->setText(QString());
-  select_excelfile->setText(tr("Select File"));
-  recordnow->setText(tr(" RECORD\nNOW"));
+  select_excelfile->setText(QCoreApplication::translate("MainWindow", "Select File"));
+  recordnow->setText(QCoreApplication::translate("MainWindow", " RECORD\nNOW"));
   for (int n = 0; n < 3; ++n)
     retranslateScalePanel(kScalePanels[n], scales[n]);
-  label_13->setText(tr("TOTAL ="));
-  sign_grandtotal->setText(tr("+"));
+  label_13->setText(QCoreApplication::translate("MainWindow", "TOTAL ="));
+  sign_grandtotal->setText(QCoreApplication::translate("MainWindow", "+"));
   for (QLabel *point : grandTotalPoints)
-    point->setText(tr("."));
-  netgross_grand->setText(tr("GROSS"));
-  unit_grandtotal->setText(tr("KG"));
-  overload_grand->setText(tr("Overload"));
-  menuKORVEL->setTitle(tr("File"));
+    point->setText(QCoreApplication::translate("MainWindow", "."));
+  netgross_grand->setText(QCoreApplication::translate("MainWindow", "GROSS"));
+  unit_grandtotal->setText(QCoreApplication::translate("MainWindow", "KG"));
+  overload_grand->setText(QCoreApplication::translate("MainWindow", "Overload"));
+  menuKORVEL->setTitle(QCoreApplication::translate("MainWindow", "File"));
 }

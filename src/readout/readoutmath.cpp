@@ -1,5 +1,6 @@
 #include "readout/readoutmath.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace readout {
@@ -130,13 +131,19 @@ QString totalUnitText(int unit) {
   return QStringLiteral("??");
 }
 
+// The window's captions, in the desktop's language when a translation is
+// installed (the same context as the form's).
 QString statusText(int connected) {
-  return connected == 1 ? QStringLiteral("<font color=\"green\">Connected</font>")
-                        : QStringLiteral("<font color=\"red\">Not Connected</font>");
+  return connected == 1 ? QStringLiteral("<font color=\"green\">%1</font>")
+                              .arg(QCoreApplication::translate("MainWindow", "Connected"))
+                        : QStringLiteral("<font color=\"red\">%1</font>")
+                              .arg(QCoreApplication::translate("MainWindow", "Not Connected"));
 }
 
 QString overloadText(bool overloaded) {
-  return overloaded ? QStringLiteral("<font color=\"red\">Overload</font>") : QString();
+  return overloaded ? QStringLiteral("<font color=\"red\">%1</font>")
+                          .arg(QCoreApplication::translate("MainWindow", "Overload"))
+                    : QString();
 }
 
 }  // namespace readout

@@ -1,6 +1,7 @@
 #include "viewer/recordschart.h"
 
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTimeAxis>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -76,18 +77,19 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
   points_ = points;
   QChart *c = new QChart;
   if (points.isEmpty()) {
-    c->setTitle(QStringLiteral("No records match"));
+    c->setTitle(QCoreApplication::translate("Viewer", "No records match"));
     c->legend()->hide();
     QChart *old = chart();
     setChart(c);
     delete old;
     return;
   }
-  c->setTitle(points.size() < ofRecords
-                  ? QStringLiteral("Totals of the newest %1 of %2 records")
-                        .arg(points.size())
-                        .arg(ofRecords)
-                  : QStringLiteral("Totals of %1 records").arg(points.size()));
+  c->setTitle(
+      points.size() < ofRecords
+          ? QCoreApplication::translate("Viewer", "Totals of the newest %1 of %2 records")
+                .arg(points.size())
+                .arg(ofRecords)
+          : QCoreApplication::translate("Viewer", "Totals of %1 records").arg(points.size()));
   QList<qint64> times;
   for (const ChartPoint &p : points)
     times << p.when.toMSecsSinceEpoch();
@@ -96,9 +98,9 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
   QList<QLineSeries *> totals;
   const QList<int> starts = chartaxis::segmentStarts(times);
   auto *over = new QLineSeries;
-  over->setName(QStringLiteral("Over Limit"));
+  over->setName(QCoreApplication::translate("Viewer", "Over Limit"));
   auto *under = new QLineSeries;
-  under->setName(QStringLiteral("Under Limit"));
+  under->setName(QCoreApplication::translate("Viewer", "Under Limit"));
   double low = 0, high = 0;
   for (int i = 0; i < points.size(); ++i) {
     const ChartPoint &p = points[i];
@@ -116,7 +118,7 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
     low = std::min({low, p.total, p.underLimit});
     high = std::max(high, p.total);
   }
-  totals.first()->setName(QStringLiteral("Total"));
+  totals.first()->setName(QCoreApplication::translate("Viewer", "Total"));
   // A limit far above the totals would squash them: it shows when it lies
   // within ten times the largest total.
   for (const ChartPoint &p : points) {
@@ -143,8 +145,9 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
                  QDateTime::fromMSecsSinceEpoch(plan.lastMs));
   auto *value = new QValueAxis;
   value->setRange(low, high > low ? high * 1.05 : low + 1);
-  value->setTitleText(unit.isEmpty() ? QStringLiteral("Total")
-                                     : QStringLiteral("Total (%1)").arg(unit));
+  value->setTitleText(unit.isEmpty()
+                          ? QCoreApplication::translate("Viewer", "Total")
+                          : QCoreApplication::translate("Viewer", "Total (%1)").arg(unit));
   c->addAxis(time, Qt::AlignBottom);
   c->addAxis(value, Qt::AlignLeft);
   for (QAbstractSeries *series : c->series()) {

@@ -2,6 +2,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
@@ -109,7 +110,7 @@ QVariant RecordsModel::headerData(int section, Qt::Orientation orientation, int 
   if (section < FirstScale)
     return QString::fromLatin1(kFixed[section]);
   static const char *const kFields[] = {"gross", "net", "tare"};
-  return QStringLiteral("Scale %1 %2")
+  return QCoreApplication::translate("Viewer", "Scale %1 %2")
       .arg((section - FirstScale) / 3 + 1)
       .arg(QLatin1String(kFields[(section - FirstScale) % 3]));
 }

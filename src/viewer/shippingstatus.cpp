@@ -1,5 +1,6 @@
 #include "viewer/shippingstatus.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "journal/journalreader.h"
@@ -28,14 +29,15 @@ QString cursorText(const QSqlDatabase &journal, ShippingLedger::Kind kind, const
                           return a.updatedAt < b.updatedAt;
                         });
   const qint64 waiting = qMax<qint64>(0, newestSeq - cursor.acknowledgedSeq);
-  return QStringLiteral("%1 (%2): %3, last shipped %4%5")
+  return QCoreApplication::translate("Viewer", "%1 (%2): %3, last shipped %4%5")
       .arg(what, cursor.target,
-           waiting == 0 ? QStringLiteral("all shipped")
-                        : QStringLiteral("%1 records waiting").arg(waiting),
+           waiting == 0 ? QCoreApplication::translate("Viewer", "all shipped")
+                        : QCoreApplication::translate("Viewer", "%1 records waiting").arg(waiting),
            recordtext::takenText(cursor.updatedAt),
            problems == 0
                ? QString()
-               : QStringLiteral(", %1 problems (see the monitor's output)").arg(problems));
+               : QCoreApplication::translate("Viewer", ", %1 problems (see the monitor's output)")
+                     .arg(problems));
 }
 }  // namespace
 
@@ -45,7 +47,8 @@ QString cursorText(const QSqlDatabase &journal, ShippingLedger::Kind kind, const
 void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
   QStringList parts;
   for (const auto &[kind, what] :
-       {std::pair{ShippingLedger::Kind::Central, QStringLiteral("Central records")},
+       {std::pair{ShippingLedger::Kind::Central,
+                  QCoreApplication::translate("Viewer", "Central records")},
         std::pair{ShippingLedger::Kind::Mqtt, QStringLiteral("MQTT")}}) {
     const QString part = cursorText(journal, kind, what, newestSeq);
     if (!part.isEmpty())

@@ -1,5 +1,6 @@
 #include "viewer/verification.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QThread>
 
@@ -83,10 +84,11 @@ bool Verification::intact() const {
 
 QString Verification::badgeText() const {
   if (!done_)
-    return QStringLiteral("Checking the journal...");
+    return QCoreApplication::translate("Viewer", "Checking the journal...");
   switch (report_.outcome) {
     case VerifyReport::Outcome::Intact:
-      return QStringLiteral("Journal intact: %1 records").arg(report_.records);
+      return QCoreApplication::translate("Viewer", "Journal intact: %1 records")
+          .arg(report_.records);
     case VerifyReport::Outcome::Broken: {
       const qint64 bad = report_.firstBadSeq();
       QString what = report_.problems.value(0).text;
@@ -94,11 +96,14 @@ QString Verification::badgeText() const {
       const QString itsSeq = QStringLiteral("seq %1: ").arg(bad);
       if (bad > 0 && what.startsWith(itsSeq))
         what = what.mid(itsSeq.size());
-      return bad > 0 ? QStringLiteral("Journal broken at seq %1: %2").arg(bad).arg(what)
-                     : QStringLiteral("Journal broken: %1").arg(what);
+      return bad > 0 ? QCoreApplication::translate("Viewer", "Journal broken at seq %1: %2")
+                           .arg(bad)
+                           .arg(what)
+                     : QCoreApplication::translate("Viewer", "Journal broken: %1").arg(what);
     }
     case VerifyReport::Outcome::CannotCheck:
-      return QStringLiteral("Journal not checked: %1").arg(report_.failure.text());
+      return QCoreApplication::translate("Viewer", "Journal not checked: %1")
+          .arg(report_.failure.text());
   }
   return QString();
 }

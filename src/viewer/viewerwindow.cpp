@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -79,7 +80,8 @@ Q_DECLARE_METATYPE(TotalsAndChart)
 ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
                            const QString &headPath, QWidget *parent)
     : QMainWindow(parent), journalPath_(journalPath) {
-  setWindowTitle(QStringLiteral("Weigh Station Records \u2014 %1").arg(journalPath));
+  setWindowTitle(QCoreApplication::translate("Viewer", "Weigh Station Records") +
+                 QStringLiteral(" \u2014 ") + journalPath);
   resize(1200, 760);
   buildForm();
   buildMenus();
@@ -116,7 +118,7 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   // fetches; new records are looked for through a connection of their own.
   follow_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-follow"));
   if (!follow_->open(&failure))
-    tell(failure, QStringLiteral("Records"), false);
+    tell(failure, QCoreApplication::translate("Viewer", "Records"), false);
   lastSeq_ = newestSeq();
   shipping_ = new ShippingStatus(this);
   shipping_->setObjectName(QStringLiteral("shipping"));
@@ -157,7 +159,8 @@ void ViewerWindow::buildForm() {
   recordText_ = new QPlainTextEdit(below);
   recordText_->setObjectName(QStringLiteral("recordText"));
   recordText_->setReadOnly(true);
-  recordText_->setPlaceholderText(QStringLiteral("The selected record's text log block"));
+  recordText_->setPlaceholderText(
+      QCoreApplication::translate("Viewer", "The selected record's text log block"));
   recordText_->setFont(QFont(QStringLiteral("Liberation Mono")));
   chart_ = new RecordsChart(below);
   chart_->setObjectName(QStringLiteral("chart"));
@@ -171,12 +174,13 @@ void ViewerWindow::buildForm() {
 // change applies a moment after the last keystroke.
 QHBoxLayout *ViewerWindow::buildFilterBar(QWidget *parent) {
   auto *bar = new QHBoxLayout;
-  fromOn_ = new QCheckBox(QStringLiteral("From"), parent);
+  fromOn_ = new QCheckBox(QCoreApplication::translate("Viewer", "From"), parent);
   from_ = new QDateEdit(QDate::currentDate().addDays(-7), parent);
-  toOn_ = new QCheckBox(QStringLiteral("To"), parent);
+  toOn_ = new QCheckBox(QCoreApplication::translate("Viewer", "To"), parent);
   to_ = new QDateEdit(QDate::currentDate(), parent);
   text_ = new QLineEdit(parent);
-  text_->setPlaceholderText(QStringLiteral("Text in the total line or the record"));
+  text_->setPlaceholderText(
+      QCoreApplication::translate("Viewer", "Text in the total line or the record"));
   for (QDateEdit *date : {from_, to_}) {
     date->setCalendarPopup(true);
     date->setDisplayFormat(recordtext::dateFormat());
@@ -208,16 +212,23 @@ QHBoxLayout *ViewerWindow::buildFilterBar(QWidget *parent) {
 }
 
 void ViewerWindow::buildMenus() {
-  QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addAction(QStringLiteral("Export CSV..."), this, [this] { exportAs(ExportFormat::Csv); });
-  file->addAction(QStringLiteral("Export xlsx..."), this, [this] { exportAs(ExportFormat::Xlsx); });
+  QMenu *file = menuBar()->addMenu(QCoreApplication::translate("Viewer", "&File"));
+  file->addAction(QCoreApplication::translate("Viewer", "Export CSV..."), this,
+                  [this] { exportAs(ExportFormat::Csv); });
+  file->addAction(QCoreApplication::translate("Viewer", "Export xlsx..."), this,
+                  [this] { exportAs(ExportFormat::Xlsx); });
   file->addSeparator();
-  file->addAction(QStringLiteral("Print Ticket..."), this, [this] { printTicket(false); });
-  file->addAction(QStringLiteral("Save Ticket as PDF..."), this, [this] { printTicket(true); });
-  file->addAction(QStringLiteral("Print Report..."), this, [this] { printReport(false); });
-  file->addAction(QStringLiteral("Save Report as PDF..."), this, [this] { printReport(true); });
+  file->addAction(QCoreApplication::translate("Viewer", "Print Ticket..."), this,
+                  [this] { printTicket(false); });
+  file->addAction(QCoreApplication::translate("Viewer", "Save Ticket as PDF..."), this,
+                  [this] { printTicket(true); });
+  file->addAction(QCoreApplication::translate("Viewer", "Print Report..."), this,
+                  [this] { printReport(false); });
+  file->addAction(QCoreApplication::translate("Viewer", "Save Report as PDF..."), this,
+                  [this] { printReport(true); });
   file->addSeparator();
-  file->addAction(QStringLiteral("Quit"), QKeySequence::Quit, this, &QWidget::close);
+  file->addAction(QCoreApplication::translate("Viewer", "Quit"), QKeySequence::Quit, this,
+                  &QWidget::close);
 }
 
 JournalFilter ViewerWindow::filterShown() const {
@@ -244,7 +255,7 @@ void ViewerWindow::applyFilter() {
 }
 
 void ViewerWindow::showTotalsAndChart() {
-  totals_->setText(QStringLiteral("counting..."));
+  totals_->setText(QCoreApplication::translate("Viewer", "counting..."));
   const JournalFilter filter = model_->filter();
   background::run<TotalsAndChart>(
       this, [path = journalPath_, filter] { return readTotalsAndChart(path, filter); },
@@ -252,8 +263,8 @@ void ViewerWindow::showTotalsAndChart() {
         if (!(filter == model_->filter()))
           return;  // the filter changed meanwhile
         if (result.failure) {
-          totals_->setText(QStringLiteral("cannot count the records"));
-          tell(result.failure, QStringLiteral("Records"), false);
+          totals_->setText(QCoreApplication::translate("Viewer", "cannot count the records"));
+          tell(result.failure, QCoreApplication::translate("Viewer", "Records"), false);
           return;
         }
         totals_->setText(result.totals.text());
@@ -277,7 +288,7 @@ qint64 ViewerWindow::newestSeq() {
   Failure failure;
   const qint64 newest = follow_->newest(&failure);
   if (newest < 0)
-    tell(failure, QStringLiteral("Records"), false);
+    tell(failure, QCoreApplication::translate("Viewer", "Records"), false);
   return newest < 0 ? lastSeq_ : newest;
 }
 
@@ -288,7 +299,8 @@ void ViewerWindow::tell(const Failure &failure, const QString &what, bool asked)
   if (!failure)
     return;
   if (failure.kind() == Failure::Kind::Cancelled) {
-    statusBar()->showMessage(QStringLiteral("%1 cancelled: nothing written").arg(what), 5000);
+    statusBar()->showMessage(
+        QCoreApplication::translate("Viewer", "%1 cancelled: nothing written").arg(what), 5000);
     return;
   }
   if (!asked) {
@@ -380,28 +392,30 @@ void ViewerWindow::exportAs(ExportFormat format) {
     return;
   bool unverified = false;
   if (verification_->isDone() && !verification_->isRunning() && !verification_->intact()) {
-    unverified = QMessageBox::question(
-                     this, QStringLiteral("Export"),
-                     QStringLiteral("%1\n\nExport the records marked as UNVERIFIED?")
-                         .arg(verification_->badgeText()),
-                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    unverified =
+        QMessageBox::question(
+            this, QCoreApplication::translate("Viewer", "Export"),
+            QCoreApplication::translate("Viewer", "%1\n\nExport the records marked as UNVERIFIED?")
+                .arg(verification_->badgeText()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
     if (!unverified)
       return;
   }
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Export records"), QString(),
-      format == ExportFormat::Csv ? QStringLiteral("CSV files (*.csv)")
-                                  : QStringLiteral("Excel files (*.xlsx)"));
+      this, QCoreApplication::translate("Viewer", "Export records"), QString(),
+      format == ExportFormat::Csv ? QCoreApplication::translate("Viewer", "CSV files (*.csv)")
+                                  : QCoreApplication::translate("Viewer", "Excel files (*.xlsx)"));
   if (path.isEmpty())
     return;
   Failure failure;
   if (!exportShown(format, path, unverified, &failure)) {
-    tell(failure, QStringLiteral("Export"));
+    tell(failure, QCoreApplication::translate("Viewer", "Export"));
     return;
   }
   // Shown after a second, cancelled by its button; the window goes on.
-  auto *progress = new QProgressDialog(QStringLiteral("Exporting records to %1...").arg(path),
-                                       QStringLiteral("Cancel"), 0, 100, this);
+  auto *progress = new QProgressDialog(
+      QCoreApplication::translate("Viewer", "Exporting records to %1...").arg(path),
+      QCoreApplication::translate("Viewer", "Cancel"), 0, 100, this);
   progress->setAttribute(Qt::WA_DeleteOnClose);
   progress->setMinimumDuration(1000);
   progress->setValue(0);
@@ -414,9 +428,12 @@ void ViewerWindow::exportAs(ExportFormat format) {
             progress->close();
             if (rows >= 0)
               statusBar()->showMessage(
-                  QStringLiteral("Exported %1 records to %2").arg(rows).arg(path), 5000);
+                  QCoreApplication::translate("Viewer", "Exported %1 records to %2")
+                      .arg(rows)
+                      .arg(path),
+                  5000);
             else
-              tell(failure, QStringLiteral("Export"));
+              tell(failure, QCoreApplication::translate("Viewer", "Export"));
           });
 }
 
@@ -478,43 +495,45 @@ bool ViewerWindow::mayPrint(const JournalRecord &record) {
   const printouts::CheckState check = printContext().check;
   if (check.trusts(record.seq))
     return true;
-  return QMessageBox::question(this, QStringLiteral("Ticket"),
-                               QStringLiteral("%1.\n\nPrint the ticket of seq %2 marked as "
-                                              "UNVERIFIED?")
-                                   .arg(check.line())
-                                   .arg(record.seq),
-                               QMessageBox::Yes | QMessageBox::No,
-                               QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::question(
+             this, QCoreApplication::translate("Viewer", "Ticket"),
+             QCoreApplication::translate("Viewer",
+                                         "%1.\n\nPrint the ticket of seq %2 marked "
+                                         "as UNVERIFIED?")
+                 .arg(check.line())
+                 .arg(record.seq),
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ViewerWindow::printTicket(bool toPdf) {
   const int row = selectedRow();
   if (!model_ || row < 0) {
-    QMessageBox::information(this, QStringLiteral("Ticket"),
-                             QStringLiteral("Select a record first."));
+    QMessageBox::information(this, QCoreApplication::translate("Viewer", "Ticket"),
+                             QCoreApplication::translate("Viewer", "Select a record first."));
     return;
   }
   Failure failure;
   const JournalRecord record = recordAt(row, &failure);
   if (record.seq == 0) {
-    tell(failure, QStringLiteral("Ticket"));
+    tell(failure, QCoreApplication::translate("Viewer", "Ticket"));
     return;
   }
   if (!mayPrint(record))
     return;
   if (toPdf) {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save ticket"),
-                                                      printouts::ticketFileName(record),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QCoreApplication::translate("Viewer", "Save ticket"),
+                                     printouts::ticketFileName(record),
+                                     QCoreApplication::translate("Viewer", "PDF files (*.pdf)"));
     if (!path.isEmpty() && !saveTicket(row, path, true, &failure))
-      tell(failure, QStringLiteral("Ticket"));
+      tell(failure, QCoreApplication::translate("Viewer", "Ticket"));
     return;
   }
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() == QDialog::Accepted &&
       !printouts::paintTicket(&printer, record, printContext(), &failure))
-    tell(failure, QStringLiteral("Ticket"));
+    tell(failure, QCoreApplication::translate("Viewer", "Ticket"));
 }
 
 void ViewerWindow::printReport(bool toPdf) {
@@ -526,16 +545,17 @@ void ViewerWindow::printReport(bool toPdf) {
         fromOn_->isChecked() ? from_->date().toString(Qt::ISODate) : QStringLiteral("first");
     const QString to =
         toOn_->isChecked() ? to_->date().toString(Qt::ISODate) : QStringLiteral("last");
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save report"),
-                                                      printouts::reportFileName(from, to),
-                                                      QStringLiteral("PDF files (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, QCoreApplication::translate("Viewer", "Save report"),
+                                     printouts::reportFileName(from, to),
+                                     QCoreApplication::translate("Viewer", "PDF files (*.pdf)"));
     if (!path.isEmpty() && !saveReport(path, &failure))
-      tell(failure, QStringLiteral("Report"));
+      tell(failure, QCoreApplication::translate("Viewer", "Report"));
     return;
   }
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() == QDialog::Accepted &&
       !printouts::paintReport(&printer, *reader_, reportRequest(), printContext(), &failure))
-    tell(failure, QStringLiteral("Report"));
+    tell(failure, QCoreApplication::translate("Viewer", "Report"));
 }

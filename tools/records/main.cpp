@@ -8,6 +8,7 @@
 
 #include "commands.h"
 #include "journal/outputfile.h"
+#include "language/language.h"
 #include "settings/settings.h"
 
 namespace {
@@ -56,6 +57,7 @@ int main(int argc, char *argv[]) {
   else
     application = std::make_unique<QCoreApplication>(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("weighstation-records"));
+  language::use();
   // An export or a rebuilt workbook interrupted leaves no part behind.
   OutputFile::removeOnSignals();
   QCoreApplication::setApplicationVersion(QStringLiteral(WEIGHSTATION_VERSION));

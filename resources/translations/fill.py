@@ -1,0 +1,32 @@
+#!/usr/bin/env python3
+"""Writes the translations of tr.json into the .ts files beside it.
+
+The .ts files are what lupdate keeps up to date (scripts/translations);
+tr.json holds, per source text, its translation in each language. A text
+absent from tr.json stays unfinished, which leaves it in English: the
+readouts' captions the monitor reads back into its records (the sign, the
+decimal points, NET/GROSS, the unit) must stay so."""
+import json
+import pathlib
+import xml.etree.ElementTree as ET
+
+here = pathlib.Path(__file__).parent
+table = json.loads((here / "tr.json").read_text(encoding="utf-8"))
+for lang in ("de", "fr", "es", "pt_BR"):
+    path = here / f"weighstation_{lang}.ts"
+    tree = ET.parse(path)
+    for message in tree.iter("message"):
+        source = message.findtext("source")
+        translation = message.find("translation")
+        wanted = table.get(source, {}).get(lang)
+        if wanted is None:
+            translation.text = None
+            translation.set("type", "unfinished")
+        else:
+            translation.text = wanted
+            translation.attrib.pop("type", None)
+    ET.indent(tree)
+    with open(path, "wb") as out:
+        out.write(b'<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n')
+        tree.write(out, encoding="utf-8", xml_declaration=False)
+        out.write(b"\n")
