@@ -705,25 +705,43 @@ class JournalTest : public QObject {
   void commandLineMistakes_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("language");  // empty: the C locale's English
     QTest::newRow("no display")
         << QStringList{}
         << "weighstation-records: view needs a graphical display (DISPLAY or "
-           "WAYLAND_DISPLAY is not set)";
+           "WAYLAND_DISPLAY is not set)"
+        << "";
     QTest::newRow("--from after --to")
         << QStringList{"list", "--from", "2026-12-08", "--to", "2026-12-01"}
-        << "weighstation-records: list: --from 2026-12-08 is not before --to 2026-12-01";
-    QTest::newRow("unknown option") << QStringList{"list", "--form", "x"}
-                                    << "weighstation-records: list: unknown option 'form'";
+        << "weighstation-records: list: --from 2026-12-08 is not before --to 2026-12-01"
+        << "";
+    QTest::newRow("unknown option")
+        << QStringList{"list", "--form", "x"} << "weighstation-records: list: unknown option 'form'"
+        << "";
     QTest::newRow("an option of another command")
         << QStringList{"central-sql", "--journal", "x"}
-        << "weighstation-records: central-sql: unknown option 'journal'";
+        << "weighstation-records: central-sql: unknown option 'journal'"
+        << "";
+    // The desktop's language reaches the messages; the command's name and
+    // what it was given stay as they are.
+    QTest::newRow("in German") << QStringList{"list", "--last", "0"}
+                               << "weighstation-records: list: --last nimmt eine Zahl über 0"
+                               << "de";
+    QTest::newRow("in a language without a translation")
+        << QStringList{"list", "--last", "0"}
+        << "weighstation-records: list: --last takes a number above 0"
+        << "nl";
   }
   void commandLineMistakes() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
+    QFETCH(QString, language);
     QProcessEnvironment screenless = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                             "LC_MESSAGES", "LANG"})
       screenless.remove(name);
+    if (!language.isEmpty())
+      screenless.insert("LANGUAGE", language);
     const RecordsRun run = runRecords(arguments, screenless);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.err.trimmed(), message);

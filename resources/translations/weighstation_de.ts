@@ -153,6 +153,261 @@ BUCHEN</translation>
     </message>
   </context>
   <context>
+    <name>Records</name>
+    <message>
+      <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
+      <translation>Das Journal (Vorgabe: $WEIGHSTATION_JOURNAL oder ~/.local/share/weighstation/journal.sqlite).</translation>
+    </message>
+    <message>
+      <source>Its key (default: $WEIGHSTATION_JOURNAL_KEY or ~/.config/weighstation/journal.key).</source>
+      <translation>Sein Schlüssel (Vorgabe: $WEIGHSTATION_JOURNAL_KEY oder ~/.config/weighstation/journal.key).</translation>
+    </message>
+    <message>
+      <source>The head that witnesses its end (default: beside the key).</source>
+      <translation>Der Endvermerk (head), der sein Ende bezeugt (Vorgabe: neben dem Schlüssel).</translation>
+    </message>
+    <message>
+      <source>takes %1, not %2 (try --help)</source>
+      <translation>nimmt %1, nicht %2 (siehe --help)</translation>
+    </message>
+    <message>
+      <source>no arguments</source>
+      <translation>keine Argumente</translation>
+    </message>
+    <message>
+      <source>one argument</source>
+      <translation>ein Argument</translation>
+    </message>
+    <message>
+      <source>%1 arguments</source>
+      <translation>%1 Argumente</translation>
+    </message>
+    <message>
+      <source>Records taken from this local date (yyyy-MM-dd, optionally THH:mm[:ss]) on.</source>
+      <translation>Wägungen ab diesem örtlichen Datum (yyyy-MM-dd, wahlweise THH:mm[:ss]).</translation>
+    </message>
+    <message>
+      <source>Records taken up to the end of this local date.</source>
+      <translation>Wägungen bis zum Ende dieses örtlichen Datums.</translation>
+    </message>
+    <message>
+      <source>--from %1 is not before --to %2</source>
+      <translation>--from %1 liegt nicht vor --to %2</translation>
+    </message>
+    <message>
+      <source>'%1' is not a range of seq numbers A-B</source>
+      <translation>'%1' ist kein Bereich von Nummern A-B</translation>
+    </message>
+    <message>
+      <source>Read the site's central database (postgresql:// URI) instead of the journal.</source>
+      <translation>Die zentrale Datenbank des Standorts (postgresql://-URI) statt des Journals lesen.</translation>
+    </message>
+    <message>
+      <source>Only the journals of this station.</source>
+      <translation>Nur die Journale dieser Station.</translation>
+    </message>
+    <message>
+      <source>Only this journal.</source>
+      <translation>Nur dieses Journal.</translation>
+    </message>
+    <message>
+      <source>cannot check the journal</source>
+      <translation>das Journal kann nicht geprüft werden</translation>
+    </message>
+    <message>
+      <source>cannot write %1: its folder is missing or not writable</source>
+      <translation>%1 kann nicht geschrieben werden: der Ordner fehlt oder ist schreibgeschützt</translation>
+    </message>
+    <message>
+      <source>cannot reach %1</source>
+      <translation>%1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+      <source>the records viewer, "Weigh Station Records"</source>
+      <translation>die Ansicht der Wägungen, "Weigh Station Records"</translation>
+    </message>
+    <message>
+      <source>check every record, the chain and the end</source>
+      <translation>jede Wägung, die Kette und das Ende prüfen</translation>
+    </message>
+    <message>
+      <source>one line per record</source>
+      <translation>eine Zeile je Wägung</translation>
+    </message>
+    <message>
+      <source>the records as CSV or .xlsx</source>
+      <translation>die Wägungen als CSV oder .xlsx</translation>
+    </message>
+    <message>
+      <source>rebuild the last workbook that went to FILE</source>
+      <translation>die letzte Arbeitsmappe nach FILE neu erstellen</translation>
+    </message>
+    <message>
+      <source>a record's weighing ticket, as a PDF</source>
+      <translation>der Wiegeschein einer Wägung, als PDF</translation>
+    </message>
+    <message>
+      <source>a report of the records, as a PDF</source>
+      <translation>ein Bericht der Wägungen, als PDF</translation>
+    </message>
+    <message>
+      <source>a station's journals in the central database</source>
+      <translation>die Journale einer Station in der zentralen Datenbank</translation>
+    </message>
+    <message>
+      <source>the central records, of one station or all</source>
+      <translation>die zentralen Wägungen, einer Station oder aller</translation>
+    </message>
+    <message>
+      <source>the SQL of the central tables, for a DBA</source>
+      <translation>das SQL der zentralen Tabellen, für einen DBA</translation>
+    </message>
+    <message>
+      <source>every setting in force and where it came from</source>
+      <translation>jede geltende Einstellung und ihre Herkunft</translation>
+    </message>
+    <message>
+      <source>retire the journal, its key and heads (renamed, kept); the monitor then starts a new journal</source>
+      <translation>Journal, Schlüssel und Endvermerke stilllegen (umbenannt, behalten); der Monitor beginnt dann ein neues Journal</translation>
+    </message>
+    <message>
+      <source>Views, verifies, lists, exports and recovers the monitor's record journal.</source>
+      <translation>Zeigt, prüft, listet, exportiert und rettet das Wägejournal des Monitors.</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Befehle:</translation>
+    </message>
+    <message>
+      <source>The commands that read the journal take --journal PATH, --key PATH and --head PATH
+(those they use); each command's --help lists its own options.
+Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.</source>
+      <translation>Die Befehle, die das Journal lesen, nehmen --journal PATH, --key PATH und --head PATH
+(soweit sie sie brauchen); --help jedes Befehls nennt seine Optionen.
+Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht ausführbar.</translation>
+    </message>
+    <message>
+      <source>Opens the records viewer over the journal, read-only.</source>
+      <translation>Öffnet die Ansicht der Wägungen über dem Journal, nur lesend.</translation>
+    </message>
+    <message>
+      <source>Prints every setting in force: key, value, and where it came from (default, system file, user file, environment).</source>
+      <translation>Gibt jede geltende Einstellung aus: Schlüssel, Wert und Herkunft (default, system file, user file, environment).</translation>
+    </message>
+    <message>
+      <source>Prints the SQL that creates the central tables, for a database administrator who creates them by hand.</source>
+      <translation>Gibt das SQL aus, das die zentralen Tabellen anlegt, für einen Datenbankverwalter, der sie von Hand anlegt.</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
+      <translation>Das SQL, das zentrale Tabellen der Version 1 (Schlüssel Station und Nummer) auf diese Version (Schlüssel Journal und Nummer) hebt, für ihren Eigentümer.</translation>
+    </message>
+    <message>
+      <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
+      <translation>Legt das Journal, seinen Schlüssel und seine Endvermerke still (mit der Kennung des Journals umbenannt, nichts gelöscht), damit der Monitor bei der nächsten Wägung ein neues Journal mit neuem Schlüssel beginnt.</translation>
+    </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
+      <translation>Prüft die MAC jeder Wägung, die Kette, die Folge und das Ende des Journals; mit --central die Kette einer Station in der zentralen Datenbank.</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records.</source>
+      <translation>Listet die Wägungen des Journals.</translation>
+    </message>
+    <message>
+      <source>Only the newest N.</source>
+      <translation>Nur die neuesten N.</translation>
+    </message>
+    <message>
+      <source>--last takes a number above 0</source>
+      <translation>--last nimmt eine Zahl über 0</translation>
+    </message>
+    <message>
+      <source>Exports records to CSV or .xlsx; a journal that does not verify is refused unless --unverified is given.</source>
+      <translation>Exportiert Wägungen als CSV oder .xlsx; ein Journal, das die Prüfung nicht besteht, wird ohne --unverified abgelehnt.</translation>
+    </message>
+    <message>
+      <source>Only seq A to B.</source>
+      <translation>Nur die Nummern A bis B.</translation>
+    </message>
+    <message>
+      <source>Write CSV to FILE.</source>
+      <translation>CSV nach FILE schreiben.</translation>
+    </message>
+    <message>
+      <source>Write .xlsx to FILE.</source>
+      <translation>.xlsx nach FILE schreiben.</translation>
+    </message>
+    <message>
+      <source>Export a journal that does not verify, marked as such.</source>
+      <translation>Ein Journal, das die Prüfung nicht besteht, exportieren, als solches markiert.</translation>
+    </message>
+    <message>
+      <source>export takes one of --csv FILE and --xlsx FILE</source>
+      <translation>export nimmt eines von --csv FILE und --xlsx FILE</translation>
+    </message>
+    <message>
+      <source>Rebuilds, from the journal, the workbook of the last spreadsheet-log session that went to FILE, as its stop would have saved it.</source>
+      <translation>Erstellt aus dem Journal die Arbeitsmappe der letzten Tabellenprotokoll-Sitzung nach FILE neu, wie ihr Ende sie gespeichert hätte.</translation>
+    </message>
+    <message>
+      <source>The workbook's file name.</source>
+      <translation>Der Dateiname der Arbeitsmappe.</translation>
+    </message>
+    <message>
+      <source>Write the workbook here (default: FILE, if it does not exist).</source>
+      <translation>Die Arbeitsmappe hierhin schreiben (Vorgabe: FILE, wenn es nicht existiert).</translation>
+    </message>
+    <message>
+      <source>Rebuild from a journal that does not verify.</source>
+      <translation>Aus einem Journal neu erstellen, das die Prüfung nicht besteht.</translation>
+    </message>
+    <message>
+      <source>%1 exists: give --output OUT for the rebuilt workbook</source>
+      <translation>%1 existiert: --output OUT für die neu erstellte Arbeitsmappe angeben</translation>
+    </message>
+    <message>
+      <source>Write the PDF to FILE.</source>
+      <translation>Das PDF nach FILE schreiben.</translation>
+    </message>
+    <message>
+      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
+      <translation>--page-size nimmt A4, A5, A6 oder Letter, nicht '%1'</translation>
+    </message>
+    <message>
+      <source>takes --pdf FILE</source>
+      <translation>nimmt --pdf FILE</translation>
+    </message>
+    <message>
+      <source>Prints the weighing ticket of one record to a PDF file, with the journal's check result; a record the check does not vouch for is refused unless --unverified is given, and then marked.</source>
+      <translation>Druckt den Wiegeschein einer Wägung in eine PDF-Datei, mit dem Prüfergebnis des Journals; eine Wägung, für die die Prüfung nicht bürgt, wird ohne --unverified abgelehnt und mit ihm markiert.</translation>
+    </message>
+    <message>
+      <source>The record.</source>
+      <translation>Die Wägung.</translation>
+    </message>
+    <message>
+      <source>Print a record the journal's check does not vouch for, marked UNVERIFIED.</source>
+      <translation>Eine Wägung drucken, für die die Prüfung nicht bürgt, als UNVERIFIED markiert.</translation>
+    </message>
+    <message>
+      <source>ticket takes --seq N, a record's seq</source>
+      <translation>ticket nimmt --seq N, die Nummer einer Wägung</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>keine Wägung %1 im Journal</translation>
+    </message>
+    <message>
+      <source>Prints a report of the records to a PDF file: a line a record, day subtotals and totals, the journal's check result on every page. A journal that fails its check gives a report marked UNVERIFIED, and exit code 1.</source>
+      <translation>Druckt einen Bericht der Wägungen in eine PDF-Datei: eine Zeile je Wägung, Tageszwischensummen und Summen, das Prüfergebnis des Journals auf jeder Seite. Ein Journal, das die Prüfung nicht besteht, ergibt einen als UNVERIFIED markierten Bericht und den Rückgabewert 1.</translation>
+    </message>
+    <message>
+      <source>Only this station's records.</source>
+      <translation>Nur die Wägungen dieser Station.</translation>
+    </message>
+  </context>
+  <context>
     <name>Viewer</name>
     <message>
       <source>No records match</source>

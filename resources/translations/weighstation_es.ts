@@ -153,6 +153,261 @@ AHORA</translation>
     </message>
   </context>
   <context>
+    <name>Records</name>
+    <message>
+      <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
+      <translation>El diario (por defecto: $WEIGHSTATION_JOURNAL o ~/.local/share/weighstation/journal.sqlite).</translation>
+    </message>
+    <message>
+      <source>Its key (default: $WEIGHSTATION_JOURNAL_KEY or ~/.config/weighstation/journal.key).</source>
+      <translation>Su clave (por defecto: $WEIGHSTATION_JOURNAL_KEY o ~/.config/weighstation/journal.key).</translation>
+    </message>
+    <message>
+      <source>The head that witnesses its end (default: beside the key).</source>
+      <translation>El testigo final (head) que da fe de su final (por defecto: junto a la clave).</translation>
+    </message>
+    <message>
+      <source>takes %1, not %2 (try --help)</source>
+      <translation>admite %1, no %2 (véase --help)</translation>
+    </message>
+    <message>
+      <source>no arguments</source>
+      <translation>ningún argumento</translation>
+    </message>
+    <message>
+      <source>one argument</source>
+      <translation>un argumento</translation>
+    </message>
+    <message>
+      <source>%1 arguments</source>
+      <translation>%1 argumentos</translation>
+    </message>
+    <message>
+      <source>Records taken from this local date (yyyy-MM-dd, optionally THH:mm[:ss]) on.</source>
+      <translation>Registros a partir de esta fecha local (yyyy-MM-dd, opcionalmente THH:mm[:ss]).</translation>
+    </message>
+    <message>
+      <source>Records taken up to the end of this local date.</source>
+      <translation>Registros hasta el final de esta fecha local.</translation>
+    </message>
+    <message>
+      <source>--from %1 is not before --to %2</source>
+      <translation>--from %1 no es anterior a --to %2</translation>
+    </message>
+    <message>
+      <source>'%1' is not a range of seq numbers A-B</source>
+      <translation>'%1' no es un rango de números A-B</translation>
+    </message>
+    <message>
+      <source>Read the site's central database (postgresql:// URI) instead of the journal.</source>
+      <translation>Leer la base de datos central del sitio (URI postgresql://) en lugar del diario.</translation>
+    </message>
+    <message>
+      <source>Only the journals of this station.</source>
+      <translation>Solo los diarios de esta estación.</translation>
+    </message>
+    <message>
+      <source>Only this journal.</source>
+      <translation>Solo este diario.</translation>
+    </message>
+    <message>
+      <source>cannot check the journal</source>
+      <translation>no se puede comprobar el diario</translation>
+    </message>
+    <message>
+      <source>cannot write %1: its folder is missing or not writable</source>
+      <translation>no se puede escribir %1: su carpeta falta o no admite escritura</translation>
+    </message>
+    <message>
+      <source>cannot reach %1</source>
+      <translation>no se puede alcanzar %1</translation>
+    </message>
+    <message>
+      <source>the records viewer, "Weigh Station Records"</source>
+      <translation>el visor de registros, "Weigh Station Records"</translation>
+    </message>
+    <message>
+      <source>check every record, the chain and the end</source>
+      <translation>comprobar cada registro, la cadena y el final</translation>
+    </message>
+    <message>
+      <source>one line per record</source>
+      <translation>una línea por registro</translation>
+    </message>
+    <message>
+      <source>the records as CSV or .xlsx</source>
+      <translation>los registros como CSV o .xlsx</translation>
+    </message>
+    <message>
+      <source>rebuild the last workbook that went to FILE</source>
+      <translation>reconstruir el último libro escrito en FILE</translation>
+    </message>
+    <message>
+      <source>a record's weighing ticket, as a PDF</source>
+      <translation>el ticket de pesaje de un registro, en PDF</translation>
+    </message>
+    <message>
+      <source>a report of the records, as a PDF</source>
+      <translation>un informe de los registros, en PDF</translation>
+    </message>
+    <message>
+      <source>a station's journals in the central database</source>
+      <translation>los diarios de una estación en la base central</translation>
+    </message>
+    <message>
+      <source>the central records, of one station or all</source>
+      <translation>los registros centrales, de una estación o de todas</translation>
+    </message>
+    <message>
+      <source>the SQL of the central tables, for a DBA</source>
+      <translation>el SQL de las tablas centrales, para un DBA</translation>
+    </message>
+    <message>
+      <source>every setting in force and where it came from</source>
+      <translation>cada ajuste vigente y su origen</translation>
+    </message>
+    <message>
+      <source>retire the journal, its key and heads (renamed, kept); the monitor then starts a new journal</source>
+      <translation>retirar el diario, su clave y testigos (renombrados, conservados); el monitor empieza entonces un diario nuevo</translation>
+    </message>
+    <message>
+      <source>Views, verifies, lists, exports and recovers the monitor's record journal.</source>
+      <translation>Muestra, comprueba, lista, exporta y recupera el diario de registros del monitor.</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Órdenes:</translation>
+    </message>
+    <message>
+      <source>The commands that read the journal take --journal PATH, --key PATH and --head PATH
+(those they use); each command's --help lists its own options.
+Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.</source>
+      <translation>Las órdenes que leen el diario admiten --journal PATH, --key PATH y --head PATH
+(las que usan); --help de cada orden lista sus opciones.
+Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</translation>
+    </message>
+    <message>
+      <source>Opens the records viewer over the journal, read-only.</source>
+      <translation>Abre el visor de registros sobre el diario, solo lectura.</translation>
+    </message>
+    <message>
+      <source>Prints every setting in force: key, value, and where it came from (default, system file, user file, environment).</source>
+      <translation>Muestra cada ajuste vigente: clave, valor y origen (default, system file, user file, environment).</translation>
+    </message>
+    <message>
+      <source>Prints the SQL that creates the central tables, for a database administrator who creates them by hand.</source>
+      <translation>Muestra el SQL que crea las tablas centrales, para un administrador que las crea a mano.</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
+      <translation>El SQL que actualiza las tablas centrales de la versión 1 (clave estación y número) a esta versión (clave diario y número), para su propietario.</translation>
+    </message>
+    <message>
+      <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
+      <translation>Retira el diario, su clave y sus testigos (renombrados con el identificador del diario, nada se borra), para que el monitor empiece un diario nuevo con una clave nueva en su próximo registro.</translation>
+    </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
+      <translation>Comprueba el MAC de cada registro, la cadena, la secuencia y el final del diario; con --central, la cadena de una estación en la base central.</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records.</source>
+      <translation>Lista los registros del diario.</translation>
+    </message>
+    <message>
+      <source>Only the newest N.</source>
+      <translation>Solo los N más recientes.</translation>
+    </message>
+    <message>
+      <source>--last takes a number above 0</source>
+      <translation>--last admite un número mayor que 0</translation>
+    </message>
+    <message>
+      <source>Exports records to CSV or .xlsx; a journal that does not verify is refused unless --unverified is given.</source>
+      <translation>Exporta registros a CSV o .xlsx; un diario que no se verifica se rechaza salvo con --unverified.</translation>
+    </message>
+    <message>
+      <source>Only seq A to B.</source>
+      <translation>Solo los números A a B.</translation>
+    </message>
+    <message>
+      <source>Write CSV to FILE.</source>
+      <translation>Escribir CSV en FILE.</translation>
+    </message>
+    <message>
+      <source>Write .xlsx to FILE.</source>
+      <translation>Escribir .xlsx en FILE.</translation>
+    </message>
+    <message>
+      <source>Export a journal that does not verify, marked as such.</source>
+      <translation>Exportar un diario que no se verifica, marcado como tal.</translation>
+    </message>
+    <message>
+      <source>export takes one of --csv FILE and --xlsx FILE</source>
+      <translation>export admite uno de --csv FILE y --xlsx FILE</translation>
+    </message>
+    <message>
+      <source>Rebuilds, from the journal, the workbook of the last spreadsheet-log session that went to FILE, as its stop would have saved it.</source>
+      <translation>Reconstruye, a partir del diario, el libro de la última sesión de registro en hoja de cálculo escrita en FILE, como su parada lo habría guardado.</translation>
+    </message>
+    <message>
+      <source>The workbook's file name.</source>
+      <translation>El nombre de archivo del libro.</translation>
+    </message>
+    <message>
+      <source>Write the workbook here (default: FILE, if it does not exist).</source>
+      <translation>Escribir el libro aquí (por defecto: FILE, si no existe).</translation>
+    </message>
+    <message>
+      <source>Rebuild from a journal that does not verify.</source>
+      <translation>Reconstruir a partir de un diario que no se verifica.</translation>
+    </message>
+    <message>
+      <source>%1 exists: give --output OUT for the rebuilt workbook</source>
+      <translation>%1 existe: indique --output OUT para el libro reconstruido</translation>
+    </message>
+    <message>
+      <source>Write the PDF to FILE.</source>
+      <translation>Escribir el PDF en FILE.</translation>
+    </message>
+    <message>
+      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
+      <translation>--page-size admite A4, A5, A6 o Letter, no '%1'</translation>
+    </message>
+    <message>
+      <source>takes --pdf FILE</source>
+      <translation>admite --pdf FILE</translation>
+    </message>
+    <message>
+      <source>Prints the weighing ticket of one record to a PDF file, with the journal's check result; a record the check does not vouch for is refused unless --unverified is given, and then marked.</source>
+      <translation>Imprime el ticket de pesaje de un registro en un archivo PDF, con el resultado de la comprobación del diario; un registro que la comprobación no avala se rechaza salvo con --unverified, y entonces se marca.</translation>
+    </message>
+    <message>
+      <source>The record.</source>
+      <translation>El registro.</translation>
+    </message>
+    <message>
+      <source>Print a record the journal's check does not vouch for, marked UNVERIFIED.</source>
+      <translation>Imprimir un registro que la comprobación no avala, marcado UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>ticket takes --seq N, a record's seq</source>
+      <translation>ticket admite --seq N, el número de un registro</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>ningún registro %1 en el diario</translation>
+    </message>
+    <message>
+      <source>Prints a report of the records to a PDF file: a line a record, day subtotals and totals, the journal's check result on every page. A journal that fails its check gives a report marked UNVERIFIED, and exit code 1.</source>
+      <translation>Imprime un informe de los registros en un archivo PDF: una línea por registro, subtotales por día y totales, el resultado de la comprobación del diario en cada página. Un diario que no pasa su comprobación da un informe marcado UNVERIFIED y el código de salida 1.</translation>
+    </message>
+    <message>
+      <source>Only this station's records.</source>
+      <translation>Solo los registros de esta estación.</translation>
+    </message>
+  </context>
+  <context>
     <name>Viewer</name>
     <message>
       <source>No records match</source>

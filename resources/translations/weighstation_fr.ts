@@ -153,6 +153,261 @@ MESURE</translation>
     </message>
   </context>
   <context>
+    <name>Records</name>
+    <message>
+      <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
+      <translation>Le journal (par défaut : $WEIGHSTATION_JOURNAL ou ~/.local/share/weighstation/journal.sqlite).</translation>
+    </message>
+    <message>
+      <source>Its key (default: $WEIGHSTATION_JOURNAL_KEY or ~/.config/weighstation/journal.key).</source>
+      <translation>Sa clé (par défaut : $WEIGHSTATION_JOURNAL_KEY ou ~/.config/weighstation/journal.key).</translation>
+    </message>
+    <message>
+      <source>The head that witnesses its end (default: beside the key).</source>
+      <translation>Le témoin de fin (head) qui atteste sa fin (par défaut : à côté de la clé).</translation>
+    </message>
+    <message>
+      <source>takes %1, not %2 (try --help)</source>
+      <translation>prend %1, pas %2 (voir --help)</translation>
+    </message>
+    <message>
+      <source>no arguments</source>
+      <translation>aucun argument</translation>
+    </message>
+    <message>
+      <source>one argument</source>
+      <translation>un argument</translation>
+    </message>
+    <message>
+      <source>%1 arguments</source>
+      <translation>%1 arguments</translation>
+    </message>
+    <message>
+      <source>Records taken from this local date (yyyy-MM-dd, optionally THH:mm[:ss]) on.</source>
+      <translation>Enregistrements à partir de cette date locale (yyyy-MM-dd, éventuellement THH:mm[:ss]).</translation>
+    </message>
+    <message>
+      <source>Records taken up to the end of this local date.</source>
+      <translation>Enregistrements jusqu'à la fin de cette date locale.</translation>
+    </message>
+    <message>
+      <source>--from %1 is not before --to %2</source>
+      <translation>--from %1 n'est pas avant --to %2</translation>
+    </message>
+    <message>
+      <source>'%1' is not a range of seq numbers A-B</source>
+      <translation>'%1' n'est pas une plage de numéros A-B</translation>
+    </message>
+    <message>
+      <source>Read the site's central database (postgresql:// URI) instead of the journal.</source>
+      <translation>Lire la base centrale du site (URI postgresql://) au lieu du journal.</translation>
+    </message>
+    <message>
+      <source>Only the journals of this station.</source>
+      <translation>Seulement les journaux de cette station.</translation>
+    </message>
+    <message>
+      <source>Only this journal.</source>
+      <translation>Seulement ce journal.</translation>
+    </message>
+    <message>
+      <source>cannot check the journal</source>
+      <translation>impossible de vérifier le journal</translation>
+    </message>
+    <message>
+      <source>cannot write %1: its folder is missing or not writable</source>
+      <translation>impossible d'écrire %1 : son dossier manque ou n'est pas accessible en écriture</translation>
+    </message>
+    <message>
+      <source>cannot reach %1</source>
+      <translation>%1 est injoignable</translation>
+    </message>
+    <message>
+      <source>the records viewer, "Weigh Station Records"</source>
+      <translation>la visionneuse des enregistrements, « Weigh Station Records »</translation>
+    </message>
+    <message>
+      <source>check every record, the chain and the end</source>
+      <translation>vérifier chaque enregistrement, la chaîne et la fin</translation>
+    </message>
+    <message>
+      <source>one line per record</source>
+      <translation>une ligne par enregistrement</translation>
+    </message>
+    <message>
+      <source>the records as CSV or .xlsx</source>
+      <translation>les enregistrements en CSV ou .xlsx</translation>
+    </message>
+    <message>
+      <source>rebuild the last workbook that went to FILE</source>
+      <translation>reconstruire le dernier classeur écrit dans FILE</translation>
+    </message>
+    <message>
+      <source>a record's weighing ticket, as a PDF</source>
+      <translation>le ticket de pesée d'un enregistrement, en PDF</translation>
+    </message>
+    <message>
+      <source>a report of the records, as a PDF</source>
+      <translation>un rapport des enregistrements, en PDF</translation>
+    </message>
+    <message>
+      <source>a station's journals in the central database</source>
+      <translation>les journaux d'une station dans la base centrale</translation>
+    </message>
+    <message>
+      <source>the central records, of one station or all</source>
+      <translation>les enregistrements centraux, d'une station ou de toutes</translation>
+    </message>
+    <message>
+      <source>the SQL of the central tables, for a DBA</source>
+      <translation>le SQL des tables centrales, pour un DBA</translation>
+    </message>
+    <message>
+      <source>every setting in force and where it came from</source>
+      <translation>chaque réglage en vigueur et son origine</translation>
+    </message>
+    <message>
+      <source>retire the journal, its key and heads (renamed, kept); the monitor then starts a new journal</source>
+      <translation>retirer le journal, sa clé et ses témoins (renommés, conservés) ; le moniteur commence alors un nouveau journal</translation>
+    </message>
+    <message>
+      <source>Views, verifies, lists, exports and recovers the monitor's record journal.</source>
+      <translation>Affiche, vérifie, liste, exporte et récupère le journal des enregistrements du moniteur.</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Commandes :</translation>
+    </message>
+    <message>
+      <source>The commands that read the journal take --journal PATH, --key PATH and --head PATH
+(those they use); each command's --help lists its own options.
+Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.</source>
+      <translation>Les commandes qui lisent le journal prennent --journal PATH, --key PATH et --head PATH
+(celles qu'elles utilisent) ; --help de chaque commande liste ses options.
+Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</translation>
+    </message>
+    <message>
+      <source>Opens the records viewer over the journal, read-only.</source>
+      <translation>Ouvre la visionneuse sur le journal, en lecture seule.</translation>
+    </message>
+    <message>
+      <source>Prints every setting in force: key, value, and where it came from (default, system file, user file, environment).</source>
+      <translation>Affiche chaque réglage en vigueur : clé, valeur et origine (default, system file, user file, environment).</translation>
+    </message>
+    <message>
+      <source>Prints the SQL that creates the central tables, for a database administrator who creates them by hand.</source>
+      <translation>Affiche le SQL qui crée les tables centrales, pour un administrateur qui les crée à la main.</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
+      <translation>Le SQL qui met à niveau les tables centrales de version 1 (clé station et numéro) vers cette version (clé journal et numéro), pour leur propriétaire.</translation>
+    </message>
+    <message>
+      <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
+      <translation>Retire le journal, sa clé et ses témoins (renommés avec l'identifiant du journal, rien n'est effacé), pour que le moniteur commence un nouveau journal avec une nouvelle clé à son prochain enregistrement.</translation>
+    </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
+      <translation>Vérifie le MAC de chaque enregistrement, la chaîne, la séquence et la fin du journal ; avec --central, la chaîne d'une station dans la base centrale.</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records.</source>
+      <translation>Liste les enregistrements du journal.</translation>
+    </message>
+    <message>
+      <source>Only the newest N.</source>
+      <translation>Seulement les N plus récents.</translation>
+    </message>
+    <message>
+      <source>--last takes a number above 0</source>
+      <translation>--last prend un nombre supérieur à 0</translation>
+    </message>
+    <message>
+      <source>Exports records to CSV or .xlsx; a journal that does not verify is refused unless --unverified is given.</source>
+      <translation>Exporte les enregistrements en CSV ou .xlsx ; un journal qui ne se vérifie pas est refusé sans --unverified.</translation>
+    </message>
+    <message>
+      <source>Only seq A to B.</source>
+      <translation>Seulement les numéros A à B.</translation>
+    </message>
+    <message>
+      <source>Write CSV to FILE.</source>
+      <translation>Écrire le CSV dans FILE.</translation>
+    </message>
+    <message>
+      <source>Write .xlsx to FILE.</source>
+      <translation>Écrire le .xlsx dans FILE.</translation>
+    </message>
+    <message>
+      <source>Export a journal that does not verify, marked as such.</source>
+      <translation>Exporter un journal qui ne se vérifie pas, marqué comme tel.</translation>
+    </message>
+    <message>
+      <source>export takes one of --csv FILE and --xlsx FILE</source>
+      <translation>export prend l'un de --csv FILE et --xlsx FILE</translation>
+    </message>
+    <message>
+      <source>Rebuilds, from the journal, the workbook of the last spreadsheet-log session that went to FILE, as its stop would have saved it.</source>
+      <translation>Reconstruit, à partir du journal, le classeur de la dernière session de journal tableur écrite dans FILE, tel que son arrêt l'aurait enregistré.</translation>
+    </message>
+    <message>
+      <source>The workbook's file name.</source>
+      <translation>Le nom de fichier du classeur.</translation>
+    </message>
+    <message>
+      <source>Write the workbook here (default: FILE, if it does not exist).</source>
+      <translation>Écrire le classeur ici (par défaut : FILE, s'il n'existe pas).</translation>
+    </message>
+    <message>
+      <source>Rebuild from a journal that does not verify.</source>
+      <translation>Reconstruire à partir d'un journal qui ne se vérifie pas.</translation>
+    </message>
+    <message>
+      <source>%1 exists: give --output OUT for the rebuilt workbook</source>
+      <translation>%1 existe : indiquez --output OUT pour le classeur reconstruit</translation>
+    </message>
+    <message>
+      <source>Write the PDF to FILE.</source>
+      <translation>Écrire le PDF dans FILE.</translation>
+    </message>
+    <message>
+      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
+      <translation>--page-size prend A4, A5, A6 ou Letter, pas '%1'</translation>
+    </message>
+    <message>
+      <source>takes --pdf FILE</source>
+      <translation>prend --pdf FILE</translation>
+    </message>
+    <message>
+      <source>Prints the weighing ticket of one record to a PDF file, with the journal's check result; a record the check does not vouch for is refused unless --unverified is given, and then marked.</source>
+      <translation>Imprime le ticket de pesée d'un enregistrement dans un fichier PDF, avec le résultat de la vérification du journal ; un enregistrement dont la vérification ne répond pas est refusé sans --unverified, et marqué avec.</translation>
+    </message>
+    <message>
+      <source>The record.</source>
+      <translation>L'enregistrement.</translation>
+    </message>
+    <message>
+      <source>Print a record the journal's check does not vouch for, marked UNVERIFIED.</source>
+      <translation>Imprimer un enregistrement dont la vérification ne répond pas, marqué UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>ticket takes --seq N, a record's seq</source>
+      <translation>ticket prend --seq N, le numéro d'un enregistrement</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>aucun enregistrement %1 dans le journal</translation>
+    </message>
+    <message>
+      <source>Prints a report of the records to a PDF file: a line a record, day subtotals and totals, the journal's check result on every page. A journal that fails its check gives a report marked UNVERIFIED, and exit code 1.</source>
+      <translation>Imprime un rapport des enregistrements dans un fichier PDF : une ligne par enregistrement, sous-totaux par jour et totaux, le résultat de la vérification du journal sur chaque page. Un journal qui échoue à sa vérification donne un rapport marqué UNVERIFIED, et le code de sortie 1.</translation>
+    </message>
+    <message>
+      <source>Only this station's records.</source>
+      <translation>Seulement les enregistrements de cette station.</translation>
+    </message>
+  </context>
+  <context>
     <name>Viewer</name>
     <message>
       <source>No records match</source>

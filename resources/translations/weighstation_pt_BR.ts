@@ -153,6 +153,261 @@ AGORA</translation>
     </message>
   </context>
   <context>
+    <name>Records</name>
+    <message>
+      <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
+      <translation>O diário (padrão: $WEIGHSTATION_JOURNAL ou ~/.local/share/weighstation/journal.sqlite).</translation>
+    </message>
+    <message>
+      <source>Its key (default: $WEIGHSTATION_JOURNAL_KEY or ~/.config/weighstation/journal.key).</source>
+      <translation>Sua chave (padrão: $WEIGHSTATION_JOURNAL_KEY ou ~/.config/weighstation/journal.key).</translation>
+    </message>
+    <message>
+      <source>The head that witnesses its end (default: beside the key).</source>
+      <translation>A testemunha final (head) que atesta seu fim (padrão: ao lado da chave).</translation>
+    </message>
+    <message>
+      <source>takes %1, not %2 (try --help)</source>
+      <translation>aceita %1, não %2 (veja --help)</translation>
+    </message>
+    <message>
+      <source>no arguments</source>
+      <translation>nenhum argumento</translation>
+    </message>
+    <message>
+      <source>one argument</source>
+      <translation>um argumento</translation>
+    </message>
+    <message>
+      <source>%1 arguments</source>
+      <translation>%1 argumentos</translation>
+    </message>
+    <message>
+      <source>Records taken from this local date (yyyy-MM-dd, optionally THH:mm[:ss]) on.</source>
+      <translation>Registros a partir desta data local (yyyy-MM-dd, opcionalmente THH:mm[:ss]).</translation>
+    </message>
+    <message>
+      <source>Records taken up to the end of this local date.</source>
+      <translation>Registros até o fim desta data local.</translation>
+    </message>
+    <message>
+      <source>--from %1 is not before --to %2</source>
+      <translation>--from %1 não é anterior a --to %2</translation>
+    </message>
+    <message>
+      <source>'%1' is not a range of seq numbers A-B</source>
+      <translation>'%1' não é um intervalo de números A-B</translation>
+    </message>
+    <message>
+      <source>Read the site's central database (postgresql:// URI) instead of the journal.</source>
+      <translation>Ler o banco de dados central do local (URI postgresql://) em vez do diário.</translation>
+    </message>
+    <message>
+      <source>Only the journals of this station.</source>
+      <translation>Somente os diários desta estação.</translation>
+    </message>
+    <message>
+      <source>Only this journal.</source>
+      <translation>Somente este diário.</translation>
+    </message>
+    <message>
+      <source>cannot check the journal</source>
+      <translation>não é possível verificar o diário</translation>
+    </message>
+    <message>
+      <source>cannot write %1: its folder is missing or not writable</source>
+      <translation>não é possível gravar %1: a pasta não existe ou não permite gravação</translation>
+    </message>
+    <message>
+      <source>cannot reach %1</source>
+      <translation>não é possível alcançar %1</translation>
+    </message>
+    <message>
+      <source>the records viewer, "Weigh Station Records"</source>
+      <translation>o visualizador de registros, "Weigh Station Records"</translation>
+    </message>
+    <message>
+      <source>check every record, the chain and the end</source>
+      <translation>verificar cada registro, a cadeia e o fim</translation>
+    </message>
+    <message>
+      <source>one line per record</source>
+      <translation>uma linha por registro</translation>
+    </message>
+    <message>
+      <source>the records as CSV or .xlsx</source>
+      <translation>os registros como CSV ou .xlsx</translation>
+    </message>
+    <message>
+      <source>rebuild the last workbook that went to FILE</source>
+      <translation>reconstruir a última pasta de trabalho gravada em FILE</translation>
+    </message>
+    <message>
+      <source>a record's weighing ticket, as a PDF</source>
+      <translation>o tíquete de pesagem de um registro, em PDF</translation>
+    </message>
+    <message>
+      <source>a report of the records, as a PDF</source>
+      <translation>um relatório dos registros, em PDF</translation>
+    </message>
+    <message>
+      <source>a station's journals in the central database</source>
+      <translation>os diários de uma estação no banco central</translation>
+    </message>
+    <message>
+      <source>the central records, of one station or all</source>
+      <translation>os registros centrais, de uma estação ou de todas</translation>
+    </message>
+    <message>
+      <source>the SQL of the central tables, for a DBA</source>
+      <translation>o SQL das tabelas centrais, para um DBA</translation>
+    </message>
+    <message>
+      <source>every setting in force and where it came from</source>
+      <translation>cada configuração em vigor e sua origem</translation>
+    </message>
+    <message>
+      <source>retire the journal, its key and heads (renamed, kept); the monitor then starts a new journal</source>
+      <translation>aposentar o diário, sua chave e testemunhas (renomeados, mantidos); o monitor então inicia um novo diário</translation>
+    </message>
+    <message>
+      <source>Views, verifies, lists, exports and recovers the monitor's record journal.</source>
+      <translation>Mostra, verifica, lista, exporta e recupera o diário de registros do monitor.</translation>
+    </message>
+    <message>
+      <source>Commands:</source>
+      <translation>Comandos:</translation>
+    </message>
+    <message>
+      <source>The commands that read the journal take --journal PATH, --key PATH and --head PATH
+(those they use); each command's --help lists its own options.
+Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.</source>
+      <translation>Os comandos que leem o diário aceitam --journal PATH, --key PATH e --head PATH
+(os que usam); --help de cada comando lista suas opções.
+Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.</translation>
+    </message>
+    <message>
+      <source>Opens the records viewer over the journal, read-only.</source>
+      <translation>Abre o visualizador de registros sobre o diário, somente leitura.</translation>
+    </message>
+    <message>
+      <source>Prints every setting in force: key, value, and where it came from (default, system file, user file, environment).</source>
+      <translation>Mostra cada configuração em vigor: chave, valor e origem (default, system file, user file, environment).</translation>
+    </message>
+    <message>
+      <source>Prints the SQL that creates the central tables, for a database administrator who creates them by hand.</source>
+      <translation>Mostra o SQL que cria as tabelas centrais, para um administrador que as cria à mão.</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
+      <translation>O SQL que atualiza as tabelas centrais da versão 1 (chave estação e número) para esta versão (chave diário e número), para seu proprietário.</translation>
+    </message>
+    <message>
+      <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
+      <translation>Aposenta o diário, sua chave e suas testemunhas (renomeados com o identificador do diário, nada é apagado), para que o monitor inicie um novo diário com uma nova chave no próximo registro.</translation>
+    </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
+      <translation>Verifica o MAC de cada registro, a cadeia, a sequência e o fim do diário; com --central, a cadeia de uma estação no banco central.</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records.</source>
+      <translation>Lista os registros do diário.</translation>
+    </message>
+    <message>
+      <source>Only the newest N.</source>
+      <translation>Somente os N mais recentes.</translation>
+    </message>
+    <message>
+      <source>--last takes a number above 0</source>
+      <translation>--last aceita um número maior que 0</translation>
+    </message>
+    <message>
+      <source>Exports records to CSV or .xlsx; a journal that does not verify is refused unless --unverified is given.</source>
+      <translation>Exporta registros para CSV ou .xlsx; um diário que não se verifica é recusado, salvo com --unverified.</translation>
+    </message>
+    <message>
+      <source>Only seq A to B.</source>
+      <translation>Somente os números A a B.</translation>
+    </message>
+    <message>
+      <source>Write CSV to FILE.</source>
+      <translation>Gravar CSV em FILE.</translation>
+    </message>
+    <message>
+      <source>Write .xlsx to FILE.</source>
+      <translation>Gravar .xlsx em FILE.</translation>
+    </message>
+    <message>
+      <source>Export a journal that does not verify, marked as such.</source>
+      <translation>Exportar um diário que não se verifica, marcado como tal.</translation>
+    </message>
+    <message>
+      <source>export takes one of --csv FILE and --xlsx FILE</source>
+      <translation>export aceita um de --csv FILE e --xlsx FILE</translation>
+    </message>
+    <message>
+      <source>Rebuilds, from the journal, the workbook of the last spreadsheet-log session that went to FILE, as its stop would have saved it.</source>
+      <translation>Reconstrói, a partir do diário, a pasta de trabalho da última sessão de registro em planilha gravada em FILE, como sua parada a teria salvo.</translation>
+    </message>
+    <message>
+      <source>The workbook's file name.</source>
+      <translation>O nome de arquivo da pasta de trabalho.</translation>
+    </message>
+    <message>
+      <source>Write the workbook here (default: FILE, if it does not exist).</source>
+      <translation>Gravar a pasta de trabalho aqui (padrão: FILE, se não existir).</translation>
+    </message>
+    <message>
+      <source>Rebuild from a journal that does not verify.</source>
+      <translation>Reconstruir a partir de um diário que não se verifica.</translation>
+    </message>
+    <message>
+      <source>%1 exists: give --output OUT for the rebuilt workbook</source>
+      <translation>%1 existe: informe --output OUT para a pasta reconstruída</translation>
+    </message>
+    <message>
+      <source>Write the PDF to FILE.</source>
+      <translation>Gravar o PDF em FILE.</translation>
+    </message>
+    <message>
+      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
+      <translation>--page-size aceita A4, A5, A6 ou Letter, não '%1'</translation>
+    </message>
+    <message>
+      <source>takes --pdf FILE</source>
+      <translation>aceita --pdf FILE</translation>
+    </message>
+    <message>
+      <source>Prints the weighing ticket of one record to a PDF file, with the journal's check result; a record the check does not vouch for is refused unless --unverified is given, and then marked.</source>
+      <translation>Imprime o tíquete de pesagem de um registro em um arquivo PDF, com o resultado da verificação do diário; um registro que a verificação não garante é recusado, salvo com --unverified, e então marcado.</translation>
+    </message>
+    <message>
+      <source>The record.</source>
+      <translation>O registro.</translation>
+    </message>
+    <message>
+      <source>Print a record the journal's check does not vouch for, marked UNVERIFIED.</source>
+      <translation>Imprimir um registro que a verificação não garante, marcado UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>ticket takes --seq N, a record's seq</source>
+      <translation>ticket aceita --seq N, o número de um registro</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>nenhum registro %1 no diário</translation>
+    </message>
+    <message>
+      <source>Prints a report of the records to a PDF file: a line a record, day subtotals and totals, the journal's check result on every page. A journal that fails its check gives a report marked UNVERIFIED, and exit code 1.</source>
+      <translation>Imprime um relatório dos registros em um arquivo PDF: uma linha por registro, subtotais por dia e totais, o resultado da verificação do diário em cada página. Um diário que falha na verificação gera um relatório marcado UNVERIFIED e o código de saída 1.</translation>
+    </message>
+    <message>
+      <source>Only this station's records.</source>
+      <translation>Somente os registros desta estação.</translation>
+    </message>
+  </context>
+  <context>
     <name>Viewer</name>
     <message>
       <source>No records match</source>

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
@@ -66,19 +67,24 @@ class Command {
     parser_.setApplicationDescription(description);
     parser_.addHelpOption();
     if (files & kJournalFile)
-      parser_.addOption({QStringLiteral("journal"),
-                         QStringLiteral("The journal (default: $WEIGHSTATION_JOURNAL or "
-                                        "~/.local/share/weighstation/journal.sqlite)."),
-                         QStringLiteral("PATH")});
+      parser_.addOption(
+          {QStringLiteral("journal"),
+           QCoreApplication::translate("Records",
+                                       "The journal (default: $WEIGHSTATION_JOURNAL or "
+                                       "~/.local/share/weighstation/journal.sqlite)."),
+           QStringLiteral("PATH")});
     if (files & kKeyFile)
-      parser_.addOption({QStringLiteral("key"),
-                         QStringLiteral("Its key (default: $WEIGHSTATION_JOURNAL_KEY or "
-                                        "~/.config/weighstation/journal.key)."),
-                         QStringLiteral("PATH")});
+      parser_.addOption(
+          {QStringLiteral("key"),
+           QCoreApplication::translate("Records",
+                                       "Its key (default: $WEIGHSTATION_JOURNAL_KEY or "
+                                       "~/.config/weighstation/journal.key)."),
+           QStringLiteral("PATH")});
     if (files & kHeadFile)
       parser_.addOption(
           {QStringLiteral("head"),
-           QStringLiteral("The head that witnesses its end (default: beside the key)."),
+           QCoreApplication::translate(
+               "Records", "The head that witnesses its end (default: beside the key)."),
            QStringLiteral("PATH")});
   }
   QCommandLineParser &parser() { return parser_; }
@@ -90,17 +96,23 @@ class Command {
       return cannot(parser_.errorText());
     if (parser_.isSet(QStringLiteral("help"))) {
       QString help = parser_.helpText();
-      help.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                   QStringLiteral("Usage: weighstation-records ") + name_);
+      // The first line names the program as it was called ("Usage:" in the
+      // desktop's language): it names the command instead.
+      const qsizetype program = help.indexOf(QCoreApplication::arguments().value(0));
+      if (program >= 0 && program < help.indexOf(u'\n'))
+        help.replace(program, QCoreApplication::arguments().value(0).size(),
+                     QStringLiteral("weighstation-records ") + name_);
       std::fputs(qPrintable(help), stdout);
       return kDone;
     }
     if (parser_.positionalArguments().size() != positionals) {
-      return cannot(QStringLiteral("takes %1, not %2 (try --help)")
-                        .arg(positionals == 0   ? QStringLiteral("no arguments")
-                             : positionals == 1 ? QStringLiteral("one argument")
-                                                : QStringLiteral("%1 arguments").arg(positionals))
-                        .arg(parser_.positionalArguments().join(u' ')));
+      return cannot(
+          QCoreApplication::translate("Records", "takes %1, not %2 (try --help)")
+              .arg(positionals == 0 ? QCoreApplication::translate("Records", "no arguments")
+                   : positionals == 1
+                       ? QCoreApplication::translate("Records", "one argument")
+                       : QCoreApplication::translate("Records", "%1 arguments").arg(positionals))
+              .arg(parser_.positionalArguments().join(u' ')));
     }
     return -1;
   }
@@ -133,13 +145,16 @@ class Command {
 };
 
 void addFilterOptions(QCommandLineParser &parser) {
-  parser.addOption({QStringLiteral("from"),
-                    QStringLiteral("Records taken from this local date (yyyy-MM-dd, optionally "
+  parser.addOption(
+      {QStringLiteral("from"),
+       QCoreApplication::translate("Records",
+                                   "Records taken from this local date (yyyy-MM-dd, optionally "
                                    "THH:mm[:ss]) on."),
-                    QStringLiteral("DATE")});
-  parser.addOption({QStringLiteral("to"),
-                    QStringLiteral("Records taken up to the end of this local date."),
-                    QStringLiteral("DATE")});
+       QStringLiteral("DATE")});
+  parser.addOption(
+      {QStringLiteral("to"),
+       QCoreApplication::translate("Records", "Records taken up to the end of this local date."),
+       QStringLiteral("DATE")});
 }
 
 // The filter the options ask for; false (with the reason) when one is bad.
@@ -158,9 +173,10 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
   }
   if (!filter->takenFrom.isEmpty() && !filter->takenTo.isEmpty() &&
       filter->takenFrom >= filter->takenTo) {
-    *failure = Failure(Failure::Kind::Refused, QStringLiteral("--from %1 is not before --to %2")
-                                                   .arg(parser.value(QStringLiteral("from")),
-                                                        parser.value(QStringLiteral("to"))));
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QCoreApplication::translate("Records", "--from %1 is not before --to %2")
+                    .arg(parser.value(QStringLiteral("from")), parser.value(QStringLiteral("to"))));
     return false;
   }
   if (withSeq && parser.isSet(QStringLiteral("seq"))) {
@@ -169,8 +185,10 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
     const QRegularExpressionMatch match = form.match(range);
     if (!match.hasMatch() || match.captured(1).toLongLong() < 1 ||
         match.captured(1).toLongLong() > match.captured(2).toLongLong()) {
-      *failure = Failure(Failure::Kind::Refused,
-                         QStringLiteral("'%1' is not a range of seq numbers A-B").arg(range));
+      *failure =
+          Failure(Failure::Kind::Refused,
+                  QCoreApplication::translate("Records", "'%1' is not a range of seq numbers A-B")
+                      .arg(range));
       return false;
     }
     filter->seqFrom = match.captured(1).toLongLong();
@@ -180,15 +198,18 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
 }
 
 void addCentralOptions(QCommandLineParser &parser) {
-  parser.addOption(
-      {QStringLiteral("central"),
-       QStringLiteral("Read the site's central database (postgresql:// URI) instead of "
-                      "the journal."),
-       QStringLiteral("URI")});
-  parser.addOption({QStringLiteral("station"), QStringLiteral("Only the journals of this station."),
+  parser.addOption({QStringLiteral("central"),
+                    QCoreApplication::translate(
+                        "Records",
+                        "Read the site's central database (postgresql:// URI) instead of "
+                        "the journal."),
+                    QStringLiteral("URI")});
+  parser.addOption({QStringLiteral("station"),
+                    QCoreApplication::translate("Records", "Only the journals of this station."),
                     QStringLiteral("NAME")});
-  parser.addOption(
-      {QStringLiteral("journal-id"), QStringLiteral("Only this journal."), QStringLiteral("ID")});
+  parser.addOption({QStringLiteral("journal-id"),
+                    QCoreApplication::translate("Records", "Only this journal."),
+                    QStringLiteral("ID")});
 }
 
 // The central database's connection, its name unique in this program.
@@ -200,7 +221,8 @@ QSqlDatabase connectCentral(const QString &uri, Failure *failure) {
 // intact line, or one line per problem; returns the exit code.
 int printReport(const VerifyReport &report, const QString &prefix = QString()) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
-    return cannot(report.failure.within(prefix + QStringLiteral("cannot check the journal")));
+    return cannot(report.failure.within(
+        prefix + QCoreApplication::translate("Records", "cannot check the journal")));
   if (report.outcome == VerifyReport::Outcome::Intact) {
     std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
     return kDone;
@@ -216,7 +238,8 @@ int printReport(const VerifyReport &report, const QString &prefix = QString()) {
 // A check that refuses what was asked: says why.
 int checkFailed(const VerifyReport &report, const char *what) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
-    return cannot(report.failure.within(QStringLiteral("cannot check the journal")));
+    return cannot(
+        report.failure.within(QCoreApplication::translate("Records", "cannot check the journal")));
   std::fprintf(stderr,
                "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
                "writes it marked as unverified)\n",
@@ -243,9 +266,10 @@ bool writable(const Command &command, const QString &path, Failure *failure) {
     return false;
   const QFileInfo folder(QFileInfo(path).absolutePath());
   if (!folder.isDir() || !folder.isWritable()) {
-    *failure =
-        Failure(Failure::Kind::CannotOpen,
-                QStringLiteral("cannot write %1: its folder is missing or not writable").arg(path));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate(
+                           "Records", "cannot write %1: its folder is missing or not writable")
+                           .arg(path));
     return false;
   }
   return true;
@@ -297,7 +321,8 @@ int openCentral(const Command &command, QSqlDatabase *db, QStringList *journals)
   Failure failure;
   *db = connectCentral(uri, &failure);
   if (!db->isOpen())
-    return cannot(failure.within(QStringLiteral("cannot reach %1").arg(centraldb::shownUri(uri))));
+    return cannot(failure.within(
+        QCoreApplication::translate("Records", "cannot reach %1").arg(centraldb::shownUri(uri))));
   *journals = centralJournals(*db, command, &failure);
   return journals->isEmpty() ? cannot(failure) : -1;
 }
@@ -333,36 +358,63 @@ int exportCentral(const Command &command, ExportOptions options) {
 }  // namespace
 
 QString usage() {
-  return QStringLiteral(
-      "Usage: weighstation-records [COMMAND] [options]\n"
-      "Views, verifies, lists, exports and recovers the monitor's record journal.\n\n"
-      "Commands:\n"
-      "  view (or no command)                the records viewer, \"Weigh Station Records\"\n"
-      "  verify                              check every record, the chain and the end\n"
-      "  list [--from D] [--to D] [--last N] one line per record\n"
-      "  export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]\n"
-      "  recover-workbook FILE [--output OUT] [--unverified]\n"
-      "                                      rebuild the last workbook that went to FILE\n"
-      "  ticket --seq N --pdf F [--page-size A6] [--unverified]\n"
-      "                                      a record's weighing ticket, as a PDF\n"
-      "  report [--from D] [--to D] [--station NAME] --pdf F\n"
-      "                                      a report of the records, as a PDF\n\n"
-      "  verify --central URI (--station NAME | --journal-id ID)\n"
-      "                                      a station's journals in the central database\n"
-      "  export --central URI [--station NAME] (--csv F | --xlsx F)\n"
-      "                                      the central records, of one station or all\n"
-      "  central-sql                         the SQL of the central tables, for a DBA\n"
-      "  settings                            every setting in force and where it came from\n"
-      "  new-journal                         retire the journal, its key and heads (renamed,\n"
-      "                                      kept); the monitor then starts a new journal\n\n"
-      "The commands that read the journal take --journal PATH, --key PATH and --head PATH\n"
-      "(those they use); each command's --help lists its own options.\n"
-      "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.\n");
+  struct Line {
+    const char *synopsis;
+    const char *what;
+  };
+  static const Line kLines[] = {
+      {"view (or no command)",
+       QT_TRANSLATE_NOOP("Records", "the records viewer, \"Weigh Station Records\"")},
+      {"verify", QT_TRANSLATE_NOOP("Records", "check every record, the chain and the end")},
+      {"list [--from D] [--to D] [--last N]", QT_TRANSLATE_NOOP("Records", "one line per record")},
+      {"export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]",
+       QT_TRANSLATE_NOOP("Records", "the records as CSV or .xlsx")},
+      {"recover-workbook FILE [--output OUT] [--unverified]",
+       QT_TRANSLATE_NOOP("Records", "rebuild the last workbook that went to FILE")},
+      {"ticket --seq N --pdf F [--page-size A6] [--unverified]",
+       QT_TRANSLATE_NOOP("Records", "a record's weighing ticket, as a PDF")},
+      {"report [--from D] [--to D] [--station NAME] --pdf F",
+       QT_TRANSLATE_NOOP("Records", "a report of the records, as a PDF")},
+      {nullptr, nullptr},
+      {"verify --central URI (--station NAME | --journal-id ID)",
+       QT_TRANSLATE_NOOP("Records", "a station's journals in the central database")},
+      {"export --central URI [--station NAME] (--csv F | --xlsx F)",
+       QT_TRANSLATE_NOOP("Records", "the central records, of one station or all")},
+      {"central-sql", QT_TRANSLATE_NOOP("Records", "the SQL of the central tables, for a DBA")},
+      {"settings", QT_TRANSLATE_NOOP("Records", "every setting in force and where it came from")},
+      {"new-journal", QT_TRANSLATE_NOOP("Records",
+                                        "retire the journal, its key and heads (renamed, "
+                                        "kept); the monitor then starts a new journal")},
+  };
+  constexpr int kColumn = 38;
+  QString text =
+      QStringLiteral("Usage: weighstation-records [COMMAND] [options]\n") +
+      QCoreApplication::translate(
+          "Records", "Views, verifies, lists, exports and recovers the monitor's record journal.") +
+      QStringLiteral("\n\n") + QCoreApplication::translate("Records", "Commands:") + u'\n';
+  for (const Line &line : kLines) {
+    if (!line.synopsis) {
+      text += u'\n';
+      continue;
+    }
+    QString synopsis = QStringLiteral("  ") + QLatin1String(line.synopsis);
+    synopsis = synopsis.size() < kColumn ? synopsis.leftJustified(kColumn)
+                                         : synopsis + u'\n' + QString(kColumn, u' ');
+    text += synopsis + QCoreApplication::translate("Records", line.what) + u'\n';
+  }
+  return text + u'\n' +
+         QCoreApplication::translate(
+             "Records",
+             "The commands that read the journal take --journal PATH, --key PATH and --head PATH\n"
+             "(those they use); each command's --help lists its own options.\n"
+             "Exit codes: 0 done, 1 the journal does not verify, 2 cannot be done.") +
+         u'\n';
 }
 
 int view(const QStringList &arguments) {
   Command command(QStringLiteral("view"),
-                  QStringLiteral("Opens the records viewer over the journal, read-only."));
+                  QCoreApplication::translate(
+                      "Records", "Opens the records viewer over the journal, read-only."));
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   ViewerWindow window(command.journal(), command.key(), command.head());
@@ -373,10 +425,12 @@ int view(const QStringList &arguments) {
 // Every setting, its value and where it came from; the problems of the
 // settings files after them (exit 1 when there are any).
 int settingsInForce(const QStringList &arguments) {
-  Command command(QStringLiteral("settings"),
-                  QStringLiteral("Prints every setting in force: key, value, and where it came "
-                                 "from (default, system file, user file, environment)."),
-                  kNoFiles);
+  Command command(
+      QStringLiteral("settings"),
+      QCoreApplication::translate("Records",
+                                  "Prints every setting in force: key, value, and where it came "
+                                  "from (default, system file, user file, environment)."),
+      kNoFiles);
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   for (const settings::Key &key : settings::keys()) {
@@ -396,14 +450,18 @@ int settingsInForce(const QStringList &arguments) {
 }
 
 int centralSql(const QStringList &arguments) {
-  Command command(QStringLiteral("central-sql"),
-                  QStringLiteral("Prints the SQL that creates the central tables, for a database "
-                                 "administrator who creates them by hand."),
-                  kNoFiles);
+  Command command(
+      QStringLiteral("central-sql"),
+      QCoreApplication::translate("Records",
+                                  "Prints the SQL that creates the central tables, for a database "
+                                  "administrator who creates them by hand."),
+      kNoFiles);
   command.parser().addOption(
       {QStringLiteral("upgrade"),
-       QStringLiteral("The SQL that upgrades central tables of version 1 (keyed by station and "
-                      "seq) to this version (keyed by journal and seq), for their owner.")});
+       QCoreApplication::translate(
+           "Records",
+           "The SQL that upgrades central tables of version 1 (keyed by station and "
+           "seq) to this version (keyed by journal and seq), for their owner.")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   const QStringList statements = command.parser().isSet(QStringLiteral("upgrade"))
@@ -418,9 +476,11 @@ int centralSql(const QStringList &arguments) {
 
 int newJournal(const QStringList &arguments) {
   Command command(QStringLiteral("new-journal"),
-                  QStringLiteral("Retires the journal, its key and its heads (renamed with the "
-                                 "journal's id, nothing deleted), so that the monitor starts a new "
-                                 "journal with a new key at its next record."),
+                  QCoreApplication::translate(
+                      "Records",
+                      "Retires the journal, its key and its heads (renamed with the "
+                      "journal's id, nothing deleted), so that the monitor starts a new "
+                      "journal with a new key at its next record."),
                   kJournalFile | kKeyFile);
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
@@ -437,10 +497,12 @@ int newJournal(const QStringList &arguments) {
 }
 
 int verify(const QStringList &arguments) {
-  Command command(QStringLiteral("verify"),
-                  QStringLiteral("Checks every record's mac, the chain, the sequence and the "
-                                 "journal's end; with --central, a station's chain in the central "
-                                 "database."));
+  Command command(
+      QStringLiteral("verify"),
+      QCoreApplication::translate("Records",
+                                  "Checks every record's mac, the chain, the sequence and the "
+                                  "journal's end; with --central, a station's chain in the central "
+                                  "database."));
   addCentralOptions(command.parser());
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
@@ -469,11 +531,13 @@ int verify(const QStringList &arguments) {
 }
 
 int list(const QStringList &arguments) {
-  Command command(QStringLiteral("list"), QStringLiteral("Lists the journal's records."),
+  Command command(QStringLiteral("list"),
+                  QCoreApplication::translate("Records", "Lists the journal's records."),
                   kJournalFile);
   addFilterOptions(command.parser());
-  command.parser().addOption(
-      {QStringLiteral("last"), QStringLiteral("Only the newest N."), QStringLiteral("N")});
+  command.parser().addOption({QStringLiteral("last"),
+                              QCoreApplication::translate("Records", "Only the newest N."),
+                              QStringLiteral("N")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   JournalFilter filter;
@@ -484,7 +548,7 @@ int list(const QStringList &arguments) {
     bool ok = false;
     filter.last = command.parser().value(QStringLiteral("last")).toLongLong(&ok);
     if (!ok || filter.last < 1)
-      return cannot(QStringLiteral("--last takes a number above 0"));
+      return cannot(QCoreApplication::translate("Records", "--last takes a number above 0"));
   }
   JournalReader reader(command.journal());
   if (!reader.open(&failure))
@@ -502,24 +566,31 @@ int list(const QStringList &arguments) {
 }
 
 int exportRecords(const QStringList &arguments) {
-  Command command(QStringLiteral("export"),
-                  QStringLiteral("Exports records to CSV or .xlsx; a journal that does not verify "
-                                 "is refused unless --unverified is given."));
+  Command command(
+      QStringLiteral("export"),
+      QCoreApplication::translate("Records",
+                                  "Exports records to CSV or .xlsx; a journal that does not verify "
+                                  "is refused unless --unverified is given."));
   QCommandLineParser &parser = command.parser();
   addFilterOptions(parser);
-  parser.addOption(
-      {QStringLiteral("seq"), QStringLiteral("Only seq A to B."), QStringLiteral("A-B")});
-  parser.addOption(
-      {QStringLiteral("csv"), QStringLiteral("Write CSV to FILE."), QStringLiteral("FILE")});
-  parser.addOption(
-      {QStringLiteral("xlsx"), QStringLiteral("Write .xlsx to FILE."), QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("seq"),
+                    QCoreApplication::translate("Records", "Only seq A to B."),
+                    QStringLiteral("A-B")});
+  parser.addOption({QStringLiteral("csv"),
+                    QCoreApplication::translate("Records", "Write CSV to FILE."),
+                    QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("xlsx"),
+                    QCoreApplication::translate("Records", "Write .xlsx to FILE."),
+                    QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("unverified"),
-                    QStringLiteral("Export a journal that does not verify, marked as such.")});
+                    QCoreApplication::translate(
+                        "Records", "Export a journal that does not verify, marked as such.")});
   addCentralOptions(parser);
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   if (parser.isSet(QStringLiteral("csv")) == parser.isSet(QStringLiteral("xlsx")))
-    return cannot(QStringLiteral("export takes one of --csv FILE and --xlsx FILE"));
+    return cannot(
+        QCoreApplication::translate("Records", "export takes one of --csv FILE and --xlsx FILE"));
   ExportOptions options;
   options.format = parser.isSet(QStringLiteral("csv")) ? ExportFormat::Csv : ExportFormat::Xlsx;
   options.path = parser.value(options.format == ExportFormat::Csv ? QStringLiteral("csv")
@@ -543,18 +614,23 @@ int exportRecords(const QStringList &arguments) {
 }
 
 int recoverWorkbook(const QStringList &arguments) {
-  Command command(QStringLiteral("recover-workbook"),
-                  QStringLiteral("Rebuilds, from the journal, the workbook of the last "
-                                 "spreadsheet-log session that went to FILE, as its stop would "
-                                 "have saved it."));
+  Command command(
+      QStringLiteral("recover-workbook"),
+      QCoreApplication::translate("Records",
+                                  "Rebuilds, from the journal, the workbook of the last "
+                                  "spreadsheet-log session that went to FILE, as its stop would "
+                                  "have saved it."));
   QCommandLineParser &parser = command.parser();
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("The workbook's file name."));
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QCoreApplication::translate("Records", "The workbook's file name."));
   parser.addOption(
       {QStringLiteral("output"),
-       QStringLiteral("Write the workbook here (default: FILE, if it does not exist)."),
+       QCoreApplication::translate(
+           "Records", "Write the workbook here (default: FILE, if it does not exist)."),
        QStringLiteral("OUT")});
-  parser.addOption({QStringLiteral("unverified"),
-                    QStringLiteral("Rebuild from a journal that does not verify.")});
+  parser.addOption(
+      {QStringLiteral("unverified"),
+       QCoreApplication::translate("Records", "Rebuild from a journal that does not verify.")});
   if (const int code = command.parse(arguments, 1); code >= 0)
     return code;
   const QString file = parser.positionalArguments().value(0);
@@ -562,8 +638,9 @@ int recoverWorkbook(const QStringList &arguments) {
       parser.isSet(QStringLiteral("output")) ? parser.value(QStringLiteral("output")) : file;
   Failure failure;
   if (!parser.isSet(QStringLiteral("output")) && QFileInfo::exists(file))
-    return cannot(
-        QStringLiteral("%1 exists: give --output OUT for the rebuilt workbook").arg(file));
+    return cannot(QCoreApplication::translate(
+                      "Records", "%1 exists: give --output OUT for the rebuilt workbook")
+                      .arg(file));
   if (!writable(command, output, &failure))
     return cannot(failure);
   if (const int code =
@@ -594,7 +671,8 @@ bool checkForPrinting(const Command &command, printouts::Context *context) {
   };
   const VerifyReport report = verifyJournal(options);
   if (report.outcome == VerifyReport::Outcome::CannotCheck) {
-    cannot(report.failure.within(QStringLiteral("cannot check the journal")));
+    cannot(
+        report.failure.within(QCoreApplication::translate("Records", "cannot check the journal")));
     return false;
   }
   context->check = printouts::CheckState::of(report);
@@ -604,8 +682,9 @@ bool checkForPrinting(const Command &command, printouts::Context *context) {
 }
 
 void addPdfOptions(QCommandLineParser &parser) {
-  parser.addOption(
-      {QStringLiteral("pdf"), QStringLiteral("Write the PDF to FILE."), QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("pdf"),
+                    QCoreApplication::translate("Records", "Write the PDF to FILE."),
+                    QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("page-size"),
                     QStringLiteral("A4 (the default), A5, A6 or Letter."), QStringLiteral("SIZE")});
 }
@@ -632,14 +711,14 @@ int pageSizeOf(const QCommandLineParser &parser) {
     return QPageSize::A6;
   if (asked == QLatin1String("LETTER"))
     return QPageSize::Letter;
-  cannot(QStringLiteral("--page-size takes A4, A5, A6 or Letter, not '%1'")
+  cannot(QCoreApplication::translate("Records", "--page-size takes A4, A5, A6 or Letter, not '%1'")
              .arg(parser.value(QStringLiteral("page-size"))));
   return -1;
 }
 int preparePrinting(const Command &command, PrintJob *job) {
   job->path = command.parser().value(QStringLiteral("pdf"));
   if (job->path.isEmpty())
-    return cannot(QStringLiteral("takes --pdf FILE"));
+    return cannot(QCoreApplication::translate("Records", "takes --pdf FILE"));
   job->pageSize = pageSizeOf(command.parser());
   if (job->pageSize < 0)
     return kCannot;
@@ -652,21 +731,26 @@ int preparePrinting(const Command &command, PrintJob *job) {
 
 int ticket(const QStringList &arguments) {
   Command command(QStringLiteral("ticket"),
-                  QStringLiteral("Prints the weighing ticket of one record to a PDF file, with the "
-                                 "journal's check result; a record the check does not vouch for "
-                                 "is refused unless --unverified is given, and then marked."));
+                  QCoreApplication::translate(
+                      "Records",
+                      "Prints the weighing ticket of one record to a PDF file, with the "
+                      "journal's check result; a record the check does not vouch for "
+                      "is refused unless --unverified is given, and then marked."));
   QCommandLineParser &parser = command.parser();
-  parser.addOption({QStringLiteral("seq"), QStringLiteral("The record."), QStringLiteral("N")});
+  parser.addOption({QStringLiteral("seq"), QCoreApplication::translate("Records", "The record."),
+                    QStringLiteral("N")});
   addPdfOptions(parser);
-  parser.addOption({QStringLiteral("unverified"),
-                    QStringLiteral("Print a record the journal's check does not vouch for, marked "
+  parser.addOption(
+      {QStringLiteral("unverified"),
+       QCoreApplication::translate("Records",
+                                   "Print a record the journal's check does not vouch for, marked "
                                    "UNVERIFIED.")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   bool number = false;
   const qint64 seq = parser.value(QStringLiteral("seq")).toLongLong(&number);
   if (!number || seq < 1)
-    return cannot(QStringLiteral("ticket takes --seq N, a record's seq"));
+    return cannot(QCoreApplication::translate("Records", "ticket takes --seq N, a record's seq"));
   PrintJob job;
   if (const int code = preparePrinting(command, &job); code >= 0)
     return code;
@@ -686,7 +770,7 @@ int ticket(const QStringList &arguments) {
                                     &failure))
     return cannot(failure);
   if (record.seq == 0)
-    return cannot(QStringLiteral("no record %1 in the journal").arg(seq));
+    return cannot(QCoreApplication::translate("Records", "no record %1 in the journal").arg(seq));
   if (!context.check.trusts(seq) && !parser.isSet(QStringLiteral("unverified"))) {
     std::fprintf(stderr, "%s\n",
                  qPrintable(messageLine(QStringLiteral("seq %1 is not printed: %2 (--unverified "
@@ -708,14 +792,17 @@ int ticket(const QStringList &arguments) {
 }
 
 int report(const QStringList &arguments) {
-  Command command(QStringLiteral("report"),
-                  QStringLiteral("Prints a report of the records to a PDF file: a line a record, "
-                                 "day subtotals and totals, the journal's check result on every "
-                                 "page. A journal that fails its check gives a report marked "
-                                 "UNVERIFIED, and exit code 1."));
+  Command command(
+      QStringLiteral("report"),
+      QCoreApplication::translate("Records",
+                                  "Prints a report of the records to a PDF file: a line a record, "
+                                  "day subtotals and totals, the journal's check result on every "
+                                  "page. A journal that fails its check gives a report marked "
+                                  "UNVERIFIED, and exit code 1."));
   QCommandLineParser &parser = command.parser();
   addFilterOptions(parser);
-  parser.addOption({QStringLiteral("station"), QStringLiteral("Only this station's records."),
+  parser.addOption({QStringLiteral("station"),
+                    QCoreApplication::translate("Records", "Only this station's records."),
                     QStringLiteral("NAME")});
   addPdfOptions(parser);
   if (const int code = command.parse(arguments, 0); code >= 0)
