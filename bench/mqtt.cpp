@@ -226,47 +226,66 @@ double rawSeconds(int port, const QString &journal, qint64 records) {
   return seconds;
 }
 
-// The monitor's processor seconds over `seconds` with three streaming
-// scales connected, with WEIGHSTATION_MQTT or without.
-double monitorCpuSeconds(const QString &uri, const QString &folder, int seconds) {
-  const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../");
-  QProcess sim;
-  sim.start(bin + QStringLiteral("scale-sim"),
-            {"--link-dir", folder, "--scale", "profile=lively,weight=1250", "--scale",
-             "profile=lively,weight=830", "--scale", "profile=lively,weight=75,seed=3"});
-  sim.waitForStarted();
-  waitFor([&] { return sim.canReadLine() && QFile::exists(folder + "/scale3"); }, 5000);
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  environment.insert("QT_QPA_PLATFORM", "offscreen");
-  environment.insert("WEIGHSTATION_ADAPTERS",
-                     QStringLiteral("%1/scale1,%1/scale2,%1/scale3").arg(folder));
-  environment.insert("WEIGHSTATION_JOURNAL", folder + QStringLiteral("/journal.sqlite"));
-  environment.insert("WEIGHSTATION_JOURNAL_KEY", folder + QStringLiteral("/journal.key"));
-  environment.insert("LD_PRELOAD", bin + QStringLiteral("tests/libe2edriver.so"));
-  environment.insert("E2E_SCENARIO", "connect");
-  environment.insert("E2E_REPORT", folder + QStringLiteral("/report.json"));
-  if (!uri.isEmpty())
-    environment.insert("WEIGHSTATION_MQTT", uri);
-  QProcess monitor;
-  monitor.setProcessEnvironment(environment);
-  monitor.start(bin + QStringLiteral("weighstation"), {});
-  monitor.waitForStarted();
-  auto cpuTicks = [&monitor] {
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(monitor.processId()));
+// A monitor with three streaming scales of its own, with WEIGHSTATION_MQTT
+// or without.
+class StreamingMonitor {
+ public:
+  StreamingMonitor(const QString &uri, const QString &folder) {
+    const QString bin = QCoreApplication::applicationDirPath() + QStringLiteral("/../");
+    sim_.start(bin + QStringLiteral("scale-sim"),
+               {"--link-dir", folder, "--scale", "profile=lively,weight=1250", "--scale",
+                "profile=lively,weight=830", "--scale", "profile=lively,weight=75,seed=3"});
+    sim_.waitForStarted();
+    waitFor([&] { return sim_.canReadLine() && QFile::exists(folder + "/scale3"); }, 5000);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("WEIGHSTATION_ADAPTERS",
+                       QStringLiteral("%1/scale1,%1/scale2,%1/scale3").arg(folder));
+    environment.insert("WEIGHSTATION_JOURNAL", folder + QStringLiteral("/journal.sqlite"));
+    environment.insert("WEIGHSTATION_JOURNAL_KEY", folder + QStringLiteral("/journal.key"));
+    environment.insert("LD_PRELOAD", bin + QStringLiteral("tests/libe2edriver.so"));
+    environment.insert("E2E_SCENARIO", "connect");
+    environment.insert("E2E_REPORT", folder + QStringLiteral("/report.json"));
+    if (!uri.isEmpty())
+      environment.insert("WEIGHSTATION_MQTT", uri);
+    monitor_.setProcessEnvironment(environment);
+    monitor_.start(bin + QStringLiteral("weighstation"), {});
+    monitor_.waitForStarted();
+  }
+  ~StreamingMonitor() {
+    monitor_.kill();
+    monitor_.waitForFinished();
+    sim_.kill();
+    sim_.waitForFinished();
+  }
+  // User and system time so far, in seconds.
+  double cpuSeconds() const {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(monitor_.processId()));
     if (!stat.open(QIODevice::ReadOnly))
-      return 0LL;
+      return 0;
     const QList<QByteArray> fields = stat.readAll().split(')').value(1).trimmed().split(' ');
-    return fields.value(11).toLongLong() + fields.value(12).toLongLong();  // utime, stime
-  };
+    return double(fields.value(11).toLongLong() + fields.value(12).toLongLong()) /
+           double(sysconf(_SC_CLK_TCK));
+  }
+
+ private:
+  QProcess sim_;
+  QProcess monitor_;
+};
+
+// The processor seconds of a monitor without and one with publishing, run
+// side by side over the same `seconds` (so that the machine's other work
+// falls on both alike).
+std::pair<double, double> pairedCpuSeconds(const QString &uri, const QString &folder, int seconds) {
+  QDir().mkpath(folder + QStringLiteral("/plain"));
+  QDir().mkpath(folder + QStringLiteral("/publishing"));
+  const StreamingMonitor plain(QString(), folder + QStringLiteral("/plain"));
+  const StreamingMonitor publishing(uri, folder + QStringLiteral("/publishing"));
   QThread::sleep(3);  // connected, streaming
-  const long long before = cpuTicks();
+  const double plainBefore = plain.cpuSeconds();
+  const double publishingBefore = publishing.cpuSeconds();
   QThread::sleep(seconds);
-  const long long after = cpuTicks();
-  monitor.kill();
-  monitor.waitForFinished();
-  sim.kill();
-  sim.waitForFinished();
-  return double(after - before) / double(sysconf(_SC_CLK_TCK));
+  return {plain.cpuSeconds() - plainBefore, publishing.cpuSeconds() - publishingBefore};
 }
 }  // namespace
 
@@ -297,19 +316,17 @@ int main(int argc, char **argv) {
   const double drain = drainSeconds(broker.port(), backlog, records);
   phase("the backlog, published by a bare client");
   const double raw = rawSeconds(broker.port(), backlog, records);
-  // One run of each varies by more than the difference sought: three of
-  // each, in turn, and the median of each.
-  phase("the monitor with three scales, without and with publishing (6 x 13 s)");
+  // One run varies by more than the difference sought: three pairs, side by
+  // side, and the median of each.
+  phase("the monitor with three scales, without and with publishing (3 x 13 s)");
   std::vector<double> plainRuns;
   std::vector<double> publishingRuns;
   for (int run = 0; run < 3; ++run) {
-    const QString plain = dir.filePath(QStringLiteral("plain-%1").arg(run));
-    const QString publishing = dir.filePath(QStringLiteral("publishing-%1").arg(run));
-    QDir().mkpath(plain);
-    QDir().mkpath(publishing);
-    plainRuns.push_back(monitorCpuSeconds(QString(), plain, 10));
-    publishingRuns.push_back(monitorCpuSeconds(
-        QStringLiteral("mqtt://127.0.0.1:%1/bench/monitor").arg(broker.port()), publishing, 10));
+    const auto [plain, publishing] =
+        pairedCpuSeconds(QStringLiteral("mqtt://127.0.0.1:%1/bench/monitor").arg(broker.port()),
+                         dir.filePath(QStringLiteral("monitors-%1").arg(run)), 10);
+    plainRuns.push_back(plain);
+    publishingRuns.push_back(publishing);
   }
   const double cpuPlain = percentile(plainRuns, 0.5);
   const double cpuPublishing = percentile(publishingRuns, 0.5);
