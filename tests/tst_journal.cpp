@@ -18,6 +18,7 @@
 
 #include "journal/journal.h"
 #include "journal/journalexport.h"
+#include "journal/journalfiles.h"
 #include "journal/journalreader.h"
 #include "journal/shownvalue.h"
 #include "journal/verifier.h"
@@ -702,6 +703,60 @@ class JournalTest : public QObject {
   }
 
   // One message style, and no toolkit abort without a display.
+  // The journal of format 1 the monitor wrote at 1.0.0 (tests/fixtures, never
+  // made again): every later version reads it, verifies it, and seals a
+  // record into the same bytes (the test vector: the canonical bytes of its
+  // seq 1, whose HMAC under its key is the mac the monitor stored).
+  void theFormat1FixtureVerifies() {
+    const QString fixture = QFINDTESTDATA("fixtures/journal-format-1");
+    QVERIFY(!fixture.isEmpty());
+    QTemporaryDir copy;
+    for (const QString &name : QDir(fixture).entryList(QDir::Files))
+      QVERIFY(QFile::copy(fixture + '/' + name, copy.filePath(name)));
+    QFile::setPermissions(copy.filePath("journal.key"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QString head = copy.filePath("journal.key.c2c4f57524c097aa86c032574a964a0e.head");
+
+    VerifyOptions options =
+        VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
+    options.headPath = head;
+    const VerifyReport report = verifyJournal(options);
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
+    QCOMPARE(report.intactLine(), QString("journal intact: 2 records, seq 1..2, "
+                                          "2026-12-08T22:26:59.085Z to 2026-12-08T22:26:59.174Z"));
+
+    JournalReader reader(copy.filePath("journal.sqlite"), "fixture");
+    Failure failure;
+    QVERIFY(reader.open(&failure));
+    QList<JournalRecord> records;
+    QVERIFY(reader.forEach(
+        {},
+        [&](const JournalRecord &r) {
+          records << r;
+          return true;
+        },
+        &failure));
+    QCOMPARE(records.size(), 2);
+    const JournalRecord &first = records[0];
+    QCOMPARE(first.station, QString("fixture-1"));
+    QCOMPARE(first.totalLine, QString("GROSS TOTAL, lbs, 111"));
+    QCOMPARE(shown::total(first).text(), QString("111"));
+    // The records' blocks are the text log, byte for byte.
+    QFile log(copy.filePath("station.txt"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll(), records[0].block + records[1].block);
+    const QByteArray canonical = journalcolumns::canonicalBytes(first, QString());
+    QCOMPARE(QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex(),
+             QByteArray("7f2c24bfdf2607dab3915a6500db35412610b6e44eea3b822946b28d6bada44c"));
+    QByteArray key;
+    QString why;
+    QVERIFY2(journalfiles::loadKey(copy.filePath("journal.key"), false, &key, &why),
+             qPrintable(why));
+    QCOMPARE(journalfiles::sealOf(key, canonical), first.mac);
+    QCOMPARE(first.mac,
+             QString("9fa980f97d9a00336fd4d9d2dbab919dc08d87325287cf3c9c7a7b8d2b008766"));
+  }
+
   void commandLineMistakes_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
