@@ -8,7 +8,9 @@
 #include <QJsonObject>
 #include <QMimeDatabase>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +76,21 @@ class JournalTest : public QObject {
   QTemporaryDir dir;
   QString journalPath() const { return dir.filePath("journal.sqlite"); }
   QString keyPath() const { return dir.filePath("journal.key"); }
+
+  static constexpr const char *kFixtureHead = "journal.key.c2c4f57524c097aa86c032574a964a0e.head";
+  // The fixture's files in `copy` (opened in place, the journal would gain
+  // its -wal and -shm), the key readable by its owner alone.
+  static bool copyFixture(const QTemporaryDir &copy) {
+    const QString fixture = QFINDTESTDATA("fixtures/journal-format-1");
+    const QStringList names = QDir(fixture).entryList(QDir::Files);
+    for (const QString &name : names) {
+      if (!QFile::copy(fixture + '/' + name, copy.filePath(name)))
+        return false;
+    }
+    return !names.isEmpty() &&
+           QFile::setPermissions(copy.filePath("journal.key"),
+                                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  }
 
   void write(int from, int to, const QString &connection = QStringLiteral("writer")) {
     RecordJournal journal(journalPath(), keyPath(), connection);
@@ -708,14 +725,9 @@ class JournalTest : public QObject {
   // record into the same bytes (the test vector: the canonical bytes of its
   // seq 1, whose HMAC under its key is the mac the monitor stored).
   void theFormat1FixtureVerifies() {
-    const QString fixture = QFINDTESTDATA("fixtures/journal-format-1");
-    QVERIFY(!fixture.isEmpty());
     QTemporaryDir copy;
-    for (const QString &name : QDir(fixture).entryList(QDir::Files))
-      QVERIFY(QFile::copy(fixture + '/' + name, copy.filePath(name)));
-    QFile::setPermissions(copy.filePath("journal.key"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QString head = copy.filePath("journal.key.c2c4f57524c097aa86c032574a964a0e.head");
+    QVERIFY(copyFixture(copy));
+    const QString head = copy.filePath(kFixtureHead);
 
     VerifyOptions options =
         VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
@@ -755,6 +767,135 @@ class JournalTest : public QObject {
     QCOMPARE(journalfiles::sealOf(key, canonical), first.mac);
     QCOMPARE(first.mac,
              QString("9fa980f97d9a00336fd4d9d2dbab919dc08d87325287cf3c9c7a7b8d2b008766"));
+  }
+
+  // Every single-bit change of the fixture that changes what SQLite reads
+  // from the journal's tables (a value, its storage class, a row, or a read
+  // that fails) is reported by verify: every bit of a sample of the records'
+  // and the notes' pages, and of the whole file.
+  void everyBitFlipThatChangesTheTablesIsReported() {
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy));
+    QFile original(copy.filePath("journal.sqlite"));
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+    const QString journal = copy.filePath("flipped.sqlite");
+    VerifyOptions options = VerifyOptions::of(journal, copy.filePath("journal.key"));
+    options.headPath = copy.filePath(kFixtureHead);
+
+    auto write = [&](const QByteArray &content) {
+      for (const char *suffix : {"", "-wal", "-shm"})
+        QFile::remove(journal + suffix);
+      QFile file(journal);
+      return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+    };
+    // What an SQLite reader sees in the tables: every value with its class.
+    auto view = [&]() -> QString {
+      QString seen;
+      {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "flip-view");
+        db.setDatabaseName(journal);
+        db.setConnectOptions("QSQLITE_OPEN_READONLY");
+        if (!db.open())
+          seen = "cannot open";
+        for (const char *table : {"journal_meta", "records", "deliveries"}) {
+          QSqlQuery columns(db);
+          QStringList shown;
+          if (columns.exec(QString("SELECT name FROM pragma_table_info('%1')").arg(table)))
+            while (columns.next())
+              shown << QString("typeof(%1) || ':' || quote(%1)").arg(columns.value(0).toString());
+          QSqlQuery rows(db);
+          if (shown.isEmpty() || !rows.exec(QString("SELECT %1 FROM %2 ORDER BY rowid")
+                                                .arg(shown.join(" || '|' || "), table))) {
+            seen += QString("\n%1: unreadable").arg(table);
+            continue;
+          }
+          while (rows.next())
+            seen += '\n' + rows.value(0).toString();
+          if (rows.lastError().isValid())
+            seen += QString("\n%1: read failed").arg(table);
+        }
+      }
+      QSqlDatabase::removeDatabase("flip-view");
+      return seen;
+    };
+    QVERIFY(write(bytes));
+    const QString unchanged = view();
+    QVERIFY(!unchanged.contains("unreadable"));
+    QCOMPARE(int(verifyJournal(options).outcome), int(VerifyReport::Outcome::Intact));
+
+    constexpr int kPage = 4096;
+    QList<qint64> bits;
+    QRandomGenerator random(20261208);
+    for (const int page : {4, 5})  // the records' and the notes' pages
+      for (int i = 0; i < 1500; ++i)
+        bits << qint64(page - 1) * kPage * 8 + random.bounded(kPage * 8);
+    for (int i = 0; i < 1000; ++i)
+      bits << random.bounded(qint64(bytes.size()) * 8);
+    int changed = 0;
+    QStringList missed;
+    for (const qint64 bit : bits) {
+      QByteArray flipped = bytes;
+      flipped[int(bit / 8)] = char(flipped[int(bit / 8)] ^ (1 << (bit % 8)));
+      QVERIFY(write(flipped));
+      if (view() == unchanged)
+        continue;
+      ++changed;
+      if (verifyJournal(options).outcome == VerifyReport::Outcome::Intact)
+        missed << QString("byte %1 bit %2").arg(bit / 8).arg(bit % 8);
+    }
+    QVERIFY2(changed > 100, qPrintable(QString::number(changed)));
+
+    // Each column of seq 1 (and of its note) as each storage class, and as a
+    // neighbouring value of its own class.
+    const QStringList edits{
+        "NULL",
+        "CAST(%1 AS INTEGER)",
+        "CAST(%1 AS REAL)",
+        "CAST(%1 AS TEXT)",
+        "CAST(%1 AS BLOB)",
+        "CASE typeof(%1) WHEN 'integer' THEN %1 + 1 WHEN 'real' THEN %1 + 0.001 "
+        "WHEN 'text' THEN %1 || 'x' WHEN 'blob' THEN %1 || x'00' ELSE 0 END"};
+    int edited = 0;
+    for (const char *table : {"records", "deliveries"}) {
+      QVERIFY(write(bytes));
+      QStringList names;
+      {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "flip-edit");
+        db.setDatabaseName(journal);
+        QVERIFY(db.open());
+        QSqlQuery columns(db);
+        QVERIFY(columns.exec(QString("SELECT name FROM pragma_table_info('%1')").arg(table)));
+        while (columns.next())
+          names << columns.value(0).toString();
+      }
+      QSqlDatabase::removeDatabase("flip-edit");
+      for (const QString &name : names) {
+        for (const QString &edit : edits) {
+          QVERIFY(write(bytes));
+          bool applied = false;
+          {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "flip-edit");
+            db.setDatabaseName(journal);
+            QVERIFY(db.open());
+            QSqlQuery update(db);
+            applied = update.exec(
+                QString("UPDATE %1 SET %2 = %3 WHERE seq = 1").arg(table, name, edit.arg(name)));
+          }
+          QSqlDatabase::removeDatabase("flip-edit");
+          if (!applied || view() == unchanged)
+            continue;  // refused by a constraint, or the same value and class
+          ++edited;
+          if (verifyJournal(options).outcome == VerifyReport::Outcome::Intact)
+            missed << QString("%1.%2 = %3").arg(table, name, edit.arg(name));
+        }
+      }
+    }
+    QVERIFY2(edited > 100, qPrintable(QString::number(edited)));
+    QVERIFY2(missed.isEmpty(), qPrintable(QString("%1 of %2 changes called intact: %3")
+                                              .arg(missed.size())
+                                              .arg(changed + edited)
+                                              .arg(missed.mid(0, 10).join(", "))));
   }
 
   void commandLineMistakes_data() {

@@ -82,8 +82,11 @@ namespace {
 
 // Prepares and runs `sql` with `binds` on `query`; false with the failure.
 bool run(QSqlQuery &query, const QString &sql, const QVariantList &binds, Failure *failure) {
+  // Our own statement fails to prepare only on tables that are not as the
+  // journal made them.
   if (!query.prepare(sql)) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError());
+    *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError(),
+                              Failure::Kind::Corrupt);
     return false;
   }
   for (const QVariant &value : binds)

@@ -1,6 +1,7 @@
 #include "journal/verifier.h"
 
 #include <QMessageAuthenticationCode>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
@@ -115,6 +116,101 @@ void checkEnd(const HeadSeen &seen, const QString &journalId, const VerifyOption
   }
 }
 
+// SQLite's own check of the file: its pages, b-trees and indexes. What it
+// says is damage, in its own words.
+QString sqlWords(const QSqlError &error) {
+  return (error.databaseText().isEmpty() ? error.text() : error.databaseText()).trimmed();
+}
+
+QStringList integrityProblems(const QSqlDatabase &db) {
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("PRAGMA integrity_check(20)")))
+    return {sqlWords(query.lastError())};
+  QStringList problems;
+  while (query.next()) {
+    const QString line = query.value(0).toString();
+    if (line != QLatin1String("ok"))
+      problems << line;
+  }
+  if (query.lastError().isValid())
+    problems << sqlWords(query.lastError());
+  return problems;
+}
+
+// SQLite keeps any value in any column: a sealed column that holds another
+// storage class than the journal writes (NULL where it never writes one, a
+// BLOB or text where it writes a number...) reads back as a value its seal
+// may still match, so it is a problem of its own.
+struct ClassedColumn {
+  QString name;
+  journalcolumns::Type type;
+  bool nullable;
+  bool flag = false;  // written as 0 or 1, read as "not 0"
+};
+
+QString storageClassCondition(const ClassedColumn &column) {
+  static const char *const kClasses[] = {"integer", "real", "text", "blob"};
+  QString allowed = QStringLiteral("'%1'").arg(QLatin1String(kClasses[int(column.type)]));
+  if (column.nullable)
+    allowed += QStringLiteral(", 'null'");
+  const QString condition = QStringLiteral("typeof(%1) NOT IN (%2)").arg(column.name, allowed);
+  return column.flag ? QStringLiteral("(%1 OR %2 NOT IN (0, 1))").arg(condition, column.name)
+                     : condition;
+}
+
+void checkStorageClasses(const QSqlDatabase &db, const QString &table,
+                         const QList<ClassedColumn> &columns, qint64 afterSeq, Checker &checker) {
+  QStringList conditions;
+  QStringList cases;
+  for (const ClassedColumn &column : columns) {
+    conditions << storageClassCondition(column);
+    cases << QStringLiteral("WHEN %1 THEN '%2 holds ' || typeof(%2) || ' ' || quote(%2)")
+                 .arg(storageClassCondition(column), column.name);
+  }
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT seq, CASE %1 END FROM %2 WHERE seq > %3 AND (%4) "
+                                 "ORDER BY seq LIMIT 100")
+                      .arg(cases.join(u' '), table)
+                      .arg(afterSeq)
+                      .arg(conditions.join(QStringLiteral(" OR "))))) {
+    checker.problem(
+        0,
+        QStringLiteral("the %1 cannot be read: %2").arg(table, query.lastError().text().trimmed()));
+    return;
+  }
+  while (query.next()) {
+    const qint64 seq = query.value(0).toLongLong();
+    checker.problem(seq, QStringLiteral("seq %1: %2 in %3, a value of the wrong kind")
+                             .arg(seq)
+                             .arg(query.value(1).toString(), table));
+  }
+  if (query.lastError().isValid())
+    checker.problem(
+        0,
+        QStringLiteral("the %1 cannot be read: %2").arg(table, query.lastError().text().trimmed()));
+}
+
+QList<ClassedColumn> recordColumns() {
+  QList<ClassedColumn> columns;
+  // The scales' "connected" flags are sealed as true or false: a 2 would
+  // read as true under the same seal.
+  static const QRegularExpression flag(QStringLiteral("^s[0-9]+_connected$"));
+  for (const journalcolumns::Column &column : journalcolumns::columns())
+    columns << ClassedColumn{column.name, column.type, column.nullable,
+                             flag.match(column.name).hasMatch()};
+  columns << ClassedColumn{QStringLiteral("mac"), journalcolumns::Type::Text, false};
+  return columns;
+}
+
+QList<ClassedColumn> noteColumns() {
+  return {{QStringLiteral("seq"), journalcolumns::Type::Integer, false},
+          {QStringLiteral("text_log_ok"), journalcolumns::Type::Integer, false, true},
+          {QStringLiteral("text_log_error"), journalcolumns::Type::Text, true},
+          {QStringLiteral("mac"), journalcolumns::Type::Text, false}};
+}
+
 // A text log note is sealed on its record's mac, which the chain vouches for.
 void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 afterSeq,
                 Checker &checker) {
@@ -202,10 +298,27 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
   VerifyReport report;
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
-  const qint64 total = reader.count(newer, &report.failure);
-  if (total < 0)
-    return report;
   Checker checker(options, report, key);
+  // Damage SQLite itself sees is reported first; the chain is then checked
+  // as far as the file can be read.
+  const QStringList damage =
+      reader.isLocal() ? integrityProblems(reader.database()) : QStringList();
+  for (const QString &line : damage)
+    checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+  // A journal that opened as one (its identity read) whose records cannot
+  // be read as the journal wrote them is damaged: broken, not unchecked.
+  auto damaged = [&] {
+    if (!reader.isLocal() || (report.failure.kind() != Failure::Kind::Corrupt && damage.isEmpty()))
+      return false;
+    checker.problem(0, report.failure.text());
+    report.outcome = VerifyReport::Outcome::Broken;
+    return true;
+  };
+  const qint64 total = reader.count(newer, &report.failure);
+  if (total < 0) {
+    damaged();
+    return report;
+  }
   const QString journalId = reader.isLocal() ? reader.journalId() : QString();
   const HeadSeen head = reader.isLocal() ? readHeadOf(options, key, journalId) : HeadSeen();
   checker.watch(head.read ? head.head.seq : 0);
@@ -222,17 +335,24 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
           },
           &report.failure) ||
       cancelled) {
-    if (cancelled)
+    if (cancelled) {
       report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
+      return report;
+    }
+    damaged();
     return report;
   }
   if (reader.isLocal()) {
     checkEnd(head, journalId, options, checker, report);
     checkNotes(reader, key, options.afterSeq, checker);
+    checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
+                        options.afterSeq, checker);
+    checkStorageClasses(reader.database(), QStringLiteral("deliveries"), noteColumns(),
+                        options.afterSeq, checker);
     checkOtherJournals(options.keyPath, key, journalId, checker);
   }
-  std::sort(report.problems.begin(), report.problems.end(),
-            [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
+  std::stable_sort(report.problems.begin(), report.problems.end(),
+                   [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
   report.outcome = report.problems.isEmpty() && report.problemsNotListed == 0
                        ? VerifyReport::Outcome::Intact
                        : VerifyReport::Outcome::Broken;
@@ -252,8 +372,21 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
   }
   static std::atomic<int> checks{0};
   JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify-%1").arg(++checks));
-  if (!reader.open(&report.failure))
+  if (!reader.open(&report.failure)) {
+    // An SQLite file that SQLite finds damaged is a broken journal, not one
+    // that cannot be checked (what it was is for a person to find out).
+    if (!reader.database().isOpen())
+      return report;
+    const QStringList damage = integrityProblems(reader.database());
+    if (damage.isEmpty())
+      return report;
+    report.problems << VerifyProblem{0, report.failure.text()};
+    for (const QString &line : damage)
+      report.problems << VerifyProblem{
+          0, QStringLiteral("the journal's file is damaged: %1").arg(line)};
+    report.outcome = VerifyReport::Outcome::Broken;
     return report;
+  }
   return verifyReader(reader, key, options);
 }
 
