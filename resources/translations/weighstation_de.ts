@@ -406,6 +406,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>Only this station's records.</source>
       <translation>Nur die Wägungen dieser Station.</translation>
     </message>
+    <message>
+      <source>Settings</source>
+      <translation>Einstellungen</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -406,6 +406,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>Only this station's records.</source>
       <translation>Solo los registros de esta estación.</translation>
     </message>
+    <message>
+      <source>Settings</source>
+      <translation>Ajustes</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

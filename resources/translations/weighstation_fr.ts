@@ -406,6 +406,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>Only this station's records.</source>
       <translation>Seulement les enregistrements de cette station.</translation>
     </message>
+    <message>
+      <source>Settings</source>
+      <translation>Réglages</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

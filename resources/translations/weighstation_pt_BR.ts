@@ -406,6 +406,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>Only this station's records.</source>
       <translation>Somente os registros desta estação.</translation>
     </message>
+    <message>
+      <source>Settings</source>
+      <translation>Configurações</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

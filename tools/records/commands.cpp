@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPageSize>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTimer>
 #include <cstdio>
 
 #include "central/centraldb.h"
@@ -419,6 +421,15 @@ int view(const QStringList &arguments) {
     return code;
   ViewerWindow window(command.journal(), command.key(), command.head());
   window.show();
+  // Started from the desktop's menu, nobody reads the standard error: what
+  // the settings files get wrong is said in a box too.
+  const QStringList problems = settings::problems();
+  if (!problems.isEmpty()) {
+    QTimer::singleShot(0, &window, [&window, problems] {
+      QMessageBox::warning(&window, QCoreApplication::translate("Records", "Settings"),
+                           problems.join(u'\n'));
+    });
+  }
   return QApplication::exec();
 }
 
