@@ -167,7 +167,8 @@ class CentralTest : public QObject {
     }
     auto verify = [this](const char *station) {
       return runRecords({"verify", "--central", serverUri(), "--station", station, "--key",
-                         dir.filePath(QStringLiteral("%1.key").arg(station))});
+                         dir.filePath(QStringLiteral("%1.key").arg(station)), "--journal",
+                         dir.filePath(QStringLiteral("%1.sqlite").arg(station))});
     };
     QCOMPARE(verify("north").exitCode, 0);
     QCOMPARE(verify("south").exitCode, 0);
@@ -179,7 +180,7 @@ class CentralTest : public QObject {
     // with the key given.
     const QString csv = dir.filePath("site.csv");
     QCOMPARE(runRecords({"export", "--central", serverUri(), "--key", dir.filePath("south.key"),
-                         "--csv", csv})
+                         "--journal", dir.filePath("south.sqlite"), "--csv", csv})
                  .exitCode,
              0);
     QFile file(csv);
@@ -254,7 +255,7 @@ class CentralTest : public QObject {
     delete second;
     QCOMPARE(rowsOf("killed"), (QVariantList{taken, 1, taken}));
     QCOMPARE(runRecords({"verify", "--central", serverUri(), "--station", "killed", "--key",
-                         run.filePath("journal.key")})
+                         run.filePath("journal.key"), "--journal", run.filePath("journal.sqlite")})
                  .exitCode,
              0);
   }
@@ -322,11 +323,13 @@ class CentralTest : public QObject {
       QCOMPARE(conflicts.size(), 0);
     }
     const RecordsRun one = runRecords({"verify", "--central", serverUri(), "--journal-id",
-                                       journalIdOf(second), "--key", second + ".key"});
+                                       journalIdOf(second), "--key", second + ".key",
+                                       "--journal", second});
     QCOMPARE(one.exitCode, 0);
     QVERIFY2(one.out.startsWith("journal intact: 3 records, seq 1..3"), qPrintable(one.out));
     const RecordsRun after = runRecords(
-        {"verify", "--central", serverUri(), "--station", "after", "--key", renamed + ".key"});
+        {"verify", "--central", serverUri(), "--station", "after", "--key", renamed + ".key",
+         "--journal", renamed});
     QCOMPARE(after.exitCode, 0);
     QVERIFY2(after.out.startsWith("journal intact: 40 records, seq 1..40"),
              qPrintable(after.out + after.err));
@@ -403,7 +406,8 @@ class CentralTest : public QObject {
     CentralShipper shipper(uri, journal);
     shipper.start();
     QTRY_COMPARE_WITH_TIMEOUT(
-        runRecords({"verify", "--central", uri, "--station", "legacy", "--key", journal + ".key"})
+        runRecords({"verify", "--central", uri, "--station", "legacy", "--key", journal + ".key",
+                    "--journal", journal})
             .out.section(',', 0, 0),
         QString("journal intact: 10 records"), 30000);
     shipper.stop();

@@ -110,6 +110,10 @@ class JournalTest : public QObject {
   }
 
  private Q_SLOTS:
+  // The records are dated 2026-12-07: the journals' keys start that day.
+  void initTestCase() {
+    RecordJournal::defaultClock() = [] { return qint64(1796601600); };
+  }
   // Each case starts a journal of its own, with a key of its own.
   void init() {
     for (const QString &name : QDir(dir.path()).entryList({"journal.*"}, QDir::Files))
@@ -124,7 +128,10 @@ class JournalTest : public QObject {
                                           "2026-12-07T10:01:00.000Z to 2026-12-07T10:06:00.000Z"));
     const RecordsRun run = runRecords({"verify", "--journal", journalPath(), "--key", keyPath()});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out.trimmed(), report.intactLine());
+    QCOMPARE(run.out.section('\n', 0, 0), report.intactLine());
+    QVERIFY2(run.out.section('\n', 1, 1).startsWith(
+                 "seq 1..6: format 2, with the verification key "),
+             qPrintable(run.out));
   }
 
   void tamperingIsDetected_data() {
@@ -220,11 +227,18 @@ class JournalTest : public QObject {
         runRecords({"verify", "--journal", journalPath(), "--key", dir.filePath("no-such.key")})
             .exitCode,
         2);
-    QFile other(dir.filePath("other.key"));
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.write(QByteArray(32, '\x07').toHex());
-    other.close();
-    QCOMPARE(verify(other.fileName()).firstBadSeq(), qint64(1));
+    // Another station's verification key certifies none of its epoch keys.
+    const QString other = dir.filePath("other.key");
+    QString error;
+    QVERIFY2(signingkeys::SigningKeys::commission(
+                 signingkeys::signingPathFor(other), signingkeys::verificationKeyPathFor(other),
+                 "bridge-1", RecordJournal::defaultClock()(), 86400, &error),
+             qPrintable(error));
+    const VerifyReport report = verify(other);
+    QCOMPARE(report.firstBadSeq(), qint64(1));
+    QVERIFY2(report.problems.first().text.startsWith("epoch key 0 is not certified by the "
+                                                     "verification key"),
+             qPrintable(report.problems.first().text));
   }
 
   void exportOfAJournalThatDoesNotVerify() {
@@ -414,9 +428,10 @@ class JournalTest : public QObject {
     // The retired key and the heads it sealed are kept under the retired id.
     const QString id = retired.out.section(' ', 2, 2).section(':', 0, 0);
     const QStringList kept = QDir(dir.path()).entryList({"journal.key." + id + '*'});
-    QVERIFY2(kept.contains("journal.key." + id) &&
-                 kept.contains(QStringLiteral("journal.key.%1.%2.head").arg(id, oldId)),
+    QVERIFY2(kept.contains(QStringLiteral("journal.key.%1.%2.head").arg(id, oldId)),
              qPrintable(retired.out + kept.join(' ')));
+    QVERIFY(QFile::exists(dir.filePath("journal.verification-key." + id)));
+    QVERIFY(QFile::exists(dir.filePath("journal.signing." + id)));
   }
 
   // The state folder is shared by every key of a user: a head there of
@@ -581,14 +596,15 @@ class JournalTest : public QObject {
   void aKeyInAFolderTheWriterCannotWrite() {
     SmallFilesystem keys;
     QString cannotMount;
-    if (!keys.start(64, &cannotMount))
+    if (!keys.start(2048, &cannotMount))
       QSKIP(qPrintable(cannotMount));
     Failure why;
     const QString key = keys.filePath("journal.key");
-    QFile file(key);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(32, '\x05').toHex() + '\n');
-    file.close();
+    QString error;
+    QVERIFY2(signingkeys::SigningKeys::commission(
+                 signingkeys::signingPathFor(key), signingkeys::verificationKeyPathFor(key),
+                 "bridge-1", RecordJournal::defaultClock()(), 86400, &error),
+             qPrintable(error));
     QVERIFY(keys.setReadOnly());
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
@@ -614,7 +630,7 @@ class JournalTest : public QObject {
   void aCommittedRecordWhoseHeadCannotBeAdvanced() {
     SmallFilesystem keys;
     QString cannotMount;
-    if (!keys.start(64, &cannotMount))
+    if (!keys.start(2048, &cannotMount))
       QSKIP(qPrintable(cannotMount));
     RecordJournal journal(journalPath(), keys.filePath("journal.key"), "head-on-a-full-disk");
     Failure failure;

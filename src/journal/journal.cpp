@@ -1,7 +1,10 @@
 #include "journal/journal.h"
 
 #include "journal/journaldb.h"
+#include "journal/recordseal.h"
+#include "journal/seals.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -36,6 +39,24 @@ QString deliveriesTable() {
       "NULL, text_log_error TEXT, mac TEXT NOT NULL)");
 }
 
+QString epochKeysTable() {
+  return QStringLiteral(
+      "CREATE TABLE IF NOT EXISTS epoch_keys (epoch INTEGER PRIMARY KEY, starts INTEGER NOT NULL, "
+      "ends INTEGER NOT NULL, public_key TEXT NOT NULL, certificate TEXT NOT NULL)");
+}
+
+QString transitionTable() {
+  return QStringLiteral(
+      "CREATE TABLE IF NOT EXISTS format_transition (after_seq INTEGER PRIMARY KEY, "
+      "verification_key TEXT NOT NULL, mac TEXT NOT NULL)");
+}
+
+QByteArray transitionBytes(const QString &journalId, qint64 afterSeq, const QString &lastMac,
+                           const QByteArray &verificationKey) {
+  return "transition to format 2\n" + journalId.toLatin1() + '\n' +
+         QByteArray::number(afterSeq) + '\n' + lastMac.toLatin1() + '\n' + verificationKey;
+}
+
 QString columnList() {
   QStringList names;
   for (const Column &column : journalcolumns::columns())
@@ -68,7 +89,15 @@ JournalRecord readRecord(const QSqlRecord &row) {
 
 RecordJournal::RecordJournal(const QString &journalPath, const QString &keyPath,
                              const QString &connectionName)
-    : path_(journalPath), keyPath_(keyPath), connectionName_(connectionName) {}
+    : path_(journalPath),
+      keyPath_(keyPath),
+      connectionName_(connectionName),
+      clock_(defaultClock()) {}
+
+std::function<qint64()> &RecordJournal::defaultClock() {
+  static std::function<qint64()> clock = [] { return QDateTime::currentSecsSinceEpoch(); };
+  return clock;
+}
 
 RecordJournal::~RecordJournal() {
   insert_ = QSqlQuery();
@@ -109,15 +138,25 @@ bool RecordJournal::open(Failure *failure) {
   tables.finish();  // an unfinished statement would hold its snapshot open through the check
   if (fresh && !refuseAnotherStart(QStringLiteral("is empty"), QString(), failure))
     return false;
-  // A new key only for a new journal: the records of an existing one could
-  // not be checked with it.
-  if (!journalfiles::loadKey(keyPath_, fresh, &key_, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+  // New signing keys only for a new journal or one of format 1 that goes
+  // on in format 2: the records of a journal of format 2 could not be
+  // checked with others.
+  if (fresh && (!loadSigningKeys(true, failure) || !createSchema(failure)))
     return false;
-  }
-  if ((fresh && !createSchema(failure)) || !readIdentity(failure) ||
+  if (!readIdentity(failure) ||
       !refuseAnotherStart(QStringLiteral("is another journal (%1)").arg(journalId_), journalId_,
                           failure))
+    return false;
+  // Format 1's key checks the journal's end while format-1 records or its
+  // head end it.
+  key_.clear();
+  if (QFileInfo::exists(keyPath_) || format_ == 1) {
+    if (!journalfiles::loadKey(keyPath_, false, &key_, &why)) {
+      *failure = Failure(Failure::Kind::CannotOpen, why);
+      return false;
+    }
+  }
+  if (!fresh && !loadSigningKeys(format_ == 1, failure))
     return false;
   if (!head_.open(journalfiles::headPathFor(keyPath_, journalId_), &why)) {
     *failure = Failure(Failure::Kind::CannotOpen, why);
@@ -126,10 +165,17 @@ bool RecordJournal::open(Failure *failure) {
   // Under the writers' lock: another monitor's commit and its head's advance
   // are then either both seen or neither.
   head_.lock();
-  const bool checked = checkEnd(failure);
+  const bool checked = checkEnd(failure) && (format_ == 2 || continueInFormat2(failure));
   head_.unlock();
   if (!checked)
     return false;
+  QSqlQuery epochs(db_);
+  if (!epochs.exec(QStringLiteral("SELECT coalesce(max(epoch), -1) FROM epoch_keys")) ||
+      !epochs.next())
+    return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
+  epochInForce_ = epochs.value(0).toLongLong();
+  epochs.finish();
+  erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
   insert_ = QSqlQuery(db_);
   QStringList marks;
   for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
@@ -172,9 +218,12 @@ bool RecordJournal::createSchema(Failure *failure) {
        {QStringLiteral("CREATE TABLE IF NOT EXISTS journal_meta (name TEXT PRIMARY KEY, value "
                        "TEXT NOT NULL)"),
         journalschema::recordsTable(), journalschema::deliveriesTable(),
+        journalschema::epochKeysTable(), journalschema::transitionTable(),
         QStringLiteral("CREATE INDEX IF NOT EXISTS records_taken_at ON records (taken_at)"),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('format', '%1')").arg(kFormat),
-        QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('id', '%1')").arg(newId)}) {
+        QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('id', '%1')").arg(newId),
+        QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('verification_key', '%1')")
+            .arg(QString::fromUtf8(keys_.verificationKey().fileText()))}) {
     if (!query.exec(statement))
       return fail(QStringLiteral("cannot set the journal up"), query, failure);
   }
@@ -197,13 +246,114 @@ bool RecordJournal::readIdentity(Failure *failure) {
     if (query.value(0).toString() == QLatin1String("id"))
       journalId_ = query.value(1).toString();
   }
-  if (format != QString::number(kFormat)) {
-    *failure = Failure(
-        Failure::Kind::Refused,
-        QStringLiteral("the journal %1 has format '%2', not %3").arg(path_, format).arg(kFormat));
+  if (format != QLatin1String("1") && format != QString::number(kFormat)) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the journal %1 has format '%2', not 1 or %3")
+                           .arg(path_, format)
+                           .arg(kFormat));
+    return false;
+  }
+  format_ = format.toInt();
+  return true;
+}
+
+bool RecordJournal::loadSigningKeys(bool commission, Failure *failure) {
+  const QString signingPath = signingkeys::signingPathFor(keyPath_);
+  QString why;
+  if (commission && !QFileInfo::exists(signingPath) &&
+      !signingkeys::SigningKeys::commission(
+          signingPath, signingkeys::verificationKeyPathFor(keyPath_), journalfiles::stationName(),
+          signingkeys::SigningKeys::boundaryBefore(clock_(), signingkeys::epochSecondsSetting()),
+          signingkeys::epochSecondsSetting(), &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
+    return false;
+  }
+  if (!keys_.load(signingPath, &why)) {
+    *failure = Failure(Failure::Kind::CannotOpen, why);
     return false;
   }
   return true;
+}
+
+// A journal of format 1 goes on in format 2: a transition sealed under its
+// old key names the last record of format 1 and carries the verification
+// key that checks every record after it.
+bool RecordJournal::continueInFormat2(Failure *failure) {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    return fail(QStringLiteral("cannot lock the journal"), query, failure);
+  auto rollback = qScopeGuard([&] { QSqlQuery(db_).exec(QStringLiteral("ROLLBACK")); });
+  if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")))
+    return fail(QStringLiteral("cannot read the journal's end"), query, failure);
+  const qint64 lastSeq = query.next() ? query.value(0).toLongLong() : 0;
+  const QString lastMac = lastSeq > 0 ? query.value(1).toString() : QString();
+  query.finish();
+  const QByteArray verificationKey = keys_.verificationKey().fileText();
+  for (const QString &statement :
+       {journalschema::epochKeysTable(), journalschema::transitionTable(),
+        QStringLiteral("UPDATE journal_meta SET value = '%1' WHERE name = 'format'").arg(kFormat),
+        QStringLiteral("INSERT OR REPLACE INTO journal_meta VALUES ('verification_key', '%1')")
+            .arg(QString::fromUtf8(verificationKey))}) {
+    if (!query.exec(statement))
+      return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+  }
+  if (!query.prepare(QStringLiteral("INSERT INTO format_transition VALUES (?, ?, ?)")))
+    return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+  query.addBindValue(lastSeq);
+  query.addBindValue(QString::fromUtf8(verificationKey));
+  query.addBindValue(journalfiles::sealOf(
+      key_, journalschema::transitionBytes(journalId_, lastSeq, lastMac, verificationKey)));
+  if (!query.exec())
+    return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+  rollback.dismiss();
+  if (!query.exec(QStringLiteral("COMMIT")))
+    return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+  format_ = kFormat;
+  qInfo("record journal: %s goes on in format 2 after seq %lld, verification key %s",
+        qPrintable(path_), static_cast<long long>(lastSeq),
+        qPrintable(keys_.verificationKey().fingerprint()));
+  return true;
+}
+
+bool RecordJournal::sealIsValid(const JournalRecord &record, const QString &previousMac) const {
+  if (!recordseal::isPublic(record.mac))
+    return !key_.isEmpty() &&
+           journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac)) ==
+               record.mac;
+  recordseal::Seal seal;
+  return recordseal::parse(record.mac, &seal) && seal.epoch < keys_.epochs() &&
+         seal.hash == recordseal::recordHash(record, previousMac) &&
+         seals::verify(keys_.certificate(seal.epoch).publicKey,
+                       recordseal::recordMessage(record, seal.hash), seal.signature);
+}
+
+bool RecordJournal::headIsValid(const journalfiles::Head &head) const {
+  if (head.format == 1)
+    return true;  // read with format 1's key
+  recordseal::Seal seal;
+  return recordseal::parse(head.mac, &seal) && seal.epoch < keys_.epochs() &&
+         seals::verify(keys_.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
+                       head.signature);
+}
+
+void RecordJournal::erasePastEpochs(qint64 epoch) {
+  qint64 erased = 0;
+  QString why;
+  if (!keys_.erasePast(epoch, &erased, &why))
+    qWarning("record journal: %s", qPrintable(why));
+  else if (erased > 0)
+    qInfo("record journal: erased the signing secrets of %lld past epochs (before epoch %lld)",
+          static_cast<long long>(erased), static_cast<long long>(epoch));
+}
+
+void RecordJournal::evolve() {
+  if (!open_)
+    return;
+  const qint64 now = keys_.epochAt(clock_());
+  if (now > epochInForce_ && now < keys_.epochs()) {
+    epochInForce_ = now;
+    erasePastEpochs(now);
+  }
 }
 
 // The journal's own check at open: its last record is sealed on the one
@@ -219,11 +369,10 @@ bool RecordJournal::checkEnd(Failure *failure) {
   const QString failed = QStringLiteral("the journal %1 fails its check: ").arg(path_);
   if (!last.isEmpty()) {
     const QString previousMac = last.size() > 1 ? last[1].mac : QString();
-    if (journalfiles::sealOf(key_, journalcolumns::canonicalBytes(last[0], previousMac)) !=
-        last[0].mac) {
+    if (!sealIsValid(last[0], previousMac)) {
       *failure =
           Failure(Failure::Kind::Corrupt,
-                  failed + QStringLiteral("its last record, seq %1, is not sealed with its key")
+                  failed + QStringLiteral("its last record, seq %1, is not sealed with its keys")
                                .arg(last[0].seq),
                   last[0].seq);
       return false;
@@ -232,7 +381,12 @@ bool RecordJournal::checkEnd(Failure *failure) {
   journalfiles::Head head;
   QString why;
   const QString headPath = journalfiles::headPathFor(keyPath_, journalId_);
-  if (!journalfiles::readHead(headPath, key_, &head, &why)) {
+  bool headRead = journalfiles::readHead(headPath, key_, &head, &why);
+  if (headRead && !headIsValid(head)) {
+    why = QStringLiteral("the head %1 is not signed by its epoch's key").arg(headPath);
+    headRead = false;
+  }
+  if (!headRead) {
     const bool noHead = QFileInfo(headPath).size() == 0;
     if (last.isEmpty() && noHead)
       return true;  // a new journal: nothing to witness yet
@@ -291,7 +445,54 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     record.seq = query.value(0).toLongLong() + 1;
     previousMac = query.value(1).toString();
   }
-  record.mac = journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac));
+  query.finish();
+  // The epoch of the record's time, or the one in force when the clock
+  // went back: the epoch in force never goes back.
+  qint64 takenAt = 0;
+  const qint64 epoch =
+      qMax(qMax<qint64>(epochInForce_, 0),
+           recordseal::secondsOf(record.takenAt, &takenAt) ? keys_.epochAt(takenAt) : 0);
+  if (epoch >= keys_.epochs()) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the station's signing keys ended on %1: the journal needs "
+                                      "new keys (weighstation-records new-journal)")
+                           .arg(QDateTime::fromSecsSinceEpoch(
+                                    keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
+                                    .toString(Qt::ISODate)));
+    rollback();
+    record.seq = 0;
+    return 0;
+  }
+  const signingkeys::EpochCertificate &certificate = keys_.certificate(epoch);
+  if (epoch > epochInForce_) {
+    if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)"))) {
+      fail(QStringLiteral("cannot write the epoch's key"), query, failure);
+      rollback();
+      record.seq = 0;
+      return 0;
+    }
+    query.addBindValue(certificate.epoch);
+    query.addBindValue(certificate.starts);
+    query.addBindValue(certificate.ends);
+    query.addBindValue(QString::fromLatin1(certificate.publicKey.toHex()));
+    query.addBindValue(QString::fromLatin1(certificate.signature.toHex()));
+    if (!query.exec()) {
+      fail(QStringLiteral("cannot write the epoch's key"), query, failure);
+      rollback();
+      record.seq = 0;
+      return 0;
+    }
+  }
+  record.mac = recordseal::sealRecord(keys_, epoch, record, previousMac);
+  if (record.mac.isEmpty()) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the signing secret of epoch %1 is not in %2")
+                           .arg(epoch)
+                           .arg(signingkeys::signingPathFor(keyPath_)));
+    rollback();
+    record.seq = 0;
+    return 0;
+  }
   if (!commit(record, failure)) {
     rollback();
     record.seq = 0;
@@ -299,8 +500,24 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   }
   // Committed: whatever fails from here on, the record is in the journal
   // under its seq, and the caller is told both.
-  lastHead_ = {journalId_, record.seq, record.mac};
+  if (epoch > epochInForce_) {
+    epochInForce_ = epoch;
+    erasePastEpochs(epoch);
+  }
+  lastHead_ = journalfiles::Head();
+  lastHead_.journalId = journalId_;
+  lastHead_.seq = record.seq;
+  lastHead_.mac = record.mac;
+  lastHead_.format = 2;
+  lastHead_.signature = keys_.sign(epoch, recordseal::headMessage(lastHead_));
   readBack(record, previousMac, failure);
+  if (takenAt < certificate.starts - signingkeys::kEpochSlackSeconds && !failure->failed())
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QStringLiteral("it is dated %1, before its sealing epoch %2 began (the "
+                                      "station's clock went back): the journal's check reports it")
+                           .arg(record.takenAt)
+                           .arg(epoch),
+                       record.seq);
   QString why;
   if (!head_.advance(key_, lastHead_, &why) && !failure->failed())
     *failure =
@@ -361,9 +578,17 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
   query.addBindValue(record.seq);
   query.addBindValue(written ? 1 : 0);
   query.addBindValue(written ? QVariant() : QVariant(textLogFailure));
-  query.addBindValue(journalfiles::sealOf(
-      key_, journalcolumns::noteBytes(record.seq, written, written ? QString() : textLogFailure,
-                                      record.mac)));
+  QSqlQuery last(db_);
+  recordseal::Seal seal;
+  if (!last.exec(QStringLiteral("SELECT mac FROM deliveries ORDER BY seq DESC LIMIT 1")) ||
+      !recordseal::parse(record.mac, &seal))
+    return fail(QStringLiteral("cannot note the text log"), last, failure, record.seq);
+  const QString previousNote = last.next() ? last.value(0).toString() : QString();
+  last.finish();
+  seal.hash = recordseal::noteHash(record.seq, written, written ? QString() : textLogFailure,
+                                   record.mac, previousNote);
+  seal.signature = keys_.sign(seal.epoch, recordseal::noteMessage(seal.hash));
+  query.addBindValue(recordseal::text(seal));
   const bool ok =
       query.exec() || fail(QStringLiteral("cannot note the text log"), query, failure, record.seq);
   QSqlQuery full(db_);

@@ -1,8 +1,11 @@
 // The record journal as the monitor writes it: an SQLite database (WAL,
-// synchronous=FULL) with one row per record, each sealed with an
-// HMAC-SHA-256 chained to the record before, committed one transaction per
-// record. It never deletes, overwrites or repairs a record; a journal that
-// fails its own check at open is left alone.
+// synchronous=FULL) with one row per record, each sealed on the record
+// before, committed one transaction per record. Format 2 seals with the
+// station's epoch keys (signingkeys.h, recordseal.h); a journal of format 1
+// (HMAC-SHA-256 under one secret key) is continued in format 2 after a
+// transition sealed under its old key. It never deletes, overwrites or
+// repairs a record; a journal that fails its own check at open is left
+// alone.
 #pragma once
 
 #include <QByteArray>
@@ -10,14 +13,16 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
+#include <functional>
 
 #include "journal/failure.h"
 #include "journal/journalfiles.h"
 #include "journal/journalrecord.h"
+#include "journal/signingkeys.h"
 
 class RecordJournal {
  public:
-  static constexpr int kFormat = 1;
+  static constexpr int kFormat = 2;
 
   // The journal at journalPath sealed with the key at keyPath.
   RecordJournal(const QString &journalPath, const QString &keyPath,
@@ -42,6 +47,15 @@ class RecordJournal {
   bool noteTextLog(const JournalRecord &record, bool written, const QString &textLogFailure,
                    Failure *failure);
 
+  // Erases the signing secrets of epochs that are past: run now and then,
+  // so that a secret goes when its epoch ends, not at the next record.
+  void evolve();
+  // Seconds since 1970 (tests move it).
+  void setClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
+  // The clock of every journal made after: tests whose records are dated
+  // in the past set it once, before any journal.
+  static std::function<qint64()> &defaultClock();
+
   // Folds the write-ahead log into the database, as far as readers allow.
   // Run it between records: a commit never does it.
   void checkpoint();
@@ -57,13 +71,22 @@ class RecordJournal {
   bool checkEnd(Failure *failure);
   bool commit(JournalRecord &record, Failure *failure);
   bool readBack(const JournalRecord &record, const QString &previousMac, Failure *failure);
+  bool loadSigningKeys(bool commission, Failure *failure);
+  bool continueInFormat2(Failure *failure);
+  bool sealIsValid(const JournalRecord &record, const QString &previousMac) const;
+  bool headIsValid(const journalfiles::Head &head) const;
+  void erasePastEpochs(qint64 epoch);
   void rollback();
   static bool fail(const QString &what, const QSqlQuery &query, Failure *failure, qint64 seq = 0);
 
   QString path_;
   QString keyPath_;
   QString connectionName_;
-  QByteArray key_;
+  QByteArray key_;  // format 1's, while its records end the journal
+  int format_ = kFormat;
+  signingkeys::SigningKeys keys_;
+  qint64 epochInForce_ = -1;  // never goes back, whatever the clock does
+  std::function<qint64()> clock_;
   QString journalId_;
   journalfiles::HeadWriter head_;
   QSqlDatabase db_;
@@ -76,6 +99,11 @@ class RecordJournal {
 namespace journalschema {
 QString recordsTable();
 QString deliveriesTable();
+QString epochKeysTable();
+QString transitionTable();
+// The bytes format 1's key seals for the transition to format 2.
+QByteArray transitionBytes(const QString &journalId, qint64 afterSeq, const QString &lastMac,
+                           const QByteArray &verificationKey);
 // "a, b, c": every column of `records`, mac last.
 QString columnList();
 // The record in the current row of a query that selected columnList(), or

@@ -15,12 +15,16 @@
 #include <cerrno>
 #include <cstring>
 
+#include "journal/recordseal.h"
+#include "journal/seals.h"
+#include "journal/signingkeys.h"
 #include "platform/appfolders.h"
 #include "settings/settings.h"
 
 namespace journalfiles {
 namespace {
 const QByteArray kHeadTag = "weighstation-journal-head 1";
+const QByteArray kSignedHeadTag = "weighstation-journal-head 2";
 
 QString systemError() {
   return QString::fromLocal8Bit(std::strerror(errno));
@@ -33,6 +37,10 @@ QByteArray headSealed(const Head &head) {
 
 // One fixed-size line, so that a rewrite in place covers the old one.
 QByteArray headLine(const QByteArray &key, const Head &head) {
+  if (head.format == 2)
+    return kSignedHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
+           QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() +
+           ' ' + head.signature.toHex() + '\n';
   return kHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
          QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
          sealOf(key, headSealed(head)).toLatin1() + '\n';
@@ -41,13 +49,18 @@ QByteArray headLine(const QByteArray &key, const Head &head) {
 // The head's fields; with a key, also that it is sealed with it.
 bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QString *error) {
   const QList<QByteArray> parts = line.trimmed().split(' ');
-  if (parts.size() != 6 || parts[0] + ' ' + parts[1] != kHeadTag) {
+  const bool signed2 = parts.size() == 6 && parts[0] + ' ' + parts[1] == kSignedHeadTag;
+  if (parts.size() != 6 || (parts[0] + ' ' + parts[1] != kHeadTag && !signed2)) {
     *error = QStringLiteral("not a journal head");
     return false;
   }
   head->journalId = QString::fromLatin1(parts[2]);
   head->seq = parts[3].toLongLong();
   head->mac = QString::fromLatin1(parts[4]);
+  head->format = signed2 ? 2 : 1;
+  head->signature = signed2 ? QByteArray::fromHex(parts[5]) : QByteArray();
+  if (signed2)
+    return true;
   if (key.isEmpty() || sealOf(key, headSealed(*head)) != QString::fromLatin1(parts[5])) {
     *error = QStringLiteral("not sealed with this key");
     return false;
@@ -160,6 +173,16 @@ bool readHead(const QString &path, const QByteArray &key, Head *head, QString *e
 
 QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key) {
   QList<FoundHead> found;
+  // A signed head is this station's when one of its epoch keys signed it.
+  signingkeys::SigningKeys keys;
+  QString unreadable;
+  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable);
+  auto signedByTheKeys = [&](const Head &head) {
+    recordseal::Seal seal;
+    return haveKeys && recordseal::parse(head.mac, &seal) && seal.epoch < keys.epochs() &&
+           seals::verify(keys.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
+                         head.signature);
+  };
   const QRegularExpression form(
       QStringLiteral("^%1\\.[0-9a-f]{32}\\.head$")
           .arg(QRegularExpression::escape(QFileInfo(keyPath).fileName())));
@@ -176,7 +199,9 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key) {
       const QByteArray line = file.readLine(512);
       if (!parseHead(line, QByteArray(), &entry.head, &why) && entry.head.journalId.isEmpty())
         continue;
-      entry.sealed = !key.isEmpty() && parseHead(line, key, &entry.head, &why);
+      entry.sealed = entry.head.format == 2
+                         ? signedByTheKeys(entry.head)
+                         : !key.isEmpty() && parseHead(line, key, &entry.head, &why);
       found << entry;
     }
   }

@@ -41,10 +41,14 @@ struct Head {
   QString journalId;
   qint64 seq = 0;
   QString mac;
+  // Format 2: signed with the key of the epoch that sealed `mac`; the one
+  // who reads it checks the signature against that epoch's certificate.
+  int format = 1;
+  QByteArray signature;
 };
 
 // Reads the head; false (with the reason) when it is missing, unreadable or
-// not sealed with `key`.
+// (format 1) not sealed with `key`. A head of format 2 is read unchecked.
 bool readHead(const QString &path, const QByteArray &key, Head *head, QString *error);
 
 // A head found in the key's head folders.
@@ -78,6 +82,7 @@ class HeadWriter {
   void lock();
   void unlock();
   // Writes the head unless it already witnesses a later record; synced.
+  // A head of format 2 carries its signature; `key` seals one of format 1.
   bool advance(const QByteArray &key, const Head &head, QString *error);
 
  private:

@@ -138,14 +138,41 @@ bool JournalReader::open(Failure *failure) {
   }
   if (!readToTheEnd(query, failure))
     return false;
-  if (format != QString::number(RecordJournal::kFormat) || localId_.isEmpty()) {
-    *failure =
-        Failure(Failure::Kind::Corrupt, QStringLiteral("%1 is not a record journal of format %2")
-                                            .arg(path_)
-                                            .arg(RecordJournal::kFormat));
+  format_ = format.toInt();
+  if ((format != QLatin1String("1") && format != QString::number(RecordJournal::kFormat)) ||
+      localId_.isEmpty()) {
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QStringLiteral("%1 is not a record journal of format 1 or %2")
+                           .arg(path_)
+                           .arg(RecordJournal::kFormat));
     return false;
   }
   return true;
+}
+
+bool JournalReader::epochKeys(QList<signingkeys::EpochCertificate> *keys,
+                              Failure *failure) const {
+  keys->clear();
+  if (format_ < 2)
+    return true;
+  QSqlQuery query(db_);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT epoch, starts, ends, public_key, certificate FROM "
+                                 "epoch_keys ORDER BY epoch"))) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the epoch keys of %1").arg(path_),
+                              query.lastError(), Failure::Kind::Corrupt);
+    return false;
+  }
+  while (query.next()) {
+    signingkeys::EpochCertificate key;
+    key.epoch = query.value(0).toLongLong();
+    key.starts = query.value(1).toLongLong();
+    key.ends = query.value(2).toLongLong();
+    key.publicKey = QByteArray::fromHex(query.value(3).toString().toLatin1());
+    key.signature = QByteArray::fromHex(query.value(4).toString().toLatin1());
+    *keys << key;
+  }
+  return readToTheEnd(query, failure);
 }
 
 QString JournalReader::journalId() const {

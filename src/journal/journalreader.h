@@ -12,6 +12,7 @@
 
 #include "journal/failure.h"
 #include "journal/journalrecord.h"
+#include "journal/signingkeys.h"
 #include "journal/shownvalue.h"
 
 struct JournalFilter {
@@ -65,6 +66,10 @@ class JournalReader {
   const QString &path() const { return path_; }
   // The journal's id: a local journal's own, or a central reader's scope.
   QString journalId() const;
+  // A local journal's epoch keys (format 2), as it holds them: unchecked.
+  bool epochKeys(QList<signingkeys::EpochCertificate> *keys, Failure *failure) const;
+  // A local journal's format (1 or 2).
+  int format() const { return format_; }
 
   // Visits the records the filter keeps, in seq order; `visit` returns
   // false to stop.
@@ -97,6 +102,7 @@ class JournalReader {
   QString table_ = QStringLiteral("records");
   QString journalId_;  // a central reader's scope
   QString localId_;    // a local journal's id, read at open
+  int format_ = 0;     // a local journal's format, read at open
   bool ownsConnection_ = true;
 };
 

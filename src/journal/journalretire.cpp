@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "journal/journalfiles.h"
+#include "journal/signingkeys.h"
 #include "journal/journalreader.h"
 
 namespace journalretire {
@@ -60,7 +61,8 @@ QList<qint64> processesHolding(const QString &path) {
 bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failure *failure) {
   const bool journalThere = QFileInfo(journalPath).isFile() && QFileInfo(journalPath).size() > 0;
   const QList<journalfiles::FoundHead> heads = journalfiles::headsOfTheKey(keyPath);
-  if (!journalThere && !QFileInfo::exists(keyPath) && heads.isEmpty()) {
+  if (!journalThere && !QFileInfo::exists(keyPath) &&
+      !QFileInfo::exists(signingkeys::signingPathFor(keyPath)) && heads.isEmpty()) {
     *failure =
         Failure(Failure::Kind::Refused,
                 QStringLiteral("no journal at %1 and no key at %2: nothing to retire (the monitor "
@@ -110,6 +112,13 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
   }
   if (QFileInfo::exists(keyPath))
     plan->moves << qMakePair(keyPath, keyPath + u'.' + id);
+  // The signing keys go with it: the new journal is sealed with new ones,
+  // and the retired one is checked with the retired verification key.
+  for (const QString &path : {signingkeys::signingPathFor(keyPath),
+                              signingkeys::verificationKeyPathFor(keyPath)}) {
+    if (QFileInfo::exists(path))
+      plan->moves << qMakePair(path, path + u'.' + id);
+  }
   for (const auto &move : plan->moves) {
     if (QFileInfo::exists(move.second) || QFileInfo(move.second).isSymLink()) {
       *failure =

@@ -1,23 +1,82 @@
 #include "journal/verifier.h"
 
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
 #include <QMessageAuthenticationCode>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
+#include <limits>
 
 #include "journal/journal.h"
 #include "journal/journalfiles.h"
 #include "journal/journalreader.h"
+#include "journal/recordseal.h"
+#include "journal/seals.h"
 
 namespace {
 
+// What checks the seals: format 1's key (its records, notes and the
+// transition) and format 2's verification key with the journal's epoch keys.
+struct Trust {
+  QByteArray key;
+  QString keyWhy;  // why there is no key
+  signingkeys::VerificationKey verificationKey;
+  bool haveVerificationKey = false;
+  QString verificationWhy;
+  QHash<qint64, signingkeys::EpochCertificate> epochs;  // certified by the verification key
+  qint64 lastFormat1Seq = std::numeric_limits<qint64>::max();  // the transition
+  bool transitionNeedsKey = false;
+};
+
+// One chain of format-2 seals (the records', or the notes'): each hash is
+// recomputed; a signature is checked where an epoch's run ends, every
+// 4096th seal and at the chain's end, and covers every hash before it,
+// each of which holds the seal before.
+class SignedChain {
+ public:
+  explicit SignedChain(const Trust &trust) : trust_(trust) {}
+  // false: the signature does not match
+  template <typename Report>
+  void add(qint64 seq, const recordseal::Seal &seal, const QByteArray &message, Report report) {
+    if (pending_.seq > 0 && (seal.epoch != pending_.epoch || ++sinceChecked_ >= 4096))
+      flush(report);
+    pending_ = {seq, seal.epoch, message, seal.signature};
+  }
+  template <typename Report>
+  void flush(Report report) {
+    sinceChecked_ = 0;
+    if (pending_.seq == 0)
+      return;
+    const auto epoch = trust_.epochs.constFind(pending_.epoch);
+    if (epoch != trust_.epochs.constEnd() &&
+        !seals::verify(epoch->publicKey, pending_.message, pending_.signature))
+      report(pending_.seq);
+    pending_ = Pending();
+  }
+
+ private:
+  struct Pending {
+    qint64 seq = 0;
+    qint64 epoch = -1;
+    QByteArray message;
+    QByteArray signature;
+  };
+  const Trust &trust_;
+  Pending pending_;
+  int sinceChecked_ = 0;
+};
+
 class Checker {
  public:
-  Checker(const VerifyOptions &options, VerifyReport &report, const QByteArray &key)
+  Checker(const VerifyOptions &options, VerifyReport &report, const Trust &trust)
       : options_(options),
         report_(report),
-        mac_(QCryptographicHash::Sha256, key),
+        trust_(trust),
+        mac_(QCryptographicHash::Sha256, trust.key),
+        chain_(trust),
         previousMac_(options.afterMac) {
     report_.lastSeq = options.afterSeq;
   }
@@ -42,14 +101,11 @@ class Checker {
                                   .arg(expected)
                                   .arg(record.seq - expected - 1));
     }
-    mac_.reset();
-    mac_.addData(journalcolumns::canonicalBytes(record, previousMac_));
-    if (QString::fromLatin1(mac_.result().toHex()) != record.mac) {
-      problem(record.seq,
-              QStringLiteral("seq %1: its mac does not match its contents and the record before "
-                             "(changed, moved, inserted or sealed with another key)")
-                  .arg(record.seq));
-    }
+    if (trust_.lastFormat1Seq == -1 ? !recordseal::isPublic(record.mac)
+                                    : record.seq <= trust_.lastFormat1Seq)
+      format1(record);
+    else
+      format2(record);
     previousMac_ = record.mac;
     report_.lastSeq = record.seq;
     report_.lastTakenAt = record.takenAt;
@@ -58,17 +114,103 @@ class Checker {
       watchedMac_ = record.mac;
   }
 
+  void finish() {
+    chain_.flush([this](qint64 seq) { notSigned(seq); });
+  }
+
   // The record whose mac the head names, looked at on the way.
   void watch(qint64 seq) { watchedSeq_ = seq; }
   const QString &watchedMac() const { return watchedMac_; }
+  qint64 format1Records() const { return format1Records_; }
+  bool neededKey() const { return neededKey_; }
+  qint64 lastFormat1Seq() const { return lastFormat1Seen_; }
+  qint64 firstFormat2Seq() const { return firstFormat2Seq_; }
 
  private:
+  void format1(const JournalRecord &record) {
+    if (trust_.key.isEmpty()) {
+      neededKey_ = true;
+      return;
+    }
+    ++format1Records_;
+    lastFormat1Seen_ = record.seq;
+    mac_.reset();
+    mac_.addData(journalcolumns::canonicalBytes(record, previousMac_));
+    if (QString::fromLatin1(mac_.result().toHex()) != record.mac) {
+      problem(record.seq,
+              QStringLiteral("seq %1: its mac does not match its contents and the record before "
+                             "(changed, moved, inserted or sealed with another key)")
+                  .arg(record.seq));
+    }
+  }
+
+  void format2(const JournalRecord &record) {
+    if (firstFormat2Seq_ == 0)
+      firstFormat2Seq_ = record.seq;
+    recordseal::Seal seal;
+    if (!recordseal::parse(record.mac, &seal)) {
+      problem(record.seq, QStringLiteral("seq %1: its seal is not a seal of format 2 (%2)")
+                              .arg(record.seq)
+                              .arg(record.mac.left(80)));
+      return;
+    }
+    if (seal.hash != recordseal::recordHash(record, previousMac_)) {
+      problem(record.seq,
+              QStringLiteral("seq %1: its seal does not match its contents and the record before "
+                             "(changed, moved or inserted)")
+                  .arg(record.seq));
+    }
+    if (seal.epoch < lastEpoch_) {
+      problem(record.seq,
+              QStringLiteral("seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch "
+                             "never goes back)")
+                  .arg(record.seq)
+                  .arg(seal.epoch)
+                  .arg(lastEpoch_));
+    }
+    lastEpoch_ = qMax(lastEpoch_, seal.epoch);
+    const auto epoch = trust_.epochs.constFind(seal.epoch);
+    qint64 takenAt = 0;
+    if (epoch == trust_.epochs.constEnd()) {
+      problem(record.seq,
+              QStringLiteral("seq %1: its epoch %2 has no key certified by the verification key")
+                  .arg(record.seq)
+                  .arg(seal.epoch));
+    } else if (!recordseal::secondsOf(record.takenAt, &takenAt) ||
+               takenAt < epoch->starts - signingkeys::kEpochSlackSeconds ||
+               takenAt >= epoch->ends) {
+      problem(record.seq,
+              QStringLiteral("seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed "
+                             "later than its time, or the station's clock went back")
+                  .arg(record.seq)
+                  .arg(record.takenAt)
+                  .arg(seal.epoch)
+                  .arg(QDateTime::fromSecsSinceEpoch(epoch->starts, Qt::UTC).toString(Qt::ISODate),
+                       QDateTime::fromSecsSinceEpoch(epoch->ends, Qt::UTC).toString(Qt::ISODate)));
+    }
+    chain_.add(record.seq, seal, recordseal::recordMessage(record, seal.hash),
+               [this](qint64 seq) { notSigned(seq); });
+  }
+
+  void notSigned(qint64 seq) {
+    problem(seq, QStringLiteral("seq %1: its signature does not match (forged, changed, or "
+                                "sealed with another station's keys)")
+                     .arg(seq));
+  }
+
   const VerifyOptions &options_;
   VerifyReport &report_;
+  const Trust &trust_;
   QMessageAuthenticationCode mac_;
+  SignedChain chain_;
   QString previousMac_;
+  qint64 lastEpoch_ = -1;
   qint64 watchedSeq_ = 0;
   QString watchedMac_;
+  qint64 format1Records_ = 0;
+  qint64 lastFormat1Seen_ = 0;
+  qint64 firstFormat2Seq_ = 0;
+  bool neededKey_ = false;
 };
 
 struct HeadSeen {
@@ -78,11 +220,23 @@ struct HeadSeen {
   journalfiles::Head head;
 };
 
-HeadSeen readHeadOf(const VerifyOptions &options, const QByteArray &key, const QString &journalId) {
+HeadSeen readHeadOf(const VerifyOptions &options, const Trust &trust, const QString &journalId) {
   HeadSeen seen;
   seen.path = options.headPath.isEmpty() ? journalfiles::headPathFor(options.keyPath, journalId)
                                          : options.headPath;
-  seen.read = journalfiles::readHead(seen.path, key, &seen.head, &seen.why);
+  seen.read = journalfiles::readHead(seen.path, trust.key, &seen.head, &seen.why);
+  if (seen.read && seen.head.format == 2) {
+    recordseal::Seal seal;
+    const bool parsed = recordseal::parse(seen.head.mac, &seal);
+    const auto epoch = trust.epochs.constFind(seal.epoch);
+    if (!parsed || epoch == trust.epochs.constEnd() ||
+        !seals::verify(epoch->publicKey, recordseal::headMessage(seen.head),
+                       seen.head.signature)) {
+      seen.read = false;
+      seen.why = QStringLiteral("the head %1 is not signed by a key of the journal's epochs")
+                     .arg(seen.path);
+    }
+  }
   return seen;
 }
 
@@ -160,7 +314,8 @@ QString storageClassCondition(const ClassedColumn &column) {
 }
 
 void checkStorageClasses(const QSqlDatabase &db, const QString &table,
-                         const QList<ClassedColumn> &columns, qint64 afterSeq, Checker &checker) {
+                         const QList<ClassedColumn> &columns, qint64 afterSeq, Checker &checker,
+                         const QString &keyColumn = QStringLiteral("seq")) {
   QStringList conditions;
   QStringList cases;
   for (const ClassedColumn &column : columns) {
@@ -170,11 +325,11 @@ void checkStorageClasses(const QSqlDatabase &db, const QString &table,
   }
   QSqlQuery query(db);
   query.setForwardOnly(true);
-  if (!query.exec(QStringLiteral("SELECT seq, CASE %1 END FROM %2 WHERE seq > %3 AND (%4) "
-                                 "ORDER BY seq LIMIT 100")
+  if (!query.exec(QStringLiteral("SELECT %5, CASE %1 END FROM %2 WHERE %5 > %3 AND (%4) "
+                                 "ORDER BY %5 LIMIT 100")
                       .arg(cases.join(u' '), table)
                       .arg(afterSeq)
-                      .arg(conditions.join(QStringLiteral(" OR "))))) {
+                      .arg(conditions.join(QStringLiteral(" OR ")), keyColumn))) {
     checker.problem(
         0,
         QStringLiteral("the %1 cannot be read: %2").arg(table, query.lastError().text().trimmed()));
@@ -182,9 +337,10 @@ void checkStorageClasses(const QSqlDatabase &db, const QString &table,
   }
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
-    checker.problem(seq, QStringLiteral("seq %1: %2 in %3, a value of the wrong kind")
-                             .arg(seq)
-                             .arg(query.value(1).toString(), table));
+    checker.problem(keyColumn == QLatin1String("seq") ? seq : 0,
+                    QStringLiteral("%4 %1: %2 in %3, a value of the wrong kind")
+                        .arg(seq)
+                        .arg(query.value(1).toString(), table, keyColumn));
   }
   if (query.lastError().isValid())
     checker.problem(
@@ -211,34 +367,143 @@ QList<ClassedColumn> noteColumns() {
           {QStringLiteral("mac"), journalcolumns::Type::Text, false}};
 }
 
-// A text log note is sealed on its record's mac, which the chain vouches for.
-void checkNotes(const JournalReader &reader, const QByteArray &key, qint64 afterSeq,
+// A text log note is sealed on its record's seal, which the chain vouches
+// for; in format 2 also on the note before, signed like the records.
+void checkNotes(const JournalReader &reader, const Trust &trust, qint64 afterSeq,
                 Checker &checker) {
   QSqlQuery query(reader.database());
   query.setForwardOnly(true);
   // Notes that cannot be read (a table dropped or damaged) are a problem,
   // never "no notes".
+  auto unreadable = [&] {
+    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
+  };
+  QString previousNote;
+  if (afterSeq > 0) {
+    if (!query.exec(QStringLiteral("SELECT mac FROM deliveries WHERE seq <= %1 ORDER BY seq DESC "
+                                   "LIMIT 1")
+                        .arg(afterSeq)))
+      return unreadable();
+    previousNote = query.next() ? query.value(0).toString() : QString();
+  }
   if (!query.exec(QStringLiteral("SELECT d.seq, d.text_log_ok, d.text_log_error, d.mac, r.mac "
                                  "FROM deliveries d LEFT JOIN records r ON r.seq = d.seq WHERE "
                                  "d.seq > %1 ORDER BY d.seq")
-                      .arg(afterSeq))) {
-    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
+                      .arg(afterSeq)))
+    return unreadable();
+  SignedChain chain(trust);
+  auto notSigned = [&](qint64 seq) {
+    checker.problem(seq,
+                    QStringLiteral("seq %1: its text log note's signature does not match").arg(seq));
+  };
+  while (query.next()) {
+    const qint64 seq = query.value(0).toLongLong();
+    const bool written = query.value(1).toInt() == 1;
+    const QString failure = query.value(2).toString();
+    const QString noteMac = query.value(3).toString();
+    const QString recordMac = query.value(4).toString();
+    recordseal::Seal seal;
+    recordseal::Seal recordSeal;
+    bool matches = !recordMac.isEmpty();
+    if (seq <= trust.lastFormat1Seq) {
+      matches = matches && !trust.key.isEmpty() &&
+                journalfiles::sealOf(trust.key, journalcolumns::noteBytes(seq, written, failure,
+                                                                          recordMac)) == noteMac;
+    } else {
+      matches = matches && recordseal::parse(noteMac, &seal) &&
+                recordseal::parse(recordMac, &recordSeal) && seal.epoch == recordSeal.epoch &&
+                seal.hash == recordseal::noteHash(seq, written, failure, recordMac, previousNote);
+      if (matches)
+        chain.add(seq, seal, recordseal::noteMessage(seal.hash), notSigned);
+    }
+    if (!matches)
+      checker.problem(seq, QStringLiteral("seq %1: its text log note does not match").arg(seq));
+    previousNote = noteMac;
+  }
+  if (query.lastError().isValid())
+    unreadable();
+  chain.flush(notSigned);
+}
+
+// The epoch keys the journal holds, each certified by the verification key.
+void readEpochKeys(const QSqlDatabase &db, Trust *trust, Checker &checker) {
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT epoch, starts, ends, public_key, certificate FROM "
+                                 "epoch_keys ORDER BY epoch"))) {
+    checker.problem(0, QStringLiteral("the epoch keys cannot be read: %1")
                            .arg(query.lastError().text().trimmed()));
     return;
   }
   while (query.next()) {
-    const qint64 seq = query.value(0).toLongLong();
-    const bool written = query.value(1).toInt() == 1;
-    const QString recordMac = query.value(4).toString();
-    const QByteArray sealed =
-        journalcolumns::noteBytes(seq, written, query.value(2).toString(), recordMac);
-    if (recordMac.isEmpty() || journalfiles::sealOf(key, sealed) != query.value(3).toString())
-      checker.problem(seq, QStringLiteral("seq %1: its text log note does not match").arg(seq));
+    signingkeys::EpochCertificate certificate;
+    certificate.epoch = query.value(0).toLongLong();
+    certificate.starts = query.value(1).toLongLong();
+    certificate.ends = query.value(2).toLongLong();
+    certificate.publicKey = QByteArray::fromHex(query.value(3).toString().toLatin1());
+    certificate.signature = QByteArray::fromHex(query.value(4).toString().toLatin1());
+    const bool exact =
+        query.value(3).toString() == QLatin1String(certificate.publicKey.toHex()) &&
+        query.value(4).toString() == QLatin1String(certificate.signature.toHex());
+    if (exact && certificate.certifiedBy(trust->verificationKey))
+      trust->epochs.insert(certificate.epoch, certificate);
+    else
+      checker.problem(0, QStringLiteral("epoch key %1 is not certified by the verification key "
+                                        "%2 (station %3)")
+                             .arg(certificate.epoch)
+                             .arg(trust->verificationKey.fingerprint(),
+                                  trust->verificationKey.station));
   }
-  if (query.lastError().isValid()) {
-    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
+  if (query.lastError().isValid())
+    checker.problem(0, QStringLiteral("the epoch keys cannot be read: %1")
                            .arg(query.lastError().text().trimmed()));
+}
+
+// The transition from format 1: sealed with format 1's key on the last
+// record of format 1, it names the verification key of every record after.
+void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *trust,
+                     Checker &checker) {
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT t.after_seq, t.verification_key, t.mac, r.mac FROM "
+                                 "format_transition t LEFT JOIN records r ON r.seq = "
+                                 "t.after_seq"))) {
+    checker.problem(0, QStringLiteral("the transition from format 1 cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
+    return;
   }
+  if (!query.next()) {
+    if (query.lastError().isValid())
+      checker.problem(0, QStringLiteral("the transition from format 1 cannot be read: %1")
+                             .arg(query.lastError().text().trimmed()));
+    return;
+  }
+  trust->lastFormat1Seq = query.value(0).toLongLong();
+  const QByteArray verificationKey = query.value(1).toString().toUtf8();
+  const QString lastMac = trust->lastFormat1Seq > 0 ? query.value(3).toString() : QString();
+  trust->transitionNeedsKey = trust->key.isEmpty();
+  if (!trust->key.isEmpty() &&
+      journalfiles::sealOf(trust->key,
+                           journalschema::transitionBytes(journalId, trust->lastFormat1Seq,
+                                                          lastMac, verificationKey)) !=
+          query.value(2).toString()) {
+    checker.problem(trust->lastFormat1Seq + 1,
+                    QStringLiteral("the transition to format 2 after seq %1 is not sealed with "
+                                   "format 1's key")
+                        .arg(trust->lastFormat1Seq));
+  }
+  signingkeys::VerificationKey named;
+  QString why;
+  if (!signingkeys::parseVerificationKey(verificationKey, &named, &why) ||
+      !(named == trust->verificationKey)) {
+    checker.problem(trust->lastFormat1Seq + 1,
+                    QStringLiteral("the transition to format 2 names the verification key %1, "
+                                   "not the one given (%2)")
+                        .arg(named.fingerprint(), trust->verificationKey.fingerprint()));
+  }
+  if (query.next())
+    checker.problem(0, QStringLiteral("the journal has more than one transition from format 1"));
 }
 
 // A key seals one journal: a head of the same key that witnesses records
@@ -291,14 +556,36 @@ QString VerifyReport::intactLine() const {
 }
 
 namespace {
-// The chain of the records `reader` gives, and for a local journal its end
-// and its text log notes.
-VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
-                          const VerifyOptions &options) {
+constexpr qint64 kBySeal = -1;  // a chain outside its journal: each seal says its format
+
+// The keys the options name, read as far as they can be; what is missing
+// matters only for the records that need it.
+Trust trustOf(const VerifyOptions &options) {
+  Trust trust;
+  if (!options.keyPath.isEmpty() && QFileInfo::exists(options.keyPath))
+    journalfiles::loadKey(options.keyPath, false, &trust.key, &trust.keyWhy);
+  else
+    trust.keyWhy = QStringLiteral("no key at %1").arg(options.keyPath);
+  const QString path = options.verificationKeyPath.isEmpty()
+                           ? signingkeys::verificationKeyPathFor(options.keyPath)
+                           : options.verificationKeyPath;
+  trust.haveVerificationKey =
+      signingkeys::readVerificationKey(path, &trust.verificationKey, &trust.verificationWhy);
+  return trust;
+}
+
+QString rangeText(qint64 first, qint64 last) {
+  return first == last ? QStringLiteral("seq %1").arg(first)
+                       : QStringLiteral("seq %1..%2").arg(first).arg(last);
+}
+
+// The chain of the records `reader` gives, and for a local journal its end,
+// its text log notes, its epoch keys and its file.
+VerifyReport verifyReader(const JournalReader &reader, Trust trust, const VerifyOptions &options) {
   VerifyReport report;
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
-  Checker checker(options, report, key);
+  Checker checker(options, report, trust);
   // Damage SQLite itself sees is reported first; the chain is then checked
   // as far as the file can be read.
   const QStringList damage =
@@ -320,7 +607,37 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
     return report;
   }
   const QString journalId = reader.isLocal() ? reader.journalId() : QString();
-  const HeadSeen head = reader.isLocal() ? readHeadOf(options, key, journalId) : HeadSeen();
+  const bool format2 = !reader.isLocal() || reader.format() >= 2;
+  if (format2) {
+    // Format 2 needs no secret: the verification key, and the epoch keys it
+    // certifies.
+    if (!trust.haveVerificationKey) {
+      report.failure = Failure(Failure::Kind::CannotOpen, trust.verificationWhy);
+      return report;
+    }
+    if (reader.isLocal()) {
+      readEpochKeys(reader.database(), &trust, checker);
+      trust.lastFormat1Seq = 0;
+      checkTransition(reader.database(), journalId, &trust, checker);
+    } else {
+      for (const signingkeys::EpochCertificate &certificate : options.epochKeys) {
+        if (certificate.certifiedBy(trust.verificationKey))
+          trust.epochs.insert(certificate.epoch, certificate);
+      }
+      trust.lastFormat1Seq = kBySeal;
+    }
+  }
+  // Format 1's records are checked with its key, or not at all.
+  auto noKey = [&] {
+    report.failure = Failure(
+        Failure::Kind::CannotOpen,
+        format2 ? QStringLiteral("records of format 1 are checked with its key: %1").arg(trust.keyWhy)
+                : trust.keyWhy);
+    return report;
+  };
+  if (trust.key.isEmpty() && (!format2 || trust.transitionNeedsKey))
+    return noKey();
+  const HeadSeen head = reader.isLocal() ? readHeadOf(options, trust, journalId) : HeadSeen();
   checker.watch(head.read ? head.head.seq : 0);
   bool cancelled = false;
   if (!reader.forEach(
@@ -342,15 +659,37 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
     damaged();
     return report;
   }
+  checker.finish();
+  if (checker.neededKey())
+    return noKey();
   if (reader.isLocal()) {
     checkEnd(head, journalId, options, checker, report);
-    checkNotes(reader, key, options.afterSeq, checker);
+    checkNotes(reader, trust, options.afterSeq, checker);
     checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
                         options.afterSeq, checker);
     checkStorageClasses(reader.database(), QStringLiteral("deliveries"), noteColumns(),
                         options.afterSeq, checker);
-    checkOtherJournals(options.keyPath, key, journalId, checker);
+    checkOtherJournals(options.keyPath, trust.key, journalId, checker);
+    if (format2) {
+      using journalcolumns::Type;
+      checkStorageClasses(reader.database(), QStringLiteral("epoch_keys"),
+                          {{QStringLiteral("epoch"), Type::Integer, false},
+                           {QStringLiteral("starts"), Type::Integer, false},
+                           {QStringLiteral("ends"), Type::Integer, false},
+                           {QStringLiteral("public_key"), Type::Text, false},
+                           {QStringLiteral("certificate"), Type::Text, false}},
+                          -1, checker, QStringLiteral("epoch"));
+    }
   }
+  if (checker.format1Records() > 0)
+    report.checkedWith << QStringLiteral("%1: format 1, with the key %2")
+                              .arg(rangeText(report.firstSeq, checker.lastFormat1Seq()),
+                                   options.keyPath);
+  if (checker.firstFormat2Seq() > 0)
+    report.checkedWith << QStringLiteral("%1: format 2, with the verification key %2 (station %3)")
+                              .arg(rangeText(checker.firstFormat2Seq(), report.lastSeq),
+                                   trust.verificationKey.fingerprint(),
+                                   trust.verificationKey.station);
   std::stable_sort(report.problems.begin(), report.problems.end(),
                    [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
   report.outcome = report.problems.isEmpty() && report.problemsNotListed == 0
@@ -364,12 +703,6 @@ VerifyReport verifyReader(const JournalReader &reader, const QByteArray &key,
 
 VerifyReport verifyJournal(const VerifyOptions &options) {
   VerifyReport report;
-  QByteArray key;
-  QString why;
-  if (!journalfiles::loadKey(options.keyPath, false, &key, &why)) {
-    report.failure = Failure(Failure::Kind::CannotOpen, why);
-    return report;
-  }
   static std::atomic<int> checks{0};
   JournalReader reader(options.journalPath, QStringLiteral("weighstation-verify-%1").arg(++checks));
   if (!reader.open(&report.failure)) {
@@ -387,16 +720,9 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
     report.outcome = VerifyReport::Outcome::Broken;
     return report;
   }
-  return verifyReader(reader, key, options);
+  return verifyReader(reader, trustOf(options), options);
 }
 
 VerifyReport verifyStation(const JournalReader &central, const VerifyOptions &options) {
-  VerifyReport report;
-  QByteArray key;
-  QString why;
-  if (!journalfiles::loadKey(options.keyPath, false, &key, &why)) {
-    report.failure = Failure(Failure::Kind::CannotOpen, why);
-    return report;
-  }
-  return verifyReader(central, key, options);
+  return verifyReader(central, trustOf(options), options);
 }

@@ -1,14 +1,19 @@
-// The journal's check: every record's mac, the chain from record to record,
-// the gap-free sequence and the journal's end against its head. It detects a
-// record changed, inserted, removed or reordered anywhere in the journal,
-// and an older copy put back.
+// The journal's check: every record's seal, the chain from record to record,
+// the gap-free sequence and the journal's end against its head, the text log
+// notes, the epoch keys and the file itself (SQLite's own check, and the
+// storage class of every sealed value). It detects a record changed,
+// inserted, removed or reordered anywhere in the journal, and an older copy
+// put back. Format 1's records are checked with its secret key; format 2's
+// with the station's verification key, which holds no secret.
 #pragma once
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "journal/failure.h"
+#include "journal/signingkeys.h"
 
 struct VerifyProblem {
   qint64 seq;  // 0: the journal as a whole
@@ -25,6 +30,8 @@ struct VerifyReport {
   QString firstTakenAt;
   QString lastTakenAt;
   QList<VerifyProblem> problems;  // the first ones found, in seq order
+  // What checked which records: "seq 1..40: format 1, with the key K".
+  QStringList checkedWith;
   qint64 problemsNotListed = 0;
 
   // The first seq from which records cannot be trusted; 0 when none.
@@ -45,8 +52,9 @@ struct VerifyOptions {
   }
 
   QString journalPath;
-  QString keyPath;
-  QString headPath;  // empty: the journal's head beside the key
+  QString keyPath;              // format 1's key
+  QString verificationKeyPath;  // empty: the one beside the key
+  QString headPath;             // empty: the journal's head beside the key
   int problemsListed = 20;
   // Checks only the records after this one, chained on its mac (records up
   // to it were checked before); 0: from the first.
@@ -54,6 +62,9 @@ struct VerifyOptions {
   QString afterMac;
   // Told (records checked, records in all) now and then; false cancels.
   std::function<bool(qint64, qint64)> progress;
+  // For a chain outside its journal (central): the epoch keys that the
+  // journal holds, as they were copied beside the chain.
+  QList<signingkeys::EpochCertificate> epochKeys;
 };
 
 VerifyReport verifyJournal(const VerifyOptions &options);

@@ -86,6 +86,9 @@ const QList<Key> &keys() {
       {QStringLiteral("journal_heads"), Kind::Path,
        QStringLiteral("the key's folder, and ~/.local/state/weighstation"),
        QStringLiteral("the folder of the journal's end witnesses (heads)")},
+      {QStringLiteral("journal_epoch_seconds"), Kind::WholeNumber, QStringLiteral("86400"),
+       QStringLiteral("how long each signing key seals (seconds, at least 60) before it is "
+                      "erased")},
       {QStringLiteral("journal_min_free_mb"), Kind::WholeNumber, QStringLiteral("100"),
        QStringLiteral("free space (MB) below which the monitor warns before a record")},
       {QStringLiteral("central"), Kind::Text, QStringLiteral("none: nothing is shipped"),

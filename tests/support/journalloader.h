@@ -6,6 +6,8 @@
 // loading leaves an unwitnessed end.
 #pragma once
 
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -16,11 +18,23 @@
 #include "journal/journal.h"
 #include "journal/journaldb.h"
 #include "journal/journalfiles.h"
+#include "journal/recordseal.h"
+#include "journal/signingkeys.h"
 
 // Appends records made by `make(n)` (n counting on from the records already
 // there, from 0) until the journal holds `records`; false with the reason.
 inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint64 records,
                         const std::function<JournalRecord(qint64)> &make, QString *error) {
+  // Keys whose first epoch holds the records' times.
+  const QString signingPath = signingkeys::signingPathFor(keyPath);
+  qint64 firstTime = 0;
+  if (!QFileInfo::exists(signingPath) &&
+      (!recordseal::secondsOf(make(0).takenAt, &firstTime) ||
+       !signingkeys::SigningKeys::commission(
+           signingPath, signingkeys::verificationKeyPathFor(keyPath), journalfiles::stationName(),
+           qMin(firstTime, QDateTime::currentSecsSinceEpoch()) - 3600,
+           signingkeys::kDefaultEpochSeconds, error)))
+    return false;
   {
     RecordJournal writer(journalPath, keyPath, QStringLiteral("journal-loader-writer"));
     Failure failure;
@@ -29,8 +43,8 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
       return false;
     }
   }
-  QByteArray key;
-  if (!journalfiles::loadKey(keyPath, false, &key, error))
+  signingkeys::SigningKeys keys;
+  if (!keys.load(signingPath, error))
     return false;
   QSqlDatabase db;
   auto closing = [&db] { journaldb::close(&db); };
@@ -64,10 +78,29 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
   }
   const qint64 first = seq;
   const auto &table = journalcolumns::columns();
+  qint64 epochInForce = -1;
+  QSqlQuery epochKey(db);
   while (seq < records) {
     JournalRecord record = make(seq);
     record.seq = ++seq;
-    record.mac = journalfiles::sealOf(key, journalcolumns::canonicalBytes(record, previousMac));
+    qint64 time = 0;
+    recordseal::secondsOf(record.takenAt, &time);
+    const qint64 epoch = qMax(qMax<qint64>(epochInForce, 0), keys.epochAt(time));
+    if (epoch != epochInForce) {
+      const signingkeys::EpochCertificate &certificate = keys.certificate(epoch);
+      if (!epochKey.exec(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (%1, %2, %3, "
+                                        "'%4', '%5')")
+                             .arg(epoch)
+                             .arg(certificate.starts)
+                             .arg(certificate.ends)
+                             .arg(QLatin1String(certificate.publicKey.toHex()),
+                                  QLatin1String(certificate.signature.toHex())))) {
+        *error = QStringLiteral("cannot load an epoch key: %1").arg(epochKey.lastError().text());
+        return closing(), false;
+      }
+      epochInForce = epoch;
+    }
+    record.mac = recordseal::sealRecord(keys, epoch, record, previousMac);
     for (size_t i = 0; i < table.size(); ++i)
       insert.bindValue(int(i), table[i].get(record));
     insert.bindValue(int(table.size()), record.mac);
@@ -99,7 +132,15 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
   if (!head.open(journalfiles::headPathFor(keyPath, journalId), error))
     return false;
   head.lock();
-  const bool advanced = head.advance(key, {journalId, seq, previousMac}, error);
+  journalfiles::Head last;
+  last.journalId = journalId;
+  last.seq = seq;
+  last.mac = previousMac;
+  last.format = 2;
+  recordseal::Seal seal;
+  recordseal::parse(previousMac, &seal);
+  last.signature = keys.sign(seal.epoch, recordseal::headMessage(last));
+  const bool advanced = head.advance(QByteArray(), last, error);
   head.unlock();
   return advanced;
 }

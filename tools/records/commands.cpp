@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QRegularExpression>
@@ -82,6 +83,13 @@ class Command {
                                        "Its key (default: $WEIGHSTATION_JOURNAL_KEY or "
                                        "~/.config/weighstation/journal.key)."),
            QStringLiteral("PATH")});
+    if (files & kKeyFile)
+      parser_.addOption(
+          {QStringLiteral("verification-key"),
+           QCoreApplication::translate(
+               "Records", "The station's verification key, for records of format 2 (default: "
+                          "beside the key, journal.verification-key)."),
+           QStringLiteral("PATH")});
     if (files & kHeadFile)
       parser_.addOption(
           {QStringLiteral("head"),
@@ -134,6 +142,8 @@ class Command {
     options.journalPath = journal();
     options.keyPath = key();
     options.headPath = head();
+    if (hasValue(QStringLiteral("verification-key")))
+      options.verificationKeyPath = parser_.value(QStringLiteral("verification-key"));
     return options;
   }
 
@@ -227,6 +237,8 @@ int printReport(const VerifyReport &report, const QString &prefix = QString()) {
         prefix + QCoreApplication::translate("Records", "cannot check the journal")));
   if (report.outcome == VerifyReport::Outcome::Intact) {
     std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
+    for (const QString &line : report.checkedWith)
+      std::printf("%s%s\n", qPrintable(prefix), qPrintable(line));
     return kDone;
   }
   for (const VerifyProblem &problem : report.problems)
@@ -316,6 +328,32 @@ QStringList centralJournals(const QSqlDatabase &db, const Command &command, Fail
   return journals;
 }
 
+// How a journal's chain in the central database is checked: with the key
+// and verification key given, and the epoch keys of the local journal
+// (--journal) when the chain is that journal's.
+struct CentralChecks {
+  VerifyOptions options;
+  QString localId;
+  Failure failure;
+
+  bool read(const Command &command) {
+    options = command.verifyOptions();
+    JournalReader local(command.journal(), QStringLiteral("weighstation-central-local"));
+    if (!QFileInfo::exists(command.journal()) || !local.open(&failure)) {
+      failure = Failure();
+      return true;
+    }
+    localId = local.journalId();
+    return local.epochKeys(&options.epochKeys, &failure);
+  }
+  VerifyOptions of(const QString &journalId) const {
+    VerifyOptions chain = options;
+    if (journalId != localId)
+      chain.epochKeys.clear();
+    return chain;
+  }
+};
+
 // The central database reached and the journals it is asked about; -1 to
 // go on, else the exit code.
 int openCentral(const Command &command, QSqlDatabase *db, QStringList *journals) {
@@ -340,9 +378,12 @@ int exportCentral(const Command &command, ExportOptions options) {
   if (const int code = openCentral(command, &db, &journals); code >= 0)
     return code;
   Failure failure;
+  CentralChecks checks;
+  if (!checks.read(command))
+    return cannot(checks.failure);
   for (const QString &journal : journals) {
     const VerifyReport report = verifyStation(
-        JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
+        JournalReader(db, QStringLiteral("weigh_records"), journal), checks.of(journal));
     if (report.outcome == VerifyReport::Outcome::Intact)
       options.verifiedJournals << journal;
     else if (chosen && !options.unverified)
@@ -359,6 +400,48 @@ int exportCentral(const Command &command, ExportOptions options) {
 }
 }  // namespace
 
+int verificationKey(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("verification-key"),
+      QCoreApplication::translate(
+          "Records",
+          "Writes the station's verification key (public: it checks records of format 2 and "
+          "tickets, and seals nothing) and prints the station, the journal and the key's "
+          "fingerprint, for a person to register and compare."),
+      kJournalFile | kKeyFile);
+  command.parser().addOption(
+      {QStringLiteral("out"),
+       QCoreApplication::translate("Records", "Write the key to FILE (default: only print)."),
+       QStringLiteral("FILE")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  const VerifyOptions options = command.verifyOptions();
+  const QString path = options.verificationKeyPath.isEmpty()
+                           ? signingkeys::verificationKeyPathFor(options.keyPath)
+                           : options.verificationKeyPath;
+  signingkeys::VerificationKey key;
+  QString why;
+  if (!signingkeys::readVerificationKey(path, &key, &why))
+    return cannot(why);
+  QString journalId = QStringLiteral("(none yet)");
+  {
+    JournalReader reader(command.journal(), QStringLiteral("weighstation-verification-key"));
+    Failure failure;
+    if (QFileInfo::exists(command.journal()) && reader.open(&failure))
+      journalId = reader.journalId();
+  }
+  const QString out = command.parser().value(QStringLiteral("out"));
+  if (!out.isEmpty()) {
+    QSaveFile file(out);
+    if (!file.open(QIODevice::WriteOnly) || file.write(key.fileText()) < 0 || !file.commit())
+      return cannot(QStringLiteral("cannot write %1: %2").arg(out, file.errorString()));
+  }
+  std::printf("verification key %s\nstation %s\njournal %s\nfingerprint %s\n",
+              qPrintable(out.isEmpty() ? path : out), qPrintable(key.station),
+              qPrintable(journalId), qPrintable(key.fingerprint()));
+  return kDone;
+}
+
 QString usage() {
   struct Line {
     const char *synopsis;
@@ -368,6 +451,8 @@ QString usage() {
       {"view (or no command)",
        QT_TRANSLATE_NOOP("Records", "the records viewer, \"Weigh Station Records\"")},
       {"verify", QT_TRANSLATE_NOOP("Records", "check every record, the chain and the end")},
+      {"verification-key [--out F]",
+       QT_TRANSLATE_NOOP("Records", "the station's public key that checks its seals")},
       {"list [--from D] [--to D] [--last N]", QT_TRANSLATE_NOOP("Records", "one line per record")},
       {"export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]",
        QT_TRANSLATE_NOOP("Records", "the records as CSV or .xlsx")},
@@ -530,10 +615,13 @@ int verify(const QStringList &arguments) {
     return code;
   // Each journal's chain, whatever its station was called along it; named
   // when there are several.
+  CentralChecks checks;
+  if (!checks.read(command))
+    return cannot(checks.failure);
   int code = kDone;
   for (const QString &journal : journals) {
     const VerifyReport report = verifyStation(
-        JournalReader(db, QStringLiteral("weigh_records"), journal), command.verifyOptions());
+        JournalReader(db, QStringLiteral("weigh_records"), journal), checks.of(journal));
     code = qMax(
         code, printReport(report, journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal)
                                                       : QString()));

@@ -78,6 +78,8 @@ int main(int argc, char *argv[]) {
     return records::view(rest);
   if (command == QLatin1String("verify"))
     return records::verify(rest);
+  if (command == QLatin1String("verification-key"))
+    return records::verificationKey(rest);
   if (command == QLatin1String("list"))
     return records::list(rest);
   if (command == QLatin1String("export"))

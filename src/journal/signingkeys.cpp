@@ -1,0 +1,304 @@
+#include "journal/signingkeys.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+#include <cerrno>
+#include <cstring>
+
+#include "journal/seals.h"
+#include "settings/settings.h"
+
+namespace signingkeys {
+namespace {
+const QByteArray kVerificationTag = "weighstation verification key 2";
+const QByteArray kSigningTag = "weighstation signing keys 2";
+constexpr qint64 kVerificationFileLimit = 4096;
+// The header and a run's lines, with room to spare.
+constexpr qint64 kSigningFileLimit = 4096 + qint64(kEpochsInARun) * 512;
+const QByteArray kErased(2 * seals::kSecretKeyBytes, '-');
+
+QByteArray encodedStation(const QString &station) {
+  return QUrl::toPercentEncoding(station);
+}
+
+// "e <epoch> <starts> <ends> <public> <certificate> <secret>": one fixed
+// length, so that a secret is erased by overwriting it in place.
+QByteArray epochLine(const EpochCertificate &certificate, const QByteArray &secret) {
+  return "e " + QByteArray::number(certificate.epoch).rightJustified(6, '0') + ' ' +
+         QByteArray::number(certificate.starts).rightJustified(12, '0') + ' ' +
+         QByteArray::number(certificate.ends).rightJustified(12, '0') + ' ' +
+         certificate.publicKey.toHex() + ' ' + certificate.signature.toHex() + ' ' +
+         (secret.isEmpty() ? kErased : secret.toHex()) + '\n';
+}
+
+// Written whole or not at all: a temporary file beside, synced, renamed.
+bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, QString *error) {
+  const QByteArray name = QFile::encodeName(path);
+  const QByteArray temporary = name + ".new";
+  const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  bool ok = fd >= 0 && ::fchmod(fd, mode) == 0;
+  for (qint64 done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    ok = n > 0 || (n < 0 && errno == EINTR);
+    done += n > 0 ? n : 0;
+  }
+  ok = ok && ::fsync(fd) == 0;
+  const int saved = errno;
+  if (fd >= 0)
+    ::close(fd);
+  ok = ok && ::rename(temporary.constData(), name.constData()) == 0;
+  if (!ok) {
+    *error = QStringLiteral("cannot write %1: %2")
+                 .arg(path, QString::fromLocal8Bit(std::strerror(errno ? errno : saved)));
+    ::unlink(temporary.constData());
+  }
+  return ok;
+}
+
+bool readLimited(const QString &path, qint64 limit, QByteArray *text, QString *error) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    return false;
+  }
+  *text = file.read(limit + 1);
+  if (text->size() > limit) {
+    *error = QStringLiteral("%1 is not a key file: it is larger than %2 bytes").arg(path).arg(limit);
+    return false;
+  }
+  return true;
+}
+}  // namespace
+
+QString VerificationKey::fingerprint() const {
+  return seals::fingerprintOf(kVerificationTag + '\n' + station.toUtf8() + '\n' + root);
+}
+
+QByteArray VerificationKey::fileText() const {
+  return kVerificationTag + '\n' + "station " + encodedStation(station) + '\n' + "root " +
+         root.toHex() + '\n' + "fingerprint " + fingerprint().toLatin1() + '\n';
+}
+
+bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString *error) {
+  const QList<QByteArray> lines = text.trimmed().split('\n');
+  if (lines.size() != 4 || lines[0] != kVerificationTag || !lines[1].startsWith("station ") ||
+      !lines[2].startsWith("root ") || !lines[3].startsWith("fingerprint ")) {
+    *error = QStringLiteral("not a verification key of format 2");
+    return false;
+  }
+  key->station = QUrl::fromPercentEncoding(lines[1].mid(8));
+  key->root = QByteArray::fromHex(lines[2].mid(5));
+  if (key->root.size() != seals::kPublicKeyBytes || lines[2].mid(5) != key->root.toHex()) {
+    *error = QStringLiteral("its root key is not %1 bytes in hex").arg(seals::kPublicKeyBytes);
+    return false;
+  }
+  if (QString::fromLatin1(lines[3].mid(12)) != key->fingerprint()) {
+    *error = QStringLiteral("its fingerprint line does not match its key (changed)");
+    return false;
+  }
+  return true;
+}
+
+bool readVerificationKey(const QString &path, VerificationKey *key, QString *error) {
+  QByteArray text;
+  QString why;
+  if (!readLimited(path, kVerificationFileLimit, &text, &why) ||
+      !parseVerificationKey(text, key, &why)) {
+    *error = why.startsWith(path) || why.startsWith(QLatin1String("cannot"))
+                 ? why
+                 : QStringLiteral("the verification key %1: %2").arg(path, why);
+    return false;
+  }
+  return true;
+}
+
+QByteArray EpochCertificate::signedBytes(const QString &station) const {
+  return "weighstation epoch key 2\n" + station.toUtf8() + '\n' + QByteArray::number(epoch) +
+         '\n' + QByteArray::number(starts) + '\n' + QByteArray::number(ends) + '\n' +
+         publicKey.toHex() + '\n';
+}
+
+bool EpochCertificate::certifiedBy(const VerificationKey &key) const {
+  return seals::verify(key.root, signedBytes(key.station), signature);
+}
+
+QString signingPathFor(const QString &keyPath) {
+  const QFileInfo key(keyPath);
+  return key.path() + u'/' + key.completeBaseName() + QStringLiteral(".signing");
+}
+
+QString verificationKeyPathFor(const QString &keyPath) {
+  const QFileInfo key(keyPath);
+  return key.path() + u'/' + key.completeBaseName() + QStringLiteral(".verification-key");
+}
+
+qint64 epochSecondsSetting() {
+  const qint64 seconds =
+      settings::wholeNumber(QStringLiteral("journal_epoch_seconds"), kDefaultEpochSeconds);
+  return seconds < kShortestEpochSeconds ? kShortestEpochSeconds : seconds;
+}
+
+bool SigningKeys::commission(const QString &signingPath, const QString &verificationPath,
+                             const QString &station, qint64 firstStart, qint64 length,
+                             QString *error) {
+  if (length < kShortestEpochSeconds)
+    length = kShortestEpochSeconds;
+  seals::KeyPair root;
+  if (!seals::generate(&root)) {
+    *error = QStringLiteral("cannot make a signing key: no random source");
+    return false;
+  }
+  VerificationKey verification{station, root.publicKey};
+  QByteArray text = kSigningTag + '\n' + "station " + encodedStation(station) + '\n' + "root " +
+                    root.publicKey.toHex() + '\n';
+  const qint64 first = firstStart;
+  for (int epoch = 0; epoch < kEpochsInARun; ++epoch) {
+    seals::KeyPair pair;
+    EpochCertificate certificate;
+    certificate.epoch = epoch;
+    certificate.starts = first + epoch * length;
+    certificate.ends = certificate.starts + length;
+    if (!seals::generate(&pair)) {
+      seals::erase(&root.secretKey);
+      *error = QStringLiteral("cannot make a signing key: no random source");
+      return false;
+    }
+    certificate.publicKey = pair.publicKey;
+    certificate.signature = seals::sign(root.secretKey, certificate.signedBytes(station));
+    text += epochLine(certificate, pair.secretKey);
+    seals::erase(&pair.secretKey);
+  }
+  seals::erase(&root.secretKey);
+  if (!QDir().mkpath(QFileInfo(signingPath).absolutePath())) {
+    *error = QStringLiteral("cannot make the folder %1").arg(QFileInfo(signingPath).absolutePath());
+    return false;
+  }
+  // The public key first: signing keys without it could not be checked.
+  if (!writeWhole(verificationPath, verification.fileText(), 0644, error))
+    return false;
+  const bool written = writeWhole(signingPath, text, 0600, error);
+  std::memset(text.data(), 0, size_t(text.size()));
+  return written;
+}
+
+qint64 SigningKeys::boundaryBefore(qint64 now, qint64 length) {
+  return now - ((now % length) + length) % length;
+}
+
+bool SigningKeys::load(const QString &path, QString *error) {
+  struct stat status {};
+  if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+    *error = QStringLiteral("cannot read the signing keys %1: %2")
+                 .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+  }
+  if ((status.st_mode & 077) != 0) {
+    *error = QStringLiteral("the signing keys %1 may be read by others (mode %2): they must be "
+                            "mode 0600")
+                 .arg(path)
+                 .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0'));
+    return false;
+  }
+  QByteArray text;
+  if (!readLimited(path, kSigningFileLimit, &text, error))
+    return false;
+  const QList<QByteArray> lines = text.split('\n');
+  const QString bad = QStringLiteral("the signing keys %1 are damaged: ").arg(path);
+  if (lines.size() < 4 || lines[0] != kSigningTag || !lines[1].startsWith("station ") ||
+      !lines[2].startsWith("root ")) {
+    *error = bad + QStringLiteral("not signing keys of format 2");
+    return false;
+  }
+  verificationKey_.station = QUrl::fromPercentEncoding(lines[1].mid(8));
+  verificationKey_.root = QByteArray::fromHex(lines[2].mid(5));
+  headerBytes_ = lines[0].size() + lines[1].size() + lines[2].size() + 3;
+  certificates_.clear();
+  secrets_.clear();
+  for (qsizetype i = 3; i < lines.size(); ++i) {
+    if (lines[i].isEmpty() && i == lines.size() - 1)
+      break;
+    const QList<QByteArray> parts = lines[i].split(' ');
+    EpochCertificate certificate;
+    if (parts.size() != 7 || parts[0] != "e") {
+      *error = bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1);
+      return false;
+    }
+    certificate.epoch = parts[1].toLongLong();
+    certificate.starts = parts[2].toLongLong();
+    certificate.ends = parts[3].toLongLong();
+    certificate.publicKey = QByteArray::fromHex(parts[4]);
+    certificate.signature = QByteArray::fromHex(parts[5]);
+    QByteArray secret = parts[6] == kErased ? QByteArray() : QByteArray::fromHex(parts[6]);
+    if (certificate.epoch != certificates_.size() || !certificate.certifiedBy(verificationKey_) ||
+        (!secret.isEmpty() && secret.size() != seals::kSecretKeyBytes)) {
+      *error = bad + QStringLiteral("epoch %1 is not certified by its root").arg(i - 3);
+      return false;
+    }
+    lineBytes_ = lines[i].size() + 1;
+    certificates_ << certificate;
+    secrets_ << secret;
+  }
+  if (certificates_.isEmpty()) {
+    *error = bad + QStringLiteral("no epoch keys");
+    return false;
+  }
+  std::memset(text.data(), 0, size_t(text.size()));
+  path_ = path;
+  return true;
+}
+
+qint64 SigningKeys::epochAt(qint64 seconds) const {
+  if (certificates_.isEmpty() || seconds < certificates_.first().starts)
+    return -1;
+  const qint64 length = certificates_.first().ends - certificates_.first().starts;
+  return qMin<qint64>((seconds - certificates_.first().starts) / length, certificates_.size());
+}
+
+bool SigningKeys::hasSecret(qint64 epoch) const {
+  return epoch >= 0 && epoch < secrets_.size() && !secrets_[epoch].isEmpty();
+}
+
+QByteArray SigningKeys::sign(qint64 epoch, const QByteArray &message) const {
+  return hasSecret(epoch) ? seals::sign(secrets_[epoch], message) : QByteArray();
+}
+
+bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
+  *erased = 0;
+  epoch = qMin<qint64>(epoch, secrets_.size());
+  qint64 first = -1;
+  for (qint64 e = 0; e < epoch; ++e) {
+    if (!secrets_[e].isEmpty()) {
+      first = first < 0 ? e : first;
+      ++*erased;
+    }
+  }
+  if (*erased == 0)
+    return true;
+  const int fd = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CLOEXEC);
+  bool ok = fd >= 0;
+  for (qint64 e = first; ok && e < epoch; ++e) {
+    if (secrets_[e].isEmpty())
+      continue;
+    const QByteArray line = epochLine(certificates_[e], QByteArray());
+    ok = ::pwrite(fd, line.constData(), size_t(line.size()), headerBytes_ + e * lineBytes_) ==
+         line.size();
+  }
+  ok = ok && ::fdatasync(fd) == 0;
+  if (!ok)
+    *error = QStringLiteral("cannot erase past signing keys in %1: %2")
+                 .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+  if (fd >= 0)
+    ::close(fd);
+  // Cleared in memory whatever the file took: a past epoch is never signed in.
+  for (qint64 e = 0; e < epoch; ++e)
+    seals::erase(&secrets_[e]);
+  return ok;
+}
+
+}  // namespace signingkeys

@@ -1,0 +1,94 @@
+// The station's public-key seals: a root key made at commissioning
+// certifies a run of epoch keys (each certificate binds the station, the
+// epoch's index, start and end to its public key) and is then erased. Each
+// record is signed with the key of the epoch in force, and each epoch's
+// secret is erased once the epoch is past. Whoever holds the verification
+// key (the root's public key and the station's name) can check every seal;
+// nobody can make one for an epoch whose secret is gone.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace signingkeys {
+
+constexpr qint64 kDefaultEpochSeconds = 86400;
+constexpr qint64 kShortestEpochSeconds = 60;
+constexpr int kEpochsInARun = 4096;
+// A record may be taken this long before the start of the epoch that seals
+// it: an epoch can begin between the record's request and its commit.
+constexpr qint64 kEpochSlackSeconds = 5;
+
+struct VerificationKey {
+  QString station;
+  QByteArray root;  // Ed25519 public key
+
+  // XXXX-XXXX-XXXX-XXXX of the station's name and the root.
+  QString fingerprint() const;
+  QByteArray fileText() const;
+  bool operator==(const VerificationKey &other) const {
+    return station == other.station && root == other.root;
+  }
+};
+// The verification key file; false with one line saying what is wrong.
+bool readVerificationKey(const QString &path, VerificationKey *key, QString *error);
+bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString *error);
+
+struct EpochCertificate {
+  qint64 epoch = -1;
+  qint64 starts = 0;  // seconds since 1970, UTC
+  qint64 ends = 0;
+  QByteArray publicKey;
+  QByteArray signature;  // the root's
+
+  QByteArray signedBytes(const QString &station) const;
+  bool certifiedBy(const VerificationKey &key) const;
+};
+
+// "$folder/$name.signing" and "$folder/$name.verification-key" beside a key
+// at "$folder/$name.key".
+QString signingPathFor(const QString &keyPath);
+QString verificationKeyPathFor(const QString &keyPath);
+
+// The epoch length the settings ask for (journal_epoch_seconds).
+qint64 epochSecondsSetting();
+
+class SigningKeys {
+ public:
+  // A new root and a run of epoch keys of `length` seconds, the first
+  // starting at `firstStart` (seconds since 1970); writes the signing
+  // file (mode 0600) and the verification key file. The root's secret
+  // never leaves memory and is erased there.
+  static bool commission(const QString &signingPath, const QString &verificationPath,
+                         const QString &station, qint64 firstStart, qint64 length,
+                         QString *error);
+  // The epoch boundary at or before `now`: whole epochs from 1970.
+  static qint64 boundaryBefore(qint64 now, qint64 length);
+
+  // Reads the signing file: refused when others may read it.
+  bool load(const QString &path, QString *error);
+  bool loaded() const { return !certificates_.isEmpty(); }
+  const VerificationKey &verificationKey() const { return verificationKey_; }
+
+  // The epoch whose time holds `seconds`: -1 before the run, epochs()
+  // after it.
+  qint64 epochAt(qint64 seconds) const;
+  qint64 epochs() const { return certificates_.size(); }
+  const EpochCertificate &certificate(qint64 epoch) const { return certificates_[epoch]; }
+  bool hasSecret(qint64 epoch) const;
+  QByteArray sign(qint64 epoch, const QByteArray &message) const;
+  // Erases the secret of every epoch before `epoch`: overwritten in the
+  // file, synced, and cleared in memory. *erased counts them.
+  bool erasePast(qint64 epoch, qint64 *erased, QString *error);
+
+ private:
+  QString path_;
+  VerificationKey verificationKey_;
+  QList<EpochCertificate> certificates_;
+  QList<QByteArray> secrets_;  // empty once erased
+  qint64 headerBytes_ = 0;
+  qint64 lineBytes_ = 0;
+};
+
+}  // namespace signingkeys
