@@ -322,14 +322,13 @@ class CentralTest : public QObject {
           qint64(journal == second ? 3 : 40), 30000);
       QCOMPARE(conflicts.size(), 0);
     }
-    const RecordsRun one = runRecords({"verify", "--central", serverUri(), "--journal-id",
-                                       journalIdOf(second), "--key", second + ".key",
-                                       "--journal", second});
+    const RecordsRun one =
+        runRecords({"verify", "--central", serverUri(), "--journal-id", journalIdOf(second),
+                    "--key", second + ".key", "--journal", second});
     QCOMPARE(one.exitCode, 0);
     QVERIFY2(one.out.startsWith("journal intact: 3 records, seq 1..3"), qPrintable(one.out));
-    const RecordsRun after = runRecords(
-        {"verify", "--central", serverUri(), "--station", "after", "--key", renamed + ".key",
-         "--journal", renamed});
+    const RecordsRun after = runRecords({"verify", "--central", serverUri(), "--station", "after",
+                                         "--key", renamed + ".key", "--journal", renamed});
     QCOMPARE(after.exitCode, 0);
     QVERIFY2(after.out.startsWith("journal intact: 40 records, seq 1..40"),
              qPrintable(after.out + after.err));
@@ -405,11 +404,10 @@ class CentralTest : public QObject {
     QSqlDatabase::removeDatabase("test-version1");
     CentralShipper shipper(uri, journal);
     shipper.start();
-    QTRY_COMPARE_WITH_TIMEOUT(
-        runRecords({"verify", "--central", uri, "--station", "legacy", "--key", journal + ".key",
-                    "--journal", journal})
-            .out.section(',', 0, 0),
-        QString("journal intact: 10 records"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(runRecords({"verify", "--central", uri, "--station", "legacy",
+                                          "--key", journal + ".key", "--journal", journal})
+                                  .out.section(',', 0, 0),
+                              QString("journal intact: 10 records"), 30000);
     shipper.stop();
     Failure error;
     {

@@ -22,6 +22,8 @@
 #include "journal/journalexport.h"
 #include "journal/journalfiles.h"
 #include "journal/journalreader.h"
+#include "journal/recordseal.h"
+#include "journal/seals.h"
 #include "journal/shownvalue.h"
 #include "journal/verifier.h"
 #include "logging/recordlines.h"
@@ -80,16 +82,19 @@ class JournalTest : public QObject {
   static constexpr const char *kFixtureHead = "journal.key.c2c4f57524c097aa86c032574a964a0e.head";
   // The fixture's files in `copy` (opened in place, the journal would gain
   // its -wal and -shm), the key readable by its owner alone.
-  static bool copyFixture(const QTemporaryDir &copy) {
-    const QString fixture = QFINDTESTDATA("fixtures/journal-format-1");
+  static constexpr const char *kFixture2Head = "journal.key.bce4122854f1b4af429e63106b436290.head";
+  static bool copyFixture(const QTemporaryDir &copy,
+                          const QString &name = QStringLiteral("journal-format-1")) {
+    const QString fixture = QFINDTESTDATA("fixtures/" + name);
     const QStringList names = QDir(fixture).entryList(QDir::Files);
     for (const QString &name : names) {
       if (!QFile::copy(fixture + '/' + name, copy.filePath(name)))
         return false;
     }
     return !names.isEmpty() &&
-           QFile::setPermissions(copy.filePath("journal.key"),
-                                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+           (!QFile::exists(copy.filePath("journal.key")) ||
+            QFile::setPermissions(copy.filePath("journal.key"),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner));
   }
 
   void write(int from, int to, const QString &connection = QStringLiteral("writer")) {
@@ -129,9 +134,9 @@ class JournalTest : public QObject {
     const RecordsRun run = runRecords({"verify", "--journal", journalPath(), "--key", keyPath()});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out.section('\n', 0, 0), report.intactLine());
-    QVERIFY2(run.out.section('\n', 1, 1).startsWith(
-                 "seq 1..6: format 2, with the verification key "),
-             qPrintable(run.out));
+    QVERIFY2(
+        run.out.section('\n', 1, 1).startsWith("seq 1..6: format 2, with the verification key "),
+        qPrintable(run.out));
   }
 
   void tamperingIsDetected_data() {
@@ -785,19 +790,198 @@ class JournalTest : public QObject {
              QString("9fa980f97d9a00336fd4d9d2dbab919dc08d87325287cf3c9c7a7b8d2b008766"));
   }
 
+  // Checked with public files only: the verification key, no secret.
+  void theFormat2FixtureVerifies() {
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy, "journal-format-2"));
+    VerifyOptions options =
+        VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
+    options.headPath = copy.filePath(kFixture2Head);
+    const VerifyReport report = verifyJournal(options);
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
+    QCOMPARE(report.intactLine(), QString("journal intact: 2 records, seq 1..2, "
+                                          "2026-12-09T00:49:35.376Z to 2026-12-09T00:49:38.303Z"));
+    QCOMPARE(report.checkedWith, QStringList{"seq 1..2: format 2, with the verification key "
+                                             "0304-38AC-38E7-F8B1 (station fixture-2)"});
+
+    JournalReader reader(copy.filePath("journal.sqlite"), "fixture-2");
+    Failure failure;
+    QVERIFY(reader.open(&failure));
+    JournalRecord first;
+    QVERIFY(reader.forEach(
+        {},
+        [&](const JournalRecord &r) {
+          first = r;
+          return false;
+        },
+        &failure));
+    QFile log(copy.filePath("station.txt"));
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QVERIFY(log.readAll().startsWith(first.block));
+    // The test vector: the canonical bytes' hash and the epoch key's
+    // signature over what a ticket shows.
+    recordseal::Seal seal;
+    QVERIFY(recordseal::parse(first.mac, &seal));
+    QCOMPARE(seal.hash.toHex(),
+             QByteArray("4fd396b628a410945da16375b1a9839aa8b22238184d61f272e9711cef626976"));
+    QCOMPARE(recordseal::recordHash(first, QString()), seal.hash);
+    QCOMPARE(recordseal::totalShown(first), QString("111 lbs GROSS"));
+    QVERIFY(seals::verify(
+        QByteArray::fromHex("85923a741bf2d208a1b4e05a4bc145fbef2dad277561fc8307a10c4ac133a8ca"),
+        recordseal::recordMessage(first, seal.hash), seal.signature));
+    const RecordsRun run = runRecords(
+        {"verify", "--journal", copy.filePath("journal.sqlite"), "--verification-key",
+         copy.filePath("journal.verification-key"), "--head", copy.filePath(kFixture2Head)});
+    QCOMPARE(run.exitCode, 0);
+  }
+
+  // A station that upgrades keeps its journal: format 1's records stay
+  // checked with its key, those after the transition with the new
+  // verification key; a transition that names another key is caught.
+  void aFormat1JournalGoesOnInFormat2() {
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy));
+    qputenv("WEIGHSTATION_JOURNAL_HEADS", QFile::encodeName(copy.path()));
+    const QString journal = copy.filePath("journal.sqlite");
+    const QString key = copy.filePath("journal.key");
+    {
+      RecordJournal writer(journal, key, "upgrade");
+      writer.setClock([] { return qint64(1796774400); });  // 2026-12-09
+      JournalRecord record = sampleRecord(3);
+      record.takenAt = "2026-12-09T10:00:00.000Z";
+      Failure failure;
+      QCOMPARE(writer.append(record, &failure), qint64(3));
+      QVERIFY2(!failure, qPrintable(failure.text()));
+    }
+    qunsetenv("WEIGHSTATION_JOURNAL_HEADS");
+    VerifyOptions options = VerifyOptions::of(journal, key);
+    options.headPath = copy.filePath(kFixtureHead);
+    VerifyReport report = verifyJournal(options);
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
+    QCOMPARE(report.checkedWith.size(), 2);
+    QCOMPARE(report.checkedWith[0], "seq 1..2: format 1, with the key " + key);
+    QVERIFY2(report.checkedWith[1].startsWith("seq 3: format 2, with the verification key "),
+             qPrintable(report.checkedWith[1]));
+    // Without format 1's key its records cannot be checked.
+    QVERIFY(QFile::rename(key, key + ".away"));
+    QCOMPARE(int(verifyJournal(options).outcome), int(VerifyReport::Outcome::CannotCheck));
+    QVERIFY(QFile::rename(key + ".away", key));
+    // Another station's verification key put in the transition.
+    const QString other = copy.filePath("other.key");
+    QString error;
+    QVERIFY2(signingkeys::SigningKeys::commission(signingkeys::signingPathFor(other),
+                                                  signingkeys::verificationKeyPathFor(other),
+                                                  "fixture-1", 1796774400, 86400, &error),
+             qPrintable(error));
+    QFile otherKey(signingkeys::verificationKeyPathFor(other));
+    QVERIFY(otherKey.open(QIODevice::ReadOnly));
+    tamper(journal, {QString("UPDATE format_transition SET verification_key = '%1'")
+                         .arg(QString::fromUtf8(otherKey.readAll()))});
+    report = verifyJournal(options);
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Broken));
+    QCOMPARE(report.firstBadSeq(), qint64(3));
+  }
+
+  // A thief who copies every file of the station after an epoch ended
+  // holds no secret of that epoch: whatever they reseal of its records
+  // is reported.
+  void aThiefWithEveryFileCannotResealThePast() {
+    qint64 now = 1796601600;  // 2026-12-07, the records' day
+    {
+      RecordJournal writer(journalPath(), keyPath(), "thief");
+      writer.setClock([&now] { return now; });
+      Failure failure;
+      for (int n = 1; n <= 3; ++n) {
+        JournalRecord record = sampleRecord(n);
+        QCOMPARE(writer.append(record, &failure), qint64(n));
+      }
+      now += 86400;  // the next day: its epoch begins, the last one's secret goes
+      writer.evolve();
+      JournalRecord record = sampleRecord(4);
+      record.takenAt = "2026-12-08T09:00:00.000Z";
+      QCOMPARE(writer.append(record, &failure), qint64(4));
+    }
+    signingkeys::SigningKeys stolen;
+    QString why;
+    QVERIFY2(stolen.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why));
+    QVERIFY(!stolen.hasSecret(0));
+    QVERIFY(stolen.sign(0, "anything").isEmpty());
+    QVERIFY(stolen.hasSecret(1));
+    // Seq 2's total changed and every record resealed with the secret held.
+    QList<JournalRecord> records;
+    {
+      JournalReader reader(journalPath(), "thief-reader");
+      Failure failure;
+      QVERIFY(reader.open(&failure));
+      QVERIFY(reader.forEach(
+          {},
+          [&](const JournalRecord &r) {
+            records << r;
+            return true;
+          },
+          &failure));
+    }
+    records[1].total += 1000;
+    QString previous;
+    QStringList statements;
+    for (JournalRecord &record : records) {
+      record.mac = recordseal::sealRecord(stolen, 1, record, previous);
+      QVERIFY(!record.mac.isEmpty());
+      previous = record.mac;
+      statements << QString("UPDATE records SET total = %1, mac = '%2' WHERE seq = %3")
+                        .arg(journalcolumns::realText(record.total), record.mac)
+                        .arg(record.seq);
+    }
+    tamper(journalPath(), statements);
+    const VerifyReport report = verify();
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Broken));
+    QCOMPARE(report.firstBadSeq(), qint64(1));
+    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
+                         [](const VerifyProblem &problem) {
+                           return problem.seq == 1 &&
+                                  problem.text.contains("outside its sealing epoch 1");
+                         }),
+             qPrintable(report.problems.first().text));
+  }
+
   // Every single-bit change of the fixture that changes what SQLite reads
   // from the journal's tables (a value, its storage class, a row, or a read
   // that fails) is reported by verify: every bit of a sample of the records'
   // and the notes' pages, and of the whole file.
+  void everyBitFlipThatChangesTheTablesIsReported_data() {
+    QTest::addColumn<QString>("fixture");
+    QTest::addColumn<QString>("head");
+    QTest::newRow("format 1") << "journal-format-1" << kFixtureHead;
+    QTest::newRow("format 2") << "journal-format-2" << kFixture2Head;
+  }
   void everyBitFlipThatChangesTheTablesIsReported() {
+    QFETCH(QString, fixture);
+    QFETCH(QString, head);
     QTemporaryDir copy;
-    QVERIFY(copyFixture(copy));
+    QVERIFY(copyFixture(copy, fixture));
     QFile original(copy.filePath("journal.sqlite"));
     QVERIFY(original.open(QIODevice::ReadOnly));
     const QByteArray bytes = original.readAll();
     const QString journal = copy.filePath("flipped.sqlite");
     VerifyOptions options = VerifyOptions::of(journal, copy.filePath("journal.key"));
-    options.headPath = copy.filePath(kFixtureHead);
+    options.headPath = copy.filePath(head);
+    // Every table of the journal, and the pages where its sealed rows are.
+    QStringList tables;
+    QList<int> pages;
+    {
+      QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "flip-tables");
+      db.setDatabaseName(copy.filePath("journal.sqlite"));
+      db.setConnectOptions("QSQLITE_OPEN_READONLY");
+      QVERIFY(db.open());
+      QSqlQuery query(db);
+      QVERIFY(query.exec("SELECT name, rootpage FROM sqlite_master WHERE type = 'table'"));
+      while (query.next()) {
+        tables << query.value(0).toString();
+        if (query.value(0).toString() != "journal_meta")
+          pages << query.value(1).toInt();
+      }
+    }
+    QSqlDatabase::removeDatabase("flip-tables");
 
     auto write = [&](const QByteArray &content) {
       for (const char *suffix : {"", "-wal", "-shm"})
@@ -814,7 +998,7 @@ class JournalTest : public QObject {
         db.setConnectOptions("QSQLITE_OPEN_READONLY");
         if (!db.open())
           seen = "cannot open";
-        for (const char *table : {"journal_meta", "records", "deliveries"}) {
+        for (const QString &table : tables) {
           QSqlQuery columns(db);
           QStringList shown;
           if (columns.exec(QString("SELECT name FROM pragma_table_info('%1')").arg(table)))
@@ -843,8 +1027,8 @@ class JournalTest : public QObject {
     constexpr int kPage = 4096;
     QList<qint64> bits;
     QRandomGenerator random(20261208);
-    for (const int page : {4, 5})  // the records' and the notes' pages
-      for (int i = 0; i < 1500; ++i)
+    for (const int page : pages)  // the sealed tables' pages
+      for (int i = 0; i < 3000 / int(pages.size()); ++i)
         bits << qint64(page - 1) * kPage * 8 + random.bounded(kPage * 8);
     for (int i = 0; i < 1000; ++i)
       bits << random.bounded(qint64(bytes.size()) * 8);

@@ -77,6 +77,12 @@ void MainWindow::journalRecord(JournalRecord &record) {
     journalCheckpoint_->setSingleShot(true);
     journalCheckpoint_->setInterval(1000);
     connect(journalCheckpoint_, &QTimer::timeout, this, [this] { journal_->checkpoint(); });
+    // A past epoch's signing secret is erased within a minute of its end,
+    // whether or not a record comes.
+    auto *epochs = new QTimer(this);
+    epochs->setInterval(60 * 1000);
+    connect(epochs, &QTimer::timeout, this, [this] { journal_->evolve(); });
+    epochs->start();
   }
   Failure failure;
   const qint64 seq = journal_->append(record, &failure);

@@ -53,8 +53,8 @@ QString transitionTable() {
 
 QByteArray transitionBytes(const QString &journalId, qint64 afterSeq, const QString &lastMac,
                            const QByteArray &verificationKey) {
-  return "transition to format 2\n" + journalId.toLatin1() + '\n' +
-         QByteArray::number(afterSeq) + '\n' + lastMac.toLatin1() + '\n' + verificationKey;
+  return "transition to format 2\n" + journalId.toLatin1() + '\n' + QByteArray::number(afterSeq) +
+         '\n' + lastMac.toLatin1() + '\n' + verificationKey;
 }
 
 QString columnList() {
@@ -173,7 +173,7 @@ bool RecordJournal::open(Failure *failure) {
   if (!epochs.exec(QStringLiteral("SELECT coalesce(max(epoch), -1) FROM epoch_keys")) ||
       !epochs.next())
     return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
-  epochInForce_ = epochs.value(0).toLongLong();
+  epochInForce_ = epochInJournal_ = epochs.value(0).toLongLong();
   epochs.finish();
   erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
   insert_ = QSqlQuery(db_);
@@ -317,9 +317,8 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
 
 bool RecordJournal::sealIsValid(const JournalRecord &record, const QString &previousMac) const {
   if (!recordseal::isPublic(record.mac))
-    return !key_.isEmpty() &&
-           journalfiles::sealOf(key_, journalcolumns::canonicalBytes(record, previousMac)) ==
-               record.mac;
+    return !key_.isEmpty() && journalfiles::sealOf(key_, journalcolumns::canonicalBytes(
+                                                             record, previousMac)) == record.mac;
   recordseal::Seal seal;
   return recordseal::parse(record.mac, &seal) && seal.epoch < keys_.epochs() &&
          seal.hash == recordseal::recordHash(record, previousMac) &&
@@ -453,18 +452,18 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
       qMax(qMax<qint64>(epochInForce_, 0),
            recordseal::secondsOf(record.takenAt, &takenAt) ? keys_.epochAt(takenAt) : 0);
   if (epoch >= keys_.epochs()) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the station's signing keys ended on %1: the journal needs "
-                                      "new keys (weighstation-records new-journal)")
-                           .arg(QDateTime::fromSecsSinceEpoch(
-                                    keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
-                                    .toString(Qt::ISODate)));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the station's signing keys ended on %1: the journal needs "
+                       "new keys (weighstation-records new-journal)")
+            .arg(QDateTime::fromSecsSinceEpoch(keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
+                     .toString(Qt::ISODate)));
     rollback();
     record.seq = 0;
     return 0;
   }
   const signingkeys::EpochCertificate &certificate = keys_.certificate(epoch);
-  if (epoch > epochInForce_) {
+  if (epoch > epochInJournal_) {
     if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)"))) {
       fail(QStringLiteral("cannot write the epoch's key"), query, failure);
       rollback();
@@ -500,6 +499,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   }
   // Committed: whatever fails from here on, the record is in the journal
   // under its seq, and the caller is told both.
+  epochInJournal_ = qMax(epochInJournal_, epoch);
   if (epoch > epochInForce_) {
     epochInForce_ = epoch;
     erasePastEpochs(epoch);

@@ -85,7 +85,8 @@ class RecordJournal {
   QByteArray key_;  // format 1's, while its records end the journal
   int format_ = kFormat;
   signingkeys::SigningKeys keys_;
-  qint64 epochInForce_ = -1;  // never goes back, whatever the clock does
+  qint64 epochInForce_ = -1;    // never goes back, whatever the clock does
+  qint64 epochInJournal_ = -1;  // the last epoch whose key the journal holds
   std::function<qint64()> clock_;
   QString journalId_;
   journalfiles::HeadWriter head_;

@@ -39,8 +39,8 @@ QByteArray headSealed(const Head &head) {
 QByteArray headLine(const QByteArray &key, const Head &head) {
   if (head.format == 2)
     return kSignedHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
-           QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() +
-           ' ' + head.signature.toHex() + '\n';
+           QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
+           head.signature.toHex() + '\n';
   return kHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
          QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
          sealOf(key, headSealed(head)).toLatin1() + '\n';

@@ -150,8 +150,7 @@ bool JournalReader::open(Failure *failure) {
   return true;
 }
 
-bool JournalReader::epochKeys(QList<signingkeys::EpochCertificate> *keys,
-                              Failure *failure) const {
+bool JournalReader::epochKeys(QList<signingkeys::EpochCertificate> *keys, Failure *failure) const {
   keys->clear();
   if (format_ < 2)
     return true;

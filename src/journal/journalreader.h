@@ -12,8 +12,8 @@
 
 #include "journal/failure.h"
 #include "journal/journalrecord.h"
-#include "journal/signingkeys.h"
 #include "journal/shownvalue.h"
+#include "journal/signingkeys.h"
 
 struct JournalFilter {
   QString takenFrom;       // UTC ISO 8601, inclusive; empty: from the first

@@ -11,8 +11,8 @@
 #include <cstring>
 
 #include "journal/journalfiles.h"
-#include "journal/signingkeys.h"
 #include "journal/journalreader.h"
+#include "journal/signingkeys.h"
 
 namespace journalretire {
 namespace {
@@ -114,8 +114,8 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
     plan->moves << qMakePair(keyPath, keyPath + u'.' + id);
   // The signing keys go with it: the new journal is sealed with new ones,
   // and the retired one is checked with the retired verification key.
-  for (const QString &path : {signingkeys::signingPathFor(keyPath),
-                              signingkeys::verificationKeyPathFor(keyPath)}) {
+  for (const QString &path :
+       {signingkeys::signingPathFor(keyPath), signingkeys::verificationKeyPathFor(keyPath)}) {
     if (QFileInfo::exists(path))
       plan->moves << qMakePair(path, path + u'.' + id);
   }

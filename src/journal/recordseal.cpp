@@ -62,8 +62,8 @@ QByteArray noteMessage(const QByteArray &hash) {
 }
 
 QByteArray headMessage(const journalfiles::Head &head) {
-  return "weighstation head 2\n" + head.journalId.toLatin1() + '\n' +
-         QByteArray::number(head.seq) + '\n' + head.mac.toLatin1() + '\n';
+  return "weighstation head 2\n" + head.journalId.toLatin1() + '\n' + QByteArray::number(head.seq) +
+         '\n' + head.mac.toLatin1() + '\n';
 }
 
 QString sealRecord(const signingkeys::SigningKeys &keys, qint64 epoch, const JournalRecord &record,

@@ -40,12 +40,12 @@ bool generate(KeyPair *pair) {
   size_t secretSize = kSecretKeyBytes;
   pair->publicKey = QByteArray(kPublicKeyBytes, Qt::Uninitialized);
   pair->secretKey = QByteArray(kSecretKeyBytes, Qt::Uninitialized);
-  return EVP_PKEY_get_raw_public_key(
-             key.get(), reinterpret_cast<unsigned char *>(pair->publicKey.data()),
-             &publicSize) == 1 &&
-         EVP_PKEY_get_raw_private_key(
-             key.get(), reinterpret_cast<unsigned char *>(pair->secretKey.data()),
-             &secretSize) == 1 &&
+  return EVP_PKEY_get_raw_public_key(key.get(),
+                                     reinterpret_cast<unsigned char *>(pair->publicKey.data()),
+                                     &publicSize) == 1 &&
+         EVP_PKEY_get_raw_private_key(key.get(),
+                                      reinterpret_cast<unsigned char *>(pair->secretKey.data()),
+                                      &secretSize) == 1 &&
          publicSize == kPublicKeyBytes && secretSize == kSecretKeyBytes;
 }
 

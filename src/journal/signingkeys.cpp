@@ -69,7 +69,8 @@ bool readLimited(const QString &path, qint64 limit, QByteArray *text, QString *e
   }
   *text = file.read(limit + 1);
   if (text->size() > limit) {
-    *error = QStringLiteral("%1 is not a key file: it is larger than %2 bytes").arg(path).arg(limit);
+    *error =
+        QStringLiteral("%1 is not a key file: it is larger than %2 bytes").arg(path).arg(limit);
     return false;
   }
   return true;
@@ -119,9 +120,9 @@ bool readVerificationKey(const QString &path, VerificationKey *key, QString *err
 }
 
 QByteArray EpochCertificate::signedBytes(const QString &station) const {
-  return "weighstation epoch key 2\n" + station.toUtf8() + '\n' + QByteArray::number(epoch) +
-         '\n' + QByteArray::number(starts) + '\n' + QByteArray::number(ends) + '\n' +
-         publicKey.toHex() + '\n';
+  return "weighstation epoch key 2\n" + station.toUtf8() + '\n' + QByteArray::number(epoch) + '\n' +
+         QByteArray::number(starts) + '\n' + QByteArray::number(ends) + '\n' + publicKey.toHex() +
+         '\n';
 }
 
 bool EpochCertificate::certifiedBy(const VerificationKey &key) const {
@@ -199,8 +200,9 @@ bool SigningKeys::load(const QString &path, QString *error) {
     return false;
   }
   if ((status.st_mode & 077) != 0) {
-    *error = QStringLiteral("the signing keys %1 may be read by others (mode %2): they must be "
-                            "mode 0600")
+    *error = QStringLiteral(
+                 "the signing keys %1 may be read by others (mode %2): they must be "
+                 "mode 0600")
                  .arg(path)
                  .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0'));
     return false;

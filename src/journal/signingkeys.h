@@ -15,7 +15,7 @@ namespace signingkeys {
 
 constexpr qint64 kDefaultEpochSeconds = 86400;
 constexpr qint64 kShortestEpochSeconds = 60;
-constexpr int kEpochsInARun = 4096;
+constexpr int kEpochsInARun = 1024;
 // A record may be taken this long before the start of the epoch that seals
 // it: an epoch can begin between the record's request and its commit.
 constexpr qint64 kEpochSlackSeconds = 5;
@@ -61,8 +61,7 @@ class SigningKeys {
   // file (mode 0600) and the verification key file. The root's secret
   // never leaves memory and is erased there.
   static bool commission(const QString &signingPath, const QString &verificationPath,
-                         const QString &station, qint64 firstStart, qint64 length,
-                         QString *error);
+                         const QString &station, qint64 firstStart, qint64 length, QString *error);
   // The epoch boundary at or before `now`: whole epochs from 1970.
   static qint64 boundaryBefore(qint64 now, qint64 length);
 

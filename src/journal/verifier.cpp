@@ -26,7 +26,7 @@ struct Trust {
   signingkeys::VerificationKey verificationKey;
   bool haveVerificationKey = false;
   QString verificationWhy;
-  QHash<qint64, signingkeys::EpochCertificate> epochs;  // certified by the verification key
+  QHash<qint64, signingkeys::EpochCertificate> epochs;         // certified by the verification key
   qint64 lastFormat1Seq = std::numeric_limits<qint64>::max();  // the transition
   bool transitionNeedsKey = false;
 };
@@ -230,8 +230,7 @@ HeadSeen readHeadOf(const VerifyOptions &options, const Trust &trust, const QStr
     const bool parsed = recordseal::parse(seen.head.mac, &seal);
     const auto epoch = trust.epochs.constFind(seal.epoch);
     if (!parsed || epoch == trust.epochs.constEnd() ||
-        !seals::verify(epoch->publicKey, recordseal::headMessage(seen.head),
-                       seen.head.signature)) {
+        !seals::verify(epoch->publicKey, recordseal::headMessage(seen.head), seen.head.signature)) {
       seen.read = false;
       seen.why = QStringLiteral("the head %1 is not signed by a key of the journal's epochs")
                      .arg(seen.path);
@@ -394,8 +393,8 @@ void checkNotes(const JournalReader &reader, const Trust &trust, qint64 afterSeq
     return unreadable();
   SignedChain chain(trust);
   auto notSigned = [&](qint64 seq) {
-    checker.problem(seq,
-                    QStringLiteral("seq %1: its text log note's signature does not match").arg(seq));
+    checker.problem(
+        seq, QStringLiteral("seq %1: its text log note's signature does not match").arg(seq));
   };
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
@@ -443,21 +442,36 @@ void readEpochKeys(const QSqlDatabase &db, Trust *trust, Checker &checker) {
     certificate.ends = query.value(2).toLongLong();
     certificate.publicKey = QByteArray::fromHex(query.value(3).toString().toLatin1());
     certificate.signature = QByteArray::fromHex(query.value(4).toString().toLatin1());
-    const bool exact =
-        query.value(3).toString() == QLatin1String(certificate.publicKey.toHex()) &&
-        query.value(4).toString() == QLatin1String(certificate.signature.toHex());
+    const bool exact = query.value(3).toString() == QLatin1String(certificate.publicKey.toHex()) &&
+                       query.value(4).toString() == QLatin1String(certificate.signature.toHex());
     if (exact && certificate.certifiedBy(trust->verificationKey))
       trust->epochs.insert(certificate.epoch, certificate);
     else
-      checker.problem(0, QStringLiteral("epoch key %1 is not certified by the verification key "
-                                        "%2 (station %3)")
-                             .arg(certificate.epoch)
-                             .arg(trust->verificationKey.fingerprint(),
-                                  trust->verificationKey.station));
+      checker.problem(
+          0, QStringLiteral("epoch key %1 is not certified by the verification key "
+                            "%2 (station %3)")
+                 .arg(certificate.epoch)
+                 .arg(trust->verificationKey.fingerprint(), trust->verificationKey.station));
   }
   if (query.lastError().isValid())
     checker.problem(0, QStringLiteral("the epoch keys cannot be read: %1")
                            .arg(query.lastError().text().trimmed()));
+}
+
+// The verification key the journal names for a person is the one that
+// checks it.
+void checkNamedKey(const QSqlDatabase &db, const Trust &trust, Checker &checker) {
+  QSqlQuery query(db);
+  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = "
+                                 "'verification_key'"))) {
+    checker.problem(0, QStringLiteral("the journal's identity cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
+    return;
+  }
+  if (query.next() && query.value(0).toString().toUtf8() != trust.verificationKey.fileText())
+    checker.problem(0, QStringLiteral("the journal names another verification key than the one "
+                                      "given (%1)")
+                           .arg(trust.verificationKey.fingerprint()));
 }
 
 // The transition from format 1: sealed with format 1's key on the last
@@ -484,10 +498,9 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
   const QString lastMac = trust->lastFormat1Seq > 0 ? query.value(3).toString() : QString();
   trust->transitionNeedsKey = trust->key.isEmpty();
   if (!trust->key.isEmpty() &&
-      journalfiles::sealOf(trust->key,
-                           journalschema::transitionBytes(journalId, trust->lastFormat1Seq,
-                                                          lastMac, verificationKey)) !=
-          query.value(2).toString()) {
+      journalfiles::sealOf(trust->key, journalschema::transitionBytes(
+                                           journalId, trust->lastFormat1Seq, lastMac,
+                                           verificationKey)) != query.value(2).toString()) {
     checker.problem(trust->lastFormat1Seq + 1,
                     QStringLiteral("the transition to format 2 after seq %1 is not sealed with "
                                    "format 1's key")
@@ -617,6 +630,7 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
     }
     if (reader.isLocal()) {
       readEpochKeys(reader.database(), &trust, checker);
+      checkNamedKey(reader.database(), trust, checker);
       trust.lastFormat1Seq = 0;
       checkTransition(reader.database(), journalId, &trust, checker);
     } else {
@@ -631,8 +645,9 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
   auto noKey = [&] {
     report.failure = Failure(
         Failure::Kind::CannotOpen,
-        format2 ? QStringLiteral("records of format 1 are checked with its key: %1").arg(trust.keyWhy)
-                : trust.keyWhy);
+        format2
+            ? QStringLiteral("records of format 1 are checked with its key: %1").arg(trust.keyWhy)
+            : trust.keyWhy);
     return report;
   };
   if (trust.key.isEmpty() && (!format2 || trust.transitionNeedsKey))

@@ -66,10 +66,10 @@ QString takenText(const QString &takenAt) {
 QString verificationCode(const QString &mac) {
   // A public seal's code is its hash's, as a format-1 mac's is its own.
   recordseal::Seal seal;
-  const QString digits = (recordseal::parse(mac, &seal) ? QString::fromLatin1(seal.hash.toHex())
-                                                         : mac)
-                             .left(12)
-                             .toUpper();
+  const QString digits =
+      (recordseal::parse(mac, &seal) ? QString::fromLatin1(seal.hash.toHex()) : mac)
+          .left(12)
+          .toUpper();
   return QStringLiteral("%1-%2-%3").arg(digits.mid(0, 4), digits.mid(4, 4), digits.mid(8, 4));
 }
 

@@ -5,10 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTimer>
@@ -84,12 +84,12 @@ class Command {
                                        "~/.config/weighstation/journal.key)."),
            QStringLiteral("PATH")});
     if (files & kKeyFile)
-      parser_.addOption(
-          {QStringLiteral("verification-key"),
-           QCoreApplication::translate(
-               "Records", "The station's verification key, for records of format 2 (default: "
-                          "beside the key, journal.verification-key)."),
-           QStringLiteral("PATH")});
+      parser_.addOption({QStringLiteral("verification-key"),
+                         QCoreApplication::translate(
+                             "Records",
+                             "The station's verification key, for records of format 2 (default: "
+                             "beside the key, journal.verification-key)."),
+                         QStringLiteral("PATH")});
     if (files & kHeadFile)
       parser_.addOption(
           {QStringLiteral("head"),
