@@ -25,12 +25,14 @@
 #include "journal/recordseal.h"
 #include "journal/seals.h"
 #include "journal/shownvalue.h"
+#include "journal/ticketcode.h"
 #include "journal/verifier.h"
 #include "logging/recordlines.h"
 #include "readout/readoutmath.h"
 #include "readoutrows.h"
 #include "recordscommand.h"
 #include "smallfilesystem.h"
+#include "viewer/qrcode.h"
 #include "xlsxreader.h"
 
 namespace {
@@ -833,6 +835,90 @@ class JournalTest : public QObject {
         {"verify", "--journal", copy.filePath("journal.sqlite"), "--verification-key",
          copy.filePath("journal.verification-key"), "--head", copy.filePath(kFixture2Head)});
     QCOMPARE(run.exitCode, 0);
+  }
+
+  // A ticket's code is checked offline with the verification key alone:
+  // as printed, through a picture of its QR code, and refused cut, changed,
+  // of another format or against another station's key.
+  void ticketCodesAreCheckedOffline_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<bool>("otherStation");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("as printed") << ""
+                                << "" << false << "ticket genuine: station fixture-2, seq 1, ";
+    QTest::newRow("cut") << "|"
+                         << "" << false << "ticket NOT genuine: the code is cut";
+    QTest::newRow("a changed seq")
+        << "|1|2026"
+        << "|7|2026" << false << "ticket NOT genuine: its signature does not match";
+    QTest::newRow("a changed total")
+        << "|111 lbs"
+        << "|118 lbs" << false << "ticket NOT genuine: its signature does not match";
+    QTest::newRow("a changed character") << "WS2|fixture-2|1|2026-12-09T00:49:35.376Z"
+                                         << "WS2|fixture-2|1|2026-12-09T00:49:3x.376Z" << false
+                                         << "ticket NOT genuine: a part of the code";
+    QTest::newRow("another format")
+        << "WS2|"
+        << "WS1|" << false << "ticket NOT genuine: not a weighstation ticket code";
+    QTest::newRow("another station's key")
+        << ""
+        << "" << true << "ticket NOT genuine: its epoch key is not certified";
+  }
+  void ticketCodesAreCheckedOffline() {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(bool, otherStation);
+    QFETCH(QString, said);
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy, "journal-format-2"));
+    JournalReader reader(copy.filePath("journal.sqlite"), "ticket-reader");
+    Failure failure;
+    QVERIFY(reader.open(&failure));
+    JournalRecord first;
+    QVERIFY(reader.forEach(
+        {},
+        [&](const JournalRecord &r) {
+          first = r;
+          return false;
+        },
+        &failure));
+    QList<signingkeys::EpochCertificate> epochKeys;
+    QVERIFY(reader.epochKeys(&epochKeys, &failure));
+    QString code = ticketcode::of(first, epochKeys);
+    QVERIFY(code.startsWith("WS2|fixture-2|1|2026-12-09T00:49:35.376Z|111 lbs GROSS|0|"));
+    if (from == "|")
+      code.chop(100);  // the signature and part of the hash
+    else if (!from.isEmpty())
+      code.replace(from, to);
+    QString key = copy.filePath("journal.verification-key");
+    if (otherStation) {
+      key = copy.filePath("other.verification-key");
+      QString error;
+      QVERIFY2(signingkeys::SigningKeys::commission(copy.filePath("other.signing"), key,
+                                                    "fixture-2", 1796774400, 86400, &error),
+               qPrintable(error));
+    }
+    const RecordsRun run = runRecords({"check-ticket", code, "--verification-key", key});
+    QCOMPARE(run.exitCode, said.contains("NOT") ? 1 : 0);
+    QVERIFY2(run.out.startsWith(said), qPrintable(run.out + run.err));
+    if (said.contains("NOT"))
+      return;
+    QVERIFY2(run.out.trimmed().endsWith(", 111 lbs GROSS"), qPrintable(run.out));
+    // Through a picture: the QR code drawn, saved as PNG, read back by ZBar.
+    const QString picture = copy.filePath("ticket.png");
+    QVERIFY(qrcode::of(code).scaled(600, 600).save(picture));
+    const RecordsRun scanned =
+        runRecords({"check-ticket", "--image", picture, "--verification-key", key});
+    QCOMPARE(scanned.exitCode, 0);
+    QCOMPARE(scanned.out, run.out);
+    QImage blank(200, 200, QImage::Format_Grayscale8);
+    blank.fill(255);
+    QVERIFY(blank.save(copy.filePath("blank.png")));
+    const RecordsRun nothing = runRecords(
+        {"check-ticket", "--image", copy.filePath("blank.png"), "--verification-key", key});
+    QCOMPARE(nothing.exitCode, 2);
+    QVERIFY2(nothing.err.contains("no QR code found in"), qPrintable(nothing.err));
   }
 
   // A station that upgrades keeps its journal: format 1's records stay

@@ -1,5 +1,7 @@
 #include "viewer/printouts.h"
 
+#include "viewer/qrcode.h"
+
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -302,6 +304,16 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
     sheet.painter().drawLine(QPointF(kMargin + 180, y + 30),
                              QPointF(kWidth - kMargin - square - 30, y + 30));
     y += 60;
+  }
+  if (!context.ticketCode.isEmpty()) {
+    const QImage code = qrcode::of(context.ticketCode);
+    if (!code.isNull() && !sheet.measuring()) {
+      // Drawn module by module at the page's resolution: sharp for a scanner.
+      sheet.painter().save();
+      sheet.painter().setRenderHint(QPainter::SmoothPixmapTransform, false);
+      sheet.painter().drawImage(QRectF(kWidth - kMargin - square, top, square, square), code);
+      sheet.painter().restore();
+    }
   }
   y = qMax(y, top + square) + 20;
   if (context.check.verified())

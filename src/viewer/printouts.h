@@ -53,6 +53,8 @@ struct Site {
 struct Context {
   Site site;
   CheckState check;
+  // The ticket's QR code text (ticketcode.h); none for a record of format 1.
+  QString ticketCode;
   QDateTime printedAt;
 };
 

@@ -1,5 +1,7 @@
 #include "viewer/viewerwindow.h"
 
+#include "journal/ticketcode.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -437,6 +439,17 @@ void ViewerWindow::exportAs(ExportFormat format) {
           });
 }
 
+// A ticket carries its record's code when the journal holds the epoch key
+// that sealed it.
+printouts::Context ViewerWindow::ticketContext(const JournalRecord &record) const {
+  printouts::Context context = printContext();
+  QList<signingkeys::EpochCertificate> epochKeys;
+  Failure unread;
+  if (reader_ && reader_->epochKeys(&epochKeys, &unread))
+    context.ticketCode = ticketcode::of(record, epochKeys);
+  return context;
+}
+
 printouts::Context ViewerWindow::printContext() const {
   printouts::Context context;
   context.site = printouts::Site::fromSettings();
@@ -462,7 +475,7 @@ bool ViewerWindow::saveTicket(int row, const QString &path, bool unverified, Fai
   const JournalRecord record = recordAt(row, failure);
   if (record.seq == 0)
     return false;
-  const printouts::Context context = printContext();
+  const printouts::Context context = ticketContext(record);
   if (!context.check.trusts(record.seq) && !unverified) {
     *failure = Failure(
         Failure::Kind::Refused,
@@ -532,7 +545,7 @@ void ViewerWindow::printTicket(bool toPdf) {
   QPrinter printer;
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() == QDialog::Accepted &&
-      !printouts::paintTicket(&printer, record, printContext(), &failure))
+      !printouts::paintTicket(&printer, record, ticketContext(record), &failure))
     tell(failure, QCoreApplication::translate("Viewer", "Ticket"));
 }
 

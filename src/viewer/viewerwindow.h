@@ -72,6 +72,7 @@ class ViewerWindow : public QMainWindow {
   void printTicket(bool toPdf);
   bool mayPrint(const JournalRecord &record);
   printouts::Context printContext() const;
+  printouts::Context ticketContext(const JournalRecord &record) const;
   printouts::ReportRequest reportRequest() const;
   void printReport(bool toPdf);
   JournalRecord recordAt(int row, Failure *failure) const;

@@ -1,3 +1,9 @@
+#include <zbar.h>
+
+#include <QImage>
+#include <algorithm>
+#include <memory>
+
 #include "commands.h"
 
 #include <QApplication>
@@ -20,6 +26,7 @@
 #include "journal/journalreader.h"
 #include "journal/journalretire.h"
 #include "journal/outputfile.h"
+#include "journal/ticketcode.h"
 #include "journal/verifier.h"
 #include "recovery.h"
 #include "settings/settings.h"
@@ -460,6 +467,8 @@ QString usage() {
        QT_TRANSLATE_NOOP("Records", "rebuild the last workbook that went to FILE")},
       {"ticket --seq N --pdf F [--page-size A6] [--unverified]",
        QT_TRANSLATE_NOOP("Records", "a record's weighing ticket, as a PDF")},
+      {"check-ticket (CODE | --image F)",
+       QT_TRANSLATE_NOOP("Records", "check a ticket's QR code with the verification key")},
       {"report [--from D] [--to D] [--station NAME] --pdf F",
        QT_TRANSLATE_NOOP("Records", "a report of the records, as a PDF")},
       {nullptr, nullptr},
@@ -854,7 +863,7 @@ int ticket(const QStringList &arguments) {
   if (const int code = preparePrinting(command, &job); code >= 0)
     return code;
   const QString &path = job.path;
-  const printouts::Context &context = job.context;
+  printouts::Context &context = job.context;
   Failure failure;
   JournalReader reader(command.journal());
   JournalRecord record;
@@ -870,6 +879,10 @@ int ticket(const QStringList &arguments) {
     return cannot(failure);
   if (record.seq == 0)
     return cannot(QCoreApplication::translate("Records", "no record %1 in the journal").arg(seq));
+  QList<signingkeys::EpochCertificate> epochKeys;
+  if (!reader.epochKeys(&epochKeys, &failure))
+    return cannot(failure);
+  context.ticketCode = ticketcode::of(record, epochKeys);
   if (!context.check.trusts(seq) && !parser.isSet(QStringLiteral("unverified"))) {
     std::fprintf(stderr, "%s\n",
                  qPrintable(messageLine(QStringLiteral("seq %1 is not printed: %2 (--unverified "
@@ -888,6 +901,81 @@ int ticket(const QStringList &arguments) {
   std::printf("printed the ticket of seq %lld to %s%s\n", static_cast<long long>(seq),
               qPrintable(path), context.check.verified() ? "" : " (marked UNVERIFIED)");
   return context.check.verified() ? kDone : kBroken;
+}
+
+namespace {
+// The texts of the QR codes ZBar finds in an image (a photo or a scan).
+QStringList qrCodesIn(const QString &path, QString *error) {
+  using namespace zbar;  // its C interface, as its C++ header declares it
+  const QImage picture(path);
+  if (picture.isNull()) {
+    *error = QStringLiteral("cannot read the image %1").arg(path);
+    return {};
+  }
+  const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
+  QByteArray pixels;
+  pixels.reserve(gray.width() * gray.height());
+  for (int row = 0; row < gray.height(); ++row)
+    pixels.append(reinterpret_cast<const char *>(gray.constScanLine(row)), gray.width());
+  std::unique_ptr<zbar_image_scanner_t, void (*)(zbar_image_scanner_t *)> scanner(
+      zbar_image_scanner_create(), zbar_image_scanner_destroy);
+  std::unique_ptr<zbar_image_t, void (*)(zbar_image_t *)> image(zbar_image_create(),
+                                                                zbar_image_destroy);
+  zbar_image_scanner_set_config(scanner.get(), ZBAR_NONE, ZBAR_CFG_ENABLE, 0);
+  zbar_image_scanner_set_config(scanner.get(), ZBAR_QRCODE, ZBAR_CFG_ENABLE, 1);
+  zbar_image_set_format(image.get(), zbar_fourcc('Y', '8', '0', '0'));
+  zbar_image_set_size(image.get(), unsigned(gray.width()), unsigned(gray.height()));
+  zbar_image_set_data(image.get(), pixels.constData(), unsigned(pixels.size()), nullptr);
+  QStringList texts;
+  if (zbar_scan_image(scanner.get(), image.get()) > 0) {
+    for (const zbar_symbol_t *symbol = zbar_image_first_symbol(image.get()); symbol;
+         symbol = zbar_symbol_next(symbol))
+      texts << QString::fromUtf8(zbar_symbol_get_data(symbol),
+                                 int(zbar_symbol_get_data_length(symbol)));
+  }
+  if (texts.isEmpty())
+    *error = QStringLiteral("no QR code found in %1").arg(path);
+  return texts;
+}
+}  // namespace
+
+int checkTicket(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("check-ticket"),
+      QCoreApplication::translate(
+          "Records",
+          "Checks a ticket's QR code offline, with the station's verification key alone: the "
+          "code's text as an argument, or --image with a photo or scan of the ticket."),
+      kKeyFile);
+  command.parser().addOption(
+      {QStringLiteral("image"),
+       QCoreApplication::translate("Records", "A photo or scan of the ticket (PNG, JPEG)."),
+       QStringLiteral("FILE")});
+  const bool fromImage = std::any_of(arguments.begin(), arguments.end(), [](const QString &a) {
+    return a == QLatin1String("--image") || a.startsWith(QLatin1String("--image="));
+  });
+  if (const int code = command.parse(arguments, fromImage ? 0 : 1); code >= 0)
+    return code;
+  const VerifyOptions options = command.verifyOptions();
+  const QString keyPath = options.verificationKeyPath.isEmpty()
+                              ? signingkeys::verificationKeyPathFor(options.keyPath)
+                              : options.verificationKeyPath;
+  signingkeys::VerificationKey key;
+  QString why;
+  if (!signingkeys::readVerificationKey(keyPath, &key, &why))
+    return cannot(why);
+  QString code;
+  if (fromImage) {
+    const QStringList codes = qrCodesIn(command.parser().value(QStringLiteral("image")), &why);
+    if (codes.isEmpty())
+      return cannot(why);
+    code = codes.first();
+  } else {
+    code = command.parser().positionalArguments().first();
+  }
+  const ticketcode::Checked checked = ticketcode::check(code, key);
+  std::printf("%s\n", qPrintable(ticketcode::line(checked)));
+  return checked.genuine ? kDone : kBroken;
 }
 
 int report(const QStringList &arguments) {

@@ -17,6 +17,7 @@ int recoverWorkbook(const QStringList &arguments);
 int centralSql(const QStringList &arguments);
 int newJournal(const QStringList &arguments);
 int ticket(const QStringList &arguments);
+int checkTicket(const QStringList &arguments);
 int report(const QStringList &arguments);
 // The usage of the whole command.
 QString usage();
