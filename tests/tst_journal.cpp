@@ -99,6 +99,19 @@ class JournalTest : public QObject {
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner));
   }
 
+  static JournalRecord firstOf(const JournalReader &reader) {
+    JournalRecord first;
+    Failure failure;
+    reader.forEach(
+        {},
+        [&](const JournalRecord &r) {
+          first = r;
+          return false;
+        },
+        &failure);
+    return first;
+  }
+
   void write(int from, int to, const QString &connection = QStringLiteral("writer")) {
     RecordJournal journal(journalPath(), keyPath(), connection);
     Failure error;
@@ -809,14 +822,7 @@ class JournalTest : public QObject {
     JournalReader reader(copy.filePath("journal.sqlite"), "fixture-2");
     Failure failure;
     QVERIFY(reader.open(&failure));
-    JournalRecord first;
-    QVERIFY(reader.forEach(
-        {},
-        [&](const JournalRecord &r) {
-          first = r;
-          return false;
-        },
-        &failure));
+    const JournalRecord first = firstOf(reader);
     QFile log(copy.filePath("station.txt"));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QVERIFY(log.readAll().startsWith(first.block));
@@ -875,14 +881,7 @@ class JournalTest : public QObject {
     JournalReader reader(copy.filePath("journal.sqlite"), "ticket-reader");
     Failure failure;
     QVERIFY(reader.open(&failure));
-    JournalRecord first;
-    QVERIFY(reader.forEach(
-        {},
-        [&](const JournalRecord &r) {
-          first = r;
-          return false;
-        },
-        &failure));
+    const JournalRecord first = firstOf(reader);
     QList<signingkeys::EpochCertificate> epochKeys;
     QVERIFY(reader.epochKeys(&epochKeys, &failure));
     QString code = ticketcode::of(first, epochKeys);

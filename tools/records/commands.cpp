@@ -144,6 +144,12 @@ class Command {
   QString head() const {
     return hasValue(QStringLiteral("head")) ? parser_.value(QStringLiteral("head")) : QString();
   }
+  // The verification key given, or the one beside the key.
+  QString verificationKeyPath() const {
+    return hasValue(QStringLiteral("verification-key"))
+               ? parser_.value(QStringLiteral("verification-key"))
+               : signingkeys::verificationKeyPathFor(key());
+  }
   VerifyOptions verifyOptions() const {
     VerifyOptions options;
     options.journalPath = journal();
@@ -422,10 +428,7 @@ int verificationKey(const QStringList &arguments) {
        QStringLiteral("FILE")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
-  const VerifyOptions options = command.verifyOptions();
-  const QString path = options.verificationKeyPath.isEmpty()
-                           ? signingkeys::verificationKeyPathFor(options.keyPath)
-                           : options.verificationKeyPath;
+  const QString path = command.verificationKeyPath();
   signingkeys::VerificationKey key;
   QString why;
   if (!signingkeys::readVerificationKey(path, &key, &why))
@@ -956,13 +959,9 @@ int checkTicket(const QStringList &arguments) {
   });
   if (const int code = command.parse(arguments, fromImage ? 0 : 1); code >= 0)
     return code;
-  const VerifyOptions options = command.verifyOptions();
-  const QString keyPath = options.verificationKeyPath.isEmpty()
-                              ? signingkeys::verificationKeyPathFor(options.keyPath)
-                              : options.verificationKeyPath;
   signingkeys::VerificationKey key;
   QString why;
-  if (!signingkeys::readVerificationKey(keyPath, &key, &why))
+  if (!signingkeys::readVerificationKey(command.verificationKeyPath(), &key, &why))
     return cannot(why);
   QString code;
   if (fromImage) {
