@@ -417,10 +417,63 @@ class CentralTest : public QObject {
           query.exec("SELECT max(version), (SELECT count(*) FROM weigh_records WHERE "
                      "journal_id LIKE 'unclaimed:%') FROM weigh_schema_version"));
       QVERIFY(query.next());
-      QCOMPARE(query.value(0).toInt(), 2);
+      QCOMPARE(query.value(0).toInt(), centraldb::kSchemaVersion);  // through 2 to 3
       QCOMPARE(query.value(1).toInt(), 0);
     }
     QSqlDatabase::removeDatabase("test-version1-check");
+  }
+
+  // The site office checks a station's records with no file of the station:
+  // the verification key its shipper sent is trusted once a person has
+  // registered its fingerprint. The station's journal is then compared with
+  // its central copy.
+  void centralChecksTrustOnlyRegisteredKeys() {
+    const QString journal = dir.filePath("office.sqlite");
+    const QString key = dir.filePath("office.key");
+    writeJournal(journal, key, "office", 5);
+    {
+      CentralShipper shipper(serverUri(), journal);
+      shipper.start();
+      QTRY_COMPARE_WITH_TIMEOUT(rowsOf("office").value(0).toLongLong(), qint64(5), 30000);
+    }
+    const QStringList check{"verify",
+                            "--central",
+                            serverUri(),
+                            "--station",
+                            "office",
+                            "--journal",
+                            dir.filePath("none.sqlite"),
+                            "--key",
+                            dir.filePath("none.key")};
+    const RecordsRun unregistered = runRecords(check);
+    QCOMPARE(unregistered.exitCode, 2);
+    QVERIFY2(unregistered.err.contains("is not registered"), qPrintable(unregistered.err));
+
+    const RecordsRun shown = runRecords({"verification-key", "--journal", journal, "--key", key});
+    QCOMPARE(shown.exitCode, 0);
+    const QString station = QRegularExpression("\nstation (.*)\n").match(shown.out).captured(1);
+    const QString fingerprint =
+        QRegularExpression("fingerprint ([0-9A-F-]{19})").match(shown.out).captured(1);
+    QVERIFY2(!fingerprint.isEmpty(), qPrintable(shown.out));
+    QCOMPARE(runRecords({"central-register", "--central", serverUri(), "--station", station,
+                         "--fingerprint", fingerprint})
+                 .exitCode,
+             0);
+    const RecordsRun registered = runRecords(check);
+    QCOMPARE(registered.exitCode, 0);
+    QVERIFY2(registered.out.startsWith("journal intact: 5 records, seq 1..5"),
+             qPrintable(registered.out + registered.err));
+
+    const QStringList against{
+        "verify", "--against-central", serverUri(), "--journal", journal, "--key", key};
+    RecordsRun compared = runRecords(against);
+    QCOMPARE(compared.exitCode, 0);
+    QVERIFY2(compared.out.contains("central copy agrees: 5 records"), qPrintable(compared.out));
+    central("UPDATE weigh_records SET total = total + 1 WHERE station = 'office' AND seq = 3");
+    compared = runRecords(against);
+    QCOMPARE(compared.exitCode, 1);
+    QVERIFY2(compared.out.contains("seq 3: differs from the central copy"),
+             qPrintable(compared.out));
   }
 
   // libpq's options reach the server whole, spaces and all.

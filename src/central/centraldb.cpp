@@ -13,6 +13,7 @@
 #include "journal/journal.h"
 #include "journal/journalreader.h"
 #include "journal/journalrecord.h"
+#include "journal/signingkeys.h"
 
 namespace centraldb {
 namespace {
@@ -85,6 +86,20 @@ QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure 
   return db;
 }
 
+namespace {
+const QString kEpochKeysTable = QStringLiteral(
+    "CREATE TABLE weigh_epoch_keys (journal_id text NOT NULL, epoch bigint NOT NULL, starts "
+    "bigint NOT NULL, ends bigint NOT NULL, public_key text NOT NULL, certificate text NOT "
+    "NULL, verification_key text NOT NULL, received_at timestamptz NOT NULL DEFAULT now(), "
+    "PRIMARY KEY (journal_id, epoch))");
+const QString kRegisteredKeysTable = QStringLiteral(
+    "CREATE TABLE weigh_registered_keys (station text NOT NULL, fingerprint text NOT NULL, "
+    "registered_at timestamptz NOT NULL DEFAULT now(), registered_by text NOT NULL DEFAULT "
+    "current_user, PRIMARY KEY (station, fingerprint))");
+}  // namespace
+
+QStringList upgradeToVersion2();
+
 QStringList schemaSql() {
   static const char *const kTypes[] = {"bigint", "double precision", "text", "bytea"};
   QStringList fields;
@@ -103,10 +118,22 @@ QStringList schemaSql() {
       QStringLiteral("CREATE TABLE weigh_records (\n  %1\n)").arg(fields.join(",\n  ")),
       QStringLiteral("CREATE INDEX weigh_records_taken_at ON weigh_records (taken_at)"),
       QStringLiteral("CREATE INDEX weigh_records_station ON weigh_records (station, journal_id, "
-                     "seq)")};
+                     "seq)"),
+      kEpochKeysTable,
+      kRegisteredKeysTable};
 }
 
-QStringList upgradeSql() {
+QStringList upgradeSql(int fromVersion) {
+  QStringList statements;
+  if (fromVersion < 2)
+    statements << upgradeToVersion2();
+  if (fromVersion < 3)
+    statements << kEpochKeysTable << kRegisteredKeysTable
+               << QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (3)");
+  return statements;
+}
+
+QStringList upgradeToVersion2() {
   return {
       // Rows of version 1 belong to no journal yet: each station's are
       // "unclaimed:<station>" until its shipper finds them identical in its
@@ -180,7 +207,7 @@ bool ensureSchema(QSqlDatabase &db, Failure *failure) {
     return false;
   }
   if (version < kSchemaVersion &&
-      !runAll(db, upgradeSql(),
+      !runAll(db, upgradeSql(version),
               QStringLiteral("upgrade the central tables from version %1 (their owner can run "
                              "weighstation-records central-sql --upgrade)")
                   .arg(version),
@@ -294,6 +321,95 @@ QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Fail
     return QStringList();
   }
   return journals;
+}
+
+bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
+                 QList<signingkeys::EpochCertificate> *keys, QByteArray *verificationKey,
+                 Failure *failure) {
+  keys->clear();
+  verificationKey->clear();
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  const bool prepared = query.prepare(
+      QStringLiteral("SELECT epoch, starts, ends, public_key, certificate, verification_key FROM "
+                     "weigh_epoch_keys WHERE journal_id = ? ORDER BY epoch"));
+  query.addBindValue(journalId);
+  if (!prepared || !query.exec()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central epoch keys"),
+                              query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  while (query.next()) {
+    const signingkeys::EpochCertificate key = signingkeys::EpochCertificate::ofRow(query);
+    *keys << key;
+    *verificationKey = query.value(5).toString().toUtf8();
+  }
+  if (query.lastError().isValid()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the central epoch keys"),
+                              query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  return true;
+}
+
+bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
+                   const QList<signingkeys::EpochCertificate> &keys, const QString &verificationKey,
+                   Failure *failure) {
+  QSqlQuery query(db);
+  if (!query.prepare(QStringLiteral("INSERT INTO weigh_epoch_keys (journal_id, epoch, starts, "
+                                    "ends, public_key, certificate, verification_key) VALUES "
+                                    "(?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"))) {
+    *failure = Failure::ofSql(QStringLiteral("cannot send the epoch keys"), query.lastError(),
+                              Failure::Kind::Refused);
+    return false;
+  }
+  for (const signingkeys::EpochCertificate &key : keys) {
+    query.addBindValue(journalId);
+    query.addBindValue(key.epoch);
+    query.addBindValue(key.starts);
+    query.addBindValue(key.ends);
+    query.addBindValue(QString::fromLatin1(key.publicKey.toHex()));
+    query.addBindValue(QString::fromLatin1(key.signature.toHex()));
+    query.addBindValue(verificationKey);
+    if (!query.exec()) {
+      *failure = Failure::ofSql(QStringLiteral("cannot send the epoch keys"), query.lastError(),
+                                Failure::Kind::Refused);
+      return false;
+    }
+  }
+  return true;
+}
+
+bool isRegistered(const QSqlDatabase &db, const QString &station, const QString &fingerprint,
+                  bool *registered, Failure *failure) {
+  QSqlQuery query(db);
+  const bool prepared = query.prepare(QStringLiteral(
+      "SELECT count(*) FROM weigh_registered_keys WHERE station = ? AND fingerprint = ?"));
+  query.addBindValue(station);
+  query.addBindValue(fingerprint);
+  if (!prepared || !query.exec() || !query.next()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the registered keys"), query.lastError(),
+                              Failure::Kind::Unreachable);
+    return false;
+  }
+  *registered = query.value(0).toLongLong() > 0;
+  return true;
+}
+
+bool registerFingerprint(const QSqlDatabase &db, const QString &station, const QString &fingerprint,
+                         Failure *failure) {
+  QSqlQuery query(db);
+  const bool prepared = query.prepare(QStringLiteral(
+      "INSERT INTO weigh_registered_keys (station, fingerprint) VALUES (?, ?) ON CONFLICT DO "
+      "NOTHING"));
+  query.addBindValue(station);
+  query.addBindValue(fingerprint);
+  if (!prepared || !query.exec()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot register the fingerprint"), query.lastError(),
+                              Failure::Kind::Refused);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace centraldb

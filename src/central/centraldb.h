@@ -12,11 +12,18 @@ struct JournalFilter;
 struct JournalRecord;
 class Failure;
 
+namespace signingkeys {
+struct EpochCertificate;
+}
+
 namespace centraldb {
 
 // 1: keyed by (station, seq); 2: by (journal_id, seq), a station's journals
-// being successive chains (a station may be renamed within one).
-constexpr int kSchemaVersion = 2;
+// being successive chains (a station may be renamed within one); 3: each
+// journal's verification key and epoch keys (weigh_epoch_keys, filled by
+// the shippers) and the fingerprints a person registered
+// (weigh_registered_keys, which the stations may only read).
+constexpr int kSchemaVersion = 3;
 
 // "postgresql://user@host:port/dbname?sslmode=require&..." applied to `db`.
 // A password in the URI is taken, but libpq's ~/.pgpass or PGPASSFILE is
@@ -31,7 +38,7 @@ QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure 
 // The SQL that creates the schema, for whoever creates it by hand.
 QStringList schemaSql();
 // The SQL that upgrades a schema of version 1.
-QStringList upgradeSql();
+QStringList upgradeSql(int fromVersion = 1);
 // Creates the schema when it is missing (a database administrator may have
 // created it, granting only INSERT and SELECT); checks its version.
 bool ensureSchema(QSqlDatabase &db, Failure *failure);
@@ -55,5 +62,19 @@ bool unreachable(const QSqlDatabase &db, const QString &sqlState);
 // The journals whose records the filter keeps, oldest first; empty with
 // the failure when they cannot be read.
 QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Failure *failure);
+
+// A journal's epoch keys and the verification key its shipper sent.
+bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
+                 QList<signingkeys::EpochCertificate> *keys, QByteArray *verificationKey,
+                 Failure *failure);
+// Sends epoch keys beside a journal's records (a key already there stays).
+bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
+                   const QList<signingkeys::EpochCertificate> &keys, const QString &verificationKey,
+                   Failure *failure);
+// Whether a person registered `fingerprint` for `station`.
+bool isRegistered(const QSqlDatabase &db, const QString &station, const QString &fingerprint,
+                  bool *registered, Failure *failure);
+bool registerFingerprint(const QSqlDatabase &db, const QString &station, const QString &fingerprint,
+                         Failure *failure);
 
 }  // namespace centraldb

@@ -1,5 +1,7 @@
 #include "central/shipper.h"
 
+#include "journal/signingkeys.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
@@ -260,6 +262,7 @@ bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, Failure *failur
 void CentralShipper::waitForTheServer(qint64 acked, qint64 waiting, const Failure &failure) {
   central_.close();
   schemaChecked_ = false;
+  epochKeysSent_ = -1;
   const qint64 retryMs = state_.unreachable(failure.text());
   Failure why;
   const QString takenAt = ledger_->takenAt(acked + 1, &why);
@@ -303,6 +306,18 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Fai
             query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
                                       "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
             centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &why, &sqlState);
+  // The epoch keys that certify the records' seals go with them (the
+  // verification key with each, for the registered fingerprint to name).
+  QList<signingkeys::EpochCertificate> keys;
+  QString verificationKey;
+  Failure keysFailure;
+  if (ok && ledger_->epochKeys(epochKeysSent_, &keys, &verificationKey, &keysFailure) &&
+      !keys.isEmpty() &&
+      !centraldb::sendEpochKeys(central_, ledger_->journalId(), keys, verificationKey,
+                                &keysFailure)) {
+    ok = false;
+    why = keysFailure.reason();
+  }
   // Rows of the same station sent before rows were keyed by journal are
   // this journal's when they are identical to its records.
   if (ok && unclaimedRows_) {
@@ -339,6 +354,8 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Fai
     return;
   }
   batch->last = records.last().seq;
+  if (!keys.isEmpty())
+    epochKeysSent_ = keys.last().epoch;
   for (const qint64 seq : conflicts) {
     if (conflictsSeen_.contains(seq))
       continue;

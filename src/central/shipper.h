@@ -96,6 +96,7 @@ class CentralShipper : public QObject {
   std::unique_ptr<ShippingLedger> ledger_;
   QSqlDatabase central_;
   bool schemaChecked_ = false;
+  qint64 epochKeysSent_ = -1;  // the last epoch whose key the central database got
   bool unclaimedRows_ = false;
   ShippingState state_;
   int batch_ = kBatch;

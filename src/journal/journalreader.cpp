@@ -163,12 +163,7 @@ bool JournalReader::epochKeys(QList<signingkeys::EpochCertificate> *keys, Failur
     return false;
   }
   while (query.next()) {
-    signingkeys::EpochCertificate key;
-    key.epoch = query.value(0).toLongLong();
-    key.starts = query.value(1).toLongLong();
-    key.ends = query.value(2).toLongLong();
-    key.publicKey = QByteArray::fromHex(query.value(3).toString().toLatin1());
-    key.signature = QByteArray::fromHex(query.value(4).toString().toLatin1());
+    const signingkeys::EpochCertificate key = signingkeys::EpochCertificate::ofRow(query);
     *keys << key;
   }
   return readToTheEnd(query, failure);

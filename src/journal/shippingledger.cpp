@@ -139,6 +139,40 @@ bool ShippingLedger::recordsAfter(qint64 seq, int limit, QList<JournalRecord> *r
   return true;
 }
 
+bool ShippingLedger::epochKeys(qint64 after, QList<signingkeys::EpochCertificate> *keys,
+                               QString *verificationKey, Failure *failure) const {
+  keys->clear();
+  verificationKey->clear();
+  QSqlQuery query(db_);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = "
+                                 "'verification_key'"))) {
+    *failure = failed(QStringLiteral("cannot read the journal's verification key"), query);
+    return false;
+  }
+  if (query.next())
+    *verificationKey = query.value(0).toString();
+  if (verificationKey->isEmpty())
+    return true;  // a journal of format 1
+  const bool prepared = query.prepare(
+      QStringLiteral("SELECT epoch, starts, ends, public_key, certificate FROM epoch_keys WHERE "
+                     "epoch > ? ORDER BY epoch"));
+  query.addBindValue(after);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot read the journal's epoch keys"), query);
+    return false;
+  }
+  while (query.next()) {
+    const signingkeys::EpochCertificate key = signingkeys::EpochCertificate::ofRow(query);
+    *keys << key;
+  }
+  if (query.lastError().isValid()) {
+    *failure = failed(QStringLiteral("cannot read the journal's epoch keys"), query);
+    return false;
+  }
+  return true;
+}
+
 QString ShippingLedger::takenAt(qint64 seq, Failure *failure) const {
   QSqlQuery query(db_);
   const bool prepared = query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));

@@ -11,6 +11,7 @@
 
 #include "journal/failure.h"
 #include "journal/journalrecord.h"
+#include "journal/signingkeys.h"
 
 class ShippingLedger {
  public:
@@ -37,6 +38,10 @@ class ShippingLedger {
   qint64 newest(Failure *failure) const;
   bool recordsAfter(qint64 seq, int limit, QList<JournalRecord> *records, Failure *failure) const;
   // When record `seq` was taken (UTC ISO 8601); empty with the failure.
+  // The journal's verification key (empty for format 1) and its epoch keys
+  // after `after`, to go beside its records.
+  bool epochKeys(qint64 after, QList<signingkeys::EpochCertificate> *keys, QString *verificationKey,
+                 Failure *failure) const;
   QString takenAt(qint64 seq, Failure *failure) const;
   bool acknowledge(qint64 seq, Failure *failure);
   bool noteProblem(qint64 seq, const QString &text, Failure *failure);

@@ -44,6 +44,19 @@ struct EpochCertificate {
 
   QByteArray signedBytes(const QString &station) const;
   bool certifiedBy(const VerificationKey &key) const;
+
+  // From a row of (epoch, starts, ends, public_key, certificate) as the
+  // journal and the central database keep them (hex texts); unchecked.
+  template <typename Row>
+  static EpochCertificate ofRow(const Row &row) {
+    EpochCertificate key;
+    key.epoch = row.value(0).toLongLong();
+    key.starts = row.value(1).toLongLong();
+    key.ends = row.value(2).toLongLong();
+    key.publicKey = QByteArray::fromHex(row.value(3).toString().toLatin1());
+    key.signature = QByteArray::fromHex(row.value(4).toString().toLatin1());
+    return key;
+  }
 };
 
 // "$folder/$name.signing" and "$folder/$name.verification-key" beside a key

@@ -436,12 +436,7 @@ void readEpochKeys(const QSqlDatabase &db, Trust *trust, Checker &checker) {
     return;
   }
   while (query.next()) {
-    signingkeys::EpochCertificate certificate;
-    certificate.epoch = query.value(0).toLongLong();
-    certificate.starts = query.value(1).toLongLong();
-    certificate.ends = query.value(2).toLongLong();
-    certificate.publicKey = QByteArray::fromHex(query.value(3).toString().toLatin1());
-    certificate.signature = QByteArray::fromHex(query.value(4).toString().toLatin1());
+    const signingkeys::EpochCertificate certificate = signingkeys::EpochCertificate::ofRow(query);
     const bool exact = query.value(3).toString() == QLatin1String(certificate.publicKey.toHex()) &&
                        query.value(4).toString() == QLatin1String(certificate.signature.toHex());
     if (exact && certificate.certifiedBy(trust->verificationKey))
@@ -583,7 +578,10 @@ Trust trustOf(const VerifyOptions &options) {
                            ? signingkeys::verificationKeyPathFor(options.keyPath)
                            : options.verificationKeyPath;
   trust.haveVerificationKey =
-      signingkeys::readVerificationKey(path, &trust.verificationKey, &trust.verificationWhy);
+      options.verificationKeyText.isEmpty()
+          ? signingkeys::readVerificationKey(path, &trust.verificationKey, &trust.verificationWhy)
+          : signingkeys::parseVerificationKey(options.verificationKeyText, &trust.verificationKey,
+                                              &trust.verificationWhy);
   return trust;
 }
 

@@ -52,9 +52,10 @@ struct VerifyOptions {
   }
 
   QString journalPath;
-  QString keyPath;              // format 1's key
-  QString verificationKeyPath;  // empty: the one beside the key
-  QString headPath;             // empty: the journal's head beside the key
+  QString keyPath;                 // format 1's key
+  QString verificationKeyPath;     // empty: the one beside the key
+  QByteArray verificationKeyText;  // instead of the file: as the central database holds it
+  QString headPath;                // empty: the journal's head beside the key
   int problemsListed = 20;
   // Checks only the records after this one, chained on its mac (records up
   // to it were checked before); 0: from the first.

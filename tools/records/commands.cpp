@@ -1,5 +1,6 @@
 #include <zbar.h>
 
+#include <QHash>
 #include <QImage>
 #include <algorithm>
 #include <memory>
@@ -342,28 +343,62 @@ QStringList centralJournals(const QSqlDatabase &db, const Command &command, Fail
 }
 
 // How a journal's chain in the central database is checked: with the key
-// and verification key given, and the epoch keys of the local journal
-// (--journal) when the chain is that journal's.
+// (format 1) and the verification key at hand; without one, with the
+// verification key its shipper sent when a person registered its
+// fingerprint for its station. The epoch keys are those sent beside the
+// chain, or the local journal's (--journal) when it is the same journal.
 struct CentralChecks {
   VerifyOptions options;
+  bool keyGiven = false;
   QString localId;
+  QList<signingkeys::EpochCertificate> localKeys;
   Failure failure;
 
   bool read(const Command &command) {
     options = command.verifyOptions();
+    // A verification key at hand (given, or beside the key given) is the
+    // person's own; the one the shipper sent is trusted only registered.
+    keyGiven = QFileInfo::exists(command.verificationKeyPath());
     JournalReader local(command.journal(), QStringLiteral("weighstation-central-local"));
     if (!QFileInfo::exists(command.journal()) || !local.open(&failure)) {
       failure = Failure();
       return true;
     }
     localId = local.journalId();
-    return local.epochKeys(&options.epochKeys, &failure);
+    return local.epochKeys(&localKeys, &failure);
   }
-  VerifyOptions of(const QString &journalId) const {
-    VerifyOptions chain = options;
-    if (journalId != localId)
-      chain.epochKeys.clear();
-    return chain;
+  bool of(const QSqlDatabase &db, const QString &journalId, VerifyOptions *chain,
+          Failure *why) const {
+    *chain = options;
+    QByteArray sentKey;
+    if (!centraldb::epochKeysOf(db, journalId, &chain->epochKeys, &sentKey, why))
+      return false;
+    if (chain->epochKeys.isEmpty() && journalId == localId)
+      chain->epochKeys = localKeys;
+    if (keyGiven || sentKey.isEmpty())
+      return true;
+    signingkeys::VerificationKey key;
+    QString unread;
+    bool registered = false;
+    if (!signingkeys::parseVerificationKey(sentKey, &key, &unread)) {
+      *why = Failure(Failure::Kind::Corrupt,
+                     QStringLiteral("the verification key sent for journal %1 is damaged: %2")
+                         .arg(journalId, unread));
+      return false;
+    }
+    if (!centraldb::isRegistered(db, key.station, key.fingerprint(), &registered, why))
+      return false;
+    if (!registered) {
+      *why = Failure(Failure::Kind::Refused,
+                     QStringLiteral("the verification key %1 of station %2 (journal %3) is not "
+                                    "registered: a person who compared it registers it with "
+                                    "weighstation-records central-register --station %2 "
+                                    "--fingerprint %1")
+                         .arg(key.fingerprint(), key.station, journalId));
+      return false;
+    }
+    chain->verificationKeyText = sentKey;
+    return true;
   }
 };
 
@@ -395,8 +430,15 @@ int exportCentral(const Command &command, ExportOptions options) {
   if (!checks.read(command))
     return cannot(checks.failure);
   for (const QString &journal : journals) {
-    const VerifyReport report = verifyStation(
-        JournalReader(db, QStringLiteral("weigh_records"), journal), checks.of(journal));
+    VerifyOptions chain;
+    Failure untrusted;
+    if (!checks.of(db, journal, &chain, &untrusted)) {
+      if (chosen && !options.unverified)
+        return cannot(untrusted);
+      continue;
+    }
+    const VerifyReport report =
+        verifyStation(JournalReader(db, QStringLiteral("weigh_records"), journal), chain);
     if (report.outcome == VerifyReport::Outcome::Intact)
       options.verifiedJournals << journal;
     else if (chosen && !options.unverified)
@@ -479,6 +521,10 @@ QString usage() {
        QT_TRANSLATE_NOOP("Records", "a station's journals in the central database")},
       {"export --central URI [--station NAME] (--csv F | --xlsx F)",
        QT_TRANSLATE_NOOP("Records", "the central records, of one station or all")},
+      {"verify --against-central URI",
+       QT_TRANSLATE_NOOP("Records", "the journal, and its central copy against it")},
+      {"central-register --central URI --station S --fingerprint F",
+       QT_TRANSLATE_NOOP("Records", "trust a station's verification key centrally")},
       {"central-sql", QT_TRANSLATE_NOOP("Records", "the SQL of the central tables, for a DBA")},
       {"settings", QT_TRANSLATE_NOOP("Records", "every setting in force and where it came from")},
       {"new-journal", QT_TRANSLATE_NOOP("Records",
@@ -568,12 +614,20 @@ int centralSql(const QStringList &arguments) {
       {QStringLiteral("upgrade"),
        QCoreApplication::translate(
            "Records",
-           "The SQL that upgrades central tables of version 1 (keyed by station and "
-           "seq) to this version (keyed by journal and seq), for their owner.")});
+           "The SQL that upgrades central tables of an earlier version (--from, default 1: "
+           "keyed by station and seq) to this version, for their owner.")});
+  command.parser().addOption(
+      {QStringLiteral("from"),
+       QCoreApplication::translate("Records", "The version of the tables to upgrade (1 or 2)."),
+       QStringLiteral("VERSION"), QStringLiteral("1")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
+  const int from = command.parser().value(QStringLiteral("from")).toInt();
+  if (from < 1 || from >= centraldb::kSchemaVersion)
+    return cannot(
+        QStringLiteral("--from takes a version from 1 to %1").arg(centraldb::kSchemaVersion - 1));
   const QStringList statements = command.parser().isSet(QStringLiteral("upgrade"))
-                                     ? centraldb::upgradeSql()
+                                     ? centraldb::upgradeSql(from)
                                      : centraldb::schemaSql();
   std::printf("BEGIN;\n");
   for (const QString &statement : statements)
@@ -604,6 +658,109 @@ int newJournal(const QStringList &arguments) {
   return kDone;
 }
 
+namespace {
+// The local journal against its central copy: a record changed on one
+// side, or a local journal shorter than the copy (an older journal and
+// head put back together), is a problem.
+int compareWithCentral(const Command &command, const QString &uri, const VerifyReport &local) {
+  Failure failure;
+  QSqlDatabase db = connectCentral(uri, &failure);
+  if (!db.isOpen())
+    return cannot(failure.within(
+        QCoreApplication::translate("Records", "cannot reach %1").arg(centraldb::shownUri(uri))));
+  JournalReader journal(command.journal(), QStringLiteral("weighstation-against-central"));
+  if (!journal.open(&failure))
+    return cannot(failure);
+  const QString journalId = journal.journalId();
+  QHash<qint64, QByteArray> localSeals;
+  if (!journal.forEach(
+          {},
+          [&](const JournalRecord &record) {
+            localSeals.insert(record.seq, record.mac.toLatin1() + '\n' +
+                                              journalcolumns::canonicalBytes(record, QString()));
+            return true;
+          },
+          &failure))
+    return cannot(failure);
+  qint64 centralRecords = 0, centralLast = 0;
+  QStringList problems;
+  if (!JournalReader(db, QStringLiteral("weigh_records"), journalId)
+           .forEach(
+               {},
+               [&](const JournalRecord &record) {
+                 ++centralRecords;
+                 centralLast = qMax(centralLast, record.seq);
+                 const auto mine = localSeals.constFind(record.seq);
+                 if (mine == localSeals.constEnd())
+                   problems << QStringLiteral("seq %1: in the central copy, not in the journal")
+                                   .arg(record.seq);
+                 else if (*mine != record.mac.toLatin1() + '\n' +
+                                       journalcolumns::canonicalBytes(record, QString()))
+                   problems
+                       << QStringLiteral("seq %1: differs from the central copy").arg(record.seq);
+                 return problems.size() < 20;
+               },
+               &failure))
+    return cannot(failure.within(QStringLiteral("cannot read the central copy")));
+  if (centralLast > local.lastSeq)
+    problems.prepend(
+        QStringLiteral("the journal ends at seq %1, its central copy at seq %2 (records "
+                       "removed, or an older journal and head put back)")
+            .arg(local.lastSeq)
+            .arg(centralLast));
+  for (const QString &problem : problems)
+    std::printf("%s\n", qPrintable(problem));
+  if (!problems.isEmpty())
+    return kBroken;
+  std::printf("central copy agrees: %lld records of journal %s\n",
+              static_cast<long long>(centralRecords), qPrintable(journalId));
+  return kDone;
+}
+}  // namespace
+
+int centralRegister(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("central-register"),
+      QCoreApplication::translate(
+          "Records",
+          "Registers a station's verification key by its fingerprint in the central database, "
+          "once a person has compared it with the station's: central checks trust only the "
+          "verification keys registered."),
+      kNoFiles);
+  QCommandLineParser &parser = command.parser();
+  parser.addOption(
+      {QStringLiteral("central"),
+       QCoreApplication::translate("Records", "The central database (postgresql:// URI)."),
+       QStringLiteral("URI")});
+  parser.addOption({QStringLiteral("station"),
+                    QCoreApplication::translate("Records", "The station."),
+                    QStringLiteral("NAME")});
+  parser.addOption({QStringLiteral("fingerprint"),
+                    QCoreApplication::translate("Records", "Its verification key's fingerprint."),
+                    QStringLiteral("XXXX-XXXX-XXXX-XXXX")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  const QString station = parser.value(QStringLiteral("station"));
+  const QString fingerprint = parser.value(QStringLiteral("fingerprint")).toUpper();
+  static const QRegularExpression form(QStringLiteral("^[0-9A-F]{4}(-[0-9A-F]{4}){3}$"));
+  if (station.isEmpty() || !form.match(fingerprint).hasMatch())
+    return cannot(
+        QStringLiteral("central-register takes --station NAME and --fingerprint "
+                       "XXXX-XXXX-XXXX-XXXX (16 hex digits)"));
+  Failure failure;
+  const QString uri = parser.value(QStringLiteral("central"));
+  QSqlDatabase db = connectCentral(uri, &failure);
+  if (!db.isOpen())
+    return cannot(failure.within(
+        QCoreApplication::translate("Records", "cannot reach %1").arg(centraldb::shownUri(uri))));
+  if (!centraldb::ensureSchema(db, &failure) ||
+      !centraldb::registerFingerprint(db, station, fingerprint, &failure))
+    return cannot(failure);
+  std::printf("registered the verification key %s for station %s\n", qPrintable(fingerprint),
+              qPrintable(station));
+  return kDone;
+}
+
 int verify(const QStringList &arguments) {
   Command command(
       QStringLiteral("verify"),
@@ -612,9 +769,24 @@ int verify(const QStringList &arguments) {
                                   "journal's end; with --central, a station's chain in the central "
                                   "database."));
   addCentralOptions(command.parser());
+  command.parser().addOption(
+      {QStringLiteral("against-central"),
+       QCoreApplication::translate(
+           "Records",
+           "Also compare the journal with its copy in the central database (postgresql:// "
+           "URI): every central record equal to the local one, the journal not shorter."),
+       QStringLiteral("URI")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   const QString central = command.parser().value(QStringLiteral("central"));
+  const QString against = command.parser().value(QStringLiteral("against-central"));
+  if (!against.isEmpty()) {
+    const VerifyReport report = verifyJournal(command.verifyOptions());
+    const int code = printReport(report);
+    if (report.outcome == VerifyReport::Outcome::CannotCheck)
+      return code;
+    return qMax(code, compareWithCentral(command, against, report));
+  }
   if (central.isEmpty())
     return printReport(verifyJournal(command.verifyOptions()));
   if (command.parser().value(QStringLiteral("station")).isEmpty() &&
@@ -632,8 +804,16 @@ int verify(const QStringList &arguments) {
     return cannot(checks.failure);
   int code = kDone;
   for (const QString &journal : journals) {
-    const VerifyReport report = verifyStation(
-        JournalReader(db, QStringLiteral("weigh_records"), journal), checks.of(journal));
+    const QString prefix =
+        journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal) : QString();
+    VerifyOptions chain;
+    Failure untrusted;
+    if (!checks.of(db, journal, &chain, &untrusted)) {
+      code = qMax(code, cannot(untrusted.within(prefix + QStringLiteral("cannot check"))));
+      continue;
+    }
+    const VerifyReport report =
+        verifyStation(JournalReader(db, QStringLiteral("weigh_records"), journal), chain);
     code = qMax(
         code, printReport(report, journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal)
                                                       : QString()));

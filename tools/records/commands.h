@@ -9,6 +9,7 @@
 namespace records {
 int view(const QStringList &arguments);
 int verify(const QStringList &arguments);
+int centralRegister(const QStringList &arguments);
 int verificationKey(const QStringList &arguments);
 int list(const QStringList &arguments);
 int settingsInForce(const QStringList &arguments);

@@ -94,6 +94,8 @@ int main(int argc, char *argv[]) {
     return records::centralSql(rest);
   if (command == QLatin1String("ticket"))
     return records::ticket(rest);
+  if (command == QLatin1String("central-register"))
+    return records::centralRegister(rest);
   if (command == QLatin1String("check-ticket"))
     return records::checkTicket(rest);
   if (command == QLatin1String("report"))
