@@ -920,6 +920,41 @@ class JournalTest : public QObject {
     QVERIFY2(nothing.err.contains("no QR code found in"), qPrintable(nothing.err));
   }
 
+  // A monitor stopped between a record and its text log's note: the next
+  // start notes it as not known, and the journal stays intact.
+  void aNoteLeftDueIsWrittenAtTheNextStart() {
+    for (int n = 1; n <= 2; ++n) {
+      RecordJournal writer(journalPath(), keyPath(), "unnoted");
+      JournalRecord record = sampleRecord(n);
+      record.textLogFile = dir.filePath("station.txt");
+      Failure failure;
+      QCOMPARE(writer.append(record, &failure), qint64(n));
+    }
+    {
+      RecordJournal writer(journalPath(), keyPath(), "restarted");
+      Failure failure;
+      QVERIFY2(writer.open(&failure), qPrintable(failure.text()));
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "notes");
+    db.setDatabaseName(journalPath());
+    QVERIFY(db.open());
+    QSqlQuery query(db);
+    QVERIFY(query.exec("SELECT seq, text_log_ok, text_log_error FROM deliveries ORDER BY seq"));
+    QStringList notes;
+    while (query.next())
+      notes << QString("%1 %2 %3")
+                   .arg(query.value(0).toString(), query.value(1).toString(),
+                        query.value(2).toString());
+    query = QSqlQuery();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase("notes");
+    // Each start noted the record its monitor left without a note.
+    QCOMPARE(notes, (QStringList{"1 0 not known: the monitor stopped before it was noted",
+                                 "2 0 not known: the monitor stopped before it was noted"}));
+    QCOMPARE(int(verify().outcome), int(VerifyReport::Outcome::Intact));
+  }
+
   // A station that upgrades keeps its journal: format 1's records stay
   // checked with its key, those after the transition with the new
   // verification key; a transition that names another key is caught.

@@ -184,7 +184,28 @@ bool RecordJournal::open(Failure *failure) {
                            .arg(journalschema::columnList(), marks.join(", "))))
     return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, failure);
   open_ = true;
+  noteAnUnnotedEnd();
   return true;
+}
+
+// A monitor that stopped between a record and its text log's note left
+// the note due: it is written at the next start, saying that the outcome
+// is not known, so that a note missing anywhere else is a change.
+void RecordJournal::noteAnUnnotedEnd() {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT %1 FROM records WHERE seq = (SELECT max(seq) FROM "
+                                 "records) AND text_log_file IS NOT NULL AND seq NOT IN (SELECT "
+                                 "seq FROM deliveries)")
+                      .arg(journalschema::columnList())) ||
+      !query.next())
+    return;
+  const JournalRecord last = journalschema::readRecord(query);
+  query.finish();
+  Failure failure;
+  if (recordseal::isPublic(last.mac) &&
+      !noteTextLog(last, false,
+                   QStringLiteral("not known: the monitor stopped before it was noted"), &failure))
+    qWarning("record journal: %s", qPrintable(failure.text()));
 }
 
 // A key seals one chain of records. When its heads witness records of a
@@ -585,9 +606,20 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
     return fail(QStringLiteral("cannot note the text log"), last, failure, record.seq);
   const QString previousNote = last.next() ? last.value(0).toString() : QString();
   last.finish();
+  // Sealed in the record's epoch, or the one in force when the note comes
+  // later (noted at the next start).
+  seal.epoch = qMax(seal.epoch, epochInForce_);
   seal.hash = recordseal::noteHash(record.seq, written, written ? QString() : textLogFailure,
                                    record.mac, previousNote);
   seal.signature = keys_.sign(seal.epoch, recordseal::noteMessage(seal.hash));
+  if (seal.signature.isEmpty()) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the signing secret of epoch %1 is not in %2")
+                           .arg(seal.epoch)
+                           .arg(signingkeys::signingPathFor(keyPath_)),
+                       record.seq);
+    return false;
+  }
   query.addBindValue(recordseal::text(seal));
   const bool ok =
       query.exec() || fail(QStringLiteral("cannot note the text log"), query, failure, record.seq);

@@ -76,6 +76,7 @@ class RecordJournal {
   bool sealIsValid(const JournalRecord &record, const QString &previousMac) const;
   bool headIsValid(const journalfiles::Head &head) const;
   void erasePastEpochs(qint64 epoch);
+  void noteAnUnnotedEnd();
   void rollback();
   static bool fail(const QString &what, const QSqlQuery &query, Failure *failure, qint64 seq = 0);
 
