@@ -49,21 +49,31 @@ bool generate(KeyPair *pair) {
          publicSize == kPublicKeyBytes && secretSize == kSecretKeyBytes;
 }
 
-QByteArray sign(const QByteArray &secretKey, const QByteArray &message) {
-  if (secretKey.size() != kSecretKeyBytes)
-    return QByteArray();
-  Pkey key(EVP_PKEY_new_raw_private_key(EVP_PKEY_ED25519, nullptr, bytesOf(secretKey),
-                                        size_t(secretKey.size())));
+Signer::Signer(const QByteArray &secretKey) {
+  if (secretKey.size() == kSecretKeyBytes)
+    key_ = EVP_PKEY_new_raw_private_key(EVP_PKEY_ED25519, nullptr, bytesOf(secretKey),
+                                        size_t(secretKey.size()));
+}
+
+Signer::~Signer() {
+  EVP_PKEY_free(key_);
+}
+
+QByteArray Signer::sign(const QByteArray &message) const {
   MdCtx context(EVP_MD_CTX_new());
   QByteArray signature(kSignatureBytes, Qt::Uninitialized);
   size_t size = kSignatureBytes;
-  if (!key || !context ||
-      EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1 ||
+  if (!key_ || !context ||
+      EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key_) != 1 ||
       EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &size,
                      bytesOf(message), size_t(message.size())) != 1 ||
       size != kSignatureBytes)
     return QByteArray();
   return signature;
+}
+
+QByteArray sign(const QByteArray &secretKey, const QByteArray &message) {
+  return Signer(secretKey).sign(message);
 }
 
 bool verify(const QByteArray &publicKey, const QByteArray &message, const QByteArray &signature) {

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+struct evp_pkey_st;
+
 namespace seals {
 
 constexpr int kPublicKeyBytes = 32;
@@ -25,6 +27,22 @@ bool generate(KeyPair *pair);
 // The Ed25519 signature of `message`; empty when the secret is not a key.
 QByteArray sign(const QByteArray &secretKey, const QByteArray &message);
 bool verify(const QByteArray &publicKey, const QByteArray &message, const QByteArray &signature);
+
+// One secret key made ready once for many signatures (a key made from its
+// bytes costs as much as a signature). Freed (and cleared by OpenSSL) with
+// the object.
+class Signer {
+ public:
+  explicit Signer(const QByteArray &secretKey);
+  ~Signer();
+  Signer(const Signer &) = delete;
+  Signer &operator=(const Signer &) = delete;
+  // Empty when the secret was not a key.
+  QByteArray sign(const QByteArray &message) const;
+
+ private:
+  evp_pkey_st *key_ = nullptr;
+};
 
 // Overwrites the bytes in place (the compiler may not skip it).
 void erase(QByteArray *secret);

@@ -267,7 +267,13 @@ bool SigningKeys::hasSecret(qint64 epoch) const {
 }
 
 QByteArray SigningKeys::sign(qint64 epoch, const QByteArray &message) const {
-  return hasSecret(epoch) ? seals::sign(secrets_[epoch], message) : QByteArray();
+  if (!hasSecret(epoch))
+    return QByteArray();
+  if (signerEpoch_ != epoch) {
+    signer_ = std::make_shared<seals::Signer>(secrets_[epoch]);
+    signerEpoch_ = epoch;
+  }
+  return signer_->sign(message);
 }
 
 bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
@@ -300,6 +306,10 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
   // Cleared in memory whatever the file took: a past epoch is never signed in.
   for (qint64 e = 0; e < epoch; ++e)
     seals::erase(&secrets_[e]);
+  if (signerEpoch_ < epoch) {
+    signer_.reset();
+    signerEpoch_ = -1;
+  }
   return ok;
 }
 

@@ -10,6 +10,9 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <memory>
+
+#include "journal/seals.h"
 
 namespace signingkeys {
 
@@ -99,6 +102,9 @@ class SigningKeys {
   VerificationKey verificationKey_;
   QList<EpochCertificate> certificates_;
   QList<QByteArray> secrets_;  // empty once erased
+  // The epoch that signs most, made ready once.
+  mutable qint64 signerEpoch_ = -1;
+  mutable std::shared_ptr<seals::Signer> signer_;
   qint64 headerBytes_ = 0;
   qint64 lineBytes_ = 0;
 };
