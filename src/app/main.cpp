@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDateTime>
 #include <QDebug>
 #include <csignal>
 #include <cstdlib>
@@ -9,8 +10,9 @@
 #include "app/termination.h"
 #include "app/warnings.h"
 #include "central/shipper.h"
-#include "language/language.h"
 #include "journal/journalfiles.h"
+#include "journal/signingkeys.h"
+#include "language/language.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqtttarget.h"
 #include "settings/settings.h"
@@ -107,6 +109,10 @@ int main(int argc, char *argv[]) {
   // the program.
   std::signal(SIGXFSZ, SIG_IGN);
   std::atexit(endWithTheProcess);
+  // A past epoch's signing secret goes when the monitor starts in a later
+  // epoch, whether or not a record comes.
+  signingkeys::erasePastEpochsAtStart(signingkeys::signingPathFor(journalfiles::defaultKeyPath()),
+                                      QDateTime::currentSecsSinceEpoch());
   int exitCode = 0;
   {
     MainWindow window;

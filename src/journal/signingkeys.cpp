@@ -313,4 +313,17 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
   return ok;
 }
 
+void erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
+  if (!QFileInfo::exists(signingPath))
+    return;
+  SigningKeys keys;
+  QString why;
+  qint64 erased = 0;
+  if (!keys.load(signingPath, &why) || !keys.erasePast(keys.epochAt(now), &erased, &why))
+    qWarning("signing keys: %s", qPrintable(why));
+  else if (erased > 0)
+    qInfo("signing keys: erased the secrets of %lld past epochs in %s",
+          static_cast<long long>(erased), qPrintable(signingPath));
+}
+
 }  // namespace signingkeys

@@ -70,6 +70,11 @@ QString verificationKeyPathFor(const QString &keyPath);
 // The epoch length the settings ask for (journal_epoch_seconds).
 qint64 epochSecondsSetting();
 
+// At a program's start: erases, in the signing keys at `signingPath`, the
+// secret of every epoch before the one at `now` (nothing when there are
+// none), and says so on the error output.
+void erasePastEpochsAtStart(const QString &signingPath, qint64 now);
+
 class SigningKeys {
  public:
   // A new root and a run of epoch keys of `length` seconds, the first
