@@ -5,12 +5,15 @@
 #include <QHash>
 #include <QMessageAuthenticationCode>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
 #include <limits>
+#include <thread>
 
 #include "journal/journal.h"
+#include "journal/journaldb.h"
 #include "journal/journalfiles.h"
 #include "journal/journalreader.h"
 #include "journal/recordseal.h"
@@ -368,9 +371,8 @@ QList<ClassedColumn> noteColumns() {
 
 // A text log note is sealed on its record's seal, which the chain vouches
 // for; in format 2 also on the note before, signed like the records.
-void checkNotes(const JournalReader &reader, const Trust &trust, qint64 afterSeq,
-                Checker &checker) {
-  QSqlQuery query(reader.database());
+void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Checker &checker) {
+  QSqlQuery query(db);
   query.setForwardOnly(true);
   // Notes that cannot be read (a table dropped or damaged) are a problem,
   // never "no notes".
@@ -613,6 +615,53 @@ QString rangeText(qint64 first, qint64 last) {
                        : QStringLiteral("seq %1..%2").arg(first).arg(last);
 }
 
+// The checks of a local journal besides its chain: SQLite's own check of
+// the file, the text log notes, the notes due and the storage classes. They
+// run on a connection of their own on another thread while the chain is
+// read (the machine's second core), into a report of their own.
+struct SideChecks {
+  QStringList damage;
+  VerifyReport report;
+};
+
+void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions &options,
+                   bool format2, const std::atomic<bool> &stop, SideChecks *side) {
+  static std::atomic<int> connections{0};
+  const QString name = QStringLiteral("weighstation-verify-side-%1").arg(++connections);
+  {
+    QSqlDatabase db;
+    QString why;
+    Checker checker(options, side->report, trust);
+    if (!journaldb::openForReading(&db, path, name, &why)) {
+      checker.problem(0, QStringLiteral("the journal cannot be read: %1").arg(why));
+    } else {
+      side->damage = integrityProblems(db);
+      if (!stop)
+        checkNotes(db, trust, options.afterSeq, checker);
+      if (format2 && !stop)
+        checkDueNotes(db, qMax(options.afterSeq, trust.lastFormat1Seq), checker);
+      if (!stop) {
+        checkStorageClasses(db, QStringLiteral("records"), recordColumns(), options.afterSeq,
+                            checker);
+        checkStorageClasses(db, QStringLiteral("deliveries"), noteColumns(), options.afterSeq,
+                            checker);
+      }
+      if (format2 && !stop) {
+        using journalcolumns::Type;
+        checkStorageClasses(db, QStringLiteral("epoch_keys"),
+                            {{QStringLiteral("epoch"), Type::Integer, false},
+                             {QStringLiteral("starts"), Type::Integer, false},
+                             {QStringLiteral("ends"), Type::Integer, false},
+                             {QStringLiteral("public_key"), Type::Text, false},
+                             {QStringLiteral("certificate"), Type::Text, false}},
+                            -1, checker, QStringLiteral("epoch"));
+      }
+    }
+    journaldb::close(&db);
+  }
+  QSqlDatabase::removeDatabase(name);
+}
+
 // The chain of the records `reader` gives, and for a local journal its end,
 // its text log notes, its epoch keys and its file.
 VerifyReport verifyReader(const JournalReader &reader, Trust trust, const VerifyOptions &options) {
@@ -620,16 +669,39 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
   Checker checker(options, report, trust);
-  // Damage SQLite itself sees is reported first; the chain is then checked
-  // as far as the file can be read.
-  const QStringList damage =
-      reader.isLocal() ? integrityProblems(reader.database()) : QStringList();
-  for (const QString &line : damage)
-    checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+  // Damage SQLite itself sees is reported first; the chain is checked as far
+  // as the file can be read. The side checks run beside the chain.
+  SideChecks side;
+  std::atomic<bool> stopSide{false};
+  std::thread sideThread;
+  bool sideJoined = false;
+  auto joinSide = [&] {
+    if (sideThread.joinable())
+      sideThread.join();
+    if (sideJoined || !reader.isLocal())
+      return;
+    sideJoined = true;
+    for (const QString &line : side.damage)
+      checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+  };
+  auto stopAndJoin = qScopeGuard([&] {
+    stopSide = true;
+    if (sideThread.joinable())
+      sideThread.join();
+  });
   // A journal that opened as one (its identity read) whose records cannot
   // be read as the journal wrote them is damaged: broken, not unchecked.
   auto damaged = [&] {
-    if (!reader.isLocal() || (report.failure.kind() != Failure::Kind::Corrupt && damage.isEmpty()))
+    if (reader.isLocal() && !sideThread.joinable() && !sideJoined) {
+      side.damage = integrityProblems(reader.database());
+      sideJoined = true;
+      for (const QString &line : side.damage)
+        checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+    }
+    stopSide = true;
+    joinSide();
+    if (!reader.isLocal() ||
+        (report.failure.kind() != Failure::Kind::Corrupt && side.damage.isEmpty()))
       return false;
     checker.problem(0, report.failure.text());
     report.outcome = VerifyReport::Outcome::Broken;
@@ -675,6 +747,9 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
     return noKey();
   const HeadSeen head = reader.isLocal() ? readHeadOf(options, trust, journalId) : HeadSeen();
   checker.watch(head.read ? head.head.seq : 0);
+  if (reader.isLocal())
+    sideThread = std::thread(runSideChecks, options.journalPath, std::cref(trust),
+                             std::cref(options), format2, std::cref(stopSide), &side);
   bool cancelled = false;
   if (!reader.forEach(
           newer,
@@ -699,25 +774,12 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
   if (checker.neededKey())
     return noKey();
   if (reader.isLocal()) {
+    joinSide();
+    for (const VerifyProblem &problem : side.report.problems)
+      checker.problem(problem.seq, problem.text);
+    report.problemsNotListed += side.report.problemsNotListed;
     checkEnd(head, journalId, options, checker, report);
-    checkNotes(reader, trust, options.afterSeq, checker);
-    if (format2)
-      checkDueNotes(reader.database(), qMax(options.afterSeq, trust.lastFormat1Seq), checker);
-    checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
-                        options.afterSeq, checker);
-    checkStorageClasses(reader.database(), QStringLiteral("deliveries"), noteColumns(),
-                        options.afterSeq, checker);
     checkOtherJournals(options.keyPath, trust.key, journalId, checker);
-    if (format2) {
-      using journalcolumns::Type;
-      checkStorageClasses(reader.database(), QStringLiteral("epoch_keys"),
-                          {{QStringLiteral("epoch"), Type::Integer, false},
-                           {QStringLiteral("starts"), Type::Integer, false},
-                           {QStringLiteral("ends"), Type::Integer, false},
-                           {QStringLiteral("public_key"), Type::Text, false},
-                           {QStringLiteral("certificate"), Type::Text, false}},
-                          -1, checker, QStringLiteral("epoch"));
-    }
   }
   if (checker.format1Records() > 0)
     report.checkedWith << QStringLiteral("%1: format 1, with the key %2")
