@@ -410,6 +410,70 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>Settings</source>
       <translation>Einstellungen</translation>
     </message>
+    <message>
+      <source>The station's verification key, for records of format 2 (default: beside the key, journal.verification-key).</source>
+      <translation>Der Prüfschlüssel der Station, für Wägungen im Format 2 (Standard: neben dem Schlüssel, journal.verification-key).</translation>
+    </message>
+    <message>
+      <source>Writes the station's verification key (public: it checks records of format 2 and tickets, and seals nothing) and prints the station, the journal and the key's fingerprint, for a person to register and compare.</source>
+      <translation>Schreibt den Prüfschlüssel der Station (öffentlich: er prüft Wägungen im Format 2 und Wiegescheine und versiegelt nichts) und gibt Station, Journal und den Fingerabdruck des Schlüssels aus, zum Registrieren und Vergleichen.</translation>
+    </message>
+    <message>
+      <source>Write the key to FILE (default: only print).</source>
+      <translation>Den Schlüssel in FILE schreiben (Standard: nur ausgeben).</translation>
+    </message>
+    <message>
+      <source>the station's public key that checks its seals</source>
+      <translation>der öffentliche Schlüssel der Station, der ihre Siegel prüft</translation>
+    </message>
+    <message>
+      <source>check a ticket's QR code with the verification key</source>
+      <translation>den QR-Code eines Wiegescheins mit dem Prüfschlüssel prüfen</translation>
+    </message>
+    <message>
+      <source>the journal, and its central copy against it</source>
+      <translation>das Journal, und seine zentrale Kopie damit verglichen</translation>
+    </message>
+    <message>
+      <source>trust a station's verification key centrally</source>
+      <translation>dem Prüfschlüssel einer Station zentral vertrauen</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of an earlier version (--from, default 1: keyed by station and seq) to this version, for their owner.</source>
+      <translation>Das SQL, das zentrale Tabellen einer früheren Version (--from, Standard 1: nach Station und Seq geschlüsselt) auf diese Version hebt, für ihren Eigentümer.</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 or 2).</source>
+      <translation>Die Version der zu hebenden Tabellen (1 oder 2).</translation>
+    </message>
+    <message>
+      <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
+      <translation>Registriert den Prüfschlüssel einer Station mit seinem Fingerabdruck in der zentralen Datenbank, nachdem ein Mensch ihn mit dem der Station verglichen hat: zentrale Prüfungen vertrauen nur registrierten Prüfschlüsseln.</translation>
+    </message>
+    <message>
+      <source>The central database (postgresql:// URI).</source>
+      <translation>Die zentrale Datenbank (postgresql://-URI).</translation>
+    </message>
+    <message>
+      <source>The station.</source>
+      <translation>Die Station.</translation>
+    </message>
+    <message>
+      <source>Its verification key's fingerprint.</source>
+      <translation>Der Fingerabdruck ihres Prüfschlüssels.</translation>
+    </message>
+    <message>
+      <source>Also compare the journal with its copy in the central database (postgresql:// URI): every central record equal to the local one, the journal not shorter.</source>
+      <translation>Das Journal außerdem mit seiner Kopie in der zentralen Datenbank vergleichen (postgresql://-URI): jede zentrale Wägung gleich der lokalen, das Journal nicht kürzer.</translation>
+    </message>
+    <message>
+      <source>Checks a ticket's QR code offline, with the station's verification key alone: the code's text as an argument, or --image with a photo or scan of the ticket.</source>
+      <translation>Prüft den QR-Code eines Wiegescheins offline, allein mit dem Prüfschlüssel der Station: der Text des Codes als Argument, oder --image mit einem Foto oder Scan des Wiegescheins.</translation>
+    </message>
+    <message>
+      <source>A photo or scan of the ticket (PNG, JPEG).</source>
+      <translation>Ein Foto oder Scan des Wiegescheins (PNG, JPEG).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

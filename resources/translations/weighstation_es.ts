@@ -410,6 +410,70 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>Settings</source>
       <translation>Ajustes</translation>
     </message>
+    <message>
+      <source>The station's verification key, for records of format 2 (default: beside the key, journal.verification-key).</source>
+      <translation>La clave de verificación de la estación, para registros del formato 2 (por defecto: junto a la clave, journal.verification-key).</translation>
+    </message>
+    <message>
+      <source>Writes the station's verification key (public: it checks records of format 2 and tickets, and seals nothing) and prints the station, the journal and the key's fingerprint, for a person to register and compare.</source>
+      <translation>Escribe la clave de verificación de la estación (pública: comprueba registros del formato 2 y tickets, y no sella nada) e imprime la estación, el diario y la huella de la clave, para registrarla y compararla.</translation>
+    </message>
+    <message>
+      <source>Write the key to FILE (default: only print).</source>
+      <translation>Escribir la clave en FILE (por defecto: solo imprimir).</translation>
+    </message>
+    <message>
+      <source>the station's public key that checks its seals</source>
+      <translation>la clave pública de la estación que comprueba sus sellos</translation>
+    </message>
+    <message>
+      <source>check a ticket's QR code with the verification key</source>
+      <translation>comprobar el código QR de un ticket con la clave de verificación</translation>
+    </message>
+    <message>
+      <source>the journal, and its central copy against it</source>
+      <translation>el diario, y su copia central comparada con él</translation>
+    </message>
+    <message>
+      <source>trust a station's verification key centrally</source>
+      <translation>confiar centralmente en la clave de verificación de una estación</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of an earlier version (--from, default 1: keyed by station and seq) to this version, for their owner.</source>
+      <translation>El SQL que actualiza tablas centrales de una versión anterior (--from, por defecto 1: con clave por estación y seq) a esta versión, para su propietario.</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 or 2).</source>
+      <translation>La versión de las tablas a actualizar (1 o 2).</translation>
+    </message>
+    <message>
+      <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
+      <translation>Registra la clave de verificación de una estación por su huella en la base de datos central, una vez que una persona la ha comparado con la de la estación: las comprobaciones centrales solo confían en las claves registradas.</translation>
+    </message>
+    <message>
+      <source>The central database (postgresql:// URI).</source>
+      <translation>La base de datos central (URI postgresql://).</translation>
+    </message>
+    <message>
+      <source>The station.</source>
+      <translation>La estación.</translation>
+    </message>
+    <message>
+      <source>Its verification key's fingerprint.</source>
+      <translation>La huella de su clave de verificación.</translation>
+    </message>
+    <message>
+      <source>Also compare the journal with its copy in the central database (postgresql:// URI): every central record equal to the local one, the journal not shorter.</source>
+      <translation>Comparar además el diario con su copia en la base de datos central (URI postgresql://): cada registro central igual al local, el diario no más corto.</translation>
+    </message>
+    <message>
+      <source>Checks a ticket's QR code offline, with the station's verification key alone: the code's text as an argument, or --image with a photo or scan of the ticket.</source>
+      <translation>Comprueba el código QR de un ticket sin conexión, solo con la clave de verificación de la estación: el texto del código como argumento, o --image con una foto o un escaneo del ticket.</translation>
+    </message>
+    <message>
+      <source>A photo or scan of the ticket (PNG, JPEG).</source>
+      <translation>Una foto o un escaneo del ticket (PNG, JPEG).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -410,6 +410,70 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>Settings</source>
       <translation>Réglages</translation>
     </message>
+    <message>
+      <source>The station's verification key, for records of format 2 (default: beside the key, journal.verification-key).</source>
+      <translation>La clé de vérification de la station, pour les enregistrements au format 2 (par défaut : à côté de la clé, journal.verification-key).</translation>
+    </message>
+    <message>
+      <source>Writes the station's verification key (public: it checks records of format 2 and tickets, and seals nothing) and prints the station, the journal and the key's fingerprint, for a person to register and compare.</source>
+      <translation>Écrit la clé de vérification de la station (publique : elle vérifie les enregistrements au format 2 et les tickets, et ne scelle rien) et affiche la station, le journal et l'empreinte de la clé, à enregistrer et comparer.</translation>
+    </message>
+    <message>
+      <source>Write the key to FILE (default: only print).</source>
+      <translation>Écrire la clé dans FILE (par défaut : seulement l'afficher).</translation>
+    </message>
+    <message>
+      <source>the station's public key that checks its seals</source>
+      <translation>la clé publique de la station qui vérifie ses sceaux</translation>
+    </message>
+    <message>
+      <source>check a ticket's QR code with the verification key</source>
+      <translation>vérifier le code QR d'un ticket avec la clé de vérification</translation>
+    </message>
+    <message>
+      <source>the journal, and its central copy against it</source>
+      <translation>le journal, et sa copie centrale comparée à lui</translation>
+    </message>
+    <message>
+      <source>trust a station's verification key centrally</source>
+      <translation>faire confiance centralement à la clé de vérification d'une station</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of an earlier version (--from, default 1: keyed by station and seq) to this version, for their owner.</source>
+      <translation>Le SQL qui met à niveau les tables centrales d'une version antérieure (--from, par défaut 1 : clé par station et seq) vers cette version, pour leur propriétaire.</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 or 2).</source>
+      <translation>La version des tables à mettre à niveau (1 ou 2).</translation>
+    </message>
+    <message>
+      <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
+      <translation>Enregistre la clé de vérification d'une station par son empreinte dans la base centrale, une fois qu'une personne l'a comparée à celle de la station : les vérifications centrales ne font confiance qu'aux clés enregistrées.</translation>
+    </message>
+    <message>
+      <source>The central database (postgresql:// URI).</source>
+      <translation>La base de données centrale (URI postgresql://).</translation>
+    </message>
+    <message>
+      <source>The station.</source>
+      <translation>La station.</translation>
+    </message>
+    <message>
+      <source>Its verification key's fingerprint.</source>
+      <translation>L'empreinte de sa clé de vérification.</translation>
+    </message>
+    <message>
+      <source>Also compare the journal with its copy in the central database (postgresql:// URI): every central record equal to the local one, the journal not shorter.</source>
+      <translation>Comparer aussi le journal à sa copie dans la base centrale (URI postgresql://) : chaque enregistrement central égal au local, le journal pas plus court.</translation>
+    </message>
+    <message>
+      <source>Checks a ticket's QR code offline, with the station's verification key alone: the code's text as an argument, or --image with a photo or scan of the ticket.</source>
+      <translation>Vérifie hors ligne le code QR d'un ticket, avec la seule clé de vérification de la station : le texte du code en argument, ou --image avec une photo ou un scan du ticket.</translation>
+    </message>
+    <message>
+      <source>A photo or scan of the ticket (PNG, JPEG).</source>
+      <translation>Une photo ou un scan du ticket (PNG, JPEG).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

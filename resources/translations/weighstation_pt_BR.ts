@@ -410,6 +410,70 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>Settings</source>
       <translation>Configurações</translation>
     </message>
+    <message>
+      <source>The station's verification key, for records of format 2 (default: beside the key, journal.verification-key).</source>
+      <translation>A chave de verificação da estação, para registros do formato 2 (padrão: ao lado da chave, journal.verification-key).</translation>
+    </message>
+    <message>
+      <source>Writes the station's verification key (public: it checks records of format 2 and tickets, and seals nothing) and prints the station, the journal and the key's fingerprint, for a person to register and compare.</source>
+      <translation>Grava a chave de verificação da estação (pública: verifica registros do formato 2 e tíquetes, e não sela nada) e mostra a estação, o diário e a impressão digital da chave, para registrar e comparar.</translation>
+    </message>
+    <message>
+      <source>Write the key to FILE (default: only print).</source>
+      <translation>Gravar a chave em FILE (padrão: só mostrar).</translation>
+    </message>
+    <message>
+      <source>the station's public key that checks its seals</source>
+      <translation>a chave pública da estação que verifica seus selos</translation>
+    </message>
+    <message>
+      <source>check a ticket's QR code with the verification key</source>
+      <translation>verificar o código QR de um tíquete com a chave de verificação</translation>
+    </message>
+    <message>
+      <source>the journal, and its central copy against it</source>
+      <translation>o diário, e sua cópia central comparada com ele</translation>
+    </message>
+    <message>
+      <source>trust a station's verification key centrally</source>
+      <translation>confiar centralmente na chave de verificação de uma estação</translation>
+    </message>
+    <message>
+      <source>The SQL that upgrades central tables of an earlier version (--from, default 1: keyed by station and seq) to this version, for their owner.</source>
+      <translation>O SQL que atualiza tabelas centrais de uma versão anterior (--from, padrão 1: chaveadas por estação e seq) para esta versão, para o seu dono.</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 or 2).</source>
+      <translation>A versão das tabelas a atualizar (1 ou 2).</translation>
+    </message>
+    <message>
+      <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
+      <translation>Registra a chave de verificação de uma estação pela sua impressão digital no banco central, depois que uma pessoa a comparou com a da estação: as verificações centrais só confiam nas chaves registradas.</translation>
+    </message>
+    <message>
+      <source>The central database (postgresql:// URI).</source>
+      <translation>O banco de dados central (URI postgresql://).</translation>
+    </message>
+    <message>
+      <source>The station.</source>
+      <translation>A estação.</translation>
+    </message>
+    <message>
+      <source>Its verification key's fingerprint.</source>
+      <translation>A impressão digital da sua chave de verificação.</translation>
+    </message>
+    <message>
+      <source>Also compare the journal with its copy in the central database (postgresql:// URI): every central record equal to the local one, the journal not shorter.</source>
+      <translation>Comparar também o diário com sua cópia no banco central (URI postgresql://): cada registro central igual ao local, o diário não mais curto.</translation>
+    </message>
+    <message>
+      <source>Checks a ticket's QR code offline, with the station's verification key alone: the code's text as an argument, or --image with a photo or scan of the ticket.</source>
+      <translation>Verifica o código QR de um tíquete sem rede, só com a chave de verificação da estação: o texto do código como argumento, ou --image com uma foto ou digitalização do tíquete.</translation>
+    </message>
+    <message>
+      <source>A photo or scan of the ticket (PNG, JPEG).</source>
+      <translation>Uma foto ou digitalização do tíquete (PNG, JPEG).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
