@@ -276,7 +276,7 @@ class JournalTest : public QObject {
     QVERIFY(lines[0].startsWith(
         "seq,taken_at,taken_at_utc,station,total,unit,net_gross,s1_unit,s1_gross,s1_net,s1_tare"));
     QVERIFY(lines[0].contains(",total_stored,s1_gross_stored,"));
-    QVERIFY(lines[0].trimmed().endsWith(",verified"));
+    QVERIFY(lines[0].trimmed().endsWith(",seal,verified"));
     // The numbers the text log and the list showed, then the stored ones.
     const QString local =
         journaldates::localTime("2026-12-07T10:01:00.000Z").toString("yyyy-MM-dd HH:mm:ss.zzz");
@@ -286,7 +286,11 @@ class JournalTest : public QObject {
                      .toUtf8()),
              lines[1].constData());
     QVERIFY(lines[1].contains(",101.0003,101.0001,101.0001,0,"));
-    QVERIFY(lines[1].trimmed().endsWith(",UNVERIFIED"));
+    // The record's seal, as the journal holds it.
+    QVERIFY2(QRegularExpression(",2\\.0\\.[0-9a-f]{64}\\.[0-9a-f]{128},UNVERIFIED\r?$")
+                 .match(QString::fromUtf8(lines[1]))
+                 .hasMatch(),
+             lines[1].constData());
     QCOMPARE(runRecords({"export", "--journal", journalPath(), "--key", keyPath(), "--csv",
                          "/no-such-folder/out.csv"})
                  .exitCode,

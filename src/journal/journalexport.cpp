@@ -303,6 +303,9 @@ QStringList header(bool marked) {
     for (const char *field : {"gross", "net", "tare"})
       names << QStringLiteral("s%1_%2_stored").arg(n).arg(QLatin1String(field));
   }
+  // The record's seal, as the journal holds it: a row can be checked
+  // against the journal or a ticket.
+  names << QStringLiteral("seal");
   if (marked)
     names << QStringLiteral("verified");
   return names;
@@ -328,6 +331,7 @@ QVariantList row(const JournalRecord &record, bool marked, const QString &mark) 
     else
       values << QString() << QString() << QString();
   }
+  values << record.mac;
   if (marked)
     values << mark;
   return values;
