@@ -9,8 +9,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
+#include <future>
 #include <limits>
 #include <thread>
+#include <vector>
 
 #include "journal/journal.h"
 #include "journal/journaldb.h"
@@ -91,7 +93,9 @@ class Checker {
       ++report_.problemsNotListed;
   }
 
-  void record(const JournalRecord &record) {
+  // `hash`: the record's chain hash computed already (on the previous
+  // record's seal, as this checker takes them), or null.
+  void record(const JournalRecord &record, const QByteArray *hash = nullptr) {
     if (report_.records == 0) {
       report_.firstSeq = record.seq;
       report_.firstTakenAt = record.takenAt;
@@ -108,7 +112,7 @@ class Checker {
                                     : record.seq <= trust_.lastFormat1Seq)
       format1(record);
     else
-      format2(record);
+      format2(record, hash);
     previousMac_ = record.mac;
     report_.lastSeq = record.seq;
     report_.lastTakenAt = record.takenAt;
@@ -147,7 +151,7 @@ class Checker {
     }
   }
 
-  void format2(const JournalRecord &record) {
+  void format2(const JournalRecord &record, const QByteArray *precomputed) {
     if (firstFormat2Seq_ == 0)
       firstFormat2Seq_ = record.seq;
     recordseal::Seal seal;
@@ -157,7 +161,7 @@ class Checker {
                               .arg(record.mac.left(80)));
       return;
     }
-    if (seal.hash != recordseal::recordHash(record, previousMac_)) {
+    if (seal.hash != (precomputed ? *precomputed : recordseal::recordHash(record, previousMac_))) {
       problem(record.seq,
               QStringLiteral("seq %1: its seal does not match its contents and the record before "
                              "(changed, moved or inserted)")
@@ -751,18 +755,65 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
     sideThread = std::thread(runSideChecks, options.journalPath, std::cref(trust),
                              std::cref(options), format2, std::cref(stopSide), &side);
   bool cancelled = false;
-  if (!reader.forEach(
-          newer,
-          [&](const JournalRecord &record) {
-            checker.record(record);
-            if (options.progress && report.records % 4096 == 0 &&
-                !options.progress(report.records, total)) {
-              cancelled = true;
-            }
-            return !cancelled;
-          },
-          &report.failure) ||
-      cancelled) {
+  // The records' chain hashes (their canonical bytes, each on the seal
+  // before it as the journal holds it) are computed a batch at a time on a
+  // worker while the next batch is read; the checker then takes each record
+  // in order with its hash.
+  constexpr size_t kBatch = 2048;
+  std::vector<JournalRecord> filling;
+  std::vector<JournalRecord> inFlight;
+  std::future<std::vector<QByteArray>> hashing;
+  QString macBeforeFilling = options.afterMac;
+  auto checkInFlight = [&] {
+    if (!hashing.valid())
+      return;
+    const std::vector<QByteArray> hashes = hashing.get();
+    for (size_t i = 0; i < inFlight.size() && !cancelled; ++i) {
+      checker.record(inFlight[i], &hashes[i]);
+      if (options.progress && report.records % 4096 == 0 &&
+          !options.progress(report.records, total))
+        cancelled = true;
+    }
+    inFlight.clear();
+  };
+  auto handOver = [&] {
+    checkInFlight();
+    if (filling.empty())
+      return;
+    inFlight.swap(filling);
+    filling.clear();
+    const QString before = macBeforeFilling;
+    macBeforeFilling = inFlight.back().mac;
+    hashing = std::async(std::launch::async, [&inFlight, before] {
+      std::vector<QByteArray> hashes;
+      hashes.reserve(inFlight.size());
+      QString previous = before;
+      for (const JournalRecord &record : inFlight) {
+        hashes.push_back(recordseal::recordHash(record, previous));
+        previous = record.mac;
+      }
+      return hashes;
+    });
+  };
+  auto waitForHashing = qScopeGuard([&] {
+    if (hashing.valid())
+      hashing.wait();
+  });
+  filling.reserve(kBatch);
+  const bool read = reader.forEach(
+      newer,
+      [&](const JournalRecord &record) {
+        filling.push_back(record);
+        if (filling.size() == kBatch)
+          handOver();
+        return !cancelled;
+      },
+      &report.failure);
+  if (read && !cancelled) {
+    handOver();
+    checkInFlight();
+  }
+  if (!read || cancelled) {
     if (cancelled) {
       report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
       return report;
