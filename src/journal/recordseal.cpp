@@ -11,19 +11,38 @@ bool isPublic(const QString &mac) {
   return mac.startsWith(QLatin1String("2."));
 }
 
-bool parse(const QString &mac, Seal *seal) {
-  const QStringList parts = mac.split(u'.');
-  if (parts.size() != 4 || parts[0] != QLatin1String("2"))
+namespace {
+// Lower-case hex of exactly `digits` digits: the only spelling a seal has.
+bool isLowerHex(QStringView text, qsizetype digits) {
+  if (text.size() != digits)
     return false;
+  for (const QChar c : text) {
+    if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+      return false;
+  }
+  return true;
+}
+}  // namespace
+
+bool parse(const QString &mac, Seal *seal) {
+  const QStringView view(mac);
+  if (!view.startsWith(u"2."))
+    return false;
+  const qsizetype epochEnd = view.indexOf(u'.', 2);
+  if (epochEnd < 0)
+    return false;
+  const qsizetype hashEnd = epochEnd + 1 + 2 * seals::kHashBytes;
+  const QStringView epoch = view.mid(2, epochEnd - 2);
   bool number = false;
-  seal->epoch = parts[1].toLongLong(&number);
-  seal->hash = QByteArray::fromHex(parts[2].toLatin1());
-  seal->signature = QByteArray::fromHex(parts[3].toLatin1());
-  return number && seal->epoch >= 0 && parts[1] == QString::number(seal->epoch) &&
-         seal->hash.size() == seals::kHashBytes &&
-         seal->signature.size() == seals::kSignatureBytes &&
-         parts[2] == QLatin1String(seal->hash.toHex()) &&
-         parts[3] == QLatin1String(seal->signature.toHex());
+  seal->epoch = epoch.toLongLong(&number);
+  if (!number || seal->epoch < 0 || epoch != QString::number(seal->epoch) ||
+      view.size() != hashEnd + 1 + 2 * seals::kSignatureBytes || view[hashEnd] != u'.' ||
+      !isLowerHex(view.mid(epochEnd + 1, 2 * seals::kHashBytes), 2 * seals::kHashBytes) ||
+      !isLowerHex(view.mid(hashEnd + 1), 2 * seals::kSignatureBytes))
+    return false;
+  seal->hash = QByteArray::fromHex(view.mid(epochEnd + 1, 2 * seals::kHashBytes).toLatin1());
+  seal->signature = QByteArray::fromHex(view.mid(hashEnd + 1).toLatin1());
+  return true;
 }
 
 QString text(const Seal &seal) {
