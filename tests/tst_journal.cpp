@@ -959,6 +959,58 @@ class JournalTest : public QObject {
     QCOMPARE(int(verify().outcome), int(VerifyReport::Outcome::Intact));
   }
 
+  // Signing keys that others may read, or that were cut short, seal
+  // nothing: the record is not committed and the reason is one line. A
+  // clock gone back across an epoch's start seals in the epoch in force,
+  // says so, and verify reports the record.
+  void badSigningKeysAndAClockGoneBack_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<qint64>("committed");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("readable by others")
+        << "mode" << qint64(0)
+        << "signing keys " + signingkeys::signingPathFor(keyPath()) +
+               " may be read by others (mode 0644)";
+    QTest::newRow("cut short") << "cut" << qint64(0) << "are damaged";
+    QTest::newRow("the clock gone back")
+        << "clock" << qint64(2)
+        << "it is dated 2026-12-07T10:02:00.000Z, before its sealing "
+           "epoch 1 began";
+  }
+  void badSigningKeysAndAClockGoneBack() {
+    QFETCH(QString, fault);
+    QFETCH(qint64, committed);
+    QFETCH(QString, said);
+    qint64 now = 1796601600;  // 2026-12-07
+    RecordJournal writer(journalPath(), keyPath(), "faults");
+    writer.setClock([&now] { return now; });
+    JournalRecord record = sampleRecord(1);
+    Failure failure;
+    QCOMPARE(writer.append(record, &failure), qint64(1));
+    const QString signing = signingkeys::signingPathFor(keyPath());
+    if (fault == "mode") {
+      QVERIFY(QFile::setPermissions(signing, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    } else if (fault == "cut") {
+      QVERIFY(QFile::resize(signing, QFileInfo(signing).size() / 2));
+    } else {
+      now += 86400;  // the next day's epoch, then the clock set back a day
+      writer.evolve();
+    }
+    RecordJournal again(journalPath(), keyPath(), "faults-again");
+    again.setClock([&now] { return now; });
+    record = sampleRecord(2);
+    failure = Failure();
+    QCOMPARE(again.append(record, &failure), committed);
+    QVERIFY2(failure.text().contains(said), qPrintable(failure.text()));
+    if (fault == "clock") {
+      const VerifyReport report = verify();
+      QCOMPARE(report.firstBadSeq(), qint64(2));
+      QVERIFY2(report.problems.first().text.contains("outside its sealing epoch 1"),
+               qPrintable(report.problems.first().text));
+    }
+  }
+
   // A station that upgrades keeps its journal: format 1's records stay
   // checked with its key, those after the transition with the new
   // verification key; a transition that names another key is caught.

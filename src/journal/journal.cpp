@@ -173,9 +173,12 @@ bool RecordJournal::open(Failure *failure) {
   if (!epochs.exec(QStringLiteral("SELECT coalesce(max(epoch), -1) FROM epoch_keys")) ||
       !epochs.next())
     return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
-  epochInForce_ = epochInJournal_ = epochs.value(0).toLongLong();
+  epochInJournal_ = epochs.value(0).toLongLong();
   epochs.finish();
   erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
+  // The epoch in force is the latest the journal or the erased secrets
+  // show: a clock set back never brings an earlier one back.
+  epochInForce_ = qMax(epochInJournal_, qMin(keys_.firstKeptEpoch(), keys_.epochs() - 1));
   insert_ = QSqlQuery(db_);
   QStringList marks;
   for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)

@@ -266,6 +266,14 @@ bool SigningKeys::hasSecret(qint64 epoch) const {
   return epoch >= 0 && epoch < secrets_.size() && !secrets_[epoch].isEmpty();
 }
 
+qint64 SigningKeys::firstKeptEpoch() const {
+  for (qint64 epoch = 0; epoch < secrets_.size(); ++epoch) {
+    if (!secrets_[epoch].isEmpty())
+      return epoch;
+  }
+  return secrets_.size();
+}
+
 QByteArray SigningKeys::sign(qint64 epoch, const QByteArray &message) const {
   if (!hasSecret(epoch))
     return QByteArray();

@@ -97,6 +97,8 @@ class SigningKeys {
   qint64 epochs() const { return certificates_.size(); }
   const EpochCertificate &certificate(qint64 epoch) const { return certificates_[epoch]; }
   bool hasSecret(qint64 epoch) const;
+  // The first epoch whose secret is kept: every one before it is past.
+  qint64 firstKeptEpoch() const;
   QByteArray sign(qint64 epoch, const QByteArray &message) const;
   // Erases the secret of every epoch before `epoch`: overwritten in the
   // file, synced, and cleared in memory. *erased counts them.
