@@ -120,6 +120,8 @@ class JournalTest : public QObject {
       QCOMPARE(journal.append(record, &error), qint64(n));
       if (n % 2 == 0)
         QVERIFY(journal.noteTextLog(record, n % 4 == 0, QStringLiteral("disk full"), &error));
+      if (n % 3 == 0)
+        journal.checkpoint();  // as the monitor folds the log between records
     }
   }
   VerifyReport verify(const QString &key = QString()) {
@@ -314,6 +316,8 @@ class JournalTest : public QObject {
           JournalRecord record = sampleRecord(n);
           if (journal->append(record, &error) == 0)
             qWarning("%s", qPrintable(error.text()));
+          if (!reopen)
+            journal->checkpoint();  // while the other writes
         }
       });
     };
@@ -1201,12 +1205,19 @@ class JournalTest : public QObject {
     QCOMPARE(int(verifyJournal(options).outcome), int(VerifyReport::Outcome::Intact));
 
     constexpr int kPage = 4096;
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    // Under the sanitizers the sweep looks for memory and thread faults on
+    // damaged files, which a fifth of the sample meets as well.
+    constexpr int kShare = 5;
+#else
+    constexpr int kShare = 1;
+#endif
     QList<qint64> bits;
     QRandomGenerator random(20261208);
     for (const int page : pages)  // the sealed tables' pages
-      for (int i = 0; i < 3000 / int(pages.size()); ++i)
+      for (int i = 0; i < 3000 / kShare / int(pages.size()); ++i)
         bits << qint64(page - 1) * kPage * 8 + random.bounded(kPage * 8);
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < 1000 / kShare; ++i)
       bits << random.bounded(qint64(bytes.size()) * 8);
     int changed = 0;
     QStringList missed;
@@ -1220,7 +1231,7 @@ class JournalTest : public QObject {
       if (verifyJournal(options).outcome == VerifyReport::Outcome::Intact)
         missed << QString("byte %1 bit %2").arg(bit / 8).arg(bit % 8);
     }
-    QVERIFY2(changed > 100, qPrintable(QString::number(changed)));
+    QVERIFY2(changed > 100 / kShare, qPrintable(QString::number(changed)));
 
     // Each column of seq 1 (and of its note) as each storage class, and as a
     // neighbouring value of its own class.

@@ -100,8 +100,15 @@ std::function<qint64()> &RecordJournal::defaultClock() {
 }
 
 RecordJournal::~RecordJournal() {
+  closeConnection();
+}
+
+void RecordJournal::closeConnection() {
   insert_ = QSqlQuery();
+  lastRecord_ = QSqlQuery();
+  readBack_ = QSqlQuery();
   journaldb::close(&db_);
+  open_ = false;
 }
 
 bool RecordJournal::fail(const QString &what, const QSqlQuery &query, Failure *failure,
@@ -180,12 +187,19 @@ bool RecordJournal::open(Failure *failure) {
   // show: a clock set back never brings an earlier one back.
   epochInForce_ = qMax(epochInJournal_, qMin(keys_.firstKeptEpoch(), keys_.epochs() - 1));
   insert_ = QSqlQuery(db_);
+  lastRecord_ = QSqlQuery(db_);
+  readBack_ = QSqlQuery(db_);
   QStringList marks;
   for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
     marks << QStringLiteral("?");
   if (!insert_.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
                            .arg(journalschema::columnList(), marks.join(", "))))
     return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, failure);
+  if (!lastRecord_.prepare(
+          QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")) ||
+      !readBack_.prepare(
+          QStringLiteral("SELECT %1 FROM records WHERE seq = ?").arg(journalschema::columnList())))
+    return fail(QStringLiteral("cannot prepare the journal's reads"), lastRecord_, failure);
   open_ = true;
   noteAnUnnotedEnd();
   return true;
@@ -458,17 +472,17 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     return 0;
   }
   QString previousMac;
-  if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1"))) {
-    fail(QStringLiteral("cannot read the journal's end"), query, failure);
+  if (!lastRecord_.exec()) {
+    fail(QStringLiteral("cannot read the journal's end"), lastRecord_, failure);
     rollback();
     return 0;
   }
   record.seq = 1;
-  if (query.next()) {
-    record.seq = query.value(0).toLongLong() + 1;
-    previousMac = query.value(1).toString();
+  if (lastRecord_.next()) {
+    record.seq = lastRecord_.value(0).toLongLong() + 1;
+    previousMac = lastRecord_.value(1).toString();
   }
-  query.finish();
+  lastRecord_.finish();
   // The epoch of the record's time, or the one in force when the clock
   // went back: the epoch in force never goes back.
   qint64 takenAt = 0;
@@ -516,25 +530,27 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     record.seq = 0;
     return 0;
   }
-  if (!commit(record, failure)) {
+  journalfiles::Head head;
+  head.journalId = journalId_;
+  head.seq = record.seq;
+  head.mac = record.mac;
+  head.format = 2;
+  head.signature = keys_.sign(epoch, recordseal::headMessage(head));
+  if (!commit(record, previousMac, failure)) {
     rollback();
     record.seq = 0;
     return 0;
   }
   // Committed: whatever fails from here on, the record is in the journal
   // under its seq, and the caller is told both.
+  QString headNotWritten;
+  const bool headAdvanced = head_.advance(key_, head, &headNotWritten);
+  lastHead_ = head;
   epochInJournal_ = qMax(epochInJournal_, epoch);
   if (epoch > epochInForce_) {
     epochInForce_ = epoch;
     erasePastEpochs(epoch);
   }
-  lastHead_ = journalfiles::Head();
-  lastHead_.journalId = journalId_;
-  lastHead_.seq = record.seq;
-  lastHead_.mac = record.mac;
-  lastHead_.format = 2;
-  lastHead_.signature = keys_.sign(epoch, recordseal::headMessage(lastHead_));
-  readBack(record, previousMac, failure);
   if (takenAt < certificate.starts - signingkeys::kEpochSlackSeconds && !failure->failed())
     *failure = Failure(Failure::Kind::Corrupt,
                        QStringLiteral("it is dated %1, before its sealing epoch %2 began (the "
@@ -542,41 +558,45 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
                            .arg(record.takenAt)
                            .arg(epoch),
                        record.seq);
-  QString why;
-  if (!head_.advance(key_, lastHead_, &why) && !failure->failed())
-    *failure =
-        Failure(Failure::Kind::Io,
-                QStringLiteral("its head was not advanced to seq %1: %2").arg(record.seq).arg(why),
-                record.seq);
+  if (!headAdvanced && !failure->failed())
+    *failure = Failure(Failure::Kind::Io,
+                       QStringLiteral("its head was not advanced to seq %1: %2")
+                           .arg(record.seq)
+                           .arg(headNotWritten),
+                       record.seq);
   return record.seq;
 }
 
-bool RecordJournal::commit(JournalRecord &record, Failure *failure) {
+// The row is read back inside its transaction: a record that reads back
+// other than it was written is still committed (it was taken), and
+// `failure` says so.
+bool RecordJournal::commit(JournalRecord &record, const QString &previousMac, Failure *failure) {
   const auto &table = journalcolumns::columns();
   for (size_t i = 0; i < table.size(); ++i)
     insert_.bindValue(int(i), table[i].get(record));
   insert_.bindValue(int(table.size()), record.mac);
   if (!insert_.exec())
     return fail(QStringLiteral("cannot write the record"), insert_, failure);
+  Failure readBackFailure;
+  readBack(record, previousMac, &readBackFailure);
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("COMMIT")))
     return fail(QStringLiteral("cannot commit the record"), query, failure);
+  *failure = readBackFailure;
   return true;
 }
 
-// What was committed is what was meant: the row, read back, has the same
+// What is committed is what was meant: the row, read back, has the same
 // canonical bytes and mac.
 bool RecordJournal::readBack(const JournalRecord &record, const QString &previousMac,
                              Failure *failure) {
-  QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("SELECT %1 FROM records WHERE seq = %2")
-                      .arg(journalschema::columnList())
-                      .arg(record.seq)) ||
-      !query.next()) {
-    return fail(QStringLiteral("cannot read seq %1 back").arg(record.seq), query, failure,
+  readBack_.bindValue(0, record.seq);
+  if (!readBack_.exec() || !readBack_.next()) {
+    return fail(QStringLiteral("cannot read seq %1 back").arg(record.seq), readBack_, failure,
                 record.seq);
   }
-  const JournalRecord stored = journalschema::readRecord(query);
+  const JournalRecord stored = journalschema::readRecord(readBack_);
+  readBack_.finish();
   if (stored.mac != record.mac || journalcolumns::canonicalBytes(stored, previousMac) !=
                                       journalcolumns::canonicalBytes(record, previousMac)) {
     *failure =
@@ -630,10 +650,11 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
   if (!full.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
     // Every record's commit must be synced: the journal is opened anew
     // (which sets it) before the next record.
-    insert_ = QSqlQuery();
-    journaldb::close(&db_);
-    open_ = false;
-    return fail(QStringLiteral("cannot make the journal sync every commit again"), full, failure);
+    const bool failed =
+        fail(QStringLiteral("cannot make the journal sync every commit again"), full, failure);
+    full = QSqlQuery();
+    closeConnection();
+    return failed;
   }
   return ok;
 }
@@ -654,15 +675,31 @@ void RecordJournal::rollback() {
   qDebug("record journal: closed after a failed rollback: %s",
          qPrintable(journaldb::reason(query.lastError())));
   query = QSqlQuery();
-  insert_ = QSqlQuery();
-  journaldb::close(&db_);
-  open_ = false;
+  closeConnection();
 }
 
 void RecordJournal::checkpoint() {
+  if (!open_)
+    return;
   QSqlQuery query(db_);
   // Only folds the log in: a failure loses nothing, and is said.
-  if (open_ && !query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)")))
+  if (!query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"))) {
     qDebug("record journal: cannot fold the log in: %s",
+           qPrintable(journaldb::reason(query.lastError())));
+    return;
+  }
+  // The first write after a fold starts the log anew, which syncs the log's
+  // header before its frames: a write that changes nothing (the header's
+  // user version, rewritten as it is) pays for that now, between records,
+  // so that the next record's commit is one sync of its own pages.
+  if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+    qDebug("record journal: cannot read the user version: %s",
+           qPrintable(journaldb::reason(query.lastError())));
+    return;
+  }
+  const qint64 version = query.value(0).toLongLong();
+  query.finish();
+  if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)))
+    qDebug("record journal: cannot start the log anew: %s",
            qPrintable(journaldb::reason(query.lastError())));
 }

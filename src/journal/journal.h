@@ -69,7 +69,7 @@ class RecordJournal {
   bool createSchema(Failure *failure);
   bool readIdentity(Failure *failure);
   bool checkEnd(Failure *failure);
-  bool commit(JournalRecord &record, Failure *failure);
+  bool commit(JournalRecord &record, const QString &previousMac, Failure *failure);
   bool readBack(const JournalRecord &record, const QString &previousMac, Failure *failure);
   bool loadSigningKeys(bool commission, Failure *failure);
   bool continueInFormat2(Failure *failure);
@@ -78,6 +78,9 @@ class RecordJournal {
   void erasePastEpochs(qint64 epoch);
   void noteAnUnnotedEnd();
   void rollback();
+  // Lets go of the connection and its statements: the next record opens
+  // the journal anew, through its check.
+  void closeConnection();
   static bool fail(const QString &what, const QSqlQuery &query, Failure *failure, qint64 seq = 0);
 
   QString path_;
@@ -92,7 +95,10 @@ class RecordJournal {
   QString journalId_;
   journalfiles::HeadWriter head_;
   QSqlDatabase db_;
+  // Prepared once a connection: each record's commit runs them.
   QSqlQuery insert_;
+  QSqlQuery lastRecord_;
+  QSqlQuery readBack_;
   bool open_ = false;
   journalfiles::Head lastHead_;
 };
