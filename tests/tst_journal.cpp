@@ -196,6 +196,12 @@ class JournalTest : public QObject {
                                "program, "
                                "version, mac FROM records WHERE seq = 3")}
         << qint64(4);
+    // Values the record's fields would read back as the same.
+    QTest::newRow("a flag set to another true value")
+        << QStringList{"UPDATE records SET s1_connected = 2 WHERE seq = 4"} << qint64(4);
+    QTest::newRow("a unit beyond the field's range")
+        << QStringList{"UPDATE records SET s2_unit = s2_unit + 4294967296 WHERE seq = 5"}
+        << qint64(5);
     QTest::newRow("a text log note changed")
         << QStringList{"UPDATE deliveries SET text_log_ok = 1 - text_log_ok WHERE seq = 2"}
         << qint64(2);

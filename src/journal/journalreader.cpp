@@ -1,12 +1,18 @@
 #include "journal/journalreader.h"
 
+#include <sqlite3.h>
+
 #include <QDateTime>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMap>
+#include <QScopeGuard>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QTimeZone>
+#include <charconv>
 
 #include "journal/journal.h"
 #include "journal/journaldb.h"
@@ -115,6 +121,19 @@ bool one(QSqlQuery &query, Failure *failure) {
   return false;
 }
 
+// The SQLite connection under a Qt SQL one of the QSQLITE driver.
+sqlite3 *sqliteOf(const QSqlDatabase &db) {
+  const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+  if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    return nullptr;
+  return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+Failure sqliteFailure(const QString &what, sqlite3 *db, int code) {
+  return Failure::ofSql(what, QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)),
+                                        QSqlError::StatementError, QString::number(code)));
+}
+
 }  // namespace
 
 bool JournalReader::open(Failure *failure) {
@@ -196,6 +215,88 @@ bool JournalReader::forEach(const JournalFilter &filter,
       return true;
   }
   return readToTheEnd(query, failure);
+}
+
+bool JournalReader::forEachStored(
+    qint64 afterSeq, const std::function<bool(const JournalRecord &, const QByteArray &)> &visit,
+    Failure *failure) const {
+  using journalcolumns::Type;
+  sqlite3 *db = isLocal() ? sqliteOf(db_) : nullptr;
+  if (!db) {
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot read the journal %1 through SQLite").arg(path_));
+    return false;
+  }
+  const QByteArray sql = QStringLiteral("SELECT %1 FROM records WHERE seq > ? ORDER BY seq")
+                             .arg(journalschema::columnList())
+                             .toUtf8();
+  sqlite3_stmt *statement = nullptr;
+  int code = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr);
+  auto finalize = qScopeGuard([&statement] { sqlite3_finalize(statement); });
+  if (code != SQLITE_OK) {
+    *failure = sqliteFailure(QStringLiteral("cannot read the journal"), db, code);
+    return false;
+  }
+  sqlite3_bind_int64(statement, 1, afterSeq);
+  const std::vector<journalcolumns::Column> &table = journalcolumns::columns();
+  while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
+    JournalRecord record;
+    QByteArray bytes;
+    bytes.reserve(2048);
+    for (size_t i = 0; i < table.size(); ++i) {
+      const int column = int(i);
+      QVariant value;
+      if (sqlite3_column_type(statement, column) == SQLITE_NULL) {
+        journalcolumns::appendCanonicalNull(bytes, i);
+        table[i].set(record, value);
+        continue;
+      }
+      switch (table[i].type) {
+        case Type::Integer: {
+          const qint64 number = sqlite3_column_int64(statement, column);
+          char text[24];
+          const auto written = std::to_chars(text, text + sizeof text, number);
+          journalcolumns::appendCanonicalField(bytes, i, text, written.ptr - text);
+          value = number;
+          break;
+        }
+        case Type::Real: {
+          const double number = sqlite3_column_double(statement, column);
+          const QByteArray text = QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
+          journalcolumns::appendCanonicalField(bytes, i, text.constData(), text.size());
+          value = number;
+          break;
+        }
+        case Type::Text: {
+          const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
+          const int size = sqlite3_column_bytes(statement, column);
+          journalcolumns::appendCanonicalField(bytes, i, text, size);
+          value = QString::fromUtf8(text, size);
+          break;
+        }
+        case Type::Blob: {
+          const auto *blob = static_cast<const char *>(sqlite3_column_blob(statement, column));
+          const int size = sqlite3_column_bytes(statement, column);
+          journalcolumns::appendCanonicalField(bytes, i, blob, size);
+          value = QByteArray(blob, size);
+          break;
+        }
+      }
+      table[i].set(record, value);
+    }
+    const int macColumn = int(table.size());
+    if (sqlite3_column_type(statement, macColumn) != SQLITE_NULL)
+      record.mac = QString::fromUtf8(
+          reinterpret_cast<const char *>(sqlite3_column_text(statement, macColumn)),
+          sqlite3_column_bytes(statement, macColumn));
+    if (!visit(record, bytes))
+      return true;
+  }
+  if (code != SQLITE_DONE) {
+    *failure = sqliteFailure(QStringLiteral("cannot read the journal"), db, code);
+    return false;
+  }
+  return true;
 }
 
 qint64 JournalReader::count(const JournalFilter &filter, Failure *failure) const {

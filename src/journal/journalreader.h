@@ -75,6 +75,13 @@ class JournalReader {
   // false to stop.
   bool forEach(const JournalFilter &filter, const std::function<bool(const JournalRecord &)> &visit,
                Failure *failure) const;
+  // Visits the records of a local journal after `afterSeq` in seq order,
+  // each with the bytes its seal covers after the previous seal
+  // (journalcolumns::canonicalColumns), made from the values as SQLite
+  // holds them: nothing converted on the way can hide a change.
+  bool forEachStored(qint64 afterSeq,
+                     const std::function<bool(const JournalRecord &, const QByteArray &)> &visit,
+                     Failure *failure) const;
   qint64 count(const JournalFilter &filter, Failure *failure) const;
   // The newest record's seq (0: none); -1 with the failure.
   qint64 newest(Failure *failure) const;

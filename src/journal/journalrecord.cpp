@@ -1,6 +1,7 @@
 #include "journal/journalrecord.h"
 
 #include <QLocale>
+#include <charconv>
 #include <type_traits>
 
 namespace journalcolumns {
@@ -141,20 +142,50 @@ QByteArray noteBytes(qint64 seq, bool written, const QString &failure, const QSt
          failure.toUtf8() + '\n' + recordMac.toLatin1();
 }
 
-QByteArray canonicalBytes(const JournalRecord &record, const QString &previousMac) {
+namespace {
+const std::vector<QByteArray> &columnKeys() {
   static const std::vector<QByteArray> keys = [] {
     std::vector<QByteArray> names;
     for (const Column &column : columns())
       names.push_back(column.name.toLatin1() + '=');
     return names;
   }();
+  return keys;
+}
+}  // namespace
+
+QByteArray canonicalPrevious(const QString &previousMac) {
+  QByteArray out;
+  appendField(out, QByteArrayLiteral("prev="), previousMac, Type::Text);
+  return out;
+}
+
+QByteArray canonicalColumns(const JournalRecord &record) {
+  const std::vector<QByteArray> &keys = columnKeys();
   QByteArray out;
   out.reserve(2048);
-  appendField(out, QByteArrayLiteral("prev="), previousMac, Type::Text);
   const std::vector<Column> &table = columns();
   for (size_t i = 0; i < table.size(); ++i)
     appendField(out, keys[i], table[i].get(record), table[i].type);
   return out;
+}
+
+QByteArray canonicalBytes(const JournalRecord &record, const QString &previousMac) {
+  return canonicalPrevious(previousMac) + canonicalColumns(record);
+}
+
+void appendCanonicalField(QByteArray &out, size_t column, const char *bytes, qsizetype size) {
+  char length[24];
+  const auto written = std::to_chars(length, length + sizeof length, size);
+  out.append(columnKeys()[column])
+      .append(length, written.ptr - length)
+      .append(':')
+      .append(bytes, size)
+      .append('\n');
+}
+
+void appendCanonicalNull(QByteArray &out, size_t column) {
+  out.append(columnKeys()[column]).append("-\n", 2);
 }
 
 }  // namespace journalcolumns

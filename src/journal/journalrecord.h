@@ -75,6 +75,12 @@ const std::vector<Column> &columns();
 // decimal form that reads back as the same double, texts in UTF-8, the
 // block as its bytes.
 QByteArray canonicalBytes(const JournalRecord &record, const QString &previousMac);
+// canonicalBytes() in two: the previous mac's field, then the columns'
+// (from the record, or field by field from the stored values).
+QByteArray canonicalPrevious(const QString &previousMac);
+QByteArray canonicalColumns(const JournalRecord &record);
+void appendCanonicalField(QByteArray &out, size_t column, const char *bytes, qsizetype size);
+void appendCanonicalNull(QByteArray &out, size_t column);
 
 // The bytes that seal a text log note: how the text log took record `seq`,
 // bound to the record's mac.

@@ -12,12 +12,36 @@ bool isPublic(const QString &mac) {
 }
 
 namespace {
-// Lower-case hex of exactly `digits` digits: the only spelling a seal has.
-bool isLowerHex(QStringView text, qsizetype digits) {
-  if (text.size() != digits)
+int lowerHexDigit(QChar c) {
+  if (c >= u'0' && c <= u'9')
+    return c.unicode() - u'0';
+  if (c >= u'a' && c <= u'f')
+    return c.unicode() - u'a' + 10;
+  return -1;
+}
+
+// Lower-case hex of exactly `size` bytes, the only spelling a seal has.
+bool lowerHexBytes(QStringView text, qsizetype size, QByteArray *bytes) {
+  if (text.size() != 2 * size)
+    return false;
+  QByteArray decoded(size, Qt::Uninitialized);
+  for (qsizetype i = 0; i < size; ++i) {
+    const int high = lowerHexDigit(text[2 * i]);
+    const int low = lowerHexDigit(text[2 * i + 1]);
+    if (high < 0 || low < 0)
+      return false;
+    decoded[i] = char(high << 4 | low);
+  }
+  *bytes = decoded;
+  return true;
+}
+
+// A whole number as written by QString::number: digits, no leading zero.
+bool isPlainNumber(QStringView text) {
+  if (text.isEmpty() || (text.size() > 1 && text[0] == u'0'))
     return false;
   for (const QChar c : text) {
-    if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+    if (c < u'0' || c > u'9')
       return false;
   }
   return true;
@@ -35,14 +59,11 @@ bool parse(const QString &mac, Seal *seal) {
   const QStringView epoch = view.mid(2, epochEnd - 2);
   bool number = false;
   seal->epoch = epoch.toLongLong(&number);
-  if (!number || seal->epoch < 0 || epoch != QString::number(seal->epoch) ||
-      view.size() != hashEnd + 1 + 2 * seals::kSignatureBytes || view[hashEnd] != u'.' ||
-      !isLowerHex(view.mid(epochEnd + 1, 2 * seals::kHashBytes), 2 * seals::kHashBytes) ||
-      !isLowerHex(view.mid(hashEnd + 1), 2 * seals::kSignatureBytes))
-    return false;
-  seal->hash = QByteArray::fromHex(view.mid(epochEnd + 1, 2 * seals::kHashBytes).toLatin1());
-  seal->signature = QByteArray::fromHex(view.mid(hashEnd + 1).toLatin1());
-  return true;
+  return number && isPlainNumber(epoch) &&
+         view.size() == hashEnd + 1 + 2 * seals::kSignatureBytes && view[hashEnd] == u'.' &&
+         lowerHexBytes(view.mid(epochEnd + 1, 2 * seals::kHashBytes), seals::kHashBytes,
+                       &seal->hash) &&
+         lowerHexBytes(view.mid(hashEnd + 1), seals::kSignatureBytes, &seal->signature);
 }
 
 QString text(const Seal &seal) {
@@ -95,6 +116,31 @@ QString sealRecord(const signingkeys::SigningKeys &keys, qint64 epoch, const Jou
 }
 
 bool secondsOf(const QString &takenAt, qint64 *seconds) {
+  // The journal's own spelling, "2026-12-07T10:01:00.000Z", is read here
+  // (a verify reads a million); anything else, and any date this does not
+  // take, as QDateTime reads it.
+  static constexpr char kShape[] = "0000-00-00T00:00:00.000Z";
+  bool shaped = takenAt.size() == 24;
+  for (int i = 0; shaped && i < 24; ++i) {
+    shaped = kShape[i] == '0' ? takenAt[i] >= u'0' && takenAt[i] <= u'9'
+                              : takenAt[i] == QLatin1Char(kShape[i]);
+  }
+  if (shaped) {
+    auto at = [&takenAt](int from, int digits) {
+      int value = 0;
+      for (int i = from; i < from + digits; ++i)
+        value = value * 10 + (takenAt[i].unicode() - u'0');
+      return value;
+    };
+    const int year = at(0, 4), month = at(5, 2), day = at(8, 2);
+    const int hour = at(11, 2), minute = at(14, 2), second = at(17, 2);
+    if (QDate::isValid(year, month, day) && hour < 24 && minute < 60 && second < 60) {
+      constexpr qint64 kJulianDayOf1970 = 2440588;
+      *seconds = (QDate(year, month, day).toJulianDay() - kJulianDayOf1970) * 86400 + hour * 3600 +
+                 minute * 60 + second;
+      return true;
+    }
+  }
   const QDateTime time = QDateTime::fromString(takenAt, Qt::ISODateWithMs);
   if (!time.isValid())
     return false;

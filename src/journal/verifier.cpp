@@ -44,11 +44,13 @@ class SignedChain {
  public:
   explicit SignedChain(const Trust &trust) : trust_(trust) {}
   // false: the signature does not match
+  // `message` makes the signed message, when it is checked.
   template <typename Report>
-  void add(qint64 seq, const recordseal::Seal &seal, const QByteArray &message, Report report) {
+  void add(qint64 seq, const recordseal::Seal &seal, std::function<QByteArray()> message,
+           Report report) {
     if (pending_.seq > 0 && (seal.epoch != pending_.epoch || ++sinceChecked_ >= 4096))
       flush(report);
-    pending_ = {seq, seal.epoch, message, seal.signature};
+    pending_ = {seq, seal.epoch, std::move(message), seal.signature};
   }
   template <typename Report>
   void flush(Report report) {
@@ -57,7 +59,7 @@ class SignedChain {
       return;
     const auto epoch = trust_.epochs.constFind(pending_.epoch);
     if (epoch != trust_.epochs.constEnd() &&
-        !seals::verify(epoch->publicKey, pending_.message, pending_.signature))
+        !seals::verify(epoch->publicKey, pending_.message(), pending_.signature))
       report(pending_.seq);
     pending_ = Pending();
   }
@@ -66,7 +68,7 @@ class SignedChain {
   struct Pending {
     qint64 seq = 0;
     qint64 epoch = -1;
-    QByteArray message;
+    std::function<QByteArray()> message;
     QByteArray signature;
   };
   const Trust &trust_;
@@ -93,9 +95,12 @@ class Checker {
       ++report_.problemsNotListed;
   }
 
-  // `hash`: the record's chain hash computed already (on the previous
-  // record's seal, as this checker takes them), or null.
-  void record(const JournalRecord &record, const QByteArray *hash = nullptr) {
+  // `columns`: the bytes the seal covers after the previous seal
+  // (journalcolumns::canonicalColumns), or null; `hash`: the record's chain
+  // hash computed already (on the previous record's seal, as this checker
+  // takes them), or null.
+  void record(const JournalRecord &record, const QByteArray *columns = nullptr,
+              const QByteArray *hash = nullptr) {
     if (report_.records == 0) {
       report_.firstSeq = record.seq;
       report_.firstTakenAt = record.takenAt;
@@ -110,9 +115,9 @@ class Checker {
     }
     if (trust_.lastFormat1Seq == -1 ? !recordseal::isPublic(record.mac)
                                     : record.seq <= trust_.lastFormat1Seq)
-      format1(record);
+      format1(record, columns);
     else
-      format2(record, hash);
+      format2(record, columns, hash);
     previousMac_ = record.mac;
     report_.lastSeq = record.seq;
     report_.lastTakenAt = record.takenAt;
@@ -134,7 +139,7 @@ class Checker {
   qint64 firstFormat2Seq() const { return firstFormat2Seq_; }
 
  private:
-  void format1(const JournalRecord &record) {
+  void format1(const JournalRecord &record, const QByteArray *columns) {
     if (trust_.key.isEmpty()) {
       neededKey_ = true;
       return;
@@ -142,7 +147,8 @@ class Checker {
     ++format1Records_;
     lastFormat1Seen_ = record.seq;
     mac_.reset();
-    mac_.addData(journalcolumns::canonicalBytes(record, previousMac_));
+    mac_.addData(columns ? journalcolumns::canonicalPrevious(previousMac_) + *columns
+                         : journalcolumns::canonicalBytes(record, previousMac_));
     if (QString::fromLatin1(mac_.result().toHex()) != record.mac) {
       problem(record.seq,
               QStringLiteral("seq %1: its mac does not match its contents and the record before "
@@ -151,7 +157,8 @@ class Checker {
     }
   }
 
-  void format2(const JournalRecord &record, const QByteArray *precomputed) {
+  void format2(const JournalRecord &record, const QByteArray *columns,
+               const QByteArray *precomputed) {
     if (firstFormat2Seq_ == 0)
       firstFormat2Seq_ = record.seq;
     recordseal::Seal seal;
@@ -161,7 +168,11 @@ class Checker {
                               .arg(record.mac.left(80)));
       return;
     }
-    if (seal.hash != (precomputed ? *precomputed : recordseal::recordHash(record, previousMac_))) {
+    const QByteArray hash =
+        precomputed ? *precomputed
+        : columns   ? seals::sha256(journalcolumns::canonicalPrevious(previousMac_) + *columns)
+                    : recordseal::recordHash(record, previousMac_);
+    if (seal.hash != hash) {
       problem(record.seq,
               QStringLiteral("seq %1: its seal does not match its contents and the record before "
                              "(changed, moved or inserted)")
@@ -195,8 +206,10 @@ class Checker {
                   .arg(QDateTime::fromSecsSinceEpoch(epoch->starts, Qt::UTC).toString(Qt::ISODate),
                        QDateTime::fromSecsSinceEpoch(epoch->ends, Qt::UTC).toString(Qt::ISODate)));
     }
-    chain_.add(record.seq, seal, recordseal::recordMessage(record, seal.hash),
-               [this](qint64 seq) { notSigned(seq); });
+    chain_.add(
+        record.seq, seal,
+        [record, hash = seal.hash] { return recordseal::recordMessage(record, hash); },
+        [this](qint64 seq) { notSigned(seq); });
   }
 
   void notSigned(qint64 seq) {
@@ -420,7 +433,8 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
                 recordseal::parse(recordMac, &recordSeal) && seal.epoch >= recordSeal.epoch &&
                 seal.hash == recordseal::noteHash(seq, written, failure, recordMac, previousNote);
       if (matches)
-        chain.add(seq, seal, recordseal::noteMessage(seal.hash), notSigned);
+        chain.add(
+            seq, seal, [hash = seal.hash] { return recordseal::noteMessage(hash); }, notSigned);
     }
     if (!matches)
       checker.problem(seq, QStringLiteral("seq %1: its text log note does not match").arg(seq));
@@ -758,10 +772,15 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
   // The records' chain hashes (their canonical bytes, each on the seal
   // before it as the journal holds it) are computed a batch at a time on a
   // worker while the next batch is read; the checker then takes each record
-  // in order with its hash.
+  // in order with its hash. A local journal's canonical bytes are made from
+  // the values as SQLite holds them, as they are read.
+  struct Row {
+    JournalRecord record;
+    QByteArray columns;
+  };
   constexpr size_t kBatch = 2048;
-  std::vector<JournalRecord> filling;
-  std::vector<JournalRecord> inFlight;
+  std::vector<Row> filling;
+  std::vector<Row> inFlight;
   std::future<std::vector<QByteArray>> hashing;
   QString macBeforeFilling = options.afterMac;
   auto checkInFlight = [&] {
@@ -769,7 +788,7 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
       return;
     const std::vector<QByteArray> hashes = hashing.get();
     for (size_t i = 0; i < inFlight.size() && !cancelled; ++i) {
-      checker.record(inFlight[i], &hashes[i]);
+      checker.record(inFlight[i].record, &inFlight[i].columns, &hashes[i]);
       if (options.progress && report.records % 4096 == 0 &&
           !options.progress(report.records, total))
         cancelled = true;
@@ -783,14 +802,14 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
     inFlight.swap(filling);
     filling.clear();
     const QString before = macBeforeFilling;
-    macBeforeFilling = inFlight.back().mac;
+    macBeforeFilling = inFlight.back().record.mac;
     hashing = std::async(std::launch::async, [&inFlight, before] {
       std::vector<QByteArray> hashes;
       hashes.reserve(inFlight.size());
       QString previous = before;
-      for (const JournalRecord &record : inFlight) {
-        hashes.push_back(recordseal::recordHash(record, previous));
-        previous = record.mac;
+      for (const Row &row : inFlight) {
+        hashes.push_back(seals::sha256(journalcolumns::canonicalPrevious(previous) + row.columns));
+        previous = row.record.mac;
       }
       return hashes;
     });
@@ -800,15 +819,20 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
       hashing.wait();
   });
   filling.reserve(kBatch);
-  const bool read = reader.forEach(
-      newer,
-      [&](const JournalRecord &record) {
-        filling.push_back(record);
-        if (filling.size() == kBatch)
-          handOver();
-        return !cancelled;
-      },
-      &report.failure);
+  auto take = [&](const JournalRecord &record, const QByteArray &columns) {
+    filling.push_back({record, columns});
+    if (filling.size() == kBatch)
+      handOver();
+    return !cancelled;
+  };
+  const bool read = reader.isLocal()
+                        ? reader.forEachStored(options.afterSeq, take, &report.failure)
+                        : reader.forEach(
+                              newer,
+                              [&](const JournalRecord &record) {
+                                return take(record, journalcolumns::canonicalColumns(record));
+                              },
+                              &report.failure);
   if (read && !cancelled) {
     handOver();
     checkInFlight();
