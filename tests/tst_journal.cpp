@@ -982,6 +982,8 @@ class JournalTest : public QObject {
         << "signing keys " + signingkeys::signingPathFor(keyPath()) +
                " may be read by others (mode 0644)";
     QTest::newRow("cut short") << "cut" << qint64(0) << "are damaged";
+    QTest::newRow("an epoch key its root does not certify")
+        << "certificate" << qint64(0) << "are damaged: epoch 1 is not certified by its root";
     QTest::newRow("the clock gone back")
         << "clock" << qint64(2)
         << "it is dated 2026-12-07T10:02:00.000Z, before its sealing "
@@ -1003,6 +1005,17 @@ class JournalTest : public QObject {
                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther));
     } else if (fault == "cut") {
       QVERIFY(QFile::resize(signing, QFileInfo(signing).size() / 2));
+    } else if (fault == "certificate") {
+      QFile file(signing);
+      QVERIFY(file.open(QIODevice::ReadWrite));
+      QList<QByteArray> lines = file.readAll().split('\n');
+      QList<QByteArray> epoch1 = lines[4].split(' ');  // e 1 starts ends public-key ...
+      QCOMPARE(epoch1[1].toInt(), 1);
+      epoch1[4][0] = epoch1[4][0] == '0' ? '1' : '0';
+      lines[4] = epoch1.join(' ');
+      QVERIFY(file.seek(0) && file.write(lines.join('\n')) > 0);
+      file.close();
+      now += 86400;  // into epoch 1
     } else {
       now += 86400;  // the next day's epoch, then the clock set back a day
       writer.evolve();

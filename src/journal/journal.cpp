@@ -353,12 +353,27 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
   return true;
 }
 
+Failure RecordJournal::cannotSign(qint64 epoch, qint64 seq) const {
+  const QString signingPath = signingkeys::signingPathFor(keyPath_);
+  if (keys_.hasSecret(epoch) && !keys_.isCertified(epoch))
+    return Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the signing keys %1 are damaged: epoch %2 is not certified by its root")
+            .arg(signingPath)
+            .arg(epoch),
+        seq);
+  return Failure(
+      Failure::Kind::Refused,
+      QStringLiteral("the signing secret of epoch %1 is not in %2").arg(epoch).arg(signingPath),
+      seq);
+}
+
 bool RecordJournal::sealIsValid(const JournalRecord &record, const QString &previousMac) const {
   if (!recordseal::isPublic(record.mac))
     return !key_.isEmpty() && journalfiles::sealOf(key_, journalcolumns::canonicalBytes(
                                                              record, previousMac)) == record.mac;
   recordseal::Seal seal;
-  return recordseal::parse(record.mac, &seal) && seal.epoch < keys_.epochs() &&
+  return recordseal::parse(record.mac, &seal) && keys_.isCertified(seal.epoch) &&
          seal.hash == recordseal::recordHash(record, previousMac) &&
          seals::verify(keys_.certificate(seal.epoch).publicKey,
                        recordseal::recordMessage(record, seal.hash), seal.signature);
@@ -368,7 +383,7 @@ bool RecordJournal::headIsValid(const journalfiles::Head &head) const {
   if (head.format == 1)
     return true;  // read with format 1's key
   recordseal::Seal seal;
-  return recordseal::parse(head.mac, &seal) && seal.epoch < keys_.epochs() &&
+  return recordseal::parse(head.mac, &seal) && keys_.isCertified(seal.epoch) &&
          seals::verify(keys_.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
                        head.signature);
 }
@@ -471,12 +486,17 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     fail(QStringLiteral("cannot lock the journal"), query, failure);
     return 0;
   }
-  QString previousMac;
-  if (!lastRecord_.exec()) {
-    fail(QStringLiteral("cannot read the journal's end"), lastRecord_, failure);
+  // Nothing of the record stays: the transaction is rolled back.
+  auto refuse = [&](const Failure &why) {
+    *failure = why;
     rollback();
+    record.seq = 0;
     return 0;
-  }
+  };
+  QString previousMac;
+  if (!lastRecord_.exec())
+    return refuse(
+        Failure::ofSql(QStringLiteral("cannot read the journal's end"), lastRecord_.lastError()));
   record.seq = 1;
   if (lastRecord_.next()) {
     record.seq = lastRecord_.value(0).toLongLong() + 1;
@@ -489,47 +509,30 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   const qint64 epoch =
       qMax(qMax<qint64>(epochInForce_, 0),
            recordseal::secondsOf(record.takenAt, &takenAt) ? keys_.epochAt(takenAt) : 0);
-  if (epoch >= keys_.epochs()) {
-    *failure = Failure(
+  if (epoch >= keys_.epochs())
+    return refuse(Failure(
         Failure::Kind::Refused,
         QStringLiteral("the station's signing keys ended on %1: the journal needs "
                        "new keys (weighstation-records new-journal)")
             .arg(QDateTime::fromSecsSinceEpoch(keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
-                     .toString(Qt::ISODate)));
-    rollback();
-    record.seq = 0;
-    return 0;
-  }
+                     .toString(Qt::ISODate))));
   const signingkeys::EpochCertificate &certificate = keys_.certificate(epoch);
   if (epoch > epochInJournal_) {
-    if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)"))) {
-      fail(QStringLiteral("cannot write the epoch's key"), query, failure);
-      rollback();
-      record.seq = 0;
-      return 0;
-    }
+    if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)")))
+      return refuse(
+          Failure::ofSql(QStringLiteral("cannot write the epoch's key"), query.lastError()));
     query.addBindValue(certificate.epoch);
     query.addBindValue(certificate.starts);
     query.addBindValue(certificate.ends);
     query.addBindValue(QString::fromLatin1(certificate.publicKey.toHex()));
     query.addBindValue(QString::fromLatin1(certificate.signature.toHex()));
-    if (!query.exec()) {
-      fail(QStringLiteral("cannot write the epoch's key"), query, failure);
-      rollback();
-      record.seq = 0;
-      return 0;
-    }
+    if (!query.exec())
+      return refuse(
+          Failure::ofSql(QStringLiteral("cannot write the epoch's key"), query.lastError()));
   }
   record.mac = recordseal::sealRecord(keys_, epoch, record, previousMac);
-  if (record.mac.isEmpty()) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the signing secret of epoch %1 is not in %2")
-                           .arg(epoch)
-                           .arg(signingkeys::signingPathFor(keyPath_)));
-    rollback();
-    record.seq = 0;
-    return 0;
-  }
+  if (record.mac.isEmpty())
+    return refuse(cannotSign(epoch, 0));
   journalfiles::Head head;
   head.journalId = journalId_;
   head.seq = record.seq;
@@ -636,11 +639,7 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
                                    record.mac, previousNote);
   seal.signature = keys_.sign(seal.epoch, recordseal::noteMessage(seal.hash));
   if (seal.signature.isEmpty()) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the signing secret of epoch %1 is not in %2")
-                           .arg(seal.epoch)
-                           .arg(signingkeys::signingPathFor(keyPath_)),
-                       record.seq);
+    *failure = cannotSign(seal.epoch, record.seq);
     return false;
   }
   query.addBindValue(recordseal::text(seal));

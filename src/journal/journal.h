@@ -73,6 +73,8 @@ class RecordJournal {
   bool readBack(const JournalRecord &record, const QString &previousMac, Failure *failure);
   bool loadSigningKeys(bool commission, Failure *failure);
   bool continueInFormat2(Failure *failure);
+  // Why the keys cannot sign in `epoch`.
+  Failure cannotSign(qint64 epoch, qint64 seq) const;
   bool sealIsValid(const JournalRecord &record, const QString &previousMac) const;
   bool headIsValid(const journalfiles::Head &head) const;
   void erasePastEpochs(qint64 epoch);

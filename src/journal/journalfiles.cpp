@@ -179,7 +179,7 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key) {
   const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable);
   auto signedByTheKeys = [&](const Head &head) {
     recordseal::Seal seal;
-    return haveKeys && recordseal::parse(head.mac, &seal) && seal.epoch < keys.epochs() &&
+    return haveKeys && recordseal::parse(head.mac, &seal) && keys.isCertified(seal.epoch) &&
            seals::verify(keys.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
                          head.signature);
   };

@@ -237,9 +237,10 @@ bool SigningKeys::load(const QString &path, QString *error) {
     certificate.publicKey = QByteArray::fromHex(parts[4]);
     certificate.signature = QByteArray::fromHex(parts[5]);
     QByteArray secret = parts[6] == kErased ? QByteArray() : QByteArray::fromHex(parts[6]);
-    if (certificate.epoch != certificates_.size() || !certificate.certifiedBy(verificationKey_) ||
+    if (certificate.epoch != certificates_.size() ||
+        certificate.publicKey.size() != seals::kPublicKeyBytes ||
         (!secret.isEmpty() && secret.size() != seals::kSecretKeyBytes)) {
-      *error = bad + QStringLiteral("epoch %1 is not certified by its root").arg(i - 3);
+      *error = bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1);
       return false;
     }
     lineBytes_ = lines[i].size() + 1;
@@ -251,8 +252,18 @@ bool SigningKeys::load(const QString &path, QString *error) {
     return false;
   }
   std::memset(text.data(), 0, size_t(text.size()));
+  certified_.assign(size_t(certificates_.size()), -1);
   path_ = path;
   return true;
+}
+
+bool SigningKeys::isCertified(qint64 epoch) const {
+  if (epoch < 0 || epoch >= certificates_.size())
+    return false;
+  signed char &known = certified_[size_t(epoch)];
+  if (known < 0)
+    known = certificates_[epoch].certifiedBy(verificationKey_) ? 1 : 0;
+  return known == 1;
 }
 
 qint64 SigningKeys::epochAt(qint64 seconds) const {
@@ -275,7 +286,7 @@ qint64 SigningKeys::firstKeptEpoch() const {
 }
 
 QByteArray SigningKeys::sign(qint64 epoch, const QByteArray &message) const {
-  if (!hasSecret(epoch))
+  if (!hasSecret(epoch) || !isCertified(epoch))
     return QByteArray();
   if (signerEpoch_ != epoch) {
     signer_ = std::make_shared<seals::Signer>(secrets_[epoch]);

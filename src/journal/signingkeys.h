@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include "journal/seals.h"
 
@@ -96,6 +97,9 @@ class SigningKeys {
   qint64 epochAt(qint64 seconds) const;
   qint64 epochs() const { return certificates_.size(); }
   const EpochCertificate &certificate(qint64 epoch) const { return certificates_[epoch]; }
+  // Whether the root certifies the epoch's key: checked at its first use
+  // (a run holds a thousand), never signed with otherwise.
+  bool isCertified(qint64 epoch) const;
   bool hasSecret(qint64 epoch) const;
   // The first epoch whose secret is kept: every one before it is past.
   qint64 firstKeptEpoch() const;
@@ -108,7 +112,8 @@ class SigningKeys {
   QString path_;
   VerificationKey verificationKey_;
   QList<EpochCertificate> certificates_;
-  QList<QByteArray> secrets_;  // empty once erased
+  QList<QByteArray> secrets_;                   // empty once erased
+  mutable std::vector<signed char> certified_;  // -1 not yet checked, 0 no, 1 yes
   // The epoch that signs most, made ready once.
   mutable qint64 signerEpoch_ = -1;
   mutable std::shared_ptr<seals::Signer> signer_;
