@@ -218,7 +218,8 @@ bool JournalReader::forEach(const JournalFilter &filter,
 }
 
 bool JournalReader::forEachStored(
-    qint64 afterSeq, const std::function<bool(const JournalRecord &, const QByteArray &)> &visit,
+    qint64 afterSeq,
+    const std::function<bool(const JournalRecord &, const QByteArray &, bool)> &visit,
     Failure *failure) const {
   using journalcolumns::Type;
   sqlite3 *db = isLocal() ? sqliteOf(db_) : nullptr;
@@ -239,21 +240,27 @@ bool JournalReader::forEachStored(
   }
   sqlite3_bind_int64(statement, 1, afterSeq);
   const std::vector<journalcolumns::Column> &table = journalcolumns::columns();
+  static constexpr int kStorageClass[] = {SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB};
   while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
     JournalRecord record;
     QByteArray bytes;
     bytes.reserve(2048);
+    bool asWritten = true;
     for (size_t i = 0; i < table.size(); ++i) {
       const int column = int(i);
       QVariant value;
-      if (sqlite3_column_type(statement, column) == SQLITE_NULL) {
+      const int storageClass = sqlite3_column_type(statement, column);
+      if (storageClass == SQLITE_NULL) {
+        asWritten = asWritten && table[i].nullable;
         journalcolumns::appendCanonicalNull(bytes, i);
         table[i].set(record, value);
         continue;
       }
+      asWritten = asWritten && storageClass == kStorageClass[int(table[i].type)];
       switch (table[i].type) {
         case Type::Integer: {
           const qint64 number = sqlite3_column_int64(statement, column);
+          asWritten = asWritten && (!table[i].flag || number == 0 || number == 1);
           char text[24];
           const auto written = std::to_chars(text, text + sizeof text, number);
           journalcolumns::appendCanonicalField(bytes, i, text, written.ptr - text);
@@ -285,11 +292,12 @@ bool JournalReader::forEachStored(
       table[i].set(record, value);
     }
     const int macColumn = int(table.size());
+    asWritten = asWritten && sqlite3_column_type(statement, macColumn) == SQLITE_TEXT;
     if (sqlite3_column_type(statement, macColumn) != SQLITE_NULL)
       record.mac = QString::fromUtf8(
           reinterpret_cast<const char *>(sqlite3_column_text(statement, macColumn)),
           sqlite3_column_bytes(statement, macColumn));
-    if (!visit(record, bytes))
+    if (!visit(record, bytes, asWritten))
       return true;
   }
   if (code != SQLITE_DONE) {

@@ -78,10 +78,14 @@ class JournalReader {
   // Visits the records of a local journal after `afterSeq` in seq order,
   // each with the bytes its seal covers after the previous seal
   // (journalcolumns::canonicalColumns), made from the values as SQLite
-  // holds them: nothing converted on the way can hide a change.
-  bool forEachStored(qint64 afterSeq,
-                     const std::function<bool(const JournalRecord &, const QByteArray &)> &visit,
-                     Failure *failure) const;
+  // holds them: nothing converted on the way can hide a change; and
+  // whether every value is of the storage class the journal writes in its
+  // column (a number where a number is written, NULL only where one is,
+  // a flag 0 or 1).
+  bool forEachStored(
+      qint64 afterSeq,
+      const std::function<bool(const JournalRecord &, const QByteArray &, bool asWritten)> &visit,
+      Failure *failure) const;
   qint64 count(const JournalFilter &filter, Failure *failure) const;
   // The newest record's seq (0: none); -1 with the failure.
   qint64 newest(Failure *failure) const;

@@ -40,6 +40,7 @@ Column scaleColumn(int n, const char *field, Type type, T JournalScale::*member)
 
 void addScaleColumns(std::vector<Column> &table, int n) {
   table.push_back(scaleColumn(n, "connected", Type::Integer, &JournalScale::connected));
+  table.back().flag = true;
   table.push_back(scaleColumn(n, "port", Type::Text, &JournalScale::port));
   table.push_back(scaleColumn(n, "unit", Type::Integer, &JournalScale::unit));
   table.push_back(scaleColumn(n, "weight", Type::Real, &JournalScale::weight));

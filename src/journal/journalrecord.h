@@ -64,6 +64,7 @@ struct Column {
   bool nullable;
   std::function<QVariant(const JournalRecord &)> get;
   std::function<void(JournalRecord &, const QVariant &)> set;
+  bool flag = false;  // written as 0 or 1, read as "not 0"
 };
 
 // Every column but `mac`, in order; `mac` comes last in the table.

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMessageAuthenticationCode>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -332,9 +331,11 @@ QString storageClassCondition(const ClassedColumn &column) {
                      : condition;
 }
 
+// `only`: the rows to look at ("seq IN (...)"), or all after `afterSeq`.
 void checkStorageClasses(const QSqlDatabase &db, const QString &table,
                          const QList<ClassedColumn> &columns, qint64 afterSeq, Checker &checker,
-                         const QString &keyColumn = QStringLiteral("seq")) {
+                         const QString &keyColumn = QStringLiteral("seq"),
+                         const QString &only = QString()) {
   QStringList conditions;
   QStringList cases;
   for (const ClassedColumn &column : columns) {
@@ -344,11 +345,12 @@ void checkStorageClasses(const QSqlDatabase &db, const QString &table,
   }
   QSqlQuery query(db);
   query.setForwardOnly(true);
-  if (!query.exec(QStringLiteral("SELECT %5, CASE %1 END FROM %2 WHERE %5 > %3 AND (%4) "
+  if (!query.exec(QStringLiteral("SELECT %5, CASE %1 END FROM %2 WHERE %5 > %3 AND (%4) %6"
                                  "ORDER BY %5 LIMIT 100")
                       .arg(cases.join(u' '), table)
                       .arg(afterSeq)
-                      .arg(conditions.join(QStringLiteral(" OR ")), keyColumn))) {
+                      .arg(conditions.join(QStringLiteral(" OR ")), keyColumn,
+                           only.isEmpty() ? QString() : QStringLiteral("AND %1 ").arg(only)))) {
     checker.problem(
         0,
         QStringLiteral("the %1 cannot be read: %2").arg(table, query.lastError().text().trimmed()));
@@ -369,12 +371,8 @@ void checkStorageClasses(const QSqlDatabase &db, const QString &table,
 
 QList<ClassedColumn> recordColumns() {
   QList<ClassedColumn> columns;
-  // The scales' "connected" flags are sealed as true or false: a 2 would
-  // read as true under the same seal.
-  static const QRegularExpression flag(QStringLiteral("^s[0-9]+_connected$"));
   for (const journalcolumns::Column &column : journalcolumns::columns())
-    columns << ClassedColumn{column.name, column.type, column.nullable,
-                             flag.match(column.name).hasMatch()};
+    columns << ClassedColumn{column.name, column.type, column.nullable, column.flag};
   columns << ClassedColumn{QStringLiteral("mac"), journalcolumns::Type::Text, false};
   return columns;
 }
@@ -658,12 +656,10 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
         checkNotes(db, trust, options.afterSeq, checker);
       if (format2 && !stop)
         checkDueNotes(db, qMax(options.afterSeq, trust.lastFormat1Seq), checker);
-      if (!stop) {
-        checkStorageClasses(db, QStringLiteral("records"), recordColumns(), options.afterSeq,
-                            checker);
+      // The records' storage classes are looked at as the chain reads them.
+      if (!stop)
         checkStorageClasses(db, QStringLiteral("deliveries"), noteColumns(), options.afterSeq,
                             checker);
-      }
       if (format2 && !stop) {
         using journalcolumns::Type;
         checkStorageClasses(db, QStringLiteral("epoch_keys"),
@@ -825,14 +821,23 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
       handOver();
     return !cancelled;
   };
-  const bool read = reader.isLocal()
-                        ? reader.forEachStored(options.afterSeq, take, &report.failure)
-                        : reader.forEach(
-                              newer,
-                              [&](const JournalRecord &record) {
-                                return take(record, journalcolumns::canonicalColumns(record));
-                              },
-                              &report.failure);
+  QStringList notAsWritten;  // seqs of records with a value of the wrong kind
+  const bool read =
+      reader.isLocal()
+          ? reader.forEachStored(
+                options.afterSeq,
+                [&](const JournalRecord &record, const QByteArray &columns, bool asWritten) {
+                  if (!asWritten && notAsWritten.size() < 100)
+                    notAsWritten << QString::number(record.seq);
+                  return take(record, columns);
+                },
+                &report.failure)
+          : reader.forEach(
+                newer,
+                [&](const JournalRecord &record) {
+                  return take(record, journalcolumns::canonicalColumns(record));
+                },
+                &report.failure);
   if (read && !cancelled) {
     handOver();
     checkInFlight();
@@ -848,6 +853,10 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
   checker.finish();
   if (checker.neededKey())
     return noKey();
+  if (!notAsWritten.isEmpty())
+    checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
+                        options.afterSeq, checker, QStringLiteral("seq"),
+                        QStringLiteral("seq IN (%1)").arg(notAsWritten.join(u',')));
   if (reader.isLocal()) {
     joinSide();
     for (const VerifyProblem &problem : side.report.problems)
