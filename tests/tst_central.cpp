@@ -474,6 +474,15 @@ class CentralTest : public QObject {
     QCOMPARE(compared.exitCode, 1);
     QVERIFY2(compared.out.contains("seq 3: differs from the central copy"),
              qPrintable(compared.out));
+    // One station's records; a station the journal has no record of.
+    compared = runRecords(against + QStringList{"--station", "office"});
+    QCOMPARE(compared.exitCode, 1);
+    QVERIFY2(compared.out.contains("seq 3: differs from the central copy"),
+             qPrintable(compared.out));
+    compared = runRecords(against + QStringList{"--station", "elsewhere"});
+    QCOMPARE(compared.exitCode, 2);
+    QVERIFY2(compared.err.contains("holds no record of station elsewhere"),
+             qPrintable(compared.err));
   }
 
   // libpq's options reach the server whole, spaces and all.

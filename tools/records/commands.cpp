@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QImage>
+#include <QSet>
 #include <algorithm>
 #include <memory>
 
@@ -672,22 +673,36 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
   if (!journal.open(&failure))
     return cannot(failure);
   const QString journalId = journal.journalId();
+  // With --station, the central records of that station (a journal keeps
+  // its chain when the station is renamed).
+  const QString station = command.parser().value(QStringLiteral("station"));
   QHash<qint64, QByteArray> localSeals;
+  QSet<QString> localStations;
   if (!journal.forEach(
           {},
           [&](const JournalRecord &record) {
             localSeals.insert(record.seq, record.mac.toLatin1() + '\n' +
                                               journalcolumns::canonicalBytes(record, QString()));
+            localStations.insert(record.station);
             return true;
           },
           &failure))
     return cannot(failure);
+  if (!station.isEmpty() && !localStations.contains(station)) {
+    QStringList names = localStations.values();
+    names.sort();
+    return cannot(QStringLiteral("the journal %1 holds no record of station %2 (its records are "
+                                 "of: %3)")
+                      .arg(command.journal(), station, names.join(QStringLiteral(", "))));
+  }
   qint64 centralRecords = 0, centralLast = 0;
   QStringList problems;
   if (!JournalReader(db, QStringLiteral("weigh_records"), journalId)
            .forEach(
                {},
                [&](const JournalRecord &record) {
+                 if (!station.isEmpty() && record.station != station)
+                   return true;
                  ++centralRecords;
                  centralLast = qMax(centralLast, record.seq);
                  const auto mine = localSeals.constFind(record.seq);
@@ -712,8 +727,12 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
     std::printf("%s\n", qPrintable(problem));
   if (!problems.isEmpty())
     return kBroken;
-  std::printf("central copy agrees: %lld records of journal %s\n",
-              static_cast<long long>(centralRecords), qPrintable(journalId));
+  if (station.isEmpty())
+    std::printf("central copy agrees: %lld records of journal %s\n",
+                static_cast<long long>(centralRecords), qPrintable(journalId));
+  else
+    std::printf("central copy agrees: %lld records of station %s in journal %s\n",
+                static_cast<long long>(centralRecords), qPrintable(station), qPrintable(journalId));
   return kDone;
 }
 }  // namespace
