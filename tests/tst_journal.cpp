@@ -156,6 +156,95 @@ class JournalTest : public QObject {
         qPrintable(run.out));
   }
 
+  // Values at the edges of what each column holds are sealed as SQLite
+  // stores them: the writer's canonical bytes (from the record) and the
+  // verifier's (from the stored values) agree.
+  void unusualValuesAreSealedAsStored_data() {
+    QTest::addColumn<int>("variant");
+    QTest::newRow("texts in other scripts, empty texts") << 0;
+    QTest::newRow("reals far from one") << 1;
+    QTest::newRow("nullable columns empty, not null") << 2;
+    QTest::newRow("negative and fractional reals") << 3;
+  }
+  void unusualValuesAreSealedAsStored() {
+    QFETCH(int, variant);
+    RecordJournal writer(journalPath(), keyPath(), "unusual");
+    Failure failure;
+    for (int n = 1; n <= 3; ++n) {
+      JournalRecord record = sampleRecord(n);
+      switch (variant) {
+        case 0:
+          record.station = QString::fromUtf8("W\xc3\xa4geplatz \xe5\x8c\x97 %1").arg(n);
+          record.totalLine = QString();
+          record.scales[1].port = QStringLiteral("");
+          record.block = QByteArray("\0\xff\xfe tail", 9);
+          break;
+        case 1:
+          record.total = n == 1 ? 1e-7 : n == 2 ? 1e21 : 123456789.123456789;
+          record.scales[0].weight = 5e-324;  // the smallest double
+          record.scales[0].gross = 1.7976931348623157e308;
+          break;
+        case 2:
+          record.textLogFile = QStringLiteral("");
+          record.workbookFile = QStringLiteral("");
+          record.workbookSession = QStringLiteral("");
+          record.workbookRow = n;
+          break;
+        default:
+          record.total = -(0.1 + 0.2) * n;
+          record.scales[2] = {false, QStringLiteral("ttyUSB2"), 2, -0.001, -12.5, -12.501, 3};
+          break;
+      }
+      QCOMPARE(writer.append(record, &failure), qint64(n));
+      QVERIFY2(!failure, qPrintable(failure.text()));
+      if (!record.textLogFile.isNull())  // a note is due
+        QVERIFY(writer.noteTextLog(record, true, QString(), &failure));
+    }
+    const VerifyReport report = verify();
+    QVERIFY2(report.problems.isEmpty(), qPrintable(report.problems.value(0).text));
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
+    QCOMPARE(report.records, qint64(3));
+  }
+
+  // A seal and a record's time are read only as the journal writes them.
+  void sealsAndTimesAreReadAsWritten_data() {
+    QTest::addColumn<QString>("text");
+    const QString seal = "2.7." + QString(64, 'a') + '.' + QString(128, '0');
+    QTest::newRow("seal") << seal;
+    QTest::newRow("seal, epoch with a leading zero") << QString(seal).replace("2.7.", "2.07.");
+    QTest::newRow("seal, epoch with a plus") << QString(seal).replace("2.7.", "2.+7.");
+    QTest::newRow("seal, empty epoch") << QString(seal).replace("2.7.", "2..");
+    QTest::newRow("seal, capital hex") << QString(seal).replace(5, 1, "A");
+    QTest::newRow("seal, a digit short") << seal.chopped(1);
+    QTest::newRow("seal, a digit more") << seal + '0';
+    QTest::newRow("seal, not hex") << QString(seal).replace(10, 1, "g");
+    QTest::newRow("seal of format 1") << QString(64, 'a');
+    for (const char *time :
+         {"2026-12-07T10:01:00.000Z", "2024-02-29T23:59:59.999Z", "2026-02-29T10:00:00.000Z",
+          "2026-12-07T24:00:00.000Z", "2026-12-07T10:60:00.000Z", "2026-13-07T10:00:00.000Z",
+          "0000-01-01T00:00:00.000Z", "1969-12-31T23:59:59.000Z", "2026-12-07T10:01:00Z",
+          "2026-12-07T10:01:00.000+01:00", "2026-12-07 10:01:00.000Z", "2026-12-07T10:01:00.000"})
+      QTest::newRow(time) << QString(time);
+  }
+  void sealsAndTimesAreReadAsWritten() {
+    QFETCH(QString, text);
+    if (QTest::currentDataTag() == QLatin1String("seal") || text.startsWith("2.") ||
+        text.size() == 64) {
+      recordseal::Seal seal;
+      const bool read = recordseal::parse(text, &seal);
+      QCOMPARE(read, QTest::currentDataTag() == QLatin1String("seal"));
+      if (read)
+        QCOMPARE(recordseal::text(seal), text);
+      return;
+    }
+    // As Qt reads an ISO date and time, whichever way it is spelt.
+    const QDateTime qt = QDateTime::fromString(text, Qt::ISODateWithMs);
+    qint64 seconds = -1;
+    QCOMPARE(recordseal::secondsOf(text, &seconds), qt.isValid());
+    if (qt.isValid())
+      QCOMPARE(seconds, qt.toSecsSinceEpoch());
+  }
+
   void tamperingIsDetected_data() {
     QTest::addColumn<QStringList>("statements");
     QTest::addColumn<qint64>("firstBadSeq");
