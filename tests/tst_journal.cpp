@@ -180,7 +180,8 @@ class JournalTest : public QObject {
           record.block = QByteArray("\0\xff\xfe tail", 9);
           break;
         case 1:
-          record.total = n == 1 ? 1e-7 : n == 2 ? 1e21 : 123456789.123456789;
+          record.total = n == 1 ? 1e-7 : 123456789.123456789;
+          record.scales[1].tare = n == 2 ? 1e21 : -1e-300;
           record.scales[0].weight = 5e-324;  // the smallest double
           record.scales[0].gross = 1.7976931348623157e308;
           break;
@@ -200,6 +201,8 @@ class JournalTest : public QObject {
       if (!record.textLogFile.isNull())  // a note is due
         QVERIFY(writer.noteTextLog(record, true, QString(), &failure));
     }
+    // A total beyond any display shows as the largest number, not an overflow.
+    QCOMPARE(shown::of(-1e21, 2).text(), QString("-92233720368547758.07"));
     const VerifyReport report = verify();
     QVERIFY2(report.problems.isEmpty(), qPrintable(report.problems.value(0).text));
     QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));

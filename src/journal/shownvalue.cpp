@@ -1,6 +1,7 @@
 #include "journal/shownvalue.h"
 
 #include <cmath>
+#include <limits>
 
 #include "readout/readoutmath.h"
 
@@ -18,8 +19,8 @@ double ShownValue::value() const {
 }
 
 QString ShownValue::text() const {
-  const qint64 magnitude = units < 0 ? -units : units;
-  const qint64 power = powerOfTen(decimals);
+  const quint64 magnitude = units < 0 ? 0 - quint64(units) : quint64(units);
+  const quint64 power = quint64(powerOfTen(decimals));
   QString text = QString::number(magnitude / power);
   if (decimals > 0)
     text += u'.' + QString::number(magnitude % power).rightJustified(decimals, u'0');
@@ -50,7 +51,11 @@ ShownValue of(double stored, int decimals) {
   // The text log's cut: the magnitude times the power as a float factor,
   // truncated.
   const double scaled = std::fabs(stored) * double(float(powerOfTen(decimals)));
-  const qint64 units = qint64(std::trunc(scaled));
+  // A stored value beyond any display (from a file changed by hand) shows
+  // as the largest number, never as an overflow.
+  constexpr double kLargest = 9.2e18;
+  const qint64 units =
+      scaled < kLargest ? qint64(std::trunc(scaled)) : std::numeric_limits<qint64>::max();
   return {stored < 0 ? -units : units, decimals};
 }
 
