@@ -4,7 +4,6 @@
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMap>
 #include <QScopeGuard>
 #include <QSqlDriver>
@@ -269,7 +268,7 @@ bool JournalReader::forEachStored(
         }
         case Type::Real: {
           const double number = sqlite3_column_double(statement, column);
-          const QByteArray text = QByteArray::number(number, 'g', QLocale::FloatingPointShortest);
+          const QByteArray text = journalcolumns::realBytes(number);
           journalcolumns::appendCanonicalField(bytes, i, text.constData(), text.size());
           value = number;
           break;

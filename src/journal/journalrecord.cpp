@@ -107,7 +107,7 @@ QByteArray valueBytes(Type type, const QVariant &value) {
     case Type::Integer:
       return QByteArray::number(value.toLongLong());
     case Type::Real:
-      return QByteArray::number(value.toDouble(), 'g', QLocale::FloatingPointShortest);
+      return realBytes(value.toDouble());
     case Type::Text:
       return value.toString().toUtf8();
     case Type::Blob:
@@ -134,8 +134,12 @@ const std::vector<Column> &columns() {
   return table;
 }
 
+QByteArray realBytes(double value) {
+  return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
 QString realText(double value) {
-  return QString::number(value, 'g', QLocale::FloatingPointShortest);
+  return QString::fromLatin1(realBytes(value));
 }
 
 QByteArray noteBytes(qint64 seq, bool written, const QString &failure, const QString &recordMac) {

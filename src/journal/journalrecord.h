@@ -87,7 +87,9 @@ void appendCanonicalNull(QByteArray &out, size_t column);
 // bound to the record's mac.
 QByteArray noteBytes(qint64 seq, bool written, const QString &failure, const QString &recordMac);
 
-// The text of a real as the canonical bytes and the exports write it.
+// A real as the canonical bytes and the exports write it: the shortest
+// decimal that reads back as the same double.
+QByteArray realBytes(double value);
 QString realText(double value);
 
 }  // namespace journalcolumns
