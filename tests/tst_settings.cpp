@@ -1,6 +1,7 @@
 // The settings in force: the environment over the user's file over the
 // system's file over the default, and what a person is told of a file or a
 // value that cannot be used.
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -92,6 +93,45 @@ class SettingsTest : public QObject {
         << "journal_min_free_mb"
         << "" << byDefault
         << "WEIGHSTATION_JOURNAL_MIN_FREE_MB: journal_min_free_mb = \"-5\": not a whole number";
+    QTest::newRow("an epoch too short")
+        << ""
+        << "journal_epoch_seconds = 30\n"
+        << "-"
+        << "journal_epoch_seconds"
+        << "" << byDefault
+        << "journal_epoch_seconds = \"30\": not from 60 to 31622400; the default (86400) is used";
+    QTest::newRow("an epoch beyond any run of keys")
+        << ""
+        << ""
+        << "9223372036854775807"
+        << "journal_epoch_seconds"
+        << "" << byDefault << "not from 60 to 31622400";
+    QTest::newRow("free space that overflows bytes") << ""
+                                                     << "journal_min_free_mb = 17592186044416\n"
+                                                     << "-"
+                                                     << "journal_min_free_mb"
+                                                     << "" << byDefault << "not from 0 to 1048576";
+    QTest::newRow("a bound itself is taken") << ""
+                                             << "journal_epoch_seconds = 60\n"
+                                             << "-"
+                                             << "journal_epoch_seconds"
+                                             << "60" << byUser << "";
+    QTest::newRow("a line that is not a setting")
+        << ""
+        << "station = north\njournal /tmp/j.sqlite\n"
+        << "-"
+        << "station"
+        << "north" << byUser << "line 2: \"journal /tmp/j.sqlite\": not a setting (key = value)";
+    QTest::newRow("a quote left open: the value is not used")
+        << "station = sys\n"
+        << "station = \"north\n"
+        << "-"
+        << "station"
+        << "" << byDefault << "line 1: \"station = \"north\": a quote is left open";
+    QTest::newRow("a NUL byte: the value is not used, shown escaped")
+        << "" << QString::fromUtf8("station = a\0b\n", 14) << "-"
+        << "station"
+        << "" << byDefault << "line 1: \"station = a\\x00b\": holds a NUL byte";
     QTest::newRow("a key no program reads")
         << ""
         << "jounral = /tmp/j.sqlite\n"
@@ -125,6 +165,41 @@ class SettingsTest : public QObject {
     else
       QVERIFY2(problems.size() == 1 && problems[0].contains(problem),
                qPrintable(problems.join('\n')));
+  }
+
+  // What lies in a settings file's place and is not a plain file is said
+  // and not read: a pipe would block every program at its start.
+  void whatIsNotAPlainFileIsNotRead_data() {
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a pipe") << "fifo"
+                            << "not a plain file";
+    QTest::newRow("a link to nothing") << "dangling"
+                                       << "a link to nothing";
+    QTest::newRow("a loop of links") << "loop"
+                                     << "a link to nothing";
+    QTest::newRow("binary bytes") << "binary"
+                                  << "\\x";
+  }
+  void whatIsNotAPlainFileIsNotRead() {
+    QFETCH(QString, what);
+    QFETCH(QString, problem);
+    const QString path = writeFile("user", "station = mine\n");
+    QFile::remove(path);
+    if (what == "fifo")
+      QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (what == "dangling")
+      QVERIFY(QFile::link(dir.filePath("nothing-here"), path));
+    else if (what == "loop")
+      QVERIFY(QFile::link(path, path));
+    else
+      writeFile("user", QString::fromLatin1("\x01\x02station\x7f\x1b[2J\n"));
+    const QStringList problems = settings::problems();
+    QCOMPARE(settings::lookup("station").origin, settings::Origin::Default);
+    QVERIFY2(!problems.isEmpty() && problems[0].startsWith(path) && problems[0].contains(problem),
+             qPrintable(problems.join('\n')));
+    for (const QString &line : problems)
+      QVERIFY2(!line.contains(QChar(0x1b)), "a terminal's escape printed raw");
   }
 
   // A file that cannot be read is said once, naming it, and is not used.

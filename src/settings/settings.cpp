@@ -1,6 +1,12 @@
 #include "settings/settings.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -23,17 +29,114 @@ QString textOf(const QVariant &value) {
   return value.toString();
 }
 
-// Why `text` is not a value of `kind`; empty when it is.
-QString refusalOf(Kind kind, const QString &text) {
+// Why `text` is not a value of `key`; empty when it is.
+QString refusalOf(const Key *key, const QString &text) {
+  const Kind kind = key ? key->kind : Kind::Text;
   if (kind == Kind::WholeNumber && !text.trimmed().isEmpty()) {
     bool ok = false;
     const qint64 number = text.trimmed().toLongLong(&ok);
     if (!ok || number < 0)
       return QStringLiteral("not a whole number");
+    if (key->most > 0 && (number < key->least || number > key->most))
+      return QStringLiteral("not from %1 to %2").arg(key->least).arg(key->most);
   }
   if (kind == Kind::Path && text.contains(QChar(0)))
     return QStringLiteral("not a file name");
   return {};
+}
+
+// Text as a person can read it on a terminal: control characters and
+// bytes that are not UTF-8 escaped, at most 80 characters.
+QString printable(const QByteArray &bytes) {
+  QString shown;
+  const QString text = QString::fromUtf8(bytes);
+  const bool utf8 = text.toUtf8() == bytes;
+  if (utf8) {
+    for (const QChar c : text)
+      shown +=
+          c.isPrint() ? QString(c) : QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'));
+  } else {
+    for (const char c : bytes)
+      shown += (c >= 0x20 && c < 0x7f) ? QString(QLatin1Char(c))
+                                       : QStringLiteral("\\x%1").arg(uchar(c), 2, 16, QChar(u'0'));
+  }
+  return shown.size() > 80 ? shown.left(77) + QStringLiteral("...") : shown;
+}
+
+constexpr qint64 kMostFileBytes = 1 << 20;
+
+// A settings file as read before QSettings may read it: only a plain file
+// (a pipe would block every program at start), each line a setting, a
+// comment, a section or blank.
+struct FileScan {
+  bool exists = false;
+  bool usable = false;
+  QStringList problems;
+  QSet<QString> refusedKeys;  // on lines that cannot be read as written
+};
+
+FileScan scanLines(const QString &path, const QByteArray &content, FileScan scan) {
+  const QList<QByteArray> lines = content.split('\n');
+  for (qsizetype n = 0; n < lines.size(); ++n) {
+    QByteArray line = lines[n];
+    if (line.endsWith('\r'))
+      line.chop(1);
+    const QByteArray trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#') ||
+        (trimmed.startsWith('[') && trimmed.endsWith(']') && !trimmed.contains('\0')))
+      continue;
+    const qsizetype equals = trimmed.indexOf('=');
+    const QByteArray key = equals > 0 ? trimmed.left(equals).trimmed() : QByteArray();
+    const QByteArray value = equals > 0 ? trimmed.mid(equals + 1).trimmed() : QByteArray();
+    QString why;
+    if (key.isEmpty())
+      why = QStringLiteral("not a setting (key = value)");
+    else if (line.contains('\0'))
+      why = QStringLiteral("holds a NUL byte; it is not used");
+    else if (value.startsWith('"') && (value.size() < 2 || !value.endsWith('"')))
+      why = QStringLiteral("a quote is left open; it is not used");
+    if (why.isEmpty())
+      continue;
+    if (!key.isEmpty())
+      scan.refusedKeys.insert(QString::fromUtf8(key.split('\0').first()));
+    scan.problems
+        << QStringLiteral("%1: line %2: \"%3\": %4").arg(path).arg(n + 1).arg(printable(line), why);
+  }
+  return scan;
+}
+
+FileScan scanFile(const QString &path) {
+  FileScan scan;
+  const QFileInfo info(path);
+  if (path.isEmpty() || (!info.exists() && !info.isSymLink()))
+    return scan;
+  scan.exists = true;
+  const auto notUsed = [&](const QString &why) {
+    scan.problems << QStringLiteral("%1: %2; its settings are not used").arg(path, why);
+    return scan;
+  };
+  if (!info.exists())
+    return notUsed(QStringLiteral("a link to nothing (or a loop of links)"));
+  // Opened without blocking and checked on the descriptor: a pipe or a
+  // device put in the file's place is never read.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return notUsed(QStringLiteral("cannot be read"));
+  struct stat status {};
+  QByteArray content;
+  const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+  if (regular && status.st_size <= kMostFileBytes) {
+    QFile file;
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+      content = file.read(kMostFileBytes + 1);
+  }
+  ::close(fd);
+  if (!regular)
+    return notUsed(QStringLiteral("not a plain file"));
+  if (status.st_size > kMostFileBytes || content.size() > kMostFileBytes)
+    return notUsed(QStringLiteral("larger than a settings file (1 MiB)"));
+  scan.usable = true;
+  return scanLines(path, content, scan);
 }
 
 QString problemText(const QString &where, const QString &key, const QString &value,
@@ -56,8 +159,19 @@ struct FileRead {
 
 FileRead readFile(const QString &path, const QString &key) {
   FileRead read;
-  if (path.isEmpty() || !QFileInfo::exists(path))
+  const FileScan scan = scanFile(path);
+  if (!scan.exists)
     return read;
+  if (!scan.usable) {
+    read.readable = false;
+    return read;
+  }
+  if (scan.refusedKeys.contains(key)) {
+    // Said by problems(); the file below is not consulted either.
+    read.found = true;
+    read.readable = false;
+    return read;
+  }
   const QSettings file(path, QSettings::IniFormat);
   if (file.status() != QSettings::NoError || !QFileInfo(path).isReadable()) {
     read.readable = false;
@@ -87,10 +201,13 @@ const QList<Key> &keys() {
        QStringLiteral("the key's folder, and ~/.local/state/weighstation"),
        QStringLiteral("the folder of the journal's end witnesses (heads)")},
       {QStringLiteral("journal_epoch_seconds"), Kind::WholeNumber, QStringLiteral("86400"),
-       QStringLiteral("how long each signing key seals (seconds, at least 60) before it is "
-                      "erased")},
+       QStringLiteral("how long each signing key seals (seconds, 60 to 31622400) before it is "
+                      "erased"),
+       60, 31622400},
       {QStringLiteral("journal_min_free_mb"), Kind::WholeNumber, QStringLiteral("100"),
-       QStringLiteral("free space (MB) below which the monitor warns before a record")},
+       QStringLiteral("free space (MB, 0 to 1048576) below which the monitor warns before a "
+                      "record"),
+       0, 1048576},
       {QStringLiteral("central"), Kind::Text, QStringLiteral("none: nothing is shipped"),
        QStringLiteral("the central PostgreSQL database's URI")},
       {QStringLiteral("mqtt"), Kind::Text, QStringLiteral("none: nothing is published"),
@@ -155,13 +272,12 @@ QString originText(Origin origin) {
 // default is used, as problems() says.
 Entry lookup(const QString &key) {
   const Key *known = find(key);
-  const Kind kind = known ? known->kind : Kind::Text;
   Entry entry;
   entry.key = key;
   const QByteArray variable = variableOf(key).toUtf8();
   if (qEnvironmentVariableIsSet(variable.constData())) {
     const QString text = qEnvironmentVariable(variable.constData());
-    if (refusalOf(kind, text).isEmpty()) {
+    if (refusalOf(known, text).isEmpty()) {
       entry.value = text;
       entry.origin = Origin::Environment;
       entry.where = QString::fromUtf8(variable);
@@ -173,7 +289,7 @@ Entry lookup(const QString &key) {
     const FileRead read = readFile(path, key);
     if (!read.found)
       continue;
-    if (refusalOf(kind, read.value).isEmpty()) {
+    if (read.readable && refusalOf(known, read.value).isEmpty()) {
       entry.value = read.value;
       entry.origin = origin;
       entry.where = path;
@@ -193,7 +309,9 @@ qint64 wholeNumber(const QString &key, qint64 fallback) {
 QStringList problems() {
   QStringList found;
   for (const QString &path : {userFile(), systemFile()}) {
-    if (!QFileInfo::exists(path))
+    const FileScan scan = scanFile(path);
+    found << scan.problems;
+    if (!scan.usable)
       continue;
     const QSettings file(path, QSettings::IniFormat);
     if (!QFileInfo(path).isReadable() || file.status() == QSettings::AccessError) {
@@ -208,13 +326,15 @@ QStringList problems() {
       continue;
     }
     for (const QString &key : file.allKeys()) {
+      if (scan.refusedKeys.contains(key))
+        continue;
       const QString text = textOf(file.value(key));
       const Key *known = find(key);
       if (!known)
         found << QStringLiteral("%1: %2 = \"%3\": no such setting; it is not used")
-                     .arg(path, key, text);
-      else if (const QString why = refusalOf(known->kind, text); !why.isEmpty())
-        found << problemText(path, key, text, why);
+                     .arg(path, printable(key.toUtf8()), printable(text.toUtf8()));
+      else if (const QString why = refusalOf(known, text); !why.isEmpty())
+        found << problemText(path, key, printable(text.toUtf8()), why);
     }
   }
   for (const Key &key : keys()) {
@@ -222,8 +342,8 @@ QStringList problems() {
     if (!qEnvironmentVariableIsSet(variable.constData()))
       continue;
     const QString text = qEnvironmentVariable(variable.constData());
-    if (const QString why = refusalOf(key.kind, text); !why.isEmpty())
-      found << problemText(QString::fromUtf8(variable), key.name, text, why);
+    if (const QString why = refusalOf(&key, text); !why.isEmpty())
+      found << problemText(QString::fromUtf8(variable), key.name, printable(text.toUtf8()), why);
   }
   return found;
 }

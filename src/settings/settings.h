@@ -26,6 +26,9 @@ struct Key {
   Kind kind;
   QString defaultText;  // what is used when it is not set, for a person
   QString what;         // one line for a person
+  // A whole number's bounds, both taken: a value outside them is refused.
+  qint64 least = 0;
+  qint64 most = 0;
 };
 
 struct Entry {
@@ -53,8 +56,12 @@ inline QString value(const QString &key) {
 qint64 wholeNumber(const QString &key, qint64 fallback);
 
 // One line a problem, naming the file or variable, the key and the value:
-// an unreadable or malformed file, a value of the wrong kind, a key that
-// no program reads. Empty when all is well.
+// an unreadable file or one that is not a plain file (a link to nothing, a
+// pipe), a line that is not a setting (with its number), a value of the
+// wrong kind or out of its bounds, a key that no program reads. A value on
+// a line that cannot be read as written (a NUL byte, a quote left open) is
+// not used. Bytes that are not printable text are shown escaped. Empty when
+// all is well.
 QStringList problems();
 
 }  // namespace settings
