@@ -145,6 +145,122 @@ class MqttTest : public QObject {
     qunsetenv("WEIGHSTATION_MQTT_PASSWORD_FILE");
   }
 
+  // TLS files that cannot be used as the settings name them are refused at
+  // once: nothing is published rather than the login sent in clear.
+  void tlsSettingsThatCannotBeApplied_data() {
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("file");  // "@": a file that is there
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a CA that is not there") << "mqtts"
+                                            << "WEIGHSTATION_MQTT_CA"
+                                            << "/nonexistent"
+                                            << "WEIGHSTATION_MQTT_CA: cannot read /nonexistent";
+    QTest::newRow("a folder as the CA") << "mqtts"
+                                        << "WEIGHSTATION_MQTT_CA"
+                                        << "/etc"
+                                        << "cannot read /etc";
+    QTest::newRow("a CA beside a plain URI") << "mqtt"
+                                             << "WEIGHSTATION_MQTT_CA"
+                                             << "@"
+                                             << "is not mqtts:// (TLS)";
+  }
+  void tlsSettingsThatCannotBeApplied() {
+    QFETCH(QString, scheme);
+    QFETCH(QString, variable);
+    QFETCH(QString, file);
+    QFETCH(QString, reason);
+    if (file == "@") {
+      file = dir.filePath("ca.crt");
+      QFile there(file);
+      QVERIFY(there.open(QIODevice::WriteOnly));
+    }
+    qputenv(variable.toUtf8().constData(), QFile::encodeName(file));
+    MqttTarget target;
+    Failure failure;
+    const bool taken =
+        mqtttarget::parse(scheme + "://st@127.0.0.1:1883/rel", "bridge-9", &target, &failure);
+    qunsetenv(variable.toUtf8().constData());
+    QVERIFY(!taken);
+    QCOMPARE(failure.kind(), Failure::Kind::Refused);
+    QVERIFY2(failure.text().contains(reason), qPrintable(failure.text()));
+  }
+
+  // TLS that cannot be set up when the publisher starts (a file gone since
+  // the settings were read) sends nothing at all, to a plain listener least.
+  void tlsThatCannotBeSetUpSendsNothing() {
+    MosquittoBroker broker;
+    QString why;
+    if (!broker.start(MosquittoBroker::Access::Anonymous, &why))
+      QSKIP(qPrintable(why));
+    load(5);
+    MqttTarget target = targetOf(broker.port());
+    target.tls = true;
+    target.caFile = dir.filePath("gone-since.crt");
+    MqttSubscriber subscriber;
+    QVERIFY2(subscriber.start(broker.port(), target.prefix + "/#", &why), qPrintable(why));
+    MqttPublisher publisher(target, journal());
+    QSignalSpy refused(&publisher, &MqttPublisher::refused);
+    publisher.start();
+    QVERIFY(refused.wait(5000));
+    QVERIFY2(refused.first().first().value<Failure>().text().contains("nothing is sent"),
+             qPrintable(refused.first().first().value<Failure>().text()));
+    QTest::qWait(2000);
+    QCOMPARE(subscriber.lines(), QStringList());
+    QVERIFY(publisher.stop(5000));
+  }
+
+  // Client ids: stable for a station and its journal, apart for any two
+  // stations, within the 23 characters every broker takes.
+  void clientIdsAreStableAndApart_data() {
+    QTest::addColumn<QString>("station");
+    QTest::addColumn<QString>("other");
+    QTest::newRow("long names differing at the end") << "weighbridge-1"
+                                                     << "weighbridge-2";
+    QTest::newRow("names past 23 characters") << "north-gate-weighbridge-inbound"
+                                              << "north-gate-weighbridge-outbound";
+    QTest::newRow("other scripts") << "Waage Süd"
+                                   << "Waage Nord";
+  }
+  void clientIdsAreStableAndApart() {
+    QFETCH(QString, station);
+    QFETCH(QString, other);
+    const QString id = mqtttarget::clientId(station, "j-1", "/j.sqlite");
+    QCOMPARE(id.size(), 23);
+    QCOMPARE(id.toUtf8().size(), 23);
+    QCOMPARE(mqtttarget::clientId(station, "j-1", "/j.sqlite"), id);
+    QVERIFY(mqtttarget::clientId(other, "j-1", "/j.sqlite") != id);
+    QVERIFY(mqtttarget::clientId(station, "j-2", "/j.sqlite") != id);
+  }
+
+  // A broker that acknowledges a record without taking it (a message size
+  // limit): the cursor does not move past it, and it is said.
+  void aRecordTheBrokerDoesNotTakeIsNotPassed() {
+    MosquittoBroker broker;
+    QString why;
+    if (!broker.start(MosquittoBroker::Access::Anonymous, &why, "message_size_limit 600\n"))
+      QSKIP(qPrintable(why));
+    load(10);
+    const MqttTarget target = targetOf(broker.port());
+    MqttSubscriber subscriber;
+    QVERIFY2(subscriber.start(broker.port(), target.prefix + "/record", &why), qPrintable(why));
+    MqttPublisher publisher(target, journal());
+    QSignalSpy refused(&publisher, &MqttPublisher::recordRefused);
+    QSignalSpy published(&publisher, &MqttPublisher::published);
+    publisher.start();
+    QVERIFY(refused.wait(10000));
+    const Failure refusal = refused.first().first().value<Failure>();
+    QCOMPARE(refusal.seq(), qint64(1));
+    QVERIFY2(refusal.text().contains("did not take record seq 1"), qPrintable(refusal.text()));
+    QTRY_VERIFY_WITH_TIMEOUT(published.size() >= 2, 5000);
+    QCOMPARE(published.last().at(0).toLongLong(), qint64(0));  // the cursor stays
+    QCOMPARE(published.last().at(1).toLongLong(), qint64(10));
+    QCOMPARE(refused.size(), 1);
+    QCOMPARE(subscriber.lines(), QStringList());
+    QVERIFY(publisher.stop(5000));
+    QCOMPARE(recordSeqs(subscriber.lines(), target.prefix), QList<qint64>());
+  }
+
   // Records 1..N in order, the readouts as shown, the status online then
   // offline; the cursor in the journal at N.
   void recordsAndReadingsArrive() {

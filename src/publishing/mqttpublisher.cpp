@@ -1,10 +1,10 @@
 #include "publishing/mqttpublisher.h"
 
 #include <mosquitto.h>
+#include <mqtt_protocol.h>
 
 #include <QFileInfo>
 #include <QFileSystemWatcher>
-#include <QRandomGenerator>
 #include <QSocketNotifier>
 #include <QThread>
 #include <QTimer>
@@ -50,40 +50,55 @@ MqttPublisher::MqttPublisher(const MqttTarget &target, const QString &journalPat
     : target_(target), journalPath_(journalPath) {}
 
 MqttPublisher::~MqttPublisher() {
-  stop();
+  stop(-1);
 }
 
 void MqttPublisher::start() {
   qRegisterMetaType<Failure>();
   thread_ = new QThread;
   thread_->setObjectName(QStringLiteral("mqtt publishing"));
+  setObjectName(thread_->objectName());
   moveToThread(thread_);
   connect(thread_, &QThread::started, this, &MqttPublisher::begin);
   thread_->start();
 }
 
-void MqttPublisher::stop() {
+bool MqttPublisher::stop(int waitMs) {
   if (!thread_)
-    return;
-  QMetaObject::invokeMethod(this, &MqttPublisher::end, Qt::BlockingQueuedConnection);
-  thread_->quit();
-  thread_->wait();
+    return true;
+  if (!stopping_.exchange(true)) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          end();
+          thread()->quit();
+        },
+        Qt::QueuedConnection);
+  }
+  if (!thread_->wait(waitMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(waitMs)))
+    return false;
   delete thread_;
   thread_ = nullptr;
+  return true;
 }
 
 void MqttPublisher::begin() {
   static std::once_flag initialised;
   std::call_once(initialised, [] { mosquitto_lib_init(); });
-  const QByteArray id = QStringLiteral("weighstation-%1-%2")
-                            .arg(target_.prefix.section(u'/', -1))
-                            .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'))
-                            .left(23)
-                            .toUtf8();
+  ledger_ = std::make_unique<ShippingLedger>(
+      journalPath_, target_.shown(), QStringLiteral("mqtt-journal"), ShippingLedger::Kind::Mqtt);
+  // Stable for the station and its journal (a persistent identity the
+  // broker can tell apart from every other station's), never cut short.
+  Failure noJournal;
+  const QString journal = ledger_->open(&noJournal) ? ledger_->journalId() : QString();
+  const QByteArray id = mqtttarget::clientId(target_.station, journal, journalPath_).toUtf8();
   client_ = mosquitto_new(id.constData(), true, this);
-  mosquitto_connect_callback_set(client_, &MqttPublisher::onConnect);
-  mosquitto_disconnect_callback_set(client_, &MqttPublisher::onDisconnect);
-  mosquitto_publish_callback_set(client_, &MqttPublisher::onPublish);
+  // MQTT 5: the broker says in each acknowledgement whether it took the
+  // message (a size limit, a permission), which 3.1.1 cannot.
+  mosquitto_int_option(client_, MOSQ_OPT_PROTOCOL_VERSION, MQTT_PROTOCOL_V5);
+  mosquitto_connect_v5_callback_set(client_, &MqttPublisher::onConnect);
+  mosquitto_disconnect_v5_callback_set(client_, &MqttPublisher::onDisconnect);
+  mosquitto_publish_v5_callback_set(client_, &MqttPublisher::onPublish);
   mosquitto_log_callback_set(client_, &MqttPublisher::onLog);
   if (!target_.user.isEmpty())
     mosquitto_username_pw_set(
@@ -92,20 +107,10 @@ void MqttPublisher::begin() {
   const QByteArray offline = livepayloads::status(false);
   mosquitto_will_set(client_, topic(QStringLiteral("status")).toUtf8().constData(),
                      int(offline.size()), offline.constData(), 1, true);
-  if (target_.tls) {
-    const QByteArray ca = QFile::encodeName(target_.caFile);
-    const QByteArray cert = QFile::encodeName(target_.certFile);
-    const QByteArray key = QFile::encodeName(target_.keyFile);
-    const int rc = mosquitto_tls_set(client_, ca.isEmpty() ? nullptr : ca.constData(),
-                                     ca.isEmpty() ? "/etc/ssl/certs" : nullptr,
-                                     cert.isEmpty() ? nullptr : cert.constData(),
-                                     key.isEmpty() ? nullptr : key.constData(), nullptr);
-    if (rc != MOSQ_ERR_SUCCESS)
-      Q_EMIT refused(Failure(Failure::Kind::Refused,
-                             QStringLiteral("TLS settings: %1").arg(libraryError(rc))));
-  }
-  ledger_ = std::make_unique<ShippingLedger>(
-      journalPath_, target_.shown(), QStringLiteral("mqtt-journal"), ShippingLedger::Kind::Mqtt);
+  // TLS that cannot be set up as configured means no connection at all:
+  // never the same login in clear.
+  if (target_.tls && !applyTls())
+    return;
   loop_ = new QTimer(this);
   connect(loop_, &QTimer::timeout, this, &MqttPublisher::loop);
   flush_ = new QTimer(this);
@@ -119,6 +124,9 @@ void MqttPublisher::begin() {
   save_->setSingleShot(true);
   save_->setInterval(100);
   connect(save_, &QTimer::timeout, this, &MqttPublisher::saveCursor);
+  blocked_ = new QTimer(this);
+  blocked_->setSingleShot(true);
+  connect(blocked_, &QTimer::timeout, this, &MqttPublisher::unblock);
   poll_ = new QTimer(this);
   poll_->setInterval(kPollMs);
   connect(poll_, &QTimer::timeout, this, &MqttPublisher::check);
@@ -133,15 +141,41 @@ void MqttPublisher::begin() {
   connectNow();
 }
 
+bool MqttPublisher::applyTls() {
+  const QByteArray ca = QFile::encodeName(target_.caFile);
+  const QByteArray cert = QFile::encodeName(target_.certFile);
+  const QByteArray key = QFile::encodeName(target_.keyFile);
+  const int rc = mosquitto_tls_set(client_, ca.isEmpty() ? nullptr : ca.constData(),
+                                   ca.isEmpty() ? "/etc/ssl/certs" : nullptr,
+                                   cert.isEmpty() ? nullptr : cert.constData(),
+                                   key.isEmpty() ? nullptr : key.constData(), nullptr);
+  if (rc == MOSQ_ERR_SUCCESS)
+    return true;
+  const Failure failure(Failure::Kind::Refused,
+                        QStringLiteral("TLS settings: %1; nothing is sent to %2")
+                            .arg(libraryError(rc), target_.shown()));
+  lastFailure_ = failure;
+  Q_EMIT refused(failure);
+  return false;
+}
+
 void MqttPublisher::end() {
+  if (!loop_) {
+    // Never connected (the TLS settings were refused).
+    mosquitto_destroy(client_);
+    client_ = nullptr;
+    ledger_.reset();
+    return;
+  }
   poll_->stop();
   retry_->stop();
   if (connected_) {
     // "offline" said by the monitor itself, waited for a moment.
     int mid = 0;
-    if (publish(topic(QStringLiteral("status")), livepayloads::status(false), 1, true, &mid)) {
+    if (publish(topic(QStringLiteral("status")), livepayloads::status(false), 1, true, &mid) ==
+        MOSQ_ERR_SUCCESS) {
       inFlight_.insert(mid, 0);
-      for (int i = 0; i < 100 && connected_ && inFlight_.contains(mid); ++i)
+      for (int i = 0; i < 50 && connected_ && inFlight_.contains(mid); ++i)
         mosquitto_loop(client_, 10, 1);
     }
     mosquitto_disconnect(client_);
@@ -157,9 +191,9 @@ void MqttPublisher::end() {
   ledger_.reset();
   // The timers and the watch belong to this thread: they go on it.
   for (QObject *part :
-       std::initializer_list<QObject *>{loop_, flush_, retry_, save_, poll_, watcher_})
+       std::initializer_list<QObject *>{loop_, flush_, retry_, save_, poll_, blocked_, watcher_})
     delete part;
-  loop_ = flush_ = retry_ = save_ = poll_ = nullptr;
+  loop_ = flush_ = retry_ = save_ = poll_ = blocked_ = nullptr;
   watcher_ = nullptr;
 }
 
@@ -244,20 +278,21 @@ void MqttPublisher::lost(const Failure &failure) {
   inFlight_.clear();
   ackedAhead_.clear();
   sent_ = qMax<qint64>(cursor_, 0);
+  blockedAt_ = 0;
   lastFailure_ = failure;
   retry_->start(int(state_.unreachable(nowMs())));
 }
 
-void MqttPublisher::onConnect(mosquitto *, void *self, int rc) {
+void MqttPublisher::onConnect(mosquitto *, void *self, int rc, int, const mosquitto_property *) {
   auto *publisher = static_cast<MqttPublisher *>(self);
   if (rc == 0) {
     publisher->connected();
     return;
   }
-  const Failure failure(
-      Failure::Kind::Refused,
-      QStringLiteral("%1: %2").arg(publisher->target_.shown(),
-                                   QString::fromUtf8(mosquitto_connack_string(rc))));
+  const Failure failure(Failure::Kind::Refused,
+                        QStringLiteral("%1: Connection Refused: %2")
+                            .arg(publisher->target_.shown(),
+                                 QString::fromUtf8(mosquitto_reason_string(rc)).toLower()));
   if (!publisher->refusalsSaid_.contains(failure.reason())) {
     publisher->refusalsSaid_.insert(failure.reason());
     Q_EMIT publisher->refused(failure);
@@ -265,7 +300,7 @@ void MqttPublisher::onConnect(mosquitto *, void *self, int rc) {
   publisher->lost(failure);
 }
 
-void MqttPublisher::onDisconnect(mosquitto *, void *self, int rc) {
+void MqttPublisher::onDisconnect(mosquitto *, void *self, int rc, const mosquitto_property *) {
   auto *publisher = static_cast<MqttPublisher *>(self);
   if (rc != 0 && publisher->connected_)
     publisher->lost(Failure(Failure::Kind::Unreachable,
@@ -273,8 +308,9 @@ void MqttPublisher::onDisconnect(mosquitto *, void *self, int rc) {
                                 .arg(publisher->target_.shown(), libraryError(rc))));
 }
 
-void MqttPublisher::onPublish(mosquitto *, void *self, int mid) {
-  static_cast<MqttPublisher *>(self)->acknowledged(mid);
+void MqttPublisher::onPublish(mosquitto *, void *self, int mid, int reason,
+                              const mosquitto_property *) {
+  static_cast<MqttPublisher *>(self)->acknowledged(mid, reason);
 }
 
 void MqttPublisher::onLog(mosquitto *, void *self, int level, const char *text) {
@@ -297,12 +333,12 @@ void MqttPublisher::connected() {
   publishRecords();
 }
 
-bool MqttPublisher::publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
-                            int *mid) {
+int MqttPublisher::publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
+                           int *mid) {
   const int rc = mosquitto_publish(client_, mid, topic.toUtf8().constData(), int(payload.size()),
                                    payload.constData(), qos, retain);
   flushSoon();
-  return rc == MOSQ_ERR_SUCCESS;
+  return rc;
 }
 
 void MqttPublisher::offerReadings(const LiveReadings &readings) {
@@ -339,7 +375,7 @@ void MqttPublisher::publishReadings() {
 }
 
 void MqttPublisher::publishRecords() {
-  if (!connected_ || !client_)
+  if (!connected_ || !client_ || blockedAt_ > 0)
     return;
   Failure failure;
   if (cursor_ < 0) {
@@ -368,8 +404,14 @@ void MqttPublisher::publishRecords() {
       return;
     for (const JournalRecord &record : records) {
       int mid = 0;
-      if (!publish(topic(QStringLiteral("record")),
-                   livepayloads::record(record, ledger_->journalId()), 1, false, &mid))
+      const int rc = publish(topic(QStringLiteral("record")),
+                             livepayloads::record(record, ledger_->journalId()), 1, false, &mid);
+      if (rc == MOSQ_ERR_OVERSIZE_PACKET || rc == MOSQ_ERR_PAYLOAD_SIZE) {
+        // Larger than the broker said it takes (its maximum packet size).
+        refuseRecord(record.seq, libraryError(rc));
+        return;
+      }
+      if (rc != MOSQ_ERR_SUCCESS)
         return;  // the loop finds the connection lost
       inFlight_.insert(mid, record.seq);
       sent_ = record.seq;
@@ -377,7 +419,7 @@ void MqttPublisher::publishRecords() {
   }
 }
 
-void MqttPublisher::acknowledged(int mid) {
+void MqttPublisher::acknowledged(int mid, int reason) {
   ++acknowledgements_;
   const auto found = inFlight_.find(mid);
   if (found == inFlight_.end())
@@ -386,6 +428,11 @@ void MqttPublisher::acknowledged(int mid) {
   inFlight_.erase(found);
   if (seq == 0)
     return;  // the status
+  // 0x80 and above: the broker acknowledged the message without taking it.
+  if (reason >= 0x80) {
+    refuseRecord(seq, QString::fromUtf8(mosquitto_reason_string(reason)));
+    return;
+  }
   ackedAhead_.insert(seq);
   while (ackedAhead_.remove(cursor_ + 1))
     ++cursor_;
@@ -394,6 +441,34 @@ void MqttPublisher::acknowledged(int mid) {
   // Refilled by half a window at a time, not a query an acknowledgement.
   if (inFlight_.size() <= kInFlight / 2)
     publishRecords();
+}
+
+// The cursor never passes a record the broker did not take: nothing after
+// it is published until it is sent again and taken.
+void MqttPublisher::refuseRecord(qint64 seq, const QString &why) {
+  if (blockedAt_ == 0 || seq < blockedAt_)
+    blockedAt_ = seq;
+  if (!blocked_->isActive())
+    blocked_->start(kRefusedRetryMs);
+  if (recordRefusalsSaid_.contains(seq))
+    return;
+  recordRefusalsSaid_.insert(seq);
+  const Failure refusal(Failure::Kind::Refused,
+                        QStringLiteral("%1 did not take record seq %2 (%3); the records from it "
+                                       "on wait and are sent again every minute")
+                            .arg(target_.shown())
+                            .arg(seq)
+                            .arg(why),
+                        seq);
+  lastFailure_ = refusal;
+  Q_EMIT recordRefused(refusal);
+}
+
+void MqttPublisher::unblock() {
+  blockedAt_ = 0;
+  ackedAhead_.clear();
+  sent_ = qMax<qint64>(cursor_, 0);
+  publishRecords();
 }
 
 // The cursor is written a moment after the acknowledgement, not for each:

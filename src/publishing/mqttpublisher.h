@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSet>
+#include <atomic>
 #include <memory>
 #include <mutex>
 
@@ -61,12 +62,21 @@ class MqttPublisher : public QObject {
   // this after a monitor stopped answering.
   static constexpr int kKeepAliveSeconds = 10;
 
+  // A record the broker did not take is published again this long after.
+  static constexpr int kRefusedRetryMs = 60000;
+  static constexpr int kStopWaitMs = 1000;
+
   MqttPublisher(const MqttTarget &target, const QString &journalPath);
+  // Waits for the thread whatever it takes: callers that cannot wait use
+  // stop() first.
   ~MqttPublisher() override;
 
   void start();
-  // Publishes "offline", disconnects and waits for the thread.
-  void stop();
+  // Publishes "offline", disconnects and waits up to `waitMs` (-1: for
+  // ever) for the thread; false when it is still inside a call that does
+  // not return (the owner may leave it to the process's end: the journal
+  // holds every record).
+  bool stop(int waitMs = -1);
   // Any thread: the readouts of this tick. Only the newest waits to be
   // published; an older one not yet published is dropped.
   void offerReadings(const LiveReadings &readings);
@@ -74,14 +84,22 @@ class MqttPublisher : public QObject {
  Q_SIGNALS:
   // Once per outage, when records have waited five minutes.
   void outage(const Failure &failure, qint64 waiting);
-  // The broker refused the login, or its certificate was not trusted.
+  // The broker refused the login, its certificate was not trusted, or the
+  // TLS settings cannot be applied (then nothing is ever sent).
   void refused(const Failure &failure);
+  // The broker did not take record `refusal.seq()` (a size limit, a
+  // permission): no record from it on counts as published; it is sent
+  // again every kRefusedRetryMs. Said once per run and record.
+  void recordRefused(const Failure &refusal);
   void published(qint64 acknowledgedSeq, qint64 waiting, bool connected);
 
  private:
-  static void onConnect(mosquitto *client, void *self, int rc);
-  static void onDisconnect(mosquitto *client, void *self, int rc);
-  static void onPublish(mosquitto *client, void *self, int mid);
+  static void onConnect(mosquitto *client, void *self, int rc, int flags,
+                        const struct mqtt5__property *properties);
+  static void onDisconnect(mosquitto *client, void *self, int rc,
+                           const struct mqtt5__property *properties);
+  static void onPublish(mosquitto *client, void *self, int mid, int reason,
+                        const struct mqtt5__property *properties);
   static void onLog(mosquitto *client, void *self, int level, const char *text);
 
   void begin();
@@ -95,11 +113,15 @@ class MqttPublisher : public QObject {
   void connected();
   void publishReadings();
   void publishRecords();
-  void acknowledged(int mid);
+  void acknowledged(int mid, int reason);
+  void refuseRecord(qint64 seq, const QString &why);
+  void unblock();
+  bool applyTls();
   void saveCursor();
   void check();
-  bool publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
-               int *mid = nullptr);
+  // libmosquitto's result.
+  int publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
+              int *mid = nullptr);
   QString topic(const QString &leaf) const { return target_.prefix + u'/' + leaf; }
 
   MqttTarget target_;
@@ -112,6 +134,7 @@ class MqttPublisher : public QObject {
   QTimer *retry_ = nullptr;
   QTimer *poll_ = nullptr;
   QTimer *save_ = nullptr;
+  QTimer *blocked_ = nullptr;
   QFileSystemWatcher *watcher_ = nullptr;
   std::unique_ptr<ShippingLedger> ledger_;
   PublishingState state_;
@@ -129,6 +152,9 @@ class MqttPublisher : public QObject {
   QHash<int, qint64> inFlight_;  // message id -> seq
   QSet<qint64> ackedAhead_;
   qint64 acknowledgements_ = 0;
+  qint64 blockedAt_ = 0;  // a record the broker did not take; 0: none
+  QSet<qint64> recordRefusalsSaid_;
+  std::atomic<bool> stopping_{false};
 
   // Readings: the newest offered, and what the broker last got.
   // A standard mutex, which ThreadSanitizer sees, not Qt's.

@@ -2,7 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
 #include <QUrl>
 #include "settings/settings.h"
 
@@ -51,6 +54,29 @@ bool readPassword(const QString &path, QString *password, Failure *failure) {
   *password = QString::fromUtf8(file.readLine()).trimmed();
   return true;
 }
+// TLS files as the settings name them: each a file this program can read,
+// and only where TLS is asked for (mqtts://): a certificate set beside a
+// plain URI would send the login in clear.
+bool checkTlsFiles(const MqttTarget &target, const QString &uri, Failure *failure) {
+  const std::pair<const char *, QString> files[] = {{"WEIGHSTATION_MQTT_CA", target.caFile},
+                                                    {"WEIGHSTATION_MQTT_CERT", target.certFile},
+                                                    {"WEIGHSTATION_MQTT_CERT_KEY", target.keyFile}};
+  for (const auto &[variable, path] : files) {
+    if (path.isEmpty())
+      continue;
+    if (!target.tls)
+      return refuse(QStringLiteral("%1 is set, but '%2' is not mqtts:// (TLS)")
+                        .arg(QLatin1String(variable), uri),
+                    failure);
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable()) {
+      *failure = Failure(Failure::Kind::Refused,
+                         QStringLiteral("%1: cannot read %2").arg(QLatin1String(variable), path));
+      return false;
+    }
+  }
+  return true;
+}
 }  // namespace
 
 bool parse(const QString &uri, const QString &station, MqttTarget *target, Failure *failure) {
@@ -93,12 +119,24 @@ bool parse(const QString &uri, const QString &station, MqttTarget *target, Failu
   parsed.caFile = settings::value(QStringLiteral("mqtt_ca"));
   parsed.certFile = settings::value(QStringLiteral("mqtt_cert"));
   parsed.keyFile = settings::value(QStringLiteral("mqtt_cert_key"));
+  parsed.station = station;
   if (parsed.certFile.isEmpty() != parsed.keyFile.isEmpty())
     return refuse(QStringLiteral("WEIGHSTATION_MQTT_CERT and WEIGHSTATION_MQTT_CERT_KEY go "
                                  "together"),
                   failure);
+  if (!checkTlsFiles(parsed, uri, failure))
+    return false;
   *target = parsed;
   return true;
+}
+
+QString clientId(const QString &station, const QString &journalId, const QString &journalPath) {
+  const QByteArray identity =
+      journalId.isEmpty() ? QSysInfo::machineUniqueId() + '\n' + QFile::encodeName(journalPath)
+                          : journalId.toUtf8();
+  const QByteArray digest =
+      QCryptographicHash::hash(station.toUtf8() + '\0' + identity, QCryptographicHash::Sha256);
+  return QStringLiteral("ws-") + QString::fromLatin1(digest.toHex().left(20));
 }
 
 }  // namespace mqtttarget

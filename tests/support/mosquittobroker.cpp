@@ -53,7 +53,7 @@ bool MosquittoBroker::makeCertificates(QString *why) {
              why);
 }
 
-bool MosquittoBroker::start(Access access, QString *why) {
+bool MosquittoBroker::start(Access access, QString *why, const QString &extraConfig) {
   if (!dir_.isValid()) {
     *why = QStringLiteral("no temporary folder");
     return false;
@@ -88,6 +88,7 @@ bool MosquittoBroker::start(Access access, QString *why) {
     config += QStringLiteral("cafile %1\ncertfile %2\nkeyfile %3\n")
                   .arg(caFile(), dir_.filePath("server.crt"), dir_.filePath("server.key"));
   }
+  config += extraConfig;
   QFile file(dir_.filePath("mosquitto.conf"));
   if (!file.open(QIODevice::WriteOnly) || file.write(config.toUtf8()) < 0) {
     *why = QStringLiteral("cannot write the broker's configuration");

@@ -14,7 +14,8 @@ class MosquittoBroker {
   ~MosquittoBroker();
 
   // False with the reason when mosquitto (or openssl) cannot be used.
-  bool start(Access access, QString *why);
+  // `extraConfig`: lines added to the broker's configuration.
+  bool start(Access access, QString *why, const QString &extraConfig = QString());
   bool restart(QString *why);
   void stop();
   int port() const { return port_; }
