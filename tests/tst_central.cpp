@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "central/centraldb.h"
 #include "central/shipper.h"
@@ -66,15 +67,20 @@ QString journalIdOf(const QString &path) {
   return reader.open(&error) ? reader.journalId() : error.text();
 }
 
-// SQL on the journal, as an SQLite shell would run it.
-void tamperJournal(const QString &path, const QString &sql) {
+// SQL on the journal, as an SQLite shell would run it: the first value it
+// gives.
+QVariant tamperJournal(const QString &path, const QString &sql) {
+  QVariant first;
   {
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "test-tamper");
     db.setDatabaseName(path);
     db.open();
-    QSqlQuery(db).exec(sql);
+    QSqlQuery query(db);
+    if (query.exec(sql) && query.next())
+      first = query.value(0);
   }
   QSqlDatabase::removeDatabase("test-tamper");
+  return first;
 }
 
 // count, min(seq), max(seq) of a station's central rows.
@@ -518,24 +524,160 @@ class CentralTest : public QObject {
         "total_line <> 'GROSS TOTAL, lbs, 105') NOT VALID");
     const QString journal = dir.filePath("refusal.sqlite");
     writeJournal(journal, journal + ".key", "refusal", 12);
-    CentralShipper shipper(serverUri(), journal);
-    QSignalSpy problems(&shipper, &CentralShipper::problem);
-    QSignalSpy statuses(&shipper, &CentralShipper::status);
-    shipper.start();
+    auto shipper = std::make_unique<CentralShipper>(serverUri(), journal);
+    QSignalSpy problems(shipper.get(), &CentralShipper::problem);
+    QSignalSpy refusedRecords(shipper.get(), &CentralShipper::refusedRecord);
+    QSignalSpy statuses(shipper.get(), &CentralShipper::status);
+    shipper->start();
     QTRY_VERIFY_WITH_TIMEOUT(
         !statuses.isEmpty() && statuses.last().first().value<ShippingStatus>().shippedSeq == 12,
         30000);
     central("ALTER TABLE weigh_records DROP CONSTRAINT refuse_one");
-    QCOMPARE(central("SELECT count(*), string_agg(seq::text, ',' ORDER BY seq) FROM weigh_records "
-                     "WHERE station = 'refusal'")
-                 .value(0),
-             (QVariantList{qint64(11), "1,2,3,4,6,7,8,9,10,11,12"}));
+    const QString seqsSql =
+        "SELECT count(*), string_agg(seq::text, ',' ORDER BY seq) FROM "
+        "weigh_records WHERE station = 'refusal'";
+    QCOMPARE(central(seqsSql).value(0), (QVariantList{qint64(11), "1,2,3,4,6,7,8,9,10,11,12"}));
     QCOMPARE(problems.size(), 1);
     const Failure refused = problems.first().first().value<Failure>();
     QVERIFY2(refused.text().startsWith("central records: seq 5 refused: "),
              qPrintable(refused.text()));
     QCOMPARE(refused.kind(), Failure::Kind::Refused);
     QCOMPARE(refused.seq(), qint64(5));
+    // Said to the operator once, and named by the comparison with the copy.
+    QCOMPARE(refusedRecords.size(), 1);
+    QCOMPARE(refusedRecords.first().first().value<Failure>().seq(), qint64(5));
+    const QStringList against{"verify", "--against-central", serverUri(), "--journal", journal,
+                              "--key",  journal + ".key"};
+    RecordsRun compared = runRecords(against);
+    QCOMPARE(compared.exitCode, 1);
+    QVERIFY2(compared.out.contains("seq 5: not in the central copy"), qPrintable(compared.out));
+    // The central side mended: the next start ships it.
+    QVERIFY(shipper->stop());
+    shipper = std::make_unique<CentralShipper>(serverUri(), journal);
+    shipper->start();
+    QTRY_COMPARE_WITH_TIMEOUT(central(seqsSql).value(0).value(0).toLongLong(), qint64(12), 30000);
+    QVERIFY(shipper->stop());
+    QCOMPARE(tamperJournal(journal, "SELECT count(*) FROM central_set_aside"), QVariant(0));
+    compared = runRecords(against);
+    QCOMPARE(compared.exitCode, 0);
+  }
+
+  // A failure that passes (a statement timeout, a serialization failure)
+  // is tried again until it goes: no record is ever given up for it.
+  void passingFailuresAreTriedAgain_data() {
+    QTest::addColumn<QString>("sqlState");
+    QTest::newRow("statement timeout") << "57014";
+    QTest::newRow("serialization failure") << "40001";
+  }
+  void passingFailuresAreTriedAgain() {
+    QFETCH(QString, sqlState);
+    {
+      Failure error;
+      QSqlDatabase db = centraldb::connect(serverUri(), "test-schema", &error);
+      QVERIFY2(centraldb::ensureSchema(db, &error), qPrintable(error.text()));
+    }
+    QSqlDatabase::removeDatabase("test-schema");
+    const QString station = QStringLiteral("passing-%1").arg(sqlState);
+    central(
+        "CREATE TABLE IF NOT EXISTS passing_until (station text PRIMARY KEY, until "
+        "timestamptz NOT NULL, code text NOT NULL)");
+    central(
+        "CREATE OR REPLACE FUNCTION pass_later() RETURNS trigger AS $$ DECLARE failing text; "
+        "BEGIN SELECT code INTO failing FROM passing_until WHERE station = NEW.station AND "
+        "clock_timestamp() < until; IF NEW.seq = 4 AND failing IS NOT NULL THEN RAISE EXCEPTION "
+        "'not now' USING ERRCODE = failing; END IF; RETURN NEW; END $$ LANGUAGE plpgsql");
+    central("DROP TRIGGER IF EXISTS pass_later ON weigh_records");
+    central(
+        "CREATE TRIGGER pass_later BEFORE INSERT ON weigh_records FOR EACH ROW EXECUTE "
+        "FUNCTION pass_later()");
+    central(QStringLiteral("INSERT INTO passing_until VALUES ('%1', clock_timestamp() + interval "
+                           "'4 seconds', '%2')")
+                .arg(station, sqlState));
+    const QString journal = dir.filePath(station + ".sqlite");
+    writeJournal(journal, journal + ".key", station, 8);
+    CentralShipper shipper(serverUri(), journal);
+    QSignalSpy problems(&shipper, &CentralShipper::problem);
+    QSignalSpy refusedRecords(&shipper, &CentralShipper::refusedRecord);
+    shipper.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOf(station), (QVariantList{8, 1, 8}), 30000);
+    QCOMPARE(problems.size(), 0);
+    QCOMPARE(refusedRecords.size(), 0);
+  }
+
+  // A URI the shipper cannot use as written ships nothing, ever: not
+  // without its TLS setting, not to libpq's default server.
+  void aRefusedUriShipsNothing_data() {
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("station");
+    QTest::newRow("a ';' beside TLS") << serverUri() + "?sslmode=verify-full&application_name=a%3Bb"
+                                      << "refused-tls";
+    QTest::newRow("another scheme, with libpq's defaults set") << "http://db.example.invalid/w"
+                                                               << "refused-scheme";
+  }
+  void aRefusedUriShipsNothing() {
+    QFETCH(QString, uri);
+    QFETCH(QString, station);
+    const QString journal = dir.filePath(station + ".sqlite");
+    writeJournal(journal, journal + ".key", station, 5);
+    CentralShipper shipper(uri, journal);
+    QSignalSpy problems(&shipper, &CentralShipper::problem);
+    shipper.start();
+    QVERIFY(problems.wait(5000));
+    QVERIFY2(problems.first().first().value<Failure>().text().startsWith("WEIGHSTATION_CENTRAL"),
+             qPrintable(problems.first().first().value<Failure>().text()));
+    QTest::qWait(2500);
+    QCOMPARE(rowsOf(station).value(0).toLongLong(), qint64(0));
+    // The settings command says so too.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("WEIGHSTATION_CENTRAL", uri);
+    const RecordsRun settings = runRecords({"settings"}, environment);
+    QCOMPARE(settings.exitCode, 1);
+    QVERIFY2(settings.err.contains("nothing is shipped"), qPrintable(settings.err));
+  }
+
+  // A server that stops answering in the middle of a statement does not
+  // hold the monitor's exit: every record is in the journal all the same.
+  void theMonitorEndsWhileTheServerDoesNotAnswer() {
+    Simulator sim;
+    QVERIFY(sim.start({"weight=111", "weight=222", "weight=333"}));
+    QTemporaryDir run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
+    env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
+    env.insert("E2E_SCENARIO", "records");
+    env.insert("E2E_RECORDS", "30");
+    env.insert("E2E_RECORD_GAP_MS", "150");
+    env.insert("E2E_TEXT_LOG", run.filePath("station.txt"));
+    env.insert("E2E_REPORT", run.filePath("report.json"));
+    env.insert("WEIGHSTATION_JOURNAL", run.filePath("journal.sqlite"));
+    env.insert("WEIGHSTATION_JOURNAL_KEY", run.filePath("journal.key"));
+    env.insert("WEIGHSTATION_STATION", "frozen");
+    env.insert("WEIGHSTATION_CENTRAL", serverUri() + "?application_name=frozen-monitor");
+    QProcess monitor;
+    monitor.setProcessEnvironment(env);
+    monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN"), {});
+    QTRY_VERIFY_WITH_TIMEOUT(rowsOf("frozen").value(0).toLongLong() >= 3, 30000);
+    const qint64 backend =
+        central("SELECT pid FROM pg_stat_activity WHERE application_name = 'frozen-monitor'")
+            .value(0)
+            .value(0)
+            .toLongLong();
+    QVERIFY(backend > 0);
+    ::kill(pid_t(backend), SIGSTOP);
+    const bool ended = monitor.waitForFinished(40000);
+    ::kill(pid_t(backend), SIGCONT);
+    if (!ended) {
+      monitor.kill();
+      monitor.waitForFinished();
+    }
+    QVERIFY2(ended, "the monitor waited for a server that did not answer");
+    QCOMPARE(monitor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(monitor.exitCode(), 0);
+    const RecordsRun local = runRecords({"verify", "--journal", run.filePath("journal.sqlite"),
+                                         "--key", run.filePath("journal.key")});
+    QCOMPARE(local.exitCode, 0);
+    QVERIFY2(local.out.startsWith("journal intact: 30 records"), qPrintable(local.out));
   }
 
   // The monitor's process as the fault was met: records taken, a backlog

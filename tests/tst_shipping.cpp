@@ -1,7 +1,9 @@
 // The plain decisions of shipping, without a server: the backoff, when an
 // outage is worth a warning, when a refused record is given up on.
+#include <QSqlDatabase>
 #include <QTest>
 
+#include "central/centraldb.h"
 #include "central/shippingstate.h"
 #include "journal/failure.h"
 
@@ -32,6 +34,11 @@ class ShippingTest : public QObject {
     QTest::newRow("connection failure") << "08006" << int(Failure::Kind::Unreachable);
     QTest::newRow("cannot connect now") << "57P03" << int(Failure::Kind::Unreachable);
     QTest::newRow("disk full") << "53100" << int(Failure::Kind::Unreachable);
+    QTest::newRow("statement timeout") << "57014" << int(Failure::Kind::Unreachable);
+    QTest::newRow("lock not available") << "55P03" << int(Failure::Kind::Unreachable);
+    QTest::newRow("deadlock") << "40P01" << int(Failure::Kind::Unreachable);
+    QTest::newRow("serialization failure") << "40001" << int(Failure::Kind::Unreachable);
+    QTest::newRow("system error") << "58030" << int(Failure::Kind::Unreachable);
     QTest::newRow("password refused") << "28P01" << int(Failure::Kind::Refused);
     QTest::newRow("duplicate key") << "23505" << int(Failure::Kind::Refused);
     QTest::newRow("no privilege") << "42501" << int(Failure::Kind::Refused);
@@ -42,6 +49,38 @@ class ShippingTest : public QObject {
     QFETCH(QString, state);
     QFETCH(int, kind);
     QCOMPARE(int(failures::ofSqlState(state, Failure::Kind::Io)), kind);
+  }
+
+  // A central URI is taken whole or refused whole: no connection is left
+  // behind for a later open() to make with libpq's defaults.
+  void centralUrisTakenWholeOrRefused_data() {
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("refusal");  // empty: taken
+    QTest::newRow("plain") << "postgresql://station@db.site:5433/weighing"
+                           << "";
+    QTest::newRow("TLS asked for") << "postgres://station@db.site/weighing?sslmode=verify-full"
+                                   << "";
+    QTest::newRow("a ';' beside TLS")
+        << "postgresql://station@db.site/weighing?sslmode=verify-full&application_name=a%3Bb"
+        << "cannot be passed";
+    QTest::newRow("another scheme") << "http://db.example.invalid/weighing"
+                                    << "is not a postgresql:// connection URI";
+    QTest::newRow("not a URI") << "db.site weighing"
+                               << "is not a postgresql:// connection URI";
+  }
+  void centralUrisTakenWholeOrRefused() {
+    QFETCH(QString, uri);
+    QFETCH(QString, refusal);
+    QString why;
+    QCOMPARE(centraldb::checkUri(uri, &why), refusal.isEmpty());
+    QVERIFY2(why.contains(refusal), qPrintable(why));
+    if (refusal.isEmpty())
+      return;
+    Failure failure;
+    const QSqlDatabase db = centraldb::connect(uri, QStringLiteral("refusal-test"), &failure);
+    QVERIFY(!db.isValid());
+    QVERIFY(!QSqlDatabase::contains(QStringLiteral("refusal-test")));
+    QCOMPARE(failure.kind(), Failure::Kind::Refused);
   }
 
   // A failure's text names its seq once.

@@ -685,5 +685,9 @@ Den Wiegeschein von Nr. %2 als UNVERIFIED markiert drucken?</translation>
       <source>Report</source>
       <translation>Bericht</translation>
     </message>
+    <message>
+      <source>, refused: seq %1 (tried again at each start)</source>
+      <translation>, abgelehnt: Nr. %1 (bei jedem Start erneut versucht)</translation>
+    </message>
   </context>
 </TS>

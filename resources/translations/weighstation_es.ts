@@ -685,5 +685,9 @@ Print the ticket of seq %2 marked as UNVERIFIED?</source>
       <source>Report</source>
       <translation>Informe</translation>
     </message>
+    <message>
+      <source>, refused: seq %1 (tried again at each start)</source>
+      <translation>, rechazados: n.º %1 (se reintentan en cada inicio)</translation>
+    </message>
   </context>
 </TS>

@@ -685,5 +685,9 @@ Imprimer le ticket du n° %2 marqué UNVERIFIED ?</translation>
       <source>Report</source>
       <translation>Rapport</translation>
     </message>
+    <message>
+      <source>, refused: seq %1 (tried again at each start)</source>
+      <translation>, refusés : n° %1 (réessayés à chaque démarrage)</translation>
+    </message>
   </context>
 </TS>

@@ -685,5 +685,9 @@ Imprimir o tíquete do nº %2 marcado como UNVERIFIED?</translation>
       <source>Report</source>
       <translation>Relatório</translation>
     </message>
+    <message>
+      <source>, refused: seq %1 (tried again at each start)</source>
+      <translation>, recusados: nº %1 (tentados de novo a cada início)</translation>
+    </message>
   </context>
 </TS>

@@ -2,6 +2,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -9,6 +10,7 @@
 #include "app/mainwindow.h"
 #include "app/termination.h"
 #include "app/warnings.h"
+#include "central/centraldb.h"
 #include "central/shipper.h"
 #include "journal/journalfiles.h"
 #include "journal/signingkeys.h"
@@ -31,10 +33,17 @@ void endWithTheProcess() {
 // With WEIGHSTATION_CENTRAL set, every journal record is shipped to the
 // site's central database; the operator hears of it only when records have
 // waited five minutes.
-std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
+std::unique_ptr<CentralShipper> startCentralShipping(MainWindow *window) {
   const QString uri = settings::value(QStringLiteral("central"));
   if (uri.isEmpty())
     return nullptr;
+  if (QString why; !centraldb::checkUri(uri, &why)) {
+    warnings::showSoon(
+        window, QStringLiteral("WARNING"),
+        QStringLiteral("Central Setting Refused (WEIGHSTATION_CENTRAL: %1), Nothing Is Shipped!!!")
+            .arg(why));
+    return nullptr;
+  }
   auto shipper = std::make_unique<CentralShipper>(uri, journalfiles::defaultJournalPath());
   QObject::connect(shipper.get(), &CentralShipper::outage, window,
                    [](const Failure &failure, qint64 waiting) {
@@ -52,6 +61,14 @@ std::unique_ptr<CentralShipper> startCentralShipping(QObject *window) {
                                                    "From %2 On Are Not Shipped!!!")
                                         .arg(count)
                                         .arg(firstSeq));
+                   });
+  QObject::connect(shipper.get(), &CentralShipper::refusedRecord, window,
+                   [](const Failure &refusal) {
+                     warnings::show(QStringLiteral("WARNING"),
+                                    QStringLiteral("Central Database Refused Record %1 (%2), It Is "
+                                                   "Tried Again at Each Start!!!")
+                                        .arg(refusal.seq())
+                                        .arg(refusal.reason()));
                    });
   QObject::connect(shipper.get(), &CentralShipper::problem, window,
                    [](const Failure &problem) { qWarning("%s", qPrintable(problem.text())); });
@@ -86,11 +103,32 @@ std::unique_ptr<MqttPublisher> startMqttPublishing(MainWindow *window) {
         QStringLiteral("WARNING"),
         QStringLiteral("MQTT Broker Refused the Connection (%1)!!!").arg(failure.text()));
   });
+  QObject::connect(publisher.get(), &MqttPublisher::recordRefused, window,
+                   [](const Failure &refusal) {
+                     warnings::show(QStringLiteral("WARNING"),
+                                    QStringLiteral("MQTT Broker Did Not Take Record %1 (%2)!!!")
+                                        .arg(refusal.seq())
+                                        .arg(refusal.reason()));
+                   });
   publisher->start();
   MqttPublisher *live = publisher.get();
   window->setReadingsSink([live](const LiveReadings &readings) { live->offerReadings(readings); });
   return publisher;
 }
+// A thread inside a call to a server that does not answer is not waited
+// for beyond its bound: the owner lets go of it (true), and the process
+// ends without destroying it. Nothing is lost: the journal holds every
+// record, and the next start ships and publishes it.
+template <typename Worker>
+bool leftRunning(std::unique_ptr<Worker> &worker) {
+  if (!worker || worker->stop(Worker::kStopWaitMs))
+    return false;
+  qWarning("%s waits on its server; the program ends without waiting for it",
+           qPrintable(worker->objectName()));
+  (void)worker.release();
+  return true;
+}
+
 // A settings file that cannot be read, or a value that does not parse: a
 // box each, and the program runs on with the default.
 void warnOfTheSettings(QObject *window) {
@@ -114,19 +152,28 @@ int main(int argc, char *argv[]) {
   signingkeys::erasePastEpochsAtStart(signingkeys::signingPathFor(journalfiles::defaultKeyPath()),
                                       QDateTime::currentSecsSinceEpoch());
   int exitCode = 0;
+  bool workerLeft = false;
   {
     MainWindow window;
     TerminationSignals termination([&window] { window.endFromSignal(); });
     warnOfTheSettings(&window);
-    const std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
+    std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
     std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window);
     runningWindow = &window;
     window.show();
     exitCode = application.exec();
     // The window stops handing readings over before the publisher goes.
     window.setReadingsSink(nullptr);
-    publishing.reset();
+    workerLeft = leftRunning(publishing);
+    workerLeft = leftRunning(shipping) || workerLeft;
     runningWindow = nullptr;
+  }
+  if (workerLeft) {
+    // The window and its logs are closed; what still runs is a worker
+    // waiting on its server, which static destructors must not pull from
+    // under it.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
   }
   return exitCode;
 }

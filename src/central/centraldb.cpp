@@ -3,6 +3,7 @@
 #include <libpq-fe.h>
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -25,26 +26,27 @@ QString quotedValue(QString value) {
 }
 }  // namespace
 
-bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error) {
+bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settings,
+              QString *error) {
   const QUrl url(uri, QUrl::StrictMode);
   if (!url.isValid() ||
       (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
     *error = QStringLiteral("'%1' is not a postgresql:// connection URI").arg(shownUri(uri));
     return false;
   }
-  db.setHostName(url.host());
-  if (url.port() > 0)
-    db.setPort(url.port());
-  db.setUserName(url.userName());
-  if (!url.password().isEmpty())
-    db.setPassword(url.password());
-  db.setDatabaseName(url.path().mid(1));
-  QStringList options{QStringLiteral("connect_timeout=%1").arg(timeoutSeconds)};
+  ConnectionSettings parsed;
+  parsed.host = url.host();
+  parsed.port = url.port();
+  parsed.user = url.userName();
+  parsed.password = url.password();
+  parsed.database = url.path().mid(1);
+  QSet<QString> given;
   const QList<QPair<QString, QString>> items = QUrlQuery(url).queryItems(QUrl::FullyDecoded);
   for (const auto &item : items) {
     // The driver joins the options with spaces (its ';' becomes one): a
     // value is quoted as libpq's key=value strings quote, and a ';' in a
-    // name or value cannot be passed at all.
+    // name or value cannot be passed at all. Such a URI is refused whole:
+    // a setting dropped could be the one that asks for TLS.
     static const QRegularExpression name(QStringLiteral("^[a-z_]+$"));
     if (!name.match(item.first).hasMatch() || item.second.contains(u';')) {
       *error = QStringLiteral(
@@ -53,9 +55,44 @@ bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString
                    .arg(item.first + u'=' + item.second, shownUri(uri));
       return false;
     }
-    options << item.first + QLatin1Char('=') + quotedValue(item.second);
+    given.insert(item.first);
+    parsed.options << item.first + QLatin1Char('=') + quotedValue(item.second);
   }
-  db.setConnectOptions(options.join(u';'));
+  // A server that stops answering (a network gone, a host frozen) fails a
+  // statement within these bounds instead of holding the shipper forever;
+  // the URI may set them otherwise.
+  const QList<QPair<QString, QString>> bounds{
+      {QStringLiteral("connect_timeout"), QString::number(timeoutSeconds)},
+      {QStringLiteral("keepalives"), QStringLiteral("1")},
+      {QStringLiteral("keepalives_idle"), QStringLiteral("10")},
+      {QStringLiteral("keepalives_interval"), QStringLiteral("5")},
+      {QStringLiteral("keepalives_count"), QStringLiteral("3")},
+      {QStringLiteral("tcp_user_timeout"), QStringLiteral("30000")}};
+  for (const auto &[key, value] : bounds) {
+    if (!given.contains(key))
+      parsed.options << key + QLatin1Char('=') + value;
+  }
+  *settings = parsed;
+  return true;
+}
+
+bool checkUri(const QString &uri, QString *error) {
+  ConnectionSettings settings;
+  return parseUri(uri, kConnectTimeoutSeconds, &settings, error);
+}
+
+bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error) {
+  ConnectionSettings settings;
+  if (!parseUri(uri, timeoutSeconds, &settings, error))
+    return false;
+  db.setHostName(settings.host);
+  if (settings.port > 0)
+    db.setPort(settings.port);
+  db.setUserName(settings.user);
+  if (!settings.password.isEmpty())
+    db.setPassword(settings.password);
+  db.setDatabaseName(settings.database);
+  db.setConnectOptions(settings.options.join(u';'));
   return true;
 }
 
@@ -73,9 +110,13 @@ QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure 
     return db;
   }
   QString why;
-  if (!configure(db, uri, 5, &why)) {
+  if (!configure(db, uri, kConnectTimeoutSeconds, &why)) {
+    // A connection that cannot be made as the URI says is not made at all:
+    // nothing is left for a later open() to try with libpq's defaults.
     *failure = Failure(Failure::Kind::Refused, why);
-    return db;
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connectionName);
+    return QSqlDatabase();
   }
   if (!db.open()) {
     // No SQLSTATE before a connection: the connection's status tells.
@@ -291,11 +332,9 @@ bool unreachable(const QSqlDatabase &db, const QString &sqlState) {
     if (!connection || PQstatus(connection) != CONNECTION_OK)
       return true;
   }
-  // By the class of the server's SQLSTATE, never by its words (they follow
-  // the server's language): 08 connection, 53 resources, 57P operator
-  // intervention (a shutdown, a restart), 58 system errors.
-  return sqlState.startsWith(QLatin1String("08")) || sqlState.startsWith(QLatin1String("53")) ||
-         sqlState.startsWith(QLatin1String("57P")) || sqlState.startsWith(QLatin1String("58"));
+  // By the server's SQLSTATE, never by its words (they follow the server's
+  // language).
+  return failures::ofSqlState(sqlState, Failure::Kind::Refused) == Failure::Kind::Unreachable;
 }
 
 QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Failure *failure) {

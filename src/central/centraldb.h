@@ -25,14 +25,34 @@ namespace centraldb {
 // (weigh_registered_keys, which the stations may only read).
 constexpr int kSchemaVersion = 3;
 
-// "postgresql://user@host:port/dbname?sslmode=require&..." applied to `db`.
-// A password in the URI is taken, but libpq's ~/.pgpass or PGPASSFILE is
-// the place for it. Waits at most `timeoutSeconds` for a connection.
+constexpr int kConnectTimeoutSeconds = 5;
+
+// A connection URI as the QPSQL driver takes it: libpq's own parameters
+// (sslmode, application_name, options, ...) as key='value' options.
+struct ConnectionSettings {
+  QString host;
+  int port = -1;
+  QString user;
+  QString password;
+  QString database;
+  QStringList options;
+};
+// "postgresql://user@host:port/dbname?sslmode=require&..." taken apart;
+// refused whole (false, with the reason) when any part of it cannot be
+// passed as written. Bounds on the waits (connect_timeout, keepalives,
+// tcp_user_timeout) are added unless the URI gives them.
+bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settings, QString *error);
+// Whether the monitor can ship to `uri` as written; the reason when not.
+bool checkUri(const QString &uri, QString *error);
+// The URI applied to `db`. A password in the URI is taken, but libpq's
+// ~/.pgpass or PGPASSFILE is the place for it. Waits at most
+// `timeoutSeconds` for a connection.
 bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error);
 // The URI without a password, to name the target in messages and tables.
 QString shownUri(const QString &uri);
 
-// A new connection of this thread's own to the central database.
+// A new connection of this thread's own to the central database; an
+// invalid one (nothing registered under the name) when the URI is refused.
 QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure *failure);
 
 // The SQL that creates the schema, for whoever creates it by hand.
@@ -54,9 +74,10 @@ QByteArray copyLine(const JournalRecord &record, const QString &journalId);
 bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines, QString *error,
               QString *sqlState = nullptr);
 
-// Whether a failure with the SQLSTATE `sqlState` (empty: none came) means
-// the server is out of reach or out of resources (try again later) rather
-// than a refusal of what was sent.
+// Whether a failure with the SQLSTATE `sqlState` (empty: none came) is a
+// passing one (the server out of reach or out of resources, a statement
+// timeout, a lock, a deadlock or a serialization failure: try again later)
+// rather than a refusal of what was sent.
 bool unreachable(const QSqlDatabase &db, const QString &sqlState);
 
 // The journals whose records the filter keeps, oldest first; empty with

@@ -14,10 +14,12 @@
 #include "journal/shippingledger.h"
 
 CentralShipper::CentralShipper(const QString &uri, const QString &journalPath)
-    : uri_(uri), target_(target(uri)), journalPath_(journalPath) {}
+    : uri_(uri), target_(target(uri)), journalPath_(journalPath) {
+  centraldb::checkUri(uri, &uriRefusal_);
+}
 
 CentralShipper::~CentralShipper() {
-  stop();
+  stop(-1);
 }
 
 QString CentralShipper::target(const QString &uri) {
@@ -29,34 +31,49 @@ void CentralShipper::start() {
   qRegisterMetaType<Failure>();
   thread_ = new QThread;
   thread_->setObjectName(QStringLiteral("central shipping"));
+  setObjectName(thread_->objectName());
   moveToThread(thread_);
   connect(thread_, &QThread::started, this, &CentralShipper::begin);
   thread_->start();
 }
 
-void CentralShipper::stop() {
+bool CentralShipper::stop(int waitMs) {
   if (!thread_)
-    return;
-  QMetaObject::invokeMethod(
-      this,
-      [this] {
-        delete timer_;
-        timer_ = nullptr;
-        delete watcher_;
-        watcher_ = nullptr;
-        ledger_.reset();
-        const QString central = central_.connectionName();
-        central_ = QSqlDatabase();
-        QSqlDatabase::removeDatabase(central);
-        thread()->quit();
-      },
-      Qt::QueuedConnection);
-  thread_->wait();
+    return true;
+  // A turn under way ends at its next step; a call inside libpq ends
+  // within the connection's bounds (centraldb::parseUri) at the latest.
+  const bool first = !stopping_.exchange(true);
+  if (first)
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          delete timer_;
+          timer_ = nullptr;
+          delete watcher_;
+          watcher_ = nullptr;
+          ledger_.reset();
+          const QString central = central_.connectionName();
+          central_ = QSqlDatabase();
+          QSqlDatabase::removeDatabase(central);
+          thread()->quit();
+        },
+        Qt::QueuedConnection);
+  if (!thread_->wait(waitMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(waitMs)))
+    return false;
   delete thread_;
   thread_ = nullptr;
+  return true;
 }
 
 void CentralShipper::begin() {
+  if (!uriRefusal_.isEmpty()) {
+    // Nothing is shipped, ever, to a URI that cannot be used as written.
+    const Failure refusal(Failure::Kind::Refused,
+                          QStringLiteral("WEIGHSTATION_CENTRAL: %1").arg(uriRefusal_));
+    Q_EMIT problem(refusal);
+    report(0, 0, refusal);
+    return;
+  }
   ledger_ =
       std::make_unique<ShippingLedger>(journalPath_, target_, QStringLiteral("central-journal"));
   timer_ = new QTimer;
@@ -69,6 +86,8 @@ void CentralShipper::begin() {
 }
 
 void CentralShipper::later(qint64 ms) {
+  if (stopping_)
+    return;
   idle_ = false;
   timer_->start(int(ms));
 }
@@ -151,6 +170,8 @@ bool CentralShipper::acknowledge(qint64 seq, Failure *failure) {
 }
 
 void CentralShipper::turn() {
+  if (stopping_)
+    return;
   Failure failure;
   if (!ledger_->open(&failure)) {
     report(0, 0, failure);
@@ -164,6 +185,10 @@ void CentralShipper::turn() {
     ledger_->close();
     report(qMax<qint64>(acked, 0), 0, failure);
     later(1000);
+    return;
+  }
+  if (!setAsideTried_ && !retrySetAside(&failure)) {
+    waitForTheServer(acked, newest - acked, failure);
     return;
   }
   if (newest <= acked) {
@@ -228,11 +253,13 @@ void CentralShipper::conflicted(qint64 acked, qint64 newest, const Batch &batch)
   later(kConflictRetryMs);
 }
 
-// One record at a time finds the one refused. It is tried a few times; when
-// the record after it is taken, it was that record's own fault: it is
-// reported and left behind. When that one is refused too, the refusal is the
-// server's (a permission, a full disk): nothing is left behind, and it is
+// One record at a time finds the one refused. It is tried a few times;
+// when the record after it is taken, it was that record's own fault: it is
+// set aside in the journal (tried again at each start), said, and the
+// records after it go on. When that one is refused too, the refusal is the
+// server's (a permission, a full disk): nothing is set aside, and it is
 // tried again later, as when out of reach (false; `failure` says so).
+// Passing failures (a timeout, a lock) never come here.
 bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, Failure *failure) {
   if (batch_ > 1) {
     batch_ = 1;
@@ -249,13 +276,64 @@ bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, Failure *failur
     *failure = failure->within(QStringLiteral("records refused"));
     return false;
   }
-  noteProblem(Failure(
+  const qint64 seq = acked + 1;
+  Failure noted;
+  if (!ledger_->setAside(seq, failure->reason(), &noted)) {
+    // Not moved past a record that is not noted to be tried again.
+    *failure = noted;
+    return false;
+  }
+  const Failure refusal(
       Failure::Kind::Refused,
-      QStringLiteral("central records: seq %1 refused: %2").arg(acked + 1).arg(failure->reason()),
-      acked + 1));
+      QStringLiteral("central records: seq %1 refused: %2").arg(seq).arg(failure->reason()), seq);
+  noteProblem(refusal);
+  sayRefused(refusal);
   if (!acknowledge(next.last, failure))
     return false;
   later(0);
+  return true;
+}
+
+void CentralShipper::sayRefused(const Failure &refusal) {
+  if (refusalsSaid_.contains(refusal.seq()))
+    return;
+  refusalsSaid_.insert(refusal.seq());
+  Q_EMIT refusedRecord(refusal);
+}
+
+// The records set aside (in this run or an earlier one) are tried again
+// once per run, before the records after the cursor: a central side mended
+// since takes them. False with the failure when the server or the journal
+// cannot be used now (tried again later).
+bool CentralShipper::retrySetAside(Failure *failure) {
+  QList<qint64> seqs;
+  if (!ledger_->setAsideSeqs(&seqs, failure))
+    return false;
+  if (!seqs.isEmpty() && !openCentral(failure))
+    return false;
+  for (const qint64 seq : std::as_const(seqs)) {
+    Failure refused;
+    const Batch batch = shipAfter(seq - 1, 1, &refused);
+    if (batch.journalFailed) {
+      *failure = refused;
+      return false;
+    }
+    if (batch.last == seq && batch.firstConflict == 0) {
+      if (!ledger_->shippedAfterAll(seq, failure))
+        return false;
+      continue;
+    }
+    if (batch.firstConflict == seq)
+      continue;  // held differently centrally: said as a conflict
+    if (!batch.refused) {
+      *failure = refused;
+      return false;
+    }
+    sayRefused(Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("central records: seq %1 refused: %2").arg(seq).arg(refused.reason()), seq));
+  }
+  setAsideTried_ = true;
   return true;
 }
 

@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QSqlDatabase>
 #include <QString>
+#include <atomic>
 #include <memory>
 
 #include "central/shippingstate.h"
@@ -41,13 +42,24 @@ class CentralShipper : public QObject {
   static constexpr int kWakeLookMs = 5;
   static constexpr int kConflictRetryMs = 60000;
 
+  // How long stop() waits by default for a turn inside a server's call.
+  static constexpr int kStopWaitMs = 1000;
+
+  // A URI that cannot be used as written (centraldb::checkUri) ships
+  // nothing: its refusal is the status and the first problem.
   CentralShipper(const QString &uri, const QString &journalPath);
+  // Waits for the thread whatever it takes: callers that cannot wait use
+  // stop() first.
   ~CentralShipper() override;
 
   // Starts shipping on a thread of its own.
   void start();
-  // Stops at the next turn and waits for the thread.
-  void stop();
+  // Stops at the next turn and waits up to `waitMs` (-1: for ever) for the
+  // thread. False when the thread is still inside a call to a server that
+  // does not answer: nothing is lost (the journal holds every record and
+  // the next start ships it), and the owner may leave the shipper to the
+  // process's end instead of destroying it.
+  bool stop(int waitMs = -1);
 
   // The journal's shipping tables, for whoever reads the journal.
   static QString target(const QString &uri);
@@ -55,8 +67,12 @@ class CentralShipper : public QObject {
  Q_SIGNALS:
   // Once per outage, when records have waited five minutes.
   void outage(const Failure &failure, qint64 waiting);
-  // A record the server holds differently, or refused for good.
+  // A record the server holds differently, or refused.
   void problem(const Failure &problem);
+  // A record refused for its own content while the ones after it were
+  // taken: set aside in the journal and tried again at each start, until
+  // the central side takes it. Said once per run and record.
+  void refusedRecord(const Failure &refusal);
   // Once per run: `count` records are held differently by the central
   // database; none from the first of them on is acknowledged.
   void conflict(qint64 count, qint64 firstSeq);
@@ -82,10 +98,13 @@ class CentralShipper : public QObject {
   void noteProblem(const Failure &problem);
   bool acknowledge(qint64 seq, Failure *failure);
   bool isolateRefusal(qint64 acked, qint64 newest, Failure *failure);
+  bool retrySetAside(Failure *failure);
+  void sayRefused(const Failure &refusal);
   void waitForTheServer(qint64 acked, qint64 waiting, const Failure &failure);
   void conflicted(qint64 acked, qint64 newest, const Batch &batch);
 
   QString uri_;
+  QString uriRefusal_;  // why the URI cannot be used; empty when it can
   QString target_;
   QString journalPath_;
   QThread *thread_ = nullptr;
@@ -102,4 +121,7 @@ class CentralShipper : public QObject {
   int batch_ = kBatch;
   QSet<qint64> conflictsSeen_;
   bool conflictWarned_ = false;
+  bool setAsideTried_ = false;  // the records set aside were tried in this run
+  QSet<qint64> refusalsSaid_;
+  std::atomic<bool> stopping_{false};
 };

@@ -7,8 +7,13 @@ namespace failures {
 
 Failure::Kind ofSqlState(const QString &sqlState, Failure::Kind fallback) {
   const QString sqlClass = sqlState.left(2);
+  // A timeout, a lock not granted, a deadlock or a serialization failure
+  // passes like an outage: the same statement may well succeed later.
+  static const QStringList kPassing{QStringLiteral("40001"), QStringLiteral("40P01"),
+                                    QStringLiteral("40003"), QStringLiteral("55P03")};
   if (sqlClass == QLatin1String("08") || sqlClass == QLatin1String("53") ||
-      sqlClass == QLatin1String("57"))
+      sqlClass == QLatin1String("57") || sqlClass == QLatin1String("58") ||
+      kPassing.contains(sqlState))
     return Failure::Kind::Unreachable;
   if (sqlClass == QLatin1String("28") || sqlClass == QLatin1String("23") ||
       sqlClass == QLatin1String("42") || sqlClass == QLatin1String("22"))

@@ -17,7 +17,7 @@ class Failure {
     CannotOpen,   // the file, folder or server cannot be opened at all
     Corrupt,      // what was read is not what was sealed, or not a journal
     Refused,      // refused on purpose: bad input, a rule, a conflict
-    Unreachable,  // the server is out of reach or out of resources: try later
+    Unreachable,  // passing: out of reach, out of resources, a timeout or a lock: try later
     Io,           // a read, write or sync failed
     Cancelled,    // the person asked to stop
   };
@@ -51,9 +51,12 @@ class Failure {
 Q_DECLARE_METATYPE(Failure)
 
 namespace failures {
-// The kind of a PostgreSQL failure by its SQLSTATE's class: 08 connection,
-// 53 resources, 57 operator intervention are out of reach; 28
-// authorization, 23 integrity, 42 syntax or access are refusals. `fallback`
-// when the state is empty or of no class here.
+// The kind of a PostgreSQL failure by its SQLSTATE: passing ones
+// (Unreachable: try again later) are the classes 08 connection, 53
+// resources, 57 operator intervention and statement timeouts, 58 system
+// errors, and 40001 serialization, 40P01 deadlock, 40003 completion
+// unknown, 55P03 lock not available; 28 authorization, 23 integrity, 42
+// syntax or access, 22 data are refusals. `fallback` when the state is
+// empty or of no class here.
 Failure::Kind ofSqlState(const QString &sqlState, Failure::Kind fallback);
 }  // namespace failures

@@ -23,12 +23,21 @@ ShippingLedger::ShippingLedger(const QString &journalPath, const QString &target
     : path_(journalPath),
       target_(target),
       connectionName_(connectionName),
-      shipping_(tableOf(kind, false)),
-      problems_(tableOf(kind, true)) {}
+      shipping_(tableOf(kind, Table::Shipping)),
+      problems_(tableOf(kind, Table::Problems)),
+      setAside_(tableOf(kind, Table::SetAside)) {}
 
-QString ShippingLedger::tableOf(Kind kind, bool problems) {
+QString ShippingLedger::tableOf(Kind kind, Table table) {
   const QString prefix = kind == Kind::Central ? QStringLiteral("central") : QStringLiteral("mqtt");
-  return prefix + (problems ? QStringLiteral("_problems") : QStringLiteral("_shipping"));
+  switch (table) {
+    case Table::Shipping:
+      return prefix + QStringLiteral("_shipping");
+    case Table::Problems:
+      return prefix + QStringLiteral("_problems");
+    case Table::SetAside:
+      return prefix + QStringLiteral("_set_aside");
+  }
+  return {};
 }
 
 ShippingLedger::~ShippingLedger() {
@@ -72,7 +81,11 @@ bool ShippingLedger::open(Failure *failure) {
                       .arg(shipping_)) ||
       !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT NOT NULL, "
                                  "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)")
-                      .arg(problems_))) {
+                      .arg(problems_)) ||
+      !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT NOT NULL, seq "
+                                 "INTEGER NOT NULL, reason TEXT NOT NULL, at TEXT NOT NULL, "
+                                 "PRIMARY KEY (target, seq))")
+                      .arg(setAside_))) {
     *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
     close();
     return false;
@@ -215,36 +228,107 @@ bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failu
   return true;
 }
 
-bool ShippingLedger::cursors(const QSqlDatabase &journal, Kind kind, QList<Cursor> *cursors,
-                             qint64 *problems, Failure *failure) {
-  cursors->clear();
-  *problems = 0;
-  const QString shipping = tableOf(kind, false);
+bool ShippingLedger::setAside(qint64 seq, const QString &reason, Failure *failure) {
+  QSqlQuery query(db_);
+  const bool prepared =
+      query.prepare(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_));
+  for (const QVariant &value :
+       {QVariant(target_), QVariant(seq), QVariant(reason), QVariant(nowText())})
+    query.addBindValue(value);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot note a record set aside"), query);
+    return false;
+  }
+  return true;
+}
+
+bool ShippingLedger::setAsideSeqs(QList<qint64> *seqs, Failure *failure) const {
+  seqs->clear();
+  QSqlQuery query(db_);
+  const bool prepared = query.prepare(
+      QStringLiteral("SELECT seq FROM %1 WHERE target = ? ORDER BY seq").arg(setAside_));
+  query.addBindValue(target_);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    return false;
+  }
+  while (query.next())
+    *seqs << query.value(0).toLongLong();
+  if (query.lastError().isValid()) {
+    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    return false;
+  }
+  return true;
+}
+
+bool ShippingLedger::shippedAfterAll(qint64 seq, Failure *failure) {
+  QSqlQuery query(db_);
+  const bool prepared =
+      query.prepare(QStringLiteral("DELETE FROM %1 WHERE target = ? AND seq = ?").arg(setAside_));
+  query.addBindValue(target_);
+  query.addBindValue(seq);
+  if (!prepared || !query.exec()) {
+    *failure = failed(QStringLiteral("cannot note a record set aside as shipped"), query);
+    return false;
+  }
+  return true;
+}
+
+namespace {
+// Whether the journal has the table `name` (a ledger made it); false with
+// the failure when that cannot be read.
+bool hasTable(const QSqlDatabase &journal, const QString &name, bool *has, Failure *failure) {
   QSqlQuery query(journal);
-  if (!query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"))) {
+  const bool prepared =
+      query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"));
+  query.addBindValue(name);
+  if (!prepared || !query.exec() || !query.next()) {
     *failure = failed(QStringLiteral("cannot read the journal"), query);
     return false;
   }
-  query.addBindValue(shipping);
-  if (!query.exec() || !query.next()) {
-    *failure = failed(QStringLiteral("cannot read the journal"), query);
+  *has = query.value(0).toInt() > 0;
+  return true;
+}
+}  // namespace
+
+bool ShippingLedger::standing(const QSqlDatabase &journal, Kind kind, Standing *standing,
+                              Failure *failure) {
+  *standing = Standing();
+  bool has = false;
+  if (!hasTable(journal, tableOf(kind, Table::Shipping), &has, failure))
     return false;
-  }
-  if (query.value(0).toInt() == 0)
+  if (!has)
     return true;  // nothing was ever shipped from this journal
+  QSqlQuery query(journal);
   if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM %1 ORDER BY target")
-                      .arg(shipping))) {
+                      .arg(tableOf(kind, Table::Shipping)))) {
     *failure = failed(QStringLiteral("cannot read the shipping cursors"), query);
     return false;
   }
   while (query.next())
-    *cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
-                       query.value(2).toString()};
-  if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(kind, true))) ||
+    standing->cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
+                                query.value(2).toString()};
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(kind, Table::Problems))) ||
       !query.next()) {
     *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
     return false;
   }
-  *problems = query.value(0).toLongLong();
+  standing->problems = query.value(0).toLongLong();
+  // A journal shipped by an earlier version has no records set aside.
+  if (!hasTable(journal, tableOf(kind, Table::SetAside), &has, failure))
+    return false;
+  if (!has)
+    return true;
+  if (!query.exec(QStringLiteral("SELECT DISTINCT seq FROM %1 ORDER BY seq")
+                      .arg(tableOf(kind, Table::SetAside)))) {
+    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    return false;
+  }
+  while (query.next())
+    standing->setAside << query.value(0).toLongLong();
+  if (query.lastError().isValid()) {
+    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    return false;
+  }
   return true;
 }

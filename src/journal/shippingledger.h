@@ -46,15 +46,27 @@ class ShippingLedger {
   bool acknowledge(qint64 seq, Failure *failure);
   bool noteProblem(qint64 seq, const QString &text, Failure *failure);
 
-  // Every target's cursor and the count of problems, read through a
-  // reader's connection (the viewer's status line).
+  // A record the target refused for its own content while the ones after
+  // it were taken: the cursor goes past it, and it waits here, tried again
+  // at each start, until the target takes it (shippedAfterAll).
+  bool setAside(qint64 seq, const QString &reason, Failure *failure);
+  bool setAsideSeqs(QList<qint64> *seqs, Failure *failure) const;
+  bool shippedAfterAll(qint64 seq, Failure *failure);
+
+  // Every target's cursor, the count of problems and the records set
+  // aside, read through a reader's connection (the viewer's status line).
   struct Cursor {
     QString target;
     qint64 acknowledgedSeq = 0;
     QString updatedAt;
   };
-  static bool cursors(const QSqlDatabase &journal, Kind kind, QList<Cursor> *cursors,
-                      qint64 *problems, Failure *failure);
+  struct Standing {
+    QList<Cursor> cursors;
+    qint64 problems = 0;
+    QList<qint64> setAside;
+  };
+  static bool standing(const QSqlDatabase &journal, Kind kind, Standing *standing,
+                       Failure *failure);
 
  private:
   QString path_;
@@ -63,7 +75,9 @@ class ShippingLedger {
   QString journalId_;
   QString shipping_;
   QString problems_;
+  QString setAside_;
   QSqlDatabase db_;
 
-  static QString tableOf(Kind kind, bool problems);
+  enum class Table { Shipping, Problems, SetAside };
+  static QString tableOf(Kind kind, Table table);
 };

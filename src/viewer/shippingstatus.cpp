@@ -15,29 +15,38 @@ namespace {
 // One kind's word: empty when nothing was ever shipped that way.
 QString cursorText(const QSqlDatabase &journal, ShippingLedger::Kind kind, const QString &what,
                    qint64 newestSeq) {
-  QList<ShippingLedger::Cursor> cursors;
-  qint64 problems = 0;
+  ShippingLedger::Standing standing;
   Failure failure;
-  if (!ShippingLedger::cursors(journal, kind, &cursors, &problems, &failure))
+  if (!ShippingLedger::standing(journal, kind, &standing, &failure))
     return QStringLiteral("%1: %2").arg(what, failure.text());
-  if (cursors.isEmpty())
+  if (standing.cursors.isEmpty())
     return QString();
   // The cursor moved last.
   const ShippingLedger::Cursor cursor =
-      *std::max_element(cursors.cbegin(), cursors.cend(),
+      *std::max_element(standing.cursors.cbegin(), standing.cursors.cend(),
                         [](const ShippingLedger::Cursor &a, const ShippingLedger::Cursor &b) {
                           return a.updatedAt < b.updatedAt;
                         });
   const qint64 waiting = qMax<qint64>(0, newestSeq - cursor.acknowledgedSeq);
-  return QCoreApplication::translate("Viewer", "%1 (%2): %3, last shipped %4%5")
-      .arg(what, cursor.target,
-           waiting == 0 ? QCoreApplication::translate("Viewer", "all shipped")
-                        : QCoreApplication::translate("Viewer", "%1 records waiting").arg(waiting),
-           recordtext::takenText(cursor.updatedAt),
-           problems == 0
-               ? QString()
-               : QCoreApplication::translate("Viewer", ", %1 problems (see the monitor's output)")
-                     .arg(problems));
+  QString text =
+      QCoreApplication::translate("Viewer", "%1 (%2): %3, last shipped %4%5")
+          .arg(what, cursor.target,
+               waiting == 0
+                   ? QCoreApplication::translate("Viewer", "all shipped")
+                   : QCoreApplication::translate("Viewer", "%1 records waiting").arg(waiting),
+               recordtext::takenText(cursor.updatedAt),
+               standing.problems == 0 ? QString()
+                                      : QCoreApplication::translate(
+                                            "Viewer", ", %1 problems (see the monitor's output)")
+                                            .arg(standing.problems));
+  if (!standing.setAside.isEmpty()) {
+    QStringList seqs;
+    for (const qint64 seq : std::as_const(standing.setAside))
+      seqs << QString::number(seq);
+    text += QCoreApplication::translate("Viewer", ", refused: seq %1 (tried again at each start)")
+                .arg(seqs.join(QStringLiteral(", ")));
+  }
+  return text;
 }
 }  // namespace
 

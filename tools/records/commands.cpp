@@ -30,6 +30,7 @@
 #include "journal/outputfile.h"
 #include "journal/ticketcode.h"
 #include "journal/verifier.h"
+#include "publishing/mqtttarget.h"
 #include "recovery.h"
 #include "settings/settings.h"
 #include "viewer/printouts.h"
@@ -577,6 +578,23 @@ int view(const QStringList &arguments) {
   return QApplication::exec();
 }
 
+namespace {
+// The central URI and the MQTT target as the monitor will take them: a
+// refusal here is a refusal there (nothing shipped or published).
+QStringList shippingSettingsProblems() {
+  QStringList problems;
+  const QString central = settings::value(QStringLiteral("central"));
+  if (QString why; !central.isEmpty() && !centraldb::checkUri(central, &why))
+    problems << QStringLiteral("WEIGHSTATION_CENTRAL: %1; nothing is shipped").arg(why);
+  const QString mqtt = mqtttarget::setting();
+  MqttTarget target;
+  if (Failure failure;
+      !mqtt.isEmpty() && !mqtttarget::parse(mqtt, journalfiles::stationName(), &target, &failure))
+    problems << QStringLiteral("%1; nothing is published").arg(failure.text());
+  return problems;
+}
+}  // namespace
+
 // Every setting, its value and where it came from; the problems of the
 // settings files after them (exit 1 when there are any).
 int settingsInForce(const QStringList &arguments) {
@@ -598,7 +616,8 @@ int settingsInForce(const QStringList &arguments) {
       origin += QStringLiteral(" ") + entry.where;
     std::printf("%s\t%s\t%s\n", qPrintable(key.name), qPrintable(value), qPrintable(origin));
   }
-  const QStringList problems = settings::problems();
+  QStringList problems = settings::problems();
+  problems << shippingSettingsProblems();
   for (const QString &problem : problems)
     std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
   return problems.isEmpty() ? 0 : 1;
@@ -678,12 +697,15 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
   const QString station = command.parser().value(QStringLiteral("station"));
   QHash<qint64, QByteArray> localSeals;
   QSet<QString> localStations;
+  QList<qint64> localSeqs;  // of the station asked about
   if (!journal.forEach(
           {},
           [&](const JournalRecord &record) {
             localSeals.insert(record.seq, record.mac.toLatin1() + '\n' +
                                               journalcolumns::canonicalBytes(record, QString()));
             localStations.insert(record.station);
+            if (station.isEmpty() || record.station == station)
+              localSeqs << record.seq;
             return true;
           },
           &failure))
@@ -696,6 +718,7 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
                       .arg(command.journal(), station, names.join(QStringLiteral(", "))));
   }
   qint64 centralRecords = 0, centralLast = 0;
+  QSet<qint64> centralSeqs;
   QStringList problems;
   if (!JournalReader(db, QStringLiteral("weigh_records"), journalId)
            .forEach(
@@ -705,6 +728,7 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
                    return true;
                  ++centralRecords;
                  centralLast = qMax(centralLast, record.seq);
+                 centralSeqs.insert(record.seq);
                  const auto mine = localSeals.constFind(record.seq);
                  if (mine == localSeals.constEnd())
                    problems << QStringLiteral("seq %1: in the central copy, not in the journal")
@@ -717,6 +741,15 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
                },
                &failure))
     return cannot(failure.within(QStringLiteral("cannot read the central copy")));
+  // A record the central copy lacks below its last one was refused by it
+  // (or removed there); the ones after its last are still on their way.
+  for (const qint64 seq : std::as_const(localSeqs)) {
+    if (seq < centralLast && !centralSeqs.contains(seq) && problems.size() < 20)
+      problems << QStringLiteral(
+                      "seq %1: not in the central copy (refused by it, or removed "
+                      "there)")
+                      .arg(seq);
+  }
   if (centralLast > local.lastSeq)
     problems.prepend(
         QStringLiteral("the journal ends at seq %1, its central copy at seq %2 (records "
