@@ -444,6 +444,16 @@ class JournalTest : public QObject {
     QTest::newRow("csv through a link") << QStringList{"export", "--csv", "$link"};
     QTest::newRow("workbook onto the journal")
         << QStringList{"recover-workbook", "weights.xlsx", "--output", "$journal"};
+    QTest::newRow("csv onto the signing keys")
+        << QStringList{"export", "--csv", "$folder/journal.signing"};
+    QTest::newRow("ticket onto the verification key")
+        << QStringList{"ticket", "--seq", "1", "--pdf", "$folder/journal.verification-key"};
+    QTest::newRow("report under a retired key's name")
+        << QStringList{"report", "--pdf", "$folder/journal.key.3f2a"};
+    QTest::newRow("csv under a retired journal's name")
+        << QStringList{"export", "--csv", "$folder/journal.3f2a.sqlite"};
+    QTest::newRow("the verification key onto the journal")
+        << QStringList{"verification-key", "--out", "$journal"};
   }
   void outputsOntoTheJournalAreRefused() {
     QFETCH(QStringList, arguments);
@@ -463,17 +473,19 @@ class JournalTest : public QObject {
       return sums;
     };
     for (QString &argument : arguments) {
-      argument.replace("$journal", journalPath())
+      argument.replace("$folder", dir.path())
+          .replace("$journal", journalPath())
           .replace("$key", keyPath())
           .replace("$head", dir.filePath(head))
+          .replace("$folder", dir.path())
           .replace("$link", dir.filePath("journal.link.csv"));
     }
     const QStringList before = digests();
     const RecordsRun run =
         runRecords(arguments + QStringList{"--journal", journalPath(), "--key", keyPath()});
     QCOMPARE(run.exitCode, 2);
-    QCOMPARE(run.err.count('\n'), 1);
-    QVERIFY2(run.err.contains("refused, it is the record journal's file"), qPrintable(run.err));
+    QCOMPARE(run.err.count("weighstation-records: "), 1);
+    QVERIFY2(run.err.contains("refused, it "), qPrintable(run.err));
     QCOMPARE(digests(), before);
     QCOMPARE(verify().outcome, VerifyReport::Outcome::Intact);
 
@@ -557,7 +569,13 @@ class JournalTest : public QObject {
     QVERIFY2(kept.contains(QStringLiteral("journal.key.%1.%2.head").arg(id, oldId)),
              qPrintable(retired.out + kept.join(' ')));
     QVERIFY(QFile::exists(dir.filePath("journal.verification-key." + id)));
-    QVERIFY(QFile::exists(dir.filePath("journal.signing." + id)));
+    // The retired signing keys keep their certificates, and no secret: the
+    // retired journal's future epochs cannot be sealed by whoever copies it.
+    signingkeys::SigningKeys retiredKeys;
+    QString why;
+    QVERIFY2(retiredKeys.load(dir.filePath("journal.signing." + id), &why), qPrintable(why));
+    QCOMPARE(retiredKeys.epochs(), qint64(signingkeys::kEpochsInARun));
+    QCOMPARE(retiredKeys.firstKeptEpoch(), retiredKeys.epochs());
   }
 
   // The state folder is shared by every key of a user: a head there of
@@ -1233,6 +1251,33 @@ class JournalTest : public QObject {
                                   problem.text.contains("outside its sealing epoch 1");
                          }),
              qPrintable(report.problems.first().text));
+  }
+
+  // The run's last epoch goes like any other when it ends: a copy of the
+  // signing keys taken after it seals nothing.
+  void theLastEpochsSecretGoesWhenItEnds() {
+    qint64 now = 1796601600;
+    RecordJournal writer(journalPath(), keyPath(), "last-epoch");
+    writer.setClock([&now] { return now; });
+    JournalRecord record = sampleRecord(1);
+    Failure failure;
+    QCOMPARE(writer.append(record, &failure), qint64(1));
+    auto keptEpoch = [this] {
+      signingkeys::SigningKeys keys;
+      QString why;
+      return keys.load(signingkeys::signingPathFor(keyPath()), &why) ? keys.firstKeptEpoch()
+                                                                     : qint64(-1);
+    };
+    signingkeys::SigningKeys keys;
+    QString why;
+    QVERIFY2(keys.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why));
+    const qint64 lastEpoch = keys.epochs() - 1;
+    now = keys.certificate(lastEpoch).ends - 10;  // within the last epoch
+    writer.evolve();
+    QCOMPARE(keptEpoch(), lastEpoch);
+    now = keys.certificate(lastEpoch).ends + 1;
+    writer.evolve();
+    QCOMPARE(keptEpoch(), keys.epochs());
   }
 
   // Every single-bit change of the fixture that changes what SQLite reads

@@ -405,6 +405,9 @@ void RecordJournal::evolve() {
   if (now > epochInForce_ && now < keys_.epochs()) {
     epochInForce_ = now;
     erasePastEpochs(now);
+  } else if (now >= keys_.epochs() && keys_.firstKeptEpoch() < keys_.epochs()) {
+    // Past the run's last epoch: its secret goes when it ends, like any.
+    erasePastEpochs(keys_.epochs());
   }
 }
 

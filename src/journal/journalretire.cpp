@@ -119,6 +119,9 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
     if (QFileInfo::exists(path))
       plan->moves << qMakePair(path, path + u'.' + id);
   }
+  plan->signingFile = QFileInfo::exists(signingkeys::signingPathFor(keyPath))
+                          ? signingkeys::signingPathFor(keyPath)
+                          : QString();
   for (const auto &move : plan->moves) {
     if (QFileInfo::exists(move.second) || QFileInfo(move.second).isSymLink()) {
       *failure =
@@ -131,6 +134,20 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
 }
 
 bool carryOut(const Plan &plan, Failure *failure) {
+  // A retired journal's future epochs would otherwise stay signable for
+  // ever by whoever copies the file.
+  if (!plan.signingFile.isEmpty()) {
+    signingkeys::SigningKeys keys;
+    QString why;
+    qint64 erased = 0;
+    if (!keys.load(plan.signingFile, &why) || !keys.erasePast(keys.epochs(), &erased, &why)) {
+      *failure = Failure(Failure::Kind::Io,
+                         QStringLiteral("cannot erase the signing secrets of the journal retired: "
+                                        "%1 (nothing renamed)")
+                             .arg(why));
+      return false;
+    }
+  }
   QStringList done;
   for (const auto &move : plan.moves) {
     if (::rename(QFile::encodeName(move.first).constData(),

@@ -1,5 +1,7 @@
 #include "viewer/viewerwindow.h"
 
+#include "journal/outputfile.h"
+
 #include "journal/ticketcode.h"
 
 #include <QApplication>
@@ -81,7 +83,7 @@ Q_DECLARE_METATYPE(TotalsAndChart)
 
 ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
                            const QString &headPath, QWidget *parent)
-    : QMainWindow(parent), journalPath_(journalPath) {
+    : QMainWindow(parent), journalPath_(journalPath), keyPath_(keyPath), headPath_(headPath) {
   setWindowTitle(QCoreApplication::translate("Viewer", "Weigh Station Records") +
                  QStringLiteral(" \u2014 ") + journalPath);
   resize(1200, 760);
@@ -366,6 +368,8 @@ JournalRecord ViewerWindow::recordAt(int row, Failure *failure) const {
 
 bool ViewerWindow::exportShown(ExportFormat format, const QString &path, bool unverified,
                                Failure *failure) {
+  if (!outputguard::allowedFor(path, journalPath_, keyPath_, headPath_, failure))
+    return false;
   if (!verification_->isDone() || verification_->isRunning()) {
     *failure =
         Failure(Failure::Kind::Refused, QStringLiteral("the journal is still being checked"));
@@ -472,6 +476,8 @@ printouts::ReportRequest ViewerWindow::reportRequest() const {
 
 bool ViewerWindow::saveTicket(int row, const QString &path, bool unverified, Failure *failure,
                               int pageSize) {
+  if (!outputguard::allowedFor(path, journalPath_, keyPath_, headPath_, failure))
+    return false;
   const JournalRecord record = recordAt(row, failure);
   if (record.seq == 0)
     return false;
@@ -492,6 +498,8 @@ bool ViewerWindow::saveTicket(int row, const QString &path, bool unverified, Fai
 }
 
 bool ViewerWindow::saveReport(const QString &path, Failure *failure) {
+  if (!outputguard::allowedFor(path, journalPath_, keyPath_, headPath_, failure))
+    return false;
   const printouts::Context context = printContext();
   const printouts::ReportRequest request = reportRequest();
   return printouts::savePdf(

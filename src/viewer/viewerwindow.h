@@ -81,6 +81,8 @@ class ViewerWindow : public QMainWindow {
   void tell(const Failure &failure, const QString &what, bool asked = true);
 
   QString journalPath_;
+  QString keyPath_;
+  QString headPath_;
   std::unique_ptr<JournalReader> reader_;
   std::unique_ptr<JournalReader> follow_;
   RecordsModel *model_ = nullptr;

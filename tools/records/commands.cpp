@@ -290,9 +290,7 @@ int checkBeforeWriting(const Command &command, bool unverified, const char *what
 // An output that is one of the journal's files, or whose folder is missing
 // or cannot be written, is refused before anything is read or written.
 bool writable(const Command &command, const QString &path, Failure *failure) {
-  if (!outputguard::allowed(
-          path, outputguard::journalFiles(command.journal(), command.key(), command.head()),
-          failure))
+  if (!outputguard::allowedFor(path, command.journal(), command.key(), command.head(), failure))
     return false;
   const QFileInfo folder(QFileInfo(path).absolutePath());
   if (!folder.isDir() || !folder.isWritable()) {
@@ -472,6 +470,9 @@ int verificationKey(const QStringList &arguments) {
        QStringLiteral("FILE")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
+  const QString out = command.parser().value(QStringLiteral("out"));
+  if (Failure failure; !out.isEmpty() && !writable(command, out, &failure))
+    return cannot(failure);
   const QString path = command.verificationKeyPath();
   signingkeys::VerificationKey key;
   QString why;
@@ -484,7 +485,6 @@ int verificationKey(const QStringList &arguments) {
     if (QFileInfo::exists(command.journal()) && reader.open(&failure))
       journalId = reader.journalId();
   }
-  const QString out = command.parser().value(QStringLiteral("out"));
   if (!out.isEmpty()) {
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(key.fileText()) < 0 || !file.commit())
