@@ -313,6 +313,42 @@ class JournalTest : public QObject {
              qPrintable(run.out));
   }
 
+  // Rows below seq 1 are outside every chain: the check names each, and
+  // no reader shows, exports or sums them.
+  void rowsOutsideTheSequence_data() {
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a record copied to seq 0")
+        << QStringList{"CREATE TEMP TABLE t AS SELECT * FROM records WHERE seq = 3",
+                       "UPDATE t SET seq = 0, total = 9999.0003, total_line = 'GROSS TOTAL, lbs, "
+                       "9999'",
+                       "INSERT INTO records SELECT * FROM t"}
+        << "a row of records outside the journal's sequence, at seq 0";
+    QTest::newRow("a record at seq -7")
+        << QStringList{"CREATE TEMP TABLE t AS SELECT * FROM records WHERE seq = 3",
+                       "UPDATE t SET seq = -7, total = 9999.0003, total_line = 'GROSS TOTAL, lbs, "
+                       "9999'",
+                       "INSERT INTO records SELECT * FROM t"}
+        << "a row of records outside the journal's sequence, at seq -7";
+    QTest::newRow("a note at seq 0")
+        << QStringList{"INSERT INTO deliveries VALUES (0, 1, NULL, (SELECT mac FROM records WHERE "
+                       "seq = 3))"}
+        << "a row of deliveries outside the journal's sequence, at seq 0";
+  }
+  void rowsOutsideTheSequence() {
+    QFETCH(QStringList, statements);
+    QFETCH(QString, problem);
+    write(1, 6);
+    tamper(journalPath(), statements);
+    const VerifyReport report = verify();
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
+    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
+                         [&](const VerifyProblem &p) { return p.text == problem; }),
+             qPrintable(report.problems.value(0).text));
+    const RecordsRun listed = runRecords({"list", "--journal", journalPath()});
+    QVERIFY2(!listed.out.contains("9999") && listed.out.count('\n') == 6, qPrintable(listed.out));
+  }
+
   void anOlderCopyPutBackIsDetected() {
     write(1, 4);
     tamper(journalPath(), {"PRAGMA wal_checkpoint(TRUNCATE)"});

@@ -31,10 +31,10 @@ QString JournalFilter::where(QVariantList *binds, const QString &table, bool pos
     terms << QStringLiteral("taken_at < ?");
     *binds << takenTo;
   }
-  if (seqFrom > 0) {
-    terms << QStringLiteral("seq >= ?");
-    *binds << seqFrom;
-  }
+  // A journal's records are seq 1 on: a row below (put there by hand) is
+  // never read as one of them.
+  terms << QStringLiteral("seq >= ?");
+  *binds << qMax<qint64>(seqFrom, 1);
   if (seqTo > 0) {
     terms << QStringLiteral("seq <= ?");
     *binds << seqTo;

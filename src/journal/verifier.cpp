@@ -443,6 +443,28 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
   chain.flush(notSigned);
 }
 
+// Rows below seq 1 lie outside every chain and are read by no reader of
+// this program: each is a problem, as a forger would have put it there for
+// another reader to show.
+void checkOutsideTheSequence(const QSqlDatabase &db, Checker &checker) {
+  for (const char *table : {"records", "deliveries"}) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT seq FROM %1 WHERE seq < 1 OR typeof(seq) <> 'integer' "
+                                   "ORDER BY seq LIMIT 20")
+                        .arg(QLatin1String(table)))) {
+      // The notes' own check says when they cannot be read.
+      if (qstrcmp(table, "records") == 0)
+        checker.problem(0, QStringLiteral("the journal's records cannot be read: %1")
+                               .arg(query.lastError().text().trimmed()));
+      continue;
+    }
+    while (query.next())
+      checker.problem(0, QStringLiteral("a row of %1 outside the journal's sequence, at seq %2")
+                             .arg(QLatin1String(table), query.value(0).toString()));
+  }
+}
+
 // A record that went to the text log has its note, but the newest (the
 // monitor notes it at its next start when it stopped before). Format 2's
 // records only: a journal of format 1 may hold notes never written.
@@ -652,6 +674,8 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
       checker.problem(0, QStringLiteral("the journal cannot be read: %1").arg(why));
     } else {
       side->damage = integrityProblems(db);
+      if (!stop)
+        checkOutsideTheSequence(db, checker);
       if (!stop)
         checkNotes(db, trust, options.afterSeq, checker);
       if (format2 && !stop)
