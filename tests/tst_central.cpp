@@ -461,10 +461,28 @@ class CentralTest : public QObject {
     const QString fingerprint =
         QRegularExpression("fingerprint ([0-9A-F-]{19})").match(shown.out).captured(1);
     QVERIFY2(!fingerprint.isEmpty(), qPrintable(shown.out));
-    QCOMPARE(runRecords({"central-register", "--central", serverUri(), "--station", station,
-                         "--fingerprint", fingerprint})
-                 .exitCode,
-             0);
+    auto registerFor = [](const QString &name, const QString &print) {
+      return runRecords({"central-register", "--central", serverUri(), "--station", name,
+                         "--fingerprint", print});
+    };
+    const RecordsRun mistyped = registerFor("office", "0000-0000-0000-0000");
+    QCOMPARE(mistyped.exitCode, 0);
+    QVERIFY2(mistyped.out.contains("no verification key sent for station office matches it yet "
+                                   "(sent: " +
+                                   fingerprint + ")"),
+             qPrintable(mistyped.out));
+    // Registered for the key's own station, it vouches for that station,
+    // not for the station asked about.
+    QCOMPARE(registerFor(station, fingerprint).exitCode, 0);
+    const RecordsRun otherStation = runRecords(check);
+    QCOMPARE(otherStation.exitCode, 2);
+    QVERIFY2(otherStation.err.contains("is not registered for station office"),
+             qPrintable(otherStation.err));
+    const RecordsRun matched = registerFor("office", fingerprint);
+    QCOMPARE(matched.exitCode, 0);
+    QVERIFY2(matched.out.contains("it is the verification key sent with journal " +
+                                  journalIdOf(journal)),
+             qPrintable(matched.out));
     const RecordsRun registered = runRecords(check);
     QCOMPARE(registered.exitCode, 0);
     QVERIFY2(registered.out.startsWith("journal intact: 5 records, seq 1..5"),

@@ -451,4 +451,30 @@ bool registerFingerprint(const QSqlDatabase &db, const QString &station, const Q
   return true;
 }
 
+bool sentVerificationKeys(const QSqlDatabase &db, const QString &station, QList<SentKey> *keys,
+                          Failure *failure) {
+  keys->clear();
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  const bool prepared = query.prepare(QStringLiteral(
+      "SELECT k.journal_id, k.verification_key, EXISTS (SELECT 1 FROM weigh_records r WHERE "
+      "r.journal_id = k.journal_id AND r.station = ?) FROM (SELECT DISTINCT journal_id, "
+      "verification_key FROM weigh_epoch_keys) k ORDER BY k.journal_id"));
+  query.addBindValue(station);
+  if (!prepared || !query.exec()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the verification keys sent"),
+                              query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  while (query.next())
+    *keys << SentKey{query.value(0).toString(), query.value(1).toString().toUtf8(),
+                     query.value(2).toBool()};
+  if (query.lastError().isValid()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the verification keys sent"),
+                              query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace centraldb

@@ -97,5 +97,15 @@ bool isRegistered(const QSqlDatabase &db, const QString &station, const QString 
                   bool *registered, Failure *failure);
 bool registerFingerprint(const QSqlDatabase &db, const QString &station, const QString &fingerprint,
                          Failure *failure);
+// The verification keys the shippers sent: each journal's id, the key's
+// text as sent (unchecked), and whether the journal holds records of
+// `station`.
+struct SentKey {
+  QString journalId;
+  QByteArray text;
+  bool ofStation = false;
+};
+bool sentVerificationKeys(const QSqlDatabase &db, const QString &station, QList<SentKey> *keys,
+                          Failure *failure);
 
 }  // namespace centraldb

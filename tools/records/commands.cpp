@@ -367,8 +367,9 @@ struct CentralChecks {
     localId = local.journalId();
     return local.epochKeys(&localKeys, &failure);
   }
-  bool of(const QSqlDatabase &db, const QString &journalId, VerifyOptions *chain,
-          Failure *why) const {
+  // `station`: the station asked about (--station); empty: the key's own.
+  bool of(const QSqlDatabase &db, const QString &journalId, const QString &station,
+          VerifyOptions *chain, Failure *why) const {
     *chain = options;
     QByteArray sentKey;
     if (!centraldb::epochKeysOf(db, journalId, &chain->epochKeys, &sentKey, why))
@@ -386,15 +387,18 @@ struct CentralChecks {
                          .arg(journalId, unread));
       return false;
     }
-    if (!centraldb::isRegistered(db, key.station, key.fingerprint(), &registered, why))
+    // Registered for the station asked about: a key registered for
+    // another station vouches for that station's records, not these.
+    const QString asked = station.isEmpty() ? key.station : station;
+    if (!centraldb::isRegistered(db, asked, key.fingerprint(), &registered, why))
       return false;
     if (!registered) {
       *why = Failure(Failure::Kind::Refused,
                      QStringLiteral("the verification key %1 of station %2 (journal %3) is not "
-                                    "registered: a person who compared it registers it with "
-                                    "weighstation-records central-register --station %2 "
-                                    "--fingerprint %1")
-                         .arg(key.fingerprint(), key.station, journalId));
+                                    "registered for station %4: a person who compared it "
+                                    "registers it with weighstation-records central-register "
+                                    "--station %4 --fingerprint %1")
+                         .arg(key.fingerprint(), key.station, journalId, asked));
       return false;
     }
     chain->verificationKeyText = sentKey;
@@ -432,7 +436,8 @@ int exportCentral(const Command &command, ExportOptions options) {
   for (const QString &journal : journals) {
     VerifyOptions chain;
     Failure untrusted;
-    if (!checks.of(db, journal, &chain, &untrusted)) {
+    if (!checks.of(db, journal, command.parser().value(QStringLiteral("station")), &chain,
+                   &untrusted)) {
       if (chosen && !options.unverified)
         return cannot(untrusted);
       continue;
@@ -810,6 +815,34 @@ int centralRegister(const QStringList &arguments) {
     return cannot(failure);
   std::printf("registered the verification key %s for station %s\n", qPrintable(fingerprint),
               qPrintable(station));
+  // Whether it is a key the station's shipper sent yet: a fingerprint
+  // mistyped is said now, not at the first check that trusts nothing.
+  QList<centraldb::SentKey> sent;
+  if (!centraldb::sentVerificationKeys(db, station, &sent, &failure))
+    return cannot(failure);
+  QStringList matching, others;
+  for (const centraldb::SentKey &candidate : std::as_const(sent)) {
+    signingkeys::VerificationKey key;
+    QString why;
+    if (!signingkeys::parseVerificationKey(candidate.text, &key, &why) ||
+        (!candidate.ofStation && key.station != station))
+      continue;
+    if (key.fingerprint() == fingerprint)
+      matching << candidate.journalId;
+    else if (!others.contains(key.fingerprint()))
+      others << key.fingerprint();
+  }
+  if (!matching.isEmpty())
+    std::printf("it is the verification key sent with journal %s\n",
+                qPrintable(matching.join(QStringLiteral(", "))));
+  else
+    std::printf(
+        "no verification key sent for station %s matches it yet (%s); central checks "
+        "trust it once the station ships records sealed with it\n",
+        qPrintable(station),
+        qPrintable(others.isEmpty()
+                       ? QStringLiteral("none was sent")
+                       : QStringLiteral("sent: ") + others.join(QStringLiteral(", "))));
   return kDone;
 }
 
@@ -860,7 +893,8 @@ int verify(const QStringList &arguments) {
         journals.size() > 1 ? QStringLiteral("journal %1: ").arg(journal) : QString();
     VerifyOptions chain;
     Failure untrusted;
-    if (!checks.of(db, journal, &chain, &untrusted)) {
+    if (!checks.of(db, journal, command.parser().value(QStringLiteral("station")), &chain,
+                   &untrusted)) {
       code = qMax(code, cannot(untrusted.within(prefix + QStringLiteral("cannot check"))));
       continue;
     }
