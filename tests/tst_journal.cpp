@@ -634,6 +634,31 @@ class JournalTest : public QObject {
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
   }
 
+  // An auditor whose own account runs a station checks another station's
+  // copied journal with its verification key and head: the heads of the
+  // auditor's own station (at the default key's place) are not that
+  // journal's, so they cannot make it broken.
+  void theAuditorsOwnStationsHeadsAreNotTheJournals() {
+    write(1, 3);  // the auditor's own station, at the default key's place
+    QTemporaryDir other;
+    {
+      RecordJournal journal(other.filePath("journal.sqlite"), other.filePath("journal.key"), "o");
+      for (int n = 1; n <= 4; ++n) {
+        JournalRecord record = sampleRecord(n);
+        Failure error;
+        QCOMPARE(journal.append(record, &error), qint64(n));
+      }
+    }
+    VerifyOptions options = VerifyOptions::of(other.filePath("journal.sqlite"), keyPath());
+    options.verificationKeyPath = other.filePath("journal.verification-key");
+    options.headPath =
+        other.filePath(QDir(other.path()).entryList({"journal.key.*.head"}).value(0));
+    const VerifyReport report = verifyJournal(options);
+    QVERIFY2(report.outcome == VerifyReport::Outcome::Intact,
+             qPrintable(report.problems.value(0).text + report.failure.text()));
+    QCOMPARE(report.lastSeq, qint64(4));
+  }
+
   // The monitor's own process opening and closing the journal's files
   // (a file dialog sniffing their type does) drops no lock of its
   // connections: another process never finds the journal unlocked and

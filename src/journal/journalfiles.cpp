@@ -171,15 +171,18 @@ bool readHead(const QString &path, const QByteArray &key, Head *head, QString *e
   return true;
 }
 
-QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key) {
+QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
+                         const signingkeys::VerificationKey *under) {
   QList<FoundHead> found;
   // A signed head is this station's when one of its epoch keys signed it.
   signingkeys::SigningKeys keys;
   QString unreadable;
-  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable);
+  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable) &&
+                        (!under || keys.verificationKey() == *under);
   auto signedByTheKeys = [&](const Head &head) {
     recordseal::Seal seal;
     return haveKeys && recordseal::parse(head.mac, &seal) && keys.isCertified(seal.epoch) &&
+           (!under || keys.certificate(seal.epoch).certifiedBy(*under)) &&
            seals::verify(keys.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
                          head.signature);
   };

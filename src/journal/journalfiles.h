@@ -4,6 +4,8 @@
 // one.
 #pragma once
 
+#include "journal/signingkeys.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -58,8 +60,11 @@ struct FoundHead {
   bool sealed;  // and sealed with the key given
 };
 // Every head of the key at keyPath, of whichever journal; sealed is checked
-// against `key` (empty: none is).
-QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key);
+// against `key` (empty: none is), and for a signed head against the epoch
+// keys beside the key, which `under` (when given) must certify: a head
+// signed under another station's root is not sealed for this check.
+QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
+                         const signingkeys::VerificationKey *under = nullptr);
 // The heads under the key's name that are its own, or cannot be told from
 // its own: all but those in the state folder (which every key of the user
 // shares) that are not sealed with it.

@@ -580,9 +580,12 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
 // A key seals one journal: a head of the same key that witnesses records
 // of another journal means a journal of this key is missing or was
 // replaced (a retired journal's heads are renamed with it).
-void checkOtherJournals(const QString &keyPath, const QByteArray &key, const QString &journalId,
+void checkOtherJournals(const QString &keyPath, const Trust &trust, const QString &journalId,
                         Checker &checker) {
-  for (const journalfiles::FoundHead &found : journalfiles::headsOf(keyPath, key)) {
+  // Only heads sealed under the keys of this check count: a head of the
+  // auditor's own station in the default folders is not this journal's.
+  for (const journalfiles::FoundHead &found : journalfiles::headsOf(
+           keyPath, trust.key, trust.haveVerificationKey ? &trust.verificationKey : nullptr)) {
     // A head of another key with the same file name is not this key's.
     if (found.head.journalId == journalId || found.head.seq == 0 || !found.sealed)
       continue;
@@ -887,7 +890,7 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
       checker.problem(problem.seq, problem.text);
     report.problemsNotListed += side.report.problemsNotListed;
     checkEnd(head, journalId, options, checker, report);
-    checkOtherJournals(options.keyPath, trust.key, journalId, checker);
+    checkOtherJournals(options.keyPath, trust, journalId, checker);
   }
   if (checker.format1Records() > 0)
     report.checkedWith << QStringLiteral("%1: format 1, with the key %2")
