@@ -349,6 +349,38 @@ class JournalTest : public QObject {
     QVERIFY2(!listed.out.contains("9999") && listed.out.count('\n') == 6, qPrintable(listed.out));
   }
 
+  // The file's schema is the journal's, exactly: what changes what a reader
+  // sees without touching a sealed value is a problem naming the object.
+  void schemaChangesAreDetected_data() {
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("a view in the records' place")
+        << QStringList{"ALTER TABLE records RENAME TO records_t",
+                       "CREATE VIEW records AS SELECT * FROM records_t"}
+        << "holds a table records_t that is not a journal's";
+    QTest::newRow("an extra column") << QStringList{"ALTER TABLE records ADD COLUMN x DEFAULT 'y'"}
+                                     << "defines the table records otherwise";
+    QTest::newRow("a trigger")
+        << QStringList{"CREATE TRIGGER t AFTER INSERT ON records BEGIN SELECT 1; END"}
+        << "holds a trigger t that is not a journal's";
+    QTest::newRow("a declaration changed in place")
+        << QStringList{"PRAGMA writable_schema = ON",
+                       "UPDATE sqlite_master SET sql = replace(sql, 'PRIMARY KEY', 'PRIMARQ KEY') "
+                       "WHERE name = 'deliveries'"}
+        << "defines the table deliveries otherwise";
+  }
+  void schemaChangesAreDetected() {
+    QFETCH(QStringList, statements);
+    QFETCH(QString, problem);
+    write(1, 6);
+    tamper(journalPath(), statements);
+    const VerifyReport report = verify();
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
+    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
+                         [&](const VerifyProblem &p) { return p.text.contains(problem); }),
+             qPrintable(report.problems.value(0).text));
+  }
+
   void anOlderCopyPutBackIsDetected() {
     write(1, 4);
     tamper(journalPath(), {"PRAGMA wal_checkpoint(TRUNCATE)"});
@@ -1395,6 +1427,13 @@ class JournalTest : public QObject {
         db.setConnectOptions("QSQLITE_OPEN_READONLY");
         if (!db.open())
           seen = "cannot open";
+        QSqlQuery schema(db);
+        if (schema.exec("SELECT type || name || tbl_name || coalesce(sql, '') FROM sqlite_master "
+                        "ORDER BY rowid"))
+          while (schema.next())
+            seen += '\n' + schema.value(0).toString();
+        else
+          seen += "\nschema: unreadable";
         for (const QString &table : tables) {
           QSqlQuery columns(db);
           QStringList shown;
@@ -1418,7 +1457,7 @@ class JournalTest : public QObject {
     };
     QVERIFY(write(bytes));
     const QString unchanged = view();
-    QVERIFY(!unchanged.contains("unreadable"));
+    QVERIFY(!unchanged.contains("unreadable") && unchanged.contains("CREATE TABLE records"));
     QCOMPARE(int(verifyJournal(options).outcome), int(VerifyReport::Outcome::Intact));
 
     constexpr int kPage = 4096;
@@ -1436,6 +1475,8 @@ class JournalTest : public QObject {
         bits << qint64(page - 1) * kPage * 8 + random.bounded(kPage * 8);
     for (int i = 0; i < 1000 / kShare; ++i)
       bits << random.bounded(qint64(bytes.size()) * 8);
+    for (int i = 0; i < 1500 / kShare; ++i)  // the schema's page
+      bits << random.bounded(qint64(kPage) * 8);
     int changed = 0;
     QStringList missed;
     for (const qint64 bit : bits) {

@@ -1,5 +1,7 @@
 #include "journal/journal.h"
 
+#include <QRegularExpression>
+
 #include "journal/journaldb.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
@@ -31,6 +33,66 @@ QString recordsTable() {
   }
   fields << QStringLiteral("mac TEXT NOT NULL");
   return QStringLiteral("CREATE TABLE IF NOT EXISTS records (%1)").arg(fields.join(", "));
+}
+
+QString metaTable() {
+  return QStringLiteral(
+      "CREATE TABLE IF NOT EXISTS journal_meta (name TEXT PRIMARY KEY, value TEXT NOT NULL)");
+}
+
+QString takenAtIndex() {
+  return QStringLiteral("CREATE INDEX IF NOT EXISTS records_taken_at ON records (taken_at)");
+}
+
+QStringList ledgerTables(const QString &prefix) {
+  return {QStringLiteral("CREATE TABLE IF NOT EXISTS %1_shipping (target TEXT PRIMARY KEY, "
+                         "acked_seq INTEGER NOT NULL, updated_at TEXT NOT NULL)")
+              .arg(prefix),
+          QStringLiteral("CREATE TABLE IF NOT EXISTS %1_problems (target TEXT NOT NULL, seq "
+                         "INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)")
+              .arg(prefix),
+          QStringLiteral("CREATE TABLE IF NOT EXISTS %1_set_aside (target TEXT NOT NULL, seq "
+                         "INTEGER NOT NULL, reason TEXT NOT NULL, at TEXT NOT NULL, PRIMARY KEY "
+                         "(target, seq))")
+              .arg(prefix)};
+}
+
+namespace {
+// The object a CREATE statement of this program makes, as SQLite keeps it:
+// the statement without its IF NOT EXISTS.
+SchemaObject objectOf(const QString &statement) {
+  static const QRegularExpression form(
+      QStringLiteral("^CREATE (TABLE|INDEX) IF NOT EXISTS (\\w+)(?: ON (\\w+))?"));
+  const QRegularExpressionMatch match = form.match(statement);
+  SchemaObject object;
+  object.type = match.captured(1).toLower();
+  object.name = match.captured(2);
+  object.table = match.captured(3).isEmpty() ? object.name : match.captured(3);
+  object.sql = QString(statement).replace(QStringLiteral(" IF NOT EXISTS"), QString());
+  return object;
+}
+
+SchemaObject autoIndexOf(const QString &table) {
+  return {QStringLiteral("index"), QStringLiteral("sqlite_autoindex_%1_1").arg(table), table, {}};
+}
+}  // namespace
+
+const QList<SchemaObject> &knownObjects() {
+  static const QList<SchemaObject> known = [] {
+    QList<SchemaObject> objects;
+    for (const QString &statement : {metaTable(), recordsTable(), takenAtIndex(), deliveriesTable(),
+                                     epochKeysTable(), transitionTable()})
+      objects << objectOf(statement);
+    objects << autoIndexOf(QStringLiteral("journal_meta"));
+    for (const QString &prefix : {QStringLiteral("central"), QStringLiteral("mqtt")}) {
+      for (const QString &statement : ledgerTables(prefix))
+        objects << objectOf(statement);
+      objects << autoIndexOf(prefix + QStringLiteral("_shipping"))
+              << autoIndexOf(prefix + QStringLiteral("_set_aside"));
+    }
+    return objects;
+  }();
+  return known;
 }
 
 QString deliveriesTable() {
@@ -253,11 +315,9 @@ bool RecordJournal::createSchema(Failure *failure) {
       QByteArray::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0') +
       QByteArray::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0'));
   for (const QString &statement :
-       {QStringLiteral("CREATE TABLE IF NOT EXISTS journal_meta (name TEXT PRIMARY KEY, value "
-                       "TEXT NOT NULL)"),
-        journalschema::recordsTable(), journalschema::deliveriesTable(),
+       {journalschema::metaTable(), journalschema::recordsTable(), journalschema::deliveriesTable(),
         journalschema::epochKeysTable(), journalschema::transitionTable(),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS records_taken_at ON records (taken_at)"),
+        journalschema::takenAtIndex(),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('format', '%1')").arg(kFormat),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('id', '%1')").arg(newId),
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('verification_key', '%1')")

@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "journal/failure.h"
@@ -107,10 +108,31 @@ class RecordJournal {
 
 // SQL of the journal's tables, for a reader that checks them.
 namespace journalschema {
+// What makes a journal's file, one definition for the writer that creates
+// it and the check that compares the file's schema with it.
+QString metaTable();
 QString recordsTable();
+QString takenAtIndex();
 QString deliveriesTable();
 QString epochKeysTable();
 QString transitionTable();
+// A shipping ledger's tables ("central", "mqtt"): its cursor, its
+// problems and the records set aside.
+QStringList ledgerTables(const QString &prefix);
+
+// An object of the file's schema as SQLite keeps it (sqlite_master).
+struct SchemaObject {
+  QString type;
+  QString name;
+  QString table;
+  QString sql;  // empty for an index SQLite makes itself
+  bool operator==(const SchemaObject &other) const {
+    return type == other.type && name == other.name && table == other.table && sql == other.sql;
+  }
+};
+// Every object this program may make in a journal's file: anything else,
+// or any of these defined otherwise, is not a journal's.
+const QList<SchemaObject> &knownObjects();
 // The bytes format 1's key seals for the transition to format 2.
 QByteArray transitionBytes(const QString &journalId, qint64 afterSeq, const QString &lastMac,
                            const QByteArray &verificationKey);

@@ -76,16 +76,10 @@ bool ShippingLedger::open(Failure *failure) {
   }
   journalId_ = query.value(0).toString();
   query.finish();
-  if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT PRIMARY "
-                                 "KEY, acked_seq INTEGER NOT NULL, updated_at TEXT NOT NULL)")
-                      .arg(shipping_)) ||
-      !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT NOT NULL, "
-                                 "seq INTEGER NOT NULL, problem TEXT NOT NULL, at TEXT NOT NULL)")
-                      .arg(problems_)) ||
-      !query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (target TEXT NOT NULL, seq "
-                                 "INTEGER NOT NULL, reason TEXT NOT NULL, at TEXT NOT NULL, "
-                                 "PRIMARY KEY (target, seq))")
-                      .arg(setAside_))) {
+  bool made = true;
+  for (const QString &statement : journalschema::ledgerTables(shipping_.section(u'_', 0, 0)))
+    made = made && query.exec(statement);
+  if (!made) {
     *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
     close();
     return false;

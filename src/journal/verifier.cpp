@@ -443,6 +443,40 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
   chain.flush(notSigned);
 }
 
+// The file's schema is the journal's, exactly: a table renamed and a view
+// put in its place, a column's declaration changed (a flipped bit in
+// "INTEGER PRIMARY KEY" makes every stored seq read NULL), an extra column,
+// table, view or trigger each change what a reader sees without touching a
+// sealed value, and SQLite's own check notices none of them.
+void checkSchema(const QSqlDatabase &db, Checker &checker) {
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (!query.exec(QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master"))) {
+    checker.problem(0, QStringLiteral("the journal's schema cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
+    return;
+  }
+  const QList<journalschema::SchemaObject> &known = journalschema::knownObjects();
+  while (query.next()) {
+    const journalschema::SchemaObject found{query.value(0).toString(), query.value(1).toString(),
+                                            query.value(2).toString(), query.value(3).toString()};
+    if (known.contains(found))
+      continue;
+    const bool named = std::any_of(
+        known.begin(), known.end(),
+        [&](const journalschema::SchemaObject &object) { return object.name == found.name; });
+    checker.problem(0, named ? QStringLiteral("the journal's schema defines the %1 %2 otherwise "
+                                              "than a journal's: %3")
+                                   .arg(found.type, found.name, found.sql.left(200))
+                             : QStringLiteral("the journal's schema holds a %1 %2 that is not a "
+                                              "journal's")
+                                   .arg(found.type, found.name));
+  }
+  if (query.lastError().isValid())
+    checker.problem(0, QStringLiteral("the journal's schema cannot be read: %1")
+                           .arg(query.lastError().text().trimmed()));
+}
+
 // Rows below seq 1 lie outside every chain and are read by no reader of
 // this program: each is a problem, as a forger would have put it there for
 // another reader to show.
@@ -677,6 +711,8 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
       checker.problem(0, QStringLiteral("the journal cannot be read: %1").arg(why));
     } else {
       side->damage = integrityProblems(db);
+      if (!stop)
+        checkSchema(db, checker);
       if (!stop)
         checkOutsideTheSequence(db, checker);
       if (!stop)

@@ -1,3 +1,9 @@
+// The check trusts only what the auditor holds: the verification key (for
+// format 1 the key), the head given or found for that key (sealed under the
+// keys of this check), and the central copy. It never trusts the journal
+// file's own structure: its schema must be exactly the journal's
+// (journalschema::knownObjects), and rows outside the sequence are problems.
+//
 // The journal's check: every record's seal, the chain from record to record,
 // the gap-free sequence and the journal's end against its head, the text log
 // notes, the epoch keys and the file itself (SQLite's own check, and the
