@@ -297,6 +297,8 @@ class JournalTest : public QObject {
     QTest::newRow("a text log note changed")
         << QStringList{"UPDATE deliveries SET text_log_ok = 1 - text_log_ok WHERE seq = 2"}
         << qint64(2);
+    QTest::newRow("a written note's missing failure made empty")
+        << QStringList{"UPDATE deliveries SET text_log_error = '' WHERE seq = 4"} << qint64(4);
   }
   void tamperingIsDetected() {
     QFETCH(QStringList, statements);
