@@ -1138,6 +1138,33 @@ class JournalTest : public QObject {
     QCOMPARE(nothing.exitCode, 2);
     QVERIFY2(nothing.err.contains("no QR code found in"), qPrintable(nothing.err));
   }
+  // A printed ticket's code scans where tickets are printed: each page size
+  // rendered at a ticket printer's 203 dpi decodes and checks genuine.
+  void ticketsScanAtAPrintersResolution_data() {
+    QTest::addColumn<QString>("pageSize");
+    for (const char *size : {"A4", "A5", "A6", "Roll80"})
+      QTest::newRow(size) << size;
+  }
+  void ticketsScanAtAPrintersResolution() {
+    QFETCH(QString, pageSize);
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy, "journal-format-2"));
+    const QString pdf = copy.filePath("ticket.pdf");
+    const RecordsRun printed =
+        runRecords({"ticket", "--journal", copy.filePath("journal.sqlite"), "--key",
+                    copy.filePath("journal.key"), "--head", copy.filePath(kFixture2Head), "--seq",
+                    "1", "--pdf", pdf, "--page-size", pageSize});
+    QVERIFY2(printed.exitCode == 0, qPrintable(printed.err));
+    QCOMPARE(QProcess::execute("pdftoppm",
+                               {"-r", "203", "-png", "-singlefile", pdf, copy.filePath("ticket")}),
+             0);
+    const RecordsRun checked =
+        runRecords({"check-ticket", "--image", copy.filePath("ticket.png"), "--verification-key",
+                    copy.filePath("journal.verification-key")});
+    QCOMPARE(checked.exitCode, 0);
+    QVERIFY2(checked.out.startsWith("ticket genuine: station fixture-2, seq 1,"),
+             qPrintable(checked.out + checked.err));
+  }
 
   // A monitor stopped between a record and its text log's note: the next
   // start notes it as not known, and the journal stays intact.

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include "settings/settings.h"
@@ -150,6 +151,8 @@ class Sheet {
   bool newPage() { return device_->newPage(); }
   void end() { painter_.end(); }
   qreal height() const { return height_; }
+  // Units (thousandths of the page's width) that make `mm` on paper.
+  qreal unitsOfMm(qreal mm) const { return kWidth * mm / qMax(1, device_->widthMM()); }
   QPainter &painter() { return painter_; }
 
   // Writes `text` in the box from `x` at `y`, `width` wide, wrapped;
@@ -290,8 +293,11 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
                   24) +
        20;
   // The verification code and the signatures on the left; the square on
-  // the right is kept for the record's code to scan.
-  const qreal square = 230;
+  // the right is kept for the record's code to scan: at least 0.4 mm a
+  // module (3 dots of a 203 dpi ticket printer), whatever the page.
+  const QImage code = qrcode::of(context.ticketCode);
+  const qreal square =
+      qMin(inner * 0.5, qMax<qreal>(230, sheet.unitsOfMm(0.4 * qMax(1, code.width()))));
   const qreal top = y;
   y += sheet.text(
            kMargin, y, inner - square - 20,
@@ -305,15 +311,29 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
                              QPointF(kWidth - kMargin - square - 30, y + 30));
     y += 60;
   }
-  if (!context.ticketCode.isEmpty()) {
-    const QImage code = qrcode::of(context.ticketCode);
-    if (!code.isNull() && !sheet.measuring()) {
-      // Drawn module by module at the page's resolution: sharp for a scanner.
-      sheet.painter().save();
-      sheet.painter().setRenderHint(QPainter::SmoothPixmapTransform, false);
-      sheet.painter().drawImage(QRectF(kWidth - kMargin - square, top, square, square), code);
-      sheet.painter().restore();
+  if (!context.ticketCode.isEmpty() && !code.isNull() && !sheet.measuring()) {
+    // Drawn as vector squares, a run of dark modules of a row at a time:
+    // sharp at any printer's resolution, never an image a JPEG blurs.
+    const qreal module = square / code.width();
+    const QPointF corner(kWidth - kMargin - square, top);
+    QPainterPath dark;
+    for (int row = 0; row < code.height(); ++row) {
+      for (int column = 0; column < code.width();) {
+        if (qGray(code.pixel(column, row)) >= 128) {
+          ++column;
+          continue;
+        }
+        const int start = column;
+        while (column < code.width() && qGray(code.pixel(column, row)) < 128)
+          ++column;
+        dark.addRect(QRectF(corner.x() + start * module, corner.y() + row * module,
+                            (column - start) * module, module));
+      }
     }
+    sheet.painter().save();
+    sheet.painter().setRenderHint(QPainter::Antialiasing, false);
+    sheet.painter().fillPath(dark, Qt::black);
+    sheet.painter().restore();
   }
   y = qMax(y, top + square) + 20;
   if (context.check.verified())
@@ -456,7 +476,11 @@ bool savePdf(const QString &path, int pageSize,
   bool painted = false;
   {
     QPdfWriter writer(&out.file());
-    writer.setPageSize(QPageSize(QPageSize::PageSizeId(pageSize)));
+    writer.setPageSize(pageSize == kRoll80 ? QPageSize(QSizeF(80, 200), QPageSize::Millimeter,
+                                                       QStringLiteral("80 mm roll"))
+                                           : QPageSize(QPageSize::PageSizeId(pageSize)));
+    if (pageSize == kRoll80)
+      writer.setPageMargins(QMarginsF(0, 0, 0, 0));
     writer.setTitle(QFileInfo(path).completeBaseName());
     writer.setCreator(QStringLiteral("weighstation-records"));
     painted = paint(&writer, failure);

@@ -102,8 +102,11 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
 bool paintReport(QPagedPaintDevice *device, const JournalReader &reader,
                  const ReportRequest &request, const Context &context, Failure *failure);
 
+// A ticket printer's roll: 80 mm wide, a page 200 mm long, no margins.
+constexpr int kRoll80 = 1000;
+
 // A PDF at `path` of what `paint` paints, through a temporary file renamed
-// into place; `pageSize` a QPageSize::PageSizeId.
+// into place; `pageSize` a QPageSize::PageSizeId, or kRoll80.
 bool savePdf(const QString &path, int pageSize,
              const std::function<bool(QPagedPaintDevice *, Failure *)> &paint, Failure *failure);
 

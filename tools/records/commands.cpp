@@ -517,7 +517,7 @@ QString usage() {
        QT_TRANSLATE_NOOP("Records", "the records as CSV or .xlsx")},
       {"recover-workbook FILE [--output OUT] [--unverified]",
        QT_TRANSLATE_NOOP("Records", "rebuild the last workbook that went to FILE")},
-      {"ticket --seq N --pdf F [--page-size A6] [--unverified]",
+      {"ticket --seq N --pdf F [--page-size A6|Roll80] [--unverified]",
        QT_TRANSLATE_NOOP("Records", "a record's weighing ticket, as a PDF")},
       {"check-ticket (CODE | --image F)",
        QT_TRANSLATE_NOOP("Records", "check a ticket's QR code with the verification key")},
@@ -1063,7 +1063,9 @@ void addPdfOptions(QCommandLineParser &parser) {
                     QCoreApplication::translate("Records", "Write the PDF to FILE."),
                     QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("page-size"),
-                    QStringLiteral("A4 (the default), A5, A6 or Letter."), QStringLiteral("SIZE")});
+                    QStringLiteral("A4 (the default), A5, A6, Letter or Roll80 (an 80 mm ticket "
+                                   "printer's roll)."),
+                    QStringLiteral("SIZE")});
 }
 
 // Where and on what a printout goes, and the check it states.
@@ -1088,7 +1090,10 @@ int pageSizeOf(const QCommandLineParser &parser) {
     return QPageSize::A6;
   if (asked == QLatin1String("LETTER"))
     return QPageSize::Letter;
-  cannot(QCoreApplication::translate("Records", "--page-size takes A4, A5, A6 or Letter, not '%1'")
+  if (asked == QLatin1String("ROLL80"))
+    return printouts::kRoll80;
+  cannot(QCoreApplication::translate("Records",
+                                     "--page-size takes A4, A5, A6, Letter or Roll80, not '%1'")
              .arg(parser.value(QStringLiteral("page-size"))));
   return -1;
 }
