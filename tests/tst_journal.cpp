@@ -1025,6 +1025,27 @@ class JournalTest : public QObject {
   }
 
   // Checked with public files only: the verification key, no secret.
+  // An auditor with only the public files (the journal and its
+  // verification key, no head): every record intact, the end not
+  // witnessed, an outcome and exit status of its own, never "broken".
+  void onlyThePublicFilesLeaveTheEndUnwitnessed() {
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy, "journal-format-2"));
+    QVERIFY(QFile::remove(copy.filePath(kFixture2Head)));
+    const RecordsRun run = runRecords(
+        {"verify", "--journal", copy.filePath("journal.sqlite"), "--verification-key",
+         copy.filePath("journal.verification-key"), "--key", copy.filePath("journal.key")});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(run.out.startsWith("records intact, end not witnessed: 2 records, seq 1..2, "),
+             qPrintable(run.out + run.err));
+    // Removing the newest record is what it cannot see; changing one it sees.
+    tamper(copy.filePath("journal.sqlite"), {"UPDATE records SET total = 1 WHERE seq = 1"});
+    QCOMPARE(runRecords({"verify", "--journal", copy.filePath("journal.sqlite"), "--key",
+                         copy.filePath("journal.key")})
+                 .exitCode,
+             1);
+  }
+
   void theFormat2FixtureVerifies() {
     QTemporaryDir copy;
     QVERIFY(copyFixture(copy, "journal-format-2"));

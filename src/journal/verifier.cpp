@@ -264,7 +264,7 @@ void checkEnd(const HeadSeen &seen, const QString &journalId, const VerifyOption
   const QString &headPath = seen.path;
   if (!seen.read) {
     if (report.records > 0)
-      checker.problem(0, QStringLiteral("the journal's end is not witnessed: %1").arg(seen.why));
+      report.endNotWitnessed = seen.why;
     return;
   }
   if (head.journalId != journalId) {
@@ -650,7 +650,7 @@ Failure VerifyReport::asFailure() const {
     return failure.failed()
                ? failure
                : Failure(Failure::Kind::Io, QStringLiteral("the check did not finish"));
-  if (outcome == Outcome::Intact)
+  if (outcome == Outcome::Intact || outcome == Outcome::EndNotWitnessed)
     return Failure();
   const QString first =
       problems.isEmpty() ? QStringLiteral("it fails its check") : problems.first().text;
@@ -660,11 +660,14 @@ Failure VerifyReport::asFailure() const {
 QString VerifyReport::intactLine() const {
   if (records == 0)
     return QStringLiteral("journal intact: 0 records");
-  return QStringLiteral("journal intact: %1 records, seq %2..%3, %4 to %5")
-      .arg(records)
-      .arg(firstSeq)
-      .arg(lastSeq)
-      .arg(firstTakenAt, lastTakenAt);
+  const QString line = QStringLiteral("%1 records, seq %2..%3, %4 to %5")
+                           .arg(records)
+                           .arg(firstSeq)
+                           .arg(lastSeq)
+                           .arg(firstTakenAt, lastTakenAt);
+  if (outcome == Outcome::EndNotWitnessed)
+    return QStringLiteral("records intact, end not witnessed: %1 (%2)").arg(line, endNotWitnessed);
+  return QStringLiteral("journal intact: ") + line;
 }
 
 namespace {
@@ -943,9 +946,10 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
                                    trust.verificationKey.station);
   std::stable_sort(report.problems.begin(), report.problems.end(),
                    [](const VerifyProblem &a, const VerifyProblem &b) { return a.seq < b.seq; });
-  report.outcome = report.problems.isEmpty() && report.problemsNotListed == 0
-                       ? VerifyReport::Outcome::Intact
-                       : VerifyReport::Outcome::Broken;
+  report.outcome = !report.problems.isEmpty() || report.problemsNotListed > 0
+                       ? VerifyReport::Outcome::Broken
+                   : report.endNotWitnessed.isEmpty() ? VerifyReport::Outcome::Intact
+                                                      : VerifyReport::Outcome::EndNotWitnessed;
   if (options.progress)
     options.progress(report.records, total);
   return report;

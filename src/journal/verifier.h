@@ -27,9 +27,13 @@ struct VerifyProblem {
 };
 
 struct VerifyReport {
-  enum class Outcome { Intact, Broken, CannotCheck };
+  // EndNotWitnessed: every record intact, but no head of the journal's keys
+  // was found to witness its end (the auditor holds only the public
+  // files): records removed at the end could not be seen. Never "broken".
+  enum class Outcome { Intact, Broken, CannotCheck, EndNotWitnessed };
   Outcome outcome = Outcome::CannotCheck;
-  Failure failure;  // why it could not be checked
+  Failure failure;          // why it could not be checked
+  QString endNotWitnessed;  // why the end is not witnessed; empty when it is
   qint64 records = 0;
   qint64 firstSeq = 0;
   qint64 lastSeq = 0;
@@ -45,7 +49,8 @@ struct VerifyReport {
   // The outcome as a failure: none when intact; Corrupt at the first bad
   // seq with the first problem when broken; why it could not be checked.
   Failure asFailure() const;
-  // "journal intact: N records, seq 1..N, <first> to <last>"
+  // "journal intact: N records, seq 1..N, <first> to <last>", or "records
+  // intact, end not witnessed: N records, ... (<why>)"
   QString intactLine() const;
 };
 

@@ -26,6 +26,8 @@ CheckState CheckState::of(const VerifyReport &report) {
   check.lastSeq = report.lastSeq;
   if (report.outcome == VerifyReport::Outcome::Intact) {
     check.state = State::Intact;
+  } else if (report.outcome == VerifyReport::Outcome::EndNotWitnessed) {
+    check.state = State::EndNotWitnessed;
   } else if (report.outcome == VerifyReport::Outcome::Broken) {
     check.state = State::Broken;
     // A problem of the journal as a whole (its end, its notes) leaves no
@@ -36,7 +38,7 @@ CheckState CheckState::of(const VerifyReport &report) {
 }
 
 bool CheckState::trusts(qint64 seq) const {
-  return state == State::Intact || (state == State::Broken && seq < badSeq);
+  return verified() || (state == State::Broken && seq < badSeq);
 }
 
 QString CheckState::line() const {
@@ -45,6 +47,10 @@ QString CheckState::line() const {
       return lastSeq > 0
                  ? QStringLiteral("Journal checked: intact, seq %1..%2").arg(firstSeq).arg(lastSeq)
                  : QStringLiteral("Journal checked: intact, no records");
+    case State::EndNotWitnessed:
+      return QStringLiteral("Journal checked: records intact, seq %1..%2; its end not witnessed")
+          .arg(firstSeq)
+          .arg(lastSeq);
     case State::Broken:
       return QStringLiteral("UNVERIFIED: the journal fails its check at seq %1").arg(badSeq);
     case State::Unfinished:

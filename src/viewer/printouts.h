@@ -24,7 +24,8 @@ extern const char *const kDisclaimer;
 
 // What the journal's check said when a printout was made.
 struct CheckState {
-  enum class State { Intact, Broken, Unfinished };
+  // EndNotWitnessed: every record intact, the journal's end not witnessed.
+  enum class State { Intact, Broken, Unfinished, EndNotWitnessed };
   State state = State::Unfinished;
   qint64 firstSeq = 0;
   qint64 lastSeq = 0;
@@ -32,7 +33,7 @@ struct CheckState {
 
   // The state of a finished check.
   static CheckState of(const VerifyReport &report);
-  bool verified() const { return state == State::Intact; }
+  bool verified() const { return state == State::Intact || state == State::EndNotWitnessed; }
   // Whether record `seq` may be printed without the operator's yes: the
   // journal intact, or the record before the first bad one.
   bool trusts(qint64 seq) const;

@@ -73,13 +73,17 @@ void Verification::merge(const VerifyReport &part) {
   }
   report_.problems += part.problems;
   report_.problemsNotListed += part.problemsNotListed;
-  report_.outcome = report_.problems.isEmpty() && report_.problemsNotListed == 0
-                        ? VerifyReport::Outcome::Intact
-                        : VerifyReport::Outcome::Broken;
+  // The end is witnessed (or not) as the newest part found it.
+  report_.endNotWitnessed = part.endNotWitnessed;
+  report_.outcome = !report_.problems.isEmpty() || report_.problemsNotListed > 0
+                        ? VerifyReport::Outcome::Broken
+                    : report_.endNotWitnessed.isEmpty() ? VerifyReport::Outcome::Intact
+                                                        : VerifyReport::Outcome::EndNotWitnessed;
 }
 
 bool Verification::intact() const {
-  return report_.outcome == VerifyReport::Outcome::Intact;
+  return report_.outcome == VerifyReport::Outcome::Intact ||
+         report_.outcome == VerifyReport::Outcome::EndNotWitnessed;
 }
 
 QString Verification::badgeText() const {
@@ -101,6 +105,12 @@ QString Verification::badgeText() const {
                            .arg(what)
                      : QCoreApplication::translate("Viewer", "Journal broken: %1").arg(what);
     }
+    case VerifyReport::Outcome::EndNotWitnessed:
+      return QCoreApplication::translate("Viewer",
+                                         "Journal records intact: %1 records; its end not "
+                                         "witnessed (%2)")
+          .arg(report_.records)
+          .arg(report_.endNotWitnessed);
     case VerifyReport::Outcome::CannotCheck:
       return QCoreApplication::translate("Viewer", "Journal not checked: %1")
           .arg(report_.failure.text());

@@ -42,6 +42,17 @@ namespace {
 constexpr int kDone = 0;
 constexpr int kBroken = 1;
 constexpr int kCannot = 2;
+constexpr int kEndNotWitnessed = 3;  // every record intact, the end not witnessed
+
+// The exit code of two checks together: broken over cannot over not
+// witnessed over done.
+int worse(int a, int b) {
+  for (const int code : {kBroken, kCannot, kEndNotWitnessed}) {
+    if (a == code || b == code)
+      return code;
+  }
+  return kDone;
+}
 
 // The command being run, named in every message.
 QString currentCommand;
@@ -251,11 +262,12 @@ int printReport(const VerifyReport &report, const QString &prefix = QString()) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
     return cannot(report.failure.within(
         prefix + QCoreApplication::translate("Records", "cannot check the journal")));
-  if (report.outcome == VerifyReport::Outcome::Intact) {
+  if (report.outcome == VerifyReport::Outcome::Intact ||
+      report.outcome == VerifyReport::Outcome::EndNotWitnessed) {
     std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
     for (const QString &line : report.checkedWith)
       std::printf("%s%s\n", qPrintable(prefix), qPrintable(line));
-    return kDone;
+    return report.outcome == VerifyReport::Outcome::Intact ? kDone : kEndNotWitnessed;
   }
   for (const VerifyProblem &problem : report.problems)
     std::printf("%s%s\n", qPrintable(prefix), qPrintable(problem.text));
@@ -870,7 +882,7 @@ int verify(const QStringList &arguments) {
     const int code = printReport(report);
     if (report.outcome == VerifyReport::Outcome::CannotCheck)
       return code;
-    return qMax(code, compareWithCentral(command, against, report));
+    return worse(code, compareWithCentral(command, against, report));
   }
   if (central.isEmpty())
     return printReport(verifyJournal(command.verifyOptions()));
