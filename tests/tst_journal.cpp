@@ -1314,6 +1314,23 @@ class JournalTest : public QObject {
     QCOMPARE(report.checkedWith[0], "seq 1..2: format 1, with the key " + key);
     QVERIFY2(report.checkedWith[1].startsWith("seq 3: format 2, with the verification key "),
              qPrintable(report.checkedWith[1]));
+    // The upgrade's seq is bound in the new verification key: a transition
+    // moved earlier (format-2 records forged after it) is the file's word.
+    signingkeys::VerificationKey bound;
+    QString unread;
+    QVERIFY(signingkeys::readVerificationKey(options.verificationKeyPath.isEmpty()
+                                                 ? signingkeys::verificationKeyPathFor(key)
+                                                 : options.verificationKeyPath,
+                                             &bound, &unread));
+    QCOMPARE(bound.format2After, qint64(2));
+    tamper(journal, {"UPDATE format_transition SET after_seq = 1"});
+    const VerifyReport moved = verifyJournal(options);
+    QVERIFY(std::any_of(moved.problems.cbegin(), moved.problems.cend(), [](const VerifyProblem &p) {
+      return p.text.contains(
+          "transition from format 1 is after seq 1, but its verification "
+          "key binds it after seq 2");
+    }));
+    tamper(journal, {"UPDATE format_transition SET after_seq = 2"});
     // Without format 1's key its records cannot be checked.
     QVERIFY(QFile::rename(key, key + ".away"));
     QCOMPARE(int(verifyJournal(options).outcome), int(VerifyReport::Outcome::CannotCheck));
@@ -1332,6 +1349,48 @@ class JournalTest : public QObject {
     report = verifyJournal(options);
     QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Broken));
     QCOMPARE(report.firstBadSeq(), qint64(3));
+  }
+
+  // Where format 2 begins is signed into the verification key by its root
+  // when the key is made: the journal's format marker and its transition
+  // row, which whoever writes the file (and holds format 1's key) can set,
+  // cannot move it.
+  void theVerificationKeyDecidesWhereFormat2Begins_data() {
+    QTest::addColumn<QStringList>("statements");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("the format marker set to 1")
+        << QStringList{"UPDATE journal_meta SET value = '1' WHERE name = 'format'"}
+        << "seq 1: the journal says it is of format 1, but its verification key seals every "
+           "record after seq 0 in format 2";
+    QTest::newRow("a transition after seq 3")
+        << QStringList{"INSERT INTO format_transition SELECT 3, value, 'x' FROM journal_meta "
+                       "WHERE name = 'verification_key'"}
+        << "the journal's transition from format 1 is after seq 3, but its verification key "
+           "binds it after seq 0";
+  }
+  void theVerificationKeyDecidesWhereFormat2Begins() {
+    QFETCH(QStringList, statements);
+    QFETCH(QString, problem);
+    write(1, 5);
+    signingkeys::VerificationKey key;
+    QString why;
+    QVERIFY2(signingkeys::readVerificationKey(signingkeys::verificationKeyPathFor(keyPath()), &key,
+                                              &why),
+             qPrintable(why));
+    QCOMPARE(key.format2After, qint64(0));
+    tamper(journalPath(), statements);
+    const VerifyReport report = verify();
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
+    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
+                         [&](const VerifyProblem &p) { return p.text == problem; }),
+             qPrintable(report.problems.value(0).text));
+    // The line itself cannot be changed without the root.
+    QFile file(signingkeys::verificationKeyPathFor(keyPath()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QByteArray text = file.readAll();
+    text.replace("format-2-after 0 ", "format-2-after 4 ");
+    QVERIFY(!signingkeys::parseVerificationKey(text, &key, &why));
+    QCOMPARE(why, QString("its format line is not signed by its root (changed)"));
   }
 
   // A thief who copies every file of the station after an epoch ended

@@ -358,11 +358,20 @@ bool RecordJournal::readIdentity(Failure *failure) {
 bool RecordJournal::loadSigningKeys(bool commission, Failure *failure) {
   const QString signingPath = signingkeys::signingPathFor(keyPath_);
   QString why;
+  // A journal of format 1 goes on in format 2 after its last record: the
+  // root signs that seq into the verification key.
+  qint64 format2After = 0;
+  if (commission && format_ == 1) {
+    QSqlQuery last(db_);
+    if (!last.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM records")) || !last.next())
+      return fail(QStringLiteral("cannot read the journal's end"), last, failure);
+    format2After = last.value(0).toLongLong();
+  }
   if (commission && !QFileInfo::exists(signingPath) &&
       !signingkeys::SigningKeys::commission(
           signingPath, signingkeys::verificationKeyPathFor(keyPath_), journalfiles::stationName(),
           signingkeys::SigningKeys::boundaryBefore(clock_(), signingkeys::epochSecondsSetting()),
-          signingkeys::epochSecondsSetting(), &why)) {
+          signingkeys::epochSecondsSetting(), &why, format2After)) {
     *failure = Failure(Failure::Kind::CannotOpen, why);
     return false;
   }
@@ -386,7 +395,24 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
   const qint64 lastSeq = query.next() ? query.value(0).toLongLong() : 0;
   const QString lastMac = lastSeq > 0 ? query.value(1).toString() : QString();
   query.finish();
-  const QByteArray verificationKey = keys_.verificationKey().fileText();
+  // The verification key as commissioned, with the seq its root bound.
+  signingkeys::VerificationKey commissioned;
+  QString unread;
+  if (!signingkeys::readVerificationKey(signingkeys::verificationKeyPathFor(keyPath_),
+                                        &commissioned, &unread) ||
+      !(commissioned == keys_.verificationKey()))
+    commissioned = keys_.verificationKey();
+  const QByteArray verificationKey = commissioned.fileText();
+  if (commissioned.format2After >= 0 && commissioned.format2After != lastSeq) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the journal %1 ends at seq %2, but its verification key "
+                                      "was made for format 2 after seq %3 (another monitor wrote "
+                                      "on): start the monitor again")
+                           .arg(path_)
+                           .arg(lastSeq)
+                           .arg(commissioned.format2After));
+    return false;
+  }
   for (const QString &statement :
        {journalschema::epochKeysTable(), journalschema::transitionTable(),
         QStringLiteral("UPDATE journal_meta SET value = '%1' WHERE name = 'format'").arg(kFormat),

@@ -81,15 +81,26 @@ QString VerificationKey::fingerprint() const {
   return seals::fingerprintOf(kVerificationTag + '\n' + station.toUtf8() + '\n' + root);
 }
 
+QByteArray VerificationKey::formatBytes(const QString &station, qint64 after) {
+  return "weighstation format 2 after\n" + station.toUtf8() + '\n' + QByteArray::number(after) +
+         '\n';
+}
+
 QByteArray VerificationKey::fileText() const {
-  return kVerificationTag + '\n' + "station " + encodedStation(station) + '\n' + "root " +
-         root.toHex() + '\n' + "fingerprint " + fingerprint().toLatin1() + '\n';
+  QByteArray text = kVerificationTag + '\n' + "station " + encodedStation(station) + '\n' +
+                    "root " + root.toHex() + '\n' + "fingerprint " + fingerprint().toLatin1() +
+                    '\n';
+  if (format2After >= 0)
+    text +=
+        "format-2-after " + QByteArray::number(format2After) + ' ' + formatSignature.toHex() + '\n';
+  return text;
 }
 
 bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString *error) {
   const QList<QByteArray> lines = text.trimmed().split('\n');
-  if (lines.size() != 4 || lines[0] != kVerificationTag || !lines[1].startsWith("station ") ||
-      !lines[2].startsWith("root ") || !lines[3].startsWith("fingerprint ")) {
+  if ((lines.size() != 4 && lines.size() != 5) || lines[0] != kVerificationTag ||
+      !lines[1].startsWith("station ") || !lines[2].startsWith("root ") ||
+      !lines[3].startsWith("fingerprint ")) {
     *error = QStringLiteral("not a verification key of format 2");
     return false;
   }
@@ -102,6 +113,22 @@ bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString 
   if (QString::fromLatin1(lines[3].mid(12)) != key->fingerprint()) {
     *error = QStringLiteral("its fingerprint line does not match its key (changed)");
     return false;
+  }
+  key->format2After = -1;
+  key->formatSignature.clear();
+  if (lines.size() == 5) {
+    const QList<QByteArray> words = lines[4].split(' ');
+    bool number = false;
+    const qint64 after = words.value(1).toLongLong(&number);
+    const QByteArray signature = QByteArray::fromHex(words.value(2));
+    if (words.size() != 3 || words[0] != "format-2-after" || !number || after < 0 ||
+        signature.toHex() != words[2] ||
+        !seals::verify(key->root, VerificationKey::formatBytes(key->station, after), signature)) {
+      *error = QStringLiteral("its format line is not signed by its root (changed)");
+      return false;
+    }
+    key->format2After = after;
+    key->formatSignature = signature;
   }
   return true;
 }
@@ -147,7 +174,7 @@ qint64 epochSecondsSetting() {
 
 bool SigningKeys::commission(const QString &signingPath, const QString &verificationPath,
                              const QString &station, qint64 firstStart, qint64 length,
-                             QString *error) {
+                             QString *error, qint64 format2After) {
   if (length < kShortestEpochSeconds)
     length = kShortestEpochSeconds;
   seals::KeyPair root;
@@ -156,6 +183,9 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
     return false;
   }
   VerificationKey verification{station, root.publicKey};
+  verification.format2After = format2After;
+  verification.formatSignature =
+      seals::sign(root.secretKey, VerificationKey::formatBytes(station, format2After));
   QByteArray text = kSigningTag + '\n' + "station " + encodedStation(station) + '\n' + "root " +
                     root.publicKey.toHex() + '\n';
   const qint64 first = firstStart;

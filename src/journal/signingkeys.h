@@ -27,6 +27,12 @@ constexpr qint64 kEpochSlackSeconds = 5;
 struct VerificationKey {
   QString station;
   QByteArray root;  // Ed25519 public key
+  // Every record after this seq is of format 2 (0: every record), signed by
+  // the root when the key was made: the journal's own format marker and
+  // transition row cannot move it. -1 for a key made before keys said so.
+  qint64 format2After = -1;
+  QByteArray formatSignature;
+  static QByteArray formatBytes(const QString &station, qint64 after);
 
   // XXXX-XXXX-XXXX-XXXX of the station's name and the root.
   QString fingerprint() const;
@@ -82,8 +88,11 @@ class SigningKeys {
   // starting at `firstStart` (seconds since 1970); writes the signing
   // file (mode 0600) and the verification key file. The root's secret
   // never leaves memory and is erased there.
+  // `format2After`: the journal's last record of format 1 (0: none), which
+  // the root signs into the verification key.
   static bool commission(const QString &signingPath, const QString &verificationPath,
-                         const QString &station, qint64 firstStart, qint64 length, QString *error);
+                         const QString &station, qint64 firstStart, qint64 length, QString *error,
+                         qint64 format2After = 0);
   // The epoch boundary at or before `now`: whole epochs from 1970.
   static qint64 boundaryBefore(qint64 now, qint64 length);
 

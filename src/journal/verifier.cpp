@@ -564,7 +564,13 @@ void checkNamedKey(const QSqlDatabase &db, const Trust &trust, Checker &checker)
                            .arg(query.lastError().text().trimmed()));
     return;
   }
-  if (query.next() && query.value(0).toString().toUtf8() != trust.verificationKey.fileText())
+  // The key by its station and root: the format line the auditor's copy
+  // holds is the auditor's, not the file's.
+  signingkeys::VerificationKey named;
+  QString unread;
+  if (query.next() &&
+      (!signingkeys::parseVerificationKey(query.value(0).toString().toUtf8(), &named, &unread) ||
+       !(named == trust.verificationKey)))
     checker.problem(0, QStringLiteral("the journal names another verification key than the one "
                                       "given (%1)")
                            .arg(trust.verificationKey.fingerprint()));
@@ -613,6 +619,28 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
   }
   if (query.next())
     checker.problem(0, QStringLiteral("the journal has more than one transition from format 1"));
+}
+
+// Where the verification key says format 2 begins, it begins: a format
+// marker saying 1, or a transition row at another seq (a record sealed on
+// a format-1 key after it), is the file's word against the auditor's.
+void holdToTheBoundFormat(int fileFormat, Trust *trust, Checker &checker) {
+  const qint64 after = trust->verificationKey.format2After;
+  if (fileFormat < 2)
+    checker.problem(after + 1, QStringLiteral("seq %1: the journal says it is of format %2, but "
+                                              "its verification key seals every record after "
+                                              "seq %3 in format 2")
+                                   .arg(after + 1)
+                                   .arg(fileFormat)
+                                   .arg(after));
+  if (trust->lastFormat1Seq != after)
+    checker.problem(qMin(after, trust->lastFormat1Seq) + 1,
+                    QStringLiteral("the journal's transition from format 1 is after seq %1, but "
+                                   "its verification key binds it after seq %2")
+                        .arg(trust->lastFormat1Seq)
+                        .arg(after));
+  trust->lastFormat1Seq = after;
+  trust->transitionNeedsKey = after > 0 && trust->key.isEmpty();
 }
 
 // A key seals one journal: a head of the same key that witnesses records
@@ -797,7 +825,10 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
     return report;
   }
   const QString journalId = reader.isLocal() ? reader.journalId() : QString();
-  const bool format2 = !reader.isLocal() || reader.format() >= 2;
+  // A verification key that binds where format 2 begins decides it, not the
+  // file's own format marker.
+  const bool bound = trust.haveVerificationKey && trust.verificationKey.format2After >= 0;
+  const bool format2 = !reader.isLocal() || reader.format() >= 2 || bound;
   if (format2) {
     // Format 2 needs no secret: the verification key, and the epoch keys it
     // certifies.
@@ -810,6 +841,8 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
       checkNamedKey(reader.database(), trust, checker);
       trust.lastFormat1Seq = 0;
       checkTransition(reader.database(), journalId, &trust, checker);
+      if (bound)
+        holdToTheBoundFormat(reader.format(), &trust, checker);
     } else {
       for (const signingkeys::EpochCertificate &certificate : options.epochKeys) {
         if (certificate.certifiedBy(trust.verificationKey))
