@@ -474,6 +474,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>A photo or scan of the ticket (PNG, JPEG).</source>
       <translation>Ein Foto oder Scan des Wiegescheins (PNG, JPEG).</translation>
     </message>
+    <message>
+      <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
+      <translation>--page-size nimmt A4, A5, A6, Letter oder Roll80, nicht '%1'</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -688,6 +692,10 @@ Den Wiegeschein von Nr. %2 als UNVERIFIED markiert drucken?</translation>
     <message>
       <source>, refused: seq %1 (tried again at each start)</source>
       <translation>, abgelehnt: Nr. %1 (bei jedem Start erneut versucht)</translation>
+    </message>
+    <message>
+      <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
+      <translation>Journal-Wägungen unversehrt: %1 Wägungen; sein Ende nicht bezeugt (%2)</translation>
     </message>
   </context>
 </TS>

@@ -474,6 +474,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>A photo or scan of the ticket (PNG, JPEG).</source>
       <translation>Una foto o un escaneo del ticket (PNG, JPEG).</translation>
     </message>
+    <message>
+      <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
+      <translation>--page-size admite A4, A5, A6, Letter o Roll80, no '%1'</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -688,6 +692,10 @@ Print the ticket of seq %2 marked as UNVERIFIED?</source>
     <message>
       <source>, refused: seq %1 (tried again at each start)</source>
       <translation>, rechazados: n.º %1 (se reintentan en cada inicio)</translation>
+    </message>
+    <message>
+      <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
+      <translation>Registros del diario íntegros: %1 registros; su final no atestiguado (%2)</translation>
     </message>
   </context>
 </TS>

@@ -474,6 +474,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>A photo or scan of the ticket (PNG, JPEG).</source>
       <translation>Une photo ou un scan du ticket (PNG, JPEG).</translation>
     </message>
+    <message>
+      <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
+      <translation>--page-size prend A4, A5, A6, Letter ou Roll80, pas '%1'</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -688,6 +692,10 @@ Imprimer le ticket du n° %2 marqué UNVERIFIED ?</translation>
     <message>
       <source>, refused: seq %1 (tried again at each start)</source>
       <translation>, refusés : n° %1 (réessayés à chaque démarrage)</translation>
+    </message>
+    <message>
+      <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
+      <translation>Enregistrements du journal intacts : %1 enregistrements ; sa fin non attestée (%2)</translation>
     </message>
   </context>
 </TS>

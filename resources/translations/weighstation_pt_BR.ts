@@ -474,6 +474,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>A photo or scan of the ticket (PNG, JPEG).</source>
       <translation>Uma foto ou digitalização do tíquete (PNG, JPEG).</translation>
     </message>
+    <message>
+      <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
+      <translation>--page-size aceita A4, A5, A6, Letter ou Roll80, não '%1'</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -688,6 +692,10 @@ Imprimir o tíquete do nº %2 marcado como UNVERIFIED?</translation>
     <message>
       <source>, refused: seq %1 (tried again at each start)</source>
       <translation>, recusados: nº %1 (tentados de novo a cada início)</translation>
+    </message>
+    <message>
+      <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
+      <translation>Registros do diário íntegros: %1 registros; seu fim não testemunhado (%2)</translation>
     </message>
   </context>
 </TS>
