@@ -130,6 +130,17 @@ class JournalTest : public QObject {
     options.keyPath = key.isEmpty() ? keyPath() : key;
     return verifyJournal(options);
   }
+  // The journal of records 1..6 changed by `statements` verifies broken,
+  // with a problem that says `problem`.
+  void brokenBy(const QStringList &statements, const QString &problem) {
+    write(1, 6);
+    tamper(journalPath(), statements);
+    const VerifyReport report = verify();
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
+    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
+                         [&](const VerifyProblem &p) { return p.text.contains(problem); }),
+             qPrintable(report.problems.value(0).text));
+  }
 
  private Q_SLOTS:
   // The records are dated 2026-12-07: the journals' keys start that day.
@@ -340,13 +351,7 @@ class JournalTest : public QObject {
   void rowsOutsideTheSequence() {
     QFETCH(QStringList, statements);
     QFETCH(QString, problem);
-    write(1, 6);
-    tamper(journalPath(), statements);
-    const VerifyReport report = verify();
-    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
-    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
-                         [&](const VerifyProblem &p) { return p.text == problem; }),
-             qPrintable(report.problems.value(0).text));
+    brokenBy(statements, problem);
     const RecordsRun listed = runRecords({"list", "--journal", journalPath()});
     QVERIFY2(!listed.out.contains("9999") && listed.out.count('\n') == 6, qPrintable(listed.out));
   }
@@ -374,13 +379,7 @@ class JournalTest : public QObject {
   void schemaChangesAreDetected() {
     QFETCH(QStringList, statements);
     QFETCH(QString, problem);
-    write(1, 6);
-    tamper(journalPath(), statements);
-    const VerifyReport report = verify();
-    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
-    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
-                         [&](const VerifyProblem &p) { return p.text.contains(problem); }),
-             qPrintable(report.problems.value(0).text));
+    brokenBy(statements, problem);
   }
 
   void anOlderCopyPutBackIsDetected() {
@@ -1371,19 +1370,13 @@ class JournalTest : public QObject {
   void theVerificationKeyDecidesWhereFormat2Begins() {
     QFETCH(QStringList, statements);
     QFETCH(QString, problem);
-    write(1, 5);
+    brokenBy(statements, problem);
     signingkeys::VerificationKey key;
     QString why;
     QVERIFY2(signingkeys::readVerificationKey(signingkeys::verificationKeyPathFor(keyPath()), &key,
                                               &why),
              qPrintable(why));
     QCOMPARE(key.format2After, qint64(0));
-    tamper(journalPath(), statements);
-    const VerifyReport report = verify();
-    QCOMPARE(report.outcome, VerifyReport::Outcome::Broken);
-    QVERIFY2(std::any_of(report.problems.begin(), report.problems.end(),
-                         [&](const VerifyProblem &p) { return p.text == problem; }),
-             qPrintable(report.problems.value(0).text));
     // The line itself cannot be changed without the root.
     QFile file(signingkeys::verificationKeyPathFor(keyPath()));
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -208,32 +208,28 @@ bool ShippingLedger::acknowledge(qint64 seq, Failure *failure) {
   return true;
 }
 
-bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failure) {
+bool ShippingLedger::noteRow(const QString &insert, qint64 seq, const QString &text,
+                             const QString &doing, Failure *failure) {
   QSqlQuery query(db_);
-  const bool prepared =
-      query.prepare(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?, ?)").arg(problems_));
+  const bool prepared = query.prepare(insert);
   for (const QVariant &value :
        {QVariant(target_), QVariant(seq), QVariant(text), QVariant(nowText())})
     query.addBindValue(value);
   if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot note a shipping problem"), query);
+    *failure = failed(doing, query);
     return false;
   }
   return true;
 }
 
+bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failure) {
+  return noteRow(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?, ?)").arg(problems_), seq, text,
+                 QStringLiteral("cannot note a shipping problem"), failure);
+}
+
 bool ShippingLedger::setAside(qint64 seq, const QString &reason, Failure *failure) {
-  QSqlQuery query(db_);
-  const bool prepared =
-      query.prepare(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_));
-  for (const QVariant &value :
-       {QVariant(target_), QVariant(seq), QVariant(reason), QVariant(nowText())})
-    query.addBindValue(value);
-  if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot note a record set aside"), query);
-    return false;
-  }
-  return true;
+  return noteRow(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_),
+                 seq, reason, QStringLiteral("cannot note a record set aside"), failure);
 }
 
 bool ShippingLedger::setAsideSeqs(QList<qint64> *seqs, Failure *failure) const {

@@ -78,6 +78,10 @@ class ShippingLedger {
   QString setAside_;
   QSqlDatabase db_;
 
+  // A row (target, seq, text, now) by `insert`; `doing` names it in a failure.
+  bool noteRow(const QString &insert, qint64 seq, const QString &text, const QString &doing,
+               Failure *failure);
+
   enum class Table { Shipping, Problems, SetAside };
   static QString tableOf(Kind kind, Table table);
 };
