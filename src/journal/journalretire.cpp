@@ -26,6 +26,18 @@ QString retiredJournalName(const QString &path, const QString &id) {
       suffix.isEmpty() ? base + u'.' + id : QStringLiteral("%1.%2.%3").arg(base, id, suffix));
 }
 
+// The journal's file and its -wal, -shm and -journal, to their retired
+// names.
+QList<QPair<QString, QString>> journalMoves(const QString &journalPath, const QString &id) {
+  QList<QPair<QString, QString>> moves;
+  const QString retired = retiredJournalName(journalPath, id);
+  for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
+    if (QFileInfo::exists(journalPath + QLatin1String(suffix)))
+      moves << qMakePair(journalPath + QLatin1String(suffix), retired + QLatin1String(suffix));
+  }
+  return moves;
+}
+
 QString idOfJournal(const QString &path, Failure *why) {
   JournalReader reader(path, QStringLiteral("weighstation-retire"));
   if (!reader.open(why))
@@ -92,15 +104,7 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
                                                               QStringLiteral("yyyyMMddTHHmmssZ"));
   }
   const QString &id = plan->journalId;
-  plan->moves.clear();
-  if (QFileInfo::exists(journalPath)) {
-    const QString retired = retiredJournalName(journalPath, id);
-    for (const char *suffix : {"", "-wal", "-shm", "-journal"}) {
-      if (QFileInfo::exists(journalPath + QLatin1String(suffix)))
-        plan->moves << qMakePair(journalPath + QLatin1String(suffix),
-                                 retired + QLatin1String(suffix));
-    }
-  }
+  plan->moves = journalMoves(journalPath, id);
   // The heads go with the key: "<key>.<x>.head" -> "<key>.<id>.<x>.head",
   // the names under which the retired key's heads are found.
   const QString keyName = QFileInfo(keyPath).fileName();
@@ -114,14 +118,14 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
     plan->moves << qMakePair(keyPath, keyPath + u'.' + id);
   // The signing keys go with it: the new journal is sealed with new ones,
   // and the retired one is checked with the retired verification key.
+  plan->signingFile.clear();
   for (const QString &path :
        {signingkeys::signingPathFor(keyPath), signingkeys::verificationKeyPathFor(keyPath)}) {
     if (QFileInfo::exists(path))
       plan->moves << qMakePair(path, path + u'.' + id);
   }
-  plan->signingFile = QFileInfo::exists(signingkeys::signingPathFor(keyPath))
-                          ? signingkeys::signingPathFor(keyPath)
-                          : QString();
+  if (QFileInfo::exists(signingkeys::signingPathFor(keyPath)))
+    plan->signingFile = signingkeys::signingPathFor(keyPath);
   for (const auto &move : plan->moves) {
     if (QFileInfo::exists(move.second) || QFileInfo(move.second).isSymLink()) {
       *failure =

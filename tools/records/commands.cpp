@@ -696,6 +696,43 @@ int newJournal(const QStringList &arguments) {
 }
 
 namespace {
+// A record the central copy lacks below its last one was refused by it (or
+// removed there); the ones after its last are still on their way. At most
+// `most` lines.
+QStringList holesInTheCopy(const QList<qint64> &localSeqs, const QSet<qint64> &centralSeqs,
+                           qint64 centralLast, qsizetype most) {
+  QStringList holes;
+  for (const qint64 seq : localSeqs) {
+    if (holes.size() >= most)
+      break;
+    if (seq < centralLast && !centralSeqs.contains(seq))
+      holes << QStringLiteral("seq %1: not in the central copy (refused by it, or removed there)")
+                   .arg(seq);
+  }
+  return holes;
+}
+
+// What the local journal holds to compare: each record's seal and bytes,
+// its stations, and the seqs of the station asked about (empty: all).
+struct LocalSide {
+  QHash<qint64, QByteArray> seals;
+  QSet<QString> stations;
+  QList<qint64> seqs;
+  bool read(const JournalReader &journal, const QString &station, Failure *failure) {
+    return journal.forEach(
+        {},
+        [&](const JournalRecord &record) {
+          seals.insert(record.seq, record.mac.toLatin1() + '\n' +
+                                       journalcolumns::canonicalBytes(record, QString()));
+          stations.insert(record.station);
+          if (station.isEmpty() || record.station == station)
+            seqs << record.seq;
+          return true;
+        },
+        failure);
+  }
+};
+
 // The local journal against its central copy: a record changed on one
 // side, or a local journal shorter than the copy (an older journal and
 // head put back together), is a problem.
@@ -712,23 +749,13 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
   // With --station, the central records of that station (a journal keeps
   // its chain when the station is renamed).
   const QString station = command.parser().value(QStringLiteral("station"));
-  QHash<qint64, QByteArray> localSeals;
-  QSet<QString> localStations;
-  QList<qint64> localSeqs;  // of the station asked about
-  if (!journal.forEach(
-          {},
-          [&](const JournalRecord &record) {
-            localSeals.insert(record.seq, record.mac.toLatin1() + '\n' +
-                                              journalcolumns::canonicalBytes(record, QString()));
-            localStations.insert(record.station);
-            if (station.isEmpty() || record.station == station)
-              localSeqs << record.seq;
-            return true;
-          },
-          &failure))
+  LocalSide mine;
+  if (!mine.read(journal, station, &failure))
     return cannot(failure);
-  if (!station.isEmpty() && !localStations.contains(station)) {
-    QStringList names = localStations.values();
+  const QHash<qint64, QByteArray> &localSeals = mine.seals;
+  const QList<qint64> &localSeqs = mine.seqs;
+  if (!station.isEmpty() && !mine.stations.contains(station)) {
+    QStringList names = mine.stations.values();
     names.sort();
     return cannot(QStringLiteral("the journal %1 holds no record of station %2 (its records are "
                                  "of: %3)")
@@ -758,15 +785,7 @@ int compareWithCentral(const Command &command, const QString &uri, const VerifyR
                },
                &failure))
     return cannot(failure.within(QStringLiteral("cannot read the central copy")));
-  // A record the central copy lacks below its last one was refused by it
-  // (or removed there); the ones after its last are still on their way.
-  for (const qint64 seq : std::as_const(localSeqs)) {
-    if (seq < centralLast && !centralSeqs.contains(seq) && problems.size() < 20)
-      problems << QStringLiteral(
-                      "seq %1: not in the central copy (refused by it, or removed "
-                      "there)")
-                      .arg(seq);
-  }
+  problems << holesInTheCopy(localSeqs, centralSeqs, centralLast, 20 - problems.size());
   if (centralLast > local.lastSeq)
     problems.prepend(
         QStringLiteral("the journal ends at seq %1, its central copy at seq %2 (records "
