@@ -1,7 +1,7 @@
 // What shipping to the central database decides, kept free of threads and
 // clocks: how long to wait after a failure, when an outage is worth a
 // warning (once, after records have waited five minutes), and when a
-// refused record is given up on.
+// refused record is set aside (tried again at the next start).
 #pragma once
 
 #include <QHash>
@@ -19,8 +19,8 @@ class ShippingState {
   // The server could not be reached: returns how long to wait before the
   // next try (1 s, doubling up to 60 s).
   qint64 unreachable(const QString &reason);
-  // The server refused record `seq`: true when it is to be given up on
-  // (reported, not tried again).
+  // The server refused record `seq`: true when it is to be set aside
+  // (reported, and tried again at the next start, not now).
   bool refused(qint64 seq);
 
   // Whether to warn now: records wait, the oldest since `oldestWaitingMs`
