@@ -91,6 +91,25 @@ QVariantList rowsOf(const QString &station) {
       .value(0);
 }
 
+// The monitor driven by the operator driver's `scenario` against the
+// simulator, its files in `run`, shipping to `central` as `station`.
+QProcessEnvironment monitorEnvironment(const Simulator &sim, const QTemporaryDir &run,
+                                       const QString &scenario, const QString &station,
+                                       const QString &central) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert("QT_QPA_PLATFORM", "offscreen");
+  env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
+  env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
+  env.insert("E2E_SCENARIO", scenario);
+  env.insert("E2E_TEXT_LOG", run.filePath("station.txt"));
+  env.insert("E2E_REPORT", run.filePath("report.json"));
+  env.insert("WEIGHSTATION_JOURNAL", run.filePath("journal.sqlite"));
+  env.insert("WEIGHSTATION_JOURNAL_KEY", run.filePath("journal.key"));
+  env.insert("WEIGHSTATION_STATION", station);
+  env.insert("WEIGHSTATION_CENTRAL", central);
+  return env;
+}
+
 // A journal of `count` records of `station`, taken `minutesAgo` minutes ago.
 void writeJournal(const QString &path, const QString &key, const QString &station, int count,
                   int minutesAgo = 0, const QString &renamedTo = QString(), int renamedAt = 0) {
@@ -227,18 +246,8 @@ class CentralTest : public QObject {
     QTemporaryDir run;
     auto monitor = [&](const QString &scenario) {
       auto *process = new QProcess;
-      QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-      env.insert("QT_QPA_PLATFORM", "offscreen");
-      env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
-      env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
-      env.insert("E2E_SCENARIO", scenario);
+      QProcessEnvironment env = monitorEnvironment(sim, run, scenario, "killed", serverUri());
       env.insert("E2E_RECORDS", "200");
-      env.insert("E2E_TEXT_LOG", run.filePath("station.txt"));
-      env.insert("E2E_REPORT", run.filePath("report.json"));
-      env.insert("WEIGHSTATION_JOURNAL", run.filePath("journal.sqlite"));
-      env.insert("WEIGHSTATION_JOURNAL_KEY", run.filePath("journal.key"));
-      env.insert("WEIGHSTATION_STATION", "killed");
-      env.insert("WEIGHSTATION_CENTRAL", serverUri());
       process->setProcessEnvironment(env);
       process->start(qEnvironmentVariable("WEIGHSTATION_BIN"), {});
       return process;
@@ -659,19 +668,10 @@ class CentralTest : public QObject {
     Simulator sim;
     QVERIFY(sim.start({"weight=111", "weight=222", "weight=333"}));
     QTemporaryDir run;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    env.insert("WEIGHSTATION_ADAPTERS", sim.adapters());
-    env.insert("LD_PRELOAD", qEnvironmentVariable("E2E_DRIVER"));
-    env.insert("E2E_SCENARIO", "records");
+    QProcessEnvironment env = monitorEnvironment(sim, run, "records", "frozen",
+                                                 serverUri() + "?application_name=frozen-monitor");
     env.insert("E2E_RECORDS", "30");
     env.insert("E2E_RECORD_GAP_MS", "150");
-    env.insert("E2E_TEXT_LOG", run.filePath("station.txt"));
-    env.insert("E2E_REPORT", run.filePath("report.json"));
-    env.insert("WEIGHSTATION_JOURNAL", run.filePath("journal.sqlite"));
-    env.insert("WEIGHSTATION_JOURNAL_KEY", run.filePath("journal.key"));
-    env.insert("WEIGHSTATION_STATION", "frozen");
-    env.insert("WEIGHSTATION_CENTRAL", serverUri() + "?application_name=frozen-monitor");
     QProcess monitor;
     monitor.setProcessEnvironment(env);
     monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN"), {});
