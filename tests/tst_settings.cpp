@@ -132,6 +132,18 @@ class SettingsTest : public QObject {
         << "" << QString::fromUtf8("station = a\0b\n", 14) << "-"
         << "station"
         << "" << byDefault << "line 1: \"station = a\\x00b\": holds a NUL byte";
+    QTest::newRow("a path in the home folder")
+        << ""
+        << "journal = ~/data/journal.sqlite\n"
+        << "-"
+        << "journal" << QDir::homePath() + "/data/journal.sqlite" << byUser << "";
+    QTest::newRow("a relative path")
+        << ""
+        << "journal = data/journal.sqlite\n"
+        << "-"
+        << "journal"
+        << "" << byDefault
+        << "journal = \"data/journal.sqlite\": not an absolute path (start it with / or ~/)";
     QTest::newRow("a key no program reads")
         << ""
         << "jounral = /tmp/j.sqlite\n"

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
@@ -29,6 +30,15 @@ QString textOf(const QVariant &value) {
   return value.toString();
 }
 
+// A path as its user means it: "~" and "~/..." in the home folder.
+QString expandedPath(const QString &text) {
+  if (text == QLatin1String("~"))
+    return QDir::homePath();
+  if (text.startsWith(QLatin1String("~/")))
+    return QDir::homePath() + text.mid(1);
+  return text;
+}
+
 // Why `text` is not a value of `key`; empty when it is.
 QString refusalOf(const Key *key, const QString &text) {
   const Kind kind = key ? key->kind : Kind::Text;
@@ -42,6 +52,10 @@ QString refusalOf(const Key *key, const QString &text) {
   }
   if (kind == Kind::Path && text.contains(QChar(0)))
     return QStringLiteral("not a file name");
+  // A relative path would name another file from every folder a program
+  // is started in.
+  if (kind == Kind::Path && !text.isEmpty() && !QDir::isAbsolutePath(expandedPath(text)))
+    return QStringLiteral("not an absolute path (start it with / or ~/)");
   return {};
 }
 
@@ -278,7 +292,7 @@ Entry lookup(const QString &key) {
   if (qEnvironmentVariableIsSet(variable.constData())) {
     const QString text = qEnvironmentVariable(variable.constData());
     if (refusalOf(known, text).isEmpty()) {
-      entry.value = text;
+      entry.value = known && known->kind == Kind::Path ? expandedPath(text) : text;
       entry.origin = Origin::Environment;
       entry.where = QString::fromUtf8(variable);
     }
@@ -290,7 +304,7 @@ Entry lookup(const QString &key) {
     if (!read.found)
       continue;
     if (read.readable && refusalOf(known, read.value).isEmpty()) {
-      entry.value = read.value;
+      entry.value = known && known->kind == Kind::Path ? expandedPath(read.value) : read.value;
       entry.origin = origin;
       entry.where = path;
     }
