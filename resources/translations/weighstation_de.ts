@@ -478,6 +478,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
       <translation>--page-size nimmt A4, A5, A6, Letter oder Roll80, nicht '%1'</translation>
     </message>
+    <message>
+      <source>none</source>
+      <translation>keins</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -478,6 +478,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
       <translation>--page-size admite A4, A5, A6, Letter o Roll80, no '%1'</translation>
     </message>
+    <message>
+      <source>none</source>
+      <translation>ninguno</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -478,6 +478,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
       <translation>--page-size prend A4, A5, A6, Letter ou Roll80, pas '%1'</translation>
     </message>
+    <message>
+      <source>none</source>
+      <translation>aucun</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -478,6 +478,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>--page-size takes A4, A5, A6, Letter or Roll80, not '%1'</source>
       <translation>--page-size aceita A4, A5, A6, Letter ou Roll80, não '%1'</translation>
     </message>
+    <message>
+      <source>none</source>
+      <translation>nenhum</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -143,7 +143,9 @@ class Command {
                    : positionals == 1
                        ? QCoreApplication::translate("Records", "one argument")
                        : QCoreApplication::translate("Records", "%1 arguments").arg(positionals))
-              .arg(parser_.positionalArguments().join(u' ')));
+              .arg(parser_.positionalArguments().isEmpty()
+                       ? QCoreApplication::translate("Records", "none")
+                       : parser_.positionalArguments().join(u' ')));
     }
     return -1;
   }
@@ -1318,7 +1320,7 @@ int report(const QStringList &arguments) {
                                     },
                                     &failure))
     return cannot(failure);
-  std::printf("printed the report of %s to %s%s\n", qPrintable(request.period), qPrintable(path),
+  std::printf("printed the report (%s) to %s%s\n", qPrintable(request.period), qPrintable(path),
               context.check.verified() ? "" : " (marked UNVERIFIED)");
   return context.check.verified() ? kDone : kBroken;
 }
