@@ -195,25 +195,16 @@ QString ShippingLedger::takenAt(qint64 seq, Failure *failure) const {
 }
 
 bool ShippingLedger::acknowledge(qint64 seq, Failure *failure) {
-  QSqlQuery query(db_);
-  const bool prepared =
-      query.prepare(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?)").arg(shipping_));
-  query.addBindValue(target_);
-  query.addBindValue(seq);
-  query.addBindValue(nowText());
-  if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot note what was shipped"), query);
-    return false;
-  }
-  return true;
+  return execute(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?)").arg(shipping_),
+                 {target_, seq, nowText()}, QStringLiteral("cannot note what was shipped"),
+                 failure);
 }
 
-bool ShippingLedger::noteRow(const QString &insert, qint64 seq, const QString &text,
+bool ShippingLedger::execute(const QString &statement, const QVariantList &values,
                              const QString &doing, Failure *failure) {
   QSqlQuery query(db_);
-  const bool prepared = query.prepare(insert);
-  for (const QVariant &value :
-       {QVariant(target_), QVariant(seq), QVariant(text), QVariant(nowText())})
+  const bool prepared = query.prepare(statement);
+  for (const QVariant &value : values)
     query.addBindValue(value);
   if (!prepared || !query.exec()) {
     *failure = failed(doing, query);
@@ -223,13 +214,15 @@ bool ShippingLedger::noteRow(const QString &insert, qint64 seq, const QString &t
 }
 
 bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failure) {
-  return noteRow(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?, ?)").arg(problems_), seq, text,
-                 QStringLiteral("cannot note a shipping problem"), failure);
+  return execute(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?, ?)").arg(problems_),
+                 {target_, seq, text, nowText()}, QStringLiteral("cannot note a shipping problem"),
+                 failure);
 }
 
 bool ShippingLedger::setAside(qint64 seq, const QString &reason, Failure *failure) {
-  return noteRow(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_),
-                 seq, reason, QStringLiteral("cannot note a record set aside"), failure);
+  return execute(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_),
+                 {target_, seq, reason, nowText()},
+                 QStringLiteral("cannot note a record set aside"), failure);
 }
 
 bool ShippingLedger::setAsideSeqs(QList<qint64> *seqs, Failure *failure) const {
@@ -252,16 +245,9 @@ bool ShippingLedger::setAsideSeqs(QList<qint64> *seqs, Failure *failure) const {
 }
 
 bool ShippingLedger::shippedAfterAll(qint64 seq, Failure *failure) {
-  QSqlQuery query(db_);
-  const bool prepared =
-      query.prepare(QStringLiteral("DELETE FROM %1 WHERE target = ? AND seq = ?").arg(setAside_));
-  query.addBindValue(target_);
-  query.addBindValue(seq);
-  if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot note a record set aside as shipped"), query);
-    return false;
-  }
-  return true;
+  return execute(QStringLiteral("DELETE FROM %1 WHERE target = ? AND seq = ?").arg(setAside_),
+                 {target_, seq}, QStringLiteral("cannot note a record set aside as shipped"),
+                 failure);
 }
 
 namespace {

@@ -78,8 +78,8 @@ class ShippingLedger {
   QString setAside_;
   QSqlDatabase db_;
 
-  // A row (target, seq, text, now) by `insert`; `doing` names it in a failure.
-  bool noteRow(const QString &insert, qint64 seq, const QString &text, const QString &doing,
+  // Runs `statement` with `values` bound; `doing` names it in a failure.
+  bool execute(const QString &statement, const QVariantList &values, const QString &doing,
                Failure *failure);
 
   enum class Table { Shipping, Problems, SetAside };
