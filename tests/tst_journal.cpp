@@ -1,6 +1,8 @@
 // The record journal: tampering of every kind detected with the right seq,
 // the records command's exit codes, two writers on one journal, and a
 // journal that fails its check left alone.
+#include <sys/stat.h>
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -149,7 +151,8 @@ class JournalTest : public QObject {
   }
   // Each case starts a journal of its own, with a key of its own.
   void init() {
-    for (const QString &name : QDir(dir.path()).entryList({"journal.*"}, QDir::Files))
+    for (const QString &name :
+         QDir(dir.path()).entryList({"journal.*"}, QDir::Files | QDir::System))
       QFile::remove(dir.filePath(name));
   }
 
@@ -971,6 +974,87 @@ class JournalTest : public QObject {
     QVERIFY(text.waitForFinished());
     const QString words = QString::fromUtf8(text.readAllStandardOutput()).simplified();
     QVERIFY2(words.contains(printed), qPrintable(words));
+  }
+
+  // A list says how its records' check came out, and marks the records the
+  // check does not trust.
+  void listSaysWhetherItsRecordsWereChecked_data() {
+    QTest::addColumn<QString>("tampered");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("marked");  // seqs marked UNVERIFIED
+    const QString tamper = "UPDATE records SET total = 1 WHERE seq = 3";
+    QTest::newRow("intact") << QString() << QStringList() << 0
+                            << "Journal checked: intact, seq 1..4"
+                            << "";
+    QTest::newRow("changed at seq 3")
+        << tamper << QStringList() << 1 << "UNVERIFIED: the journal fails its check at seq 3"
+        << "3 4";
+    QTest::newRow("unchecked") << QString() << QStringList{"--unchecked"} << 0
+                               << "UNVERIFIED: not checked (--unchecked)"
+                               << "1 2 3 4";
+    QTest::newRow("no verification key")
+        << QString() << QStringList{"--verification-key", "/nonexistent"} << 0
+        << "UNVERIFIED: cannot check the journal ("
+        << "1 2 3 4";
+  }
+  void listSaysWhetherItsRecordsWereChecked() {
+    QFETCH(QString, tampered);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, said);
+    QFETCH(QString, marked);
+    write(1, 4);
+    if (!tampered.isEmpty())
+      tamper(journalPath(), {tampered});
+    const RecordsRun run =
+        runRecords(QStringList{"list", "--journal", journalPath(), "--key", keyPath()} + options);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.startsWith(said), qPrintable(run.err));
+    QStringList markedSeqs;
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    for (const QString &line : lines) {
+      if (line.endsWith("\tUNVERIFIED"))
+        markedSeqs << line.section('\t', 0, 0);
+    }
+    QCOMPARE(markedSeqs.join(' '), marked);
+  }
+
+  // The public commands check with what an auditor holds: the station's
+  // signing secrets are never opened (a pipe in their place holds whoever
+  // opens it until the test gives up).
+  void publicCommandsNeverOpenTheSigningSecrets_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("verify") << QStringList{"verify"} << 0;
+    QTest::newRow("list") << QStringList{"list"} << 0;
+    QTest::newRow("ticket") << QStringList{"ticket", "--seq", "1", "--pdf", "$folder/t.pdf"} << 0;
+    QTest::newRow("report") << QStringList{"report", "--pdf", "$folder/r.pdf"} << 0;
+    QTest::newRow("export") << QStringList{"export", "--csv", "$folder/e.csv"} << 0;
+  }
+  void publicCommandsNeverOpenTheSigningSecrets() {
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    write(1, 3);
+    const QString signing = dir.filePath("journal.signing");
+    QVERIFY(QFile::remove(signing));
+    QCOMPARE(::mkfifo(QFile::encodeName(signing).constData(), 0600), 0);
+    arguments.replaceInStrings("$folder", dir.path());
+    QProcessEnvironment screenless = QProcessEnvironment::systemEnvironment();
+    screenless.remove("DISPLAY");
+    QProcess run;
+    run.setProcessEnvironment(screenless);
+    run.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN"),
+              arguments + QStringList{"--journal", journalPath(), "--key", keyPath()});
+    const bool finished = run.waitForFinished(20000);
+    if (!finished) {
+      run.kill();
+      run.waitForFinished();
+    }
+    QVERIFY2(finished, "the command opened the signing secrets");
+    QVERIFY2(run.exitCode() == exitCode, run.readAllStandardError().constData());
   }
 
   // One message style, and no toolkit abort without a display.

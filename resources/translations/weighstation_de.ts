@@ -232,7 +232,7 @@ BUCHEN</translation>
     </message>
     <message>
       <source>one line per record</source>
-      <translation>eine Zeile je Wägung</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the records as CSV or .xlsx</source>
@@ -312,7 +312,7 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     </message>
     <message>
       <source>Lists the journal's records.</source>
-      <translation>Listet die Wägungen des Journals.</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -444,7 +444,7 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     </message>
     <message>
       <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation>Die Version der zu hebenden Tabellen (1 oder 2).</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
@@ -481,6 +481,30 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>none</source>
       <translation>keins</translation>
+    </message>
+    <message>
+      <source>one line per record, checked</source>
+      <translation>eine Zeile je Wägung, geprüft</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 3).</source>
+      <translation>Die Version der zu hebenden Tabellen (1 bis 3).</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
+      <translation>UNVERIFIED: nicht geprüft (--unchecked); jede Wägung ist markiert</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: cannot check the journal (%1); every record is marked</source>
+      <translation>UNVERIFIED: das Journal kann nicht geprüft werden (%1); jede Wägung ist markiert</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records, after checking the journal: a record the check does not trust is marked UNVERIFIED.</source>
+      <translation>Listet die Wägungen des Journals nach seiner Prüfung: eine Wägung, der die Prüfung nicht traut, ist mit UNVERIFIED markiert.</translation>
+    </message>
+    <message>
+      <source>Lists without checking: every record is marked.</source>
+      <translation>Listet ohne Prüfung: jede Wägung ist markiert.</translation>
     </message>
   </context>
   <context>

@@ -232,7 +232,7 @@ AHORA</translation>
     </message>
     <message>
       <source>one line per record</source>
-      <translation>una línea por registro</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the records as CSV or .xlsx</source>
@@ -312,7 +312,7 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     </message>
     <message>
       <source>Lists the journal's records.</source>
-      <translation>Lista los registros del diario.</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -444,7 +444,7 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     </message>
     <message>
       <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation>La versión de las tablas a actualizar (1 o 2).</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
@@ -481,6 +481,30 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>none</source>
       <translation>ninguno</translation>
+    </message>
+    <message>
+      <source>one line per record, checked</source>
+      <translation>una línea por registro, verificada</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 3).</source>
+      <translation>La versión de las tablas a actualizar (1 a 3).</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
+      <translation>UNVERIFIED: no verificado (--unchecked); cada registro se marca</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: cannot check the journal (%1); every record is marked</source>
+      <translation>UNVERIFIED: no se puede verificar el diario (%1); cada registro se marca</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records, after checking the journal: a record the check does not trust is marked UNVERIFIED.</source>
+      <translation>Lista los registros del diario tras verificarlo: un registro en el que la verificación no confía se marca UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>Lists without checking: every record is marked.</source>
+      <translation>Lista sin verificar: cada registro se marca.</translation>
     </message>
   </context>
   <context>

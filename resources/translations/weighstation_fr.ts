@@ -232,7 +232,7 @@ MESURE</translation>
     </message>
     <message>
       <source>one line per record</source>
-      <translation>une ligne par enregistrement</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the records as CSV or .xlsx</source>
@@ -312,7 +312,7 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     </message>
     <message>
       <source>Lists the journal's records.</source>
-      <translation>Liste les enregistrements du journal.</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -444,7 +444,7 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     </message>
     <message>
       <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation>La version des tables à mettre à niveau (1 ou 2).</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
@@ -481,6 +481,30 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>none</source>
       <translation>aucun</translation>
+    </message>
+    <message>
+      <source>one line per record, checked</source>
+      <translation>une ligne par enregistrement, vérifiée</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 3).</source>
+      <translation>La version des tables à mettre à niveau (1 à 3).</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
+      <translation>UNVERIFIED : non vérifié (--unchecked) ; chaque enregistrement est marqué</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: cannot check the journal (%1); every record is marked</source>
+      <translation>UNVERIFIED : impossible de vérifier le journal (%1) ; chaque enregistrement est marqué</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records, after checking the journal: a record the check does not trust is marked UNVERIFIED.</source>
+      <translation>Liste les enregistrements du journal après l'avoir vérifié : un enregistrement auquel la vérification ne se fie pas est marqué UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>Lists without checking: every record is marked.</source>
+      <translation>Liste sans vérifier : chaque enregistrement est marqué.</translation>
     </message>
   </context>
   <context>

@@ -232,7 +232,7 @@ AGORA</translation>
     </message>
     <message>
       <source>one line per record</source>
-      <translation>uma linha por registro</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>the records as CSV or .xlsx</source>
@@ -312,7 +312,7 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     </message>
     <message>
       <source>Lists the journal's records.</source>
-      <translation>Lista os registros do diário.</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -444,7 +444,7 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     </message>
     <message>
       <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation>A versão das tabelas a atualizar (1 ou 2).</translation>
+      <translation type="unfinished" />
     </message>
     <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
@@ -481,6 +481,30 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>none</source>
       <translation>nenhum</translation>
+    </message>
+    <message>
+      <source>one line per record, checked</source>
+      <translation>uma linha por registro, verificada</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 3).</source>
+      <translation>A versão das tabelas a atualizar (1 a 3).</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
+      <translation>UNVERIFIED: não verificado (--unchecked); cada registro é marcado</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: cannot check the journal (%1); every record is marked</source>
+      <translation>UNVERIFIED: não é possível verificar o diário (%1); cada registro é marcado</translation>
+    </message>
+    <message>
+      <source>Lists the journal's records, after checking the journal: a record the check does not trust is marked UNVERIFIED.</source>
+      <translation>Lista os registros do diário após verificá-lo: um registro em que a verificação não confia é marcado UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>Lists without checking: every record is marked.</source>
+      <translation>Lista sem verificar: cada registro é marcado.</translation>
     </message>
   </context>
   <context>

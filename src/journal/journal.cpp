@@ -628,6 +628,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   head.mac = record.mac;
   head.format = 2;
   head.signature = keys_.sign(epoch, recordseal::headMessage(head));
+  head.certificate = keys_.certificate(epoch);
   if (!commit(record, previousMac, failure)) {
     rollback();
     record.seq = 0;

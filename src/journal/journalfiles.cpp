@@ -14,6 +14,7 @@
 #include <QSysInfo>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 
 #include "journal/recordseal.h"
 #include "journal/seals.h"
@@ -25,6 +26,7 @@ namespace journalfiles {
 namespace {
 const QByteArray kHeadTag = "weighstation-journal-head 1";
 const QByteArray kSignedHeadTag = "weighstation-journal-head 2";
+constexpr int kHeadLineLimit = 1024;
 
 QString systemError() {
   return QString::fromLocal8Bit(std::strerror(errno));
@@ -35,12 +37,37 @@ QByteArray headSealed(const Head &head) {
          head.mac.toLatin1();
 }
 
+// epoch:starts:ends:public key:the root's signature, the numbers of fixed
+// width.
+QByteArray certificateText(const signingkeys::EpochCertificate &certificate) {
+  return QByteArray::number(certificate.epoch).rightJustified(20, '0') + ':' +
+         QByteArray::number(certificate.starts).rightJustified(20, '0') + ':' +
+         QByteArray::number(certificate.ends).rightJustified(20, '0') + ':' +
+         certificate.publicKey.toHex() + ':' + certificate.signature.toHex();
+}
+
+bool parseCertificate(const QByteArray &text, signingkeys::EpochCertificate *certificate) {
+  const QList<QByteArray> fields = text.split(':');
+  bool ok[3] = {};
+  if (fields.size() != 5)
+    return false;
+  certificate->epoch = fields[0].toLongLong(&ok[0]);
+  certificate->starts = fields[1].toLongLong(&ok[1]);
+  certificate->ends = fields[2].toLongLong(&ok[2]);
+  certificate->publicKey = QByteArray::fromHex(fields[3]);
+  certificate->signature = QByteArray::fromHex(fields[4]);
+  return ok[0] && ok[1] && ok[2] && certificate->epoch >= 0 &&
+         certificate->publicKey.toHex() == fields[3] && certificate->signature.toHex() == fields[4];
+}
+
 // One fixed-size line, so that a rewrite in place covers the old one.
 QByteArray headLine(const QByteArray &key, const Head &head) {
   if (head.format == 2)
     return kSignedHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
            QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
-           head.signature.toHex() + '\n';
+           head.signature.toHex() +
+           (head.certificate.epoch >= 0 ? ' ' + certificateText(head.certificate) : QByteArray()) +
+           '\n';
   return kHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
          QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
          sealOf(key, headSealed(head)).toLatin1() + '\n';
@@ -49,8 +76,10 @@ QByteArray headLine(const QByteArray &key, const Head &head) {
 // The head's fields; with a key, also that it is sealed with it.
 bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QString *error) {
   const QList<QByteArray> parts = line.trimmed().split(' ');
-  const bool signed2 = parts.size() == 6 && parts[0] + ' ' + parts[1] == kSignedHeadTag;
-  if (parts.size() != 6 || (parts[0] + ' ' + parts[1] != kHeadTag && !signed2)) {
+  const bool signed2 =
+      (parts.size() == 6 || parts.size() == 7) && parts[0] + ' ' + parts[1] == kSignedHeadTag;
+  if ((parts.size() != 6 && !signed2) || (parts[0] + ' ' + parts[1] != kHeadTag && !signed2) ||
+      (parts.size() == 7 && !parseCertificate(parts[6], &head->certificate))) {
     *error = QStringLiteral("not a journal head");
     return false;
   }
@@ -164,28 +193,17 @@ bool readHead(const QString &path, const QByteArray &key, Head *head, QString *e
     return false;
   }
   QString why;
-  if (!parseHead(file.readLine(512), key, head, &why)) {
+  if (!parseHead(file.readLine(kHeadLineLimit), key, head, &why)) {
     *error = QStringLiteral("the head %1 is %2").arg(path, why);
     return false;
   }
   return true;
 }
 
-QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
-                         const signingkeys::VerificationKey *under) {
+namespace {
+QList<FoundHead> headsChecked(const QString &keyPath, const QByteArray &key,
+                              const std::function<bool(const Head &)> &signedByTheKeys) {
   QList<FoundHead> found;
-  // A signed head is this station's when one of its epoch keys signed it.
-  signingkeys::SigningKeys keys;
-  QString unreadable;
-  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable) &&
-                        (!under || keys.verificationKey() == *under);
-  auto signedByTheKeys = [&](const Head &head) {
-    recordseal::Seal seal;
-    return haveKeys && recordseal::parse(head.mac, &seal) && keys.isCertified(seal.epoch) &&
-           (!under || keys.certificate(seal.epoch).certifiedBy(*under)) &&
-           seals::verify(keys.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
-                         head.signature);
-  };
   const QRegularExpression form(
       QStringLiteral("^%1\\.[0-9a-f]{32}\\.head$")
           .arg(QRegularExpression::escape(QFileInfo(keyPath).fileName())));
@@ -199,7 +217,7 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
       QString why;
       if (!file.open(QIODevice::ReadOnly))
         continue;
-      const QByteArray line = file.readLine(512);
+      const QByteArray line = file.readLine(kHeadLineLimit);
       if (!parseHead(line, QByteArray(), &entry.head, &why) && entry.head.journalId.isEmpty())
         continue;
       entry.sealed = entry.head.format == 2
@@ -211,11 +229,39 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
   return found;
 }
 
+bool signedWith(const signingkeys::EpochCertificate &certificate, const Head &head, qint64 epoch) {
+  return certificate.epoch == epoch &&
+         seals::verify(certificate.publicKey, recordseal::headMessage(head), head.signature);
+}
+}  // namespace
+
+QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
+                         const signingkeys::VerificationKey *under,
+                         const QHash<qint64, signingkeys::EpochCertificate> &known) {
+  return headsChecked(keyPath, key, [&](const Head &head) {
+    recordseal::Seal seal;
+    if (!under || !recordseal::parse(head.mac, &seal))
+      return false;
+    const auto certified = known.constFind(seal.epoch);
+    if (certified != known.constEnd())
+      return signedWith(*certified, head, seal.epoch);
+    return head.certificate.certifiedBy(*under) && signedWith(head.certificate, head, seal.epoch);
+  });
+}
+
 QList<FoundHead> headsOfTheKey(const QString &keyPath) {
   QByteArray key;
   QString unreadable;
   const bool haveKey = QFileInfo::exists(keyPath) && loadKey(keyPath, false, &key, &unreadable);
-  QList<FoundHead> heads = headsOf(keyPath, haveKey ? key : QByteArray());
+  // A signed head is this station's when one of its epoch keys signed it.
+  signingkeys::SigningKeys keys;
+  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable);
+  QList<FoundHead> heads =
+      headsChecked(keyPath, haveKey ? key : QByteArray(), [&](const Head &head) {
+        recordseal::Seal seal;
+        return haveKeys && recordseal::parse(head.mac, &seal) && keys.isCertified(seal.epoch) &&
+               signedWith(keys.certificate(seal.epoch), head, seal.epoch);
+      });
   const QString shared = QFileInfo(appfolders::stateFolder()).absoluteFilePath();
   heads.removeIf([&](const FoundHead &found) {
     return !found.sealed && settings::value(QStringLiteral("journal_heads")).isEmpty() &&
@@ -223,6 +269,18 @@ QList<FoundHead> headsOfTheKey(const QString &keyPath) {
            QFileInfo(keyPath).absolutePath() != shared;
   });
   return heads;
+}
+
+QStringList headPathsOf(const QString &keyPath) {
+  QStringList paths;
+  const QString prefix = QFileInfo(keyPath).fileName() + u'.';
+  for (const QString &folder : headFolders(keyPath)) {
+    const QStringList names =
+        QDir(folder).entryList({prefix + QStringLiteral("*.head")}, QDir::Files | QDir::Hidden);
+    for (const QString &name : names)
+      paths << folder + u'/' + name;
+  }
+  return paths;
 }
 
 const FoundHead *otherJournal(const QList<FoundHead> &heads, const QString &journalId) {
@@ -263,7 +321,7 @@ void HeadWriter::unlock() {
 }
 
 bool HeadWriter::advance(const QByteArray &key, const Head &head, QString *error) {
-  char buffer[512] = {};
+  char buffer[kHeadLineLimit] = {};
   const ssize_t n = ::pread(fd_, buffer, sizeof buffer - 1, 0);
   Head current;
   QString why;

@@ -7,6 +7,7 @@
 #include "journal/signingkeys.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,10 @@ struct Head {
   // who reads it checks the signature against that epoch's certificate.
   int format = 1;
   QByteArray signature;
+  // Format 2: the signing epoch's certificate, carried so that whoever holds
+  // only the verification key can check a head of another journal of the
+  // same key (epoch -1: a head written before heads carried it).
+  signingkeys::EpochCertificate certificate;
 };
 
 // Reads the head; false (with the reason) when it is missing, unreadable or
@@ -59,16 +64,21 @@ struct FoundHead {
   Head head;    // as its line says
   bool sealed;  // and sealed with the key given
 };
-// Every head of the key at keyPath, of whichever journal; sealed is checked
-// against `key` (empty: none is), and for a signed head against the epoch
-// keys beside the key, which `under` (when given) must certify: a head
-// signed under another station's root is not sealed for this check.
+// Every head of the key at keyPath, of whichever journal, checked with what
+// an auditor holds, never with the station's secrets: `sealed` against
+// `key` (format 1; empty: none is), and for a signed head against `under`'s
+// epoch keys: those in `known` or the certificate the head carries. Without
+// `under`, no signed head is sealed.
 QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
-                         const signingkeys::VerificationKey *under = nullptr);
-// The heads under the key's name that are its own, or cannot be told from
-// its own: all but those in the state folder (which every key of the user
-// shares) that are not sealed with it.
+                         const signingkeys::VerificationKey *under,
+                         const QHash<qint64, signingkeys::EpochCertificate> &known);
+// The writer's view: the heads under the key's name that are its own, or
+// cannot be told from its own, checked with the key and the signing keys
+// beside it; all but those in the state folder (which every key of the
+// user shares) that are not sealed with them.
 QList<FoundHead> headsOfTheKey(const QString &keyPath);
+// The paths of the heads under the key's name, unread.
+QStringList headPathsOf(const QString &keyPath);
 // The head among `heads` that witnesses the most records of a journal
 // other than `journalId`; null when none witnesses any.
 const FoundHead *otherJournal(const QList<FoundHead> &heads, const QString &journalId);

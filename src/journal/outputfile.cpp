@@ -188,8 +188,7 @@ QStringList journalFiles(const QString &journal, const QString &key, const QStri
   files << key << signingkeys::signingPathFor(key) << signingkeys::verificationKeyPathFor(key);
   if (!head.isEmpty())
     files << head;
-  for (const journalfiles::FoundHead &found : journalfiles::headsOfTheKey(key))
-    files << found.path;
+  files << journalfiles::headPathsOf(key);
   return files;
 }
 

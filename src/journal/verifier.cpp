@@ -651,7 +651,8 @@ void checkOtherJournals(const QString &keyPath, const Trust &trust, const QStrin
   // Only heads sealed under the keys of this check count: a head of the
   // auditor's own station in the default folders is not this journal's.
   for (const journalfiles::FoundHead &found : journalfiles::headsOf(
-           keyPath, trust.key, trust.haveVerificationKey ? &trust.verificationKey : nullptr)) {
+           keyPath, trust.key, trust.haveVerificationKey ? &trust.verificationKey : nullptr,
+           trust.epochs)) {
     // A head of another key with the same file name is not this key's.
     if (found.head.journalId == journalId || found.head.seq == 0 || !found.sealed)
       continue;

@@ -260,6 +260,17 @@ QSqlDatabase connectCentral(const QString &uri, Failure *failure) {
 
 // A check's outcome as verify says it, each line after `prefix`: the
 // intact line, or one line per problem; returns the exit code.
+// A long check says how far it is, on the error output.
+VerifyOptions withProgress(VerifyOptions options) {
+  options.progress = [](qint64 done, qint64 total) {
+    if (total > 100000)
+      std::fprintf(stderr, "checking: %lld of %lld records\n", static_cast<long long>(done),
+                   static_cast<long long>(total));
+    return true;
+  };
+  return options;
+}
+
 int printReport(const VerifyReport &report, const QString &prefix = QString()) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
     return cannot(report.failure.within(
@@ -385,38 +396,46 @@ struct CentralChecks {
   bool of(const QSqlDatabase &db, const QString &journalId, const QString &station,
           VerifyOptions *chain, Failure *why) const {
     *chain = options;
-    QByteArray sentKey;
-    if (!centraldb::epochKeysOf(db, journalId, &chain->epochKeys, &sentKey, why))
+    QList<QByteArray> sentKeys;
+    if (!centraldb::epochKeysOf(db, journalId, &chain->epochKeys, &sentKeys, why))
       return false;
     if (chain->epochKeys.isEmpty() && journalId == localId)
       chain->epochKeys = localKeys;
-    if (keyGiven || sentKey.isEmpty())
+    if (keyGiven || sentKeys.isEmpty())
       return true;
-    signingkeys::VerificationKey key;
-    QString unread;
-    bool registered = false;
-    if (!signingkeys::parseVerificationKey(sentKey, &key, &unread)) {
-      *why = Failure(Failure::Kind::Corrupt,
-                     QStringLiteral("the verification key sent for journal %1 is damaged: %2")
-                         .arg(journalId, unread));
-      return false;
+    // Whichever key a row names, only one registered for the station asked
+    // about is trusted; the verifier then keeps the epoch keys it certifies.
+    QStringList unregistered;
+    QString asked = station, fingerprint = QStringLiteral("XXXX-XXXX-XXXX-XXXX");
+    for (const QByteArray &sentKey : sentKeys) {
+      signingkeys::VerificationKey key;
+      QString unread;
+      bool registered = false;
+      if (!signingkeys::parseVerificationKey(sentKey, &key, &unread)) {
+        unregistered << QStringLiteral("a damaged one (%1)").arg(unread);
+        continue;
+      }
+      // Registered for the station asked about: a key registered for
+      // another station vouches for that station's records, not these.
+      if (station.isEmpty())
+        asked = key.station;
+      if (!centraldb::isRegistered(db, asked, key.fingerprint(), &registered, why))
+        return false;
+      if (registered) {
+        chain->verificationKeyText = sentKey;
+        return true;
+      }
+      fingerprint = key.fingerprint();
+      unregistered << QStringLiteral("%1 of station %2").arg(key.fingerprint(), key.station);
     }
-    // Registered for the station asked about: a key registered for
-    // another station vouches for that station's records, not these.
-    const QString asked = station.isEmpty() ? key.station : station;
-    if (!centraldb::isRegistered(db, asked, key.fingerprint(), &registered, why))
-      return false;
-    if (!registered) {
-      *why = Failure(Failure::Kind::Refused,
-                     QStringLiteral("the verification key %1 of station %2 (journal %3) is not "
-                                    "registered for station %4: a person who compared it "
-                                    "registers it with weighstation-records central-register "
-                                    "--station %4 --fingerprint %1")
-                         .arg(key.fingerprint(), key.station, journalId, asked));
-      return false;
-    }
-    chain->verificationKeyText = sentKey;
-    return true;
+    *why = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the verification key %1 (journal %2) is not registered for "
+                       "station %3: a person who compared it registers it with "
+                       "weighstation-records central-register --station %3 "
+                       "--fingerprint %4")
+            .arg(unregistered.join(QStringLiteral(" nor ")), journalId, asked, fingerprint));
+    return false;
   }
 };
 
@@ -526,7 +545,8 @@ QString usage() {
       {"verify", QT_TRANSLATE_NOOP("Records", "check every record, the chain and the end")},
       {"verification-key [--out F]",
        QT_TRANSLATE_NOOP("Records", "the station's public key that checks its seals")},
-      {"list [--from D] [--to D] [--last N]", QT_TRANSLATE_NOOP("Records", "one line per record")},
+      {"list [--from D] [--to D] [--last N] [--unchecked]",
+       QT_TRANSLATE_NOOP("Records", "one line per record, checked")},
       {"export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]",
        QT_TRANSLATE_NOOP("Records", "the records as CSV or .xlsx")},
       {"recover-workbook FILE [--output OUT] [--unverified]",
@@ -657,7 +677,7 @@ int centralSql(const QStringList &arguments) {
            "keyed by station and seq) to this version, for their owner.")});
   command.parser().addOption(
       {QStringLiteral("from"),
-       QCoreApplication::translate("Records", "The version of the tables to upgrade (1 or 2)."),
+       QCoreApplication::translate("Records", "The version of the tables to upgrade (1 to 3)."),
        QStringLiteral("VERSION"), QStringLiteral("1")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
@@ -940,14 +960,45 @@ int verify(const QStringList &arguments) {
   return code;
 }
 
+// What a list says of its records' check, on the error output, and which
+// records it marks: those the check does not trust (all, when unchecked).
+printouts::CheckState checkForListing(const Command &command, bool unchecked) {
+  printouts::CheckState check;
+  if (unchecked) {
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate(
+                     "Records", "UNVERIFIED: not checked (--unchecked); every record is marked")));
+    return check;
+  }
+  const VerifyReport report = verifyJournal(withProgress(command.verifyOptions()));
+  if (report.outcome == VerifyReport::Outcome::CannotCheck) {
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(QCoreApplication::translate("Records",
+                                               "UNVERIFIED: cannot check the journal (%1); every "
+                                               "record is marked")
+                       .arg(report.failure.text())));
+    return check;
+  }
+  check = printouts::CheckState::of(report);
+  std::fprintf(stderr, "%s\n", qPrintable(check.line()));
+  return check;
+}
+
 int list(const QStringList &arguments) {
-  Command command(QStringLiteral("list"),
-                  QCoreApplication::translate("Records", "Lists the journal's records."),
-                  kJournalFile);
+  Command command(
+      QStringLiteral("list"),
+      QCoreApplication::translate("Records",
+                                  "Lists the journal's records, after checking the journal: a "
+                                  "record the check does not trust is marked UNVERIFIED."),
+      kJournalFile | kKeyFile | kHeadFile);
   addFilterOptions(command.parser());
   command.parser().addOption({QStringLiteral("last"),
                               QCoreApplication::translate("Records", "Only the newest N."),
                               QStringLiteral("N")});
+  command.parser().addOption(
+      {QStringLiteral("unchecked"),
+       QCoreApplication::translate("Records", "Lists without checking: every record is marked.")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   JournalFilter filter;
@@ -963,16 +1014,20 @@ int list(const QStringList &arguments) {
   JournalReader reader(command.journal());
   if (!reader.open(&failure))
     return cannot(failure);
+  const printouts::CheckState check =
+      checkForListing(command, command.parser().isSet(QStringLiteral("unchecked")));
   const bool read = reader.forEach(
       filter,
-      [](const JournalRecord &record) {
-        std::printf("%lld\t%s, %s\t%s\n", static_cast<long long>(record.seq),
+      [&check](const JournalRecord &record) {
+        std::printf("%lld\t%s, %s\t%s%s\n", static_cast<long long>(record.seq),
                     qPrintable(record.timeText), qPrintable(record.dateText),
-                    qPrintable(record.totalLine));
+                    qPrintable(record.totalLine), check.trusts(record.seq) ? "" : "\tUNVERIFIED");
         return true;
       },
       &failure);
-  return read ? kDone : cannot(failure);
+  if (!read)
+    return cannot(failure);
+  return check.state == printouts::CheckState::State::Broken ? kBroken : kDone;
 }
 
 int exportRecords(const QStringList &arguments) {
@@ -1072,14 +1127,7 @@ int recoverWorkbook(const QStringList &arguments) {
 namespace {
 // The journal checked in full before printing: what every printout states.
 bool checkForPrinting(const Command &command, printouts::Context *context) {
-  VerifyOptions options = command.verifyOptions();
-  options.progress = [](qint64 done, qint64 total) {
-    if (total > 100000)
-      std::fprintf(stderr, "checking: %lld of %lld records\n", static_cast<long long>(done),
-                   static_cast<long long>(total));
-    return true;
-  };
-  const VerifyReport report = verifyJournal(options);
+  const VerifyReport report = verifyJournal(withProgress(command.verifyOptions()));
   if (report.outcome == VerifyReport::Outcome::CannotCheck) {
     cannot(
         report.failure.within(QCoreApplication::translate("Records", "cannot check the journal")));
