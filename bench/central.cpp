@@ -169,6 +169,14 @@ int main(int argc, char **argv) {
     return 2;
   }
   const qint64 records = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100000;
+  {
+    // The database's owner makes the tables (an error: they are there).
+    PGconn *owner = PQconnectdb("");
+    PQclear(PQexec(owner, "SET client_min_messages TO warning"));
+    for (const QString &statement : centraldb::schemaSql())
+      PQclear(PQexec(owner, statement.toUtf8().constData()));
+    PQfinish(owner);
+  }
   QTemporaryDir dir;
   // A key seals one journal: each journal here has its own.
   const QString backlog = dir.filePath(QStringLiteral("backlog.sqlite"));

@@ -151,6 +151,137 @@ class CentralTest : public QObject {
   void initTestCase() {
     if (qEnvironmentVariable("PGPORT").isEmpty())
       QSKIP("run under pg_virtualenv (ctest does)");
+    // The database's owner makes the tables; no station does.
+    for (const QString &statement : centraldb::schemaSql())
+      central(statement);
+    QCOMPARE(central("SELECT max(version) FROM weigh_schema_version").value(0).value(0).toInt(),
+             centraldb::kSchemaVersion);
+  }
+
+  // A station's role writes only its own journals' rows, as the README's
+  // grants set it up: another station's role can neither add records to
+  // them, nor spoil their epoch keys, nor claim them; a row naming another
+  // verification key does not change which key checks a journal.
+  void aStationsRoleWritesOnlyItsOwnJournals() {
+    // The README's own recipe, as a database's owner runs it.
+    QFile readme(qEnvironmentVariable("WEIGHSTATION_SOURCE_DIR") + "/README.md");
+    QVERIFY(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const QRegularExpressionMatch recipe =
+        QRegularExpression("    psql -d weighing <<'SQL'\n((?:    .*\n)*?)    SQL\n").match(text);
+    QVERIFY2(recipe.hasMatch(), "the README's recipe for the stations' roles");
+    QStringList statements = recipe.captured(1).split(';', Qt::SkipEmptyParts);
+    statements.removeIf([](const QString &statement) { return statement.trimmed().isEmpty(); });
+    QCOMPARE(statements.size(), 4);
+    for (const QString &statement : statements)
+      central(statement.simplified());
+    QCOMPARE(central("SELECT count(*) FROM pg_roles WHERE rolname IN ('weigh_stations', "
+                     "'station1')")
+                 .value(0)
+                 .value(0)
+                 .toInt(),
+             2);
+    for (const char *role : {"east", "west"})
+      central(
+          QStringLiteral("CREATE ROLE %1 LOGIN PASSWORD '%1' IN ROLE weigh_stations").arg(role));
+    auto uriOf = [](const QString &role) {
+      return QStringLiteral("postgresql://%1:%1@%2:%3/%4")
+          .arg(role, qEnvironmentVariable("PGHOST"), qEnvironmentVariable("PGPORT"),
+               qEnvironmentVariable("PGDATABASE"));
+    };
+    for (const char *station : {"east", "west"}) {
+      const QString journal = dir.filePath(QStringLiteral("%1.sqlite").arg(station));
+      writeJournal(journal, dir.filePath(QStringLiteral("%1.key").arg(station)), station, 3);
+      CentralShipper shipper(uriOf(station), journal);
+      shipper.start();
+      QTRY_COMPARE_WITH_TIMEOUT(rowsOf(station).value(0).toLongLong(), qint64(3), 30000);
+    }
+    const QString east = journalIdOf(dir.filePath("east.sqlite"));
+    QCOMPARE(central(QStringLiteral("SELECT owner FROM weigh_journal_owners WHERE journal_id = "
+                                    "'%1'")
+                         .arg(east))
+                 .value(0)
+                 .value(0)
+                 .toString(),
+             QString("east"));
+    {
+      Failure error;
+      QSqlDatabase west = centraldb::connect(uriOf("west"), "test-west", &error);
+      QVERIFY2(west.isOpen(), qPrintable(error.text()));
+      QSqlQuery query(west);
+      QVERIFY(query.exec(QStringLiteral("CREATE TEMP TABLE forged AS SELECT * FROM weigh_records "
+                                        "WHERE journal_id = '%1' AND seq = 3")
+                             .arg(east)));
+      QVERIFY(query.exec("UPDATE forged SET seq = 4, total = 9999"));
+      for (const QString &statement :
+           {QStringLiteral("INSERT INTO weigh_records SELECT * FROM forged"),
+            QStringLiteral("INSERT INTO weigh_epoch_keys (journal_id, epoch, starts, ends, "
+                           "public_key, certificate, verification_key) SELECT journal_id, 900, "
+                           "starts, ends, public_key, certificate, 'forged' FROM "
+                           "weigh_epoch_keys WHERE journal_id = '%1' AND epoch = 0")
+                .arg(east),
+            QStringLiteral("INSERT INTO weigh_journal_owners (journal_id, owner) VALUES ('%1x', "
+                           "'east')")
+                .arg(east)}) {
+        QVERIFY2(!query.exec(statement), qPrintable(statement));
+        QCOMPARE(query.lastError().nativeErrorCode(), QString("42501"));
+      }
+      // Claimed by east, the journal is not west's to ship.
+      QVERIFY(!centraldb::claimJournal(west, east, &error));
+      QVERIFY2(error.text().contains("belongs to the role east"), qPrintable(error.text()));
+    }
+    QSqlDatabase::removeDatabase("test-west");
+    QCOMPARE(rowsOf("east").value(2).toLongLong(), qint64(3));
+
+    // Rows the owner let in naming another verification key (at a later
+    // epoch, so last in order) leave the registered one in charge.
+    central(QStringLiteral("INSERT INTO weigh_epoch_keys (journal_id, epoch, starts, ends, "
+                           "public_key, certificate, verification_key) SELECT journal_id, 900, "
+                           "starts, ends, public_key, certificate, 'weighstation verification "
+                           "key 1' FROM weigh_epoch_keys WHERE journal_id = '%1' AND epoch = 0")
+                .arg(east));
+    const RecordsRun shown =
+        runRecords({"verification-key", "--journal", dir.filePath("east.sqlite"), "--key",
+                    dir.filePath("east.key")});
+    const QString fingerprint =
+        QRegularExpression("fingerprint ([0-9A-F-]{19})").match(shown.out).captured(1);
+    QCOMPARE(runRecords({"central-register", "--central", serverUri(), "--station", "east",
+                         "--fingerprint", fingerprint})
+                 .exitCode,
+             0);
+    const RecordsRun checked =
+        runRecords({"verify", "--central", serverUri(), "--station", "east", "--journal",
+                    dir.filePath("none.sqlite"), "--key", dir.filePath("none.key")});
+    QVERIFY2(checked.exitCode == 0 && checked.out.startsWith("journal intact: 3 records"),
+             qPrintable(checked.out + checked.err));
+  }
+
+  // A database without the tables is its owner's to set up: a station's
+  // shipper never creates them (they would be its own, bound by nothing).
+  void aStationNeverCreatesTheTables() {
+    central("DROP DATABASE IF EXISTS bare");
+    central("CREATE DATABASE bare");
+    QString uri = serverUri();
+    uri.replace(QRegularExpression("/[^/]*$"), "/bare");
+    const QString journal = dir.filePath("bare.sqlite");
+    writeJournal(journal, dir.filePath("bare.key"), "bare", 2);
+    CentralShipper shipper(uri, journal);
+    QString said;
+    QObject::connect(&shipper, &CentralShipper::status,
+                     [&](const ShippingStatus &status) { said = status.lastFailure.text(); });
+    shipper.start();
+    QTRY_VERIFY_WITH_TIMEOUT(said.contains("has no weigh_records table: its owner creates the "
+                                           "tables with weighstation-records central-sql"),
+                             10000);
+    shipper.stop();
+    Failure error;
+    {
+      QSqlDatabase db = centraldb::connect(uri, "test-bare", &error);
+      QSqlQuery query(db);
+      QVERIFY(query.exec("SELECT to_regclass('weigh_records') IS NULL") && query.next());
+      QVERIFY(query.value(0).toBool());
+    }
+    QSqlDatabase::removeDatabase("test-bare");
   }
 
   void recordsTakenWhileTheServerIsDownArriveWhenItStarts() {

@@ -137,6 +137,39 @@ const QString kRegisteredKeysTable = QStringLiteral(
     "CREATE TABLE weigh_registered_keys (station text NOT NULL, fingerprint text NOT NULL, "
     "registered_at timestamptz NOT NULL DEFAULT now(), registered_by text NOT NULL DEFAULT "
     "current_user, PRIMARY KEY (station, fingerprint))");
+
+// Version 4: a station's role writes only its own journals' rows. A
+// journal is claimed by the first role to send it (weigh_journal_owners);
+// the policies let a role insert records and epoch keys, and claim rows of
+// version 1, only into journals it claimed. The tables' owner (and a
+// superuser) is not bound by them: the stations log in as other roles.
+QStringList ownJournalsOnly() {
+  const QString owned = QStringLiteral(
+      "EXISTS (SELECT 1 FROM weigh_journal_owners o WHERE o.journal_id = %1.journal_id AND "
+      "o.owner = current_user)");
+  return {
+      QStringLiteral("CREATE TABLE weigh_journal_owners (journal_id text PRIMARY KEY, owner name "
+                     "NOT NULL DEFAULT current_user, claimed_at timestamptz NOT NULL DEFAULT "
+                     "now())"),
+      QStringLiteral("ALTER TABLE weigh_journal_owners ENABLE ROW LEVEL SECURITY"),
+      QStringLiteral("CREATE POLICY weigh_journal_owners_read ON weigh_journal_owners FOR SELECT "
+                     "USING (true)"),
+      QStringLiteral("CREATE POLICY weigh_journal_owners_claim ON weigh_journal_owners FOR "
+                     "INSERT WITH CHECK (owner = current_user)"),
+      QStringLiteral("ALTER TABLE weigh_records ENABLE ROW LEVEL SECURITY"),
+      QStringLiteral("CREATE POLICY weigh_records_read ON weigh_records FOR SELECT USING (true)"),
+      QStringLiteral("CREATE POLICY weigh_records_own ON weigh_records FOR INSERT WITH CHECK (%1)")
+          .arg(owned.arg(QStringLiteral("weigh_records"))),
+      QStringLiteral("CREATE POLICY weigh_records_claim ON weigh_records FOR UPDATE USING "
+                     "(journal_id LIKE 'unclaimed:%') WITH CHECK (%1)")
+          .arg(owned.arg(QStringLiteral("weigh_records"))),
+      QStringLiteral("ALTER TABLE weigh_epoch_keys ENABLE ROW LEVEL SECURITY"),
+      QStringLiteral("CREATE POLICY weigh_epoch_keys_read ON weigh_epoch_keys FOR SELECT USING "
+                     "(true)"),
+      QStringLiteral("CREATE POLICY weigh_epoch_keys_own ON weigh_epoch_keys FOR INSERT WITH "
+                     "CHECK (%1)")
+          .arg(owned.arg(QStringLiteral("weigh_epoch_keys")))};
+}
 }  // namespace
 
 QStringList upgradeToVersion2();
@@ -152,16 +185,19 @@ QStringList schemaSql() {
          << QStringLiteral("received_at timestamptz NOT NULL DEFAULT now()")
          << QStringLiteral("journal_id text NOT NULL")
          << QStringLiteral("PRIMARY KEY (journal_id, seq)");
-  return {
-      QStringLiteral("CREATE TABLE weigh_schema_version (version integer PRIMARY KEY, "
-                     "applied_at timestamptz NOT NULL DEFAULT now())"),
-      QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (%1)").arg(kSchemaVersion),
-      QStringLiteral("CREATE TABLE weigh_records (\n  %1\n)").arg(fields.join(",\n  ")),
-      QStringLiteral("CREATE INDEX weigh_records_taken_at ON weigh_records (taken_at)"),
-      QStringLiteral("CREATE INDEX weigh_records_station ON weigh_records (station, journal_id, "
-                     "seq)"),
-      kEpochKeysTable,
-      kRegisteredKeysTable};
+  return QStringList{
+             QStringLiteral("CREATE TABLE weigh_schema_version (version integer PRIMARY KEY, "
+                            "applied_at timestamptz NOT NULL DEFAULT now())"),
+             QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (%1)")
+                 .arg(kSchemaVersion),
+             QStringLiteral("CREATE TABLE weigh_records (\n  %1\n)").arg(fields.join(",\n  ")),
+             QStringLiteral("CREATE INDEX weigh_records_taken_at ON weigh_records (taken_at)"),
+             QStringLiteral(
+                 "CREATE INDEX weigh_records_station ON weigh_records (station, journal_id, "
+                 "seq)"),
+             kEpochKeysTable,
+             kRegisteredKeysTable} +
+         ownJournalsOnly();
 }
 
 QStringList upgradeSql(int fromVersion) {
@@ -171,6 +207,9 @@ QStringList upgradeSql(int fromVersion) {
   if (fromVersion < 3)
     statements << kEpochKeysTable << kRegisteredKeysTable
                << QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (3)");
+  if (fromVersion < 4)
+    statements << ownJournalsOnly()
+               << QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (4)");
   return statements;
 }
 
@@ -223,8 +262,15 @@ bool ensureSchema(QSqlDatabase &db, Failure *failure) {
                               Failure::Kind::Unreachable);
     return false;
   }
-  if (!query.value(0).toBool())
-    return runAll(db, schemaSql(), QStringLiteral("create the central tables"), failure);
+  // Tables a station's role created would be its own, and a table's owner
+  // passes every policy: only the database's owner creates them.
+  if (!query.value(0).toBool()) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the central database has no weigh_records table: its "
+                                      "owner creates the tables with weighstation-records "
+                                      "central-sql (a station never does)"));
+    return false;
+  }
   if (!query.value(1).toBool()) {
     *failure = Failure(
         Failure::Kind::Refused,
@@ -363,10 +409,10 @@ QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Fail
 }
 
 bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
-                 QList<signingkeys::EpochCertificate> *keys, QByteArray *verificationKey,
+                 QList<signingkeys::EpochCertificate> *keys, QList<QByteArray> *verificationKeys,
                  Failure *failure) {
   keys->clear();
-  verificationKey->clear();
+  verificationKeys->clear();
   QSqlQuery query(db);
   query.setForwardOnly(true);
   const bool prepared = query.prepare(
@@ -379,9 +425,10 @@ bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
     return false;
   }
   while (query.next()) {
-    const signingkeys::EpochCertificate key = signingkeys::EpochCertificate::ofRow(query);
-    *keys << key;
-    *verificationKey = query.value(5).toString().toUtf8();
+    *keys << signingkeys::EpochCertificate::ofRow(query);
+    const QByteArray sent = query.value(5).toString().toUtf8();
+    if (!verificationKeys->contains(sent))
+      *verificationKeys << sent;
   }
   if (query.lastError().isValid()) {
     *failure = Failure::ofSql(QStringLiteral("cannot read the central epoch keys"),
@@ -415,6 +462,34 @@ bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
                                 Failure::Kind::Refused);
       return false;
     }
+  }
+  return true;
+}
+
+bool claimJournal(const QSqlDatabase &db, const QString &journalId, Failure *failure) {
+  QSqlQuery query(db);
+  bool prepared = query.prepare(QStringLiteral(
+      "INSERT INTO weigh_journal_owners (journal_id) VALUES (?) ON CONFLICT DO NOTHING"));
+  query.addBindValue(journalId);
+  if (!prepared || !query.exec()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot claim journal %1").arg(journalId),
+                              query.lastError(), Failure::Kind::Refused);
+    return false;
+  }
+  prepared = query.prepare(QStringLiteral(
+      "SELECT owner::text, owner = current_user FROM weigh_journal_owners WHERE journal_id = ?"));
+  query.addBindValue(journalId);
+  if (!prepared || !query.exec() || !query.next()) {
+    *failure = Failure::ofSql(QStringLiteral("cannot read the owner of journal %1").arg(journalId),
+                              query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  if (!query.value(1).toBool()) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("journal %1 belongs to the role %2 in the central database, "
+                                      "not to this station's")
+                           .arg(journalId, query.value(0).toString()));
+    return false;
   }
   return true;
 }

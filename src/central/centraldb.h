@@ -22,8 +22,10 @@ namespace centraldb {
 // being successive chains (a station may be renamed within one); 3: each
 // journal's verification key and epoch keys (weigh_epoch_keys, filled by
 // the shippers) and the fingerprints a person registered
-// (weigh_registered_keys, which the stations may only read).
-constexpr int kSchemaVersion = 3;
+// (weigh_registered_keys, which the stations may only read); 4: each
+// journal claimed by the role that sent it first (weigh_journal_owners),
+// row-level policies letting a role write only its own journals' rows.
+constexpr int kSchemaVersion = 4;
 
 constexpr int kConnectTimeoutSeconds = 5;
 
@@ -59,8 +61,8 @@ QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure 
 QStringList schemaSql();
 // The SQL that upgrades a schema of version 1.
 QStringList upgradeSql(int fromVersion = 1);
-// Creates the schema when it is missing (a database administrator may have
-// created it, granting only INSERT and SELECT); checks its version.
+// Checks the schema's version and upgrades an older one; refuses a
+// database without the tables (their owner creates them with schemaSql()).
 bool ensureSchema(QSqlDatabase &db, Failure *failure);
 
 // The central columns a shipper writes: the journal's columns in order,
@@ -84,10 +86,15 @@ bool unreachable(const QSqlDatabase &db, const QString &sqlState);
 // the failure when they cannot be read.
 QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Failure *failure);
 
-// A journal's epoch keys and the verification key its shipper sent.
+// A journal's epoch keys as sent (unchecked: the caller keeps those a
+// trusted verification key certifies), and every distinct verification key
+// sent with them.
 bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
-                 QList<signingkeys::EpochCertificate> *keys, QByteArray *verificationKey,
+                 QList<signingkeys::EpochCertificate> *keys, QList<QByteArray> *verificationKeys,
                  Failure *failure);
+// Claims the journal for the role connected (the first to claim it owns
+// it); refused when another role owns it.
+bool claimJournal(const QSqlDatabase &db, const QString &journalId, Failure *failure);
 // Sends epoch keys beside a journal's records (a key already there stays).
 bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
                    const QList<signingkeys::EpochCertificate> &keys, const QString &verificationKey,

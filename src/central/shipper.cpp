@@ -141,7 +141,8 @@ bool CentralShipper::openCentral(Failure *failure) {
                                 Failure::Kind::Unreachable);
       return false;
     }
-    if (!centraldb::ensureSchema(central_, failure))
+    if (!centraldb::ensureSchema(central_, failure) ||
+        !centraldb::claimJournal(central_, ledger_->journalId(), failure))
       return false;
     if (!query.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM weigh_records WHERE journal_id "
                                    "LIKE 'unclaimed:%')")) ||
