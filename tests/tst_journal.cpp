@@ -1370,6 +1370,55 @@ class JournalTest : public QObject {
     }
   }
 
+  // A clock set far ahead erases no secret and seals nothing in its epochs
+  // (it would end the journal's sealing); once a person confirms the clock
+  // the station seals on. A run's end is told ahead.
+  void aClockFarAheadSealsNothingUntilConfirmed() {
+    const qint64 realNow = QDateTime::currentSecsSinceEpoch();
+    auto append = [this](const QString &name, int n, qint64 at, Failure *failure) {
+      RecordJournal writer(journalPath(), keyPath(), name);
+      writer.setClock([at] { return at; });
+      JournalRecord record = sampleRecord(n);
+      record.takenAt = QDateTime::fromSecsSinceEpoch(at, Qt::UTC).toString(Qt::ISODateWithMs);
+      return writer.append(record, failure);
+    };
+    Failure failure;
+    QCOMPARE(append("made", 1, realNow - 20 * 86400, &failure), qint64(1));  // 20 epochs ago
+    const QString signing = signingkeys::signingPathFor(keyPath());
+    const signingkeys::StartWarnings said = signingkeys::erasePastEpochsAtStart(signing, realNow);
+    QVERIFY2(said.clockJumped.startsWith("the station's clock is 20 epochs ahead"),
+             qPrintable(said.clockJumped));
+    QVERIFY(said.runEnding.isEmpty());
+    QCOMPARE(append("ahead", 2, realNow, &failure), qint64(0));
+    QVERIFY2(failure.text().contains("weighstation-records confirm-clock"),
+             qPrintable(failure.text()));
+    signingkeys::SigningKeys keys;
+    QString why;
+    QVERIFY2(keys.load(signing, &why), qPrintable(why));
+    QCOMPARE(keys.firstKeptEpoch(), qint64(0));  // nothing erased
+    // The clock set back right: the station seals on.
+    failure = Failure();
+    QCOMPARE(append("set-right", 2, realNow - 20 * 86400 + 60, &failure), qint64(2));
+
+    const RecordsRun confirmed = runRecords({"confirm-clock", "--key", keyPath()});
+    QCOMPARE(confirmed.exitCode, 0);
+    QVERIFY2(confirmed.out.contains("erased the secrets of 20 past epochs"),
+             qPrintable(confirmed.out + confirmed.err));
+    failure = Failure();
+    QCOMPARE(append("confirmed", 3, realNow, &failure), qint64(3));
+    QCOMPARE(verify().outcome, VerifyReport::Outcome::Intact);
+
+    // Keys whose run ends in ten days.
+    const QString ending = dir.filePath("ending.signing");
+    QVERIFY2(
+        signingkeys::SigningKeys::commission(
+            ending, dir.filePath("ending.verification-key"), "s",
+            signingkeys::SigningKeys::boundaryBefore(realNow - 1014 * 86400, 86400), 86400, &why),
+        qPrintable(why));
+    QVERIFY(signingkeys::erasePastEpochsAtStart(ending, realNow)
+                .runEnding.startsWith("the signing keys end on "));
+  }
+
   // A station that upgrades keeps its journal: format 1's records stay
   // checked with its key, those after the transition with the new
   // verification key; a transition that names another key is caught.
@@ -1551,6 +1600,10 @@ class JournalTest : public QObject {
     QString why;
     QVERIFY2(keys.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why));
     const qint64 lastEpoch = keys.epochs() - 1;
+    // A week at a time, as a running station's clock goes (a clock far
+    // ahead at once erases nothing).
+    for (; now < keys.certificate(lastEpoch).starts; now += 7 * 86400)
+      writer.evolve();
     now = keys.certificate(lastEpoch).ends - 10;  // within the last epoch
     writer.evolve();
     QCOMPARE(keptEpoch(), lastEpoch);

@@ -231,10 +231,6 @@ BUCHEN</translation>
       <translation>jede Wägung, die Kette und das Ende prüfen</translation>
     </message>
     <message>
-      <source>one line per record</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>the records as CSV or .xlsx</source>
       <translation>die Wägungen als CSV oder .xlsx</translation>
     </message>
@@ -309,10 +305,6 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
       <translation>Prüft die MAC jeder Wägung, die Kette, die Folge und das Ende des Journals; mit --central die Kette einer Station in der zentralen Datenbank.</translation>
-    </message>
-    <message>
-      <source>Lists the journal's records.</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -443,10 +435,6 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <translation>Das SQL, das zentrale Tabellen einer früheren Version (--from, Standard 1: nach Station und Seq geschlüsselt) auf diese Version hebt, für ihren Eigentümer.</translation>
     </message>
     <message>
-      <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
       <translation>Registriert den Prüfschlüssel einer Station mit seinem Fingerabdruck in der zentralen Datenbank, nachdem ein Mensch ihn mit dem der Station verglichen hat: zentrale Prüfungen vertrauen nur registrierten Prüfschlüsseln.</translation>
     </message>
@@ -505,6 +493,14 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>Lists without checking: every record is marked.</source>
       <translation>Listet ohne Prüfung: jede Wägung ist markiert.</translation>
+    </message>
+    <message>
+      <source>the station's clock is right after it moved far ahead: the monitor seals again</source>
+      <translation>die Uhr der Station stimmt, nachdem sie weit vorgesprungen ist: der Monitor versiegelt wieder</translation>
+    </message>
+    <message>
+      <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
+      <translation>Bestätigt, dass die Uhr der Station stimmt, nachdem sie weit über die letzte Nutzung der Signierschlüssel hinaus vorgesprungen ist: löscht die Geheimnisse jeder Epoche vor jetzt, damit der Monitor nach einem Neustart wieder versiegelt. Nur ausführen, wenn die Uhr geprüft wurde.</translation>
     </message>
   </context>
   <context>

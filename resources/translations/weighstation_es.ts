@@ -231,10 +231,6 @@ AHORA</translation>
       <translation>comprobar cada registro, la cadena y el final</translation>
     </message>
     <message>
-      <source>one line per record</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>the records as CSV or .xlsx</source>
       <translation>los registros como CSV o .xlsx</translation>
     </message>
@@ -309,10 +305,6 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
       <translation>Comprueba el MAC de cada registro, la cadena, la secuencia y el final del diario; con --central, la cadena de una estación en la base central.</translation>
-    </message>
-    <message>
-      <source>Lists the journal's records.</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -443,10 +435,6 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <translation>El SQL que actualiza tablas centrales de una versión anterior (--from, por defecto 1: con clave por estación y seq) a esta versión, para su propietario.</translation>
     </message>
     <message>
-      <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
       <translation>Registra la clave de verificación de una estación por su huella en la base de datos central, una vez que una persona la ha comparado con la de la estación: las comprobaciones centrales solo confían en las claves registradas.</translation>
     </message>
@@ -505,6 +493,14 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>Lists without checking: every record is marked.</source>
       <translation>Lista sin verificar: cada registro se marca.</translation>
+    </message>
+    <message>
+      <source>the station's clock is right after it moved far ahead: the monitor seals again</source>
+      <translation>el reloj de la estación es correcto tras adelantarse mucho: el monitor vuelve a sellar</translation>
+    </message>
+    <message>
+      <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
+      <translation>Confirma que el reloj de la estación es correcto tras adelantarse mucho respecto al último uso de las claves de firma: borra los secretos de cada época anterior a ahora, para que el monitor vuelva a sellar al reiniciarse. Ejecútelo solo tras comprobar el reloj.</translation>
     </message>
   </context>
   <context>

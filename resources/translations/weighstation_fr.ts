@@ -231,10 +231,6 @@ MESURE</translation>
       <translation>vérifier chaque enregistrement, la chaîne et la fin</translation>
     </message>
     <message>
-      <source>one line per record</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>the records as CSV or .xlsx</source>
       <translation>les enregistrements en CSV ou .xlsx</translation>
     </message>
@@ -309,10 +305,6 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
       <translation>Vérifie le MAC de chaque enregistrement, la chaîne, la séquence et la fin du journal ; avec --central, la chaîne d'une station dans la base centrale.</translation>
-    </message>
-    <message>
-      <source>Lists the journal's records.</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -443,10 +435,6 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <translation>Le SQL qui met à niveau les tables centrales d'une version antérieure (--from, par défaut 1 : clé par station et seq) vers cette version, pour leur propriétaire.</translation>
     </message>
     <message>
-      <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
       <translation>Enregistre la clé de vérification d'une station par son empreinte dans la base centrale, une fois qu'une personne l'a comparée à celle de la station : les vérifications centrales ne font confiance qu'aux clés enregistrées.</translation>
     </message>
@@ -505,6 +493,14 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>Lists without checking: every record is marked.</source>
       <translation>Liste sans vérifier : chaque enregistrement est marqué.</translation>
+    </message>
+    <message>
+      <source>the station's clock is right after it moved far ahead: the monitor seals again</source>
+      <translation>l'horloge de la station est juste après avoir beaucoup avancé : le moniteur scelle à nouveau</translation>
+    </message>
+    <message>
+      <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
+      <translation>Confirme que l'horloge de la station est juste après avoir beaucoup avancé au-delà de la dernière utilisation des clés de signature : efface les secrets de chaque époque avant maintenant, pour que le moniteur scelle à nouveau une fois redémarré. À n'exécuter qu'une fois l'horloge vérifiée.</translation>
     </message>
   </context>
   <context>

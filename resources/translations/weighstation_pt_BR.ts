@@ -231,10 +231,6 @@ AGORA</translation>
       <translation>verificar cada registro, a cadeia e o fim</translation>
     </message>
     <message>
-      <source>one line per record</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>the records as CSV or .xlsx</source>
       <translation>os registros como CSV ou .xlsx</translation>
     </message>
@@ -309,10 +305,6 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
       <translation>Verifica o MAC de cada registro, a cadeia, a sequência e o fim do diário; com --central, a cadeia de uma estação no banco central.</translation>
-    </message>
-    <message>
-      <source>Lists the journal's records.</source>
-      <translation type="unfinished" />
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -443,10 +435,6 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <translation>O SQL que atualiza tabelas centrais de uma versão anterior (--from, padrão 1: chaveadas por estação e seq) para esta versão, para o seu dono.</translation>
     </message>
     <message>
-      <source>The version of the tables to upgrade (1 or 2).</source>
-      <translation type="unfinished" />
-    </message>
-    <message>
       <source>Registers a station's verification key by its fingerprint in the central database, once a person has compared it with the station's: central checks trust only the verification keys registered.</source>
       <translation>Registra a chave de verificação de uma estação pela sua impressão digital no banco central, depois que uma pessoa a comparou com a da estação: as verificações centrais só confiam nas chaves registradas.</translation>
     </message>
@@ -505,6 +493,14 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>Lists without checking: every record is marked.</source>
       <translation>Lista sem verificar: cada registro é marcado.</translation>
+    </message>
+    <message>
+      <source>the station's clock is right after it moved far ahead: the monitor seals again</source>
+      <translation>o relógio da estação está certo depois de adiantar muito: o monitor volta a selar</translation>
+    </message>
+    <message>
+      <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
+      <translation>Confirma que o relógio da estação está certo depois de adiantar muito além do último uso das chaves de assinatura: apaga os segredos de cada época antes de agora, para que o monitor volte a selar ao ser reiniciado. Execute somente depois de verificar o relógio.</translation>
     </message>
   </context>
   <context>

@@ -136,6 +136,18 @@ void warnOfTheSettings(QObject *window) {
     warnings::showSoon(window, QStringLiteral("WARNING"),
                        QStringLiteral("Setting Refused (%1)!!!").arg(problem));
 }
+// The signing keys' state at start: a clock far ahead (nothing is sealed
+// until a person confirms it) and a run that ends soon.
+void warnOfTheSigningKeys(QObject *window, const signingkeys::StartWarnings &said) {
+  if (!said.clockJumped.isEmpty())
+    warnings::showSoon(window, QStringLiteral("WARNING"),
+                       QStringLiteral("Station Clock Ahead of the Journal's Keys (%1), Records "
+                                      "Are Not Journaled!!!")
+                           .arg(said.clockJumped));
+  if (!said.runEnding.isEmpty())
+    warnings::showSoon(window, QStringLiteral("WARNING"),
+                       QStringLiteral("Journal Signing Keys End Soon (%1)!!!").arg(said.runEnding));
+}
 }  // namespace
 
 int main(int argc, char *argv[]) {
@@ -149,14 +161,16 @@ int main(int argc, char *argv[]) {
   std::atexit(endWithTheProcess);
   // A past epoch's signing secret goes when the monitor starts in a later
   // epoch, whether or not a record comes.
-  signingkeys::erasePastEpochsAtStart(signingkeys::signingPathFor(journalfiles::defaultKeyPath()),
-                                      QDateTime::currentSecsSinceEpoch());
+  const signingkeys::StartWarnings keyWarnings = signingkeys::erasePastEpochsAtStart(
+      signingkeys::signingPathFor(journalfiles::defaultKeyPath()),
+      QDateTime::currentSecsSinceEpoch());
   int exitCode = 0;
   bool workerLeft = false;
   {
     MainWindow window;
     TerminationSignals termination([&window] { window.endFromSignal(); });
     warnOfTheSettings(&window);
+    warnOfTheSigningKeys(&window, keyWarnings);
     std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
     std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window);
     runningWindow = &window;

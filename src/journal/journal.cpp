@@ -244,7 +244,10 @@ bool RecordJournal::open(Failure *failure) {
     return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
   epochInJournal_ = epochs.value(0).toLongLong();
   epochs.finish();
-  erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
+  // A clock far ahead of the keys' last use erases nothing: sealing is
+  // refused in its epochs until a person confirms the time.
+  if (signingkeys::clockJump(keys_, keys_.firstKeptEpoch(), keys_.epochAt(clock_())).isEmpty())
+    erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
   // The epoch in force is the latest the journal or the erased secrets
   // show: a clock set back never brings an earlier one back.
   epochInForce_ = qMax(epochInJournal_, qMin(keys_.firstKeptEpoch(), keys_.epochs() - 1));
@@ -488,6 +491,8 @@ void RecordJournal::evolve() {
   if (!open_)
     return;
   const qint64 now = keys_.epochAt(clock_());
+  if (!signingkeys::clockJump(keys_, epochInForce_, now).isEmpty())
+    return;
   if (now > epochInForce_ && now < keys_.epochs()) {
     epochInForce_ = now;
     erasePastEpochs(now);
@@ -598,6 +603,8 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   const qint64 epoch =
       qMax(qMax<qint64>(epochInForce_, 0),
            recordseal::secondsOf(record.takenAt, &takenAt) ? keys_.epochAt(takenAt) : 0);
+  if (const QString jumped = signingkeys::clockJump(keys_, epochInForce_, epoch); !jumped.isEmpty())
+    return refuse(Failure(Failure::Kind::Refused, jumped));
   if (epoch >= keys_.epochs())
     return refuse(Failure(
         Failure::Kind::Refused,

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -182,7 +183,9 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
     *error = QStringLiteral("cannot make a signing key: no random source");
     return false;
   }
-  VerificationKey verification{station, root.publicKey};
+  VerificationKey verification;
+  verification.station = station;
+  verification.root = root.publicKey;
   verification.format2After = format2After;
   verification.formatSignature =
       seals::sign(root.secretKey, VerificationKey::formatBytes(station, format2After));
@@ -362,17 +365,54 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
   return ok;
 }
 
-void erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
+qint64 runEndWarningSeconds(qint64 epochSeconds) {
+  return qMin<qint64>(30 * 86400, epochSeconds * kEpochsInARun / 8);
+}
+
+QString clockJump(const SigningKeys &keys, qint64 from, qint64 to) {
+  if (!keys.loaded() || from < 0 || to - from <= kEpochsErasedUnasked)
+    return QString();
+  const qint64 lastUse = keys.certificate(qMin(from, keys.epochs() - 1)).ends;
+  return QStringLiteral(
+             "the station's clock is %1 epochs ahead of the signing keys' last use "
+             "(epoch %2, until %3): if the clock is right, a person confirms it with "
+             "weighstation-records confirm-clock and starts the monitor again; if "
+             "not, set the clock right")
+      .arg(to - from)
+      .arg(from)
+      .arg(QDateTime::fromSecsSinceEpoch(lastUse, Qt::UTC).toString(Qt::ISODate));
+}
+
+StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
+  StartWarnings warnings;
   if (!QFileInfo::exists(signingPath))
-    return;
+    return warnings;
   SigningKeys keys;
   QString why;
   qint64 erased = 0;
-  if (!keys.load(signingPath, &why) || !keys.erasePast(keys.epochAt(now), &erased, &why))
+  if (!keys.load(signingPath, &why)) {
+    qWarning("signing keys: %s", qPrintable(why));
+    return warnings;
+  }
+  const qint64 ends = keys.certificate(keys.epochs() - 1).ends;
+  const qint64 length = keys.certificate(0).ends - keys.certificate(0).starts;
+  if (now < ends && ends - now <= runEndWarningSeconds(length))
+    warnings.runEnding =
+        QStringLiteral(
+            "the signing keys end on %1: retire the journal with "
+            "weighstation-records new-journal before then")
+            .arg(QDateTime::fromSecsSinceEpoch(ends, Qt::UTC).toString(Qt::ISODate));
+  warnings.clockJumped = clockJump(keys, keys.firstKeptEpoch(), keys.epochAt(now));
+  if (!warnings.clockJumped.isEmpty()) {
+    qWarning("signing keys: %s", qPrintable(warnings.clockJumped));
+    return warnings;
+  }
+  if (!keys.erasePast(keys.epochAt(now), &erased, &why))
     qWarning("signing keys: %s", qPrintable(why));
   else if (erased > 0)
     qInfo("signing keys: erased the secrets of %lld past epochs in %s",
           static_cast<long long>(erased), qPrintable(signingPath));
+  return warnings;
 }
 
 }  // namespace signingkeys

@@ -77,10 +77,26 @@ QString verificationKeyPathFor(const QString &keyPath);
 // The epoch length the settings ask for (journal_epoch_seconds).
 qint64 epochSecondsSetting();
 
+// A clock that moves more epochs ahead at once than this (two weeks of
+// daily epochs, a quarter of an hour of one-minute ones) is taken for a
+// clock set wrong: no secret is erased for it, and nothing is sealed in
+// its epoch, until a person confirms the time (a clock set too far ahead
+// would otherwise erase the secrets of epochs still to come, and end the
+// journal's sealing).
+constexpr qint64 kEpochsErasedUnasked = 14;
+// How long before a run's end the station is warned: 30 days, or an eighth
+// of a run of short epochs.
+qint64 runEndWarningSeconds(qint64 epochSeconds);
+
+// What the operator must be told at a program's start (empty: nothing).
+struct StartWarnings {
+  QString clockJumped;  // the clock is too far ahead of the keys' last use
+  QString runEnding;    // the run ends soon
+};
 // At a program's start: erases, in the signing keys at `signingPath`, the
 // secret of every epoch before the one at `now` (nothing when there are
-// none), and says so on the error output.
-void erasePastEpochsAtStart(const QString &signingPath, qint64 now);
+// none, or when the clock jumped ahead), and says so on the error output.
+StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now);
 
 class SigningKeys {
  public:
@@ -129,5 +145,9 @@ class SigningKeys {
   qint64 headerBytes_ = 0;
   qint64 lineBytes_ = 0;
 };
+
+// Why sealing in epoch `to` is refused when the keys were last used in
+// epoch `from`: the clock jumped ahead; empty when it did not.
+QString clockJump(const SigningKeys &keys, qint64 from, qint64 to);
 
 }  // namespace signingkeys

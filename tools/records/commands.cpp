@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -28,6 +29,7 @@
 #include "journal/journalreader.h"
 #include "journal/journalretire.h"
 #include "journal/outputfile.h"
+#include "journal/signingkeys.h"
 #include "journal/ticketcode.h"
 #include "journal/verifier.h"
 #include "publishing/mqtttarget.h"
@@ -571,6 +573,9 @@ QString usage() {
       {"new-journal", QT_TRANSLATE_NOOP("Records",
                                         "retire the journal, its key and heads (renamed, "
                                         "kept); the monitor then starts a new journal")},
+      {"confirm-clock", QT_TRANSLATE_NOOP("Records",
+                                          "the station's clock is right after it moved far "
+                                          "ahead: the monitor seals again")},
   };
   constexpr int kColumn = 38;
   QString text =
@@ -714,6 +719,38 @@ int newJournal(const QStringList &arguments) {
   for (const auto &move : plan.moves)
     std::printf("  %s -> %s\n", qPrintable(move.first), qPrintable(move.second));
   std::printf("the monitor starts a new journal with a new key at its next record\n");
+  return kDone;
+}
+
+// A person's word that the station's clock is right after it moved far
+// ahead of the signing keys' last use.
+int confirmClock(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("confirm-clock"),
+      QCoreApplication::translate(
+          "Records",
+          "Confirms that the station's clock is right after it moved far ahead of the signing "
+          "keys' last use: erases the secrets of every epoch before now, so that the monitor "
+          "seals again once started again. Run it only once the clock was checked."),
+      kKeyFile);
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  signingkeys::SigningKeys keys;
+  QString why;
+  if (!keys.load(signingkeys::signingPathFor(command.key()), &why))
+    return cannot(why);
+  const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+  const qint64 epoch = keys.epochAt(QDateTime::currentSecsSinceEpoch());
+  if (epoch < 0 || epoch >= keys.epochs())
+    return cannot(
+        QStringLiteral("the clock (%1) is outside the signing keys' run; nothing erased").arg(now));
+  qint64 erased = 0;
+  if (!keys.erasePast(epoch, &erased, &why))
+    return cannot(why);
+  std::printf(
+      "clock confirmed at %s: erased the secrets of %lld past epochs; the monitor seals "
+      "in epoch %lld once started again\n",
+      qPrintable(now), static_cast<long long>(erased), static_cast<long long>(epoch));
   return kDone;
 }
 

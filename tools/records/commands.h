@@ -17,6 +17,7 @@ int exportRecords(const QStringList &arguments);
 int recoverWorkbook(const QStringList &arguments);
 int centralSql(const QStringList &arguments);
 int newJournal(const QStringList &arguments);
+int confirmClock(const QStringList &arguments);
 int ticket(const QStringList &arguments);
 int checkTicket(const QStringList &arguments);
 int report(const QStringList &arguments);

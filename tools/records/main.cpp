@@ -90,6 +90,8 @@ int main(int argc, char *argv[]) {
     return records::newJournal(rest);
   if (command == QLatin1String("settings"))
     return records::settingsInForce(rest);
+  if (command == QLatin1String("confirm-clock"))
+    return records::confirmClock(rest);
   if (command == QLatin1String("central-sql"))
     return records::centralSql(rest);
   if (command == QLatin1String("ticket"))
