@@ -17,6 +17,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
 #include "channelreset.h"
+#include "journal/journalreader.h"
 #include "journal/verifier.h"
 #include "modalanswerer.h"
 #include "smallfilesystem.h"
@@ -99,6 +100,39 @@ class WindowJournalTest : public QObject {
     const VerifyReport report = verifyJournal(VerifyOptions::of(journal, key()));
     QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
     QCOMPARE(report.lastSeq, qint64(2));
+  }
+
+  // A frame that arrives in the middle of every tick (here between the
+  // readouts and the record: point code and unit flipped each time) reaches
+  // none of that tick's record: the journal stores the point code and unit
+  // its text log line shows.
+  void aFrameMidTickDoesNotReachTheTicksRecord() {
+    const QString journal = dir.filePath("mid-tick.sqlite");
+    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    window->setReadingsSink([](const LiveReadings &) {
+      ScaleChannel &channel = scaleChannels[0];
+      channel.point_code = channel.point_code == 0 ? 3 : 0;  // none, one place
+      channel.unit = channel.unit == 1 ? 0 : 1;              // pounds, kilograms
+    });
+    QVERIFY(record().isEmpty());
+    window->setReadingsSink(nullptr);
+    const QStringList line =
+        QString::fromLatin1(textLog()).trimmed().split('\n').last().split(", ");
+    JournalReader reader(journal, "mid-tick");
+    Failure failure;
+    QVERIFY2(reader.open(&failure), qPrintable(failure.text()));
+    JournalRecord stored;
+    QVERIFY(reader.forEach(
+        {},
+        [&](const JournalRecord &r) {
+          stored = r;
+          return true;
+        },
+        &failure));
+    QCOMPARE(stored.seq, qint64(1));
+    const int decimals = line.value(2).contains('.') ? line.value(2).section('.', 1).size() : 0;
+    QCOMPARE(stored.scales[0].pointCode == 3 ? 1 : 0, decimals);
+    QCOMPARE(QString(stored.scales[0].unit == 0 ? "kg" : "lbs"), line.value(1).trimmed());
   }
 
   // A journal removed under a key that sealed its records is not started

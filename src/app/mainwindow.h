@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -13,6 +14,7 @@
 #include "logging/recordlines.h"
 #include "logging/spreadsheetlog.h"
 #include "publishing/livepayloads.h"
+#include "scalelink/scalechannel.h"
 
 class QCheckBox;
 class QLabel;
@@ -114,6 +116,9 @@ class MainWindow : public QMainWindow {
 
   MainWindowForm *form = nullptr;
   QTimer *refreshTimer = nullptr;
+  // The channels as this tick read them: what it shows, logs, journals and
+  // publishes.
+  std::array<ChannelReading, kScaleCount> tick_{};
   RecordCycle recordCycle_;
   RecordLines recordLines_;
   SpreadsheetLog spreadsheetLog_;

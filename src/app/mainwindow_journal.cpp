@@ -44,11 +44,11 @@ JournalRecord MainWindow::journalRecordOf(const RecordLines &lines) const {
     JournalScale &scale = record.scales[n];
     scale.connected = lines.hasChannel[n];
     scale.port = form->scales[n].portName->text();
-    scale.unit = channel.unit;
+    scale.unit = tick_[n].unit;
     scale.weight = channel.weight;
     scale.tare = channel.tare_weight;
     scale.gross = channel.weight + channel.tare_weight;
-    scale.pointCode = channel.point_code;
+    scale.pointCode = tick_[n].pointCode;
   }
   record.overLimit = form->overlimit->text();
   record.underLimit = form->underlimit->text();

@@ -66,10 +66,10 @@ void MainWindow::takeRecord() {
   // journal and the writers below take exactly these lines.
   for (int n = 0; n < kScaleCount; ++n) {
     const ScaleChannel &channel = scaleChannels[n];
-    lines.hasChannel[n] = channel.connected == 1;
+    lines.hasChannel[n] = tick_[n].connected == 1;
     if (lines.hasChannel[n]) {
       lines.channels[n] = RecordLines::channelLine(
-          n, channel.unit, channel.weight, channel.tare_weight, pointsOf(form->scales[n].points));
+          n, tick_[n].unit, channel.weight, channel.tare_weight, pointsOf(form->scales[n].points));
     }
   }
   // The record is on disk in the journal before it is listed.

@@ -34,21 +34,21 @@ void lightPoint(const std::array<QLabel *, 3> &points, int lit) {
 }  // namespace
 
 void MainWindow::processLCD() {
-  for (int n = 0; n < kScaleCount; ++n) {
-    form->scales[n].status->setText(readout::statusText(scaleChannels[n].connected));
-  }
-  {
-    QMutexLocker lock(&readout_mutex);
-    for (int n = 0; n < kScaleCount; ++n)
-      showScaleReadout(n);
-    bool anyOverload = false;
-    for (const ScaleChannel &channel : scaleChannels)
-      anyOverload = anyOverload || channel.overload == 1;
-    form->overload_grand->setText(readout::overloadText(anyOverload));
-    total_weight =
-        anyOverload ? 0.0
-                    : scaleChannels[0].weight + scaleChannels[1].weight + scaleChannels[2].weight;
-  }
+  QMutexLocker lock(&readout_mutex);
+  for (int n = 0; n < kScaleCount; ++n)
+    tick_[n] = ChannelReading::of(scaleChannels[n]);
+  for (int n = 0; n < kScaleCount; ++n)
+    form->scales[n].status->setText(readout::statusText(tick_[n].connected));
+  for (int n = 0; n < kScaleCount; ++n)
+    showScaleReadout(n);
+  bool anyOverload = false;
+  for (const ChannelReading &reading : tick_)
+    anyOverload = anyOverload || reading.overloaded;
+  form->overload_grand->setText(readout::overloadText(anyOverload));
+  total_weight = anyOverload
+                     ? 0.0
+                     : scaleChannels[0].weight + scaleChannels[1].weight + scaleChannels[2].weight;
+  lock.unlock();
   showGrandTotal();
   if (readingsSink_)
     readingsSink_(liveReadings());
@@ -60,14 +60,13 @@ LiveReadings MainWindow::liveReadings() const {
   LiveReadings readings;
   std::array<int, 3> pointCodes{};
   for (int n = 0; n < kScaleCount; ++n) {
-    const ScaleChannel &channel = scaleChannels[n];
     const ScalePanelForm &widgets = form->scales[n];
     std::array<int, kScaleDigits> digits{};
     for (int k = 0; k < kScaleDigits; ++k)
       digits[k] = widgets.digits[k]->intValue();
-    pointCodes[n] = channel.point_code;
+    pointCodes[n] = tick_[n].pointCode;
     readings.scales[n] =
-        livepayloads::scaleReading(channel.connected == 1, widgets.sign->text(), digits,
+        livepayloads::scaleReading(tick_[n].connected == 1, widgets.sign->text(), digits,
                                    pointCodes[n], widgets.unit->text(), widgets.netGross->text());
   }
   readings.total = livepayloads::totalReading(
@@ -78,33 +77,26 @@ LiveReadings MainWindow::liveReadings() const {
 
 void MainWindow::showScaleReadout(int n) {
   ScaleChannel &channel = scaleChannels[n];
+  const ChannelReading &reading = tick_[n];
   const ScalePanelForm &widgets = form->scales[n];
-  const bool overloaded = channel.overload == 1;
-  widgets.overload->setText(readout::overloadText(overloaded));
-  if (overloaded) {
+  widgets.overload->setText(readout::overloadText(reading.overloaded));
+  if (reading.overloaded) {
     for (SharedInt &digit : channel.digits)
       digit = 0;
   }
-  const int sign = channel.sign;
-  widgets.sign->setText(sign == 0 ? kPlus : kMinus);
-  widgets.unit->setText(readout::scaleUnitText(channel.unit));
-  // Each digit is read once, so that what is shown is what is weighed.
-  std::array<int, kScaleDigits> digits;
-  for (int k = 0; k < kScaleDigits; ++k) {
-    digits[k] = channel.digits[k];
-    showDigit(widgets.digits[k], digits[k]);
-  }
-  const int pointCode = channel.point_code;
-  lightPoint(widgets.points, readout::litPointLabel(pointCode));
-  channel.weight = readout::scaleWeight(digits, pointCode, sign);
+  widgets.sign->setText(reading.sign == 0 ? kPlus : kMinus);
+  widgets.unit->setText(readout::scaleUnitText(reading.unit));
+  for (int k = 0; k < kScaleDigits; ++k)
+    showDigit(widgets.digits[k], reading.digits[k]);
+  lightPoint(widgets.points, readout::litPointLabel(reading.pointCode));
+  channel.weight = readout::scaleWeight(reading.digits, reading.pointCode, reading.sign);
 }
 
 void MainWindow::showGrandTotal() {
   const bool net = form->netgross_1->text() == kNet || form->netgross_2->text() == kNet ||
                    form->netgross_3->text() == kNet;
   form->netgross_grand->setText(net ? kNet : kGross);
-  total_unit =
-      readout::totalUnit({scaleChannels[0].unit, scaleChannels[1].unit, scaleChannels[2].unit});
+  total_unit = readout::totalUnit({tick_[0].unit, tick_[1].unit, tick_[2].unit});
   if (total_weight < 0) {
     form->sign_grandtotal->setText(kMinus);
     total_weight = -total_weight;
@@ -112,8 +104,8 @@ void MainWindow::showGrandTotal() {
     form->sign_grandtotal->setText(kPlus);
   }
   form->unit_grandtotal->setText(readout::totalUnitText(total_unit));
-  const readout::TotalLayout layout = readout::totalLayout(
-      {scaleChannels[0].point_code, scaleChannels[1].point_code, scaleChannels[2].point_code});
+  const readout::TotalLayout layout =
+      readout::totalLayout({tick_[0].pointCode, tick_[1].pointCode, tick_[2].pointCode});
   total_digits = readout::splitTotal(total_weight, layout);
   for (int k = 0; k < 8; ++k)
     showDigit(form->grandTotalDigits[k], total_digits[k]);

@@ -6,6 +6,7 @@
 
 #include <QMutex>
 #include <QString>
+#include <array>
 #include <atomic>
 
 class QThread;
@@ -45,6 +46,20 @@ struct ScaleChannel {
   double tare_weight = 0.0;
   int net_mode = 0;
   QString port_name;
+};
+
+// A channel as one refresh tick reads it: each field a reader thread writes
+// is read once, so that everything the tick shows, logs, journals and
+// publishes comes from the same frame (a frame arriving mid-tick waits for
+// the next tick). An overloaded channel reads as zero digits.
+struct ChannelReading {
+  int connected = 0;
+  bool overloaded = false;
+  std::array<int, kScaleDigits> digits{};
+  int sign = 0;
+  int unit = 9;
+  int pointCode = 0;
+  static ChannelReading of(const ScaleChannel &channel);
 };
 
 // Channels 1, 2 and 3 are scaleChannels[0], [1] and [2].
