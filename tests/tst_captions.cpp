@@ -99,11 +99,16 @@ class CaptionsTest : public QObject {
   void everyCaptionFitsItsWidget_data() {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("language");  // of the translation used
-    QTest::newRow("English") << "en_US" << "en";
-    QTest::newRow("German") << "de_DE" << "de";
-    QTest::newRow("French") << "fr_FR" << "fr";
-    QTest::newRow("Spanish") << "es_ES" << "es";
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "pt_BR";
+    QTest::newRow("English") << "en_US"
+                             << "en";
+    QTest::newRow("German") << "de_DE"
+                            << "de";
+    QTest::newRow("French") << "fr_FR"
+                            << "fr";
+    QTest::newRow("Spanish") << "es_ES"
+                             << "es";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "pt_BR";
   }
   void everyCaptionFitsItsWidget() {
     QFETCH(QString, locale);

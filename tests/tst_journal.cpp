@@ -26,7 +26,7 @@
 #include "journal/journalreader.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 #include "journal/ticketcode.h"
 #include "journal/verifier.h"
 #include "logging/recordlines.h"

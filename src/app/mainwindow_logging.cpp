@@ -14,7 +14,7 @@
 #include "app/mainwindowform.h"
 #include "app/warnings.h"
 #include "journal/journalfiles.h"
-#include "journal/outputfile.h"
+#include "journal/outputguard.h"
 #include "logging/logfiles.h"
 #include "logging/textlog.h"
 #include "platform/appfolders.h"

@@ -7,7 +7,7 @@
 
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 #include "readout/clock.h"
 #include "readout/readoutmath.h"
 #include "readout/readoutstate.h"

@@ -1,7 +1,7 @@
 #include "journal/journalexport.h"
 
 #include "journal/outputfile.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 
 #include <xlsxwriter.h>
 

@@ -15,7 +15,7 @@
 
 #include "journal/journal.h"
 #include "journal/journaldb.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 
 QString JournalFilter::where(QVariantList *binds, const QString &table, bool postgres) const {
   QStringList terms;

@@ -12,7 +12,7 @@
 
 #include "journal/failure.h"
 #include "journal/journalrecord.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 #include "journal/signingkeys.h"
 
 struct JournalFilter {

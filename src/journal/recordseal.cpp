@@ -3,7 +3,7 @@
 #include <QDateTime>
 
 #include "journal/seals.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 
 namespace recordseal {
 

@@ -10,7 +10,8 @@
 #include "logging/recordlines.h"
 
 extern QFile log_file;
-// Held while the log file is opened and while a record is written.
+// Protects log_file: held while the log file is opened and while a record
+// is written.
 extern QMutex log_mutex;
 
 namespace textlog {

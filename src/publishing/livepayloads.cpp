@@ -4,7 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 
 namespace livepayloads {
 namespace {

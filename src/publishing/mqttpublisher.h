@@ -157,7 +157,8 @@ class MqttPublisher : public QObject {
   std::atomic<bool> stopping_{false};
 
   // Readings: the newest offered, and what the broker last got.
-  // A standard mutex, which ThreadSanitizer sees, not Qt's.
+  // Protects offered_ and offeredWaits_. A standard mutex, which
+  // ThreadSanitizer sees, not Qt's.
   std::mutex readingsLock_;
   LiveReadings offered_;
   bool offeredWaits_ = false;

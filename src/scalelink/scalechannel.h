@@ -64,6 +64,9 @@ struct ChannelReading {
 
 // Channels 1, 2 and 3 are scaleChannels[0], [1] and [2].
 extern ScaleChannel scaleChannels[kScaleCount];
+// Protects the channels' `weight` and `tare_weight` (the window's doubles):
+// held while a tick reads the channels and shows the readouts, and while a
+// tare or gross key changes them.
 extern QMutex readout_mutex;
 
 // The values the main window gives every channel once it is built; every

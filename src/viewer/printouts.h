@@ -14,7 +14,7 @@
 #include <functional>
 
 #include "journal/journalreader.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 
 class QPagedPaintDevice;
 struct VerifyReport;

@@ -7,7 +7,7 @@
 #include <QSqlRecord>
 
 #include "journal/journal.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 #include "viewer/recordtext.h"
 
 RecordsModel::RecordsModel(const QSqlDatabase &database, QObject *parent)

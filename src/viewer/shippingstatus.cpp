@@ -7,7 +7,7 @@
 #include "journal/shippingledger.h"
 #include "viewer/recordtext.h"
 
-ShippingStatus::ShippingStatus(QWidget *parent) : QLabel(parent) {
+ShippingStatusLine::ShippingStatusLine(QWidget *parent) : QLabel(parent) {
   hide();
 }
 
@@ -53,7 +53,7 @@ QString cursorText(const QSqlDatabase &journal, ShippingLedger::Kind kind, const
 // The shipping to the site's central database and the publishing to its
 // MQTT broker, when the monitor does them: how many records wait, and the
 // problems met.
-void ShippingStatus::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
+void ShippingStatusLine::refresh(const QSqlDatabase &journal, qint64 newestSeq) {
   QStringList parts;
   for (const auto &[kind, what] :
        {std::pair{ShippingLedger::Kind::Central,

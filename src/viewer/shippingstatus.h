@@ -7,10 +7,10 @@
 #include <QLabel>
 #include <QSqlDatabase>
 
-class ShippingStatus : public QLabel {
+class ShippingStatusLine : public QLabel {
   Q_OBJECT
  public:
-  explicit ShippingStatus(QWidget *parent = nullptr);
+  explicit ShippingStatusLine(QWidget *parent = nullptr);
   // Reads the ledger through `journal`, whose newest record is `newestSeq`.
   void refresh(const QSqlDatabase &journal, qint64 newestSeq);
 };

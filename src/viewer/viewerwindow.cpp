@@ -1,6 +1,6 @@
 #include "viewer/viewerwindow.h"
 
-#include "journal/outputfile.h"
+#include "journal/outputguard.h"
 
 #include "journal/ticketcode.h"
 
@@ -31,7 +31,7 @@
 
 #include "journal/journal.h"
 #include "journal/journalreader.h"
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 #include "viewer/background.h"
 #include "viewer/exporter.h"
 #include "viewer/printouts.h"
@@ -124,7 +124,7 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   if (!follow_->open(&failure))
     tell(failure, QCoreApplication::translate("Viewer", "Records"), false);
   lastSeq_ = newestSeq();
-  shipping_ = new ShippingStatus(this);
+  shipping_ = new ShippingStatusLine(this);
   shipping_->setObjectName(QStringLiteral("shipping"));
   statusBar()->addPermanentWidget(shipping_);
   shipping_->refresh(follow_->database(), lastSeq_);

@@ -25,7 +25,7 @@ class QTableView;
 class QTimer;
 class RecordsChart;
 class RecordsModel;
-class ShippingStatus;
+class ShippingStatusLine;
 class Verification;
 
 class ViewerWindow : public QMainWindow {
@@ -96,7 +96,7 @@ class ViewerWindow : public QMainWindow {
   QLineEdit *text_ = nullptr;
   QLabel *totals_ = nullptr;
   QLabel *badge_ = nullptr;
-  ShippingStatus *shipping_ = nullptr;
+  ShippingStatusLine *shipping_ = nullptr;
   QProgressBar *progress_ = nullptr;
   Exporter *exporter_ = nullptr;
   QTableView *table_ = nullptr;

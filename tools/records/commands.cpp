@@ -29,6 +29,7 @@
 #include "journal/journalreader.h"
 #include "journal/journalretire.h"
 #include "journal/outputfile.h"
+#include "journal/outputguard.h"
 #include "journal/signingkeys.h"
 #include "journal/ticketcode.h"
 #include "journal/verifier.h"

@@ -1,4 +1,4 @@
-#include "journal/shownvalue.h"
+#include "journal/shown.h"
 
 #include <cmath>
 #include <limits>
