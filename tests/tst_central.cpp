@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "central/centralcopy.h"
 #include "central/centraldb.h"
 #include "central/shipper.h"
 #include "central/shippingstate.h"
@@ -254,6 +255,24 @@ class CentralTest : public QObject {
                     dir.filePath("none.sqlite"), "--key", dir.filePath("none.key")});
     QVERIFY2(checked.exitCode == 0 && checked.out.startsWith("journal intact: 3 records"),
              qPrintable(checked.out + checked.err));
+    // The same rule, asked directly: registered for east, not for west.
+    {
+      Failure error;
+      QSqlDatabase db = centraldb::connect(serverUri(), "test-trust", &error);
+      centralcopy::Trust trust;
+      QVERIFY(trust.read(VerifyOptions::of(dir.filePath("none.sqlite"), dir.filePath("none.key")),
+                         false, dir.filePath("none.sqlite"), &error));
+      VerifyOptions chain;
+      QVERIFY2(trust.of(db, east, "east", &chain, &error), qPrintable(error.text()));
+      signingkeys::VerificationKey used;
+      QString why;
+      QVERIFY(signingkeys::parseVerificationKey(chain.verificationKeyText, &used, &why));
+      QCOMPARE(used.fingerprint(), fingerprint);
+      QVERIFY(!trust.of(db, east, "west", &chain, &error));
+      QVERIFY2(error.text().contains("is not registered for station west"),
+               qPrintable(error.text()));
+    }
+    QSqlDatabase::removeDatabase("test-trust");
   }
 
   // A database without the tables is its owner's to set up: a station's

@@ -2,7 +2,9 @@
 // outage is worth a warning, when a refused record is given up on.
 #include <QSqlDatabase>
 #include <QTest>
+#include <algorithm>
 
+#include "central/centralcopy.h"
 #include "central/centraldb.h"
 #include "central/shippingstate.h"
 #include "journal/failure.h"
@@ -24,6 +26,33 @@ class ShippingTest : public QObject {
     QCOMPARE(state.unreachable(QStringLiteral("down")), qint64(1000));
     QVERIFY(state.warnNow(1, 0, now));  // the next outage
     QVERIFY(!state.refused(7) && !state.refused(7) && state.refused(7));
+  }
+
+  // A record the central copy lacks below its last one is a hole (refused
+  // there, or removed); those after its last are still on their way.
+  void holesInTheCentralCopy_data() {
+    QTest::addColumn<QList<qint64>>("local");
+    QTest::addColumn<QList<qint64>>("central");
+    QTest::addColumn<QStringList>("holes");
+    const auto hole = [](qint64 seq) {
+      return QStringLiteral("seq %1: not in the central copy (refused by it, or removed there)")
+          .arg(seq);
+    };
+    QTest::newRow("whole") << QList<qint64>{1, 2, 3} << QList<qint64>{1, 2, 3} << QStringList();
+    QTest::newRow("still on its way")
+        << QList<qint64>{1, 2, 3, 4} << QList<qint64>{1, 2} << QStringList();
+    QTest::newRow("one refused") << QList<qint64>{1, 2, 3, 4} << QList<qint64>{1, 3, 4}
+                                 << QStringList{hole(2)};
+    QTest::newRow("at most three") << QList<qint64>{1, 2, 3, 4, 5, 6, 7} << QList<qint64>{1, 7}
+                                   << QStringList{hole(2), hole(3), hole(4)};
+  }
+  void holesInTheCentralCopy() {
+    QFETCH(QList<qint64>, local);
+    QFETCH(QList<qint64>, central);
+    QFETCH(QStringList, holes);
+    const QSet<qint64> centralSeqs(central.begin(), central.end());
+    const qint64 last = central.isEmpty() ? 0 : *std::max_element(central.begin(), central.end());
+    QCOMPARE(centralcopy::holesInTheCopy(local, centralSeqs, last, 3), holes);
   }
 
   // PostgreSQL's failures by the class of their SQLSTATE, whatever the

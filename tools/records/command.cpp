@@ -1,0 +1,207 @@
+#include "command.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
+
+#include "central/centraldb.h"
+#include "journal/outputguard.h"
+
+namespace records {
+
+QString currentCommand;
+
+// The exit code of two checks together: broken over cannot over not
+// witnessed over done.
+int worse(int a, int b) {
+  for (const int code : {kBroken, kCannot, kEndNotWitnessed}) {
+    if (a == code || b == code)
+      return code;
+  }
+  return kDone;
+}
+
+// One style for every message: "weighstation-records: <command>: <what>",
+// lower case, no full stop.
+QString messageLine(const QString &text) {
+  QString line = text.trimmed();
+  if (line.endsWith(u'.'))
+    line.chop(1);
+  if (line.size() > 1 && line[0].isUpper() && line[1].isLower())
+    line[0] = line[0].toLower();
+  return QStringLiteral("weighstation-records: ") +
+         (currentCommand.isEmpty() ? QString() : currentCommand + QStringLiteral(": ")) + line;
+}
+
+int cannot(const QString &why) {
+  std::fprintf(stderr, "%s\n", qPrintable(messageLine(why)));
+  return kCannot;
+}
+
+// Every failure ends a command one way: one line on stderr, exit status 2
+// (a journal that fails its check is told by printReport, status 1).
+int cannot(const Failure &failure) {
+  return cannot(failure.text());
+}
+
+void addFilterOptions(QCommandLineParser &parser) {
+  parser.addOption(
+      {QStringLiteral("from"),
+       QCoreApplication::translate("Records",
+                                   "Records taken from this local date (yyyy-MM-dd, optionally "
+                                   "THH:mm[:ss]) on."),
+       QStringLiteral("DATE")});
+  parser.addOption(
+      {QStringLiteral("to"),
+       QCoreApplication::translate("Records", "Records taken up to the end of this local date."),
+       QStringLiteral("DATE")});
+}
+
+// The filter the options ask for; false (with the reason) when one is bad.
+bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *filter,
+              Failure *failure) {
+  if (parser.isSet(QStringLiteral("from"))) {
+    filter->takenFrom =
+        journaldates::takenAtBound(parser.value(QStringLiteral("from")), false, failure);
+    if (filter->takenFrom.isEmpty())
+      return false;
+  }
+  if (parser.isSet(QStringLiteral("to"))) {
+    filter->takenTo = journaldates::takenAtBound(parser.value(QStringLiteral("to")), true, failure);
+    if (filter->takenTo.isEmpty())
+      return false;
+  }
+  if (!filter->takenFrom.isEmpty() && !filter->takenTo.isEmpty() &&
+      filter->takenFrom >= filter->takenTo) {
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QCoreApplication::translate("Records", "--from %1 is not before --to %2")
+                    .arg(parser.value(QStringLiteral("from")), parser.value(QStringLiteral("to"))));
+    return false;
+  }
+  if (withSeq && parser.isSet(QStringLiteral("seq"))) {
+    const QString range = parser.value(QStringLiteral("seq"));
+    static const QRegularExpression form(QStringLiteral("^(\\d+)-(\\d+)$"));
+    const QRegularExpressionMatch match = form.match(range);
+    if (!match.hasMatch() || match.captured(1).toLongLong() < 1 ||
+        match.captured(1).toLongLong() > match.captured(2).toLongLong()) {
+      *failure =
+          Failure(Failure::Kind::Refused,
+                  QCoreApplication::translate("Records", "'%1' is not a range of seq numbers A-B")
+                      .arg(range));
+      return false;
+    }
+    filter->seqFrom = match.captured(1).toLongLong();
+    filter->seqTo = match.captured(2).toLongLong();
+  }
+  return true;
+}
+
+void addCentralOptions(QCommandLineParser &parser) {
+  parser.addOption({QStringLiteral("central"),
+                    QCoreApplication::translate(
+                        "Records",
+                        "Read the site's central database (postgresql:// URI) instead of "
+                        "the journal."),
+                    QStringLiteral("URI")});
+  parser.addOption({QStringLiteral("station"),
+                    QCoreApplication::translate("Records", "Only the journals of this station."),
+                    QStringLiteral("NAME")});
+  parser.addOption({QStringLiteral("journal-id"),
+                    QCoreApplication::translate("Records", "Only this journal."),
+                    QStringLiteral("ID")});
+}
+
+// The central database's connection, its name unique in this program.
+QSqlDatabase connectCentral(const QString &uri, Failure *failure) {
+  return centraldb::connect(uri, QStringLiteral("weighstation-records-central"), failure);
+}
+
+// A long check says how far it is, on the error output.
+VerifyOptions withProgress(VerifyOptions options) {
+  options.progress = [](qint64 done, qint64 total) {
+    if (total > 100000)
+      std::fprintf(stderr, "checking: %lld of %lld records\n", static_cast<long long>(done),
+                   static_cast<long long>(total));
+    return true;
+  };
+  return options;
+}
+
+int printReport(const VerifyReport &report, const QString &prefix) {
+  if (report.outcome == VerifyReport::Outcome::CannotCheck)
+    return cannot(report.failure.within(
+        prefix + QCoreApplication::translate("Records", "cannot check the journal")));
+  if (report.outcome == VerifyReport::Outcome::Intact ||
+      report.outcome == VerifyReport::Outcome::EndNotWitnessed) {
+    std::printf("%s%s\n", qPrintable(prefix), qPrintable(report.intactLine()));
+    for (const QString &line : report.checkedWith)
+      std::printf("%s%s\n", qPrintable(prefix), qPrintable(line));
+    return report.outcome == VerifyReport::Outcome::Intact ? kDone : kEndNotWitnessed;
+  }
+  for (const VerifyProblem &problem : report.problems)
+    std::printf("%s%s\n", qPrintable(prefix), qPrintable(problem.text));
+  if (report.problemsNotListed > 0)
+    std::printf("%s... and %lld more problems\n", qPrintable(prefix),
+                static_cast<long long>(report.problemsNotListed));
+  return kBroken;
+}
+
+// A check that refuses what was asked: says why.
+int checkFailed(const VerifyReport &report, const char *what) {
+  if (report.outcome == VerifyReport::Outcome::CannotCheck)
+    return cannot(
+        report.failure.within(QCoreApplication::translate("Records", "cannot check the journal")));
+  std::fprintf(stderr,
+               "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
+               "writes it marked as unverified)\n",
+               qPrintable(report.problems.value(0).text), what);
+  return kBroken;
+}
+
+// The journal's check before an export or a recovery: -1 to go on.
+int checkBeforeWriting(const Command &command, bool unverified, const char *what) {
+  const VerifyReport report = verifyJournal(command.verifyOptions());
+  if (report.outcome == VerifyReport::Outcome::CannotCheck ||
+      (report.outcome == VerifyReport::Outcome::Broken && !unverified)) {
+    return checkFailed(report, what);
+  }
+  return -1;
+}
+
+// An output that is one of the journal's files, or whose folder is missing
+// or cannot be written, is refused before anything is read or written.
+bool writable(const Command &command, const QString &path, Failure *failure) {
+  if (!outputguard::allowedFor(path, command.journal(), command.key(), command.head(), failure))
+    return false;
+  const QFileInfo folder(QFileInfo(path).absolutePath());
+  if (!folder.isDir() || !folder.isWritable()) {
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate(
+                           "Records", "cannot write %1: its folder is missing or not writable")
+                           .arg(path));
+    return false;
+  }
+  return true;
+}
+
+int exported(qint64 rows, int sheets, const QString &path, const Failure &failure) {
+  if (rows < 0)
+    return cannot(failure);
+  std::printf("exported %lld records to %s", static_cast<long long>(rows), qPrintable(path));
+  if (sheets > 1)
+    std::printf(" on %d sheets", sheets);
+  std::printf("\n");
+  return kDone;
+}
+
+void showProgress(ExportOptions &options) {
+  options.progress = [](qint64 done, qint64 total) {
+    std::fprintf(stderr, "exporting: %lld of %lld records (%lld%%)\n", static_cast<long long>(done),
+                 static_cast<long long>(total),
+                 static_cast<long long>(total > 0 ? 100 * done / total : 100));
+  };
+}
+
+}  // namespace records

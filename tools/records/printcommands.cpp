@@ -1,0 +1,263 @@
+// Printouts of the journal (a record's ticket, a report) and the offline
+// check of a ticket's QR code.
+#include <zbar.h>
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QPageSize>
+#include <cstdio>
+
+#include "command.h"
+#include "commands.h"
+#include "journal/outputguard.h"
+#include "journal/ticketcode.h"
+#include "viewer/printouts.h"
+
+namespace records {
+namespace {
+// The journal checked in full before printing: what every printout states.
+bool checkForPrinting(const Command &command, printouts::Context *context) {
+  const VerifyReport report = verifyJournal(withProgress(command.verifyOptions()));
+  if (report.outcome == VerifyReport::Outcome::CannotCheck) {
+    cannot(
+        report.failure.within(QCoreApplication::translate("Records", "cannot check the journal")));
+    return false;
+  }
+  context->check = printouts::CheckState::of(report);
+  context->site = printouts::Site::fromSettings();
+  context->printedAt = QDateTime::currentDateTime();
+  return true;
+}
+
+void addPdfOptions(QCommandLineParser &parser) {
+  parser.addOption({QStringLiteral("pdf"),
+                    QCoreApplication::translate("Records", "Write the PDF to FILE."),
+                    QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("page-size"),
+                    QStringLiteral("A4 (the default), A5, A6, Letter or Roll80 (an 80 mm ticket "
+                                   "printer's roll)."),
+                    QStringLiteral("SIZE")});
+}
+
+// Where and on what a printout goes, and the check it states.
+struct PrintJob {
+  QString path;
+  int pageSize = 0;
+  printouts::Context context;
+};
+
+// The --pdf and --page-size options taken, the output allowed and the
+// journal checked: -1 to go on, else the exit code.
+int preparePrinting(const Command &command, PrintJob *job);
+
+// The page size asked for; -1 after saying why not.
+int pageSizeOf(const QCommandLineParser &parser) {
+  const QString asked = parser.value(QStringLiteral("page-size")).toUpper();
+  if (asked.isEmpty() || asked == QLatin1String("A4"))
+    return QPageSize::A4;
+  if (asked == QLatin1String("A5"))
+    return QPageSize::A5;
+  if (asked == QLatin1String("A6"))
+    return QPageSize::A6;
+  if (asked == QLatin1String("LETTER"))
+    return QPageSize::Letter;
+  if (asked == QLatin1String("ROLL80"))
+    return printouts::kRoll80;
+  cannot(QCoreApplication::translate("Records",
+                                     "--page-size takes A4, A5, A6, Letter or Roll80, not '%1'")
+             .arg(parser.value(QStringLiteral("page-size"))));
+  return -1;
+}
+int preparePrinting(const Command &command, PrintJob *job) {
+  job->path = command.parser().value(QStringLiteral("pdf"));
+  if (job->path.isEmpty())
+    return cannot(QCoreApplication::translate("Records", "takes --pdf FILE"));
+  job->pageSize = pageSizeOf(command.parser());
+  if (job->pageSize < 0)
+    return kCannot;
+  Failure failure;
+  if (!writable(command, job->path, &failure))
+    return cannot(failure);
+  return checkForPrinting(command, &job->context) ? -1 : kCannot;
+}
+// The texts of the QR codes ZBar finds in an image (a photo or a scan).
+QStringList qrCodesIn(const QString &path, QString *error) {
+  using namespace zbar;  // its C interface, as its C++ header declares it
+  const QImage picture(path);
+  if (picture.isNull()) {
+    *error = QStringLiteral("cannot read the image %1").arg(path);
+    return {};
+  }
+  const QImage gray = picture.convertToFormat(QImage::Format_Grayscale8);
+  QByteArray pixels;
+  pixels.reserve(gray.width() * gray.height());
+  for (int row = 0; row < gray.height(); ++row)
+    pixels.append(reinterpret_cast<const char *>(gray.constScanLine(row)), gray.width());
+  std::unique_ptr<zbar_image_scanner_t, void (*)(zbar_image_scanner_t *)> scanner(
+      zbar_image_scanner_create(), zbar_image_scanner_destroy);
+  std::unique_ptr<zbar_image_t, void (*)(zbar_image_t *)> image(zbar_image_create(),
+                                                                zbar_image_destroy);
+  zbar_image_scanner_set_config(scanner.get(), ZBAR_NONE, ZBAR_CFG_ENABLE, 0);
+  zbar_image_scanner_set_config(scanner.get(), ZBAR_QRCODE, ZBAR_CFG_ENABLE, 1);
+  zbar_image_set_format(image.get(), zbar_fourcc('Y', '8', '0', '0'));
+  zbar_image_set_size(image.get(), unsigned(gray.width()), unsigned(gray.height()));
+  zbar_image_set_data(image.get(), pixels.constData(), unsigned(pixels.size()), nullptr);
+  QStringList texts;
+  if (zbar_scan_image(scanner.get(), image.get()) > 0) {
+    for (const zbar_symbol_t *symbol = zbar_image_first_symbol(image.get()); symbol;
+         symbol = zbar_symbol_next(symbol))
+      texts << QString::fromUtf8(zbar_symbol_get_data(symbol),
+                                 int(zbar_symbol_get_data_length(symbol)));
+  }
+  if (texts.isEmpty())
+    *error = QStringLiteral("no QR code found in %1").arg(path);
+  return texts;
+}
+}  // namespace
+
+int ticket(const QStringList &arguments) {
+  Command command(QStringLiteral("ticket"),
+                  QCoreApplication::translate(
+                      "Records",
+                      "Prints the weighing ticket of one record to a PDF file, with the "
+                      "journal's check result; a record the check does not vouch for "
+                      "is refused unless --unverified is given, and then marked."));
+  QCommandLineParser &parser = command.parser();
+  parser.addOption({QStringLiteral("seq"), QCoreApplication::translate("Records", "The record."),
+                    QStringLiteral("N")});
+  addPdfOptions(parser);
+  parser.addOption(
+      {QStringLiteral("unverified"),
+       QCoreApplication::translate("Records",
+                                   "Print a record the journal's check does not vouch for, marked "
+                                   "UNVERIFIED.")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  bool number = false;
+  const qint64 seq = parser.value(QStringLiteral("seq")).toLongLong(&number);
+  if (!number || seq < 1)
+    return cannot(QCoreApplication::translate("Records", "ticket takes --seq N, a record's seq"));
+  PrintJob job;
+  if (const int code = preparePrinting(command, &job); code >= 0)
+    return code;
+  const QString &path = job.path;
+  printouts::Context &context = job.context;
+  Failure failure;
+  JournalReader reader(command.journal());
+  JournalRecord record;
+  JournalFilter one;
+  one.seqFrom = one.seqTo = seq;
+  if (!reader.open(&failure) || !reader.forEach(
+                                    one,
+                                    [&record](const JournalRecord &found) {
+                                      record = found;
+                                      return false;
+                                    },
+                                    &failure))
+    return cannot(failure);
+  if (record.seq == 0)
+    return cannot(QCoreApplication::translate("Records", "no record %1 in the journal").arg(seq));
+  QList<signingkeys::EpochCertificate> epochKeys;
+  if (!reader.epochKeys(&epochKeys, &failure))
+    return cannot(failure);
+  context.ticketCode = ticketcode::of(record, epochKeys);
+  if (!context.check.trusts(seq) && !parser.isSet(QStringLiteral("unverified"))) {
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(messageLine(QStringLiteral("seq %1 is not printed: %2 (--unverified "
+                                                       "prints it marked UNVERIFIED)")
+                                            .arg(seq)
+                                            .arg(context.check.line()))));
+    return kBroken;
+  }
+  if (!printouts::savePdf(
+          path, job.pageSize,
+          [&](QPagedPaintDevice *device, Failure *failed) {
+            return printouts::paintTicket(device, record, context, failed);
+          },
+          &failure))
+    return cannot(failure);
+  std::printf("printed the ticket of seq %lld to %s%s\n", static_cast<long long>(seq),
+              qPrintable(path), context.check.verified() ? "" : " (marked UNVERIFIED)");
+  return context.check.verified() ? kDone : kBroken;
+}
+
+int checkTicket(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("check-ticket"),
+      QCoreApplication::translate(
+          "Records",
+          "Checks a ticket's QR code offline, with the station's verification key alone: the "
+          "code's text as an argument, or --image with a photo or scan of the ticket."),
+      kKeyFile);
+  command.parser().addOption(
+      {QStringLiteral("image"),
+       QCoreApplication::translate("Records", "A photo or scan of the ticket (PNG, JPEG)."),
+       QStringLiteral("FILE")});
+  const bool fromImage = std::any_of(arguments.begin(), arguments.end(), [](const QString &a) {
+    return a == QLatin1String("--image") || a.startsWith(QLatin1String("--image="));
+  });
+  if (const int code = command.parse(arguments, fromImage ? 0 : 1); code >= 0)
+    return code;
+  signingkeys::VerificationKey key;
+  QString why;
+  if (!signingkeys::readVerificationKey(command.verificationKeyPath(), &key, &why))
+    return cannot(why);
+  QString code;
+  if (fromImage) {
+    const QStringList codes = qrCodesIn(command.parser().value(QStringLiteral("image")), &why);
+    if (codes.isEmpty())
+      return cannot(why);
+    code = codes.first();
+  } else {
+    code = command.parser().positionalArguments().first();
+  }
+  const ticketcode::Checked checked = ticketcode::check(code, key);
+  std::printf("%s\n", qPrintable(ticketcode::line(checked)));
+  return checked.genuine ? kDone : kBroken;
+}
+
+int report(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("report"),
+      QCoreApplication::translate("Records",
+                                  "Prints a report of the records to a PDF file: a line a record, "
+                                  "day subtotals and totals, the journal's check result on every "
+                                  "page. A journal that fails its check gives a report marked "
+                                  "UNVERIFIED, and exit code 1."));
+  QCommandLineParser &parser = command.parser();
+  addFilterOptions(parser);
+  parser.addOption({QStringLiteral("station"),
+                    QCoreApplication::translate("Records", "Only this station's records."),
+                    QStringLiteral("NAME")});
+  addPdfOptions(parser);
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  printouts::ReportRequest request;
+  Failure failure;
+  if (!filterOf(parser, false, &request.filter, &failure))
+    return cannot(failure);
+  request.filter.station = parser.value(QStringLiteral("station"));
+  request.period = printouts::periodText(parser.value(QStringLiteral("from")),
+                                         parser.value(QStringLiteral("to")));
+  if (!request.filter.station.isEmpty())
+    request.filterText = QStringLiteral("station %1").arg(request.filter.station);
+  PrintJob job;
+  if (const int code = preparePrinting(command, &job); code >= 0)
+    return code;
+  const QString &path = job.path;
+  const printouts::Context &context = job.context;
+  JournalReader reader(command.journal());
+  if (!reader.open(&failure) || !printouts::savePdf(
+                                    path, job.pageSize,
+                                    [&](QPagedPaintDevice *device, Failure *failed) {
+                                      return printouts::paintReport(device, reader, request,
+                                                                    context, failed);
+                                    },
+                                    &failure))
+    return cannot(failure);
+  std::printf("printed the report (%s) to %s%s\n", qPrintable(request.period), qPrintable(path),
+              context.check.verified() ? "" : " (marked UNVERIFIED)");
+  return context.check.verified() ? kDone : kBroken;
+}
+
+}  // namespace records
