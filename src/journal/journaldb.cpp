@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -10,6 +11,8 @@
 #include <QUrl>
 #include <cstdarg>
 #include <mutex>
+
+#include "journal/faults.h"
 
 namespace journaldb {
 namespace {
@@ -38,6 +41,56 @@ int descriptionLockFcntl(int fd, int command, ...) {
   return fcntlCall(fd, ofdCommand, lock);
 }
 
+// SQLite's calls that put the journal on disk, counted (and failed when a
+// test asks, faults.h) before they are made.
+sqlite3_syscall_ptr systemOpen = nullptr;
+sqlite3_syscall_ptr systemWrite = nullptr;
+sqlite3_syscall_ptr systemPwrite = nullptr;
+sqlite3_syscall_ptr systemPwrite64 = nullptr;
+sqlite3_syscall_ptr systemFtruncate = nullptr;
+
+// A folder SQLite opens to sync its entries is not counted: SQLite goes on
+// without that sync when the folder cannot be opened, by design.
+int countedOpen(const char *path, int flags, int mode) {
+  const auto systemCall = reinterpret_cast<int (*)(const char *, int, int)>(systemOpen);
+  struct stat status;
+  if (::stat(path, &status) == 0 && S_ISDIR(status.st_mode))
+    return systemCall(path, flags, mode);
+  return faults::failNow(faults::Call::Open) ? -1 : systemCall(path, flags, mode);
+}
+ssize_t countedWrite(int fd, const void *buffer, size_t size) {
+  return faults::failNow(faults::Call::Write)
+             ? -1
+             : reinterpret_cast<ssize_t (*)(int, const void *, size_t)>(systemWrite)(fd, buffer,
+                                                                                     size);
+}
+ssize_t countedPwrite(int fd, const void *buffer, size_t size, off_t offset) {
+  return faults::failNow(faults::Call::Write)
+             ? -1
+             : reinterpret_cast<ssize_t (*)(int, const void *, size_t, off_t)>(systemPwrite)(
+                   fd, buffer, size, offset);
+}
+ssize_t countedPwrite64(int fd, const void *buffer, size_t size, off64_t offset) {
+  return faults::failNow(faults::Call::Write)
+             ? -1
+             : reinterpret_cast<ssize_t (*)(int, const void *, size_t, off64_t)>(systemPwrite64)(
+                   fd, buffer, size, offset);
+}
+int countedFtruncate(int fd, off_t length) {
+  return faults::failNow(faults::Call::Ftruncate)
+             ? -1
+             : reinterpret_cast<int (*)(int, off_t)>(systemFtruncate)(fd, length);
+}
+
+// Replaces SQLite's call `name` with `counted`, keeping the original in
+// `*original`; a call this SQLite does not make (pwrite64 without
+// USE_PREAD64) is left alone. False when it cannot be replaced.
+bool hook(sqlite3_vfs *vfs, const char *name, sqlite3_syscall_ptr *original,
+          sqlite3_syscall_ptr counted) {
+  *original = vfs->xGetSystemCall(vfs, name);
+  return !*original || vfs->xSetSystemCall(vfs, name, counted) == SQLITE_OK;
+}
+
 bool pragma(QSqlDatabase &db, const QString &statement, QString *error) {
   QSqlQuery query(db);
   if (query.exec(statement))
@@ -62,6 +115,16 @@ void useDescriptionLocks() {
                                                 &descriptionLockFcntl)) != SQLITE_OK) {
       qWarning("record journal: SQLite's unix files cannot take description locks");
     }
+    const bool counted =
+        hook(vfs, "open", &systemOpen, reinterpret_cast<sqlite3_syscall_ptr>(&countedOpen)) &&
+        hook(vfs, "write", &systemWrite, reinterpret_cast<sqlite3_syscall_ptr>(&countedWrite)) &&
+        hook(vfs, "pwrite", &systemPwrite, reinterpret_cast<sqlite3_syscall_ptr>(&countedPwrite)) &&
+        hook(vfs, "pwrite64", &systemPwrite64,
+             reinterpret_cast<sqlite3_syscall_ptr>(&countedPwrite64)) &&
+        hook(vfs, "ftruncate", &systemFtruncate,
+             reinterpret_cast<sqlite3_syscall_ptr>(&countedFtruncate));
+    if (!counted)
+      qWarning("record journal: SQLite's unix files cannot count their system calls");
   });
 }
 

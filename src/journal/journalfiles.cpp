@@ -16,6 +16,7 @@
 #include <cstring>
 #include <functional>
 
+#include "journal/faults.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
 #include "journal/signingkeys.h"
@@ -305,7 +306,7 @@ bool HeadWriter::open(const QString &path, QString *error) {
     *error = QStringLiteral("cannot make the head's folder %1").arg(QFileInfo(path).absolutePath());
     return false;
   }
-  fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+  fd_ = faults::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd_ < 0)
     *error = QStringLiteral("cannot open the head %1: %2").arg(path, systemError());
   return fd_ >= 0;
@@ -331,7 +332,8 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, QString *error
   }
   // The line's length never changes: it is rewritten in place.
   const QByteArray line = headLine(key, head);
-  if (::pwrite(fd_, line.constData(), line.size(), 0) != line.size() || ::fdatasync(fd_) != 0) {
+  if (faults::pwrite(fd_, line.constData(), line.size(), 0) != line.size() ||
+      faults::fdatasync(fd_) != 0) {
     *error = QStringLiteral("cannot write the journal's head: %1").arg(systemError());
     return false;
   }

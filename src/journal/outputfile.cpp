@@ -1,5 +1,7 @@
 #include "journal/outputfile.h"
 
+#include "journal/faults.h"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -117,15 +119,15 @@ bool OutputFile::commit(Failure *failure) {
   bool ok = true;
   QString why;
   if (file_.isOpen()) {
-    ok = file_.flush() && ::fsync(file_.handle()) == 0;
+    ok = file_.flush() && faults::fsync(file_.handle()) == 0;
     if (!ok)
       why = file_.error() != QFileDevice::NoError ? file_.errorString()
                                                   : QString::fromLocal8Bit(std::strerror(errno));
     file_.close();
   } else {
     // A writer that wrote the file by its name (libxlsxwriter): synced here.
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
-    ok = fd >= 0 && ::fsync(fd) == 0;
+    const int fd = faults::open(name.constData(), O_RDONLY | O_CLOEXEC, 0);
+    ok = fd >= 0 && faults::fsync(fd) == 0;
     if (!ok)
       why = QString::fromLocal8Bit(std::strerror(errno));
     if (fd >= 0)

@@ -1,5 +1,7 @@
 #include "journal/signingkeys.h"
 
+#include "journal/faults.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,14 +44,15 @@ QByteArray epochLine(const EpochCertificate &certificate, const QByteArray &secr
 bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, QString *error) {
   const QByteArray name = QFile::encodeName(path);
   const QByteArray temporary = name + ".new";
-  const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  const int fd =
+      faults::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
   bool ok = fd >= 0 && ::fchmod(fd, mode) == 0;
   for (qint64 done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    const ssize_t n = faults::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
     ok = n > 0 || (n < 0 && errno == EINTR);
     done += n > 0 ? n : 0;
   }
-  ok = ok && ::fsync(fd) == 0;
+  ok = ok && faults::fsync(fd) == 0;
   const int saved = errno;
   if (fd >= 0)
     ::close(fd);
@@ -340,16 +343,16 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
   }
   if (*erased == 0)
     return true;
-  const int fd = ::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CLOEXEC);
+  const int fd = faults::open(QFile::encodeName(path_).constData(), O_WRONLY | O_CLOEXEC, 0);
   bool ok = fd >= 0;
   for (qint64 e = first; ok && e < epoch; ++e) {
     if (secrets_[e].isEmpty())
       continue;
     const QByteArray line = epochLine(certificates_[e], QByteArray());
-    ok = ::pwrite(fd, line.constData(), size_t(line.size()), headerBytes_ + e * lineBytes_) ==
+    ok = faults::pwrite(fd, line.constData(), size_t(line.size()), headerBytes_ + e * lineBytes_) ==
          line.size();
   }
-  ok = ok && ::fdatasync(fd) == 0;
+  ok = ok && faults::fdatasync(fd) == 0;
   if (!ok)
     *error = QStringLiteral("cannot erase past signing keys in %1: %2")
                  .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
