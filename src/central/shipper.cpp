@@ -367,6 +367,22 @@ CentralShipper::Batch CentralShipper::shipAfter(qint64 after, int size, Failure 
   return batch;
 }
 
+// The epoch keys that certify the records' seals go with them (the
+// verification key with each, for the registered fingerprint to name), in
+// the batch's transaction. `*upTo`: the last epoch sent (-1: none new).
+bool CentralShipper::sendEpochKeys(qint64 *upTo, QString *why) {
+  QList<signingkeys::EpochCertificate> keys;
+  QString verificationKey;
+  Failure failure;
+  if (ledger_->epochKeys(epochKeysSent_, &keys, &verificationKey, &failure) && !keys.isEmpty() &&
+      !centraldb::sendEpochKeys(central_, ledger_->journalId(), keys, verificationKey, &failure)) {
+    *why = failure.reason();
+    return false;
+  }
+  *upTo = keys.isEmpty() ? -1 : keys.last().epoch;
+  return true;
+}
+
 // Sends `records` in one transaction: copied into a staging table of this
 // connection (the fast way into PostgreSQL), then inserted from there, a
 // row already present left as it is and compared. `batch` says how far it
@@ -385,18 +401,8 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Fai
             query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
                                       "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
             centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &why, &sqlState);
-  // The epoch keys that certify the records' seals go with them (the
-  // verification key with each, for the registered fingerprint to name).
-  QList<signingkeys::EpochCertificate> keys;
-  QString verificationKey;
-  Failure keysFailure;
-  if (ok && ledger_->epochKeys(epochKeysSent_, &keys, &verificationKey, &keysFailure) &&
-      !keys.isEmpty() &&
-      !centraldb::sendEpochKeys(central_, ledger_->journalId(), keys, verificationKey,
-                                &keysFailure)) {
-    ok = false;
-    why = keysFailure.reason();
-  }
+  qint64 keysUpTo = -1;
+  ok = ok && sendEpochKeys(&keysUpTo, &why);
   // Rows of the same station sent before rows were keyed by journal are
   // this journal's when they are identical to its records.
   if (ok && unclaimedRows_) {
@@ -433,8 +439,8 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Fai
     return;
   }
   batch->last = records.last().seq;
-  if (!keys.isEmpty())
-    epochKeysSent_ = keys.last().epoch;
+  if (keysUpTo >= 0)
+    epochKeysSent_ = keysUpTo;
   for (const qint64 seq : conflicts) {
     if (conflictsSeen_.contains(seq))
       continue;

@@ -90,6 +90,7 @@ class CentralShipper : public QObject {
   void turn();
   bool openCentral(Failure *failure);
   void send(const QList<JournalRecord> &records, Batch *batch, Failure *failure);
+  bool sendEpochKeys(qint64 *upTo, QString *why);
   Batch shipAfter(qint64 after, int size, Failure *failure);
   void later(qint64 ms);
   void idle();

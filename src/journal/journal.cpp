@@ -238,33 +238,8 @@ bool RecordJournal::open(Failure *failure) {
   head_.unlock();
   if (!checked)
     return false;
-  QSqlQuery epochs(db_);
-  if (!epochs.exec(QStringLiteral("SELECT coalesce(max(epoch), -1) FROM epoch_keys")) ||
-      !epochs.next())
-    return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
-  epochInJournal_ = epochs.value(0).toLongLong();
-  epochs.finish();
-  // A clock far ahead of the keys' last use erases nothing: sealing is
-  // refused in its epochs until a person confirms the time.
-  if (signingkeys::clockJump(keys_, keys_.firstKeptEpoch(), keys_.epochAt(clock_())).isEmpty())
-    erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
-  // The epoch in force is the latest the journal or the erased secrets
-  // show: a clock set back never brings an earlier one back.
-  epochInForce_ = qMax(epochInJournal_, qMin(keys_.firstKeptEpoch(), keys_.epochs() - 1));
-  insert_ = QSqlQuery(db_);
-  lastRecord_ = QSqlQuery(db_);
-  readBack_ = QSqlQuery(db_);
-  QStringList marks;
-  for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
-    marks << QStringLiteral("?");
-  if (!insert_.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
-                           .arg(journalschema::columnList(), marks.join(", "))))
-    return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, failure);
-  if (!lastRecord_.prepare(
-          QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")) ||
-      !readBack_.prepare(
-          QStringLiteral("SELECT %1 FROM records WHERE seq = ?").arg(journalschema::columnList())))
-    return fail(QStringLiteral("cannot prepare the journal's reads"), lastRecord_, failure);
+  if (!takeEpochInForce(failure) || !prepareStatements(failure))
+    return false;
   open_ = true;
   noteAnUnnotedEnd();
   return true;
@@ -570,6 +545,93 @@ bool RecordJournal::checkEnd(Failure *failure) {
   return true;
 }
 
+// The journal's latest epoch, past epochs' secrets erased, and the epoch in
+// force.
+bool RecordJournal::takeEpochInForce(Failure *failure) {
+  QSqlQuery epochs(db_);
+  if (!epochs.exec(QStringLiteral("SELECT coalesce(max(epoch), -1) FROM epoch_keys")) ||
+      !epochs.next())
+    return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
+  epochInJournal_ = epochs.value(0).toLongLong();
+  epochs.finish();
+  // A clock far ahead of the keys' last use erases nothing: sealing is
+  // refused in its epochs until a person confirms the time.
+  if (signingkeys::clockJump(keys_, keys_.firstKeptEpoch(), keys_.epochAt(clock_())).isEmpty())
+    erasePastEpochs(qMin(keys_.epochAt(clock_()), keys_.epochs() - 1));
+  // The epoch in force is the latest the journal or the erased secrets
+  // show: a clock set back never brings an earlier one back.
+  epochInForce_ = qMax(epochInJournal_, qMin(keys_.firstKeptEpoch(), keys_.epochs() - 1));
+  return true;
+}
+
+bool RecordJournal::prepareStatements(Failure *failure) {
+  insert_ = QSqlQuery(db_);
+  lastRecord_ = QSqlQuery(db_);
+  readBack_ = QSqlQuery(db_);
+  QStringList marks;
+  for (size_t i = 0; i <= journalcolumns::columns().size(); ++i)
+    marks << QStringLiteral("?");
+  if (!insert_.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
+                           .arg(journalschema::columnList(), marks.join(", "))))
+    return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, failure);
+  if (!lastRecord_.prepare(
+          QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")) ||
+      !readBack_.prepare(
+          QStringLiteral("SELECT %1 FROM records WHERE seq = ?").arg(journalschema::columnList())))
+    return fail(QStringLiteral("cannot prepare the journal's reads"), lastRecord_, failure);
+  return true;
+}
+
+// The epoch that seals `record`: the epoch of its time, or the one in force
+// when the clock went back (the epoch in force never goes back). A refusal
+// when the clock jumped far ahead or the keys' run is over.
+Failure RecordJournal::sealingEpoch(const JournalRecord &record, qint64 *epoch,
+                                    qint64 *takenAt) const {
+  *takenAt = 0;
+  *epoch = qMax(qMax<qint64>(epochInForce_, 0),
+                recordseal::secondsOf(record.takenAt, takenAt) ? keys_.epochAt(*takenAt) : 0);
+  if (const QString jumped = signingkeys::clockJump(keys_, epochInForce_, *epoch);
+      !jumped.isEmpty())
+    return Failure(Failure::Kind::Refused, jumped);
+  if (*epoch >= keys_.epochs())
+    return Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("the station's signing keys ended on %1: the journal needs "
+                       "new keys (weighstation-records new-journal)")
+            .arg(QDateTime::fromSecsSinceEpoch(keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
+                     .toString(Qt::ISODate)));
+  return Failure();
+}
+
+// The epoch's certificate goes into the journal with its first record.
+bool RecordJournal::noteEpochKey(qint64 epoch, Failure *failure) {
+  if (epoch <= epochInJournal_)
+    return true;
+  const signingkeys::EpochCertificate &certificate = keys_.certificate(epoch);
+  QSqlQuery query(db_);
+  if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)")))
+    return fail(QStringLiteral("cannot write the epoch's key"), query, failure);
+  query.addBindValue(certificate.epoch);
+  query.addBindValue(certificate.starts);
+  query.addBindValue(certificate.ends);
+  query.addBindValue(QString::fromLatin1(certificate.publicKey.toHex()));
+  query.addBindValue(QString::fromLatin1(certificate.signature.toHex()));
+  if (!query.exec())
+    return fail(QStringLiteral("cannot write the epoch's key"), query, failure);
+  return true;
+}
+
+journalfiles::Head RecordJournal::headOf(const JournalRecord &record, qint64 epoch) const {
+  journalfiles::Head head;
+  head.journalId = journalId_;
+  head.seq = record.seq;
+  head.mac = record.mac;
+  head.format = 2;
+  head.signature = keys_.sign(epoch, recordseal::headMessage(head));
+  head.certificate = keys_.certificate(epoch);
+  return head;
+}
+
 qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   if (!open(failure))
     return 0;
@@ -597,45 +659,15 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     previousMac = lastRecord_.value(1).toString();
   }
   lastRecord_.finish();
-  // The epoch of the record's time, or the one in force when the clock
-  // went back: the epoch in force never goes back.
-  qint64 takenAt = 0;
-  const qint64 epoch =
-      qMax(qMax<qint64>(epochInForce_, 0),
-           recordseal::secondsOf(record.takenAt, &takenAt) ? keys_.epochAt(takenAt) : 0);
-  if (const QString jumped = signingkeys::clockJump(keys_, epochInForce_, epoch); !jumped.isEmpty())
-    return refuse(Failure(Failure::Kind::Refused, jumped));
-  if (epoch >= keys_.epochs())
-    return refuse(Failure(
-        Failure::Kind::Refused,
-        QStringLiteral("the station's signing keys ended on %1: the journal needs "
-                       "new keys (weighstation-records new-journal)")
-            .arg(QDateTime::fromSecsSinceEpoch(keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
-                     .toString(Qt::ISODate))));
-  const signingkeys::EpochCertificate &certificate = keys_.certificate(epoch);
-  if (epoch > epochInJournal_) {
-    if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)")))
-      return refuse(
-          Failure::ofSql(QStringLiteral("cannot write the epoch's key"), query.lastError()));
-    query.addBindValue(certificate.epoch);
-    query.addBindValue(certificate.starts);
-    query.addBindValue(certificate.ends);
-    query.addBindValue(QString::fromLatin1(certificate.publicKey.toHex()));
-    query.addBindValue(QString::fromLatin1(certificate.signature.toHex()));
-    if (!query.exec())
-      return refuse(
-          Failure::ofSql(QStringLiteral("cannot write the epoch's key"), query.lastError()));
-  }
+  qint64 epoch = 0, takenAt = 0;
+  if (const Failure refusal = sealingEpoch(record, &epoch, &takenAt); refusal.failed())
+    return refuse(refusal);
+  if (Failure unwritten; !noteEpochKey(epoch, &unwritten))
+    return refuse(unwritten);
   record.mac = recordseal::sealRecord(keys_, epoch, record, previousMac);
   if (record.mac.isEmpty())
     return refuse(cannotSign(epoch, 0));
-  journalfiles::Head head;
-  head.journalId = journalId_;
-  head.seq = record.seq;
-  head.mac = record.mac;
-  head.format = 2;
-  head.signature = keys_.sign(epoch, recordseal::headMessage(head));
-  head.certificate = keys_.certificate(epoch);
+  const journalfiles::Head head = headOf(record, epoch);
   if (!commit(record, previousMac, failure)) {
     rollback();
     record.seq = 0;
@@ -651,7 +683,8 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     epochInForce_ = epoch;
     erasePastEpochs(epoch);
   }
-  if (takenAt < certificate.starts - signingkeys::kEpochSlackSeconds && !failure->failed())
+  if (takenAt < keys_.certificate(epoch).starts - signingkeys::kEpochSlackSeconds &&
+      !failure->failed())
     *failure = Failure(Failure::Kind::Corrupt,
                        QStringLiteral("it is dated %1, before its sealing epoch %2 began (the "
                                       "station's clock went back): the journal's check reports it")

@@ -71,6 +71,11 @@ class RecordJournal {
   bool readIdentity(Failure *failure);
   bool checkEnd(Failure *failure);
   bool commit(JournalRecord &record, const QString &previousMac, Failure *failure);
+  bool takeEpochInForce(Failure *failure);
+  bool prepareStatements(Failure *failure);
+  Failure sealingEpoch(const JournalRecord &record, qint64 *epoch, qint64 *takenAt) const;
+  bool noteEpochKey(qint64 epoch, Failure *failure);
+  journalfiles::Head headOf(const JournalRecord &record, qint64 epoch) const;
   bool readBack(const JournalRecord &record, const QString &previousMac, Failure *failure);
   bool loadSigningKeys(bool commission, Failure *failure);
   bool continueInFormat2(Failure *failure);

@@ -216,11 +216,52 @@ bool JournalReader::forEach(const JournalFilter &filter,
   return readToTheEnd(query, failure);
 }
 
+namespace {
+// The value of a stored column that is not NULL, its canonical bytes
+// appended to `bytes`; `*asWritten` false when its storage class (or a flag's
+// value) is not what the writer stores.
+QVariant storedValue(sqlite3_stmt *statement, size_t i, const journalcolumns::Column &column,
+                     int storageClass, QByteArray *bytes, bool *asWritten) {
+  using journalcolumns::Type;
+  static constexpr int kStorageClass[] = {SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB};
+  const int index = int(i);
+  *asWritten = *asWritten && storageClass == kStorageClass[int(column.type)];
+  switch (column.type) {
+    case Type::Integer: {
+      const qint64 number = sqlite3_column_int64(statement, index);
+      *asWritten = *asWritten && (!column.flag || number == 0 || number == 1);
+      char text[24];
+      const auto written = std::to_chars(text, text + sizeof text, number);
+      journalcolumns::appendCanonicalField(*bytes, i, text, written.ptr - text);
+      return number;
+    }
+    case Type::Real: {
+      const double number = sqlite3_column_double(statement, index);
+      const QByteArray text = journalcolumns::realBytes(number);
+      journalcolumns::appendCanonicalField(*bytes, i, text.constData(), text.size());
+      return number;
+    }
+    case Type::Text: {
+      const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, index));
+      const int size = sqlite3_column_bytes(statement, index);
+      journalcolumns::appendCanonicalField(*bytes, i, text, size);
+      return QString::fromUtf8(text, size);
+    }
+    case Type::Blob: {
+      const auto *blob = static_cast<const char *>(sqlite3_column_blob(statement, index));
+      const int size = sqlite3_column_bytes(statement, index);
+      journalcolumns::appendCanonicalField(*bytes, i, blob, size);
+      return QByteArray(blob, size);
+    }
+  }
+  return QVariant();
+}
+}  // namespace
+
 bool JournalReader::forEachStored(
     qint64 afterSeq,
     const std::function<bool(const JournalRecord &, const QByteArray &, bool)> &visit,
     Failure *failure) const {
-  using journalcolumns::Type;
   sqlite3 *db = isLocal() ? sqliteOf(db_) : nullptr;
   if (!db) {
     *failure = Failure(Failure::Kind::CannotOpen,
@@ -239,7 +280,6 @@ bool JournalReader::forEachStored(
   }
   sqlite3_bind_int64(statement, 1, afterSeq);
   const std::vector<journalcolumns::Column> &table = journalcolumns::columns();
-  static constexpr int kStorageClass[] = {SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB};
   while ((code = sqlite3_step(statement)) == SQLITE_ROW) {
     JournalRecord record;
     QByteArray bytes;
@@ -255,39 +295,7 @@ bool JournalReader::forEachStored(
         table[i].set(record, value);
         continue;
       }
-      asWritten = asWritten && storageClass == kStorageClass[int(table[i].type)];
-      switch (table[i].type) {
-        case Type::Integer: {
-          const qint64 number = sqlite3_column_int64(statement, column);
-          asWritten = asWritten && (!table[i].flag || number == 0 || number == 1);
-          char text[24];
-          const auto written = std::to_chars(text, text + sizeof text, number);
-          journalcolumns::appendCanonicalField(bytes, i, text, written.ptr - text);
-          value = number;
-          break;
-        }
-        case Type::Real: {
-          const double number = sqlite3_column_double(statement, column);
-          const QByteArray text = journalcolumns::realBytes(number);
-          journalcolumns::appendCanonicalField(bytes, i, text.constData(), text.size());
-          value = number;
-          break;
-        }
-        case Type::Text: {
-          const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-          const int size = sqlite3_column_bytes(statement, column);
-          journalcolumns::appendCanonicalField(bytes, i, text, size);
-          value = QString::fromUtf8(text, size);
-          break;
-        }
-        case Type::Blob: {
-          const auto *blob = static_cast<const char *>(sqlite3_column_blob(statement, column));
-          const int size = sqlite3_column_bytes(statement, column);
-          journalcolumns::appendCanonicalField(bytes, i, blob, size);
-          value = QByteArray(blob, size);
-          break;
-        }
-      }
+      value = storedValue(statement, i, table[i], storageClass, &bytes, &asWritten);
       table[i].set(record, value);
     }
     const int macColumn = int(table.size());

@@ -235,30 +235,9 @@ QString printedLine(const Context &context) {
   return QStringLiteral("Printed %1").arg(recordtext::localDateTime(context.printedAt));
 }
 
-}  // namespace
-
-bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const Context &context,
-                 Failure *failure) {
-  Sheet sheet(device);
-  if (!sheet.begin()) {
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot paint the ticket"));
-    return false;
-  }
-  qreal y = kMargin;
-  const qreal inner = kWidth - 2 * kMargin;
-  y = paintSite(sheet, context.site, y, 1.0);
-  y += sheet.text(kMargin, y, inner, QStringLiteral("Weighing ticket"), 48, true);
-  sheet.rule(y + 6);
-  y += 20;
-  if (!context.check.verified())
-    y = paintCheck(sheet, context.check, y, 1.0);
-  const QString taken = recordtext::takenText(record.takenAt);
-  for (const QString &line :
-       {QStringLiteral("Station: %1").arg(record.station),
-        QStringLiteral("Seq: %1").arg(record.seq), QStringLiteral("Date and time: %1").arg(taken)})
-    y += sheet.text(kMargin, y, inner, line, 28) + 4;
-  y += 16;
-  // Each scale at the record: gross, tare and net as shown.
+// Each scale at the record: gross, tare and net as shown; returns where the
+// table ends.
+qreal paintScales(Sheet &sheet, const JournalRecord &record, qreal y) {
   static const qreal kColumns[] = {0, 220, 420, 620, 820};
   const QStringList headings{QStringLiteral("Scale"), QStringLiteral("Gross"),
                              QStringLiteral("Tare"), QStringLiteral("Net"), QStringLiteral("Unit")};
@@ -283,7 +262,12 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
     }
     y += 38;
   }
-  y += 20;
+  return y;
+}
+
+// The grand total as shown, and the limits; returns where they end.
+qreal paintTotal(Sheet &sheet, const JournalRecord &record, qreal y) {
+  const qreal inner = kWidth - 2 * kMargin;
   y += sheet.text(kMargin, y, inner, QStringLiteral("Total"), 26, true);
   const ShownValue total = shown::total(record);
   const QString sign = total.units < 0 ? QStringLiteral("-") : QStringLiteral("+");
@@ -293,14 +277,45 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
       QStringLiteral("%1 %2 %3 %4").arg(sign, magnitude, record.totalUnit, record.netGross), 76,
       true);
   y += 14;
-  y += sheet.text(kMargin, y, inner,
-                  QStringLiteral("Limits: over %1 %3, under %2 %3")
-                      .arg(record.overLimit, record.underLimit, record.totalUnit),
-                  24) +
-       20;
-  // The verification code and the signatures on the left; the square on
-  // the right is kept for the record's code to scan: at least 0.4 mm a
-  // module (3 dots of a 203 dpi ticket printer), whatever the page.
+  return y +
+         sheet.text(kMargin, y, inner,
+                    QStringLiteral("Limits: over %1 %3, under %2 %3")
+                        .arg(record.overLimit, record.underLimit, record.totalUnit),
+                    24) +
+         20;
+}
+
+// The code as vector squares, a run of dark modules of a row at a time:
+// sharp at any printer's resolution, never an image a JPEG blurs.
+void paintCode(Sheet &sheet, const QImage &code, const QPointF &corner, qreal square) {
+  const qreal module = square / code.width();
+  QPainterPath dark;
+  for (int row = 0; row < code.height(); ++row) {
+    for (int column = 0; column < code.width();) {
+      if (qGray(code.pixel(column, row)) >= 128) {
+        ++column;
+        continue;
+      }
+      const int start = column;
+      while (column < code.width() && qGray(code.pixel(column, row)) < 128)
+        ++column;
+      dark.addRect(QRectF(corner.x() + start * module, corner.y() + row * module,
+                          (column - start) * module, module));
+    }
+  }
+  sheet.painter().save();
+  sheet.painter().setRenderHint(QPainter::Antialiasing, false);
+  sheet.painter().fillPath(dark, Qt::black);
+  sheet.painter().restore();
+}
+
+// The verification code and the signatures on the left; the square on the
+// right is kept for the record's code to scan: at least 0.4 mm a module (3
+// dots of a 203 dpi ticket printer), whatever the page. Returns where both
+// end.
+qreal paintVerification(Sheet &sheet, const JournalRecord &record, const Context &context,
+                        qreal y) {
+  const qreal inner = kWidth - 2 * kMargin;
   const QImage code = qrcode::of(context.ticketCode);
   const qreal square =
       qMin(inner * 0.5, qMax<qreal>(230, sheet.unitsOfMm(0.4 * qMax(1, code.width()))));
@@ -317,31 +332,35 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
                              QPointF(kWidth - kMargin - square - 30, y + 30));
     y += 60;
   }
-  if (!context.ticketCode.isEmpty() && !code.isNull() && !sheet.measuring()) {
-    // Drawn as vector squares, a run of dark modules of a row at a time:
-    // sharp at any printer's resolution, never an image a JPEG blurs.
-    const qreal module = square / code.width();
-    const QPointF corner(kWidth - kMargin - square, top);
-    QPainterPath dark;
-    for (int row = 0; row < code.height(); ++row) {
-      for (int column = 0; column < code.width();) {
-        if (qGray(code.pixel(column, row)) >= 128) {
-          ++column;
-          continue;
-        }
-        const int start = column;
-        while (column < code.width() && qGray(code.pixel(column, row)) < 128)
-          ++column;
-        dark.addRect(QRectF(corner.x() + start * module, corner.y() + row * module,
-                            (column - start) * module, module));
-      }
-    }
-    sheet.painter().save();
-    sheet.painter().setRenderHint(QPainter::Antialiasing, false);
-    sheet.painter().fillPath(dark, Qt::black);
-    sheet.painter().restore();
+  if (!context.ticketCode.isEmpty() && !code.isNull() && !sheet.measuring())
+    paintCode(sheet, code, QPointF(kWidth - kMargin - square, top), square);
+  return qMax(y, top + square) + 20;
+}
+}  // namespace
+
+bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const Context &context,
+                 Failure *failure) {
+  Sheet sheet(device);
+  if (!sheet.begin()) {
+    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot paint the ticket"));
+    return false;
   }
-  y = qMax(y, top + square) + 20;
+  qreal y = kMargin;
+  const qreal inner = kWidth - 2 * kMargin;
+  y = paintSite(sheet, context.site, y, 1.0);
+  y += sheet.text(kMargin, y, inner, QStringLiteral("Weighing ticket"), 48, true);
+  sheet.rule(y + 6);
+  y += 20;
+  if (!context.check.verified())
+    y = paintCheck(sheet, context.check, y, 1.0);
+  const QString taken = recordtext::takenText(record.takenAt);
+  for (const QString &line :
+       {QStringLiteral("Station: %1").arg(record.station),
+        QStringLiteral("Seq: %1").arg(record.seq), QStringLiteral("Date and time: %1").arg(taken)})
+    y += sheet.text(kMargin, y, inner, line, 28) + 4;
+  y = paintScales(sheet, record, y + 16) + 20;
+  y = paintTotal(sheet, record, y);
+  y = paintVerification(sheet, record, context, y);
   if (context.check.verified())
     y = paintCheck(sheet, context.check, y, 1.0);
   y += sheet.text(kMargin, y, inner, printedLine(context), 22);

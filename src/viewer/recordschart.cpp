@@ -72,6 +72,26 @@ QList<int> segmentStarts(const QList<qint64> &timesMs) {
 
 }  // namespace chartaxis
 
+namespace {
+QString titleOf(qint64 shown, qint64 ofRecords) {
+  return shown < ofRecords
+             ? QCoreApplication::translate("Viewer", "Totals of the newest %1 of %2 records")
+                   .arg(shown)
+                   .arg(ofRecords)
+             : QCoreApplication::translate("Viewer", "Totals of %1 records").arg(shown);
+}
+
+// A limit far above the totals would squash them: it shows when it lies
+// within ten times the largest total.
+double withLimitsShown(const QList<ChartPoint> &points, double high) {
+  for (const ChartPoint &p : points) {
+    if (p.overLimit <= 10 * std::max(high, 1.0))
+      high = std::max(high, p.overLimit);
+  }
+  return high;
+}
+}  // namespace
+
 void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
                               const QString &unit) {
   points_ = points;
@@ -84,12 +104,7 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
     delete old;
     return;
   }
-  c->setTitle(
-      points.size() < ofRecords
-          ? QCoreApplication::translate("Viewer", "Totals of the newest %1 of %2 records")
-                .arg(points.size())
-                .arg(ofRecords)
-          : QCoreApplication::translate("Viewer", "Totals of %1 records").arg(points.size()));
+  c->setTitle(titleOf(points.size(), ofRecords));
   QList<qint64> times;
   for (const ChartPoint &p : points)
     times << p.when.toMSecsSinceEpoch();
@@ -119,12 +134,7 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
     high = std::max(high, p.total);
   }
   totals.first()->setName(QCoreApplication::translate("Viewer", "Total"));
-  // A limit far above the totals would squash them: it shows when it lies
-  // within ten times the largest total.
-  for (const ChartPoint &p : points) {
-    if (p.overLimit <= 10 * std::max(high, 1.0))
-      high = std::max(high, p.overLimit);
-  }
+  high = withLimitsShown(points, high);
   // Added first: the chart's theme colours a series as it is added. Each
   // record's point is marked while they stand apart; a dense line of marks
   // would hide the line itself.
@@ -137,6 +147,21 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
   }
   c->addSeries(over);
   c->addSeries(under);
+  addAxes(c, times, low, high, unit);
+  // One legend entry for the totals, not one a segment.
+  for (QLineSeries *segment : totals.mid(1)) {
+    for (QLegendMarker *marker : c->legend()->markers(segment))
+      marker->setVisible(false);
+  }
+  QChart *old = chart();
+  setChart(c);
+  delete old;
+}
+
+// The time axis as planned for the span of `times`, the totals' axis from
+// `low` to `high`, each series on both.
+void RecordsChart::addAxes(QChart *c, const QList<qint64> &times, double low, double high,
+                           const QString &unit) {
   const chartaxis::TimeAxisPlan plan = chartaxis::timeAxis(times.first(), times.last());
   auto *time = new QDateTimeAxis;
   time->setFormat(plan.format);
@@ -154,14 +179,6 @@ void RecordsChart::showPoints(const QList<ChartPoint> &points, qint64 ofRecords,
     series->attachAxis(time);
     series->attachAxis(value);
   }
-  // One legend entry for the totals, not one a segment.
-  for (QLineSeries *segment : totals.mid(1)) {
-    for (QLegendMarker *marker : c->legend()->markers(segment))
-      marker->setVisible(false);
-  }
-  QChart *old = chart();
-  setChart(c);
-  delete old;
 }
 
 void RecordsChart::hovered(const QPointF &point, bool state) {

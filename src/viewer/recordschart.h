@@ -45,6 +45,8 @@ class RecordsChart : public QChartView {
 
  private:
   void hovered(const QPointF &point, bool state);
+  static void addAxes(QChart *c, const QList<qint64> &times, double low, double high,
+                      const QString &unit);
 
   QList<ChartPoint> points_;
 };

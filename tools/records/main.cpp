@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <utility>
 
 #include "commands.h"
 #include "journal/outputfile.h"
@@ -74,34 +75,26 @@ int main(int argc, char *argv[]) {
     for (const QString &problem : settings::problems())
       std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
   }
-  if (command == QLatin1String("view"))
-    return records::view(rest);
-  if (command == QLatin1String("verify"))
-    return records::verify(rest);
-  if (command == QLatin1String("verification-key"))
-    return records::verificationKey(rest);
-  if (command == QLatin1String("list"))
-    return records::list(rest);
-  if (command == QLatin1String("export"))
-    return records::exportRecords(rest);
-  if (command == QLatin1String("recover-workbook"))
-    return records::recoverWorkbook(rest);
-  if (command == QLatin1String("new-journal"))
-    return records::newJournal(rest);
-  if (command == QLatin1String("settings"))
-    return records::settingsInForce(rest);
-  if (command == QLatin1String("confirm-clock"))
-    return records::confirmClock(rest);
-  if (command == QLatin1String("central-sql"))
-    return records::centralSql(rest);
-  if (command == QLatin1String("ticket"))
-    return records::ticket(rest);
-  if (command == QLatin1String("central-register"))
-    return records::centralRegister(rest);
-  if (command == QLatin1String("check-ticket"))
-    return records::checkTicket(rest);
-  if (command == QLatin1String("report"))
-    return records::report(rest);
+  static const std::pair<const char *, int (*)(const QStringList &)> kCommands[] = {
+      {"view", records::view},
+      {"verify", records::verify},
+      {"verification-key", records::verificationKey},
+      {"list", records::list},
+      {"export", records::exportRecords},
+      {"recover-workbook", records::recoverWorkbook},
+      {"new-journal", records::newJournal},
+      {"settings", records::settingsInForce},
+      {"confirm-clock", records::confirmClock},
+      {"central-sql", records::centralSql},
+      {"ticket", records::ticket},
+      {"central-register", records::centralRegister},
+      {"check-ticket", records::checkTicket},
+      {"report", records::report},
+  };
+  for (const auto &[name, run] : kCommands) {
+    if (command == QLatin1String(name))
+      return run(rest);
+  }
   if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
     std::fputs(qPrintable(records::usage()), stdout);
     return 0;

@@ -47,6 +47,46 @@ int64_t nowMs() {
 }
 }  // namespace
 
+// SIGINT and SIGTERM stop the simulator; SIGUSR1 goes to each indicator (one
+// set to hang up on it drops its line, as a cable pulled out).
+void catchSignals() {
+  struct sigaction action {};
+  action.sa_handler = requestStop;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  struct sigaction hangup {};
+  hangup.sa_handler = requestHangup;
+  sigaction(SIGUSR1, &hangup, nullptr);
+  signal(SIGPIPE, SIG_IGN);
+}
+
+// Until stopped: each indicator's timers, output and input, one poll for all.
+void serve(std::vector<std::unique_ptr<Indicator>> &indicators) {
+  while (!stopRequested) {
+    const int64_t now = nowMs();
+    if (hangupRequested) {
+      hangupRequested = 0;
+      for (auto &indicator : indicators)
+        indicator->signalled(now);
+    }
+    int64_t next = now + 1000;
+    std::vector<pollfd> waiters;
+    for (auto &indicator : indicators) {
+      for (int64_t due : {indicator->flushDue(now), indicator->runTimers(now)}) {
+        if (due >= 0 && due < next)
+          next = due;
+      }
+      if (indicator->isUp())
+        waiters.push_back({indicator->fd(), POLLIN, 0});
+    }
+    const int timeout = static_cast<int>(next > now ? next - now : 0);
+    if (::poll(waiters.data(), waiters.size(), timeout) > 0) {
+      for (auto &indicator : indicators)
+        indicator->serviceInput(nowMs());
+    }
+  }
+}
+
 int main(int argc, char **argv) {
   std::vector<IndicatorOptions> specs;
   std::string linkDir;
@@ -77,14 +117,7 @@ int main(int argc, char **argv) {
   if (specs.empty())
     specs.emplace_back();
 
-  struct sigaction action {};
-  action.sa_handler = requestStop;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
-  struct sigaction hangup {};
-  hangup.sa_handler = requestHangup;
-  sigaction(SIGUSR1, &hangup, nullptr);
-  signal(SIGPIPE, SIG_IGN);
+  catchSignals();
 
   std::vector<std::unique_ptr<Indicator>> indicators;
   for (size_t n = 0; n < specs.size(); ++n) {
@@ -97,28 +130,6 @@ int main(int argc, char **argv) {
     std::fflush(stdout);
   }
 
-  while (!stopRequested) {
-    const int64_t now = nowMs();
-    if (hangupRequested) {
-      hangupRequested = 0;
-      for (auto &indicator : indicators)
-        indicator->signalled(now);
-    }
-    int64_t next = now + 1000;
-    std::vector<pollfd> waiters;
-    for (auto &indicator : indicators) {
-      for (int64_t due : {indicator->flushDue(now), indicator->runTimers(now)}) {
-        if (due >= 0 && due < next)
-          next = due;
-      }
-      if (indicator->isUp())
-        waiters.push_back({indicator->fd(), POLLIN, 0});
-    }
-    const int timeout = static_cast<int>(next > now ? next - now : 0);
-    if (::poll(waiters.data(), waiters.size(), timeout) > 0) {
-      for (auto &indicator : indicators)
-        indicator->serviceInput(nowMs());
-    }
-  }
+  serve(indicators);
   return 0;
 }
