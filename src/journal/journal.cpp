@@ -632,6 +632,9 @@ journalfiles::Head RecordJournal::headOf(const JournalRecord &record, qint64 epo
   return head;
 }
 
+// Seals and commits to the rule of a valid journal (verifier.cpp's "What
+// makes a journal valid"): the next seq, chained on the last seal, in the
+// epoch in force, the head advanced under the writers' lock.
 qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   if (!open(failure))
     return 0;

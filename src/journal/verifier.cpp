@@ -10,6 +10,7 @@
 #include <atomic>
 #include <future>
 #include <limits>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -75,6 +76,24 @@ class SignedChain {
   int sinceChecked_ = 0;
 };
 
+// What makes a journal valid, record by record (the writer seals to this
+// rule, `RecordJournal::append` and its open-time check; this checker and
+// the head search hold a journal to it):
+//  1. Its records are seq 1, 2, 3, ... with no gap, and no row lies
+//     outside that sequence in any sealed table.
+//  2. Record N's seal covers its canonical bytes (journalcolumns), which
+//     begin with record N-1's whole seal: format 1 an HMAC under the key,
+//     format 2 a SHA-256 hash signed, at the latest where its epoch's run
+//     of records ends, by the epoch key the verification key certifies.
+//  3. Format 2's epochs never go back, and a record is dated within its
+//     sealing epoch (a few seconds of slack before it).
+//  4. Where format 1 ends and format 2 begins is the verification key's
+//     word, signed by its root, never the file's.
+//  5. The end: the head signed under this check's keys witnesses a record
+//     (its seq and seal) the journal holds; records after it are not
+//     witnessed, records before it cannot have been removed.
+//  6. The file holds exactly the journal's schema, every sealed value of
+//     the storage class the writer stores, and every note due.
 class Checker {
  public:
   Checker(const VerifyOptions &options, VerifyReport &report, const Trust &trust)
@@ -775,200 +794,202 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
   QSqlDatabase::removeDatabase(name);
 }
 
-// The chain of the records `reader` gives, and for a local journal its end,
-// its text log notes, its epoch keys and its file.
-VerifyReport verifyReader(const JournalReader &reader, Trust trust, const VerifyOptions &options) {
-  VerifyReport report;
-  JournalFilter newer;
-  newer.seqFrom = options.afterSeq + 1;
-  Checker checker(options, report, trust);
-  // Damage SQLite itself sees is reported first; the chain is checked as far
-  // as the file can be read. The side checks run beside the chain.
-  SideChecks side;
-  std::atomic<bool> stopSide{false};
-  std::thread sideThread;
-  bool sideJoined = false;
-  auto joinSide = [&] {
-    if (sideThread.joinable())
-      sideThread.join();
-    if (sideJoined || !reader.isLocal())
-      return;
-    sideJoined = true;
-    for (const QString &line : side.damage)
+// The file checks of a local journal on their own thread and connection,
+// started at once; stopped and joined when they go.
+class FileChecks {
+ public:
+  FileChecks(const QString &path, const Trust &trust, const VerifyOptions &options, bool format2)
+      : thread_(runSideChecks, path, std::cref(trust), std::cref(options), format2,
+                std::cref(stop_), &result_) {}
+  ~FileChecks() {
+    stop_ = true;
+    if (thread_.joinable())
+      thread_.join();
+  }
+  FileChecks(const FileChecks &) = delete;
+  FileChecks &operator=(const FileChecks &) = delete;
+
+  // Stops them early (the chain could not be read).
+  void stop() { stop_ = true; }
+  // Waits for them; the file's damage, then their problems, into `checker`.
+  void joinInto(Checker &checker, VerifyReport &report, bool withProblems) {
+    if (thread_.joinable())
+      thread_.join();
+    for (const QString &line : result_.damage)
       checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
-  };
-  auto stopAndJoin = qScopeGuard([&] {
-    stopSide = true;
-    if (sideThread.joinable())
-      sideThread.join();
-  });
-  // A journal that opened as one (its identity read) whose records cannot
-  // be read as the journal wrote them is damaged: broken, not unchecked.
-  auto damaged = [&] {
-    if (reader.isLocal() && !sideThread.joinable() && !sideJoined) {
-      side.damage = integrityProblems(reader.database());
-      sideJoined = true;
-      for (const QString &line : side.damage)
-        checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
-    }
-    stopSide = true;
-    joinSide();
-    if (!reader.isLocal() ||
-        (report.failure.kind() != Failure::Kind::Corrupt && side.damage.isEmpty()))
-      return false;
-    checker.problem(0, report.failure.text());
-    report.outcome = VerifyReport::Outcome::Broken;
-    return true;
-  };
-  const qint64 total = reader.count(newer, &report.failure);
-  if (total < 0) {
-    damaged();
-    return report;
+    if (!withProblems)
+      return;
+    for (const VerifyProblem &problem : result_.report.problems)
+      checker.problem(problem.seq, problem.text);
+    report.problemsNotListed += result_.report.problemsNotListed;
   }
-  const QString journalId = reader.isLocal() ? reader.journalId() : QString();
-  // A verification key that binds where format 2 begins decides it, not the
-  // file's own format marker.
-  const bool bound = trust.haveVerificationKey && trust.verificationKey.format2After >= 0;
-  const bool format2 = !reader.isLocal() || reader.format() >= 2 || bound;
-  if (format2) {
-    // Format 2 needs no secret: the verification key, and the epoch keys it
-    // certifies.
-    if (!trust.haveVerificationKey) {
-      report.failure = Failure(Failure::Kind::CannotOpen, trust.verificationWhy);
-      return report;
-    }
-    if (reader.isLocal()) {
-      readEpochKeys(reader.database(), &trust, checker);
-      checkNamedKey(reader.database(), trust, checker);
-      trust.lastFormat1Seq = 0;
-      checkTransition(reader.database(), journalId, &trust, checker);
-      if (bound)
-        holdToTheBoundFormat(reader.format(), &trust, checker);
-    } else {
-      for (const signingkeys::EpochCertificate &certificate : options.epochKeys) {
-        if (certificate.certifiedBy(trust.verificationKey))
-          trust.epochs.insert(certificate.epoch, certificate);
-      }
-      trust.lastFormat1Seq = kBySeal;
-    }
+  bool foundDamage() const { return !result_.damage.isEmpty(); }
+
+ private:
+  std::atomic<bool> stop_{false};
+  SideChecks result_;
+  std::thread thread_;
+};
+
+// The records' chain hashes (their canonical bytes, each on the seal
+// before it as the journal holds it), computed a batch at a time on a
+// worker while the next batch is read; each record is then handed to
+// `check` in order with its hash. Waits for its worker when it goes.
+class ChainHasher {
+ public:
+  using Check =
+      std::function<bool(const JournalRecord &, const QByteArray &columns, const QByteArray &hash)>;
+  ChainHasher(const QString &macBefore, Check check)
+      : macBeforeFilling_(macBefore), check_(std::move(check)) {
+    filling_.reserve(kBatch);
   }
-  // Format 1's records are checked with its key, or not at all.
-  auto noKey = [&] {
-    report.failure = Failure(
-        Failure::Kind::CannotOpen,
-        format2
-            ? QStringLiteral("records of format 1 are checked with its key: %1").arg(trust.keyWhy)
-            : trust.keyWhy);
-    return report;
-  };
-  if (trust.key.isEmpty() && (!format2 || trust.transitionNeedsKey))
-    return noKey();
-  const HeadSeen head = reader.isLocal() ? readHeadOf(options, trust, journalId) : HeadSeen();
-  checker.watch(head.read ? head.head.seq : 0);
-  if (reader.isLocal())
-    sideThread = std::thread(runSideChecks, options.journalPath, std::cref(trust),
-                             std::cref(options), format2, std::cref(stopSide), &side);
-  bool cancelled = false;
-  // The records' chain hashes (their canonical bytes, each on the seal
-  // before it as the journal holds it) are computed a batch at a time on a
-  // worker while the next batch is read; the checker then takes each record
-  // in order with its hash. A local journal's canonical bytes are made from
-  // the values as SQLite holds them, as they are read.
+  ~ChainHasher() {
+    if (hashing_.valid())
+      hashing_.wait();
+  }
+  ChainHasher(const ChainHasher &) = delete;
+  ChainHasher &operator=(const ChainHasher &) = delete;
+
+  // False once `check` asked to stop.
+  bool take(const JournalRecord &record, const QByteArray &columns) {
+    filling_.push_back({record, columns});
+    if (filling_.size() == kBatch)
+      handOver();
+    return !stopped_;
+  }
+  // Every record taken, checked.
+  void finish() {
+    if (stopped_)
+      return;
+    handOver();
+    checkInFlight();
+  }
+  bool stopped() const { return stopped_; }
+
+ private:
   struct Row {
     JournalRecord record;
     QByteArray columns;
   };
-  constexpr size_t kBatch = 2048;
-  std::vector<Row> filling;
-  std::vector<Row> inFlight;
-  std::future<std::vector<QByteArray>> hashing;
-  QString macBeforeFilling = options.afterMac;
-  auto checkInFlight = [&] {
-    if (!hashing.valid())
+  static constexpr size_t kBatch = 2048;
+
+  void checkInFlight() {
+    if (!hashing_.valid())
       return;
-    const std::vector<QByteArray> hashes = hashing.get();
-    for (size_t i = 0; i < inFlight.size() && !cancelled; ++i) {
-      checker.record(inFlight[i].record, &inFlight[i].columns, &hashes[i]);
-      if (options.progress && report.records % 4096 == 0 &&
-          !options.progress(report.records, total))
-        cancelled = true;
-    }
-    inFlight.clear();
-  };
-  auto handOver = [&] {
+    const std::vector<QByteArray> hashes = hashing_.get();
+    for (size_t i = 0; i < inFlight_.size() && !stopped_; ++i)
+      stopped_ = !check_(inFlight_[i].record, inFlight_[i].columns, hashes[i]);
+    inFlight_.clear();
+  }
+  void handOver() {
     checkInFlight();
-    if (filling.empty())
+    if (filling_.empty())
       return;
-    inFlight.swap(filling);
-    filling.clear();
-    const QString before = macBeforeFilling;
-    macBeforeFilling = inFlight.back().record.mac;
-    hashing = std::async(std::launch::async, [&inFlight, before] {
+    inFlight_.swap(filling_);
+    filling_.clear();
+    const QString before = macBeforeFilling_;
+    macBeforeFilling_ = inFlight_.back().record.mac;
+    hashing_ = std::async(std::launch::async, [this, before] {
       std::vector<QByteArray> hashes;
-      hashes.reserve(inFlight.size());
+      hashes.reserve(inFlight_.size());
       QString previous = before;
-      for (const Row &row : inFlight) {
+      for (const Row &row : inFlight_) {
         hashes.push_back(seals::sha256(journalcolumns::canonicalPrevious(previous) + row.columns));
         previous = row.record.mac;
       }
       return hashes;
     });
-  };
-  auto waitForHashing = qScopeGuard([&] {
-    if (hashing.valid())
-      hashing.wait();
-  });
-  filling.reserve(kBatch);
-  auto take = [&](const JournalRecord &record, const QByteArray &columns) {
-    filling.push_back({record, columns});
-    if (filling.size() == kBatch)
-      handOver();
-    return !cancelled;
-  };
-  QStringList notAsWritten;  // seqs of records with a value of the wrong kind
+  }
+
+  std::vector<Row> filling_;
+  std::vector<Row> inFlight_;
+  std::future<std::vector<QByteArray>> hashing_;
+  QString macBeforeFilling_;
+  Check check_;
+  bool stopped_ = false;
+};
+
+// The record source: a local journal's records as SQLite holds them (their
+// canonical bytes made as they are read, a record whose values are not of
+// the kind the journal writes noted in `notAsWritten`), a central chain's as
+// the database gives them; each into `hasher`, which has them all checked.
+bool readChain(const JournalReader &reader, qint64 afterSeq, ChainHasher *hasher,
+               QStringList *notAsWritten, Failure *failure) {
+  JournalFilter newer;
+  newer.seqFrom = afterSeq + 1;
   const bool read =
       reader.isLocal()
           ? reader.forEachStored(
-                options.afterSeq,
+                afterSeq,
                 [&](const JournalRecord &record, const QByteArray &columns, bool asWritten) {
-                  if (!asWritten && notAsWritten.size() < 100)
-                    notAsWritten << QString::number(record.seq);
-                  return take(record, columns);
+                  if (!asWritten && notAsWritten->size() < 100)
+                    *notAsWritten << QString::number(record.seq);
+                  return hasher->take(record, columns);
                 },
-                &report.failure)
+                failure)
           : reader.forEach(
                 newer,
                 [&](const JournalRecord &record) {
-                  return take(record, journalcolumns::canonicalColumns(record));
+                  return hasher->take(record, journalcolumns::canonicalColumns(record));
                 },
-                &report.failure);
-  if (read && !cancelled) {
-    handOver();
-    checkInFlight();
+                failure);
+  if (read)
+    hasher->finish();
+  return read;
+}
+
+// The keys that check the chain: for format 2 the verification key and the
+// epoch keys it certifies (the journal's own, or those sent beside a
+// central chain), the transition and the format the key binds. False with
+// the report's failure when no verification key is at hand.
+bool takeFormat2Trust(const JournalReader &reader, const QString &journalId, bool bound,
+                      const VerifyOptions &options, Trust *trust, Checker &checker,
+                      VerifyReport *report) {
+  if (!trust->haveVerificationKey) {
+    report->failure = Failure(Failure::Kind::CannotOpen, trust->verificationWhy);
+    return false;
   }
-  if (!read || cancelled) {
-    if (cancelled) {
-      report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
-      return report;
-    }
-    damaged();
-    return report;
-  }
-  checker.finish();
-  if (checker.neededKey())
-    return noKey();
-  if (!notAsWritten.isEmpty())
-    checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
-                        options.afterSeq, checker, QStringLiteral("seq"),
-                        QStringLiteral("seq IN (%1)").arg(notAsWritten.join(u',')));
   if (reader.isLocal()) {
-    joinSide();
-    for (const VerifyProblem &problem : side.report.problems)
-      checker.problem(problem.seq, problem.text);
-    report.problemsNotListed += side.report.problemsNotListed;
-    checkEnd(head, journalId, options, checker, report);
-    checkOtherJournals(options.keyPath, trust, journalId, checker);
+    readEpochKeys(reader.database(), trust, checker);
+    checkNamedKey(reader.database(), *trust, checker);
+    trust->lastFormat1Seq = 0;
+    checkTransition(reader.database(), journalId, trust, checker);
+    if (bound)
+      holdToTheBoundFormat(reader.format(), trust, checker);
+  } else {
+    for (const signingkeys::EpochCertificate &certificate : options.epochKeys) {
+      if (certificate.certifiedBy(trust->verificationKey))
+        trust->epochs.insert(certificate.epoch, certificate);
+    }
+    trust->lastFormat1Seq = kBySeal;
   }
+  return true;
+}
+
+// A journal that opened as one (its identity read) whose records cannot be
+// read as the journal wrote them is damaged: broken, not unchecked.
+void damaged(const JournalReader &reader, FileChecks *files, Checker &checker,
+             VerifyReport &report) {
+  bool foundDamage = false;
+  if (files) {
+    files->stop();
+    files->joinInto(checker, report, false);
+    foundDamage = files->foundDamage();
+  } else if (reader.isLocal()) {
+    const QStringList damage = integrityProblems(reader.database());
+    for (const QString &line : damage)
+      checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+    foundDamage = !damage.isEmpty();
+  }
+  if (!reader.isLocal() || (report.failure.kind() != Failure::Kind::Corrupt && !foundDamage))
+    return;
+  checker.problem(0, report.failure.text());
+  report.outcome = VerifyReport::Outcome::Broken;
+}
+
+// The outcome and the lines that say what checked which records.
+void conclude(const Checker &checker, const Trust &trust, const VerifyOptions &options,
+              VerifyReport &report) {
   if (checker.format1Records() > 0)
     report.checkedWith << QStringLiteral("%1: format 1, with the key %2")
                               .arg(rangeText(report.firstSeq, checker.lastFormat1Seq()),
@@ -984,6 +1005,74 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
                        ? VerifyReport::Outcome::Broken
                    : report.endNotWitnessed.isEmpty() ? VerifyReport::Outcome::Intact
                                                       : VerifyReport::Outcome::EndNotWitnessed;
+}
+
+// The chain of the records `reader` gives, and for a local journal its end,
+// its text log notes, its epoch keys and its file: the stages wired
+// together (the trust, the file checks beside the chain, the record source
+// into the hasher into the checker, the end).
+VerifyReport verifyReader(const JournalReader &reader, Trust trust, const VerifyOptions &options) {
+  VerifyReport report;
+  JournalFilter newer;
+  newer.seqFrom = options.afterSeq + 1;
+  Checker checker(options, report, trust);
+  const qint64 total = reader.count(newer, &report.failure);
+  if (total < 0) {
+    damaged(reader, nullptr, checker, report);
+    return report;
+  }
+  const QString journalId = reader.isLocal() ? reader.journalId() : QString();
+  // A verification key that binds where format 2 begins decides it, not the
+  // file's own format marker.
+  const bool bound = trust.haveVerificationKey && trust.verificationKey.format2After >= 0;
+  const bool format2 = !reader.isLocal() || reader.format() >= 2 || bound;
+  if (format2 && !takeFormat2Trust(reader, journalId, bound, options, &trust, checker, &report))
+    return report;
+  // Format 1's records are checked with its key, or not at all.
+  auto noKey = [&] {
+    report.failure = Failure(
+        Failure::Kind::CannotOpen,
+        format2
+            ? QStringLiteral("records of format 1 are checked with its key: %1").arg(trust.keyWhy)
+            : trust.keyWhy);
+    return report;
+  };
+  if (trust.key.isEmpty() && (!format2 || trust.transitionNeedsKey))
+    return noKey();
+  const HeadSeen head = reader.isLocal() ? readHeadOf(options, trust, journalId) : HeadSeen();
+  checker.watch(head.read ? head.head.seq : 0);
+  std::optional<FileChecks> files;
+  if (reader.isLocal())
+    files.emplace(options.journalPath, trust, options, format2);
+  ChainHasher hasher(options.afterMac, [&](const JournalRecord &record, const QByteArray &columns,
+                                           const QByteArray &hash) {
+    checker.record(record, &columns, &hash);
+    return !options.progress || report.records % 4096 != 0 ||
+           options.progress(report.records, total);
+  });
+  QStringList notAsWritten;  // seqs of records with a value of the wrong kind
+  const bool read = readChain(reader, options.afterSeq, &hasher, &notAsWritten, &report.failure);
+  if (hasher.stopped()) {
+    report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
+    return report;
+  }
+  if (!read) {
+    damaged(reader, files ? &*files : nullptr, checker, report);
+    return report;
+  }
+  checker.finish();
+  if (checker.neededKey())
+    return noKey();
+  if (!notAsWritten.isEmpty())
+    checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
+                        options.afterSeq, checker, QStringLiteral("seq"),
+                        QStringLiteral("seq IN (%1)").arg(notAsWritten.join(u',')));
+  if (files) {
+    files->joinInto(checker, report, true);
+    checkEnd(head, journalId, options, checker, report);
+    checkOtherJournals(options.keyPath, trust, journalId, checker);
+  }
+  conclude(checker, trust, options, report);
   if (options.progress)
     options.progress(report.records, total);
   return report;
