@@ -3,6 +3,9 @@
 // taken while the server is down, a restart in a backlog, the monitor
 // killed while shipping, two stations, a row altered centrally, and a
 // server out of reach.
+#include <pwd.h>
+#include <unistd.h>
+
 #include <signal.h>
 
 #include <QElapsedTimer>
@@ -17,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <memory>
 
 #include "central/centralcopy.h"
@@ -273,6 +277,27 @@ class CentralTest : public QObject {
                qPrintable(error.text()));
     }
     QSqlDatabase::removeDatabase("test-trust");
+  }
+
+  // PostgreSQL's own form of a URI for its Unix socket (the socket's
+  // folder, percent-encoded, as the host) ships as written.
+  void shipsThroughTheServersUnixSocket() {
+    const QString folders =
+        central("SHOW unix_socket_directories").value(0).value(0).toString().section(',', 0, 0);
+    if (folders.isEmpty())
+      QSKIP("the server listens on no Unix socket");
+    // The socket takes its peer's own name: a role of this process's user.
+    const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    central(QStringLiteral("CREATE ROLE \"%1\" LOGIN SUPERUSER").arg(user));
+    const QString uri =
+        QStringLiteral("postgresql://%1@%2:%3/%4")
+            .arg(user, QString::fromLatin1(QUrl::toPercentEncoding(folders.trimmed())),
+                 qEnvironmentVariable("PGPORT"), qEnvironmentVariable("PGDATABASE"));
+    const QString journal = dir.filePath("socket.sqlite");
+    writeJournal(journal, dir.filePath("socket.key"), "socket", 3);
+    CentralShipper shipper(uri, journal);
+    shipper.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rowsOf("socket").value(0).toLongLong(), qint64(3), 30000);
   }
 
   // A database without the tables is its owner's to set up: a station's

@@ -85,26 +85,43 @@ class ShippingTest : public QObject {
   void centralUrisTakenWholeOrRefused_data() {
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QString>("refusal");  // empty: taken
+    QTest::addColumn<QString>("host");     // as taken
     QTest::newRow("plain") << "postgresql://station@db.site:5433/weighing"
-                           << "";
+                           << ""
+                           << "db.site";
     QTest::newRow("TLS asked for") << "postgres://station@db.site/weighing?sslmode=verify-full"
-                                   << "";
+                                   << ""
+                                   << "db.site";
+    QTest::newRow("a Unix socket, libpq's form")
+        << "postgresql://station@%2Fvar%2Frun%2Fpostgresql:5433/weighing"
+        << ""
+        << "/var/run/postgresql";
     QTest::newRow("a ';' beside TLS")
         << "postgresql://station@db.site/weighing?sslmode=verify-full&application_name=a%3Bb"
-        << "cannot be passed";
+        << "cannot be passed"
+        << "";
     QTest::newRow("another scheme") << "http://db.example.invalid/weighing"
-                                    << "is not a postgresql:// connection URI";
+                                    << "is not a postgresql:// connection URI"
+                                    << "";
     QTest::newRow("not a URI") << "db.site weighing"
-                               << "is not a postgresql:// connection URI";
+                               << "is not a postgresql:// connection URI"
+                               << "";
   }
   void centralUrisTakenWholeOrRefused() {
     QFETCH(QString, uri);
     QFETCH(QString, refusal);
+    QFETCH(QString, host);
     QString why;
     QCOMPARE(centraldb::checkUri(uri, &why), refusal.isEmpty());
     QVERIFY2(why.contains(refusal), qPrintable(why));
-    if (refusal.isEmpty())
+    if (refusal.isEmpty()) {
+      centraldb::ConnectionSettings settings;
+      QVERIFY(centraldb::parseUri(uri, 5, &settings, &why));
+      QCOMPARE(settings.host, host);
+      QCOMPARE(settings.user, QString("station"));
+      QCOMPARE(centraldb::shownUri(uri), uri);  // shown as written: no password to hide
       return;
+    }
     Failure failure;
     const QSqlDatabase db = centraldb::connect(uri, QStringLiteral("refusal-test"), &failure);
     QVERIFY(!db.isValid());

@@ -26,16 +26,35 @@ QString quotedValue(QString value) {
 }
 }  // namespace
 
+namespace {
+// libpq's own form for a Unix socket, the socket's folder as the host
+// percent-encoded ("postgresql://user@%2Fvar%2Frun%2Fpostgresql/db"), which
+// a URL parser takes for no host at all: the folder, and the URI with a
+// stand-in host that the parser takes.
+const QRegularExpression kSocketHost(
+    QStringLiteral("^(postgres(?:ql)?://(?:[^@/?#]*@)?)(%2[Ff][^:/?#]*)(.*)$"));
+const QString kSocketStandIn = QStringLiteral("unix-socket.invalid");
+
+QString withoutSocketHost(const QString &uri, QString *socketFolder) {
+  const QRegularExpressionMatch socket = kSocketHost.match(uri);
+  if (!socket.hasMatch())
+    return uri;
+  *socketFolder = QUrl::fromPercentEncoding(socket.captured(2).toUtf8());
+  return socket.captured(1) + kSocketStandIn + socket.captured(3);
+}
+}  // namespace
+
 bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settings,
               QString *error) {
-  const QUrl url(uri, QUrl::StrictMode);
+  QString socketFolder;
+  const QUrl url(withoutSocketHost(uri, &socketFolder), QUrl::StrictMode);
   if (!url.isValid() ||
       (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
     *error = QStringLiteral("'%1' is not a postgresql:// connection URI").arg(shownUri(uri));
     return false;
   }
   ConnectionSettings parsed;
-  parsed.host = url.host();
+  parsed.host = socketFolder.isEmpty() ? url.host() : socketFolder;
   parsed.port = url.port();
   parsed.user = url.userName();
   parsed.password = url.password();
@@ -97,9 +116,15 @@ bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString
 }
 
 QString shownUri(const QString &uri) {
-  QUrl url(uri);
+  QString socketFolder;
+  QUrl url(withoutSocketHost(uri, &socketFolder));
   url.setPassword(QString());
-  return url.isValid() ? url.toString() : QStringLiteral("(not a URI)");
+  if (!url.isValid())
+    return QStringLiteral("(not a URI)");
+  QString shown = url.toString();
+  if (!socketFolder.isEmpty())
+    shown.replace(kSocketStandIn, QString::fromLatin1(QUrl::toPercentEncoding(socketFolder)));
+  return shown;
 }
 
 QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure *failure) {
