@@ -169,7 +169,7 @@ class CentralTest : public QObject {
   // verification key does not change which key checks a journal.
   void aStationsRoleWritesOnlyItsOwnJournals() {
     // The README's own recipe, as a database's owner runs it.
-    QFile readme(qEnvironmentVariable("WEIGHSTATION_SOURCE_DIR") + "/README.md");
+    QFile readme(qEnvironmentVariable("TEST_SOURCE_DIR") + "/README.md");
     QVERIFY(readme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(readme.readAll());
     const QRegularExpressionMatch recipe =
@@ -424,7 +424,7 @@ class CentralTest : public QObject {
       QProcessEnvironment env = monitorEnvironment(sim, run, scenario, "killed", serverUri());
       env.insert("E2E_RECORDS", "200");
       process->setProcessEnvironment(env);
-      process->start(qEnvironmentVariable("WEIGHSTATION_BIN"), {});
+      process->start(qEnvironmentVariable("TEST_MONITOR_BIN"), {});
       return process;
     };
     QProcess *first = monitor("records");
@@ -849,7 +849,7 @@ class CentralTest : public QObject {
     env.insert("E2E_RECORD_GAP_MS", "150");
     QProcess monitor;
     monitor.setProcessEnvironment(env);
-    monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN"), {});
+    monitor.start(qEnvironmentVariable("TEST_MONITOR_BIN"), {});
     QTRY_VERIFY_WITH_TIMEOUT(rowsOf("frozen").value(0).toLongLong() >= 3, 30000);
     const qint64 backend =
         central("SELECT pid FROM pg_stat_activity WHERE application_name = 'frozen-monitor'")
@@ -904,7 +904,7 @@ class CentralTest : public QObject {
     sniff.start(50);
     for (int n = 0; n < 20; ++n) {
       QProcess list;
-      list.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN"),
+      list.start(qEnvironmentVariable("TEST_RECORDS_BIN"),
                  {"list", "--journal", journal, "--last", "1"});
       while (list.state() != QProcess::NotRunning)
         QTest::qWait(20);

@@ -57,7 +57,7 @@ class Monitor {
       env.insert(setting.section('=', 0, 0), setting.section('=', 1));
     process_.setProcessEnvironment(env);
     process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.start(qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation"), {});
+    process_.start(qEnvironmentVariable("TEST_MONITOR_BIN", "build/weighstation"), {});
   }
   qint64 pid() const { return process_.processId(); }
   // Waits until the driver's report holds `key`.

@@ -1025,7 +1025,7 @@ class JournalTest : public QObject {
     screenless.remove("DISPLAY");
     QProcess run;
     run.setProcessEnvironment(screenless);
-    run.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN"),
+    run.start(qEnvironmentVariable("TEST_RECORDS_BIN"),
               arguments + QStringList{"--journal", journalPath(), "--key", keyPath()});
     const bool finished = run.waitForFinished(20000);
     if (!finished) {

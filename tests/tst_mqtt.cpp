@@ -373,7 +373,7 @@ class MqttTest : public QObject {
     environment.insert("WEIGHSTATION_ADAPTERS", "");
     QProcess monitor;
     monitor.setProcessEnvironment(environment);
-    const QString program = qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation");
+    const QString program = qEnvironmentVariable("TEST_MONITOR_BIN", "build/weighstation");
     monitor.start(program, {});
     QVERIFY(monitor.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(recordSeqs(subscriber.lines(), target.prefix).size() >= 100, 30000);
@@ -409,7 +409,7 @@ class MqttTest : public QObject {
     environment.insert("E2E_REPORT", dir.filePath("readings-report.json"));
     QProcess monitor;
     monitor.setProcessEnvironment(environment);
-    monitor.start(qEnvironmentVariable("WEIGHSTATION_BIN", "build/weighstation"), {});
+    monitor.start(qEnvironmentVariable("TEST_MONITOR_BIN", "build/weighstation"), {});
     QVERIFY(monitor.waitForStarted());
     auto valueOf = [&](const QString &leaf) {
       return QJsonDocument::fromJson(lastPayload(subscriber.lines(), prefix + '/' + leaf).toUtf8())

@@ -179,6 +179,28 @@ class SettingsTest : public QObject {
                qPrintable(problems.join('\n')));
   }
 
+  // A variable of the program's prefix that names no setting (misspelt, or
+  // in the wrong case) is said, as a file's unknown key is.
+  void anUnknownVariableIsSaid_data() {
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("misspelt") << QByteArray("WEIGHSTATION_STATOIN") << true;
+    QTest::newRow("in the wrong case") << QByteArray("WEIGHSTATION_Station") << true;
+    QTest::newRow("a setting") << QByteArray("WEIGHSTATION_STATION") << false;
+    QTest::newRow("another program's") << QByteArray("WEIGHSTATIONS_STATION") << false;
+  }
+  void anUnknownVariableIsSaid() {
+    QFETCH(QByteArray, variable);
+    QFETCH(bool, said);
+    qputenv(variable.constData(), "north");
+    const QStringList problems = settings::problems();
+    qunsetenv(variable.constData());
+    const QString expected =
+        QString::fromLatin1(variable) + " = \"north\": no such setting; it is not used";
+    QCOMPARE(problems.contains(expected), said);
+    QCOMPARE(problems.size(), said ? 1 : 0);
+  }
+
   // What lies in a settings file's place and is not a plain file is said
   // and not read: a pipe would block every program at its start.
   void whatIsNotAPlainFileIsNotRead_data() {

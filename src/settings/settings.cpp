@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
@@ -358,6 +359,17 @@ QStringList problems() {
     const QString text = qEnvironmentVariable(variable.constData());
     if (const QString why = refusalOf(&key, text); !why.isEmpty())
       found << problemText(QString::fromUtf8(variable), key.name, printable(text.toUtf8()), why);
+  }
+  // A variable of this program's prefix that names no setting is a
+  // misspelling, told as a file's unknown key is.
+  const QStringList environment = QProcessEnvironment::systemEnvironment().keys();
+  for (const QString &name : environment) {
+    const Key *key = find(name.mid(13).toLower());
+    if (!name.startsWith(QLatin1String("WEIGHSTATION_")) || (key && variableOf(key->name) == name))
+      continue;
+    found << QStringLiteral("%1 = \"%2\": no such setting; it is not used")
+                 .arg(printable(name.toUtf8()),
+                      printable(qEnvironmentVariable(name.toUtf8().constData()).toUtf8()));
   }
   return found;
 }

@@ -5,8 +5,7 @@
 RecordsRun runRecords(const QStringList &arguments, const QProcessEnvironment &environment) {
   QProcess process;
   process.setProcessEnvironment(environment);
-  process.start(qEnvironmentVariable("WEIGHSTATION_RECORDS_BIN", "build/weighstation-records"),
-                arguments);
+  process.start(qEnvironmentVariable("TEST_RECORDS_BIN", "build/weighstation-records"), arguments);
   RecordsRun run;
   if (!process.waitForFinished(120000)) {
     process.kill();

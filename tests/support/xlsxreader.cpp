@@ -6,8 +6,7 @@
 
 QJsonArray readWorkbook(const QString &path) {
   QProcess reader;
-  const QString script =
-      qEnvironmentVariable("WEIGHSTATION_SOURCE_DIR", ".") + "/tests/read_xlsx.py";
+  const QString script = qEnvironmentVariable("TEST_SOURCE_DIR", ".") + "/tests/read_xlsx.py";
   // Debian's own interpreter, which has python3-openpyxl.
   const QString python = QFile::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
   reader.start(python, {script, path});
