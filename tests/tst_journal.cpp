@@ -629,6 +629,25 @@ class JournalTest : public QObject {
     QCOMPARE(retiredKeys.firstKeptEpoch(), retiredKeys.epochs());
   }
 
+  // A journal retired by new-journal is checked alone, as the station left
+  // it: its key, verification key and head are found by the names they were
+  // retired under.
+  void aRetiredJournalIsCheckedWithItsCompanions() {
+    write(1, 5);
+    const RecordsRun retired =
+        runRecords({"new-journal", "--journal", journalPath(), "--key", keyPath()});
+    QCOMPARE(retired.exitCode, 0);
+    const QString id = retired.out.section(' ', 2, 2).section(':', 0, 0);
+    QProcessEnvironment station = QProcessEnvironment::systemEnvironment();
+    station.insert("WEIGHSTATION_JOURNAL_KEY", keyPath());
+    const RecordsRun checked = runRecords(
+        {"verify", "--journal", dir.filePath(QStringLiteral("journal.%1.sqlite").arg(id))},
+        station);
+    QVERIFY2(checked.exitCode == 0 && checked.out.startsWith("journal intact: 5 records"),
+             qPrintable(checked.out + checked.err));
+    QVERIFY2(checked.out.contains("with the verification key"), qPrintable(checked.out));
+  }
+
   // The state folder is shared by every key of a user: a head there of
   // another key with the same file name is not this key's.
   void anotherKeysHeadOfTheSameNameIsNotThisKeys() {

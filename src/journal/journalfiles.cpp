@@ -135,6 +135,18 @@ QString headPathFor(const QString &keyPath, const QString &journalId) {
   return preferred + u'/' + name;
 }
 
+QString retiredKeyFor(const QString &journalPath, const QString &key) {
+  static const QRegularExpression retired(
+      QStringLiteral("^.+\\.([0-9a-f]{32}|retired-[0-9]{8}T[0-9]{6}Z)(\\.[^.]+)?$"));
+  const QRegularExpressionMatch match = retired.match(QFileInfo(journalPath).fileName());
+  if (!match.hasMatch())
+    return QString();
+  const QString candidate = key + u'.' + match.captured(1);
+  const bool there = QFileInfo::exists(candidate) ||
+                     QFileInfo::exists(signingkeys::verificationKeyPathFor(candidate));
+  return there ? candidate : QString();
+}
+
 QString stationName() {
   const QString set = settings::value(QStringLiteral("station"));
   return set.isEmpty() ? QSysInfo::machineHostName() : set;

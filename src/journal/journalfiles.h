@@ -28,6 +28,10 @@ QStringList headFolders(const QString &keyPath);
 // "<key's file name>.<journalId>.head": where one is already, else where a
 // writer of this user puts a new one.
 QString headPathFor(const QString &keyPath, const QString &journalId);
+// The key a journal retired by new-journal ("<name>.<id>.<suffix>") was
+// retired with: "<key>.<id>" beside `key`; empty when the journal's name is
+// not a retired one or no such key (nor its verification key) is there.
+QString retiredKeyFor(const QString &journalPath, const QString &key);
 // $WEIGHSTATION_STATION, or the host's name.
 QString stationName();
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
@@ -160,14 +161,27 @@ bool EpochCertificate::certifiedBy(const VerificationKey &key) const {
   return seals::verify(key.root, signedBytes(key.station), signature);
 }
 
-QString signingPathFor(const QString &keyPath) {
+namespace {
+// "<folder>/<name>.key" gives "<folder>/<name><suffix>"; a key retired by
+// new-journal, "<name>.key.<id>", gives "<name><suffix>.<id>", the name its
+// companions were retired under.
+QString besideTheKey(const QString &keyPath, const QString &suffix) {
   const QFileInfo key(keyPath);
-  return key.path() + u'/' + key.completeBaseName() + QStringLiteral(".signing");
+  static const QRegularExpression retired(
+      QStringLiteral("^(.+)\\.key\\.([0-9a-f]{32}|retired-[0-9]{8}T[0-9]{6}Z)$"));
+  const QRegularExpressionMatch match = retired.match(key.fileName());
+  if (match.hasMatch())
+    return key.path() + u'/' + match.captured(1) + suffix + u'.' + match.captured(2);
+  return key.path() + u'/' + key.completeBaseName() + suffix;
+}
+}  // namespace
+
+QString signingPathFor(const QString &keyPath) {
+  return besideTheKey(keyPath, QStringLiteral(".signing"));
 }
 
 QString verificationKeyPathFor(const QString &keyPath) {
-  const QFileInfo key(keyPath);
-  return key.path() + u'/' + key.completeBaseName() + QStringLiteral(".verification-key");
+  return besideTheKey(keyPath, QStringLiteral(".verification-key"));
 }
 
 qint64 epochSecondsSetting() {

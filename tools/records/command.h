@@ -109,9 +109,13 @@ class Command {
     return hasValue(QStringLiteral("journal")) ? parser_.value(QStringLiteral("journal"))
                                                : journalfiles::defaultJournalPath();
   }
+  // The key given; else for a journal retired by new-journal the key it was
+  // retired with, beside the default key; else the default key.
   QString key() const {
-    return hasValue(QStringLiteral("key")) ? parser_.value(QStringLiteral("key"))
-                                           : journalfiles::defaultKeyPath();
+    if (hasValue(QStringLiteral("key")))
+      return parser_.value(QStringLiteral("key"));
+    const QString retired = journalfiles::retiredKeyFor(journal(), journalfiles::defaultKeyPath());
+    return retired.isEmpty() ? journalfiles::defaultKeyPath() : retired;
   }
   QString head() const {
     return hasValue(QStringLiteral("head")) ? parser_.value(QStringLiteral("head")) : QString();
