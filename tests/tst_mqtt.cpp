@@ -323,6 +323,20 @@ class MqttTest : public QObject {
             lastPayload(subscriber.lines(), target.prefix + "/status").toUtf8())["state"]
             .toString(),
         QString("offline"), 5000);
+    // The readings kept on the broker no longer say they are live; what was
+    // shown stays.
+    for (const QString leaf : {"/scale/1/reading", "/scale/2/reading", "/total"}) {
+      QTRY_COMPARE_WITH_TIMEOUT(
+          QJsonDocument::fromJson(lastPayload(subscriber.lines(), target.prefix + leaf).toUtf8())
+              .object()["connected"]
+              .toBool(true),
+          false, 5000);
+    }
+    QCOMPARE(QJsonDocument::fromJson(
+                 lastPayload(subscriber.lines(), target.prefix + "/scale/1/reading").toUtf8())
+                 .object()["value"]
+                 .toDouble(),
+             12.345);
     // The cursor: a new publisher has nothing to send again.
     MqttSubscriber later;
     QVERIFY(later.start(broker.port(), target.prefix + "/record", &why));

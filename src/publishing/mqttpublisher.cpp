@@ -1,8 +1,11 @@
 #include "publishing/mqttpublisher.h"
 
+#include <algorithm>
+
 #include <mosquitto.h>
 #include <mqtt_protocol.h>
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSocketNotifier>
@@ -170,14 +173,23 @@ void MqttPublisher::end() {
   poll_->stop();
   retry_->stop();
   if (connected_) {
-    // "offline" said by the monitor itself, waited for a moment.
+    // The readings kept on the broker say they are no longer live, then
+    // "offline" is said by the monitor itself, waited for a moment.
+    QList<int> mids = publishOfflineReadings();
     int mid = 0;
     if (publish(topic(QStringLiteral("status")), livepayloads::status(false), 1, true, &mid) ==
-        MOSQ_ERR_SUCCESS) {
-      inFlight_.insert(mid, 0);
-      for (int i = 0; i < 50 && connected_ && inFlight_.contains(mid); ++i)
-        mosquitto_loop(client_, 10, 1);
-    }
+        MOSQ_ERR_SUCCESS)
+      mids << mid;
+    for (const int sent : std::as_const(mids))
+      inFlight_.insert(sent, 0);
+    auto waiting = [&] {
+      return std::any_of(mids.cbegin(), mids.cend(),
+                         [this](int sent) { return inFlight_.contains(sent); });
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (connected_ && waiting() && waited.elapsed() < kOfflineWaitMs)
+      mosquitto_loop(client_, 10, 1);
     mosquitto_disconnect(client_);
     mosquitto_loop(client_, 10, 1);
   }
@@ -195,6 +207,25 @@ void MqttPublisher::end() {
     delete part;
   loop_ = flush_ = retry_ = save_ = poll_ = blocked_ = nullptr;
   watcher_ = nullptr;
+}
+
+// At a clean end: each retained reading published again as not connected,
+// so that a dashboard never shows the last weight as live.
+QList<int> MqttPublisher::publishOfflineReadings() {
+  QList<int> mids;
+  if (!publishedAny_)
+    return mids;
+  const QDateTime at = QDateTime::currentDateTimeUtc();
+  auto offline = [&](const QString &leaf, LiveReading reading) {
+    reading.connected = false;
+    int mid = 0;
+    if (publish(topic(leaf), livepayloads::reading(reading, at), 1, true, &mid) == MOSQ_ERR_SUCCESS)
+      mids << mid;
+  };
+  for (int n = 0; n < int(published_.scales.size()); ++n)
+    offline(QStringLiteral("scale/%1/reading").arg(n + 1), published_.scales[size_t(n)]);
+  offline(QStringLiteral("total"), published_.total);
+  return mids;
 }
 
 void MqttPublisher::connectNow() {

@@ -112,6 +112,9 @@ class MqttPublisher : public QObject {
   void lost(const Failure &failure);
   void connected();
   void publishReadings();
+  QList<int> publishOfflineReadings();
+  // How long a clean end waits for the broker to take the offline state.
+  static constexpr int kOfflineWaitMs = 500;
   void publishRecords();
   void acknowledged(int mid, int reason);
   void refuseRecord(qint64 seq, const QString &why);
