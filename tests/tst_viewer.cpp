@@ -114,6 +114,20 @@ class ViewerTest : public QObject {
     }
   }
 
+  // A viewer opened before its journal exists (a new station's first day)
+  // picks the journal up when the monitor makes it.
+  void aJournalThatAppearsIsPickedUp() {
+    for (const QString &name : QDir(folder()).entryList(QDir::Files | QDir::Hidden))
+      QVERIFY(QFile::remove(folder() + '/' + name));
+    ViewerWindow window(journal(), key(), QString());
+    QVERIFY(!window.isOpen());
+    append(1, 3);
+    QTRY_VERIFY_WITH_TIMEOUT(window.isOpen(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window.model()->rowCount(), 3, 5000);
+    append(4, 4);
+    QTRY_COMPARE_WITH_TIMEOUT(window.model()->rowCount(), 4, 5000);
+  }
+
   void newestFirstFilteredAndSummed() {
     auto window = open();
     RecordsModel *model = window->model();

@@ -89,12 +89,34 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   resize(1200, 760);
   buildForm();
   buildMenus();
-  reader_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-viewer"));
+  if (attach())
+    return;
+  // A journal not there yet (a new station's first day, the day after
+  // new-journal) is looked for each second: the monitor makes it at its
+  // first record.
+  waiting_ = new QTimer(this);
+  waiting_->setInterval(1000);
+  connect(waiting_, &QTimer::timeout, this, [this] {
+    if (!attach())
+      return;
+    waiting_->stop();
+    waiting_->deleteLater();
+    waiting_ = nullptr;
+  });
+  waiting_->start();
+}
+
+// Opens the journal and builds everything that shows it; false (the reason
+// on the badge) while it cannot be opened.
+bool ViewerWindow::attach() {
+  // The connection of an earlier try goes before a new one takes its name.
+  reader_.reset();
+  reader_ = std::make_unique<JournalReader>(journalPath_, QStringLiteral("weighstation-viewer"));
   Failure failure;
   if (!reader_->open(&failure)) {
     badge_->setText(failure.text());
     badge_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
-    return;
+    return false;
   }
   model_ = new RecordsModel(reader_->database(), this);
   table_->setModel(model_);
@@ -105,8 +127,8 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
           &ViewerWindow::showSelected);
 
-  VerifyOptions options = VerifyOptions::of(journalPath, keyPath);
-  options.headPath = headPath;
+  VerifyOptions options = VerifyOptions::of(journalPath_, keyPath_);
+  options.headPath = headPath_;
   verification_ = new Verification(options, this);
   exporter_ = new Exporter(this);
   connect(verification_, &Verification::progress, this, [this](qint64 done, qint64 total) {
@@ -120,7 +142,7 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
 
   // The table's query holds its connection's view of the journal while it
   // fetches; new records are looked for through a connection of their own.
-  follow_ = std::make_unique<JournalReader>(journalPath, QStringLiteral("weighstation-follow"));
+  follow_ = std::make_unique<JournalReader>(journalPath_, QStringLiteral("weighstation-follow"));
   if (!follow_->open(&failure))
     tell(failure, QCoreApplication::translate("Viewer", "Records"), false);
   lastSeq_ = newestSeq();
@@ -132,6 +154,7 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   follower_->setInterval(1000);
   connect(follower_, &QTimer::timeout, this, &ViewerWindow::follow);
   follower_->start();
+  return true;
 }
 
 ViewerWindow::~ViewerWindow() {

@@ -62,6 +62,7 @@ class ViewerWindow : public QMainWindow {
   void follow();
 
  private:
+  bool attach();
   void buildForm();
   QHBoxLayout *buildFilterBar(QWidget *parent);
   void buildMenus();
@@ -104,4 +105,5 @@ class ViewerWindow : public QMainWindow {
   RecordsChart *chart_ = nullptr;
   QTimer *filterPause_ = nullptr;
   QTimer *follower_ = nullptr;
+  QTimer *waiting_ = nullptr;  // looks for a journal not there yet
 };
