@@ -40,8 +40,7 @@ int openCentral(const Command &command, QSqlDatabase *db, QStringList *journals)
   Failure failure;
   *db = connectCentral(uri, &failure);
   if (!db->isOpen())
-    return cannot(failure.within(
-        QCoreApplication::translate("Records", "cannot reach %1").arg(centraldb::shownUri(uri))));
+    return cannot(failure);
   *journals = centralJournals(*db, command, &failure);
   return journals->isEmpty() ? cannot(failure) : -1;
 }
@@ -157,8 +156,7 @@ int centralRegister(const QStringList &arguments) {
   const QString uri = parser.value(QStringLiteral("central"));
   QSqlDatabase db = connectCentral(uri, &failure);
   if (!db.isOpen())
-    return cannot(failure.within(
-        QCoreApplication::translate("Records", "cannot reach %1").arg(centraldb::shownUri(uri))));
+    return cannot(failure);
   if (!centraldb::ensureSchema(db, &failure) ||
       !centraldb::registerFingerprint(db, station, fingerprint, &failure))
     return cannot(failure);
@@ -238,9 +236,7 @@ int verifyAgainstCentral(const Command &command) {
   Failure failure;
   QSqlDatabase db = connectCentral(uri, &failure);
   if (!db.isOpen())
-    return worse(code,
-                 cannot(failure.within(QCoreApplication::translate("Records", "cannot reach %1")
-                                           .arg(centraldb::shownUri(uri)))));
+    return worse(code, cannot(failure));
   const QString station = command.parser().value(QStringLiteral("station"));
   centralcopy::Comparison compared;
   if (!centralcopy::compare(db, command.journal(), station, report.lastSeq, &compared, &failure))

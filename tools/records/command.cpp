@@ -113,9 +113,13 @@ void addCentralOptions(QCommandLineParser &parser) {
                     QStringLiteral("ID")});
 }
 
-// The central database's connection, its name unique in this program.
 QSqlDatabase connectCentral(const QString &uri, Failure *failure) {
-  return centraldb::connect(uri, QStringLiteral("weighstation-records-central"), failure);
+  QSqlDatabase db =
+      centraldb::connect(uri, QStringLiteral("weighstation-records-central"), failure);
+  if (!db.isOpen())
+    *failure = failure->within(
+        QCoreApplication::translate("Records", "cannot reach %1").arg(centraldb::shownUri(uri)));
+  return db;
 }
 
 // A long check says how far it is, on the error output.

@@ -151,7 +151,8 @@ bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *fil
               Failure *failure);
 // --central, --station, --journal-id.
 void addCentralOptions(QCommandLineParser &parser);
-// The central database's connection, its name unique in this program.
+// The central database's connection, its name unique in this program; not
+// open, with the failure saying which database could not be reached.
 QSqlDatabase connectCentral(const QString &uri, Failure *failure);
 // A long check says how far it is, on the error output.
 VerifyOptions withProgress(VerifyOptions options);
