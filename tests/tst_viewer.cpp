@@ -212,6 +212,34 @@ class ViewerTest : public QObject {
     QVERIFY2(status->text().startsWith(
                  "Central records (postgresql://site/records): 50 records waiting, last shipped "),
              qPrintable(status->text()));
+    // From the first failed try on, before anything was ever published:
+    // what waits and why; once reached again, the cursor as before.
+    {
+      ShippingLedger ledger(journal(), "mqtt://broker:1883", "test-mqtt-ledger",
+                            ShippingLedger::Kind::Mqtt);
+      Failure error;
+      QVERIFY2(ledger.open(&error) && ledger.noteLastTry("connection refused", &error) &&
+                   ledger.noteLastTry("no route to host", &error),
+               qPrintable(error.text()));
+    }
+    window.reset();
+    window = open();
+    status = window->findChild<QLabel *>("shipping");
+    QVERIFY2(status->text().endsWith("; MQTT (mqtt://broker:1883): not yet shipped: 300 records, "
+                                     "last try: no route to host"),
+             qPrintable(status->text()));
+    QVERIFY(!status->text().contains("problems"));
+    {
+      ShippingLedger ledger(journal(), "mqtt://broker:1883", "test-mqtt-ledger",
+                            ShippingLedger::Kind::Mqtt);
+      Failure error;
+      QVERIFY2(ledger.open(&error) && ledger.noteLastTry(QString(), &error),
+               qPrintable(error.text()));
+    }
+    window.reset();
+    window = open();
+    QVERIFY2(!window->findChild<QLabel *>("shipping")->text().contains("MQTT"),
+             qPrintable(window->findChild<QLabel *>("shipping")->text()));
   }
 
   void aTicketHoldsTheRecordAndItsCode() {

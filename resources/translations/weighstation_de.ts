@@ -721,5 +721,9 @@ Den Wiegeschein von Nr. %2 als UNVERIFIED markiert drucken?</translation>
       <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
       <translation>Journal-Wägungen unversehrt: %1 Wägungen; sein Ende nicht bezeugt (%2)</translation>
     </message>
+    <message>
+      <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
+      <translation>%1 (%2): noch nicht übertragen: %3 Datensätze, letzter Versuch: %4</translation>
+    </message>
   </context>
 </TS>

@@ -721,5 +721,9 @@ Print the ticket of seq %2 marked as UNVERIFIED?</source>
       <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
       <translation>Registros del diario íntegros: %1 registros; su final no atestiguado (%2)</translation>
     </message>
+    <message>
+      <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
+      <translation>%1 (%2): aún sin enviar: %3 registros, último intento: %4</translation>
+    </message>
   </context>
 </TS>

@@ -721,5 +721,9 @@ Imprimer le ticket du n° %2 marqué UNVERIFIED ?</translation>
       <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
       <translation>Enregistrements du journal intacts : %1 enregistrements ; sa fin non attestée (%2)</translation>
     </message>
+    <message>
+      <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
+      <translation>%1 (%2) : pas encore envoyés : %3 enregistrements, dernier essai : %4</translation>
+    </message>
   </context>
 </TS>

@@ -721,5 +721,9 @@ Imprimir o tíquete do nº %2 marcado como UNVERIFIED?</translation>
       <source>Journal records intact: %1 records; its end not witnessed (%2)</source>
       <translation>Registros do diário íntegros: %1 registros; seu fim não testemunhado (%2)</translation>
     </message>
+    <message>
+      <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
+      <translation>%1 (%2): ainda não enviados: %3 registros, última tentativa: %4</translation>
+    </message>
   </context>
 </TS>

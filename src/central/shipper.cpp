@@ -1,21 +1,27 @@
 #include "central/shipper.h"
 
-#include "journal/signingkeys.h"
-
-#include <QDateTime>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QThread>
-#include <QTimer>
 
 #include "central/centraldb.h"
 #include "journal/shippingledger.h"
+#include "journal/signingkeys.h"
 
 CentralShipper::CentralShipper(const QString &uri, const QString &journalPath)
-    : uri_(uri), target_(target(uri)), journalPath_(journalPath) {
+    : uri_(uri), target_(target(uri)) {
   centraldb::checkUri(uri, &uriRefusal_);
+  qRegisterMetaType<ShippingStatus>();
+  follower_ = std::make_unique<JournalFollower>(
+      journalPath, target_, QStringLiteral("central-journal"), ShippingLedger::Kind::Central,
+      static_cast<FollowerDestination *>(this));
+  connect(follower_.get(), &JournalFollower::status, this, [this](const FollowerStatus &now) {
+    ShippingStatus status;
+    status.shippedSeq = now.acknowledged;
+    status.waiting = now.waiting;
+    status.lastFailure = now.lastFailure;
+    Q_EMIT this->status(status);
+  });
+  connect(follower_.get(), &JournalFollower::outage, this, &CentralShipper::outage);
 }
 
 CentralShipper::~CentralShipper() {
@@ -27,42 +33,14 @@ QString CentralShipper::target(const QString &uri) {
 }
 
 void CentralShipper::start() {
-  qRegisterMetaType<ShippingStatus>();
-  qRegisterMetaType<Failure>();
-  thread_ = new QThread;
-  thread_->setObjectName(QStringLiteral("central shipping"));
-  setObjectName(thread_->objectName());
-  moveToThread(thread_);
-  connect(thread_, &QThread::started, this, &CentralShipper::begin);
-  thread_->start();
+  setObjectName(QStringLiteral("central shipping"));
+  follower_->start(objectName(), this);
 }
 
+// A step under way ends at its next step; a call inside libpq ends within
+// the connection's bounds (centraldb::parseUri) at the latest.
 bool CentralShipper::stop(int waitMs) {
-  if (!thread_)
-    return true;
-  // A turn under way ends at its next step; a call inside libpq ends
-  // within the connection's bounds (centraldb::parseUri) at the latest.
-  const bool first = !stopping_.exchange(true);
-  if (first)
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          delete timer_;
-          timer_ = nullptr;
-          delete watcher_;
-          watcher_ = nullptr;
-          ledger_.reset();
-          const QString central = central_.connectionName();
-          central_ = QSqlDatabase();
-          QSqlDatabase::removeDatabase(central);
-          thread()->quit();
-        },
-        Qt::QueuedConnection);
-  if (!thread_->wait(waitMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(waitMs)))
-    return false;
-  delete thread_;
-  thread_ = nullptr;
-  return true;
+  return follower_->stop(waitMs);
 }
 
 void CentralShipper::begin() {
@@ -71,55 +49,62 @@ void CentralShipper::begin() {
     const Failure refusal(Failure::Kind::Refused,
                           QStringLiteral("WEIGHSTATION_CENTRAL: %1").arg(uriRefusal_));
     Q_EMIT problem(refusal);
-    report(0, 0, refusal);
+    follower_->refusedForGood(refusal);
     return;
   }
-  ledger_ =
-      std::make_unique<ShippingLedger>(journalPath_, target_, QStringLiteral("central-journal"));
-  timer_ = new QTimer;
-  timer_->setSingleShot(true);
-  connect(timer_, &QTimer::timeout, this, &CentralShipper::turn);
-  // Watched by name (inotify): nothing here opens the journal's files.
-  watcher_ = new QFileSystemWatcher;
-  connect(watcher_, &QFileSystemWatcher::fileChanged, this, &CentralShipper::woken);
-  later(0);
+  // The records set aside in an earlier run are tried again now, whether or
+  // not new records come (without a journal yet, there are none).
+  Failure noJournal;
+  if (ledger().open(&noJournal))
+    settleSetAside();
 }
 
-void CentralShipper::later(qint64 ms) {
-  if (stopping_)
+void CentralShipper::end() {
+  const QString connection = central_.connectionName();
+  central_ = QSqlDatabase();
+  if (!connection.isEmpty())
+    QSqlDatabase::removeDatabase(connection);
+}
+
+void CentralShipper::reconnect() {
+  if (!setAsideTried_)
+    settleSetAside();
+}
+
+int CentralShipper::room() {
+  return uriRefusal_.isEmpty() ? batch_ : 0;
+}
+
+void CentralShipper::send(const QList<JournalRecord> &records) {
+  if (!setAsideTried_ && !settleSetAside())
     return;
-  idle_ = false;
-  timer_->start(int(ms));
-}
-
-// Nothing to ship: the next turn comes with the next commit, or the poll.
-// The log is written before its commit is synced and seen: a wake that
-// finds nothing new looks again a few times, 5 ms apart.
-void CentralShipper::idle() {
-  const QString log = journalPath_ + QStringLiteral("-wal");
-  if (watcher_->files().isEmpty() && QFileInfo::exists(log))
-    watcher_->addPath(log);
-  if (wakeLooks_ > 0) {
-    --wakeLooks_;
-    later(kWakeLookMs);
+  Failure failure;
+  Batch batch;
+  if (openCentral(&failure))
+    sendBatch(records, &batch, &failure);
+  if (batch.firstConflict > 0) {
+    conflicted(batch);
+  } else if (batch.last > 0) {
+    batch_ = kBatch;
+    follower_->takenUpTo(batch.last);
+    follower_->reached();
+  } else if (batch.refused) {
+    isolateRefusal(records.first().seq, failure);
   } else {
-    later(kIdlePollMs);
+    waitForTheServer(failure);
   }
-  idle_ = true;
 }
 
-void CentralShipper::woken() {
-  wakeLooks_ = kWakeLooks;
-  if (idle_)
-    later(0);
-}
-
-void CentralShipper::report(qint64 acked, qint64 waiting, const Failure &failure) {
-  ShippingStatus status;
-  status.shippedSeq = acked;
-  status.waiting = waiting;
-  status.lastFailure = failure;
-  Q_EMIT this->status(status);
+// False (and waiting for the server) when the records set aside could not
+// all be tried now.
+bool CentralShipper::settleSetAside() {
+  Failure failure;
+  if (retrySetAside(&failure)) {
+    follower_->wake();
+    return true;
+  }
+  waitForTheServer(failure);
+  return false;
 }
 
 bool CentralShipper::openCentral(Failure *failure) {
@@ -142,7 +127,7 @@ bool CentralShipper::openCentral(Failure *failure) {
       return false;
     }
     if (!centraldb::ensureSchema(central_, failure) ||
-        !centraldb::claimJournal(central_, ledger_->journalId(), failure))
+        !centraldb::claimJournal(central_, ledger().journalId(), failure))
       return false;
     if (!query.exec(QStringLiteral("SELECT EXISTS (SELECT 1 FROM weigh_records WHERE journal_id "
                                    "LIKE 'unclaimed:%')")) ||
@@ -160,139 +145,9 @@ bool CentralShipper::openCentral(Failure *failure) {
 // A refusal or a conflict: kept in the journal for the viewer, and said.
 void CentralShipper::noteProblem(const Failure &problem) {
   Failure failure;
-  if (!ledger_->noteProblem(problem.seq(), problem.text(), &failure))
+  if (!ledger().noteProblem(problem.seq(), problem.text(), &failure))
     Q_EMIT this->problem(failure);
   Q_EMIT this->problem(problem);
-}
-
-bool CentralShipper::acknowledge(qint64 seq, Failure *failure) {
-  batch_ = kBatch;
-  return ledger_->acknowledge(seq, failure);
-}
-
-void CentralShipper::turn() {
-  if (stopping_)
-    return;
-  Failure failure;
-  if (!ledger_->open(&failure)) {
-    report(0, 0, failure);
-    later(1000);
-    return;
-  }
-  const qint64 acked = ledger_->acknowledged(&failure);
-  const qint64 newest = acked < 0 ? -1 : ledger_->newest(&failure);
-  if (newest < 0) {
-    // The journal cannot be read: tried again on a fresh connection.
-    ledger_->close();
-    report(qMax<qint64>(acked, 0), 0, failure);
-    later(1000);
-    return;
-  }
-  if (!setAsideTried_ && !retrySetAside(&failure)) {
-    waitForTheServer(acked, newest - acked, failure);
-    return;
-  }
-  if (newest <= acked) {
-    state_.shipped(0);
-    report(acked, 0, Failure());
-    idle();
-    return;
-  }
-  const Batch batch = openCentral(&failure) ? shipAfter(acked, batch_, &failure) : Batch();
-  if (batch.journalFailed) {
-    ledger_->close();
-    report(acked, newest - acked, failure);
-    later(1000);
-    return;
-  }
-  if (batch.firstConflict > 0) {
-    conflicted(acked, newest, batch);
-    return;
-  }
-  if (batch.last > 0) {
-    if (!acknowledge(batch.last, &failure)) {
-      // Sent but not noted: the next turn sends it again, which the central
-      // database takes as already there.
-      report(acked, newest - acked, failure);
-      later(1000);
-      return;
-    }
-    state_.shipped(newest - batch.last);
-    report(batch.last, newest - batch.last, Failure());
-    if (newest > batch.last)
-      later(0);
-    else
-      idle();
-    return;
-  }
-  if (batch.refused && isolateRefusal(acked, newest, &failure))
-    return;
-  waitForTheServer(acked, newest - acked, failure);
-}
-
-// Records up to the one before the first conflict are acknowledged; from it
-// on nothing is, until a person settles it (the central row was changed, or
-// the journal was). Said to the operator once per run.
-void CentralShipper::conflicted(qint64 acked, qint64 newest, const Batch &batch) {
-  qint64 shipped = acked;
-  Failure failure;
-  if (batch.firstConflict - 1 > acked) {
-    if (acknowledge(batch.firstConflict - 1, &failure))
-      shipped = batch.firstConflict - 1;
-    else
-      Q_EMIT problem(failure);
-  }
-  if (!conflictWarned_) {
-    conflictWarned_ = true;
-    Q_EMIT conflict(conflictsSeen_.size(), batch.firstConflict);
-  }
-  report(shipped, newest - shipped,
-         Failure(Failure::Kind::Refused,
-                 QStringLiteral("seq %1 is held differently by the central database")
-                     .arg(batch.firstConflict),
-                 batch.firstConflict));
-  later(kConflictRetryMs);
-}
-
-// One record at a time finds the one refused. It is tried a few times;
-// when the record after it is taken, it was that record's own fault: it is
-// set aside in the journal (tried again at each start), said, and the
-// records after it go on. When that one is refused too, the refusal is the
-// server's (a permission, a full disk): nothing is set aside, and it is
-// tried again later, as when out of reach (false; `failure` says so).
-// Passing failures (a timeout, a lock) never come here.
-bool CentralShipper::isolateRefusal(qint64 acked, qint64 newest, Failure *failure) {
-  if (batch_ > 1) {
-    batch_ = 1;
-    later(0);
-    return true;
-  }
-  if (!state_.refused(acked + 1)) {
-    later(1000);
-    return true;
-  }
-  Failure nextFailure;
-  const Batch next = acked + 2 <= newest ? shipAfter(acked + 1, 1, &nextFailure) : Batch();
-  if (next.last == 0 || next.firstConflict > 0) {
-    *failure = failure->within(QStringLiteral("records refused"));
-    return false;
-  }
-  const qint64 seq = acked + 1;
-  Failure noted;
-  if (!ledger_->setAside(seq, failure->reason(), &noted)) {
-    // Not moved past a record that is not noted to be tried again.
-    *failure = noted;
-    return false;
-  }
-  const Failure refusal(
-      Failure::Kind::Refused,
-      QStringLiteral("central records: seq %1 refused: %2").arg(seq).arg(failure->reason()), seq);
-  noteProblem(refusal);
-  sayRefused(refusal);
-  if (!acknowledge(next.last, failure))
-    return false;
-  later(0);
-  return true;
 }
 
 void CentralShipper::sayRefused(const Failure &refusal) {
@@ -302,25 +157,87 @@ void CentralShipper::sayRefused(const Failure &refusal) {
   Q_EMIT refusedRecord(refusal);
 }
 
+// Records up to the one before the first conflict are acknowledged; from it
+// on nothing is, until a person settles it (the central row was changed, or
+// the journal was). Said to the operator once per run; offered again each
+// minute.
+void CentralShipper::conflicted(const Batch &batch) {
+  follower_->reached();
+  follower_->takenUpTo(batch.firstConflict - 1);
+  if (!conflictWarned_) {
+    conflictWarned_ = true;
+    Q_EMIT conflict(conflictsSeen_.size(), batch.firstConflict);
+  }
+  follower_->held(batch.firstConflict,
+                  Failure(Failure::Kind::Refused,
+                          QStringLiteral("seq %1 is held differently by the central database")
+                              .arg(batch.firstConflict),
+                          batch.firstConflict));
+}
+
+// One record at a time finds the one refused. It is tried a few times;
+// when the record after it is taken, it was that record's own fault: it is
+// set aside in the journal (tried again at each start), said, and the
+// records after it go on. When that one is refused too, the refusal is the
+// server's (a permission, a full disk): nothing is set aside, and it is
+// tried again later, as when out of reach. Passing failures (a timeout, a
+// lock) never come here.
+void CentralShipper::isolateRefusal(qint64 seq, const Failure &failure) {
+  if (batch_ > 1) {
+    batch_ = 1;
+    follower_->held(seq, failure, 0);
+    return;
+  }
+  if (++refusals_[seq] < kTriesOfARefusedRecord) {
+    follower_->held(seq, failure, 1000);
+    return;
+  }
+  Failure nextFailure;
+  QList<JournalRecord> after;
+  Batch next;
+  if (ledger().recordsAfter(seq, 1, &after, &nextFailure) && !after.isEmpty())
+    sendBatch(after, &next, &nextFailure);
+  if (next.last == 0 || next.firstConflict > 0) {
+    waitForTheServer(failure.within(QStringLiteral("records refused")));
+    return;
+  }
+  Failure noted;
+  if (!ledger().setAside(seq, failure.reason(), &noted)) {
+    // Not moved past a record that is not noted to be tried again.
+    waitForTheServer(noted);
+    return;
+  }
+  const Failure refusal(
+      Failure::Kind::Refused,
+      QStringLiteral("central records: seq %1 refused: %2").arg(seq).arg(failure.reason()), seq);
+  noteProblem(refusal);
+  sayRefused(refusal);
+  batch_ = kBatch;
+  follower_->takenUpTo(next.last);
+  follower_->reached();
+}
+
 // The records set aside (in this run or an earlier one) are tried again
 // once per run, before the records after the cursor: a central side mended
 // since takes them. False with the failure when the server or the journal
 // cannot be used now (tried again later).
 bool CentralShipper::retrySetAside(Failure *failure) {
   QList<qint64> seqs;
-  if (!ledger_->setAsideSeqs(&seqs, failure))
+  if (!ledger().setAsideSeqs(&seqs, failure))
     return false;
   if (!seqs.isEmpty() && !openCentral(failure))
     return false;
   for (const qint64 seq : std::as_const(seqs)) {
     Failure refused;
-    const Batch batch = shipAfter(seq - 1, 1, &refused);
-    if (batch.journalFailed) {
-      *failure = refused;
+    QList<JournalRecord> records;
+    if (!ledger().recordsAfter(seq - 1, 1, &records, failure))
       return false;
-    }
+    if (records.isEmpty())
+      continue;  // not in the journal's checked range: nothing to send
+    Batch batch;
+    sendBatch(records, &batch, &refused);
     if (batch.last == seq && batch.firstConflict == 0) {
-      if (!ledger_->shippedAfterAll(seq, failure))
+      if (!ledger().shippedAfterAll(seq, failure))
         return false;
       continue;
     }
@@ -338,33 +255,11 @@ bool CentralShipper::retrySetAside(Failure *failure) {
   return true;
 }
 
-void CentralShipper::waitForTheServer(qint64 acked, qint64 waiting, const Failure &failure) {
+void CentralShipper::waitForTheServer(const Failure &failure) {
   central_.close();
   schemaChecked_ = false;
   epochKeysSent_ = -1;
-  const qint64 retryMs = state_.unreachable(failure.text());
-  Failure why;
-  const QString takenAt = ledger_->takenAt(acked + 1, &why);
-  const qint64 now = QDateTime::currentMSecsSinceEpoch();
-  const qint64 oldest = takenAt.isEmpty()
-                            ? now
-                            : QDateTime::fromString(takenAt, Qt::ISODateWithMs).toMSecsSinceEpoch();
-  if (state_.warnNow(waiting, oldest, now))
-    Q_EMIT outage(failure, waiting);
-  report(acked, waiting, failure);
-  later(retryMs);
-}
-
-CentralShipper::Batch CentralShipper::shipAfter(qint64 after, int size, Failure *failure) {
-  Batch batch;
-  QList<JournalRecord> records;
-  if (!ledger_->recordsAfter(after, size, &records, failure)) {
-    batch.journalFailed = true;
-    return batch;
-  }
-  if (!records.isEmpty())
-    send(records, &batch, failure);
-  return batch;
+  follower_->unreachable(failure);
 }
 
 // The epoch keys that certify the records' seals go with them (the
@@ -374,8 +269,8 @@ bool CentralShipper::sendEpochKeys(qint64 *upTo, QString *why) {
   QList<signingkeys::EpochCertificate> keys;
   QString verificationKey;
   Failure failure;
-  if (ledger_->epochKeys(epochKeysSent_, &keys, &verificationKey, &failure) && !keys.isEmpty() &&
-      !centraldb::sendEpochKeys(central_, ledger_->journalId(), keys, verificationKey, &failure)) {
+  if (ledger().epochKeys(epochKeysSent_, &keys, &verificationKey, &failure) && !keys.isEmpty() &&
+      !centraldb::sendEpochKeys(central_, ledger().journalId(), keys, verificationKey, &failure)) {
     *why = failure.reason();
     return false;
   }
@@ -387,10 +282,11 @@ bool CentralShipper::sendEpochKeys(qint64 *upTo, QString *why) {
 // connection (the fast way into PostgreSQL), then inserted from there, a
 // row already present left as it is and compared. `batch` says how far it
 // went, or why not.
-void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Failure *failure) {
+void CentralShipper::sendBatch(const QList<JournalRecord> &records, Batch *batch,
+                               Failure *failure) {
   QByteArray rows;
   for (const JournalRecord &record : records)
-    rows += centraldb::copyLine(record, ledger_->journalId());
+    rows += centraldb::copyLine(record, ledger().journalId());
   const QString columns = centraldb::columnList();
   QString sqlState;
   QString why;
@@ -448,7 +344,7 @@ void CentralShipper::send(const QList<JournalRecord> &records, Batch *batch, Fai
     noteProblem(Failure(Failure::Kind::Refused,
                         QStringLiteral("central records: journal %1 seq %2 is held differently by "
                                        "the central database (a conflict, left as it is)")
-                            .arg(ledger_->journalId())
+                            .arg(ledger().journalId())
                             .arg(seq),
                         seq));
   }

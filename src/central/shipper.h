@@ -8,20 +8,16 @@
 // two stations of one name, never meet.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QString>
-#include <atomic>
 #include <memory>
 
-#include "central/shippingstate.h"
+#include "following/journalfollower.h"
 #include "journal/failure.h"
 
-class QFileSystemWatcher;
-class QThread;
-class QTimer;
-class ShippingLedger;
 struct JournalRecord;
 
 struct ShippingStatus {
@@ -31,16 +27,15 @@ struct ShippingStatus {
 };
 Q_DECLARE_METATYPE(ShippingStatus)
 
-class CentralShipper : public QObject {
+// The journal is followed, retried and warned about as every destination is
+// (`following/journalfollower.h`); this is what is particular to a central
+// database: the batch's transaction, the epoch keys beside the records, the
+// conflicts and the records set aside.
+class CentralShipper : public QObject, private FollowerDestination {
   Q_OBJECT
  public:
-  static constexpr int kBatch = 2000;
-  // The journal's write-ahead log is watched: a commit (of any process)
-  // wakes the shipper. The poll is only the fallback.
-  static constexpr int kIdlePollMs = 2000;
-  static constexpr int kWakeLooks = 20;
-  static constexpr int kWakeLookMs = 5;
-  static constexpr int kConflictRetryMs = 60000;
+  static constexpr int kBatch = JournalFollower::kBatch;
+  static constexpr int kTriesOfARefusedRecord = 3;
 
   // How long stop() waits by default for a turn inside a server's call.
   static constexpr int kStopWaitMs = 1000;
@@ -54,7 +49,7 @@ class CentralShipper : public QObject {
 
   // Starts shipping on a thread of its own.
   void start();
-  // Stops at the next turn and waits up to `waitMs` (-1: for ever) for the
+  // Stops at the next step and waits up to `waitMs` (-1: for ever) for the
   // thread. False when the thread is still inside a call to a server that
   // does not answer: nothing is lost (the journal holds every record and
   // the next start ships it), and the owner may leave the shipper to the
@@ -80,49 +75,42 @@ class CentralShipper : public QObject {
 
  private:
   struct Batch {
-    qint64 last = 0;             // the last seq sent; 0: none
-    qint64 firstConflict = 0;    // the first seq held differently; 0: none
-    bool refused = false;        // a refusal, not an outage
-    bool journalFailed = false;  // the journal could not be read
+    qint64 last = 0;           // the last seq sent; 0: none
+    qint64 firstConflict = 0;  // the first seq held differently; 0: none
+    bool refused = false;      // a refusal, not an outage
   };
 
-  void begin();
-  void turn();
+  // The destination's part, on the follower's thread.
+  void begin() override;
+  void end() override;
+  void reconnect() override;
+  int room() override;
+  void send(const QList<JournalRecord> &records) override;
+
+  ShippingLedger &ledger() { return follower_->ledger(); }
   bool openCentral(Failure *failure);
-  void send(const QList<JournalRecord> &records, Batch *batch, Failure *failure);
+  void sendBatch(const QList<JournalRecord> &records, Batch *batch, Failure *failure);
   bool sendEpochKeys(qint64 *upTo, QString *why);
-  Batch shipAfter(qint64 after, int size, Failure *failure);
-  void later(qint64 ms);
-  void idle();
-  void woken();
-  void report(qint64 acked, qint64 waiting, const Failure &failure);
-  void noteProblem(const Failure &problem);
-  bool acknowledge(qint64 seq, Failure *failure);
-  bool isolateRefusal(qint64 acked, qint64 newest, Failure *failure);
+  bool settleSetAside();
   bool retrySetAside(Failure *failure);
+  void isolateRefusal(qint64 seq, const Failure &failure);
+  void conflicted(const Batch &batch);
+  void noteProblem(const Failure &problem);
   void sayRefused(const Failure &refusal);
-  void waitForTheServer(qint64 acked, qint64 waiting, const Failure &failure);
-  void conflicted(qint64 acked, qint64 newest, const Batch &batch);
+  void waitForTheServer(const Failure &failure);
 
   QString uri_;
   QString uriRefusal_;  // why the URI cannot be used; empty when it can
   QString target_;
-  QString journalPath_;
-  QThread *thread_ = nullptr;
-  QTimer *timer_ = nullptr;
-  QFileSystemWatcher *watcher_ = nullptr;
-  bool idle_ = false;
-  int wakeLooks_ = 0;
-  std::unique_ptr<ShippingLedger> ledger_;
+  std::unique_ptr<JournalFollower> follower_;
   QSqlDatabase central_;
   bool schemaChecked_ = false;
   qint64 epochKeysSent_ = -1;  // the last epoch whose key the central database got
   bool unclaimedRows_ = false;
-  ShippingState state_;
   int batch_ = kBatch;
+  QHash<qint64, int> refusals_;  // tries of a record refused, by seq
   QSet<qint64> conflictsSeen_;
   bool conflictWarned_ = false;
   bool setAsideTried_ = false;  // the records set aside were tried in this run
   QSet<qint64> refusalsSaid_;
-  std::atomic<bool> stopping_{false};
 };

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include "journal/journal.h"
@@ -219,6 +220,26 @@ bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failu
                  failure);
 }
 
+bool ShippingLedger::noteLastTry(const QString &reason, Failure *failure) {
+  const QString doing = QStringLiteral("cannot note the last try");
+  if (!db_.transaction()) {
+    *failure = Failure::ofSql(doing, db_.lastError());
+    return false;
+  }
+  const bool noted =
+      execute(QStringLiteral("DELETE FROM %1 WHERE target = ? AND seq = 0").arg(problems_),
+              {target_}, doing, failure) &&
+      (reason.isEmpty() ||
+       execute(QStringLiteral("INSERT INTO %1 VALUES (?, 0, ?, ?)").arg(problems_),
+               {target_, reason, nowText()}, doing, failure));
+  if (noted && db_.commit())
+    return true;
+  if (noted)
+    *failure = Failure::ofSql(doing, db_.lastError());
+  db_.rollback();
+  return false;
+}
+
 bool ShippingLedger::setAside(qint64 seq, const QString &reason, Failure *failure) {
   return execute(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_),
                  {target_, seq, reason, nowText()},
@@ -284,12 +305,26 @@ bool ShippingLedger::standing(const QSqlDatabase &journal, Kind kind, Standing *
   while (query.next())
     standing->cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
                                 query.value(2).toString()};
-  if (!query.exec(QStringLiteral("SELECT count(*) FROM %1").arg(tableOf(kind, Table::Problems))) ||
+  if (!query.exec(QStringLiteral("SELECT count(*) FROM %1 WHERE seq <> 0")
+                      .arg(tableOf(kind, Table::Problems))) ||
       !query.next()) {
     *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
     return false;
   }
   standing->problems = query.value(0).toLongLong();
+  if (!query.exec(QStringLiteral("SELECT target, problem FROM %1 WHERE seq = 0 ORDER BY at DESC "
+                                 "LIMIT 1")
+                      .arg(tableOf(kind, Table::Problems)))) {
+    *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
+    return false;
+  }
+  if (query.next()) {
+    standing->lastTryTarget = query.value(0).toString();
+    standing->lastTry = query.value(1).toString();
+  } else if (query.lastError().isValid()) {
+    *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
+    return false;
+  }
   // A journal shipped by an earlier version has no records set aside.
   if (!hasTable(journal, tableOf(kind, Table::SetAside), &has, failure))
     return false;

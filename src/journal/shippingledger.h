@@ -31,6 +31,7 @@ class ShippingLedger {
   bool open(Failure *failure);
   void close();
   const QString &journalId() const { return journalId_; }
+  const QString &path() const { return path_; }
 
   // Each returns -1 (or false) with the failure when the journal cannot be
   // read or written: a failure is never read as "nothing there".
@@ -45,6 +46,10 @@ class ShippingLedger {
   QString takenAt(qint64 seq, Failure *failure) const;
   bool acknowledge(qint64 seq, Failure *failure);
   bool noteProblem(qint64 seq, const QString &text, Failure *failure);
+  // Why the last try to reach the target failed, for whoever reads the
+  // journal (the viewer): kept as the target's problem of seq 0, replaced
+  // at each new reason, removed (`reason` empty) once it is reached.
+  bool noteLastTry(const QString &reason, Failure *failure);
 
   // A record the target refused for its own content while the ones after
   // it were taken: the cursor goes past it, and it waits here, tried again
@@ -62,7 +67,9 @@ class ShippingLedger {
   };
   struct Standing {
     QList<Cursor> cursors;
-    qint64 problems = 0;
+    qint64 problems = 0;    // of records (a last try is not counted)
+    QString lastTryTarget;  // the target whose last try failed; empty: none did
+    QString lastTry;        // why
     QList<qint64> setAside;
   };
   static bool standing(const QSqlDatabase &journal, Kind kind, Standing *standing,

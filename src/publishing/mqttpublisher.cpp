@@ -6,36 +6,12 @@
 #include <mqtt_protocol.h>
 
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QFileSystemWatcher>
+#include <QFile>
 #include <QSocketNotifier>
-#include <QThread>
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
-
-#include "journal/shippingledger.h"
-
-void PublishingState::connected() {
-  downSinceMs_ = -1;
-  retryMs_ = 0;
-  warned_ = false;
-}
-
-qint64 PublishingState::unreachable(qint64 nowMs) {
-  if (downSinceMs_ < 0)
-    downSinceMs_ = nowMs;
-  retryMs_ = retryMs_ == 0 ? kFirstRetryMs : qMin(2 * retryMs_, kLastRetryMs);
-  return retryMs_;
-}
-
-bool PublishingState::warnNow(qint64 waiting, qint64 nowMs) {
-  if (warned_ || waiting <= 0 || downSinceMs_ < 0 || nowMs - downSinceMs_ < kWarnAfterMs)
-    return false;
-  warned_ = true;
-  return true;
-}
 
 namespace {
 QString libraryError(int rc) {
@@ -43,58 +19,40 @@ QString libraryError(int rc) {
     return QString::fromLocal8Bit(std::strerror(errno));
   return QString::fromUtf8(mosquitto_strerror(rc));
 }
-
-qint64 nowMs() {
-  return QDateTime::currentMSecsSinceEpoch();
-}
 }  // namespace
 
 MqttPublisher::MqttPublisher(const MqttTarget &target, const QString &journalPath)
-    : target_(target), journalPath_(journalPath) {}
+    : target_(target) {
+  follower_ = std::make_unique<JournalFollower>(
+      journalPath, target_.shown(), QStringLiteral("mqtt-journal"), ShippingLedger::Kind::Mqtt,
+      static_cast<FollowerDestination *>(this));
+  connect(follower_.get(), &JournalFollower::status, this, [this](const FollowerStatus &now) {
+    Q_EMIT published(now.acknowledged, now.waiting, now.reached);
+  });
+  connect(follower_.get(), &JournalFollower::outage, this, &MqttPublisher::outage);
+}
 
 MqttPublisher::~MqttPublisher() {
   stop(-1);
 }
 
 void MqttPublisher::start() {
-  qRegisterMetaType<Failure>();
-  thread_ = new QThread;
-  thread_->setObjectName(QStringLiteral("mqtt publishing"));
-  setObjectName(thread_->objectName());
-  moveToThread(thread_);
-  connect(thread_, &QThread::started, this, &MqttPublisher::begin);
-  thread_->start();
+  setObjectName(QStringLiteral("mqtt publishing"));
+  follower_->start(objectName(), this);
 }
 
 bool MqttPublisher::stop(int waitMs) {
-  if (!thread_)
-    return true;
-  if (!stopping_.exchange(true)) {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          end();
-          thread()->quit();
-        },
-        Qt::QueuedConnection);
-  }
-  if (!thread_->wait(waitMs < 0 ? QDeadlineTimer(QDeadlineTimer::Forever) : QDeadlineTimer(waitMs)))
-    return false;
-  delete thread_;
-  thread_ = nullptr;
-  return true;
+  return follower_->stop(waitMs);
 }
 
 void MqttPublisher::begin() {
   static std::once_flag initialised;
   std::call_once(initialised, [] { mosquitto_lib_init(); });
-  ledger_ = std::make_unique<ShippingLedger>(
-      journalPath_, target_.shown(), QStringLiteral("mqtt-journal"), ShippingLedger::Kind::Mqtt);
   // Stable for the station and its journal (a persistent identity the
   // broker can tell apart from every other station's), never cut short.
-  Failure noJournal;
-  const QString journal = ledger_->open(&noJournal) ? ledger_->journalId() : QString();
-  const QByteArray id = mqtttarget::clientId(target_.station, journal, journalPath_).toUtf8();
+  const QByteArray id = mqtttarget::clientId(target_.station, follower_->ledger().journalId(),
+                                             follower_->ledger().path())
+                            .toUtf8();
   client_ = mosquitto_new(id.constData(), true, this);
   // MQTT 5: the broker says in each acknowledgement whether it took the
   // message (a size limit, a permission), which 3.1.1 cannot.
@@ -120,27 +78,6 @@ void MqttPublisher::begin() {
   flush_->setSingleShot(true);
   flush_->setInterval(1);
   connect(flush_, &QTimer::timeout, this, &MqttPublisher::loop);
-  retry_ = new QTimer(this);
-  retry_->setSingleShot(true);
-  connect(retry_, &QTimer::timeout, this, &MqttPublisher::connectNow);
-  save_ = new QTimer(this);
-  save_->setSingleShot(true);
-  save_->setInterval(100);
-  connect(save_, &QTimer::timeout, this, &MqttPublisher::saveCursor);
-  blocked_ = new QTimer(this);
-  blocked_->setSingleShot(true);
-  connect(blocked_, &QTimer::timeout, this, &MqttPublisher::unblock);
-  poll_ = new QTimer(this);
-  poll_->setInterval(kPollMs);
-  connect(poll_, &QTimer::timeout, this, &MqttPublisher::check);
-  poll_->start();
-  // A commit of the monitor (or of any process) changes the journal's
-  // write-ahead log; it is seen a moment after the change.
-  watcher_ = new QFileSystemWatcher(this);
-  connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
-    for (const int ms : {1, 5, 20, 60})
-      QTimer::singleShot(ms, this, &MqttPublisher::publishRecords);
-  });
   connectNow();
 }
 
@@ -157,22 +94,13 @@ bool MqttPublisher::applyTls() {
   const Failure failure(Failure::Kind::Refused,
                         QStringLiteral("TLS settings: %1; nothing is sent to %2")
                             .arg(libraryError(rc), target_.shown()));
-  lastFailure_ = failure;
+  follower_->refusedForGood(failure);
   Q_EMIT refused(failure);
   return false;
 }
 
 void MqttPublisher::end() {
-  if (!loop_) {
-    // Never connected (the TLS settings were refused).
-    mosquitto_destroy(client_);
-    client_ = nullptr;
-    ledger_.reset();
-    return;
-  }
-  poll_->stop();
-  retry_->stop();
-  if (connected_) {
+  if (loop_ && connected_) {
     // The readings kept on the broker say they are no longer live, then
     // "offline" is said by the monitor itself, waited for a moment.
     QList<int> mids = publishOfflineReadings();
@@ -193,20 +121,16 @@ void MqttPublisher::end() {
     mosquitto_disconnect(client_);
     mosquitto_loop(client_, 10, 1);
   }
-  saveCursor();
   // What is still queued for this thread (a wake, readings) finds it ended.
   connected_ = connecting_ = false;
   delete reading_;
   reading_ = nullptr;
   mosquitto_destroy(client_);
   client_ = nullptr;
-  ledger_.reset();
-  // The timers and the watch belong to this thread: they go on it.
-  for (QObject *part :
-       std::initializer_list<QObject *>{loop_, flush_, retry_, save_, poll_, blocked_, watcher_})
-    delete part;
-  loop_ = flush_ = retry_ = save_ = poll_ = blocked_ = nullptr;
-  watcher_ = nullptr;
+  // The timers belong to this thread: they go on it.
+  delete loop_;
+  delete flush_;
+  loop_ = flush_ = nullptr;
 }
 
 // At a clean end: each retained reading published again as not connected,
@@ -307,11 +231,12 @@ void MqttPublisher::lost(const Failure &failure) {
   connected_ = false;
   connecting_ = false;
   inFlight_.clear();
-  ackedAhead_.clear();
-  sent_ = qMax<qint64>(cursor_, 0);
-  blockedAt_ = 0;
-  lastFailure_ = failure;
-  retry_->start(int(state_.unreachable(nowMs())));
+  follower_->unreachable(failure);
+}
+
+void MqttPublisher::reconnect() {
+  if (client_ && loop_ && !connected_ && !connecting_)
+    connectNow();
 }
 
 void MqttPublisher::onConnect(mosquitto *, void *self, int rc, int, const mosquitto_property *) {
@@ -352,16 +277,15 @@ void MqttPublisher::onLog(mosquitto *, void *self, int level, const char *text) 
 void MqttPublisher::connected() {
   connecting_ = false;
   connected_ = true;
+  publishFailed_ = false;
   watchSocket();
   loop_->setInterval(kConnectedLoopMs);
-  state_.connected();
-  lastFailure_ = Failure();
   if (!since_.isValid())
     since_ = QDateTime::currentDateTimeUtc();
   publish(topic(QStringLiteral("status")), livepayloads::status(true, since_), 1, true);
   publishedAny_ = false;
   publishReadings();
-  publishRecords();
+  follower_->reached();  // the records after the cursor follow
 }
 
 int MqttPublisher::publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
@@ -405,48 +329,33 @@ void MqttPublisher::publishReadings() {
   publishedAny_ = true;
 }
 
-void MqttPublisher::publishRecords() {
-  if (!connected_ || !client_ || blockedAt_ > 0)
-    return;
-  Failure failure;
-  if (cursor_ < 0) {
-    if (!ledger_->open(&failure))
-      return;  // no journal yet: the poll looks again
-    const qint64 acked = ledger_->acknowledged(&failure);
-    if (acked < 0) {
-      qWarning("mqtt publishing: %s", qPrintable(failure.text()));
-      ledger_->close();
+// Refilled by half a window at a time, not a query an acknowledgement.
+int MqttPublisher::room() {
+  if (!connected_ || !client_ || publishFailed_)
+    return 0;
+  const int inFlight = int(inFlight_.size());
+  return inFlight <= kInFlight / 2 ? kInFlight - inFlight : 0;
+}
+
+void MqttPublisher::send(const QList<JournalRecord> &records) {
+  for (const JournalRecord &record : records) {
+    int mid = 0;
+    const int rc =
+        publish(topic(QStringLiteral("record")),
+                livepayloads::record(record, follower_->ledger().journalId()), 1, false, &mid);
+    if (rc == MOSQ_ERR_OVERSIZE_PACKET || rc == MOSQ_ERR_PAYLOAD_SIZE) {
+      // Larger than the broker said it takes (its maximum packet size).
+      refuseRecord(record.seq, libraryError(rc));
       return;
     }
-    cursor_ = savedCursor_ = sent_ = acked;
-  }
-  const QString log = journalPath_ + QStringLiteral("-wal");
-  if (watcher_->files().isEmpty() && QFileInfo::exists(log))
-    watcher_->addPath(log);
-  while (inFlight_.size() < kInFlight) {
-    QList<JournalRecord> records;
-    if (!ledger_->recordsAfter(sent_, kInFlight - int(inFlight_.size()), &records, &failure)) {
-      qWarning("mqtt publishing: %s", qPrintable(failure.text()));
-      ledger_->close();
-      cursor_ = -1;
+    if (rc != MOSQ_ERR_SUCCESS) {
+      // The loop finds the connection lost, after the broker's answers
+      // that came before it (an acknowledgement that refuses a record).
+      publishFailed_ = true;
+      follower_->notSent(record.seq);
       return;
     }
-    if (records.isEmpty())
-      return;
-    for (const JournalRecord &record : records) {
-      int mid = 0;
-      const int rc = publish(topic(QStringLiteral("record")),
-                             livepayloads::record(record, ledger_->journalId()), 1, false, &mid);
-      if (rc == MOSQ_ERR_OVERSIZE_PACKET || rc == MOSQ_ERR_PAYLOAD_SIZE) {
-        // Larger than the broker said it takes (its maximum packet size).
-        refuseRecord(record.seq, libraryError(rc));
-        return;
-      }
-      if (rc != MOSQ_ERR_SUCCESS)
-        return;  // the loop finds the connection lost
-      inFlight_.insert(mid, record.seq);
-      sent_ = record.seq;
-    }
+    inFlight_.insert(mid, record.seq);
   }
 }
 
@@ -464,26 +373,12 @@ void MqttPublisher::acknowledged(int mid, int reason) {
     refuseRecord(seq, QString::fromUtf8(mosquitto_reason_string(reason)));
     return;
   }
-  ackedAhead_.insert(seq);
-  while (ackedAhead_.remove(cursor_ + 1))
-    ++cursor_;
-  if (!save_->isActive())
-    save_->start();
-  // Refilled by half a window at a time, not a query an acknowledgement.
-  if (inFlight_.size() <= kInFlight / 2)
-    publishRecords();
+  follower_->taken(seq);
 }
 
 // The cursor never passes a record the broker did not take: nothing after
-// it is published until it is sent again and taken.
+// it counts as published until it is sent again and taken.
 void MqttPublisher::refuseRecord(qint64 seq, const QString &why) {
-  if (blockedAt_ == 0 || seq < blockedAt_)
-    blockedAt_ = seq;
-  if (!blocked_->isActive())
-    blocked_->start(kRefusedRetryMs);
-  if (recordRefusalsSaid_.contains(seq))
-    return;
-  recordRefusalsSaid_.insert(seq);
   const Failure refusal(Failure::Kind::Refused,
                         QStringLiteral("%1 did not take record seq %2 (%3); the records from it "
                                        "on wait and are sent again every minute")
@@ -491,42 +386,9 @@ void MqttPublisher::refuseRecord(qint64 seq, const QString &why) {
                             .arg(seq)
                             .arg(why),
                         seq);
-  lastFailure_ = refusal;
+  follower_->held(seq, refusal);
+  if (recordRefusalsSaid_.contains(seq))
+    return;
+  recordRefusalsSaid_.insert(seq);
   Q_EMIT recordRefused(refusal);
-}
-
-void MqttPublisher::unblock() {
-  blockedAt_ = 0;
-  ackedAhead_.clear();
-  sent_ = qMax<qint64>(cursor_, 0);
-  publishRecords();
-}
-
-// The cursor is written a moment after the acknowledgement, not for each:
-// lost to a crash, it only makes records be published again.
-void MqttPublisher::saveCursor() {
-  if (!ledger_ || cursor_ < 0 || cursor_ == savedCursor_)
-    return;
-  Failure failure;
-  if (ledger_->acknowledge(cursor_, &failure))
-    savedCursor_ = cursor_;
-  else
-    qWarning("mqtt publishing: %s", qPrintable(failure.text()));
-}
-
-void MqttPublisher::check() {
-  if (!client_)
-    return;
-  publishRecords();
-  Failure failure;
-  qint64 waiting = 0;
-  if (cursor_ >= 0 || ledger_->open(&failure)) {
-    const qint64 newest = ledger_->newest(&failure);
-    if (cursor_ < 0 && newest >= 0)
-      cursor_ = savedCursor_ = sent_ = qMax<qint64>(ledger_->acknowledged(&failure), 0);
-    waiting = newest < 0 ? 0 : qMax<qint64>(0, newest - cursor_);
-  }
-  if (!connected_ && state_.warnNow(waiting, nowMs()))
-    Q_EMIT outage(lastFailure_, waiting);
-  Q_EMIT published(cursor_, waiting, connected_);
 }

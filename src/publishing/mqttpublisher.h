@@ -12,43 +12,23 @@
 #include <QHash>
 #include <QObject>
 #include <QSet>
-#include <atomic>
 #include <memory>
 #include <mutex>
 
+#include "following/journalfollower.h"
 #include "journal/failure.h"
 #include "publishing/livepayloads.h"
 #include "publishing/mqtttarget.h"
 
-class QFileSystemWatcher;
 class QSocketNotifier;
-class QThread;
 class QTimer;
-class ShippingLedger;
 struct mosquitto;
 struct mosquitto_message;
 
-// When an outage is worth a warning, free of threads and clocks: once per
-// outage, when records have waited five minutes.
-class PublishingState {
- public:
-  static constexpr qint64 kWarnAfterMs = 5 * 60 * 1000;
-  static constexpr qint64 kFirstRetryMs = 1000;
-  static constexpr qint64 kLastRetryMs = 30000;
-
-  void connected();
-  // The broker could not be reached (since `nowMs` if not before): how long
-  // to wait before the next try.
-  qint64 unreachable(qint64 nowMs);
-  bool warnNow(qint64 waiting, qint64 nowMs);
-
- private:
-  qint64 downSinceMs_ = -1;
-  qint64 retryMs_ = 0;
-  bool warned_ = false;
-};
-
-class MqttPublisher : public QObject {
+// The journal is followed, retried and warned about as every destination is
+// (`following/journalfollower.h`); this is what is particular to a broker:
+// the client's connection, its window of records in flight, the readings.
+class MqttPublisher : public QObject, private FollowerDestination {
   Q_OBJECT
  public:
   static constexpr int kInFlight = 100;  // records published, not yet acknowledged
@@ -57,13 +37,10 @@ class MqttPublisher : public QObject {
   static constexpr int kConnectingLoopMs = 5;
   static constexpr int kConnectedLoopMs = 100;
   static constexpr int kPacketsATurn = 500;
-  static constexpr int kPollMs = 1000;
   // The broker says "offline" (the last will) about one and a half times
   // this after a monitor stopped answering.
   static constexpr int kKeepAliveSeconds = 10;
 
-  // A record the broker did not take is published again this long after.
-  static constexpr int kRefusedRetryMs = 60000;
   static constexpr int kStopWaitMs = 1000;
 
   MqttPublisher(const MqttTarget &target, const QString &journalPath);
@@ -89,7 +66,7 @@ class MqttPublisher : public QObject {
   void refused(const Failure &failure);
   // The broker did not take record `refusal.seq()` (a size limit, a
   // permission): no record from it on counts as published; it is sent
-  // again every kRefusedRetryMs. Said once per run and record.
+  // again each minute. Said once per run and record.
   void recordRefused(const Failure &refusal);
   void published(qint64 acknowledgedSeq, qint64 waiting, bool connected);
 
@@ -102,8 +79,13 @@ class MqttPublisher : public QObject {
                         const struct mqtt5__property *properties);
   static void onLog(mosquitto *client, void *self, int level, const char *text);
 
-  void begin();
-  void end();
+  // The destination's part, on the follower's thread.
+  void begin() override;
+  void end() override;
+  void reconnect() override;
+  int room() override;
+  void send(const QList<JournalRecord> &records) override;
+
   void connectNow();
   void loop();
   void watchSocket();
@@ -115,49 +97,32 @@ class MqttPublisher : public QObject {
   QList<int> publishOfflineReadings();
   // How long a clean end waits for the broker to take the offline state.
   static constexpr int kOfflineWaitMs = 500;
-  void publishRecords();
   void acknowledged(int mid, int reason);
   void refuseRecord(qint64 seq, const QString &why);
-  void unblock();
   bool applyTls();
-  void saveCursor();
-  void check();
   // libmosquitto's result.
   int publish(const QString &topic, const QByteArray &payload, int qos, bool retain,
               int *mid = nullptr);
   QString topic(const QString &leaf) const { return target_.prefix + u'/' + leaf; }
 
   MqttTarget target_;
-  QString journalPath_;
-  QThread *thread_ = nullptr;
+  std::unique_ptr<JournalFollower> follower_;
   mosquitto *client_ = nullptr;
   QTimer *loop_ = nullptr;
   QTimer *flush_ = nullptr;
   QSocketNotifier *reading_ = nullptr;
-  QTimer *retry_ = nullptr;
-  QTimer *poll_ = nullptr;
-  QTimer *save_ = nullptr;
-  QTimer *blocked_ = nullptr;
-  QFileSystemWatcher *watcher_ = nullptr;
-  std::unique_ptr<ShippingLedger> ledger_;
-  PublishingState state_;
   bool connecting_ = false;
   bool connected_ = false;
+  bool publishFailed_ = false;  // until the next connection
   QDateTime since_;
   QString lastLogError_;
   QSet<QString> refusalsSaid_;
-  Failure lastFailure_;
 
-  // Records: acknowledged up to cursor_, published up to sent_.
-  qint64 cursor_ = -1;  // -1: not read from the ledger yet
-  qint64 savedCursor_ = -1;
-  qint64 sent_ = 0;
-  QHash<int, qint64> inFlight_;  // message id -> seq
-  QSet<qint64> ackedAhead_;
+  // Records published and not yet acknowledged, by message id (0: the
+  // status, at the end).
+  QHash<int, qint64> inFlight_;
   qint64 acknowledgements_ = 0;
-  qint64 blockedAt_ = 0;  // a record the broker did not take; 0: none
   QSet<qint64> recordRefusalsSaid_;
-  std::atomic<bool> stopping_{false};
 
   // Readings: the newest offered, and what the broker last got.
   // Protects offered_ and offeredWaits_. A standard mutex, which

@@ -19,6 +19,21 @@ QString cursorText(const QSqlDatabase &journal, ShippingLedger::Kind kind, const
   Failure failure;
   if (!ShippingLedger::standing(journal, kind, &standing, &failure))
     return QStringLiteral("%1: %2").arg(what, failure.text());
+  // Out of reach from the first try on: what waits, and why.
+  const qint64 acknowledged =
+      standing.cursors.isEmpty()
+          ? 0
+          : std::max_element(standing.cursors.cbegin(), standing.cursors.cend(),
+                             [](const ShippingLedger::Cursor &a, const ShippingLedger::Cursor &b) {
+                               return a.updatedAt < b.updatedAt;
+                             })
+                ->acknowledgedSeq;
+  if (!standing.lastTry.isEmpty() && newestSeq > acknowledged)
+    return QCoreApplication::translate("Viewer",
+                                       "%1 (%2): not yet shipped: %3 records, last try: %4")
+        .arg(what, standing.lastTryTarget)
+        .arg(newestSeq - acknowledged)
+        .arg(standing.lastTry);
   if (standing.cursors.isEmpty())
     return QString();
   // The cursor moved last.
