@@ -502,6 +502,50 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
       <translation>Bestätigt, dass die Uhr der Station stimmt, nachdem sie weit über die letzte Nutzung der Signierschlüssel hinaus vorgesprungen ist: löscht die Geheimnisse jeder Epoche vor jetzt, damit der Monitor nach einem Neustart wieder versiegelt. Nur ausführen, wenn die Uhr geprüft wurde.</translation>
     </message>
+    <message>
+      <source>Copies the journal (SQLite's online backup, while the monitor records), its head and its verification key into DIR/&lt;journal id&gt;, checks the copy, and only then replaces the last backup there. The signing keys are never copied.</source>
+      <translation>Kopiert das Journal (mit SQLites Online-Sicherung, während der Monitor aufzeichnet), seinen Kopf und seinen Prüfschlüssel nach DIR/&lt;Journal-ID&gt;, prüft die Kopie und ersetzt erst dann die letzte Sicherung dort. Die Signierschlüssel werden nie kopiert.</translation>
+    </message>
+    <message>
+      <source>The backup folder DIR (default: the setting backup_folder); it must exist: a missing folder is a disk not mounted.</source>
+      <translation>Der Sicherungsordner DIR (Standard: die Einstellung backup_folder); er muss existieren: ein fehlender Ordner ist ein nicht eingehängtes Laufwerk.</translation>
+    </message>
+    <message>
+      <source>no backup folder: give --to DIR or set backup_folder</source>
+      <translation>kein Sicherungsordner: --to DIR angeben oder backup_folder setzen</translation>
+    </message>
+    <message>
+      <source>backed up journal %1 (%2 records, checked intact) to %3</source>
+      <translation>Journal %1 gesichert (%2 Datensätze, als unversehrt geprüft) nach %3</translation>
+    </message>
+    <message>
+      <source>Puts the backup in DIR/&lt;journal id&gt; back as the journal, once it checks intact with its own head and verification key; never over a journal.</source>
+      <translation>Stellt die Sicherung in DIR/&lt;Journal-ID&gt; als Journal wieder her, sobald sie mit ihrem eigenen Kopf und Prüfschlüssel als unversehrt geprüft ist; nie über ein Journal.</translation>
+    </message>
+    <message>
+      <source>The backup's folder, DIR/&lt;journal id&gt;.</source>
+      <translation>Der Ordner der Sicherung, DIR/&lt;Journal-ID&gt;.</translation>
+    </message>
+    <message>
+      <source>give the backup with --from DIR/ID</source>
+      <translation>die Sicherung mit --from DIR/ID angeben</translation>
+    </message>
+    <message>
+      <source>restored journal %1 (%2 records, backed up %3) to %4</source>
+      <translation>Journal %1 wiederhergestellt (%2 Datensätze, gesichert %3) nach %4</translation>
+    </message>
+    <message>
+      <source>the station's key sealed %1 records after the backup: they are not in it; the monitor refuses to record until a person retires this journal with weighstation-records new-journal</source>
+      <translation>der Schlüssel der Station hat nach der Sicherung %1 Datensätze versiegelt: sie sind nicht darin; der Monitor zeichnet nicht auf, bis eine Person dieses Journal mit weighstation-records new-journal stilllegt</translation>
+    </message>
+    <message>
+      <source>a checked copy of the journal, its head and verification key in DIR/&lt;journal id&gt;</source>
+      <translation>eine geprüfte Kopie des Journals, seines Kopfs und Prüfschlüssels in DIR/&lt;Journal-ID&gt;</translation>
+    </message>
+    <message>
+      <source>put a checked backup back where no journal is</source>
+      <translation>eine geprüfte Sicherung zurückspielen, wo kein Journal ist</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -502,6 +502,50 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
       <translation>Confirma que el reloj de la estación es correcto tras adelantarse mucho respecto al último uso de las claves de firma: borra los secretos de cada época anterior a ahora, para que el monitor vuelva a sellar al reiniciarse. Ejecútelo solo tras comprobar el reloj.</translation>
     </message>
+    <message>
+      <source>Copies the journal (SQLite's online backup, while the monitor records), its head and its verification key into DIR/&lt;journal id&gt;, checks the copy, and only then replaces the last backup there. The signing keys are never copied.</source>
+      <translation>Copia el diario (con la copia en línea de SQLite, mientras el monitor registra), su cabecera y su clave de verificación en DIR/&lt;id del diario&gt;, comprueba la copia y solo entonces sustituye la última copia de seguridad allí. Las claves de firma nunca se copian.</translation>
+    </message>
+    <message>
+      <source>The backup folder DIR (default: the setting backup_folder); it must exist: a missing folder is a disk not mounted.</source>
+      <translation>La carpeta de copias DIR (por defecto: el ajuste backup_folder); debe existir: una carpeta que falta es un disco no montado.</translation>
+    </message>
+    <message>
+      <source>no backup folder: give --to DIR or set backup_folder</source>
+      <translation>no hay carpeta de copias: indique --to DIR o ajuste backup_folder</translation>
+    </message>
+    <message>
+      <source>backed up journal %1 (%2 records, checked intact) to %3</source>
+      <translation>copia del diario %1 hecha (%2 registros, comprobados intactos) en %3</translation>
+    </message>
+    <message>
+      <source>Puts the backup in DIR/&lt;journal id&gt; back as the journal, once it checks intact with its own head and verification key; never over a journal.</source>
+      <translation>Restaura la copia de DIR/&lt;id del diario&gt; como diario, una vez comprobada intacta con su propia cabecera y clave de verificación; nunca sobre un diario.</translation>
+    </message>
+    <message>
+      <source>The backup's folder, DIR/&lt;journal id&gt;.</source>
+      <translation>La carpeta de la copia, DIR/&lt;id del diario&gt;.</translation>
+    </message>
+    <message>
+      <source>give the backup with --from DIR/ID</source>
+      <translation>indique la copia con --from DIR/ID</translation>
+    </message>
+    <message>
+      <source>restored journal %1 (%2 records, backed up %3) to %4</source>
+      <translation>diario %1 restaurado (%2 registros, copiados %3) en %4</translation>
+    </message>
+    <message>
+      <source>the station's key sealed %1 records after the backup: they are not in it; the monitor refuses to record until a person retires this journal with weighstation-records new-journal</source>
+      <translation>la clave de la estación selló %1 registros después de la copia: no están en ella; el monitor no registra hasta que una persona retire este diario con weighstation-records new-journal</translation>
+    </message>
+    <message>
+      <source>a checked copy of the journal, its head and verification key in DIR/&lt;journal id&gt;</source>
+      <translation>una copia comprobada del diario, su cabecera y su clave de verificación en DIR/&lt;id del diario&gt;</translation>
+    </message>
+    <message>
+      <source>put a checked backup back where no journal is</source>
+      <translation>restaurar una copia comprobada donde no hay diario</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

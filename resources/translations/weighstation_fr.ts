@@ -502,6 +502,50 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
       <translation>Confirme que l'horloge de la station est juste après avoir beaucoup avancé au-delà de la dernière utilisation des clés de signature : efface les secrets de chaque époque avant maintenant, pour que le moniteur scelle à nouveau une fois redémarré. À n'exécuter qu'une fois l'horloge vérifiée.</translation>
     </message>
+    <message>
+      <source>Copies the journal (SQLite's online backup, while the monitor records), its head and its verification key into DIR/&lt;journal id&gt;, checks the copy, and only then replaces the last backup there. The signing keys are never copied.</source>
+      <translation>Copie le journal (sauvegarde en ligne de SQLite, pendant que le moniteur enregistre), sa tête et sa clé de vérification dans DIR/&lt;id du journal&gt;, vérifie la copie, et alors seulement remplace la dernière sauvegarde. Les clés de signature ne sont jamais copiées.</translation>
+    </message>
+    <message>
+      <source>The backup folder DIR (default: the setting backup_folder); it must exist: a missing folder is a disk not mounted.</source>
+      <translation>Le dossier de sauvegarde DIR (par défaut : le réglage backup_folder) ; il doit exister : un dossier absent est un disque non monté.</translation>
+    </message>
+    <message>
+      <source>no backup folder: give --to DIR or set backup_folder</source>
+      <translation>aucun dossier de sauvegarde : donnez --to DIR ou réglez backup_folder</translation>
+    </message>
+    <message>
+      <source>backed up journal %1 (%2 records, checked intact) to %3</source>
+      <translation>journal %1 sauvegardé (%2 enregistrements, vérifiés intacts) dans %3</translation>
+    </message>
+    <message>
+      <source>Puts the backup in DIR/&lt;journal id&gt; back as the journal, once it checks intact with its own head and verification key; never over a journal.</source>
+      <translation>Remet la sauvegarde de DIR/&lt;id du journal&gt; comme journal, une fois vérifiée intacte avec sa propre tête et sa clé de vérification ; jamais par-dessus un journal.</translation>
+    </message>
+    <message>
+      <source>The backup's folder, DIR/&lt;journal id&gt;.</source>
+      <translation>Le dossier de la sauvegarde, DIR/&lt;id du journal&gt;.</translation>
+    </message>
+    <message>
+      <source>give the backup with --from DIR/ID</source>
+      <translation>donnez la sauvegarde avec --from DIR/ID</translation>
+    </message>
+    <message>
+      <source>restored journal %1 (%2 records, backed up %3) to %4</source>
+      <translation>journal %1 restauré (%2 enregistrements, sauvegardés %3) dans %4</translation>
+    </message>
+    <message>
+      <source>the station's key sealed %1 records after the backup: they are not in it; the monitor refuses to record until a person retires this journal with weighstation-records new-journal</source>
+      <translation>la clé de la station a scellé %1 enregistrements après la sauvegarde : ils n'y sont pas ; le moniteur refuse d'enregistrer jusqu'à ce qu'une personne retire ce journal avec weighstation-records new-journal</translation>
+    </message>
+    <message>
+      <source>a checked copy of the journal, its head and verification key in DIR/&lt;journal id&gt;</source>
+      <translation>une copie vérifiée du journal, de sa tête et de sa clé de vérification dans DIR/&lt;id du journal&gt;</translation>
+    </message>
+    <message>
+      <source>put a checked backup back where no journal is</source>
+      <translation>remettre une sauvegarde vérifiée là où il n'y a pas de journal</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

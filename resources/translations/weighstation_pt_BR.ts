@@ -502,6 +502,50 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>Confirms that the station's clock is right after it moved far ahead of the signing keys' last use: erases the secrets of every epoch before now, so that the monitor seals again once started again. Run it only once the clock was checked.</source>
       <translation>Confirma que o relógio da estação está certo depois de adiantar muito além do último uso das chaves de assinatura: apaga os segredos de cada época antes de agora, para que o monitor volte a selar ao ser reiniciado. Execute somente depois de verificar o relógio.</translation>
     </message>
+    <message>
+      <source>Copies the journal (SQLite's online backup, while the monitor records), its head and its verification key into DIR/&lt;journal id&gt;, checks the copy, and only then replaces the last backup there. The signing keys are never copied.</source>
+      <translation>Copia o diário (backup on-line do SQLite, enquanto o monitor registra), seu cabeçalho e sua chave de verificação para DIR/&lt;id do diário&gt;, verifica a cópia e só então substitui o último backup ali. As chaves de assinatura nunca são copiadas.</translation>
+    </message>
+    <message>
+      <source>The backup folder DIR (default: the setting backup_folder); it must exist: a missing folder is a disk not mounted.</source>
+      <translation>A pasta de backup DIR (padrão: a configuração backup_folder); ela deve existir: uma pasta ausente é um disco não montado.</translation>
+    </message>
+    <message>
+      <source>no backup folder: give --to DIR or set backup_folder</source>
+      <translation>nenhuma pasta de backup: informe --to DIR ou defina backup_folder</translation>
+    </message>
+    <message>
+      <source>backed up journal %1 (%2 records, checked intact) to %3</source>
+      <translation>backup do diário %1 feito (%2 registros, verificados íntegros) em %3</translation>
+    </message>
+    <message>
+      <source>Puts the backup in DIR/&lt;journal id&gt; back as the journal, once it checks intact with its own head and verification key; never over a journal.</source>
+      <translation>Restaura o backup em DIR/&lt;id do diário&gt; como diário, depois de verificado íntegro com seu próprio cabeçalho e chave de verificação; nunca sobre um diário.</translation>
+    </message>
+    <message>
+      <source>The backup's folder, DIR/&lt;journal id&gt;.</source>
+      <translation>A pasta do backup, DIR/&lt;id do diário&gt;.</translation>
+    </message>
+    <message>
+      <source>give the backup with --from DIR/ID</source>
+      <translation>informe o backup com --from DIR/ID</translation>
+    </message>
+    <message>
+      <source>restored journal %1 (%2 records, backed up %3) to %4</source>
+      <translation>diário %1 restaurado (%2 registros, backup de %3) em %4</translation>
+    </message>
+    <message>
+      <source>the station's key sealed %1 records after the backup: they are not in it; the monitor refuses to record until a person retires this journal with weighstation-records new-journal</source>
+      <translation>a chave da estação selou %1 registros depois do backup: eles não estão nele; o monitor não registra até que uma pessoa aposente este diário com weighstation-records new-journal</translation>
+    </message>
+    <message>
+      <source>a checked copy of the journal, its head and verification key in DIR/&lt;journal id&gt;</source>
+      <translation>uma cópia verificada do diário, seu cabeçalho e chave de verificação em DIR/&lt;id do diário&gt;</translation>
+    </message>
+    <message>
+      <source>put a checked backup back where no journal is</source>
+      <translation>restaurar um backup verificado onde não há diário</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

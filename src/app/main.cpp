@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDebug>
+#include <QTimer>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "app/warnings.h"
 #include "central/centraldb.h"
 #include "central/shipper.h"
+#include "journal/journalbackup.h"
 #include "journal/journalfiles.h"
 #include "journal/signingkeys.h"
 #include "language/language.h"
@@ -148,6 +150,28 @@ void warnOfTheSigningKeys(QObject *window, const signingkeys::StartWarnings &sai
     warnings::showSoon(window, QStringLiteral("WARNING"),
                        QStringLiteral("Journal Signing Keys End Soon (%1)!!!").arg(said.runEnding));
 }
+// With a backup folder set: a box when the last good backup is older than
+// the setting allows (or its folder is missing), at start and then each day.
+void watchTheBackups(QWidget *window) {
+  const QString folder = settings::value(QStringLiteral("backup_folder"));
+  if (folder.isEmpty())
+    return;
+  auto look = [folder] {
+    const QString why =
+        journalbackup::overdue(folder, journalfiles::defaultJournalPath(),
+                               int(settings::wholeNumber(QStringLiteral("backup_warn_days"), 2)),
+                               QDateTime::currentDateTimeUtc());
+    if (!why.isEmpty())
+      warnings::show(QStringLiteral("WARNING"),
+                     QStringLiteral("Journal Backup Overdue (%1): Run weighstation-records "
+                                    "backup!!!")
+                         .arg(why));
+  };
+  QTimer::singleShot(0, window, look);
+  auto *daily = new QTimer(window);
+  QObject::connect(daily, &QTimer::timeout, window, look);
+  daily->start(24 * 3600 * 1000);
+}
 }  // namespace
 
 int main(int argc, char *argv[]) {
@@ -171,6 +195,7 @@ int main(int argc, char *argv[]) {
     TerminationSignals termination([&window] { window.endFromSignal(); });
     warnOfTheSettings(&window);
     warnOfTheSigningKeys(&window, keyWarnings);
+    watchTheBackups(&window);
     std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
     std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window);
     runningWindow = &window;

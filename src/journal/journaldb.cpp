@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUrl>
 #include <cstdarg>
@@ -126,6 +127,13 @@ void useDescriptionLocks() {
     if (!counted)
       qWarning("record journal: SQLite's unix files cannot count their system calls");
   });
+}
+
+sqlite3 *sqliteOf(const QSqlDatabase &db) {
+  const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+  if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    return nullptr;
+  return *static_cast<sqlite3 *const *>(handle.constData());
 }
 
 QString reason(const QSqlError &error) {

@@ -16,6 +16,8 @@
 #include <QSqlError>
 #include <QString>
 
+struct sqlite3;
+
 namespace journaldb {
 
 // How long a statement waits for another connection's lock.
@@ -38,6 +40,10 @@ bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connec
 // the reason.
 bool openForReading(QSqlDatabase *db, const QString &path, const QString &connectionName,
                     QString *error);
+
+// The SQLite connection under a Qt SQL one of the QSQLITE driver; null when
+// it is not one.
+sqlite3 *sqliteOf(const QSqlDatabase &db);
 
 // Closes and forgets the connection.
 void close(QSqlDatabase *db);

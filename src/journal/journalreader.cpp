@@ -120,14 +120,6 @@ bool one(QSqlQuery &query, Failure *failure) {
   return false;
 }
 
-// The SQLite connection under a Qt SQL one of the QSQLITE driver.
-sqlite3 *sqliteOf(const QSqlDatabase &db) {
-  const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-  if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-    return nullptr;
-  return *static_cast<sqlite3 *const *>(handle.constData());
-}
-
 Failure sqliteFailure(const QString &what, sqlite3 *db, int code) {
   return Failure::ofSql(what, QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)),
                                         QSqlError::StatementError, QString::number(code)));
@@ -262,7 +254,7 @@ bool JournalReader::forEachStored(
     qint64 afterSeq,
     const std::function<bool(const JournalRecord &, const QByteArray &, bool)> &visit,
     Failure *failure) const {
-  sqlite3 *db = isLocal() ? sqliteOf(db_) : nullptr;
+  sqlite3 *db = isLocal() ? journaldb::sqliteOf(db_) : nullptr;
   if (!db) {
     *failure = Failure(Failure::Kind::CannotOpen,
                        QStringLiteral("cannot read the journal %1 through SQLite").arg(path_));

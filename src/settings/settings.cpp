@@ -223,6 +223,12 @@ const QList<Key> &keys() {
        QStringLiteral("free space (MB, 0 to 1048576) below which the monitor warns before a "
                       "record"),
        0, 1048576},
+      {QStringLiteral("backup_folder"), Kind::Path, QStringLiteral("none: no backups"),
+       QStringLiteral("the folder (a second disk, a mounted share) the daily backup goes to")},
+      {QStringLiteral("backup_warn_days"), Kind::WholeNumber, QStringLiteral("2"),
+       QStringLiteral("days (1 to 365) after the last good backup at which the monitor warns, "
+                      "with a backup folder set"),
+       1, 365},
       {QStringLiteral("central"), Kind::Text, QStringLiteral("none: nothing is shipped"),
        QStringLiteral("the central PostgreSQL database's URI")},
       {QStringLiteral("mqtt"), Kind::Text, QStringLiteral("none: nothing is published"),

@@ -18,6 +18,8 @@ int recoverWorkbook(const QStringList &arguments);
 int centralSql(const QStringList &arguments);
 int newJournal(const QStringList &arguments);
 int confirmClock(const QStringList &arguments);
+int backup(const QStringList &arguments);
+int restore(const QStringList &arguments);
 int ticket(const QStringList &arguments);
 int checkTicket(const QStringList &arguments);
 int report(const QStringList &arguments);

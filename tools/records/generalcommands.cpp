@@ -70,6 +70,12 @@ QString usage() {
       {"confirm-clock", QT_TRANSLATE_NOOP("Records",
                                           "the station's clock is right after it moved far "
                                           "ahead: the monitor seals again")},
+      {"backup [--to DIR]", QT_TRANSLATE_NOOP("Records",
+                                              "a checked copy of the journal, its head and "
+                                              "verification key in DIR/<journal id>")},
+      {"restore --from DIR/ID", QT_TRANSLATE_NOOP("Records",
+                                                  "put a checked backup back where no journal "
+                                                  "is")},
   };
   constexpr int kColumn = 38;
   QString text =

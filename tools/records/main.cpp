@@ -85,6 +85,8 @@ int main(int argc, char *argv[]) {
       {"new-journal", records::newJournal},
       {"settings", records::settingsInForce},
       {"confirm-clock", records::confirmClock},
+      {"backup", records::backup},
+      {"restore", records::restore},
       {"central-sql", records::centralSql},
       {"ticket", records::ticket},
       {"central-register", records::centralRegister},
