@@ -5,11 +5,15 @@
 // what the station sealed after it.
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "journal/journal.h"
 #include "journal/journalbackup.h"
@@ -190,6 +194,38 @@ class BackupTest : public QObject {
     QCOMPARE(back.exitCode, 1);
     QVERIFY2(back.out.contains("the station's key sealed 4 records after the backup"),
              qPrintable(back.out));
+  }
+
+  // Records taken on another connection while the copy runs: the backup is
+  // one state of the journal that checks intact, whichever.
+  void aBackupWhileRecordsAreTaken() {
+    const QString busy = dir.filePath("busy/journal.sqlite");
+    const QString key = dir.filePath("busy/journal.key");
+    {
+      RecordJournal first(busy, key, "backup-busy-first");
+      Failure failure;
+      JournalRecord record = sampleRecord(1);
+      QCOMPARE(first.append(record, &failure), qint64(1));
+    }
+    std::atomic<bool> failed{false};
+    std::thread recorder([&] {
+      RecordJournal live(busy, key, "backup-busy-live");
+      for (qint64 n = 2; n <= 60; ++n) {
+        JournalRecord record = sampleRecord(n);
+        Failure failure;
+        if (live.append(record, &failure) != n)
+          failed = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      }
+    });
+    const RecordsRun run =
+        runRecords({"backup", "--journal", busy, "--key", key, "--to", backups()});
+    recorder.join();
+    QVERIFY(!failed);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const qint64 records =
+        QRegularExpression("\\((\\d+) records").match(run.out).captured(1).toLongLong();
+    QVERIFY2(records >= 1 && records <= 60, qPrintable(run.out));
   }
 };
 
