@@ -275,7 +275,7 @@ class EndToEndTest : public QObject {
     // The journal holds the record, whole.
     const RecordsRun verified = recordsOf(dir, {"verify"});
     QCOMPARE(verified.exitCode, 0);
-    QVERIFY2(verified.out.startsWith("journal intact: 1 records, seq 1..1, "),
+    QVERIFY2(verified.out.startsWith("journal intact: 1 record, seq 1..1, "),
              qPrintable(verified.out));
     // list checks what it lists; the journal alone cannot be checked, and
     // its record is marked so.

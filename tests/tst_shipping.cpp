@@ -1,6 +1,7 @@
 // The plain decisions of shipping, without a server: the holes in a central
 // copy, the kinds of a server's failures.
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QTest>
 #include <algorithm>
 
@@ -11,6 +12,21 @@
 class ShippingTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
+  // A server's message of several lines is said in one.
+  void aServersMessageIsOneLine() {
+    const Failure failure = Failure::ofSql(
+        "central records",
+        QSqlError("",
+                  "connection to server at \"db\" (10.0.0.5), port 5432 failed: Connection "
+                  "refused\n\tIs the server running on that host and accepting TCP/IP "
+                  "connections?\n",
+                  QSqlError::ConnectionError, "08001"));
+    QCOMPARE(failure.text(), QString("central records: connection to server at \"db\" (10.0.0.5), "
+                                     "port 5432 failed: Connection refused; Is the server running "
+                                     "on that host and accepting TCP/IP connections?"));
+    QCOMPARE(failure.kind(), Failure::Kind::Unreachable);
+  }
+
   // A record the central copy lacks below its last one is a hole (refused
   // there, or removed); those after its last are still on their way.
   void holesInTheCentralCopy_data() {

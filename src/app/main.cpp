@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #include "app/fonts.h"
@@ -174,7 +175,35 @@ void watchTheBackups(QWidget *window) {
 }
 }  // namespace
 
+// Said before the toolkit starts, so that they need no display: the
+// version, a word of help, and a display missing (one line, not the
+// toolkit's abort).
+int answeredWithoutTheWindow(int argc, char *argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("weighstation %s\n", WEIGHSTATION_VERSION);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::printf(
+          "Usage: weighstation\nThe weighing station's monitor and recorder; it takes no "
+          "options but --version and --help. See weighstation(1).\n");
+      return 0;
+    }
+  }
+  if (!qEnvironmentVariableIsSet("DISPLAY") && !qEnvironmentVariableIsSet("WAYLAND_DISPLAY") &&
+      !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    std::fprintf(stderr,
+                 "weighstation: needs a graphical display (DISPLAY or WAYLAND_DISPLAY "
+                 "is not set)\n");
+    return 2;
+  }
+  return -1;
+}
+
 int main(int argc, char *argv[]) {
+  if (const int answered = answeredWithoutTheWindow(argc, argv); answered >= 0)
+    return answered;
   QApplication application(argc, argv);
   language::use();
   qDebug("weighstation %s", WEIGHSTATION_VERSION);

@@ -65,6 +65,18 @@ Failure Failure::ofSql(const QString &what, const QSqlError &error, Kind otherwi
       kind, said.trimmed().isEmpty() ? what : what + QStringLiteral(": ") + said.trimmed(), seq);
 }
 
+QString Failure::oneLine(const QString &text) {
+  if (!text.contains(u'\n') && !text.contains(u'\r'))
+    return text;
+  QStringList lines;
+  for (const QString &line : text.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
+    const QString trimmed = line.trimmed();
+    if (!trimmed.isEmpty())
+      lines << trimmed;
+  }
+  return lines.join(QStringLiteral("; "));
+}
+
 QString Failure::text() const {
   if (seq_ <= 0)
     return reason_;

@@ -23,8 +23,10 @@ class Failure {
   };
 
   Failure() = default;
+  // The reason is kept as one line (a server's message of several lines
+  // joined with "; "): every program says a failure in one line.
   Failure(Kind kind, const QString &reason, qint64 seq = 0)
-      : kind_(kind), reason_(reason), seq_(seq) {}
+      : kind_(kind), reason_(oneLine(reason)), seq_(seq) {}
   // A failed statement: `what` was being done, the database said why. The
   // kind follows the database's own code (SQLite's result code, or the
   // class of PostgreSQL's SQLSTATE); `otherwise` when it names none.
@@ -44,6 +46,8 @@ class Failure {
   Failure within(const QString &context) const;
 
  private:
+  static QString oneLine(const QString &text);
+
   Kind kind_ = Kind::None;
   QString reason_;
   qint64 seq_ = 0;

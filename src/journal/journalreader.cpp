@@ -423,7 +423,7 @@ QString JournalTotals::text() const {
     sums << QStringLiteral("%1 %2").arg(sum.second.text(), sum.first);
   if (count == 0)
     return QStringLiteral("No records match");
-  return QStringLiteral("%1 records").arg(count) +
+  return shown::records(count) +
          (sums.isEmpty() ? QString()
                          : QStringLiteral(", summed ") + sums.join(QStringLiteral(", ")));
 }

@@ -29,6 +29,10 @@ QString ShownValue::text() const {
 
 namespace shown {
 
+QString records(qint64 count) {
+  return count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count);
+}
+
 int totalDecimals(const std::array<int, 3> &pointCodes) {
   switch (readout::totalLayout(pointCodes)) {
     case readout::TotalLayout::ThreePlaces:

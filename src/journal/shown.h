@@ -28,6 +28,9 @@ Q_DECLARE_METATYPE(ShownValue)
 
 namespace shown {
 
+// A count as a person reads it: "1 record", "0 records", "2 records".
+QString records(qint64 count);
+
 // The decimal places of the grand total's display over the three scales'
 // point codes (0: none, 1: three places, 2: two, 3: one).
 int totalDecimals(const std::array<int, 3> &pointCodes);

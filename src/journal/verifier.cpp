@@ -20,6 +20,7 @@
 #include "journal/journalreader.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
+#include "journal/shown.h"
 
 namespace {
 
@@ -127,9 +128,9 @@ class Checker {
     if (record.seq > expected) {
       problem(expected, record.seq == expected + 1
                             ? QStringLiteral("seq %1: missing").arg(expected)
-                            : QStringLiteral("seq %1: missing, and the %2 records after it")
+                            : QStringLiteral("seq %1: missing, and the %2 after it")
                                   .arg(expected)
-                                  .arg(record.seq - expected - 1));
+                                  .arg(shown::records(record.seq - expected - 1)));
     }
     if (trust_.lastFormat1Seq == -1 ? !recordseal::isPublic(record.mac)
                                     : record.seq <= trust_.lastFormat1Seq)
@@ -675,9 +676,9 @@ void checkOtherJournals(const QString &keyPath, const Trust &trust, const QStrin
     // A head of another key with the same file name is not this key's.
     if (found.head.journalId == journalId || found.head.seq == 0 || !found.sealed)
       continue;
-    checker.problem(0, QStringLiteral("the key also sealed %1 records of journal %2 (head %3): "
+    checker.problem(0, QStringLiteral("the key also sealed %1 of journal %2 (head %3): "
                                       "a journal of this key is missing or was replaced")
-                           .arg(found.head.seq)
+                           .arg(shown::records(found.head.seq))
                            .arg(found.head.journalId, found.path));
   }
 }
@@ -708,8 +709,8 @@ Failure VerifyReport::asFailure() const {
 QString VerifyReport::intactLine() const {
   if (records == 0)
     return QStringLiteral("journal intact: 0 records");
-  const QString line = QStringLiteral("%1 records, seq %2..%3, %4 to %5")
-                           .arg(records)
+  const QString line = QStringLiteral("%1, seq %2..%3, %4 to %5")
+                           .arg(shown::records(records))
                            .arg(firstSeq)
                            .arg(lastSeq)
                            .arg(firstTakenAt, lastTakenAt);

@@ -12,6 +12,7 @@
 #include "settings/settings.h"
 
 #include "journal/outputfile.h"
+#include "journal/shown.h"
 #include "journal/verifier.h"
 #include "viewer/recordtext.h"
 
@@ -117,8 +118,9 @@ QStringList totalCells(const QString &what, const QString &sum, const QString &u
 
 void ReportRows::closeDay(QList<ReportRow> *rows) {
   for (auto sum = daySums_.cbegin(); sum != daySums_.cend(); ++sum) {
-    QStringList cells = totalCells(QStringLiteral("day: %1 records").arg(sum.value().count()),
-                                   sum.value().result().text(), sum.key());
+    QStringList cells =
+        totalCells(QStringLiteral("day: %1").arg(shown::records(sum.value().count())),
+                   sum.value().result().text(), sum.key());
     cells[1] = recordtext::localDate(day_);
     rows->append({ReportRow::Kind::DayTotal, cells});
   }
@@ -131,7 +133,7 @@ void ReportRows::finish(QList<ReportRow> *rows) {
     closeDay(rows);
   for (auto sum = sums_.cbegin(); sum != sums_.cend(); ++sum) {
     rows->append({ReportRow::Kind::GrandTotal,
-                  totalCells(QStringLiteral("total: %1 records").arg(sum.value().count()),
+                  totalCells(QStringLiteral("total: %1").arg(shown::records(sum.value().count())),
                              sum.value().result().text(), sum.key())});
   }
 }

@@ -9,6 +9,7 @@
 #include "central/centraldb.h"
 #include "command.h"
 #include "commands.h"
+#include "journal/shown.h"
 
 namespace records {
 namespace {
@@ -246,11 +247,12 @@ int verifyAgainstCentral(const Command &command) {
   if (!compared.problems.isEmpty())
     return worse(code, kBroken);
   if (station.isEmpty())
-    std::printf("central copy agrees: %lld records of journal %s\n",
-                static_cast<long long>(compared.centralRecords), qPrintable(compared.journalId));
+    std::printf("central copy agrees: %s of journal %s\n",
+                qPrintable(shown::records(compared.centralRecords)),
+                qPrintable(compared.journalId));
   else
-    std::printf("central copy agrees: %lld records of station %s in journal %s\n",
-                static_cast<long long>(compared.centralRecords), qPrintable(station),
+    std::printf("central copy agrees: %s of station %s in journal %s\n",
+                qPrintable(shown::records(compared.centralRecords)), qPrintable(station),
                 qPrintable(compared.journalId));
   return code;
 }

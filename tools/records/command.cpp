@@ -7,6 +7,7 @@
 
 #include "central/centraldb.h"
 #include "journal/outputguard.h"
+#include "journal/shown.h"
 
 namespace records {
 
@@ -193,7 +194,7 @@ bool writable(const Command &command, const QString &path, Failure *failure) {
 int exported(qint64 rows, int sheets, const QString &path, const Failure &failure) {
   if (rows < 0)
     return cannot(failure);
-  std::printf("exported %lld records to %s", static_cast<long long>(rows), qPrintable(path));
+  std::printf("exported %s to %s", qPrintable(shown::records(rows)), qPrintable(path));
   if (sheets > 1)
     std::printf(" on %d sheets", sheets);
   std::printf("\n");

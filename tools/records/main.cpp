@@ -34,6 +34,16 @@ bool printsWithoutAScreen(int argc, char *argv[]) {
   return argc > 1 && (std::strcmp(argv[1], "ticket") == 0 || std::strcmp(argv[1], "report") == 0);
 }
 
+// Printing offscreen without a desktop session, the toolkit complains of a
+// runtime folder it does not need: one line a message is the rule.
+QtMessageHandler toolkitHandler = nullptr;
+void withoutRuntimeFolderNotes(QtMsgType type, const QMessageLogContext &context,
+                               const QString &message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+    return;
+  toolkitHandler(type, context, message);
+}
+
 bool hasADisplay() {
   return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
          qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
@@ -49,8 +59,10 @@ int main(int argc, char *argv[]) {
                  "WAYLAND_DISPLAY is not set)\n");
     return 2;
   }
-  if (printsWithoutAScreen(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+  if (printsWithoutAScreen(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    toolkitHandler = qInstallMessageHandler(withoutRuntimeFolderNotes);
+  }
   if (viewer)
     application = std::make_unique<QApplication>(argc, argv);
   else if (printsWithoutAScreen(argc, argv))

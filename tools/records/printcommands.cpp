@@ -10,6 +10,7 @@
 #include "command.h"
 #include "commands.h"
 #include "journal/outputguard.h"
+#include "journal/shown.h"
 #include "journal/ticketcode.h"
 #include "viewer/printouts.h"
 
@@ -247,15 +248,25 @@ int report(const QStringList &arguments) {
   const QString &path = job.path;
   const printouts::Context &context = job.context;
   JournalReader reader(command.journal());
-  if (!reader.open(&failure) || !printouts::savePdf(
-                                    path, job.pageSize,
-                                    [&](QPagedPaintDevice *device, Failure *failed) {
-                                      return printouts::paintReport(device, reader, request,
-                                                                    context, failed);
-                                    },
-                                    &failure))
+  if (!reader.open(&failure))
     return cannot(failure);
-  std::printf("printed the report (%s) to %s%s\n", qPrintable(request.period), qPrintable(path),
+  // What the report holds is said with it: a station's name that matches
+  // nothing gives a report of no records, said so, not "all records".
+  const JournalTotals totals = reader.totals(request.filter, &failure);
+  if (failure)
+    return cannot(failure);
+  if (!printouts::savePdf(
+          path, job.pageSize,
+          [&](QPagedPaintDevice *device, Failure *failed) {
+            return printouts::paintReport(device, reader, request, context, failed);
+          },
+          &failure))
+    return cannot(failure);
+  const QString scope = request.filterText.isEmpty()
+                            ? request.period
+                            : QStringLiteral("%1; %2").arg(request.period, request.filterText);
+  std::printf("printed the report (%s: %s) to %s%s\n", qPrintable(scope),
+              qPrintable(shown::records(totals.count)), qPrintable(path),
               context.check.verified() ? "" : " (marked UNVERIFIED)");
   return context.check.verified() ? kDone : kBroken;
 }
