@@ -282,7 +282,7 @@ class ViewerTest : public QObject {
     QCOMPARE(total.captured(1).toLongLong(), sum);
     // Days in local time, as the records were taken in UTC.
     QList<qint64> days;
-    static const QRegularExpression dayLine(QStringLiteral("day: (\\d+) records +(-?\\d+) +kg"));
+    static const QRegularExpression dayLine(QStringLiteral("day: (\\d+) records? +(-?\\d+) +kg"));
     qint64 daySum = 0;
     for (auto match = dayLine.globalMatch(printed); match.hasNext();) {
       const QRegularExpressionMatch day = match.next();
