@@ -128,6 +128,28 @@ class ViewerTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(window.model()->rowCount(), 4, 5000);
   }
 
+  // A journal moved away while the viewer shows it (put aside by a person,
+  // then restored from a backup, or made anew by the monitor): the viewer
+  // lets go of it and shows the journal at its path once one is there.
+  void aJournalReplacedAtItsPathIsFollowed() {
+    auto window = open();
+    QCOMPARE(window->model()->seqAt(0), qint64(300));
+    const QString aside = folder() + "/aside";
+    QVERIFY(QDir().mkpath(aside));
+    for (const char *suffix : {"", "-wal", "-shm"})
+      if (QFile::exists(journal() + suffix))
+        QVERIFY(QFile::rename(journal() + suffix, aside + "/journal.sqlite" + QString(suffix)));
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isOpen(), 5000);
+    for (const QString &name : QDir(folder()).entryList({"journal.*"}, QDir::Files))
+      QVERIFY(QFile::rename(folder() + '/' + name, aside + '/' + name));
+    append(1, 2);
+    QTRY_VERIFY_WITH_TIMEOUT(window->isOpen(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(window->model()->rowCount(), 2, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(window->verification()->isDone(), 10000);
+    QVERIFY2(window->findChild<QLabel *>("badge")->text().contains("2 records"),
+             qPrintable(window->findChild<QLabel *>("badge")->text()));
+  }
+
   void newestFirstFilteredAndSummed() {
     auto window = open();
     RecordsModel *model = window->model();

@@ -4,6 +4,7 @@
 
 #include "journal/ticketcode.h"
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -89,11 +90,14 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
   resize(1200, 760);
   buildForm();
   buildMenus();
-  if (attach())
-    return;
-  // A journal not there yet (a new station's first day, the day after
-  // new-journal) is looked for each second: the monitor makes it at its
-  // first record.
+  if (!attach())
+    lookForTheJournal();
+}
+
+// A journal not there yet (a new station's first day, the day after
+// new-journal) is looked for each second: the monitor makes it at its first
+// record.
+void ViewerWindow::lookForTheJournal() {
   waiting_ = new QTimer(this);
   waiting_->setInterval(1000);
   connect(waiting_, &QTimer::timeout, this, [this] {
@@ -104,6 +108,42 @@ ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
     waiting_ = nullptr;
   });
   waiting_->start();
+}
+
+// Whether the file at the journal's path is still the journal shown; not
+// after new-journal renamed it (the monitor makes a new one there).
+bool ViewerWindow::stillTheJournalShown() const {
+  struct stat now {};
+  return ::stat(QFile::encodeName(journalPath_).constData(), &now) == 0 &&
+         now.st_ino == shownInode_ && now.st_dev == shownDevice_;
+}
+
+// Lets go of everything that shows the journal, before the next one is
+// shown: its connections, its model, its check and its status.
+void ViewerWindow::detach() {
+  ++shown_;
+  follower_->stop();
+  follower_->deleteLater();  // its tick may be the caller
+  follower_ = nullptr;
+  QItemSelectionModel *selection = table_->selectionModel();
+  table_->setModel(nullptr);
+  delete selection;
+  delete model_;
+  model_ = nullptr;
+  delete verification_;
+  verification_ = nullptr;
+  delete exporter_;
+  exporter_ = nullptr;
+  statusBar()->removeWidget(shipping_);
+  delete shipping_;
+  shipping_ = nullptr;
+  follow_.reset();
+  reader_.reset();
+  lastSeq_ = 0;
+  recordText_->clear();
+  totals_->clear();
+  chart_->showPoints({}, 0, QString());
+  progress_->setVisible(false);
 }
 
 // Opens the journal and builds everything that shows it; false (the reason
@@ -117,6 +157,11 @@ bool ViewerWindow::attach() {
     badge_->setText(failure.text());
     badge_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     return false;
+  }
+  struct stat opened {};
+  if (::stat(QFile::encodeName(journalPath_).constData(), &opened) == 0) {
+    shownInode_ = opened.st_ino;
+    shownDevice_ = opened.st_dev;
   }
   model_ = new RecordsModel(reader_->database(), this);
   table_->setModel(model_);
@@ -286,9 +331,9 @@ void ViewerWindow::showTotalsAndChart() {
   const JournalFilter filter = model_->filter();
   background::run<TotalsAndChart>(
       this, [path = journalPath_, filter] { return readTotalsAndChart(path, filter); },
-      [this, filter](TotalsAndChart result) {
-        if (!(filter == model_->filter()))
-          return;  // the filter changed meanwhile
+      [this, filter, shown = shown_](TotalsAndChart result) {
+        if (shown != shown_ || !(filter == model_->filter()))
+          return;  // another journal shown, or the filter changed, meanwhile
         if (result.failure) {
           totals_->setText(QCoreApplication::translate("Viewer", "cannot count the records"));
           tell(result.failure, QCoreApplication::translate("Viewer", "Records"), false);
@@ -340,6 +385,14 @@ void ViewerWindow::tell(const Failure &failure, const QString &what, bool asked)
 void ViewerWindow::follow() {
   if (!model_)
     return;
+  // Retired by new-journal: the new journal is shown once an export under
+  // way has ended.
+  if (!stillTheJournalShown() && !exporter_->isRunning()) {
+    detach();
+    if (!attach())
+      lookForTheJournal();
+    return;
+  }
   shipping_->refresh(follow_->database(), lastSeq_);
   const qint64 last = newestSeq();
   if (last == lastSeq_)

@@ -63,6 +63,9 @@ class ViewerWindow : public QMainWindow {
 
  private:
   bool attach();
+  void detach();
+  void lookForTheJournal();
+  bool stillTheJournalShown() const;
   void buildForm();
   QHBoxLayout *buildFilterBar(QWidget *parent);
   void buildMenus();
@@ -106,4 +109,9 @@ class ViewerWindow : public QMainWindow {
   QTimer *filterPause_ = nullptr;
   QTimer *follower_ = nullptr;
   QTimer *waiting_ = nullptr;  // looks for a journal not there yet
+  // The file shown, to tell when new-journal renamed it; and how many
+  // journals were shown, to drop a count made for an earlier one.
+  quint64 shownInode_ = 0;
+  quint64 shownDevice_ = 0;
+  int shown_ = 0;
 };
