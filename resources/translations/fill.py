@@ -3,9 +3,8 @@
 
 The .ts files are what lupdate keeps up to date (scripts/translations);
 tr.json holds, per source text, its translation in each language. A text
-absent from tr.json stays unfinished, which leaves it in English: the
-readouts' captions the monitor reads back into its records (the sign, the
-decimal points, NET/GROSS, the unit) must stay so."""
+absent from tr.json stays unfinished, which leaves it in English: only those
+of kept-in-english.txt may be (tests/translations_check.py)."""
 import json
 import pathlib
 import xml.etree.ElementTree as ET

@@ -153,6 +153,161 @@ BUCHEN</translation>
     </message>
   </context>
   <context>
+    <name>Printouts</name>
+    <message>
+      <source>These are the weigh station monitor's own records, not an instrument's verified printout.</source>
+      <translation>Dies sind die eigenen Aufzeichnungen des Wägestationsmonitors, kein geeichter Ausdruck eines Messgeräts.</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, seq %1..%2</source>
+      <translation>Journal geprüft: unversehrt, Nr. %1..%2</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, no records</source>
+      <translation>Journal geprüft: unversehrt, keine Datensätze</translation>
+    </message>
+    <message>
+      <source>Journal checked: records intact, seq %1..%2; its end not witnessed</source>
+      <translation>Journal geprüft: Datensätze unversehrt, Nr. %1..%2; sein Ende nicht bezeugt</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: the journal fails its check at seq %1</source>
+      <translation>UNGEPRÜFT: das Journal besteht seine Prüfung bei Nr. %1 nicht</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: check not finished</source>
+      <translation>UNGEPRÜFT: Prüfung nicht beendet</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nr.</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Datum</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Uhrzeit</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Station</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Summe</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Einheit</translation>
+    </message>
+    <message>
+      <source>Net/Gross</source>
+      <translation>Netto/Brutto</translation>
+    </message>
+    <message>
+      <source>Scale 1</source>
+      <translation>Waage 1</translation>
+    </message>
+    <message>
+      <source>Scale 2</source>
+      <translation>Waage 2</translation>
+    </message>
+    <message>
+      <source>Scale 3</source>
+      <translation>Waage 3</translation>
+    </message>
+    <message>
+      <source>Verification</source>
+      <translation>Prüfung</translation>
+    </message>
+    <message>
+      <source>day: %1</source>
+      <translation>Tag: %1</translation>
+    </message>
+    <message>
+      <source>total: %1</source>
+      <translation>gesamt: %1</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Gedruckt %1</translation>
+    </message>
+    <message>
+      <source>Scale</source>
+      <translation>Waage</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Brutto</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tara</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Netto</translation>
+    </message>
+    <message>
+      <source>Scale %1</source>
+      <translation>Waage %1</translation>
+    </message>
+    <message>
+      <source>not connected</source>
+      <translation>nicht verbunden</translation>
+    </message>
+    <message>
+      <source>Limits: over %1 %3, under %2 %3</source>
+      <translation>Grenzen: über %1 %3, unter %2 %3</translation>
+    </message>
+    <message>
+      <source>Verification code: %1</source>
+      <translation>Prüfcode: %1</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Bediener</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Unterschrift</translation>
+    </message>
+    <message>
+      <source>Weighing ticket</source>
+      <translation>Wiegeschein</translation>
+    </message>
+    <message>
+      <source>Station: %1</source>
+      <translation>Station: %1</translation>
+    </message>
+    <message>
+      <source>Seq: %1</source>
+      <translation>Nr.: %1</translation>
+    </message>
+    <message>
+      <source>Date and time: %1</source>
+      <translation>Datum und Uhrzeit: %1</translation>
+    </message>
+    <message>
+      <source>Weighing report</source>
+      <translation>Wiegebericht</translation>
+    </message>
+    <message>
+      <source>Period: %1</source>
+      <translation>Zeitraum: %1</translation>
+    </message>
+    <message>
+      <source>page %1 of %2</source>
+      <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+      <source>No records match</source>
+      <translation>Keine passenden Wägungen</translation>
+    </message>
+  </context>
+  <context>
     <name>Records</name>
     <message>
       <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
@@ -768,6 +923,42 @@ Den Wiegeschein von Nr. %2 als UNVERIFIED markiert drucken?</translation>
     <message>
       <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
       <translation>%1 (%2): noch nicht übertragen: %3 Datensätze, letzter Versuch: %4</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nr.</translation>
+    </message>
+    <message>
+      <source>Date and time</source>
+      <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Station</translation>
+    </message>
+    <message>
+      <source>Scale %1 gross</source>
+      <translation>Waage %1 brutto</translation>
+    </message>
+    <message>
+      <source>Scale %1 net</source>
+      <translation>Waage %1 netto</translation>
+    </message>
+    <message>
+      <source>Scale %1 tare</source>
+      <translation>Waage %1 tara</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 Datensatz</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 Datensätze</translation>
+    </message>
+    <message>
+      <source>%1, summed %2</source>
+      <translation>%1, Summe %2</translation>
     </message>
   </context>
 </TS>

@@ -153,6 +153,161 @@ AHORA</translation>
     </message>
   </context>
   <context>
+    <name>Printouts</name>
+    <message>
+      <source>These are the weigh station monitor's own records, not an instrument's verified printout.</source>
+      <translation>Estos son los registros propios del monitor de la estación de pesaje, no el impreso verificado de un instrumento.</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, seq %1..%2</source>
+      <translation>Diario comprobado: intacto, nº %1..%2</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, no records</source>
+      <translation>Diario comprobado: intacto, sin registros</translation>
+    </message>
+    <message>
+      <source>Journal checked: records intact, seq %1..%2; its end not witnessed</source>
+      <translation>Diario comprobado: registros intactos, nº %1..%2; su final no atestiguado</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: the journal fails its check at seq %1</source>
+      <translation>NO VERIFICADO: el diario falla su comprobación en el nº %1</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: check not finished</source>
+      <translation>NO VERIFICADO: comprobación sin terminar</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nº</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Fecha</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Hora</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Estación</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unidad</translation>
+    </message>
+    <message>
+      <source>Net/Gross</source>
+      <translation>Neto/Bruto</translation>
+    </message>
+    <message>
+      <source>Scale 1</source>
+      <translation>Báscula 1</translation>
+    </message>
+    <message>
+      <source>Scale 2</source>
+      <translation>Báscula 2</translation>
+    </message>
+    <message>
+      <source>Scale 3</source>
+      <translation>Báscula 3</translation>
+    </message>
+    <message>
+      <source>Verification</source>
+      <translation>Verificación</translation>
+    </message>
+    <message>
+      <source>day: %1</source>
+      <translation>día: %1</translation>
+    </message>
+    <message>
+      <source>total: %1</source>
+      <translation>total: %1</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Impreso %1</translation>
+    </message>
+    <message>
+      <source>Scale</source>
+      <translation>Báscula</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Bruto</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tara</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Neto</translation>
+    </message>
+    <message>
+      <source>Scale %1</source>
+      <translation>Báscula %1</translation>
+    </message>
+    <message>
+      <source>not connected</source>
+      <translation>no conectada</translation>
+    </message>
+    <message>
+      <source>Limits: over %1 %3, under %2 %3</source>
+      <translation>Límites: por encima de %1 %3, por debajo de %2 %3</translation>
+    </message>
+    <message>
+      <source>Verification code: %1</source>
+      <translation>Código de verificación: %1</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Operador</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Firma</translation>
+    </message>
+    <message>
+      <source>Weighing ticket</source>
+      <translation>Tique de pesaje</translation>
+    </message>
+    <message>
+      <source>Station: %1</source>
+      <translation>Estación: %1</translation>
+    </message>
+    <message>
+      <source>Seq: %1</source>
+      <translation>Nº: %1</translation>
+    </message>
+    <message>
+      <source>Date and time: %1</source>
+      <translation>Fecha y hora: %1</translation>
+    </message>
+    <message>
+      <source>Weighing report</source>
+      <translation>Informe de pesajes</translation>
+    </message>
+    <message>
+      <source>Period: %1</source>
+      <translation>Período: %1</translation>
+    </message>
+    <message>
+      <source>page %1 of %2</source>
+      <translation>página %1 de %2</translation>
+    </message>
+    <message>
+      <source>No records match</source>
+      <translation>Ningún registro coincide</translation>
+    </message>
+  </context>
+  <context>
     <name>Records</name>
     <message>
       <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
@@ -768,6 +923,42 @@ Print the ticket of seq %2 marked as UNVERIFIED?</source>
     <message>
       <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
       <translation>%1 (%2): aún sin enviar: %3 registros, último intento: %4</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nº</translation>
+    </message>
+    <message>
+      <source>Date and time</source>
+      <translation>Fecha y hora</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Estación</translation>
+    </message>
+    <message>
+      <source>Scale %1 gross</source>
+      <translation>Báscula %1 bruto</translation>
+    </message>
+    <message>
+      <source>Scale %1 net</source>
+      <translation>Báscula %1 neto</translation>
+    </message>
+    <message>
+      <source>Scale %1 tare</source>
+      <translation>Báscula %1 tara</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 registro</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 registros</translation>
+    </message>
+    <message>
+      <source>%1, summed %2</source>
+      <translation>%1, suma %2</translation>
     </message>
   </context>
 </TS>

@@ -153,6 +153,161 @@ MESURE</translation>
     </message>
   </context>
   <context>
+    <name>Printouts</name>
+    <message>
+      <source>These are the weigh station monitor's own records, not an instrument's verified printout.</source>
+      <translation>Ce sont les enregistrements propres du moniteur de la station de pesage, pas l'impression vérifiée d'un instrument.</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, seq %1..%2</source>
+      <translation>Journal vérifié : intact, n° %1..%2</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, no records</source>
+      <translation>Journal vérifié : intact, aucun enregistrement</translation>
+    </message>
+    <message>
+      <source>Journal checked: records intact, seq %1..%2; its end not witnessed</source>
+      <translation>Journal vérifié : enregistrements intacts, n° %1..%2 ; sa fin non attestée</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: the journal fails its check at seq %1</source>
+      <translation>NON VÉRIFIÉ : le journal échoue à sa vérification au n° %1</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: check not finished</source>
+      <translation>NON VÉRIFIÉ : vérification inachevée</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>N°</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Date</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Heure</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Station</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unité</translation>
+    </message>
+    <message>
+      <source>Net/Gross</source>
+      <translation>Net/Brut</translation>
+    </message>
+    <message>
+      <source>Scale 1</source>
+      <translation>Balance 1</translation>
+    </message>
+    <message>
+      <source>Scale 2</source>
+      <translation>Balance 2</translation>
+    </message>
+    <message>
+      <source>Scale 3</source>
+      <translation>Balance 3</translation>
+    </message>
+    <message>
+      <source>Verification</source>
+      <translation>Vérification</translation>
+    </message>
+    <message>
+      <source>day: %1</source>
+      <translation>jour : %1</translation>
+    </message>
+    <message>
+      <source>total: %1</source>
+      <translation>total : %1</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Imprimé %1</translation>
+    </message>
+    <message>
+      <source>Scale</source>
+      <translation>Balance</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Brut</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tare</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Net</translation>
+    </message>
+    <message>
+      <source>Scale %1</source>
+      <translation>Balance %1</translation>
+    </message>
+    <message>
+      <source>not connected</source>
+      <translation>non connectée</translation>
+    </message>
+    <message>
+      <source>Limits: over %1 %3, under %2 %3</source>
+      <translation>Limites : au-dessus de %1 %3, en dessous de %2 %3</translation>
+    </message>
+    <message>
+      <source>Verification code: %1</source>
+      <translation>Code de vérification : %1</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Opérateur</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Signature</translation>
+    </message>
+    <message>
+      <source>Weighing ticket</source>
+      <translation>Ticket de pesée</translation>
+    </message>
+    <message>
+      <source>Station: %1</source>
+      <translation>Station : %1</translation>
+    </message>
+    <message>
+      <source>Seq: %1</source>
+      <translation>N° : %1</translation>
+    </message>
+    <message>
+      <source>Date and time: %1</source>
+      <translation>Date et heure : %1</translation>
+    </message>
+    <message>
+      <source>Weighing report</source>
+      <translation>Rapport de pesées</translation>
+    </message>
+    <message>
+      <source>Period: %1</source>
+      <translation>Période : %1</translation>
+    </message>
+    <message>
+      <source>page %1 of %2</source>
+      <translation>page %1 sur %2</translation>
+    </message>
+    <message>
+      <source>No records match</source>
+      <translation>Aucun enregistrement ne correspond</translation>
+    </message>
+  </context>
+  <context>
     <name>Records</name>
     <message>
       <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
@@ -768,6 +923,42 @@ Imprimer le ticket du n° %2 marqué UNVERIFIED ?</translation>
     <message>
       <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
       <translation>%1 (%2) : pas encore envoyés : %3 enregistrements, dernier essai : %4</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>N°</translation>
+    </message>
+    <message>
+      <source>Date and time</source>
+      <translation>Date et heure</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Station</translation>
+    </message>
+    <message>
+      <source>Scale %1 gross</source>
+      <translation>Balance %1 brut</translation>
+    </message>
+    <message>
+      <source>Scale %1 net</source>
+      <translation>Balance %1 net</translation>
+    </message>
+    <message>
+      <source>Scale %1 tare</source>
+      <translation>Balance %1 tare</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 enregistrement</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+      <source>%1, summed %2</source>
+      <translation>%1, somme %2</translation>
     </message>
   </context>
 </TS>

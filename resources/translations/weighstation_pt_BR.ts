@@ -153,6 +153,161 @@ AGORA</translation>
     </message>
   </context>
   <context>
+    <name>Printouts</name>
+    <message>
+      <source>These are the weigh station monitor's own records, not an instrument's verified printout.</source>
+      <translation>Estes são os registros próprios do monitor da estação de pesagem, não a impressão verificada de um instrumento.</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, seq %1..%2</source>
+      <translation>Diário verificado: íntegro, nº %1..%2</translation>
+    </message>
+    <message>
+      <source>Journal checked: intact, no records</source>
+      <translation>Diário verificado: íntegro, sem registros</translation>
+    </message>
+    <message>
+      <source>Journal checked: records intact, seq %1..%2; its end not witnessed</source>
+      <translation>Diário verificado: registros íntegros, nº %1..%2; seu fim não atestado</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: the journal fails its check at seq %1</source>
+      <translation>NÃO VERIFICADO: o diário falha na verificação no nº %1</translation>
+    </message>
+    <message>
+      <source>UNVERIFIED: check not finished</source>
+      <translation>NÃO VERIFICADO: verificação não concluída</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nº</translation>
+    </message>
+    <message>
+      <source>Date</source>
+      <translation>Data</translation>
+    </message>
+    <message>
+      <source>Time</source>
+      <translation>Hora</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Estação</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unidade</translation>
+    </message>
+    <message>
+      <source>Net/Gross</source>
+      <translation>Líquido/Bruto</translation>
+    </message>
+    <message>
+      <source>Scale 1</source>
+      <translation>Balança 1</translation>
+    </message>
+    <message>
+      <source>Scale 2</source>
+      <translation>Balança 2</translation>
+    </message>
+    <message>
+      <source>Scale 3</source>
+      <translation>Balança 3</translation>
+    </message>
+    <message>
+      <source>Verification</source>
+      <translation>Verificação</translation>
+    </message>
+    <message>
+      <source>day: %1</source>
+      <translation>dia: %1</translation>
+    </message>
+    <message>
+      <source>total: %1</source>
+      <translation>total: %1</translation>
+    </message>
+    <message>
+      <source>Printed %1</source>
+      <translation>Impresso %1</translation>
+    </message>
+    <message>
+      <source>Scale</source>
+      <translation>Balança</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Bruto</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tara</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Líquido</translation>
+    </message>
+    <message>
+      <source>Scale %1</source>
+      <translation>Balança %1</translation>
+    </message>
+    <message>
+      <source>not connected</source>
+      <translation>não conectada</translation>
+    </message>
+    <message>
+      <source>Limits: over %1 %3, under %2 %3</source>
+      <translation>Limites: acima de %1 %3, abaixo de %2 %3</translation>
+    </message>
+    <message>
+      <source>Verification code: %1</source>
+      <translation>Código de verificação: %1</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Operador</translation>
+    </message>
+    <message>
+      <source>Signature</source>
+      <translation>Assinatura</translation>
+    </message>
+    <message>
+      <source>Weighing ticket</source>
+      <translation>Ticket de pesagem</translation>
+    </message>
+    <message>
+      <source>Station: %1</source>
+      <translation>Estação: %1</translation>
+    </message>
+    <message>
+      <source>Seq: %1</source>
+      <translation>Nº: %1</translation>
+    </message>
+    <message>
+      <source>Date and time: %1</source>
+      <translation>Data e hora: %1</translation>
+    </message>
+    <message>
+      <source>Weighing report</source>
+      <translation>Relatório de pesagens</translation>
+    </message>
+    <message>
+      <source>Period: %1</source>
+      <translation>Período: %1</translation>
+    </message>
+    <message>
+      <source>page %1 of %2</source>
+      <translation>página %1 de %2</translation>
+    </message>
+    <message>
+      <source>No records match</source>
+      <translation>Nenhum registro corresponde</translation>
+    </message>
+  </context>
+  <context>
     <name>Records</name>
     <message>
       <source>The journal (default: $WEIGHSTATION_JOURNAL or ~/.local/share/weighstation/journal.sqlite).</source>
@@ -768,6 +923,42 @@ Imprimir o tíquete do nº %2 marcado como UNVERIFIED?</translation>
     <message>
       <source>%1 (%2): not yet shipped: %3 records, last try: %4</source>
       <translation>%1 (%2): ainda não enviados: %3 registros, última tentativa: %4</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nº</translation>
+    </message>
+    <message>
+      <source>Date and time</source>
+      <translation>Data e hora</translation>
+    </message>
+    <message>
+      <source>Station</source>
+      <translation>Estação</translation>
+    </message>
+    <message>
+      <source>Scale %1 gross</source>
+      <translation>Balança %1 bruto</translation>
+    </message>
+    <message>
+      <source>Scale %1 net</source>
+      <translation>Balança %1 líquido</translation>
+    </message>
+    <message>
+      <source>Scale %1 tare</source>
+      <translation>Balança %1 tara</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 registro</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 registros</translation>
+    </message>
+    <message>
+      <source>%1, summed %2</source>
+      <translation>%1, soma %2</translation>
     </message>
   </context>
 </TS>

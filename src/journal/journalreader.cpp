@@ -417,17 +417,6 @@ JournalTotals JournalReader::totals(const JournalFilter &filter, Failure *failur
   return totals;
 }
 
-QString JournalTotals::text() const {
-  QStringList sums;
-  for (const auto &sum : sumByUnit)
-    sums << QStringLiteral("%1 %2").arg(sum.second.text(), sum.first);
-  if (count == 0)
-    return QStringLiteral("No records match");
-  return shown::records(count) +
-         (sums.isEmpty() ? QString()
-                         : QStringLiteral(", summed ") + sums.join(QStringLiteral(", ")));
-}
-
 namespace journaldates {
 
 QString takenAtBound(const QString &text, bool end, Failure *failure) {

@@ -43,7 +43,6 @@ struct JournalTotals {
   qint64 count = 0;
   QList<QPair<QString, ShownValue>> sumByUnit;  // sums of the totals as shown
   qint64 lastSeq = 0;                           // the newest record's seq in the whole journal
-  QString text() const;  // "12 records, summed 3002.500 lbs"; "No records match"
 };
 
 class JournalReader {

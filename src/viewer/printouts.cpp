@@ -1,5 +1,7 @@
 #include "viewer/printouts.h"
 
+#include <QCoreApplication>
+
 #include "viewer/qrcode.h"
 
 #include <QFileInfo>
@@ -18,8 +20,9 @@
 
 namespace printouts {
 
-const char *const kDisclaimer =
-    "These are the weigh station monitor's own records, not an instrument's verified printout.";
+const char *const kDisclaimer = QT_TRANSLATE_NOOP(
+    "Printouts",
+    "These are the weigh station monitor's own records, not an instrument's verified printout.");
 
 CheckState CheckState::of(const VerifyReport &report) {
   CheckState check;
@@ -46,18 +49,23 @@ QString CheckState::line() const {
   switch (state) {
     case State::Intact:
       return lastSeq > 0
-                 ? QStringLiteral("Journal checked: intact, seq %1..%2").arg(firstSeq).arg(lastSeq)
-                 : QStringLiteral("Journal checked: intact, no records");
+                 ? QCoreApplication::translate("Printouts", "Journal checked: intact, seq %1..%2")
+                       .arg(firstSeq)
+                       .arg(lastSeq)
+                 : QCoreApplication::translate("Printouts", "Journal checked: intact, no records");
     case State::EndNotWitnessed:
-      return QStringLiteral("Journal checked: records intact, seq %1..%2; its end not witnessed")
+      return QCoreApplication::translate(
+                 "Printouts", "Journal checked: records intact, seq %1..%2; its end not witnessed")
           .arg(firstSeq)
           .arg(lastSeq);
     case State::Broken:
-      return QStringLiteral("UNVERIFIED: the journal fails its check at seq %1").arg(badSeq);
+      return QCoreApplication::translate("Printouts",
+                                         "UNVERIFIED: the journal fails its check at seq %1")
+          .arg(badSeq);
     case State::Unfinished:
       break;
   }
-  return QStringLiteral("UNVERIFIED: check not finished");
+  return QCoreApplication::translate("Printouts", "UNVERIFIED: check not finished");
 }
 
 Site Site::fromSettings() {
@@ -73,11 +81,17 @@ Site Site::fromSettings() {
 }
 
 const QStringList &ReportRows::headings() {
-  static const QStringList kHeadings{
-      QStringLiteral("Seq"),       QStringLiteral("Date"),        QStringLiteral("Time"),
-      QStringLiteral("Station"),   QStringLiteral("Total"),       QStringLiteral("Unit"),
-      QStringLiteral("Net/Gross"), QStringLiteral("Scale 1"),     QStringLiteral("Scale 2"),
-      QStringLiteral("Scale 3"),   QStringLiteral("Verification")};
+  static const QStringList kHeadings{QCoreApplication::translate("Printouts", "Seq"),
+                                     QCoreApplication::translate("Printouts", "Date"),
+                                     QCoreApplication::translate("Printouts", "Time"),
+                                     QCoreApplication::translate("Printouts", "Station"),
+                                     QCoreApplication::translate("Printouts", "Total"),
+                                     QCoreApplication::translate("Printouts", "Unit"),
+                                     QCoreApplication::translate("Printouts", "Net/Gross"),
+                                     QCoreApplication::translate("Printouts", "Scale 1"),
+                                     QCoreApplication::translate("Printouts", "Scale 2"),
+                                     QCoreApplication::translate("Printouts", "Scale 3"),
+                                     QCoreApplication::translate("Printouts", "Verification")};
   return kHeadings;
 }
 
@@ -118,9 +132,9 @@ QStringList totalCells(const QString &what, const QString &sum, const QString &u
 
 void ReportRows::closeDay(QList<ReportRow> *rows) {
   for (auto sum = daySums_.cbegin(); sum != daySums_.cend(); ++sum) {
-    QStringList cells =
-        totalCells(QStringLiteral("day: %1").arg(shown::records(sum.value().count())),
-                   sum.value().result().text(), sum.key());
+    QStringList cells = totalCells(QCoreApplication::translate("Printouts", "day: %1")
+                                       .arg(shown::records(sum.value().count())),
+                                   sum.value().result().text(), sum.key());
     cells[1] = recordtext::localDate(day_);
     rows->append({ReportRow::Kind::DayTotal, cells});
   }
@@ -133,7 +147,8 @@ void ReportRows::finish(QList<ReportRow> *rows) {
     closeDay(rows);
   for (auto sum = sums_.cbegin(); sum != sums_.cend(); ++sum) {
     rows->append({ReportRow::Kind::GrandTotal,
-                  totalCells(QStringLiteral("total: %1").arg(shown::records(sum.value().count())),
+                  totalCells(QCoreApplication::translate("Printouts", "total: %1")
+                                 .arg(shown::records(sum.value().count())),
                              sum.value().result().text(), sum.key())});
   }
 }
@@ -234,15 +249,19 @@ qreal paintCheck(Sheet &sheet, const CheckState &check, qreal y, qreal scale) {
 }
 
 QString printedLine(const Context &context) {
-  return QStringLiteral("Printed %1").arg(recordtext::localDateTime(context.printedAt));
+  return QCoreApplication::translate("Printouts", "Printed %1")
+      .arg(recordtext::localDateTime(context.printedAt));
 }
 
 // Each scale at the record: gross, tare and net as shown; returns where the
 // table ends.
 qreal paintScales(Sheet &sheet, const JournalRecord &record, qreal y) {
   static const qreal kColumns[] = {0, 220, 420, 620, 820};
-  const QStringList headings{QStringLiteral("Scale"), QStringLiteral("Gross"),
-                             QStringLiteral("Tare"), QStringLiteral("Net"), QStringLiteral("Unit")};
+  const QStringList headings{QCoreApplication::translate("Printouts", "Scale"),
+                             QCoreApplication::translate("Printouts", "Gross"),
+                             QCoreApplication::translate("Printouts", "Tare"),
+                             QCoreApplication::translate("Printouts", "Net"),
+                             QCoreApplication::translate("Printouts", "Unit")};
   for (int c = 0; c < headings.size(); ++c)
     sheet.text(kMargin + kColumns[c], y, 170, headings[c], 24, true);
   y += 34;
@@ -250,7 +269,8 @@ qreal paintScales(Sheet &sheet, const JournalRecord &record, qreal y) {
   y += 8;
   for (int n = 0; n < JournalRecord::kScales; ++n) {
     const JournalScale &scale = record.scales[size_t(n)];
-    sheet.text(kMargin + kColumns[0], y, 200, QStringLiteral("Scale %1").arg(n + 1), 26);
+    sheet.text(kMargin + kColumns[0], y, 200,
+               QCoreApplication::translate("Printouts", "Scale %1").arg(n + 1), 26);
     if (scale.connected) {
       const QStringList values{shown::gross(record, n).text(), shown::tare(record, n).text(),
                                shown::net(record, n).text(),
@@ -259,7 +279,8 @@ qreal paintScales(Sheet &sheet, const JournalRecord &record, qreal y) {
         sheet.text(kMargin + kColumns[c + 1], y, 170, values[c], 26, false, Qt::AlignLeft,
                    Qt::black, true);
     } else {
-      sheet.text(kMargin + kColumns[1], y, 600, QStringLiteral("not connected"), 26, false,
+      sheet.text(kMargin + kColumns[1], y, 600,
+                 QCoreApplication::translate("Printouts", "not connected"), 26, false,
                  Qt::AlignLeft, Qt::darkGray);
     }
     y += 38;
@@ -270,7 +291,7 @@ qreal paintScales(Sheet &sheet, const JournalRecord &record, qreal y) {
 // The grand total as shown, and the limits; returns where they end.
 qreal paintTotal(Sheet &sheet, const JournalRecord &record, qreal y) {
   const qreal inner = kWidth - 2 * kMargin;
-  y += sheet.text(kMargin, y, inner, QStringLiteral("Total"), 26, true);
+  y += sheet.text(kMargin, y, inner, QCoreApplication::translate("Printouts", "Total"), 26, true);
   const ShownValue total = shown::total(record);
   const QString sign = total.units < 0 ? QStringLiteral("-") : QStringLiteral("+");
   const QString magnitude = ShownValue{qAbs(total.units), total.decimals}.text();
@@ -281,7 +302,7 @@ qreal paintTotal(Sheet &sheet, const JournalRecord &record, qreal y) {
   y += 14;
   return y +
          sheet.text(kMargin, y, inner,
-                    QStringLiteral("Limits: over %1 %3, under %2 %3")
+                    QCoreApplication::translate("Printouts", "Limits: over %1 %3, under %2 %3")
                         .arg(record.overLimit, record.underLimit, record.totalUnit),
                     24) +
          20;
@@ -322,12 +343,13 @@ qreal paintVerification(Sheet &sheet, const JournalRecord &record, const Context
   const qreal square =
       qMin(inner * 0.5, qMax<qreal>(230, sheet.unitsOfMm(0.4 * qMax(1, code.width()))));
   const qreal top = y;
-  y += sheet.text(
-           kMargin, y, inner - square - 20,
-           QStringLiteral("Verification code: %1").arg(recordtext::verificationCode(record.mac)),
-           28, true) +
+  y += sheet.text(kMargin, y, inner - square - 20,
+                  QCoreApplication::translate("Printouts", "Verification code: %1")
+                      .arg(recordtext::verificationCode(record.mac)),
+                  28, true) +
        40;
-  for (const QString &label : {QStringLiteral("Operator"), QStringLiteral("Signature")}) {
+  for (const QString &label : {QCoreApplication::translate("Printouts", "Operator"),
+                               QCoreApplication::translate("Printouts", "Signature")}) {
     sheet.text(kMargin, y, 200, label + u':', 26);
     sheet.painter().setPen(QPen(Qt::black, 1));
     sheet.painter().drawLine(QPointF(kMargin + 180, y + 30),
@@ -350,15 +372,17 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
   qreal y = kMargin;
   const qreal inner = kWidth - 2 * kMargin;
   y = paintSite(sheet, context.site, y, 1.0);
-  y += sheet.text(kMargin, y, inner, QStringLiteral("Weighing ticket"), 48, true);
+  y += sheet.text(kMargin, y, inner, QCoreApplication::translate("Printouts", "Weighing ticket"),
+                  48, true);
   sheet.rule(y + 6);
   y += 20;
   if (!context.check.verified())
     y = paintCheck(sheet, context.check, y, 1.0);
   const QString taken = recordtext::takenText(record.takenAt);
   for (const QString &line :
-       {QStringLiteral("Station: %1").arg(record.station),
-        QStringLiteral("Seq: %1").arg(record.seq), QStringLiteral("Date and time: %1").arg(taken)})
+       {QCoreApplication::translate("Printouts", "Station: %1").arg(record.station),
+        QCoreApplication::translate("Printouts", "Seq: %1").arg(record.seq),
+        QCoreApplication::translate("Printouts", "Date and time: %1").arg(taken)})
     y += sheet.text(kMargin, y, inner, line, 28) + 4;
   y = paintScales(sheet, record, y + 16) + 20;
   y = paintTotal(sheet, record, y);
@@ -366,8 +390,8 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
   if (context.check.verified())
     y = paintCheck(sheet, context.check, y, 1.0);
   y += sheet.text(kMargin, y, inner, printedLine(context), 22);
-  sheet.text(kMargin, y + 10, inner, QString::fromLatin1(kDisclaimer), 18, false, Qt::AlignLeft,
-             Qt::darkGray);
+  sheet.text(kMargin, y + 10, inner, QCoreApplication::translate("Printouts", kDisclaimer), 18,
+             false, Qt::AlignLeft, Qt::darkGray);
   sheet.end();
   return true;
 }
@@ -383,17 +407,20 @@ qreal paintReportHead(Sheet &sheet, const ReportRequest &request, const Context 
                       int pages) {
   qreal y = paintSite(sheet, context.site, kMargin, 0.7);
   const qreal inner = kWidth - 2 * kMargin;
-  y += sheet.text(kMargin, y, inner, QStringLiteral("Weighing report"), 34, true);
-  QString scope = QStringLiteral("Period: %1").arg(request.period);
+  y += sheet.text(kMargin, y, inner, QCoreApplication::translate("Printouts", "Weighing report"),
+                  34, true);
+  QString scope = QCoreApplication::translate("Printouts", "Period: %1").arg(request.period);
   if (!request.filterText.isEmpty())
     scope += QStringLiteral("; ") + request.filterText;
   y += sheet.text(kMargin, y, inner, scope, 16);
   y += sheet.text(kMargin, y, inner, printedLine(context), 16);
   y = paintCheck(sheet, context.check, y, 0.7);
   sheet.text(kMargin, sheet.height() - kMargin, inner,
-             QStringLiteral("page %1 of %2").arg(page).arg(pages), 14, false, Qt::AlignRight);
-  sheet.text(kMargin, sheet.height() - kMargin, inner, QString::fromLatin1(kDisclaimer), 12, false,
-             Qt::AlignLeft, Qt::darkGray);
+             QCoreApplication::translate("Printouts", "page %1 of %2").arg(page).arg(pages), 14,
+             false, Qt::AlignRight);
+  sheet.text(kMargin, sheet.height() - kMargin, inner,
+             QCoreApplication::translate("Printouts", kDisclaimer), 12, false, Qt::AlignLeft,
+             Qt::darkGray);
   return y + 6;
 }
 
@@ -464,7 +491,8 @@ bool paintReport(QPagedPaintDevice *device, const JournalReader &reader,
   };
   startPage();
   if (rowCount == 0)
-    sheet.text(kMargin, y + 10, kWidth - 2 * kMargin, QStringLiteral("No records match"), 20);
+    sheet.text(kMargin, y + 10, kWidth - 2 * kMargin,
+               QCoreApplication::translate("Printouts", "No records match"), 20);
   auto paint = [&](const QList<ReportRow> &rows) {
     for (const ReportRow &row : rows) {
       if (onPage == perPage) {

@@ -168,6 +168,8 @@ void RecordsChart::addAxes(QChart *c, const QList<qint64> &times, double low, do
   time->setTickCount(plan.ticks);
   time->setRange(QDateTime::fromMSecsSinceEpoch(plan.firstMs),
                  QDateTime::fromMSecsSinceEpoch(plan.lastMs));
+  // The totals' axis in the desktop's number form ("10.500" under de_DE).
+  c->setLocalizeNumbers(true);
   auto *value = new QValueAxis;
   value->setRange(low, high > low ? high * 1.05 : low + 1);
   value->setTitleText(unit.isEmpty()

@@ -106,11 +106,14 @@ QVariant RecordsModel::data(const QModelIndex &index, int role) const {
 QVariant RecordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
     return QSqlQueryModel::headerData(section, orientation, role);
-  static const char *const kFixed[] = {"Seq", "Date and time", "Station", "Total"};
+  static const char *const kFixed[] = {
+      QT_TRANSLATE_NOOP("Viewer", "Seq"), QT_TRANSLATE_NOOP("Viewer", "Date and time"),
+      QT_TRANSLATE_NOOP("Viewer", "Station"), QT_TRANSLATE_NOOP("Viewer", "Total")};
   if (section < FirstScale)
-    return QString::fromLatin1(kFixed[section]);
-  static const char *const kFields[] = {"gross", "net", "tare"};
-  return QCoreApplication::translate("Viewer", "Scale %1 %2")
-      .arg((section - FirstScale) / 3 + 1)
-      .arg(QLatin1String(kFields[(section - FirstScale) % 3]));
+    return QCoreApplication::translate("Viewer", kFixed[section]);
+  static const char *const kFields[] = {QT_TRANSLATE_NOOP("Viewer", "Scale %1 gross"),
+                                        QT_TRANSLATE_NOOP("Viewer", "Scale %1 net"),
+                                        QT_TRANSLATE_NOOP("Viewer", "Scale %1 tare")};
+  return QCoreApplication::translate("Viewer", kFields[(section - FirstScale) % 3])
+      .arg((section - FirstScale) / 3 + 1);
 }

@@ -1,11 +1,27 @@
 #include "viewer/recordtext.h"
 
+#include <QCoreApplication>
+
 #include <QLocale>
 
 #include "journal/journalreader.h"
 #include "journal/recordseal.h"
 
 namespace recordtext {
+
+QString totalsLine(const JournalTotals &totals) {
+  if (totals.count == 0)
+    return QCoreApplication::translate("Viewer", "No records match");
+  const QString counted =
+      totals.count == 1 ? QCoreApplication::translate("Viewer", "1 record")
+                        : QCoreApplication::translate("Viewer", "%1 records").arg(totals.count);
+  QStringList sums;
+  for (const auto &sum : totals.sumByUnit)
+    sums << QStringLiteral("%1 %2").arg(sum.second.text(), sum.first);
+  return sums.isEmpty() ? counted
+                        : QCoreApplication::translate("Viewer", "%1, summed %2")
+                              .arg(counted, sums.join(QStringLiteral(", ")));
+}
 
 QString totalShown(const QString &totalLine) {
   const QStringList fields = totalLine.split(QStringLiteral(", "));

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <array>
 
+#include "journal/journalreader.h"
+
 namespace recordtext {
 
 // "GROSS TOTAL, lbs, -5.2" shows as "-5.2 lbs GROSS".
@@ -34,6 +36,10 @@ QString localDate(const QDate &date);
 QString localDateTime(const QDateTime &time);
 // A record's taken_at (UTC) in local time.
 QString takenText(const QString &takenAt);
+
+// The sums line under the table: "300 records, summed 35850 kg", in the
+// desktop's language (the sums as the readouts show them).
+QString totalsLine(const JournalTotals &totals);
 
 // A short code a reader can compare with the journal: the first twelve hex
 // digits of the record's mac, in groups of four ("3F2A-9C01-77BE").

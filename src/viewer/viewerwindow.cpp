@@ -339,7 +339,7 @@ void ViewerWindow::showTotalsAndChart() {
           tell(result.failure, QCoreApplication::translate("Viewer", "Records"), false);
           return;
         }
-        totals_->setText(result.totals.text());
+        totals_->setText(recordtext::totalsLine(result.totals));
         QStringList units;
         for (const auto &sum : result.totals.sumByUnit)
           units << sum.first;
