@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks a Debian package of the monitor: its files are exactly those of the
-# README's install table, what it installs works as a desktop and a site
+# technician's manual's install table, what it installs works as a desktop and a site
 # expect, what it depends on, and Debian's and AppStream's own checks.
-#   tests/package_test.sh DEB README
+#   tests/package_test.sh DEB docs/technician.md
 set -euo pipefail
 deb="$1"
 readme="$2"
@@ -19,7 +19,7 @@ sed -n '/^## Installing on a station/,/^## /p' "$readme" | grep '^| `/' | cut -d
 (cd "$root" && find . -type f -o -type l | sed 's|^\.||' | sort) >"$scratch/packed"
 [ -s "$scratch/documented" ] || fail "no install table in $readme"
 if ! diff -u "$scratch/documented" "$scratch/packed" >"$scratch/difference"; then
-  fail "the package's files differ from the README's install table (- table, + package):
+  fail "the package's files differ from the manual's install table (- table, + package):
 $(grep '^[-+]/' "$scratch/difference")"
 fi
 

@@ -162,18 +162,18 @@ class CentralTest : public QObject {
              centraldb::kSchemaVersion);
   }
 
-  // A station's role writes only its own journals' rows, as the README's
-  // grants set it up: another station's role can neither add records to
+  // A station's role writes only its own journals' rows, as the technician's
+  // manual's grants set it up: another station's role can neither add records to
   // them, nor spoil their epoch keys, nor claim them; a row naming another
   // verification key does not change which key checks a journal.
   void aStationsRoleWritesOnlyItsOwnJournals() {
-    // The README's own recipe, as a database's owner runs it.
-    QFile readme(qEnvironmentVariable("TEST_SOURCE_DIR") + "/README.md");
+    // The manual's own recipe, as a database's owner runs it.
+    QFile readme(qEnvironmentVariable("TEST_SOURCE_DIR") + "/docs/technician.md");
     QVERIFY(readme.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(readme.readAll());
     const QRegularExpressionMatch recipe =
         QRegularExpression("    psql -d weighing <<'SQL'\n((?:    .*\n)*?)    SQL\n").match(text);
-    QVERIFY2(recipe.hasMatch(), "the README's recipe for the stations' roles");
+    QVERIFY2(recipe.hasMatch(), "the technician's manual's recipe for the stations' roles");
     QStringList statements = recipe.captured(1).split(';', Qt::SkipEmptyParts);
     statements.removeIf([](const QString &statement) { return statement.trimmed().isEmpty(); });
     QCOMPARE(statements.size(), 4);
