@@ -306,6 +306,22 @@ BUCHEN</translation>
       <source>No records match</source>
       <translation>Keine passenden Wägungen</translation>
     </message>
+    <message>
+      <source>all records</source>
+      <translation>alle Datensätze</translation>
+    </message>
+    <message>
+      <source>up to %1</source>
+      <translation>bis %1</translation>
+    </message>
+    <message>
+      <source>from %1</source>
+      <translation>ab %1</translation>
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 bis %2</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -700,6 +716,74 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>put a checked backup back where no journal is</source>
       <translation>eine geprüfte Sicherung zurückspielen, wo kein Journal ist</translation>
+    </message>
+    <message>
+      <source>registered the verification key %1 for station %2</source>
+      <translation>Prüfschlüssel %1 für die Station %2 registriert</translation>
+    </message>
+    <message>
+      <source>it is the verification key sent with journal %1</source>
+      <translation>es ist der mit dem Journal %1 gesendete Prüfschlüssel</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of journal %2</source>
+      <translation>zentrale Kopie stimmt überein: %1 des Journals %2</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of station %2 in journal %3</source>
+      <translation>zentrale Kopie stimmt überein: %1 der Station %2 im Journal %3</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 Datensatz</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 Datensätze</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2 on %3 sheets</source>
+      <translation>%1 nach %2 exportiert, auf %3 Blättern</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2</source>
+      <translation>%1 nach %2 exportiert</translation>
+    </message>
+    <message>
+      <source>rebuilt %1 rows of %2 into %3</source>
+      <translation>%1 Zeilen von %2 in %3 wiederhergestellt</translation>
+    </message>
+    <message>
+      <source>retired journal %1:</source>
+      <translation>Journal %1 stillgelegt:</translation>
+    </message>
+    <message>
+      <source>the monitor starts a new journal with a new key at its next record</source>
+      <translation>der Monitor beginnt bei seinem nächsten Datensatz ein neues Journal mit einem neuen Schlüssel</translation>
+    </message>
+    <message>
+      <source>seq %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>Nr. %1 wird nicht gedruckt: %2 (--unverified druckt ihn als UNGEPRÜFT markiert)</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2</source>
+      <translation>Wiegeschein von Nr. %1 gedruckt nach %2</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2 (marked UNVERIFIED)</source>
+      <translation>Wiegeschein von Nr. %1 gedruckt nach %2 (als UNGEPRÜFT markiert)</translation>
+    </message>
+    <message>
+      <source>station %1</source>
+      <translation>Station %1</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3</source>
+      <translation>Bericht (%1: %2) gedruckt nach %3</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
+      <translation>Bericht (%1: %2) gedruckt nach %3 (als UNGEPRÜFT markiert)</translation>
     </message>
   </context>
   <context>

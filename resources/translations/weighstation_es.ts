@@ -306,6 +306,22 @@ AHORA</translation>
       <source>No records match</source>
       <translation>Ningún registro coincide</translation>
     </message>
+    <message>
+      <source>all records</source>
+      <translation>todos los registros</translation>
+    </message>
+    <message>
+      <source>up to %1</source>
+      <translation>hasta %1</translation>
+    </message>
+    <message>
+      <source>from %1</source>
+      <translation>desde %1</translation>
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 a %2</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -700,6 +716,74 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>put a checked backup back where no journal is</source>
       <translation>restaurar una copia comprobada donde no hay diario</translation>
+    </message>
+    <message>
+      <source>registered the verification key %1 for station %2</source>
+      <translation>clave de verificación %1 registrada para la estación %2</translation>
+    </message>
+    <message>
+      <source>it is the verification key sent with journal %1</source>
+      <translation>es la clave de verificación enviada con el diario %1</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of journal %2</source>
+      <translation>la copia central coincide: %1 del diario %2</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of station %2 in journal %3</source>
+      <translation>la copia central coincide: %1 de la estación %2 en el diario %3</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 registro</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 registros</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2 on %3 sheets</source>
+      <translation>exportación de %1 a %2 hecha, en %3 hojas</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2</source>
+      <translation>exportación de %1 a %2 hecha</translation>
+    </message>
+    <message>
+      <source>rebuilt %1 rows of %2 into %3</source>
+      <translation>%1 filas de %2 reconstruidas en %3</translation>
+    </message>
+    <message>
+      <source>retired journal %1:</source>
+      <translation>diario %1 retirado:</translation>
+    </message>
+    <message>
+      <source>the monitor starts a new journal with a new key at its next record</source>
+      <translation>el monitor empieza un diario nuevo con una clave nueva en su próximo registro</translation>
+    </message>
+    <message>
+      <source>seq %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>el nº %1 no se imprime: %2 (--unverified lo imprime marcado NO VERIFICADO)</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2</source>
+      <translation>tique del nº %1 impreso en %2</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2 (marked UNVERIFIED)</source>
+      <translation>tique del nº %1 impreso en %2 (marcado NO VERIFICADO)</translation>
+    </message>
+    <message>
+      <source>station %1</source>
+      <translation>estación %1</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3</source>
+      <translation>informe (%1: %2) impreso en %3</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
+      <translation>informe (%1: %2) impreso en %3 (marcado NO VERIFICADO)</translation>
     </message>
   </context>
   <context>

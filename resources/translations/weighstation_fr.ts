@@ -306,6 +306,22 @@ MESURE</translation>
       <source>No records match</source>
       <translation>Aucun enregistrement ne correspond</translation>
     </message>
+    <message>
+      <source>all records</source>
+      <translation>tous les enregistrements</translation>
+    </message>
+    <message>
+      <source>up to %1</source>
+      <translation>jusqu'au %1</translation>
+    </message>
+    <message>
+      <source>from %1</source>
+      <translation>à partir du %1</translation>
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation>du %1 au %2</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -700,6 +716,74 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>put a checked backup back where no journal is</source>
       <translation>remettre une sauvegarde vérifiée là où il n'y a pas de journal</translation>
+    </message>
+    <message>
+      <source>registered the verification key %1 for station %2</source>
+      <translation>clé de vérification %1 enregistrée pour la station %2</translation>
+    </message>
+    <message>
+      <source>it is the verification key sent with journal %1</source>
+      <translation>c'est la clé de vérification envoyée avec le journal %1</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of journal %2</source>
+      <translation>la copie centrale concorde : %1 du journal %2</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of station %2 in journal %3</source>
+      <translation>la copie centrale concorde : %1 de la station %2 dans le journal %3</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 enregistrement</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 enregistrements</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2 on %3 sheets</source>
+      <translation>export de %1 vers %2 fait, sur %3 feuilles</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2</source>
+      <translation>export de %1 vers %2 fait</translation>
+    </message>
+    <message>
+      <source>rebuilt %1 rows of %2 into %3</source>
+      <translation>%1 lignes de %2 reconstruites dans %3</translation>
+    </message>
+    <message>
+      <source>retired journal %1:</source>
+      <translation>journal %1 retiré :</translation>
+    </message>
+    <message>
+      <source>the monitor starts a new journal with a new key at its next record</source>
+      <translation>le moniteur commence un nouveau journal avec une nouvelle clé à son prochain enregistrement</translation>
+    </message>
+    <message>
+      <source>seq %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>le n° %1 n'est pas imprimé : %2 (--unverified l'imprime marqué NON VÉRIFIÉ)</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2</source>
+      <translation>ticket du n° %1 imprimé dans %2</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2 (marked UNVERIFIED)</source>
+      <translation>ticket du n° %1 imprimé dans %2 (marqué NON VÉRIFIÉ)</translation>
+    </message>
+    <message>
+      <source>station %1</source>
+      <translation>station %1</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3</source>
+      <translation>rapport (%1 : %2) imprimé dans %3</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
+      <translation>rapport (%1 : %2) imprimé dans %3 (marqué NON VÉRIFIÉ)</translation>
     </message>
   </context>
   <context>

@@ -306,6 +306,22 @@ AGORA</translation>
       <source>No records match</source>
       <translation>Nenhum registro corresponde</translation>
     </message>
+    <message>
+      <source>all records</source>
+      <translation>todos os registros</translation>
+    </message>
+    <message>
+      <source>up to %1</source>
+      <translation>até %1</translation>
+    </message>
+    <message>
+      <source>from %1</source>
+      <translation>a partir de %1</translation>
+    </message>
+    <message>
+      <source>%1 to %2</source>
+      <translation>%1 a %2</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -700,6 +716,74 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>put a checked backup back where no journal is</source>
       <translation>restaurar um backup verificado onde não há diário</translation>
+    </message>
+    <message>
+      <source>registered the verification key %1 for station %2</source>
+      <translation>chave de verificação %1 registrada para a estação %2</translation>
+    </message>
+    <message>
+      <source>it is the verification key sent with journal %1</source>
+      <translation>é a chave de verificação enviada com o diário %1</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of journal %2</source>
+      <translation>a cópia central confere: %1 do diário %2</translation>
+    </message>
+    <message>
+      <source>central copy agrees: %1 of station %2 in journal %3</source>
+      <translation>a cópia central confere: %1 da estação %2 no diário %3</translation>
+    </message>
+    <message>
+      <source>1 record</source>
+      <translation>1 registro</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 registros</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2 on %3 sheets</source>
+      <translation>exportação de %1 para %2 concluída, em %3 planilhas</translation>
+    </message>
+    <message>
+      <source>exported %1 to %2</source>
+      <translation>exportação de %1 para %2 concluída</translation>
+    </message>
+    <message>
+      <source>rebuilt %1 rows of %2 into %3</source>
+      <translation>%1 linhas de %2 reconstruídas em %3</translation>
+    </message>
+    <message>
+      <source>retired journal %1:</source>
+      <translation>diário %1 aposentado:</translation>
+    </message>
+    <message>
+      <source>the monitor starts a new journal with a new key at its next record</source>
+      <translation>o monitor começa um novo diário com uma nova chave no próximo registro</translation>
+    </message>
+    <message>
+      <source>seq %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>o nº %1 não é impresso: %2 (--unverified o imprime marcado NÃO VERIFICADO)</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2</source>
+      <translation>ticket do nº %1 impresso em %2</translation>
+    </message>
+    <message>
+      <source>printed the ticket of seq %1 to %2 (marked UNVERIFIED)</source>
+      <translation>ticket do nº %1 impresso em %2 (marcado NÃO VERIFICADO)</translation>
+    </message>
+    <message>
+      <source>station %1</source>
+      <translation>estação %1</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3</source>
+      <translation>relatório (%1: %2) impresso em %3</translation>
+    </message>
+    <message>
+      <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
+      <translation>relatório (%1: %2) impresso em %3 (marcado NÃO VERIFICADO)</translation>
     </message>
   </context>
   <context>

@@ -545,12 +545,12 @@ bool savePdf(const QString &path, int pageSize,
 
 QString periodText(const QString &from, const QString &to) {
   if (from.isEmpty() && to.isEmpty())
-    return QStringLiteral("all records");
+    return QCoreApplication::translate("Printouts", "all records");
   if (from.isEmpty())
-    return QStringLiteral("up to %1").arg(to);
+    return QCoreApplication::translate("Printouts", "up to %1").arg(to);
   if (to.isEmpty())
-    return QStringLiteral("from %1").arg(from);
-  return QStringLiteral("%1 to %2").arg(from, to);
+    return QCoreApplication::translate("Printouts", "from %1").arg(from);
+  return QCoreApplication::translate("Printouts", "%1 to %2").arg(from, to);
 }
 
 QString ticketFileName(const JournalRecord &record) {

@@ -9,7 +9,6 @@
 #include "central/centraldb.h"
 #include "command.h"
 #include "commands.h"
-#include "journal/shown.h"
 
 namespace records {
 namespace {
@@ -161,8 +160,8 @@ int centralRegister(const QStringList &arguments) {
   if (!centraldb::ensureSchema(db, &failure) ||
       !centraldb::registerFingerprint(db, station, fingerprint, &failure))
     return cannot(failure);
-  std::printf("registered the verification key %s for station %s\n", qPrintable(fingerprint),
-              qPrintable(station));
+  say(QCoreApplication::translate("Records", "registered the verification key %1 for station %2")
+          .arg(fingerprint, station));
   // Whether it is a key the station's shipper sent yet: a fingerprint
   // mistyped is said now, not at the first check that trusts nothing.
   QList<centraldb::SentKey> sent;
@@ -181,8 +180,8 @@ int centralRegister(const QStringList &arguments) {
       others << key.fingerprint();
   }
   if (!matching.isEmpty())
-    std::printf("it is the verification key sent with journal %s\n",
-                qPrintable(matching.join(QStringLiteral(", "))));
+    say(QCoreApplication::translate("Records", "it is the verification key sent with journal %1")
+            .arg(matching.join(QStringLiteral(", "))));
   else
     std::printf(
         "no verification key sent for station %s matches it yet (%s); central checks "
@@ -247,13 +246,12 @@ int verifyAgainstCentral(const Command &command) {
   if (!compared.problems.isEmpty())
     return worse(code, kBroken);
   if (station.isEmpty())
-    std::printf("central copy agrees: %s of journal %s\n",
-                qPrintable(shown::records(compared.centralRecords)),
-                qPrintable(compared.journalId));
+    say(QCoreApplication::translate("Records", "central copy agrees: %1 of journal %2")
+            .arg(recordsCounted(compared.centralRecords), compared.journalId));
   else
-    std::printf("central copy agrees: %s of station %s in journal %s\n",
-                qPrintable(shown::records(compared.centralRecords)), qPrintable(station),
-                qPrintable(compared.journalId));
+    say(QCoreApplication::translate("Records",
+                                    "central copy agrees: %1 of station %2 in journal %3")
+            .arg(recordsCounted(compared.centralRecords), station, compared.journalId));
   return code;
 }
 

@@ -7,7 +7,6 @@
 
 #include "central/centraldb.h"
 #include "journal/outputguard.h"
-#include "journal/shown.h"
 
 namespace records {
 
@@ -191,13 +190,23 @@ bool writable(const Command &command, const QString &path, Failure *failure) {
   return true;
 }
 
+QString recordsCounted(qint64 count) {
+  return count == 1 ? QCoreApplication::translate("Records", "1 record")
+                    : QCoreApplication::translate("Records", "%1 records").arg(count);
+}
+
+void say(const QString &line) {
+  std::printf("%s\n", qPrintable(line));
+}
+
 int exported(qint64 rows, int sheets, const QString &path, const Failure &failure) {
   if (rows < 0)
     return cannot(failure);
-  std::printf("exported %s to %s", qPrintable(shown::records(rows)), qPrintable(path));
-  if (sheets > 1)
-    std::printf(" on %d sheets", sheets);
-  std::printf("\n");
+  say(sheets > 1 ? QCoreApplication::translate("Records", "exported %1 to %2 on %3 sheets")
+                       .arg(recordsCounted(rows), path)
+                       .arg(sheets)
+                 : QCoreApplication::translate("Records", "exported %1 to %2")
+                       .arg(recordsCounted(rows), path));
   return kDone;
 }
 

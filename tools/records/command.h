@@ -159,6 +159,10 @@ VerifyOptions withProgress(VerifyOptions options);
 // A check's outcome as verify says it, each line after `prefix`: the
 // intact line, or one line per problem; returns the exit code.
 int printReport(const VerifyReport &report, const QString &prefix = QString());
+// A count of records for a person: "1 record", "2 records", translated.
+QString recordsCounted(qint64 count);
+// One line on the output, translated by the caller.
+void say(const QString &line);
 // A check that refuses what was asked: says why.
 int checkFailed(const VerifyReport &report, const char *what);
 // The journal's check before an export or a recovery: -1 to go on.

@@ -99,8 +99,9 @@ int recoverWorkbook(const QStringList &arguments) {
   const qint64 rows = recovery::rebuildWorkbook(reader, file, output, &failure);
   if (rows < 0)
     return cannot(failure);
-  std::printf("rebuilt %lld rows of %s into %s\n", static_cast<long long>(rows), qPrintable(file),
-              qPrintable(output));
+  say(QCoreApplication::translate("Records", "rebuilt %1 rows of %2 into %3")
+          .arg(rows)
+          .arg(file, output));
   return kDone;
 }
 

@@ -163,10 +163,12 @@ int newJournal(const QStringList &arguments) {
   if (!journalretire::plan(command.journal(), command.key(), &plan, &failure) ||
       !journalretire::carryOut(plan, &failure))
     return cannot(failure);
-  std::printf("retired journal %s:\n", qPrintable(plan.journalId));
+  say(QCoreApplication::translate("Records", "retired journal %1:").arg(plan.journalId));
   for (const auto &move : plan.moves)
     std::printf("  %s -> %s\n", qPrintable(move.first), qPrintable(move.second));
-  std::printf("the monitor starts a new journal with a new key at its next record\n");
+  say(QCoreApplication::translate("Records",
+                                  "the monitor starts a new journal with a new key at its next "
+                                  "record"));
   return kDone;
 }
 

@@ -10,7 +10,6 @@
 #include "command.h"
 #include "commands.h"
 #include "journal/outputguard.h"
-#include "journal/shown.h"
 #include "journal/ticketcode.h"
 #include "viewer/printouts.h"
 
@@ -164,10 +163,12 @@ int ticket(const QStringList &arguments) {
   context.ticketCode = ticketcode::of(record, epochKeys);
   if (!context.check.trusts(seq) && !parser.isSet(QStringLiteral("unverified"))) {
     std::fprintf(stderr, "%s\n",
-                 qPrintable(messageLine(QStringLiteral("seq %1 is not printed: %2 (--unverified "
-                                                       "prints it marked UNVERIFIED)")
-                                            .arg(seq)
-                                            .arg(context.check.line()))));
+                 qPrintable(messageLine(
+                     QCoreApplication::translate("Records",
+                                                 "seq %1 is not printed: %2 (--unverified "
+                                                 "prints it marked UNVERIFIED)")
+                         .arg(seq)
+                         .arg(context.check.line()))));
     return kBroken;
   }
   if (!printouts::savePdf(
@@ -177,8 +178,14 @@ int ticket(const QStringList &arguments) {
           },
           &failure))
     return cannot(failure);
-  std::printf("printed the ticket of seq %lld to %s%s\n", static_cast<long long>(seq),
-              qPrintable(path), context.check.verified() ? "" : " (marked UNVERIFIED)");
+  say(context.check.verified()
+          ? QCoreApplication::translate("Records", "printed the ticket of seq %1 to %2")
+                .arg(seq)
+                .arg(path)
+          : QCoreApplication::translate("Records",
+                                        "printed the ticket of seq %1 to %2 (marked UNVERIFIED)")
+                .arg(seq)
+                .arg(path));
   return context.check.verified() ? kDone : kBroken;
 }
 
@@ -241,7 +248,8 @@ int report(const QStringList &arguments) {
   request.period = printouts::periodText(parser.value(QStringLiteral("from")),
                                          parser.value(QStringLiteral("to")));
   if (!request.filter.station.isEmpty())
-    request.filterText = QStringLiteral("station %1").arg(request.filter.station);
+    request.filterText =
+        QCoreApplication::translate("Records", "station %1").arg(request.filter.station);
   PrintJob job;
   if (const int code = preparePrinting(command, &job); code >= 0)
     return code;
@@ -265,9 +273,12 @@ int report(const QStringList &arguments) {
   const QString scope = request.filterText.isEmpty()
                             ? request.period
                             : QStringLiteral("%1; %2").arg(request.period, request.filterText);
-  std::printf("printed the report (%s: %s) to %s%s\n", qPrintable(scope),
-              qPrintable(shown::records(totals.count)), qPrintable(path),
-              context.check.verified() ? "" : " (marked UNVERIFIED)");
+  say(context.check.verified()
+          ? QCoreApplication::translate("Records", "printed the report (%1: %2) to %3")
+                .arg(scope, recordsCounted(totals.count), path)
+          : QCoreApplication::translate("Records",
+                                        "printed the report (%1: %2) to %3 (marked UNVERIFIED)")
+                .arg(scope, recordsCounted(totals.count), path));
   return context.check.verified() ? kDone : kBroken;
 }
 
