@@ -109,7 +109,8 @@ bool CentralShipper::settleSetAside() {
 
 bool CentralShipper::openCentral(Failure *failure) {
   if (!central_.isValid()) {
-    central_ = centraldb::connect(uri_, QStringLiteral("central-records"), failure);
+    central_ = centraldb::connect(
+        uri_, JournalFollower::uniqueName(QStringLiteral("central-records")), failure);
   } else if (!central_.isOpen() && !central_.open()) {
     // No SQLSTATE before a connection: the connection's status tells.
     *failure = Failure(centraldb::unreachable(central_, QString()) ? Failure::Kind::Unreachable

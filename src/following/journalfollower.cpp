@@ -19,9 +19,17 @@ JournalFollower::JournalFollower(const QString &journalPath, const QString &targ
                                  FollowerDestination *destination)
     : journalPath_(journalPath),
       target_(target),
-      connectionName_(connectionName),
+      connectionName_(uniqueName(connectionName)),
       kind_(kind),
       destination_(destination) {}
+
+// Connection names are the process's: a second follower of the same kind
+// (a site's figures, a test) gets one of its own.
+QString JournalFollower::uniqueName(const QString &name) {
+  static std::atomic<int> made{0};
+  const int n = made++;
+  return n == 0 ? name : QStringLiteral("%1-%2").arg(name).arg(n);
+}
 
 JournalFollower::~JournalFollower() {
   stop(-1);

@@ -84,6 +84,9 @@ class JournalFollower : public QObject {
 
   // For the destination, on the follower's thread.
   ShippingLedger &ledger() { return *ledger_; }
+  // `name` the first time, then `name-1`, `name-2`, ...: a connection name
+  // no other follower or destination of this process uses.
+  static QString uniqueName(const QString &name);
   bool stopping() const { return stopping_; }
   // The records from `seq` on, of those last given, were not sent: they are
   // given again.
