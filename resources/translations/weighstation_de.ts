@@ -785,6 +785,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
       <translation>Bericht (%1: %2) gedruckt nach %3 (als UNGEPRÜFT markiert)</translation>
     </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' ist kein Datum (yyyy-MM-dd, wahlweise mit THH:mm[:ss])</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

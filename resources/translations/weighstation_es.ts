@@ -785,6 +785,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
       <translation>informe (%1: %2) impreso en %3 (marcado NO VERIFICADO)</translation>
     </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' no es una fecha (yyyy-MM-dd, opcionalmente con THH:mm[:ss])</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -785,6 +785,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
       <translation>rapport (%1 : %2) imprimé dans %3 (marqué NON VÉRIFIÉ)</translation>
     </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' n'est pas une date (yyyy-MM-dd, éventuellement avec THH:mm[:ss])</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -785,6 +785,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>printed the report (%1: %2) to %3 (marked UNVERIFIED)</source>
       <translation>relatório (%1: %2) impresso em %3 (marcado NÃO VERIFICADO)</translation>
     </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' não é uma data (yyyy-MM-dd, opcionalmente com THH:mm[:ss])</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

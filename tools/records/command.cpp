@@ -61,17 +61,22 @@ void addFilterOptions(QCommandLineParser &parser) {
 // The filter the options ask for; false (with the reason) when one is bad.
 bool filterOf(const QCommandLineParser &parser, bool withSeq, JournalFilter *filter,
               Failure *failure) {
-  if (parser.isSet(QStringLiteral("from"))) {
-    filter->takenFrom =
-        journaldates::takenAtBound(parser.value(QStringLiteral("from")), false, failure);
-    if (filter->takenFrom.isEmpty())
-      return false;
-  }
-  if (parser.isSet(QStringLiteral("to"))) {
-    filter->takenTo = journaldates::takenAtBound(parser.value(QStringLiteral("to")), true, failure);
-    if (filter->takenTo.isEmpty())
-      return false;
-  }
+  // A date as the person gave it, or why not, in the desktop's language.
+  auto bound = [&](const char *option, bool end, QString *taken) {
+    const QString given = parser.value(QString::fromLatin1(option));
+    *taken = journaldates::takenAtBound(given, end, failure);
+    if (taken->isEmpty())
+      *failure =
+          Failure(Failure::Kind::Refused,
+                  QCoreApplication::translate(
+                      "Records", "'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])")
+                      .arg(given));
+    return !taken->isEmpty();
+  };
+  if (parser.isSet(QStringLiteral("from")) && !bound("from", false, &filter->takenFrom))
+    return false;
+  if (parser.isSet(QStringLiteral("to")) && !bound("to", true, &filter->takenTo))
+    return false;
   if (!filter->takenFrom.isEmpty() && !filter->takenTo.isEmpty() &&
       filter->takenFrom >= filter->takenTo) {
     *failure =
