@@ -1,4 +1,5 @@
 #include "app/fonts.h"
+#include "app/applog.h"
 
 #include <QApplication>
 #include <QFont>
@@ -22,7 +23,7 @@ void useMetricCompatibleFaces() {
   // metrics.
   const QString sans = firstInstalled({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
   if (sans.isEmpty()) {
-    qDebug("no face with Arial's metrics is installed: captions may not fit");
+    qCDebug(appLog, "no face with Arial's metrics is installed: captions may not fit");
     return;
   }
   QFont font = QApplication::font();

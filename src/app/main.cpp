@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/applog.h"
 #include "app/fonts.h"
 #include "app/mainwindow.h"
 #include "app/termination.h"
@@ -73,8 +74,9 @@ std::unique_ptr<CentralShipper> startCentralShipping(MainWindow *window) {
                                         .arg(refusal.seq())
                                         .arg(refusal.reason()));
                    });
-  QObject::connect(shipper.get(), &CentralShipper::problem, window,
-                   [](const Failure &problem) { qWarning("%s", qPrintable(problem.text())); });
+  QObject::connect(shipper.get(), &CentralShipper::problem, window, [](const Failure &problem) {
+    qCWarning(appLog, "%s", qPrintable(problem.text()));
+  });
   shipper->start();
   return shipper;
 }
@@ -126,8 +128,8 @@ template <typename Worker>
 bool leftRunning(std::unique_ptr<Worker> &worker) {
   if (!worker || worker->stop(Worker::kStopWaitMs))
     return false;
-  qWarning("%s waits on its server; the program ends without waiting for it",
-           qPrintable(worker->objectName()));
+  qCWarning(appLog, "%s waits on its server; the program ends without waiting for it",
+            qPrintable(worker->objectName()));
   (void)worker.release();
   return true;
 }
@@ -206,7 +208,7 @@ int main(int argc, char *argv[]) {
     return answered;
   QApplication application(argc, argv);
   language::use();
-  qDebug("weighstation %s", WEIGHSTATION_VERSION);
+  qCDebug(appLog, "weighstation %s", WEIGHSTATION_VERSION);
   fonts::useMetricCompatibleFaces();
   // A file size limit makes a write fail with a reason instead of ending
   // the program.

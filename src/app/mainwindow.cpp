@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/applog.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -107,7 +108,7 @@ void MainWindow::stopReaders() {
       continue;
     if (!reader->wait(QDeadlineTimer(3000))) {
       // Never destroy a thread that still runs: leave it to the process's end.
-      qDebug("a scale reader did not stop in time");
+      qCDebug(appLog, "a scale reader did not stop in time");
       reader->setParent(nullptr);
     } else {
       delete reader;

@@ -1,4 +1,5 @@
 #include "app/termination.h"
+#include "app/applog.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,7 +32,7 @@ void setHandler(void (*handler)(int)) {
 TerminationSignals::TerminationSignals(std::function<void()> onSignal, QObject *parent)
     : QObject(parent), onSignal_(std::move(onSignal)) {
   if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-    qWarning("cannot watch for termination signals: %s", strerror(errno));
+    qCWarning(appLog, "cannot watch for termination signals: %s", strerror(errno));
     return;
   }
   notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);

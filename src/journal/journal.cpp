@@ -1,4 +1,5 @@
 #include "journal/journal.h"
+#include "journal/journallog.h"
 
 #include <QRegularExpression>
 
@@ -262,7 +263,7 @@ void RecordJournal::noteAnUnnotedEnd() {
   if (recordseal::isPublic(last.mac) &&
       !noteTextLog(last, false,
                    QStringLiteral("not known: the monitor stopped before it was noted"), &failure))
-    qWarning("record journal: %s", qPrintable(failure.text()));
+    qCWarning(journalLog, "%s", qPrintable(failure.text()));
 }
 
 // A key seals one chain of records. When its heads witness records of a
@@ -411,9 +412,9 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
   if (!query.exec(QStringLiteral("COMMIT")))
     return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
   format_ = kFormat;
-  qInfo("record journal: %s goes on in format 2 after seq %lld, verification key %s",
-        qPrintable(path_), static_cast<long long>(lastSeq),
-        qPrintable(keys_.verificationKey().fingerprint()));
+  qCInfo(journalLog, "%s goes on in format 2 after seq %lld, verification key %s",
+         qPrintable(path_), static_cast<long long>(lastSeq),
+         qPrintable(keys_.verificationKey().fingerprint()));
   return true;
 }
 
@@ -456,10 +457,10 @@ void RecordJournal::erasePastEpochs(qint64 epoch) {
   qint64 erased = 0;
   QString why;
   if (!keys_.erasePast(epoch, &erased, &why))
-    qWarning("record journal: %s", qPrintable(why));
+    qCWarning(journalLog, "%s", qPrintable(why));
   else if (erased > 0)
-    qInfo("record journal: erased the signing secrets of %lld past epochs (before epoch %lld)",
-          static_cast<long long>(erased), static_cast<long long>(epoch));
+    qCInfo(journalLog, "erased the signing secrets of %lld past epochs (before epoch %lld)",
+           static_cast<long long>(erased), static_cast<long long>(epoch));
 }
 
 void RecordJournal::evolve() {
@@ -804,8 +805,8 @@ void RecordJournal::rollback() {
   QSqlQuery query(db_);
   if (query.exec(QStringLiteral("ROLLBACK")))
     return;
-  qDebug("record journal: closed after a failed rollback: %s",
-         qPrintable(journaldb::reason(query.lastError())));
+  qCDebug(journalLog, "closed after a failed rollback: %s",
+          qPrintable(journaldb::reason(query.lastError())));
   query = QSqlQuery();
   closeConnection();
 }
@@ -816,8 +817,8 @@ void RecordJournal::checkpoint() {
   QSqlQuery query(db_);
   // Only folds the log in: a failure loses nothing, and is said.
   if (!query.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"))) {
-    qDebug("record journal: cannot fold the log in: %s",
-           qPrintable(journaldb::reason(query.lastError())));
+    qCDebug(journalLog, "cannot fold the log in: %s",
+            qPrintable(journaldb::reason(query.lastError())));
     return;
   }
   // The first write after a fold starts the log anew, which syncs the log's
@@ -825,13 +826,13 @@ void RecordJournal::checkpoint() {
   // user version, rewritten as it is) pays for that now, between records,
   // so that the next record's commit is one sync of its own pages.
   if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-    qDebug("record journal: cannot read the user version: %s",
-           qPrintable(journaldb::reason(query.lastError())));
+    qCDebug(journalLog, "cannot read the user version: %s",
+            qPrintable(journaldb::reason(query.lastError())));
     return;
   }
   const qint64 version = query.value(0).toLongLong();
   query.finish();
   if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version)))
-    qDebug("record journal: cannot start the log anew: %s",
-           qPrintable(journaldb::reason(query.lastError())));
+    qCDebug(journalLog, "cannot start the log anew: %s",
+            qPrintable(journaldb::reason(query.lastError())));
 }

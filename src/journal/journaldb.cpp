@@ -1,4 +1,5 @@
 #include "journal/journaldb.h"
+#include "journal/journallog.h"
 
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -107,14 +108,14 @@ void useDescriptionLocks() {
   std::call_once(once, [] {
     sqlite3_vfs *vfs = sqlite3_vfs_find("unix");
     if (!vfs || vfs->iVersion < 3 || !vfs->xGetSystemCall || !vfs->xSetSystemCall) {
-      qWarning("record journal: SQLite's unix files cannot take description locks");
+      qCWarning(journalLog, "SQLite's unix files cannot take description locks");
       return;
     }
     systemFcntl = vfs->xGetSystemCall(vfs, "fcntl");
     if (!systemFcntl || vfs->xSetSystemCall(vfs, "fcntl",
                                             reinterpret_cast<sqlite3_syscall_ptr>(
                                                 &descriptionLockFcntl)) != SQLITE_OK) {
-      qWarning("record journal: SQLite's unix files cannot take description locks");
+      qCWarning(journalLog, "SQLite's unix files cannot take description locks");
     }
     const bool counted =
         hook(vfs, "open", &systemOpen, reinterpret_cast<sqlite3_syscall_ptr>(&countedOpen)) &&
@@ -125,7 +126,7 @@ void useDescriptionLocks() {
         hook(vfs, "ftruncate", &systemFtruncate,
              reinterpret_cast<sqlite3_syscall_ptr>(&countedFtruncate));
     if (!counted)
-      qWarning("record journal: SQLite's unix files cannot count their system calls");
+      qCWarning(journalLog, "SQLite's unix files cannot count their system calls");
   });
 }
 

@@ -1,4 +1,5 @@
 #include "journal/signingkeys.h"
+#include "journal/journallog.h"
 
 #include "journal/faults.h"
 
@@ -408,7 +409,7 @@ StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
   QString why;
   qint64 erased = 0;
   if (!keys.load(signingPath, &why)) {
-    qWarning("signing keys: %s", qPrintable(why));
+    qCWarning(journalLog, "signing keys: %s", qPrintable(why));
     return warnings;
   }
   const qint64 ends = keys.certificate(keys.epochs() - 1).ends;
@@ -421,14 +422,14 @@ StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
             .arg(QDateTime::fromSecsSinceEpoch(ends, Qt::UTC).toString(Qt::ISODate));
   warnings.clockJumped = clockJump(keys, keys.firstKeptEpoch(), keys.epochAt(now));
   if (!warnings.clockJumped.isEmpty()) {
-    qWarning("signing keys: %s", qPrintable(warnings.clockJumped));
+    qCWarning(journalLog, "signing keys: %s", qPrintable(warnings.clockJumped));
     return warnings;
   }
   if (!keys.erasePast(keys.epochAt(now), &erased, &why))
-    qWarning("signing keys: %s", qPrintable(why));
+    qCWarning(journalLog, "signing keys: %s", qPrintable(why));
   else if (erased > 0)
-    qInfo("signing keys: erased the secrets of %lld past epochs in %s",
-          static_cast<long long>(erased), qPrintable(signingPath));
+    qCInfo(journalLog, "signing keys: erased the secrets of %lld past epochs in %s",
+           static_cast<long long>(erased), qPrintable(signingPath));
   return warnings;
 }
 

@@ -1,16 +1,19 @@
 #include "logging/spreadsheetlog.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QUuid>
+
+// The logging layer's own diagnostics, beyond the system's.
+Q_LOGGING_CATEGORY(loggingLog, "weighstation.logging")
 
 namespace {
 // Automation objects may be missing (no application, a refused call); the
 // log goes on without them and the automation layer has said why.
 bool present(AxObject *object, const char *what) {
   if (!object)
-    qDebug("spreadsheet log: no %s object", what);
+    qCDebug(loggingLog, "spreadsheet log: no %s object", what);
   return object != nullptr;
 }
 }  // namespace

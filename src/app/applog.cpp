@@ -1,0 +1,3 @@
+#include "app/applog.h"
+
+Q_LOGGING_CATEGORY(appLog, "weighstation.app")

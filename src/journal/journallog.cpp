@@ -1,0 +1,3 @@
+#include "journal/journallog.h"
+
+Q_LOGGING_CATEGORY(journalLog, "weighstation.journal")
