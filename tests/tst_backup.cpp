@@ -164,6 +164,28 @@ class BackupTest : public QObject {
     QVERIFY(!QFileInfo::exists(dir.filePath("not-mounted")));
   }
 
+  // A last backup whose manifest is there but cannot be read is never taken
+  // for no backup: nothing replaces it until a person looks.
+  void anUnreadableManifestKeepsTheLastBackup() {
+    const QString manifest = QDir(backups()).filePath(journalId() + "/backup.txt");
+    QFile file(manifest);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray kept = file.readAll();
+    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("\x00\x01 not a manifest");
+    file.close();
+    const RecordsRun run = runRecords({"backup", "--to", backups()});
+    QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Truncate));
+    file.write(kept);
+    file.close();
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(
+        run.err.contains("is not a backup's manifest") && run.err.contains("last backup is kept"),
+        qPrintable(run.err));
+    QCOMPARE(backedUpRecords(), qint64(7));
+  }
+
   // Never over a journal; where none is, the backup goes back, checks, and
   // the station records on after it.
   void aBackupGoesBackOnlyWhereNoJournalIs() {

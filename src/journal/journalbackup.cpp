@@ -156,15 +156,17 @@ QByteArray manifestText(const Manifest &manifest) {
   return text;
 }
 
-bool readManifest(const QString &path, Manifest *manifest, QString *error) {
+bool readManifest(const QString &path, Manifest *manifest, Failure *failure) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    *failure = Failure(file.exists() ? Failure::Kind::Io : Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     return false;
   }
   const QList<QByteArray> lines = file.read(4096).split('\n');
   if (lines.value(0) != "weighstation journal backup 1") {
-    *error = QStringLiteral("%1 is not a backup's manifest").arg(path);
+    *failure =
+        Failure(Failure::Kind::Corrupt, QStringLiteral("%1 is not a backup's manifest").arg(path));
     return false;
   }
   *manifest = Manifest();
@@ -186,7 +188,8 @@ bool readManifest(const QString &path, Manifest *manifest, QString *error) {
   }
   if (manifest->journalId.isEmpty() || !counted ||
       !QDateTime::fromString(manifest->takenAt, Qt::ISODateWithMs).isValid()) {
-    *error = QStringLiteral("%1 is not a whole backup manifest").arg(path);
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QStringLiteral("%1 is not a whole backup manifest").arg(path));
     return false;
   }
   return true;
@@ -266,10 +269,15 @@ bool backUp(const Request &request, const Progress &progress, Outcome *outcome, 
     return false;
   }
   outcome->folder = folder;
+  // The last backup's count guards against a journal cut back: a manifest
+  // that is there but cannot be read is never taken for no backup.
   Manifest previous;
-  QString unread;
-  if (readManifest(pathIn(folder, kManifestName), &previous, &unread))
+  if (Failure unread; readManifest(pathIn(folder, kManifestName), &previous, &unread)) {
     outcome->previousRecords = previous.records;
+  } else if (unread.kind() != Failure::Kind::CannotOpen) {
+    *failure = unread.within(QStringLiteral("the last backup is kept; a person looks at it"));
+    return false;
+  }
 
   const QString journal = pathIn(folder, kJournalName);
   const QString head = pathIn(folder, kHeadName);
@@ -332,9 +340,9 @@ bool backUp(const Request &request, const Progress &progress, Outcome *outcome, 
 }
 
 bool lastBackup(const QString &folder, const QString &journalId, Manifest *manifest) {
-  QString why;
+  Failure unread;
   return !journalId.isEmpty() &&
-         readManifest(pathIn(QDir(folder).filePath(journalId), kManifestName), manifest, &why) &&
+         readManifest(pathIn(QDir(folder).filePath(journalId), kManifestName), manifest, &unread) &&
          manifest->journalId == journalId;
 }
 
@@ -382,12 +390,12 @@ bool restore(const QString &backupFolder, const QString &journalPath, const QStr
                              .arg(journalPath + suffix));
       return false;
     }
-  QString why;
-  if (!readManifest(pathIn(backupFolder, kManifestName), &restored->manifest, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("%1 is not a finished backup: %2").arg(backupFolder, why));
+  if (Failure unread;
+      !readManifest(pathIn(backupFolder, kManifestName), &restored->manifest, &unread)) {
+    *failure = unread.within(QStringLiteral("%1 is not a finished backup").arg(backupFolder));
     return false;
   }
+  QString why;
   const QString backupKey = pathIn(backupFolder, kVerificationKeyName);
   const QString stationKey = signingkeys::verificationKeyPathFor(keyPath);
   signingkeys::VerificationKey ours;

@@ -36,8 +36,9 @@ struct Manifest {
   QString fingerprint;
 };
 QByteArray manifestText(const Manifest &manifest);
-// False (with why) when the file is missing or is not a backup's manifest.
-bool readManifest(const QString &path, Manifest *manifest, QString *error);
+// False with the failure when the file is missing (CannotOpen), cannot be
+// read, or is not a backup's manifest.
+bool readManifest(const QString &path, Manifest *manifest, Failure *failure);
 
 // Pages copied of how many.
 using Progress = std::function<void(qint64 done, qint64 total)>;
