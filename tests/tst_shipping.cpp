@@ -110,9 +110,9 @@ class ShippingTest : public QObject {
     QFETCH(QString, uri);
     QFETCH(QString, refusal);
     QFETCH(QString, host);
-    QString why;
+    Failure why;
     QCOMPARE(centraldb::checkUri(uri, &why), refusal.isEmpty());
-    QVERIFY2(why.contains(refusal), qPrintable(why));
+    QVERIFY2(why.text().contains(refusal), qPrintable(why.text()));
     if (refusal.isEmpty()) {
       centraldb::ConnectionSettings settings;
       QVERIFY(centraldb::parseUri(uri, 5, &settings, &why));

@@ -41,11 +41,11 @@ std::unique_ptr<CentralShipper> startCentralShipping(MainWindow *window) {
   const QString uri = settings::value(QStringLiteral("central"));
   if (uri.isEmpty())
     return nullptr;
-  if (QString why; !centraldb::checkUri(uri, &why)) {
+  if (Failure refusal; !centraldb::checkUri(uri, &refusal)) {
     warnings::showSoon(
         window, QStringLiteral("WARNING"),
         QStringLiteral("Central Setting Refused (WEIGHSTATION_CENTRAL: %1), Nothing Is Shipped!!!")
-            .arg(why));
+            .arg(refusal.text()));
     return nullptr;
   }
   auto shipper = std::make_unique<CentralShipper>(uri, journalfiles::defaultJournalPath());

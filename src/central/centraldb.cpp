@@ -45,12 +45,14 @@ QString withoutSocketHost(const QString &uri, QString *socketFolder) {
 }  // namespace
 
 bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settings,
-              QString *error) {
+              Failure *failure) {
   QString socketFolder;
   const QUrl url(withoutSocketHost(uri, &socketFolder), QUrl::StrictMode);
   if (!url.isValid() ||
       (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
-    *error = QStringLiteral("'%1' is not a postgresql:// connection URI").arg(shownUri(uri));
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QStringLiteral("'%1' is not a postgresql:// connection URI").arg(shownUri(uri)));
     return false;
   }
   ConnectionSettings parsed;
@@ -68,10 +70,11 @@ bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settin
     // a setting dropped could be the one that asks for TLS.
     static const QRegularExpression name(QStringLiteral("^[a-z_]+$"));
     if (!name.match(item.first).hasMatch() || item.second.contains(u';')) {
-      *error = QStringLiteral(
-                   "'%1' in the URI %2 cannot be passed to the server's connection "
-                   "(a name of letters and '_', a value without ';')")
-                   .arg(item.first + u'=' + item.second, shownUri(uri));
+      *failure = Failure(Failure::Kind::Refused,
+                         QStringLiteral("'%1' in the URI %2 cannot be passed to the server's "
+                                        "connection (a name of letters and '_', a value without "
+                                        "';')")
+                             .arg(item.first + u'=' + item.second, shownUri(uri)));
       return false;
     }
     given.insert(item.first);
@@ -95,14 +98,14 @@ bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settin
   return true;
 }
 
-bool checkUri(const QString &uri, QString *error) {
+bool checkUri(const QString &uri, Failure *failure) {
   ConnectionSettings settings;
-  return parseUri(uri, kConnectTimeoutSeconds, &settings, error);
+  return parseUri(uri, kConnectTimeoutSeconds, &settings, failure);
 }
 
-bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error) {
+bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, Failure *failure) {
   ConnectionSettings settings;
-  if (!parseUri(uri, timeoutSeconds, &settings, error))
+  if (!parseUri(uri, timeoutSeconds, &settings, failure))
     return false;
   db.setHostName(settings.host);
   if (settings.port > 0)
@@ -134,11 +137,9 @@ QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure 
                        QStringLiteral("no PostgreSQL driver (QPSQL) is installed"));
     return db;
   }
-  QString why;
-  if (!configure(db, uri, kConnectTimeoutSeconds, &why)) {
+  if (!configure(db, uri, kConnectTimeoutSeconds, failure)) {
     // A connection that cannot be made as the URI says is not made at all:
     // nothing is left for a later open() to try with libpq's defaults.
-    *failure = Failure(Failure::Kind::Refused, why);
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(connectionName);
     return QSqlDatabase();
@@ -356,14 +357,15 @@ QByteArray copyLine(const JournalRecord &record, const QString &journalId) {
   return line;
 }
 
-bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines, QString *error,
-              QString *sqlState) {
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
+              Failure *failure, QString *sqlState) {
   const QVariant handle = db.driver()->handle();
   // The driver names the handle's type after libpq's struct.
   if (!handle.isValid() ||
       (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)) {
-    *error =
-        QStringLiteral("not a PostgreSQL connection (%1)").arg(QLatin1String(handle.typeName()));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QStringLiteral("not a PostgreSQL connection (%1)").arg(QLatin1String(handle.typeName())));
     return false;
   }
   PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
@@ -386,7 +388,8 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
     PQclear(result);
   }
   if (!ok) {
-    *error = QString::fromUtf8(PQerrorMessage(connection)).trimmed();
+    *failure = Failure(failures::ofSqlState(state, Failure::Kind::Unreachable),
+                       QString::fromUtf8(PQerrorMessage(connection)).trimmed());
     if (sqlState)
       *sqlState = state;
   }

@@ -43,13 +43,14 @@ struct ConnectionSettings {
 // refused whole (false, with the reason) when any part of it cannot be
 // passed as written. Bounds on the waits (connect_timeout, keepalives,
 // tcp_user_timeout) are added unless the URI gives them.
-bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settings, QString *error);
+bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settings,
+              Failure *failure);
 // Whether the monitor can ship to `uri` as written; the reason when not.
-bool checkUri(const QString &uri, QString *error);
+bool checkUri(const QString &uri, Failure *failure);
 // The URI applied to `db`. A password in the URI is taken, but libpq's
 // ~/.pgpass or PGPASSFILE is the place for it. Waits at most
 // `timeoutSeconds` for a connection.
-bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, QString *error);
+bool configure(QSqlDatabase &db, const QString &uri, int timeoutSeconds, Failure *failure);
 // The URI without a password, to name the target in messages and tables.
 QString shownUri(const QString &uri);
 
@@ -72,9 +73,10 @@ QString columnList();
 // columnList()'s order.
 QByteArray copyLine(const JournalRecord &record, const QString &journalId);
 // COPY of `lines` into `table` on the connection `db` (through libpq, on
-// Qt SQL's own connection); false with the reason and the server's SQLSTATE.
-bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines, QString *error,
-              QString *sqlState = nullptr);
+// Qt SQL's own connection); false with the failure (its kind by the
+// server's SQLSTATE) and the SQLSTATE itself.
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
+              Failure *failure, QString *sqlState = nullptr);
 
 // Whether a failure with the SQLSTATE `sqlState` (empty: none came) is a
 // passing one (the server out of reach or out of resources, a statement

@@ -9,7 +9,8 @@
 
 CentralShipper::CentralShipper(const QString &uri, const QString &journalPath)
     : uri_(uri), target_(target(uri)) {
-  centraldb::checkUri(uri, &uriRefusal_);
+  if (Failure refusal; !centraldb::checkUri(uri, &refusal))
+    uriRefusal_ = refusal.text();
   qRegisterMetaType<ShippingStatus>();
   follower_ = std::make_unique<JournalFollower>(
       journalPath, target_, QStringLiteral("central-journal"), ShippingLedger::Kind::Central,
@@ -263,6 +264,15 @@ void CentralShipper::waitForTheServer(const Failure &failure) {
   follower_->unreachable(failure);
 }
 
+// The batch's rows into this connection's staging table; the reason when not.
+bool CentralShipper::copyBatch(const QByteArray &rows, QString *why, QString *sqlState) {
+  Failure failure;
+  if (centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &failure, sqlState))
+    return true;
+  *why = failure.reason();
+  return false;
+}
+
 // The epoch keys that certify the records' seals go with them (the
 // verification key with each, for the registered fingerprint to name), in
 // the batch's transaction. `*upTo`: the last epoch sent (-1: none new).
@@ -297,7 +307,7 @@ void CentralShipper::sendBatch(const QList<JournalRecord> &records, Batch *batch
   bool ok = central_.transaction() &&
             query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
                                       "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
-            centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &why, &sqlState);
+            copyBatch(rows, &why, &sqlState);
   qint64 keysUpTo = -1;
   ok = ok && sendEpochKeys(&keysUpTo, &why);
   // Rows of the same station sent before rows were keyed by journal are

@@ -91,6 +91,7 @@ class CentralShipper : public QObject, private FollowerDestination {
   bool openCentral(Failure *failure);
   void sendBatch(const QList<JournalRecord> &records, Batch *batch, Failure *failure);
   bool sendEpochKeys(qint64 *upTo, QString *why);
+  bool copyBatch(const QByteArray &rows, QString *why, QString *sqlState);
   bool settleSetAside();
   bool retrySetAside(Failure *failure);
   void isolateRefusal(qint64 seq, const Failure &failure);

@@ -19,8 +19,8 @@ namespace {
 QStringList shippingSettingsProblems() {
   QStringList problems;
   const QString central = settings::value(QStringLiteral("central"));
-  if (QString why; !central.isEmpty() && !centraldb::checkUri(central, &why))
-    problems << QStringLiteral("WEIGHSTATION_CENTRAL: %1; nothing is shipped").arg(why);
+  if (Failure refusal; !central.isEmpty() && !centraldb::checkUri(central, &refusal))
+    problems << QStringLiteral("WEIGHSTATION_CENTRAL: %1; nothing is shipped").arg(refusal.text());
   const QString mqtt = mqtttarget::setting();
   MqttTarget target;
   if (Failure failure;
