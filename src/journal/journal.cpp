@@ -196,11 +196,9 @@ bool RecordJournal::open(Failure *failure) {
   if (file.exists() && file.size() == 0 &&
       !refuseAnotherStart(QStringLiteral("is empty"), QString(), failure))
     return false;
-  QString why;
-  if (!journaldb::openForWriting(&db_, path_, connectionName_, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+  if (!journaldb::openForWriting(&db_, path_, connectionName_, failure))
     return false;
-  }
+  QString why;
   QSqlQuery tables(db_);
   if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
     return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, failure);

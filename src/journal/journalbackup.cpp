@@ -199,11 +199,8 @@ bool copyJournal(const QString &from, const QString &to, const Progress &progres
                  Failure *failure) {
   const QString connection = QStringLiteral("weighstation-backup-source");
   QSqlDatabase source;
-  QString why;
-  if (!journaldb::openForReading(&source, from, connection, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+  if (!journaldb::openForReading(&source, from, connection, failure))
     return false;
-  }
   sqlite3 *target = nullptr;
   int rc = sqlite3_open_v2(QFile::encodeName(to).constData(), &target,
                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);

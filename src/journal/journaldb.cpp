@@ -93,11 +93,11 @@ bool hook(sqlite3_vfs *vfs, const char *name, sqlite3_syscall_ptr *original,
   return !*original || vfs->xSetSystemCall(vfs, name, counted) == SQLITE_OK;
 }
 
-bool pragma(QSqlDatabase &db, const QString &statement, QString *error) {
+bool pragma(QSqlDatabase &db, const QString &statement, Failure *failure) {
   QSqlQuery query(db);
   if (query.exec(statement))
     return true;
-  *error = QStringLiteral("%1: %2").arg(statement, reason(query.lastError()));
+  *failure = Failure::ofSql(statement, query.lastError());
   return false;
 }
 
@@ -143,7 +143,7 @@ QString reason(const QSqlError &error) {
 }
 
 bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connectionName,
-                    QString *error) {
+                    Failure *failure) {
   useDescriptionLocks();
   if (!db->isValid()) {
     *db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
@@ -151,28 +151,27 @@ bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connec
     db->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   }
   if (!db->isOpen() && !db->open()) {
-    *error = QStringLiteral("cannot open the journal %1: %2").arg(path, reason(db->lastError()));
+    *failure = Failure::ofSql(QStringLiteral("cannot open the journal %1").arg(path),
+                              db->lastError(), Failure::Kind::CannotOpen);
     return false;
   }
   QSqlQuery query(*db);
   if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
       query.value(0).toString() != QLatin1String("wal")) {
-    *error = QStringLiteral("the journal %1 cannot be put in WAL mode%2")
-                 .arg(path, query.lastError().isValid()
-                                ? QStringLiteral(": ") + reason(query.lastError())
-                                : QString());
+    *failure = Failure::ofSql(QStringLiteral("the journal %1 cannot be put in WAL mode").arg(path),
+                              query.lastError(), Failure::Kind::Io);
     return false;
   }
-  return pragma(*db, QStringLiteral("PRAGMA synchronous=FULL"), error) &&
-         pragma(*db, QStringLiteral("PRAGMA wal_autocheckpoint=0"), error);
+  return pragma(*db, QStringLiteral("PRAGMA synchronous=FULL"), failure) &&
+         pragma(*db, QStringLiteral("PRAGMA wal_autocheckpoint=0"), failure);
 }
 
 bool openForReading(QSqlDatabase *db, const QString &path, const QString &connectionName,
-                    QString *error) {
+                    Failure *failure) {
   useDescriptionLocks();
   const QFileInfo file(path);
   if (!file.isFile()) {
-    *error = QStringLiteral("no journal at %1").arg(path);
+    *failure = Failure(Failure::Kind::CannotOpen, QStringLiteral("no journal at %1").arg(path));
     return false;
   }
   const bool folderWritable =
@@ -182,11 +181,13 @@ bool openForReading(QSqlDatabase *db, const QString &path, const QString &connec
   QString parameters = QStringLiteral("mode=ro");
   if (!folderWritable && !QFileInfo::exists(shm)) {
     if (wal.exists() && wal.size() > 0) {
-      *error = QStringLiteral(
-                   "cannot read the journal %1: its write-ahead log %2 holds records, and without "
-                   "a shared-memory file (%3) it can only be read from a folder that can be "
-                   "written: copy the journal with its -wal file to one")
-                   .arg(path, wal.filePath(), shm);
+      *failure = Failure(
+          Failure::Kind::CannotOpen,
+          QStringLiteral(
+              "cannot read the journal %1: its write-ahead log %2 holds records, and without "
+              "a shared-memory file (%3) it can only be read from a folder that can be "
+              "written: copy the journal with its -wal file to one")
+              .arg(path, wal.filePath(), shm));
       return false;
     }
     parameters += QStringLiteral("&immutable=1");
@@ -199,7 +200,8 @@ bool openForReading(QSqlDatabase *db, const QString &path, const QString &connec
                                        "QSQLITE_BUSY_TIMEOUT=%1")
                             .arg(kBusyTimeoutMs));
   if (!db->open()) {
-    *error = QStringLiteral("cannot open the journal %1: %2").arg(path, reason(db->lastError()));
+    *failure = Failure::ofSql(QStringLiteral("cannot open the journal %1").arg(path),
+                              db->lastError(), Failure::Kind::CannotOpen);
     return false;
   }
   return true;

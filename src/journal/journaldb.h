@@ -16,6 +16,8 @@
 #include <QSqlError>
 #include <QString>
 
+#include "journal/failure.h"
+
 struct sqlite3;
 
 namespace journaldb {
@@ -31,7 +33,7 @@ void useDescriptionLocks();
 // (made when missing), in WAL mode with every commit synced. False with
 // SQLite's reason.
 bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connectionName,
-                    QString *error);
+                    Failure *failure);
 
 // A read-only connection. A journal whose folder cannot be written and that
 // has no shared-memory file (a read-only medium, a copy) is opened as
@@ -39,7 +41,7 @@ bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connec
 // write-ahead log holds records but cannot be read that way is refused with
 // the reason.
 bool openForReading(QSqlDatabase *db, const QString &path, const QString &connectionName,
-                    QString *error);
+                    Failure *failure);
 
 // The SQLite connection under a Qt SQL one of the QSQLITE driver; null when
 // it is not one.

@@ -128,11 +128,8 @@ Failure sqliteFailure(const QString &what, sqlite3 *db, int code) {
 }  // namespace
 
 bool JournalReader::open(Failure *failure) {
-  QString why;
-  if (!journaldb::openForReading(&db_, path_, connectionName_, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+  if (!journaldb::openForReading(&db_, path_, connectionName_, failure))
     return false;
-  }
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT name, value FROM journal_meta"))) {
     *failure = Failure::ofSql(QStringLiteral("cannot read the journal %1").arg(path_),

@@ -59,9 +59,7 @@ bool ShippingLedger::open(Failure *failure) {
         Failure(Failure::Kind::CannotOpen, QStringLiteral("no journal yet at %1").arg(path_));
     return false;
   }
-  QString why;
-  if (!journaldb::openForWriting(&db_, path_, connectionName_, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+  if (!journaldb::openForWriting(&db_, path_, connectionName_, failure)) {
     close();
     return false;
   }

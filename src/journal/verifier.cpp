@@ -761,10 +761,10 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
   const QString name = QStringLiteral("weighstation-verify-side-%1").arg(++connections);
   {
     QSqlDatabase db;
-    QString why;
+    Failure unread;
     Checker checker(options, side->report, trust);
-    if (!journaldb::openForReading(&db, path, name, &why)) {
-      checker.problem(0, QStringLiteral("the journal cannot be read: %1").arg(why));
+    if (!journaldb::openForReading(&db, path, name, &unread)) {
+      checker.problem(0, QStringLiteral("the journal cannot be read: %1").arg(unread.text()));
     } else {
       side->damage = integrityProblems(db);
       if (!stop)

@@ -48,8 +48,11 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
     return false;
   QSqlDatabase db;
   auto closing = [&db] { journaldb::close(&db); };
-  if (!journaldb::openForWriting(&db, journalPath, QStringLiteral("journal-loader"), error))
+  if (Failure failure;
+      !journaldb::openForWriting(&db, journalPath, QStringLiteral("journal-loader"), &failure)) {
+    *error = failure.text();
     return closing(), false;
+  }
   QSqlQuery query(db);
   QString journalId, previousMac;
   qint64 seq = 0;
