@@ -234,98 +234,89 @@ bool copyJournal(const QString &from, const QString &to, const Progress &progres
   return syncPath(to, false, failure);
 }
 
-bool backUp(const Request &request, const Progress &progress, Outcome *outcome, Failure *failure) {
-  *outcome = Outcome();
-  // A folder that is not there is a disk not mounted: never made here, or
-  // the backup would land on the station's own disk.
+namespace {
+// DIR/J, made, for the journal at `request.journalPath`; never a folder
+// that is not there (a disk not mounted), never the station's own.
+bool backupFolderOf(const Request &request, QString *journalId, QString *folder, Failure *failure) {
   if (!QFileInfo(request.folder).isDir()) {
     *failure = Failure(Failure::Kind::CannotOpen,
                        QStringLiteral("the backup folder %1 is missing (is its disk mounted?)")
                            .arg(request.folder));
     return false;
   }
-  QString journalId;
   {
     JournalReader reader(request.journalPath, QStringLiteral("weighstation-backup-id"));
     if (!reader.open(failure))
       return false;
-    journalId = reader.journalId();
+    *journalId = reader.journalId();
   }
-  const QString folder = QDir(request.folder).filePath(journalId);
+  *folder = QDir(request.folder).filePath(*journalId);
   const QString stationFolders[] = {QFileInfo(request.journalPath).absolutePath(),
                                     QFileInfo(request.keyPath).absolutePath()};
   for (const QString &station : stationFolders)
-    if (outputguard::resolved(folder) == outputguard::resolved(station)) {
+    if (outputguard::resolved(*folder) == outputguard::resolved(station)) {
       *failure = Failure(Failure::Kind::Refused,
                          QStringLiteral("the backup folder %1 is the station's own folder %2")
                              .arg(request.folder, station));
       return false;
     }
-  if (!QDir().mkpath(folder)) {
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot make the folder %1").arg(folder));
+  if (!QDir().mkpath(*folder)) {
+    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot make the folder %1").arg(*folder));
     return false;
   }
-  outcome->folder = folder;
-  // The last backup's count guards against a journal cut back: a manifest
-  // that is there but cannot be read is never taken for no backup.
-  Manifest previous;
-  if (Failure unread; readManifest(pathIn(folder, kManifestName), &previous, &unread)) {
-    outcome->previousRecords = previous.records;
-  } else if (unread.kind() != Failure::Kind::CannotOpen) {
-    *failure = unread.within(QStringLiteral("the last backup is kept; a person looks at it"));
-    return false;
-  }
+  return true;
+}
 
-  const QString journal = pathIn(folder, kJournalName);
-  const QString head = pathIn(folder, kHeadName);
-  const QString verificationKey = pathIn(folder, kVerificationKeyName);
-  const QStringList partials{partialOf(journal), partialOf(head), partialOf(verificationKey)};
-  removePartials(partials);
+// The last backup's count guards against a journal cut back: a manifest
+// that is there but cannot be read is never taken for no backup (-1: none).
+bool lastCount(const QString &folder, qint64 *records, Failure *failure) {
+  Manifest previous;
+  Failure unread;
+  if (readManifest(pathIn(folder, kManifestName), &previous, &unread)) {
+    *records = previous.records;
+    return true;
+  }
+  if (unread.kind() == Failure::Kind::CannotOpen) {
+    *records = -1;
+    return true;
+  }
+  *failure = unread.within(QStringLiteral("the last backup is kept; a person looks at it"));
+  return false;
+}
+
+// The backup's files under their partial names: the head first, then the
+// journal, then the verification key (when the station has one).
+struct Partials {
+  QStringList paths;  // journal, head, verification key
+  bool keyed = false;
+};
+bool copyPartials(const Request &request, const QString &journalId, const Partials &partials,
+                  const Progress &progress, Failure *failure) {
   const QString stationHead = journalfiles::headPathFor(request.keyPath, journalId);
-  const QString stationVerificationKey = signingkeys::verificationKeyPathFor(request.keyPath);
-  const bool keyed = QFileInfo::exists(stationVerificationKey);
-  const bool copied = copyHead(stationHead, partials[1], failure) &&
-                      copyJournal(request.journalPath, partials[0], progress, failure) &&
-                      (!keyed || copyFile(stationVerificationKey, partials[2], failure));
-  if (!copied) {
-    removePartials(partials);
+  const QString stationKey = signingkeys::verificationKeyPathFor(request.keyPath);
+  return copyHead(stationHead, partials.paths[1], failure) &&
+         copyJournal(request.journalPath, partials.paths[0], progress, failure) &&
+         (!partials.keyed || copyFile(stationKey, partials.paths[2], failure));
+}
+
+// The journal first: a head older than its copy never names a record the
+// copy lacks, whatever step an interruption stops at; the manifest last.
+bool nameDone(const QString &folder, const Partials &partials, const Manifest &manifest,
+              Failure *failure) {
+  for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
+    QFile::remove(partials.paths[0] + suffix);
+  const bool named =
+      renameOver(partials.paths[0], pathIn(folder, kJournalName), failure) &&
+      renameOver(partials.paths[1], pathIn(folder, kHeadName), failure) &&
+      (!partials.keyed ||
+       renameOver(partials.paths[2], pathIn(folder, kVerificationKeyName), failure)) &&
+      syncPath(folder, true, failure);
+  if (!named) {
+    removePartials(partials.paths);
     return false;
   }
-  VerifyReport report;
-  if (!checkIntact(partials[0], request.keyPath, partials[1], keyed ? partials[2] : QString(),
-                   QStringLiteral("the copy"), QStringLiteral("no backup made; verify the journal"),
-                   &report, failure)) {
-    removePartials(partials);
-    return false;
-  }
-  if (report.records < outcome->previousRecords) {
-    removePartials(partials);
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the journal holds %1 records, its last backup %2: the last "
-                                      "backup is kept; verify the journal")
-                           .arg(report.records)
-                           .arg(outcome->previousRecords));
-    return false;
-  }
-  // The journal first: a head older than its copy never names a record the
-  // copy lacks, whatever step an interruption stops at.
-  Manifest &manifest = outcome->manifest;
-  manifest.journalId = journalId;
-  manifest.records = report.records;
-  manifest.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-  describe(stationVerificationKey, &manifest);
   QSaveFile written(pathIn(folder, kManifestName));
   const QByteArray text = manifestText(manifest);
-  for (const QString &suffix : {QStringLiteral("-wal"), QStringLiteral("-shm")})
-    QFile::remove(partials[0] + suffix);
-  const bool named = renameOver(partials[0], journal, failure) &&
-                     renameOver(partials[1], head, failure) &&
-                     (!keyed || renameOver(partials[2], verificationKey, failure)) &&
-                     syncPath(folder, true, failure);
-  if (!named) {
-    removePartials(partials);
-    return false;
-  }
   if (!written.open(QIODevice::WriteOnly) || written.write(text) != text.size() ||
       !written.commit()) {
     *failure = Failure(
@@ -334,6 +325,44 @@ bool backUp(const Request &request, const Progress &progress, Outcome *outcome, 
     return false;
   }
   return syncPath(folder, true, failure);
+}
+}  // namespace
+
+bool backUp(const Request &request, const Progress &progress, Outcome *outcome, Failure *failure) {
+  *outcome = Outcome();
+  QString journalId;
+  if (!backupFolderOf(request, &journalId, &outcome->folder, failure) ||
+      !lastCount(outcome->folder, &outcome->previousRecords, failure))
+    return false;
+  const QString folder = outcome->folder;
+  Partials partials;
+  for (const char *name : {kJournalName, kHeadName, kVerificationKeyName})
+    partials.paths << partialOf(pathIn(folder, name));
+  partials.keyed = QFileInfo::exists(signingkeys::verificationKeyPathFor(request.keyPath));
+  removePartials(partials.paths);
+  VerifyReport report;
+  if (!copyPartials(request, journalId, partials, progress, failure) ||
+      !checkIntact(partials.paths[0], request.keyPath, partials.paths[1],
+                   partials.keyed ? partials.paths[2] : QString(), QStringLiteral("the copy"),
+                   QStringLiteral("no backup made; verify the journal"), &report, failure)) {
+    removePartials(partials.paths);
+    return false;
+  }
+  if (report.records < outcome->previousRecords) {
+    removePartials(partials.paths);
+    *failure = Failure(Failure::Kind::Refused,
+                       QStringLiteral("the journal holds %1 records, its last backup %2: the last "
+                                      "backup is kept; verify the journal")
+                           .arg(report.records)
+                           .arg(outcome->previousRecords));
+    return false;
+  }
+  Manifest &manifest = outcome->manifest;
+  manifest.journalId = journalId;
+  manifest.records = report.records;
+  manifest.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
+  describe(signingkeys::verificationKeyPathFor(request.keyPath), &manifest);
+  return nameDone(folder, partials, manifest, failure);
 }
 
 bool lastBackup(const QString &folder, const QString &journalId, Manifest *manifest) {

@@ -115,6 +115,36 @@ QStringList qrCodesIn(const QString &path, QString *error) {
 }
 }  // namespace
 
+namespace {
+// Record `seq` and its ticket's code (with its epoch's certificate), read
+// from the journal at `journal`.
+bool recordAndCode(const QString &journal, qint64 seq, JournalRecord *record, QString *code,
+                   Failure *failure) {
+  JournalReader reader(journal);
+  JournalFilter one;
+  one.seqFrom = one.seqTo = seq;
+  if (!reader.open(failure) || !reader.forEach(
+                                   one,
+                                   [record](const JournalRecord &found) {
+                                     *record = found;
+                                     return false;
+                                   },
+                                   failure))
+    return false;
+  if (record->seq == 0) {
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QCoreApplication::translate("Records", "no record %1 in the journal").arg(seq));
+    return false;
+  }
+  QList<signingkeys::EpochCertificate> epochKeys;
+  if (!reader.epochKeys(&epochKeys, failure))
+    return false;
+  *code = ticketcode::of(*record, epochKeys);
+  return true;
+}
+}  // namespace
+
 int ticket(const QStringList &arguments) {
   Command command(QStringLiteral("ticket"),
                   QCoreApplication::translate(
@@ -143,24 +173,9 @@ int ticket(const QStringList &arguments) {
   const QString &path = job.path;
   printouts::Context &context = job.context;
   Failure failure;
-  JournalReader reader(command.journal());
   JournalRecord record;
-  JournalFilter one;
-  one.seqFrom = one.seqTo = seq;
-  if (!reader.open(&failure) || !reader.forEach(
-                                    one,
-                                    [&record](const JournalRecord &found) {
-                                      record = found;
-                                      return false;
-                                    },
-                                    &failure))
+  if (!recordAndCode(command.journal(), seq, &record, &context.ticketCode, &failure))
     return cannot(failure);
-  if (record.seq == 0)
-    return cannot(QCoreApplication::translate("Records", "no record %1 in the journal").arg(seq));
-  QList<signingkeys::EpochCertificate> epochKeys;
-  if (!reader.epochKeys(&epochKeys, &failure))
-    return cannot(failure);
-  context.ticketCode = ticketcode::of(record, epochKeys);
   if (!context.check.trusts(seq) && !parser.isSet(QStringLiteral("unverified"))) {
     std::fprintf(stderr, "%s\n",
                  qPrintable(messageLine(
