@@ -5,8 +5,14 @@
 
 namespace logfiles {
 namespace {
+// The file a name comes to, links followed: also a link to a file not there
+// yet (a workbook written only when its log stops), which a log written
+// through it would make.
 QString resolved(const QString &name) {
-  const QFileInfo info(name);
+  QString current = QFileInfo(name).absoluteFilePath();
+  for (int hops = 0; hops < 40 && QFileInfo(current).isSymLink(); ++hops)
+    current = QFileInfo(current).symLinkTarget();
+  const QFileInfo info(current);
   const QString canonical = info.canonicalFilePath();
   if (!canonical.isEmpty())
     return canonical;
