@@ -48,7 +48,7 @@ inline void fillJournal(const QString &path, const QString &key, qint64 records,
             record.station = station;
             return record;
           },
-          &error))
+          &error, station))
     std::fprintf(stderr, "cannot build %s: %s\n", qPrintable(path), qPrintable(error));
 }
 

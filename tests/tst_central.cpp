@@ -33,10 +33,10 @@
 #include "simulator.h"
 
 namespace {
-QString serverUri() {
+QString serverUri(const QString &database = qEnvironmentVariable("PGDATABASE")) {
   return QStringLiteral("postgresql://%1@%2:%3/%4")
       .arg(qEnvironmentVariable("PGUSER"), qEnvironmentVariable("PGHOST"),
-           qEnvironmentVariable("PGPORT"), qEnvironmentVariable("PGDATABASE"));
+           qEnvironmentVariable("PGPORT"), database);
 }
 
 void server(const char *action) {
@@ -45,11 +45,11 @@ void server(const char *action) {
 }
 
 // SQL on the central database through a connection of its own.
-QList<QVariantList> central(const QString &sql) {
+QList<QVariantList> central(const QString &sql, const QString &uri = serverUri()) {
   QList<QVariantList> rows;
   {
     Failure error;
-    QSqlDatabase db = centraldb::connect(serverUri(), QStringLiteral("test-central"), &error);
+    QSqlDatabase db = centraldb::connect(uri, QStringLiteral("test-central"), &error);
     QSqlQuery query(db);
     if (db.isOpen() && query.exec(sql)) {
       while (query.next()) {
@@ -115,8 +115,10 @@ QProcessEnvironment monitorEnvironment(const Simulator &sim, const QTemporaryDir
 }
 
 // A journal of `count` records of `station`, taken `minutesAgo` minutes ago.
+// A new key names `keyStation` (empty: this machine).
 void writeJournal(const QString &path, const QString &key, const QString &station, int count,
-                  int minutesAgo = 0, const QString &renamedTo = QString(), int renamedAt = 0) {
+                  int minutesAgo = 0, const QString &renamedTo = QString(), int renamedAt = 0,
+                  const QString &keyStation = QString()) {
   QString error;
   QVERIFY2(loadJournal(
                path, key, count,
@@ -141,7 +143,7 @@ void writeJournal(const QString &path, const QString &key, const QString &statio
                  r.version = QStringLiteral("1.0.0");
                  return r;
                },
-               &error),
+               &error, keyStation),
            qPrintable(error));
 }
 }  // namespace
@@ -696,6 +698,77 @@ class CentralTest : public QObject {
     QCOMPARE(compared.exitCode, 2);
     QVERIFY2(compared.err.contains("holds no record of station elsewhere"),
              qPrintable(compared.err));
+  }
+
+  // A site's auditor checks every journal in the central database at once,
+  // each by the key registered for its station, read straight from the
+  // server: a changed row and a column of another type are found.
+  void theWholeSiteIsCheckedByRegisteredKeys() {
+    central("CREATE DATABASE wholesite");
+    const QString site = serverUri(QStringLiteral("wholesite"));
+    for (const QString &statement : centraldb::schemaSql())
+      central(statement, site);
+    QHash<QString, QString> journalIds;
+    for (const QString station : {"east", "west"}) {
+      const QString journal = dir.filePath(station + "-site.sqlite");
+      writeJournal(journal, dir.filePath(station + "-site.key"), station, 12, 0, QString(), 0,
+                   station);
+      journalIds[station] = journalIdOf(journal);
+      CentralShipper shipper(site, journal);
+      shipper.start();
+      QTRY_COMPARE_WITH_TIMEOUT(
+          central(QStringLiteral("SELECT count(*) FROM weigh_records WHERE station = '%1'")
+                      .arg(station),
+                  site)
+              .value(0)
+              .value(0)
+              .toLongLong(),
+          qint64(12), 30000);
+    }
+    auto registerKey = [&](const QString &station) {
+      const RecordsRun shown =
+          runRecords({"verification-key", "--journal", dir.filePath(station + "-site.sqlite"),
+                      "--key", dir.filePath(station + "-site.key")});
+      const QString fingerprint =
+          QRegularExpression("fingerprint ([0-9A-F-]{19})").match(shown.out).captured(1);
+      QCOMPARE(runRecords({"central-register", "--central", site, "--station", station,
+                           "--fingerprint", fingerprint})
+                   .exitCode,
+               0);
+    };
+    registerKey("east");
+    const QStringList check{"verify", "--central", site};
+    RecordsRun checked = runRecords(check);
+    QCOMPARE(checked.exitCode, 2);
+    QVERIFY2(checked.out.contains(
+                 QStringLiteral("journal %1: journal intact: 12 records").arg(journalIds["east"])),
+             qPrintable(checked.out));
+    QVERIFY2(checked.err.contains(QStringLiteral("journal %1: cannot check: the verification key")
+                                      .arg(journalIds["west"])) &&
+                 checked.err.contains("is not registered for station west"),
+             qPrintable(checked.err));
+    registerKey("west");
+    QCOMPARE(runRecords(check).exitCode, 0);
+
+    central("UPDATE weigh_records SET s1_weight = s1_weight + 0.0001 WHERE seq = 4", site);
+    checked = runRecords(check);
+    QCOMPARE(checked.exitCode, 1);
+    QVERIFY2(
+        checked.out.contains(
+            QStringLiteral("journal %1: seq 4: its seal does not match").arg(journalIds["east"])),
+        qPrintable(checked.out));
+    central("ALTER TABLE weigh_records ALTER COLUMN total TYPE numeric", site);
+    checked = runRecords(check);
+    QVERIFY(checked.exitCode != 0);
+    QVERIFY2(
+        !checked.out.contains("intact") &&
+            (checked.out + checked.err).contains("the central column total is not of the type"),
+        qPrintable(checked.out + checked.err));
+    // A key of one's own names one station's journals.
+    checked = runRecords(check + QStringList{"--key", dir.filePath("east-site.key")});
+    QCOMPARE(checked.exitCode, 2);
+    QVERIFY2(checked.err.contains("takes --station NAME or --journal-id ID"),
+             qPrintable(checked.err));
   }
 
   // libpq's options reach the server whole, spaces and all.

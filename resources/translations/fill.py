@@ -14,6 +14,12 @@ table = json.loads((here / "tr.json").read_text(encoding="utf-8"))
 for lang in ("de", "fr", "es", "pt_BR"):
     path = here / f"weighstation_{lang}.ts"
     tree = ET.parse(path)
+    # A text gone from the sources (lupdate marks it vanished) goes from
+    # the catalogue too: tr.json keeps its translation should it return.
+    for context in tree.iter("context"):
+        for message in list(context.findall("message")):
+            if message.find("translation").get("type") in ("vanished", "obsolete"):
+                context.remove(message)
     for message in tree.iter("message"):
         source = message.findtext("source")
         translation = message.find("translation")

@@ -466,16 +466,8 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <translation>Gibt das SQL aus, das die zentralen Tabellen anlegt, für einen Datenbankverwalter, der sie von Hand anlegt.</translation>
     </message>
     <message>
-      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
-      <translation>Das SQL, das zentrale Tabellen der Version 1 (Schlüssel Station und Nummer) auf diese Version (Schlüssel Journal und Nummer) hebt, für ihren Eigentümer.</translation>
-    </message>
-    <message>
       <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
       <translation>Legt das Journal, seinen Schlüssel und seine Endvermerke still (mit der Kennung des Journals umbenannt, nichts gelöscht), damit der Monitor bei der nächsten Wägung ein neues Journal mit neuem Schlüssel beginnt.</translation>
-    </message>
-    <message>
-      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
-      <translation>Prüft die MAC jeder Wägung, die Kette, die Folge und das Ende des Journals; mit --central die Kette einer Station in der zentralen Datenbank.</translation>
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -532,10 +524,6 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>Write the PDF to FILE.</source>
       <translation>Das PDF nach FILE schreiben.</translation>
-    </message>
-    <message>
-      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
-      <translation>--page-size nimmt A4, A5, A6 oder Letter, nicht '%1'</translation>
     </message>
     <message>
       <source>takes --pdf FILE</source>
@@ -789,6 +777,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
       <translation>'%1' ist kein Datum (yyyy-MM-dd, wahlweise mit THH:mm[:ss])</translation>
     </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
+      <translation>Prüft die MAC jeder Wägung, die Kette, die Folge und das Ende des Journals; mit --central die Kette einer Station in der zentralen Datenbank (ohne --station oder --journal-id: jedes Journal dort, jedes mit dem für seine Station registrierten Schlüssel).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -819,10 +811,6 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>Total (%1)</source>
       <translation>Summe (%1)</translation>
-    </message>
-    <message>
-      <source>Scale %1 %2</source>
-      <translation>Waage %1 %2</translation>
     </message>
     <message>
       <source>%1 (%2): %3, last shipped %4%5</source>

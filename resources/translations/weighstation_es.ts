@@ -466,16 +466,8 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <translation>Muestra el SQL que crea las tablas centrales, para un administrador que las crea a mano.</translation>
     </message>
     <message>
-      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
-      <translation>El SQL que actualiza las tablas centrales de la versión 1 (clave estación y número) a esta versión (clave diario y número), para su propietario.</translation>
-    </message>
-    <message>
       <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
       <translation>Retira el diario, su clave y sus testigos (renombrados con el identificador del diario, nada se borra), para que el monitor empiece un diario nuevo con una clave nueva en su próximo registro.</translation>
-    </message>
-    <message>
-      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
-      <translation>Comprueba el MAC de cada registro, la cadena, la secuencia y el final del diario; con --central, la cadena de una estación en la base central.</translation>
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -532,10 +524,6 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>Write the PDF to FILE.</source>
       <translation>Escribir el PDF en FILE.</translation>
-    </message>
-    <message>
-      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
-      <translation>--page-size admite A4, A5, A6 o Letter, no '%1'</translation>
     </message>
     <message>
       <source>takes --pdf FILE</source>
@@ -789,6 +777,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
       <translation>'%1' no es una fecha (yyyy-MM-dd, opcionalmente con THH:mm[:ss])</translation>
     </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
+      <translation>Comprueba el MAC de cada registro, la cadena, la secuencia y el final del diario; con --central, la cadena de una estación en la base central (sin --station ni --journal-id: cada diario de allí, cada uno con la clave registrada para su estación).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -819,10 +811,6 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>Total (%1)</source>
       <translation>Total (%1)</translation>
-    </message>
-    <message>
-      <source>Scale %1 %2</source>
-      <translation>Báscula %1 %2</translation>
     </message>
     <message>
       <source>%1 (%2): %3, last shipped %4%5</source>

@@ -466,16 +466,8 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <translation>Affiche le SQL qui crée les tables centrales, pour un administrateur qui les crée à la main.</translation>
     </message>
     <message>
-      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
-      <translation>Le SQL qui met à niveau les tables centrales de version 1 (clé station et numéro) vers cette version (clé journal et numéro), pour leur propriétaire.</translation>
-    </message>
-    <message>
       <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
       <translation>Retire le journal, sa clé et ses témoins (renommés avec l'identifiant du journal, rien n'est effacé), pour que le moniteur commence un nouveau journal avec une nouvelle clé à son prochain enregistrement.</translation>
-    </message>
-    <message>
-      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
-      <translation>Vérifie le MAC de chaque enregistrement, la chaîne, la séquence et la fin du journal ; avec --central, la chaîne d'une station dans la base centrale.</translation>
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -532,10 +524,6 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>Write the PDF to FILE.</source>
       <translation>Écrire le PDF dans FILE.</translation>
-    </message>
-    <message>
-      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
-      <translation>--page-size prend A4, A5, A6 ou Letter, pas '%1'</translation>
     </message>
     <message>
       <source>takes --pdf FILE</source>
@@ -789,6 +777,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
       <translation>'%1' n'est pas une date (yyyy-MM-dd, éventuellement avec THH:mm[:ss])</translation>
     </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
+      <translation>Vérifie le MAC de chaque enregistrement, la chaîne, la séquence et la fin du journal ; avec --central, la chaîne d'une station dans la base centrale (sans --station ni --journal-id : chaque journal qui s'y trouve, chacun par la clé enregistrée pour sa station).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -819,10 +811,6 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>Total (%1)</source>
       <translation>Total (%1)</translation>
-    </message>
-    <message>
-      <source>Scale %1 %2</source>
-      <translation>Balance %1 %2</translation>
     </message>
     <message>
       <source>%1 (%2): %3, last shipped %4%5</source>

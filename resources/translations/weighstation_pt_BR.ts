@@ -466,16 +466,8 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <translation>Mostra o SQL que cria as tabelas centrais, para um administrador que as cria à mão.</translation>
     </message>
     <message>
-      <source>The SQL that upgrades central tables of version 1 (keyed by station and seq) to this version (keyed by journal and seq), for their owner.</source>
-      <translation>O SQL que atualiza as tabelas centrais da versão 1 (chave estação e número) para esta versão (chave diário e número), para seu proprietário.</translation>
-    </message>
-    <message>
       <source>Retires the journal, its key and its heads (renamed with the journal's id, nothing deleted), so that the monitor starts a new journal with a new key at its next record.</source>
       <translation>Aposenta o diário, sua chave e suas testemunhas (renomeados com o identificador do diário, nada é apagado), para que o monitor inicie um novo diário com uma nova chave no próximo registro.</translation>
-    </message>
-    <message>
-      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database.</source>
-      <translation>Verifica o MAC de cada registro, a cadeia, a sequência e o fim do diário; com --central, a cadeia de uma estação no banco central.</translation>
     </message>
     <message>
       <source>Only the newest N.</source>
@@ -532,10 +524,6 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>Write the PDF to FILE.</source>
       <translation>Gravar o PDF em FILE.</translation>
-    </message>
-    <message>
-      <source>--page-size takes A4, A5, A6 or Letter, not '%1'</source>
-      <translation>--page-size aceita A4, A5, A6 ou Letter, não '%1'</translation>
     </message>
     <message>
       <source>takes --pdf FILE</source>
@@ -789,6 +777,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
       <translation>'%1' não é uma data (yyyy-MM-dd, opcionalmente com THH:mm[:ss])</translation>
     </message>
+    <message>
+      <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
+      <translation>Verifica o MAC de cada registro, a cadeia, a sequência e o fim do diário; com --central, a cadeia de uma estação no banco central (sem --station nem --journal-id: cada diário de lá, cada um pela chave registrada para sua estação).</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>
@@ -819,10 +811,6 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>Total (%1)</source>
       <translation>Total (%1)</translation>
-    </message>
-    <message>
-      <source>Scale %1 %2</source>
-      <translation>Balança %1 %2</translation>
     </message>
     <message>
       <source>%1 (%2): %3, last shipped %4%5</source>

@@ -19,6 +19,9 @@ namespace centralcopy {
 
 // A reader of journal `journalId`'s rows in the central table.
 JournalReader recordsOf(const QSqlDatabase &db, const QString &journalId);
+// Journal `journalId`'s chain in the central table, for the verifier: its
+// rows as PostgreSQL keeps them, read straight from the server.
+ChainSource chainOf(const QSqlDatabase &db, const QString &journalId);
 // A reader of every journal's rows in the central table.
 JournalReader allRecords(const QSqlDatabase &db);
 

@@ -357,8 +357,7 @@ QByteArray copyLine(const JournalRecord &record, const QString &journalId) {
   return line;
 }
 
-bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
-              Failure *failure, QString *sqlState) {
+pg_conn *connectionOf(const QSqlDatabase &db, Failure *failure) {
   const QVariant handle = db.driver()->handle();
   // The driver names the handle's type after libpq's struct.
   if (!handle.isValid() ||
@@ -366,9 +365,16 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
     *failure = Failure(
         Failure::Kind::Refused,
         QStringLiteral("not a PostgreSQL connection (%1)").arg(QLatin1String(handle.typeName())));
-    return false;
+    return nullptr;
   }
-  PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+  return *static_cast<PGconn *const *>(handle.constData());
+}
+
+bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &lines,
+              Failure *failure, QString *sqlState) {
+  PGconn *connection = connectionOf(db, failure);
+  if (!connection)
+    return false;
   const QByteArray copy =
       QStringLiteral("COPY %1 (%2) FROM STDIN").arg(table, columnList()).toUtf8();
   QString state;
@@ -399,13 +405,10 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
 bool unreachable(const QSqlDatabase &db, const QString &sqlState) {
   if (!db.isOpen())
     return true;
-  const QVariant handle = db.driver()->handle();
-  if (handle.isValid() &&
-      (qstrcmp(handle.typeName(), "PGconn*") == 0 || qstrcmp(handle.typeName(), "pg_conn*") == 0)) {
-    PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
-    if (!connection || PQstatus(connection) != CONNECTION_OK)
-      return true;
-  }
+  Failure notPostgres;
+  if (PGconn *connection = connectionOf(db, &notPostgres);
+      connection && PQstatus(connection) != CONNECTION_OK)
+    return true;
   // By the server's SQLSTATE, never by its words (they follow the server's
   // language).
   return failures::ofSqlState(sqlState, Failure::Kind::Refused) == Failure::Kind::Unreachable;

@@ -11,6 +11,7 @@
 struct JournalFilter;
 struct JournalRecord;
 class Failure;
+struct pg_conn;
 
 namespace signingkeys {
 struct EpochCertificate;
@@ -69,6 +70,9 @@ bool ensureSchema(QSqlDatabase &db, Failure *failure);
 // The central columns a shipper writes: the journal's columns in order,
 // its mac, the journal's id.
 QString columnList();
+// libpq's own connection under Qt SQL's connection `db`; null with the
+// failure when `db` is not a PostgreSQL connection.
+pg_conn *connectionOf(const QSqlDatabase &db, Failure *failure);
 // A record of journal `journalId` as one line of COPY's text format, in
 // columnList()'s order.
 QByteArray copyLine(const JournalRecord &record, const QString &journalId);

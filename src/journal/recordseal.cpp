@@ -1,6 +1,7 @@
 #include "journal/recordseal.h"
 
 #include <QDateTime>
+#include <array>
 
 #include "journal/seals.h"
 #include "journal/shown.h"
@@ -13,11 +14,14 @@ bool isPublic(const QString &mac) {
 
 namespace {
 int lowerHexDigit(QChar c) {
-  if (c >= u'0' && c <= u'9')
-    return c.unicode() - u'0';
-  if (c >= u'a' && c <= u'f')
-    return c.unicode() - u'a' + 10;
-  return -1;
+  // A table, as every seal of a long journal is read through here.
+  static constexpr auto kDigits = [] {
+    std::array<signed char, 128> digits{};
+    for (int i = 0; i < 128; ++i)
+      digits[size_t(i)] = i >= '0' && i <= '9' ? i - '0' : i >= 'a' && i <= 'f' ? i - 'a' + 10 : -1;
+    return digits;
+  }();
+  return c.unicode() < 128 ? kDigits[c.unicode()] : -1;
 }
 
 // Lower-case hex of exactly `size` bytes, the only spelling a seal has.
@@ -25,12 +29,14 @@ bool lowerHexBytes(QStringView text, qsizetype size, QByteArray *bytes) {
   if (text.size() != 2 * size)
     return false;
   QByteArray decoded(size, Qt::Uninitialized);
+  char *out = decoded.data();
+  const QChar *digits = text.data();
   for (qsizetype i = 0; i < size; ++i) {
-    const int high = lowerHexDigit(text[2 * i]);
-    const int low = lowerHexDigit(text[2 * i + 1]);
+    const int high = lowerHexDigit(digits[2 * i]);
+    const int low = lowerHexDigit(digits[2 * i + 1]);
     if (high < 0 || low < 0)
       return false;
-    decoded[i] = char(high << 4 | low);
+    out[i] = char(high << 4 | low);
   }
   *bytes = decoded;
   return true;

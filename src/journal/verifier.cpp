@@ -852,8 +852,8 @@ class ChainHasher {
   ChainHasher &operator=(const ChainHasher &) = delete;
 
   // False once `check` asked to stop.
-  bool take(const JournalRecord &record, const QByteArray &columns) {
-    filling_.push_back({record, columns});
+  bool take(JournalRecord record, const QByteArray &columns) {
+    filling_.push_back({std::move(record), columns});
     if (filling_.size() == kBatch)
       handOver();
     return !stopped_;
@@ -912,28 +912,26 @@ class ChainHasher {
 
 // The record source: a local journal's records as SQLite holds them (their
 // canonical bytes made as they are read, a record whose values are not of
-// the kind the journal writes noted in `notAsWritten`), a central chain's as
-// the database gives them; each into `hasher`, which has them all checked.
-bool readChain(const JournalReader &reader, qint64 afterSeq, ChainHasher *hasher,
-               QStringList *notAsWritten, Failure *failure) {
-  JournalFilter newer;
-  newer.seqFrom = afterSeq + 1;
+// the kind the journal writes noted in `notAsWritten`), a chain kept
+// elsewhere as its `source` gives them; each into `hasher`, which has them
+// all checked.
+bool readChain(const JournalReader &reader, const ChainSource *source, qint64 afterSeq,
+               ChainHasher *hasher, QStringList *notAsWritten, Failure *failure) {
   const bool read =
-      reader.isLocal()
-          ? reader.forEachStored(
-                afterSeq,
-                [&](const JournalRecord &record, const QByteArray &columns, bool asWritten) {
-                  if (!asWritten && notAsWritten->size() < 100)
-                    *notAsWritten << QString::number(record.seq);
-                  return hasher->take(record, columns);
-                },
-                failure)
-          : reader.forEach(
-                newer,
-                [&](const JournalRecord &record) {
-                  return hasher->take(record, journalcolumns::canonicalColumns(record));
-                },
-                failure);
+      source ? (*source)(
+                   afterSeq,
+                   [&](JournalRecord &&record, const QByteArray &columns) {
+                     return hasher->take(std::move(record), columns);
+                   },
+                   failure)
+             : reader.forEachStored(
+                   afterSeq,
+                   [&](const JournalRecord &record, const QByteArray &columns, bool asWritten) {
+                     if (!asWritten && notAsWritten->size() < 100)
+                       *notAsWritten << QString::number(record.seq);
+                     return hasher->take(record, columns);
+                   },
+                   failure);
   if (read)
     hasher->finish();
   return read;
@@ -1012,7 +1010,8 @@ void conclude(const Checker &checker, const Trust &trust, const VerifyOptions &o
 // its text log notes, its epoch keys and its file: the stages wired
 // together (the trust, the file checks beside the chain, the record source
 // into the hasher into the checker, the end).
-VerifyReport verifyReader(const JournalReader &reader, Trust trust, const VerifyOptions &options) {
+VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source, Trust trust,
+                          const VerifyOptions &options) {
   VerifyReport report;
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
@@ -1052,7 +1051,8 @@ VerifyReport verifyReader(const JournalReader &reader, Trust trust, const Verify
            options.progress(report.records, total);
   });
   QStringList notAsWritten;  // seqs of records with a value of the wrong kind
-  const bool read = readChain(reader, options.afterSeq, &hasher, &notAsWritten, &report.failure);
+  const bool read =
+      readChain(reader, source, options.afterSeq, &hasher, &notAsWritten, &report.failure);
   if (hasher.stopped()) {
     report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
     return report;
@@ -1099,9 +1099,10 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
     report.outcome = VerifyReport::Outcome::Broken;
     return report;
   }
-  return verifyReader(reader, trustOf(options), options);
+  return verifyReader(reader, nullptr, trustOf(options), options);
 }
 
-VerifyReport verifyStation(const JournalReader &central, const VerifyOptions &options) {
-  return verifyReader(central, trustOf(options), options);
+VerifyReport verifyStation(const JournalReader &central, const ChainSource &source,
+                           const VerifyOptions &options) {
+  return verifyReader(central, &source, trustOf(options), options);
 }

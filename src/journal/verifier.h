@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "journal/failure.h"
+#include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
 
 struct VerifyProblem {
@@ -81,8 +82,17 @@ struct VerifyOptions {
 
 VerifyReport verifyJournal(const VerifyOptions &options);
 
+// A chain's records after a seq, in seq order, each with the bytes its seal
+// covers after the previous seal (journalcolumns::canonicalColumns) made
+// from the values as they are kept; `visit` returns false to stop. False
+// with the failure when they cannot all be read.
+using ChainVisit = std::function<bool(JournalRecord &&record, const QByteArray &columns)>;
+using ChainSource = std::function<bool(qint64 afterSeq, const ChainVisit &visit, Failure *failure)>;
+
 class JournalReader;
 // One journal's chain in another database's table (the site's central
-// records), read by `central` scoped to that journal, checked with the key
-// at options.keyPath. Its end is not witnessed there.
-VerifyReport verifyStation(const JournalReader &central, const VerifyOptions &options);
+// records): `central` counts its records, scoped to that journal, and
+// `source` reads them; checked with the key at options.keyPath. Its end is
+// not witnessed there.
+VerifyReport verifyStation(const JournalReader &central, const ChainSource &source,
+                           const VerifyOptions &options);

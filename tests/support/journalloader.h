@@ -23,15 +23,18 @@
 
 // Appends records made by `make(n)` (n counting on from the records already
 // there, from 0) until the journal holds `records`; false with the reason.
+// A new key names `station` (empty: this machine's).
 inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint64 records,
-                        const std::function<JournalRecord(qint64)> &make, QString *error) {
+                        const std::function<JournalRecord(qint64)> &make, QString *error,
+                        const QString &station = QString()) {
   // Keys whose first epoch holds the records' times.
   const QString signingPath = signingkeys::signingPathFor(keyPath);
   qint64 firstTime = 0;
   if (!QFileInfo::exists(signingPath) &&
       (!recordseal::secondsOf(make(0).takenAt, &firstTime) ||
        !signingkeys::SigningKeys::commission(
-           signingPath, signingkeys::verificationKeyPathFor(keyPath), journalfiles::stationName(),
+           signingPath, signingkeys::verificationKeyPathFor(keyPath),
+           station.isEmpty() ? journalfiles::stationName() : station,
            qMin(firstTime, QDateTime::currentSecsSinceEpoch()) - 3600,
            signingkeys::kDefaultEpochSeconds, error)))
     return false;

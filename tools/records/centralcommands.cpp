@@ -76,7 +76,8 @@ int exportCentral(const Command &command, ExportOptions options) {
         return cannot(untrusted);
       continue;
     }
-    const VerifyReport report = verifyStation(centralcopy::recordsOf(db, journal), chain);
+    const VerifyReport report = verifyStation(centralcopy::recordsOf(db, journal),
+                                              centralcopy::chainOf(db, journal), chain);
     if (report.outcome == VerifyReport::Outcome::Intact)
       options.verifiedJournals << journal;
     else if (chosen && !options.unverified)
@@ -193,11 +194,20 @@ int centralRegister(const QStringList &arguments) {
   return kDone;
 }
 
+// Without --station or --journal-id: every journal in the central table,
+// each by the verification key registered for its station, and nothing
+// the person's files hold.
 int verifyCentral(const Command &command) {
-  if (command.parser().value(QStringLiteral("station")).isEmpty() &&
-      command.parser().value(QStringLiteral("journal-id")).isEmpty())
+  const QCommandLineParser &parser = command.parser();
+  const bool wholeSite = parser.value(QStringLiteral("station")).isEmpty() &&
+                         parser.value(QStringLiteral("journal-id")).isEmpty();
+  if (wholeSite &&
+      (parser.isSet(QStringLiteral("key")) || parser.isSet(QStringLiteral("verification-key")) ||
+       parser.isSet(QStringLiteral("journal"))))
     return cannot(QStringLiteral(
-        "verify --central takes --station NAME or --journal-id ID: a chain is a journal's"));
+        "verify --central checks every journal by the verification key registered for its "
+        "station; with a key or a journal of your own it takes --station NAME or --journal-id "
+        "ID: a chain is a journal's"));
   QSqlDatabase db;
   QStringList journals;
   if (const int code = openCentral(command, &db, &journals); code >= 0)
@@ -205,7 +215,8 @@ int verifyCentral(const Command &command) {
   // Each journal's chain, whatever its station was called along it; named
   // when there are several.
   centralcopy::Trust checks;
-  if (Failure failure; !readTrust(command, &checks, &failure))
+  if (Failure failure; wholeSite ? !checks.read(VerifyOptions(), false, QString(), &failure)
+                                 : !readTrust(command, &checks, &failure))
     return cannot(failure);
   int code = kDone;
   for (const QString &journal : journals) {
@@ -218,8 +229,9 @@ int verifyCentral(const Command &command) {
       code = qMax(code, cannot(untrusted.within(prefix + QStringLiteral("cannot check"))));
       continue;
     }
-    code =
-        qMax(code, printReport(verifyStation(centralcopy::recordsOf(db, journal), chain), prefix));
+    code = qMax(code, printReport(verifyStation(centralcopy::recordsOf(db, journal),
+                                                centralcopy::chainOf(db, journal), chain),
+                                  prefix));
   }
   return code;
 }

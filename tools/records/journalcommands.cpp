@@ -60,7 +60,8 @@ int verify(const QStringList &arguments) {
       QCoreApplication::translate("Records",
                                   "Checks every record's mac, the chain, the sequence and the "
                                   "journal's end; with --central, a station's chain in the central "
-                                  "database."));
+                                  "database (without --station or --journal-id: every "
+                                  "journal there, each by the key registered for its station)."));
   addCentralOptions(command.parser());
   command.parser().addOption(
       {QStringLiteral("against-central"),
