@@ -90,9 +90,9 @@ class JournalFormatsTest : public QObject, JournalCase {
     QCOMPARE(QCryptographicHash::hash(canonical, QCryptographicHash::Sha256).toHex(),
              QByteArray("7f2c24bfdf2607dab3915a6500db35412610b6e44eea3b822946b28d6bada44c"));
     QByteArray key;
-    QString why;
+    Failure why;
     QVERIFY2(journalfiles::loadKey(copy.filePath("journal.key"), false, &key, &why),
-             qPrintable(why));
+             qPrintable(why.text()));
     QCOMPARE(journalfiles::sealOf(key, canonical), first.mac);
     QCOMPARE(first.mac,
              QString("9fa980f97d9a00336fd4d9d2dbab919dc08d87325287cf3c9c7a7b8d2b008766"));

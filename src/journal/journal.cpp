@@ -198,7 +198,6 @@ bool RecordJournal::open(Failure *failure) {
     return false;
   if (!journaldb::openForWriting(&db_, path_, connectionName_, failure))
     return false;
-  QString why;
   QSqlQuery tables(db_);
   if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
     return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, failure);
@@ -219,17 +218,15 @@ bool RecordJournal::open(Failure *failure) {
   // head end it.
   key_.clear();
   if (QFileInfo::exists(keyPath_) || format_ == 1) {
-    if (!journalfiles::loadKey(keyPath_, false, &key_, &why)) {
-      *failure = Failure(Failure::Kind::CannotOpen, why);
+    if (Failure unread; !journalfiles::loadKey(keyPath_, false, &key_, &unread)) {
+      *failure = Failure(Failure::Kind::CannotOpen, unread.reason());
       return false;
     }
   }
   if (!fresh && !loadSigningKeys(format_ == 1, failure))
     return false;
-  if (!head_.open(journalfiles::headPathFor(keyPath_, journalId_), &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+  if (!head_.open(journalfiles::headPathFor(keyPath_, journalId_), failure))
     return false;
-  }
   // Under the writers' lock: another monitor's commit and its head's advance
   // are then either both seen or neither.
   head_.lock();
@@ -499,9 +496,10 @@ bool RecordJournal::checkEnd(Failure *failure) {
     }
   }
   journalfiles::Head head;
-  QString why;
+  Failure unread;
   const QString headPath = journalfiles::headPathFor(keyPath_, journalId_);
-  bool headRead = journalfiles::readHead(headPath, key_, &head, &why);
+  bool headRead = journalfiles::readHead(headPath, key_, &head, &unread);
+  QString why = unread.reason();
   if (headRead && !headIsValid(head)) {
     why = QStringLiteral("the head %1 is not signed by its epoch's key").arg(headPath);
     headRead = false;
@@ -677,7 +675,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   }
   // Committed: whatever fails from here on, the record is in the journal
   // under its seq, and the caller is told both.
-  QString headNotWritten;
+  Failure headNotWritten;
   const bool headAdvanced = head_.advance(key_, head, &headNotWritten);
   lastHead_ = head;
   epochInJournal_ = qMax(epochInJournal_, epoch);
@@ -697,7 +695,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     *failure = Failure(Failure::Kind::Io,
                        QStringLiteral("its head was not advanced to seq %1: %2")
                            .arg(record.seq)
-                           .arg(headNotWritten),
+                           .arg(headNotWritten.reason()),
                        record.seq);
   return record.seq;
 }

@@ -463,8 +463,9 @@ bool restore(const QString &backupFolder, const QString &journalPath, const QStr
   if (!syncPath(folder, true, failure))
     return false;
   journalfiles::Head head;
+  Failure headUnread;
   if (journalfiles::readHead(journalfiles::headPathFor(keyPath, restored->manifest.journalId),
-                             QByteArray(), &head, &why))
+                             QByteArray(), &head, &headUnread))
     restored->recordsMissing = qMax<qint64>(0, head.seq - report.lastSeq);
   return true;
 }

@@ -161,12 +161,13 @@ QString sealOf(const QByteArray &key, const QByteArray &bytes) {
 // to its end (it might have none).
 constexpr qint64 kKeyFileLimit = 4096;
 
-bool loadKey(const QString &path, bool create, QByteArray *key, QString *error) {
+bool loadKey(const QString &path, bool create, QByteArray *key, Failure *failure) {
   QFile file(path);
   if (!file.exists() && create) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-      *error =
-          QStringLiteral("cannot make the key's folder %1").arg(QFileInfo(path).absolutePath());
+      *failure = Failure(
+          Failure::Kind::Io,
+          QStringLiteral("cannot make the key's folder %1").arg(QFileInfo(path).absolutePath()));
       return false;
     }
     QByteArray bytes(kKeyBytes, Qt::Uninitialized);
@@ -176,38 +177,45 @@ bool loadKey(const QString &path, bool create, QByteArray *key, QString *error) 
     if (!out.open(QIODevice::WriteOnly) ||
         !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         out.write(bytes.toHex() + '\n') < 0 || !out.commit()) {
-      *error = QStringLiteral("cannot write the key %1: %2").arg(path, out.errorString());
+      *failure =
+          Failure(Failure::Kind::Io,
+                  QStringLiteral("cannot write the key %1: %2").arg(path, out.errorString()));
       return false;
     }
   }
   if (!file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("cannot read the key %1: %2").arg(path, file.errorString());
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot read the key %1: %2").arg(path, file.errorString()));
     return false;
   }
   const QByteArray text = file.read(kKeyFileLimit + 1);
   if (text.size() > kKeyFileLimit) {
-    *error = QStringLiteral("the key %1 is not a key: it is larger than %2 bytes")
-                 .arg(path)
-                 .arg(kKeyFileLimit);
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QStringLiteral("the key %1 is not a key: it is larger than %2 bytes")
+                           .arg(path)
+                           .arg(kKeyFileLimit));
     return false;
   }
   *key = QByteArray::fromHex(text.trimmed());
   if (key->size() != kKeyBytes) {
-    *error = QStringLiteral("the key %1 is not %2 bytes in hex").arg(path).arg(kKeyBytes);
+    *failure =
+        Failure(Failure::Kind::Corrupt,
+                QStringLiteral("the key %1 is not %2 bytes in hex").arg(path).arg(kKeyBytes));
     return false;
   }
   return true;
 }
 
-bool readHead(const QString &path, const QByteArray &key, Head *head, QString *error) {
+bool readHead(const QString &path, const QByteArray &key, Head *head, Failure *failure) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("no head at %1 (%2)").arg(path, file.errorString());
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("no head at %1 (%2)").arg(path, file.errorString()));
     return false;
   }
   QString why;
   if (!parseHead(file.readLine(kHeadLineLimit), key, head, &why)) {
-    *error = QStringLiteral("the head %1 is %2").arg(path, why);
+    *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("the head %1 is %2").arg(path, why));
     return false;
   }
   return true;
@@ -264,11 +272,12 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
 
 QList<FoundHead> headsOfTheKey(const QString &keyPath) {
   QByteArray key;
-  QString unreadable;
+  Failure unreadable;
+  QString unreadableKeys;
   const bool haveKey = QFileInfo::exists(keyPath) && loadKey(keyPath, false, &key, &unreadable);
   // A signed head is this station's when one of its epoch keys signed it.
   signingkeys::SigningKeys keys;
-  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadable);
+  const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadableKeys);
   QList<FoundHead> heads =
       headsChecked(keyPath, haveKey ? key : QByteArray(), [&](const Head &head) {
         recordseal::Seal seal;
@@ -311,16 +320,19 @@ HeadWriter::~HeadWriter() {
     ::close(fd_);
 }
 
-bool HeadWriter::open(const QString &path, QString *error) {
+bool HeadWriter::open(const QString &path, Failure *failure) {
   if (fd_ >= 0)
     return true;
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-    *error = QStringLiteral("cannot make the head's folder %1").arg(QFileInfo(path).absolutePath());
+    *failure = Failure(
+        Failure::Kind::Io,
+        QStringLiteral("cannot make the head's folder %1").arg(QFileInfo(path).absolutePath()));
     return false;
   }
   fd_ = faults::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd_ < 0)
-    *error = QStringLiteral("cannot open the head %1: %2").arg(path, systemError());
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot open the head %1: %2").arg(path, systemError()));
   return fd_ >= 0;
 }
 
@@ -333,7 +345,7 @@ void HeadWriter::unlock() {
   ::flock(fd_, LOCK_UN);
 }
 
-bool HeadWriter::advance(const QByteArray &key, const Head &head, QString *error) {
+bool HeadWriter::advance(const QByteArray &key, const Head &head, Failure *failure) {
   char buffer[kHeadLineLimit] = {};
   const ssize_t n = ::pread(fd_, buffer, sizeof buffer - 1, 0);
   Head current;
@@ -346,7 +358,8 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, QString *error
   const QByteArray line = headLine(key, head);
   if (faults::pwrite(fd_, line.constData(), line.size(), 0) != line.size() ||
       faults::fdatasync(fd_) != 0) {
-    *error = QStringLiteral("cannot write the journal's head: %1").arg(systemError());
+    *failure = Failure(Failure::Kind::Io,
+                       QStringLiteral("cannot write the journal's head: %1").arg(systemError()));
     return false;
   }
   return true;

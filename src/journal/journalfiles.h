@@ -4,6 +4,8 @@
 // one.
 #pragma once
 
+#include "journal/failure.h"
+
 #include "journal/signingkeys.h"
 
 #include <QByteArray>
@@ -39,7 +41,7 @@ constexpr int kKeyBytes = 32;
 
 // Reads the key (64 hex digits). With `create`, a missing key file is made
 // first: 32 random bytes, mode 0600, its folder made too.
-bool loadKey(const QString &path, bool create, QByteArray *key, QString *error);
+bool loadKey(const QString &path, bool create, QByteArray *key, Failure *failure);
 
 // HMAC-SHA-256 of `bytes` with `key`, in lowercase hex.
 QString sealOf(const QByteArray &key, const QByteArray &bytes);
@@ -60,7 +62,7 @@ struct Head {
 
 // Reads the head; false (with the reason) when it is missing, unreadable or
 // (format 1) not sealed with `key`. A head of format 2 is read unchecked.
-bool readHead(const QString &path, const QByteArray &key, Head *head, QString *error);
+bool readHead(const QString &path, const QByteArray &key, Head *head, Failure *failure);
 
 // A head found in the key's head folders.
 struct FoundHead {
@@ -95,14 +97,14 @@ class HeadWriter {
   HeadWriter(const HeadWriter &) = delete;
   HeadWriter &operator=(const HeadWriter &) = delete;
 
-  bool open(const QString &path, QString *error);
+  bool open(const QString &path, Failure *failure);
   // Takes the head's lock: writers of one journal take it around a commit,
   // so that their heads follow the journal's order.
   void lock();
   void unlock();
   // Writes the head unless it already witnesses a later record; synced.
   // A head of format 2 carries its signature; `key` seals one of format 1.
-  bool advance(const QByteArray &key, const Head &head, QString *error);
+  bool advance(const QByteArray &key, const Head &head, Failure *failure);
 
  private:
   int fd_ = -1;

@@ -263,7 +263,9 @@ HeadSeen readHeadOf(const VerifyOptions &options, const Trust &trust, const QStr
   HeadSeen seen;
   seen.path = options.headPath.isEmpty() ? journalfiles::headPathFor(options.keyPath, journalId)
                                          : options.headPath;
-  seen.read = journalfiles::readHead(seen.path, trust.key, &seen.head, &seen.why);
+  Failure unread;
+  seen.read = journalfiles::readHead(seen.path, trust.key, &seen.head, &unread);
+  seen.why = unread.reason();
   if (seen.read && seen.head.format == 2) {
     recordseal::Seal seal;
     const bool parsed = recordseal::parse(seen.head.mac, &seal);
@@ -726,8 +728,11 @@ constexpr qint64 kBySeal = -1;  // a chain outside its journal: each seal says i
 // matters only for the records that need it.
 Trust trustOf(const VerifyOptions &options) {
   Trust trust;
+  Failure unread;
   if (!options.keyPath.isEmpty() && QFileInfo::exists(options.keyPath))
-    journalfiles::loadKey(options.keyPath, false, &trust.key, &trust.keyWhy);
+    trust.keyWhy = journalfiles::loadKey(options.keyPath, false, &trust.key, &unread)
+                       ? QString()
+                       : unread.reason();
   else
     trust.keyWhy = QStringLiteral("no key at %1").arg(options.keyPath);
   const QString path = options.verificationKeyPath.isEmpty()

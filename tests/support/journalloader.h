@@ -135,8 +135,11 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
   if (seq == first)
     return true;
   journalfiles::HeadWriter head;
-  if (!head.open(journalfiles::headPathFor(keyPath, journalId), error))
+  Failure failure;
+  if (!head.open(journalfiles::headPathFor(keyPath, journalId), &failure)) {
+    *error = failure.text();
     return false;
+  }
   head.lock();
   journalfiles::Head last;
   last.journalId = journalId;
@@ -146,7 +149,8 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
   recordseal::Seal seal;
   recordseal::parse(previousMac, &seal);
   last.signature = keys.sign(seal.epoch, recordseal::headMessage(last));
-  const bool advanced = head.advance(QByteArray(), last, error);
+  const bool advanced = head.advance(QByteArray(), last, &failure);
   head.unlock();
+  *error = failure.text();
   return advanced;
 }
