@@ -225,13 +225,13 @@ int main(int argc, char **argv) {
   std::vector<double> seals;
   {
     signingkeys::SigningKeys keys;
-    QString why;
+    Failure why;
     const QString signing = dir.filePath(QStringLiteral("sealing.signing"));
     if (!signingkeys::SigningKeys::commission(signing, dir.filePath(QStringLiteral("sealing.vk")),
                                               QStringLiteral("bench"),
                                               QDateTime::currentSecsSinceEpoch(), 86400, &why) ||
         !keys.load(signing, &why)) {
-      std::printf("cannot make signing keys: %s\n", qPrintable(why));
+      std::printf("cannot make signing keys: %s\n", qPrintable(why.text()));
       return 1;
     }
     QString previous;

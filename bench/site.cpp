@@ -258,12 +258,12 @@ double verifySeconds(const std::vector<Station> &site, const QString &records) {
     QSqlDatabase db = centraldb::connect(serverUri(), QStringLiteral("site-register"), &failure);
     for (const Station &station : site) {
       signingkeys::VerificationKey key;
-      QString why;
+      Failure why;
       if (!signingkeys::readVerificationKey(signingkeys::verificationKeyPathFor(station.key), &key,
                                             &why) ||
           !centraldb::registerFingerprint(db, station.name, key.fingerprint(), &failure))
         std::fprintf(stderr, "cannot register %s: %s%s\n", qPrintable(station.name),
-                     qPrintable(why), qPrintable(failure.text()));
+                     qPrintable(why.text()), qPrintable(failure.text()));
     }
   }
   QSqlDatabase::removeDatabase(QStringLiteral("site-register"));

@@ -270,7 +270,7 @@ class CentralTest : public QObject {
       VerifyOptions chain;
       QVERIFY2(trust.of(db, east, "east", &chain, &error), qPrintable(error.text()));
       signingkeys::VerificationKey used;
-      QString why;
+      Failure why;
       QVERIFY(signingkeys::parseVerificationKey(chain.verificationKeyText, &used, &why));
       QCOMPARE(used.fingerprint(), fingerprint);
       QVERIFY(!trust.of(db, east, "west", &chain, &error));

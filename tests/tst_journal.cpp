@@ -313,11 +313,11 @@ class JournalTest : public QObject, JournalCase {
         2);
     // Another station's verification key certifies none of its epoch keys.
     const QString other = dir.filePath("other.key");
-    QString error;
+    Failure error;
     QVERIFY2(signingkeys::SigningKeys::commission(
                  signingkeys::signingPathFor(other), signingkeys::verificationKeyPathFor(other),
                  "bridge-1", RecordJournal::defaultClock()(), 86400, &error),
-             qPrintable(error));
+             qPrintable(error.text()));
     const VerifyReport report = verify(other);
     QCOMPARE(report.firstBadSeq(), qint64(1));
     QVERIFY2(report.problems.first().text.startsWith("epoch key 0 is not certified by the "

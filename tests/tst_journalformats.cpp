@@ -245,8 +245,8 @@ class JournalFormatsTest : public QObject, JournalCase {
     QVERIFY2(failure.text().contains("weighstation-records confirm-clock"),
              qPrintable(failure.text()));
     signingkeys::SigningKeys keys;
-    QString why;
-    QVERIFY2(keys.load(signing, &why), qPrintable(why));
+    Failure why;
+    QVERIFY2(keys.load(signing, &why), qPrintable(why.text()));
     QCOMPARE(keys.firstKeptEpoch(), qint64(0));  // nothing erased
     // The clock set back right: the station seals on.
     failure = Failure();
@@ -266,7 +266,7 @@ class JournalFormatsTest : public QObject, JournalCase {
         signingkeys::SigningKeys::commission(
             ending, dir.filePath("ending.verification-key"), "s",
             signingkeys::SigningKeys::boundaryBefore(realNow - 1014 * 86400, 86400), 86400, &why),
-        qPrintable(why));
+        qPrintable(why.text()));
     QVERIFY(signingkeys::erasePastEpochsAtStart(ending, realNow)
                 .runEnding.startsWith("the signing keys end on "));
   }
@@ -301,7 +301,7 @@ class JournalFormatsTest : public QObject, JournalCase {
     // The upgrade's seq is bound in the new verification key: a transition
     // moved earlier (format-2 records forged after it) is the file's word.
     signingkeys::VerificationKey bound;
-    QString unread;
+    Failure unread;
     QVERIFY(signingkeys::readVerificationKey(options.verificationKeyPath.isEmpty()
                                                  ? signingkeys::verificationKeyPathFor(key)
                                                  : options.verificationKeyPath,
@@ -321,11 +321,11 @@ class JournalFormatsTest : public QObject, JournalCase {
     QVERIFY(QFile::rename(key + ".away", key));
     // Another station's verification key put in the transition.
     const QString other = copy.filePath("other.key");
-    QString error;
+    Failure error;
     QVERIFY2(signingkeys::SigningKeys::commission(signingkeys::signingPathFor(other),
                                                   signingkeys::verificationKeyPathFor(other),
                                                   "fixture-1", 1796774400, 86400, &error),
-             qPrintable(error));
+             qPrintable(error.text()));
     QFile otherKey(signingkeys::verificationKeyPathFor(other));
     QVERIFY(otherKey.open(QIODevice::ReadOnly));
     tamper(journal, {QString("UPDATE format_transition SET verification_key = '%1'")
@@ -357,10 +357,10 @@ class JournalFormatsTest : public QObject, JournalCase {
     QFETCH(QString, problem);
     brokenBy(statements, problem);
     signingkeys::VerificationKey key;
-    QString why;
+    Failure why;
     QVERIFY2(signingkeys::readVerificationKey(signingkeys::verificationKeyPathFor(keyPath()), &key,
                                               &why),
-             qPrintable(why));
+             qPrintable(why.text()));
     QCOMPARE(key.format2After, qint64(0));
     // The line itself cannot be changed without the root.
     QFile file(signingkeys::verificationKeyPathFor(keyPath()));
@@ -368,7 +368,7 @@ class JournalFormatsTest : public QObject, JournalCase {
     QByteArray text = file.readAll();
     text.replace("format-2-after 0 ", "format-2-after 4 ");
     QVERIFY(!signingkeys::parseVerificationKey(text, &key, &why));
-    QCOMPARE(why, QString("its format line is not signed by its root (changed)"));
+    QCOMPARE(why.reason(), QString("its format line is not signed by its root (changed)"));
   }
 
   // A thief who copies every file of the station after an epoch ended
@@ -391,8 +391,8 @@ class JournalFormatsTest : public QObject, JournalCase {
       QCOMPARE(writer.append(record, &failure), qint64(4));
     }
     signingkeys::SigningKeys stolen;
-    QString why;
-    QVERIFY2(stolen.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why));
+    Failure why;
+    QVERIFY2(stolen.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why.text()));
     QVERIFY(!stolen.hasSecret(0));
     QVERIFY(stolen.sign(0, "anything").isEmpty());
     QVERIFY(stolen.hasSecret(1));
@@ -444,13 +444,13 @@ class JournalFormatsTest : public QObject, JournalCase {
     QCOMPARE(writer.append(record, &failure), qint64(1));
     auto keptEpoch = [this] {
       signingkeys::SigningKeys keys;
-      QString why;
+      Failure why;
       return keys.load(signingkeys::signingPathFor(keyPath()), &why) ? keys.firstKeptEpoch()
                                                                      : qint64(-1);
     };
     signingkeys::SigningKeys keys;
-    QString why;
-    QVERIFY2(keys.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why));
+    Failure why;
+    QVERIFY2(keys.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why.text()));
     const qint64 lastEpoch = keys.epochs() - 1;
     // A week at a time, as a running station's clock goes (a clock far
     // ahead at once erases nothing).

@@ -223,8 +223,8 @@ class JournalWritersTest : public QObject, JournalCase {
     // The retired signing keys keep their certificates, and no secret: the
     // retired journal's future epochs cannot be sealed by whoever copies it.
     signingkeys::SigningKeys retiredKeys;
-    QString why;
-    QVERIFY2(retiredKeys.load(dir.filePath("journal.signing." + id), &why), qPrintable(why));
+    Failure why;
+    QVERIFY2(retiredKeys.load(dir.filePath("journal.signing." + id), &why), qPrintable(why.text()));
     QCOMPARE(retiredKeys.epochs(), qint64(signingkeys::kEpochsInARun));
     QCOMPARE(retiredKeys.firstKeptEpoch(), retiredKeys.epochs());
   }
@@ -336,11 +336,11 @@ class JournalWritersTest : public QObject, JournalCase {
       QSKIP(qPrintable(cannotMount));
     Failure why;
     const QString key = keys.filePath("journal.key");
-    QString error;
+    Failure error;
     QVERIFY2(signingkeys::SigningKeys::commission(
                  signingkeys::signingPathFor(key), signingkeys::verificationKeyPathFor(key),
                  "bridge-1", RecordJournal::defaultClock()(), 86400, &error),
-             qPrintable(error));
+             qPrintable(error.text()));
     QVERIFY(keys.setReadOnly());
     QTemporaryDir state;
     qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));

@@ -306,10 +306,10 @@ class RecordsCommandTest : public QObject, JournalCase {
     QString key = copy.filePath("journal.verification-key");
     if (otherStation) {
       key = copy.filePath("other.verification-key");
-      QString error;
+      Failure error;
       QVERIFY2(signingkeys::SigningKeys::commission(copy.filePath("other.signing"), key,
                                                     "fixture-2", 1796774400, 86400, &error),
-               qPrintable(error));
+               qPrintable(error.text()));
     }
     const RecordsRun run = runRecords({"check-ticket", code, "--verification-key", key});
     QCOMPARE(run.exitCode, said.contains("NOT") ? 1 : 0);

@@ -68,10 +68,10 @@ bool Trust::of(const QSqlDatabase &db, const QString &journalId, const QString &
   QString asked = station, fingerprint = QStringLiteral("XXXX-XXXX-XXXX-XXXX");
   for (const QByteArray &sentKey : sentKeys) {
     signingkeys::VerificationKey key;
-    QString unread;
+    Failure unread;
     bool registered = false;
     if (!signingkeys::parseVerificationKey(sentKey, &key, &unread)) {
-      unregistered << QStringLiteral("a damaged one (%1)").arg(unread);
+      unregistered << QStringLiteral("a damaged one (%1)").arg(unread.reason());
       continue;
     }
     // Registered for the station asked about: a key registered for

@@ -331,7 +331,7 @@ bool RecordJournal::readIdentity(Failure *failure) {
 
 bool RecordJournal::loadSigningKeys(bool commission, Failure *failure) {
   const QString signingPath = signingkeys::signingPathFor(keyPath_);
-  QString why;
+  Failure why;
   // A journal of format 1 goes on in format 2 after its last record: the
   // root signs that seq into the verification key.
   qint64 format2After = 0;
@@ -346,11 +346,11 @@ bool RecordJournal::loadSigningKeys(bool commission, Failure *failure) {
           signingPath, signingkeys::verificationKeyPathFor(keyPath_), journalfiles::stationName(),
           signingkeys::SigningKeys::boundaryBefore(clock_(), signingkeys::epochSecondsSetting()),
           signingkeys::epochSecondsSetting(), &why, format2After)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+    *failure = Failure(Failure::Kind::CannotOpen, why.reason());
     return false;
   }
   if (!keys_.load(signingPath, &why)) {
-    *failure = Failure(Failure::Kind::CannotOpen, why);
+    *failure = Failure(Failure::Kind::CannotOpen, why.reason());
     return false;
   }
   return true;
@@ -371,7 +371,7 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
   query.finish();
   // The verification key as commissioned, with the seq its root bound.
   signingkeys::VerificationKey commissioned;
-  QString unread;
+  Failure unread;
   if (!signingkeys::readVerificationKey(signingkeys::verificationKeyPathFor(keyPath_),
                                         &commissioned, &unread) ||
       !(commissioned == keys_.verificationKey()))
@@ -450,9 +450,9 @@ bool RecordJournal::headIsValid(const journalfiles::Head &head) const {
 
 void RecordJournal::erasePastEpochs(qint64 epoch) {
   qint64 erased = 0;
-  QString why;
+  Failure why;
   if (!keys_.erasePast(epoch, &erased, &why))
-    qCWarning(journalLog, "%s", qPrintable(why));
+    qCWarning(journalLog, "%s", qPrintable(why.text()));
   else if (erased > 0)
     qCInfo(journalLog, "erased the signing secrets of %lld past epochs (before epoch %lld)",
            static_cast<long long>(erased), static_cast<long long>(epoch));

@@ -134,7 +134,7 @@ bool checkIntact(const QString &journal, const QString &keyPath, const QString &
 // for a journal of format 1 only).
 void describe(const QString &verificationKeyPath, Manifest *manifest) {
   signingkeys::VerificationKey key;
-  QString why;
+  Failure why;
   if (QFileInfo::exists(verificationKeyPath) &&
       signingkeys::readVerificationKey(verificationKeyPath, &key, &why)) {
     manifest->station = key.station;
@@ -421,7 +421,7 @@ bool restore(const QString &backupFolder, const QString &journalPath, const QStr
     *failure = unread.within(QStringLiteral("%1 is not a finished backup").arg(backupFolder));
     return false;
   }
-  QString why;
+  Failure why;
   const QString backupKey = pathIn(backupFolder, kVerificationKeyName);
   const QString stationKey = signingkeys::verificationKeyPathFor(keyPath);
   signingkeys::VerificationKey ours;

@@ -273,7 +273,7 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
 QList<FoundHead> headsOfTheKey(const QString &keyPath) {
   QByteArray key;
   Failure unreadable;
-  QString unreadableKeys;
+  Failure unreadableKeys;
   const bool haveKey = QFileInfo::exists(keyPath) && loadKey(keyPath, false, &key, &unreadable);
   // A signed head is this station's when one of its epoch keys signed it.
   signingkeys::SigningKeys keys;

@@ -142,13 +142,13 @@ bool carryOut(const Plan &plan, Failure *failure) {
   // ever by whoever copies the file.
   if (!plan.signingFile.isEmpty()) {
     signingkeys::SigningKeys keys;
-    QString why;
+    Failure why;
     qint64 erased = 0;
     if (!keys.load(plan.signingFile, &why) || !keys.erasePast(keys.epochs(), &erased, &why)) {
       *failure = Failure(Failure::Kind::Io,
                          QStringLiteral("cannot erase the signing secrets of the journal retired: "
                                         "%1 (nothing renamed)")
-                             .arg(why));
+                             .arg(why.reason()));
       return false;
     }
   }

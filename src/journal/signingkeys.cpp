@@ -43,7 +43,7 @@ QByteArray epochLine(const EpochCertificate &certificate, const QByteArray &secr
 }
 
 // Written whole or not at all: a temporary file beside, synced, renamed.
-bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, QString *error) {
+bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, Failure *failure) {
   const QByteArray name = QFile::encodeName(path);
   const QByteArray temporary = name + ".new";
   const int fd =
@@ -60,23 +60,27 @@ bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, QStri
     ::close(fd);
   ok = ok && ::rename(temporary.constData(), name.constData()) == 0;
   if (!ok) {
-    *error = QStringLiteral("cannot write %1: %2")
-                 .arg(path, QString::fromLocal8Bit(std::strerror(errno ? errno : saved)));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QStringLiteral("cannot write %1: %2")
+                    .arg(path, QString::fromLocal8Bit(std::strerror(errno ? errno : saved))));
     ::unlink(temporary.constData());
   }
   return ok;
 }
 
-bool readLimited(const QString &path, qint64 limit, QByteArray *text, QString *error) {
+bool readLimited(const QString &path, qint64 limit, QByteArray *text, Failure *failure) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     return false;
   }
   *text = file.read(limit + 1);
   if (text->size() > limit) {
-    *error =
-        QStringLiteral("%1 is not a key file: it is larger than %2 bytes").arg(path).arg(limit);
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QStringLiteral("%1 is not a key file: it is larger than %2 bytes").arg(path).arg(limit));
     return false;
   }
   return true;
@@ -102,22 +106,26 @@ QByteArray VerificationKey::fileText() const {
   return text;
 }
 
-bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString *error) {
+bool parseVerificationKey(const QByteArray &text, VerificationKey *key, Failure *failure) {
   const QList<QByteArray> lines = text.trimmed().split('\n');
   if ((lines.size() != 4 && lines.size() != 5) || lines[0] != kVerificationTag ||
       !lines[1].startsWith("station ") || !lines[2].startsWith("root ") ||
       !lines[3].startsWith("fingerprint ")) {
-    *error = QStringLiteral("not a verification key of format 2");
+    *failure =
+        Failure(Failure::Kind::Corrupt, QStringLiteral("not a verification key of format 2"));
     return false;
   }
   key->station = QUrl::fromPercentEncoding(lines[1].mid(8));
   key->root = QByteArray::fromHex(lines[2].mid(5));
   if (key->root.size() != seals::kPublicKeyBytes || lines[2].mid(5) != key->root.toHex()) {
-    *error = QStringLiteral("its root key is not %1 bytes in hex").arg(seals::kPublicKeyBytes);
+    *failure =
+        Failure(Failure::Kind::Corrupt,
+                QStringLiteral("its root key is not %1 bytes in hex").arg(seals::kPublicKeyBytes));
     return false;
   }
   if (QString::fromLatin1(lines[3].mid(12)) != key->fingerprint()) {
-    *error = QStringLiteral("its fingerprint line does not match its key (changed)");
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QStringLiteral("its fingerprint line does not match its key (changed)"));
     return false;
   }
   key->format2After = -1;
@@ -130,7 +138,8 @@ bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString 
     if (words.size() != 3 || words[0] != "format-2-after" || !number || after < 0 ||
         signature.toHex() != words[2] ||
         !seals::verify(key->root, VerificationKey::formatBytes(key->station, after), signature)) {
-      *error = QStringLiteral("its format line is not signed by its root (changed)");
+      *failure = Failure(Failure::Kind::Corrupt,
+                         QStringLiteral("its format line is not signed by its root (changed)"));
       return false;
     }
     key->format2After = after;
@@ -139,14 +148,12 @@ bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString 
   return true;
 }
 
-bool readVerificationKey(const QString &path, VerificationKey *key, QString *error) {
+bool readVerificationKey(const QString &path, VerificationKey *key, Failure *failure) {
   QByteArray text;
-  QString why;
-  if (!readLimited(path, kVerificationFileLimit, &text, &why) ||
-      !parseVerificationKey(text, key, &why)) {
-    *error = why.startsWith(path) || why.startsWith(QLatin1String("cannot"))
-                 ? why
-                 : QStringLiteral("the verification key %1: %2").arg(path, why);
+  if (!readLimited(path, kVerificationFileLimit, &text, failure))
+    return false;
+  if (!parseVerificationKey(text, key, failure)) {
+    *failure = failure->within(QStringLiteral("the verification key %1").arg(path));
     return false;
   }
   return true;
@@ -193,12 +200,13 @@ qint64 epochSecondsSetting() {
 
 bool SigningKeys::commission(const QString &signingPath, const QString &verificationPath,
                              const QString &station, qint64 firstStart, qint64 length,
-                             QString *error, qint64 format2After) {
+                             Failure *failure, qint64 format2After) {
   if (length < kShortestEpochSeconds)
     length = kShortestEpochSeconds;
   seals::KeyPair root;
   if (!seals::generate(&root)) {
-    *error = QStringLiteral("cannot make a signing key: no random source");
+    *failure =
+        Failure(Failure::Kind::Io, QStringLiteral("cannot make a signing key: no random source"));
     return false;
   }
   VerificationKey verification;
@@ -218,7 +226,8 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
     certificate.ends = certificate.starts + length;
     if (!seals::generate(&pair)) {
       seals::erase(&root.secretKey);
-      *error = QStringLiteral("cannot make a signing key: no random source");
+      *failure =
+          Failure(Failure::Kind::Io, QStringLiteral("cannot make a signing key: no random source"));
       return false;
     }
     certificate.publicKey = pair.publicKey;
@@ -228,13 +237,15 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
   }
   seals::erase(&root.secretKey);
   if (!QDir().mkpath(QFileInfo(signingPath).absolutePath())) {
-    *error = QStringLiteral("cannot make the folder %1").arg(QFileInfo(signingPath).absolutePath());
+    *failure = Failure(
+        Failure::Kind::Io,
+        QStringLiteral("cannot make the folder %1").arg(QFileInfo(signingPath).absolutePath()));
     return false;
   }
   // The public key first: signing keys without it could not be checked.
-  if (!writeWhole(verificationPath, verification.fileText(), 0644, error))
+  if (!writeWhole(verificationPath, verification.fileText(), 0644, failure))
     return false;
-  const bool written = writeWhole(signingPath, text, 0600, error);
+  const bool written = writeWhole(signingPath, text, 0600, failure);
   std::memset(text.data(), 0, size_t(text.size()));
   return written;
 }
@@ -243,29 +254,32 @@ qint64 SigningKeys::boundaryBefore(qint64 now, qint64 length) {
   return now - ((now % length) + length) % length;
 }
 
-bool SigningKeys::load(const QString &path, QString *error) {
+bool SigningKeys::load(const QString &path, Failure *failure) {
   struct stat status {};
   if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
-    *error = QStringLiteral("cannot read the signing keys %1: %2")
-                 .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QStringLiteral("cannot read the signing keys %1: %2")
+                           .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     return false;
   }
   if ((status.st_mode & 077) != 0) {
-    *error = QStringLiteral(
-                 "the signing keys %1 may be read by others (mode %2): they must be "
-                 "mode 0600")
-                 .arg(path)
-                 .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0'));
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QStringLiteral("the signing keys %1 may be read by others (mode %2): they must be "
+                               "mode 0600")
+                    .arg(path)
+                    .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0')));
     return false;
   }
   QByteArray text;
-  if (!readLimited(path, kSigningFileLimit, &text, error))
+  if (!readLimited(path, kSigningFileLimit, &text, failure))
     return false;
   const QList<QByteArray> lines = text.split('\n');
   const QString bad = QStringLiteral("the signing keys %1 are damaged: ").arg(path);
   if (lines.size() < 4 || lines[0] != kSigningTag || !lines[1].startsWith("station ") ||
       !lines[2].startsWith("root ")) {
-    *error = bad + QStringLiteral("not signing keys of format 2");
+    *failure =
+        Failure(Failure::Kind::Corrupt, bad + QStringLiteral("not signing keys of format 2"));
     return false;
   }
   verificationKey_.station = QUrl::fromPercentEncoding(lines[1].mid(8));
@@ -279,7 +293,8 @@ bool SigningKeys::load(const QString &path, QString *error) {
     const QList<QByteArray> parts = lines[i].split(' ');
     EpochCertificate certificate;
     if (parts.size() != 7 || parts[0] != "e") {
-      *error = bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1);
+      *failure = Failure(Failure::Kind::Corrupt,
+                         bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1));
       return false;
     }
     certificate.epoch = parts[1].toLongLong();
@@ -291,7 +306,8 @@ bool SigningKeys::load(const QString &path, QString *error) {
     if (certificate.epoch != certificates_.size() ||
         certificate.publicKey.size() != seals::kPublicKeyBytes ||
         (!secret.isEmpty() && secret.size() != seals::kSecretKeyBytes)) {
-      *error = bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1);
+      *failure = Failure(Failure::Kind::Corrupt,
+                         bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1));
       return false;
     }
     lineBytes_ = lines[i].size() + 1;
@@ -299,7 +315,7 @@ bool SigningKeys::load(const QString &path, QString *error) {
     secrets_ << secret;
   }
   if (certificates_.isEmpty()) {
-    *error = bad + QStringLiteral("no epoch keys");
+    *failure = Failure(Failure::Kind::Corrupt, bad + QStringLiteral("no epoch keys"));
     return false;
   }
   std::memset(text.data(), 0, size_t(text.size()));
@@ -346,7 +362,7 @@ QByteArray SigningKeys::sign(qint64 epoch, const QByteArray &message) const {
   return signer_->sign(message);
 }
 
-bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
+bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, Failure *failure) {
   *erased = 0;
   epoch = qMin<qint64>(epoch, secrets_.size());
   qint64 first = -1;
@@ -369,8 +385,9 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, QString *error) {
   }
   ok = ok && faults::fdatasync(fd) == 0;
   if (!ok)
-    *error = QStringLiteral("cannot erase past signing keys in %1: %2")
-                 .arg(path_, QString::fromLocal8Bit(std::strerror(errno)));
+    *failure =
+        Failure(Failure::Kind::Io, QStringLiteral("cannot erase past signing keys in %1: %2")
+                                       .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
   if (fd >= 0)
     ::close(fd);
   // Cleared in memory whatever the file took: a past epoch is never signed in.
@@ -406,10 +423,10 @@ StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
   if (!QFileInfo::exists(signingPath))
     return warnings;
   SigningKeys keys;
-  QString why;
+  Failure why;
   qint64 erased = 0;
   if (!keys.load(signingPath, &why)) {
-    qCWarning(journalLog, "signing keys: %s", qPrintable(why));
+    qCWarning(journalLog, "signing keys: %s", qPrintable(why.text()));
     return warnings;
   }
   const qint64 ends = keys.certificate(keys.epochs() - 1).ends;
@@ -426,7 +443,7 @@ StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
     return warnings;
   }
   if (!keys.erasePast(keys.epochAt(now), &erased, &why))
-    qCWarning(journalLog, "signing keys: %s", qPrintable(why));
+    qCWarning(journalLog, "signing keys: %s", qPrintable(why.text()));
   else if (erased > 0)
     qCInfo(journalLog, "signing keys: erased the secrets of %lld past epochs in %s",
            static_cast<long long>(erased), qPrintable(signingPath));

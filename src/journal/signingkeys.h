@@ -7,6 +7,8 @@
 // nobody can make one for an epoch whose secret is gone.
 #pragma once
 
+#include "journal/failure.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -42,8 +44,8 @@ struct VerificationKey {
   }
 };
 // The verification key file; false with one line saying what is wrong.
-bool readVerificationKey(const QString &path, VerificationKey *key, QString *error);
-bool parseVerificationKey(const QByteArray &text, VerificationKey *key, QString *error);
+bool readVerificationKey(const QString &path, VerificationKey *key, Failure *failure);
+bool parseVerificationKey(const QByteArray &text, VerificationKey *key, Failure *failure);
 
 struct EpochCertificate {
   qint64 epoch = -1;
@@ -107,13 +109,13 @@ class SigningKeys {
   // `format2After`: the journal's last record of format 1 (0: none), which
   // the root signs into the verification key.
   static bool commission(const QString &signingPath, const QString &verificationPath,
-                         const QString &station, qint64 firstStart, qint64 length, QString *error,
+                         const QString &station, qint64 firstStart, qint64 length, Failure *failure,
                          qint64 format2After = 0);
   // The epoch boundary at or before `now`: whole epochs from 1970.
   static qint64 boundaryBefore(qint64 now, qint64 length);
 
   // Reads the signing file: refused when others may read it.
-  bool load(const QString &path, QString *error);
+  bool load(const QString &path, Failure *failure);
   bool loaded() const { return !certificates_.isEmpty(); }
   const VerificationKey &verificationKey() const { return verificationKey_; }
 
@@ -131,7 +133,7 @@ class SigningKeys {
   QByteArray sign(qint64 epoch, const QByteArray &message) const;
   // Erases the secret of every epoch before `epoch`: overwritten in the
   // file, synced, and cleared in memory. *erased counts them.
-  bool erasePast(qint64 epoch, qint64 *erased, QString *error);
+  bool erasePast(qint64 epoch, qint64 *erased, Failure *failure);
 
  private:
   QString path_;

@@ -589,7 +589,7 @@ void checkNamedKey(const QSqlDatabase &db, const Trust &trust, Checker &checker)
   // The key by its station and root: the format line the auditor's copy
   // holds is the auditor's, not the file's.
   signingkeys::VerificationKey named;
-  QString unread;
+  Failure unread;
   if (query.next() &&
       (!signingkeys::parseVerificationKey(query.value(0).toString().toUtf8(), &named, &unread) ||
        !(named == trust.verificationKey)))
@@ -631,7 +631,7 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
                         .arg(trust->lastFormat1Seq));
   }
   signingkeys::VerificationKey named;
-  QString why;
+  Failure why;
   if (!signingkeys::parseVerificationKey(verificationKey, &named, &why) ||
       !(named == trust->verificationKey)) {
     checker.problem(trust->lastFormat1Seq + 1,
@@ -738,11 +738,13 @@ Trust trustOf(const VerifyOptions &options) {
   const QString path = options.verificationKeyPath.isEmpty()
                            ? signingkeys::verificationKeyPathFor(options.keyPath)
                            : options.verificationKeyPath;
+  Failure unreadVerification;
   trust.haveVerificationKey =
       options.verificationKeyText.isEmpty()
-          ? signingkeys::readVerificationKey(path, &trust.verificationKey, &trust.verificationWhy)
+          ? signingkeys::readVerificationKey(path, &trust.verificationKey, &unreadVerification)
           : signingkeys::parseVerificationKey(options.verificationKeyText, &trust.verificationKey,
-                                              &trust.verificationWhy);
+                                              &unreadVerification);
+  trust.verificationWhy = unreadVerification.reason();
   return trust;
 }
 

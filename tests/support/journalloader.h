@@ -30,14 +30,19 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
   // Keys whose first epoch holds the records' times.
   const QString signingPath = signingkeys::signingPathFor(keyPath);
   qint64 firstTime = 0;
+  Failure keysFailure;
+  auto keysFailed = [&] {
+    *error = keysFailure.text();
+    return false;
+  };
   if (!QFileInfo::exists(signingPath) &&
       (!recordseal::secondsOf(make(0).takenAt, &firstTime) ||
        !signingkeys::SigningKeys::commission(
            signingPath, signingkeys::verificationKeyPathFor(keyPath),
            station.isEmpty() ? journalfiles::stationName() : station,
            qMin(firstTime, QDateTime::currentSecsSinceEpoch()) - 3600,
-           signingkeys::kDefaultEpochSeconds, error)))
-    return false;
+           signingkeys::kDefaultEpochSeconds, &keysFailure)))
+    return keysFailed();
   {
     RecordJournal writer(journalPath, keyPath, QStringLiteral("journal-loader-writer"));
     Failure failure;
@@ -47,8 +52,8 @@ inline bool loadJournal(const QString &journalPath, const QString &keyPath, qint
     }
   }
   signingkeys::SigningKeys keys;
-  if (!keys.load(signingPath, error))
-    return false;
+  if (!keys.load(signingPath, &keysFailure))
+    return keysFailed();
   QSqlDatabase db;
   auto closing = [&db] { journaldb::close(&db); };
   if (Failure failure;

@@ -171,7 +171,7 @@ int centralRegister(const QStringList &arguments) {
   QStringList matching, others;
   for (const centraldb::SentKey &candidate : std::as_const(sent)) {
     signingkeys::VerificationKey key;
-    QString why;
+    Failure why;
     if (!signingkeys::parseVerificationKey(candidate.text, &key, &why) ||
         (!candidate.ofStation && key.station != station))
       continue;

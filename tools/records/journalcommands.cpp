@@ -33,7 +33,7 @@ int verificationKey(const QStringList &arguments) {
     return cannot(failure);
   const QString path = command.verificationKeyPath();
   signingkeys::VerificationKey key;
-  QString why;
+  Failure why;
   if (!signingkeys::readVerificationKey(path, &key, &why))
     return cannot(why);
   QString journalId = QStringLiteral("(none yet)");
@@ -187,7 +187,7 @@ int confirmClock(const QStringList &arguments) {
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   signingkeys::SigningKeys keys;
-  QString why;
+  Failure why;
   if (!keys.load(signingkeys::signingPathFor(command.key()), &why))
     return cannot(why);
   const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);

@@ -222,14 +222,15 @@ int checkTicket(const QStringList &arguments) {
   if (const int code = command.parse(arguments, fromImage ? 0 : 1); code >= 0)
     return code;
   signingkeys::VerificationKey key;
-  QString why;
+  Failure why;
   if (!signingkeys::readVerificationKey(command.verificationKeyPath(), &key, &why))
     return cannot(why);
   QString code;
   if (fromImage) {
-    const QStringList codes = qrCodesIn(command.parser().value(QStringLiteral("image")), &why);
+    QString unread;
+    const QStringList codes = qrCodesIn(command.parser().value(QStringLiteral("image")), &unread);
     if (codes.isEmpty())
-      return cannot(why);
+      return cannot(unread);
     code = codes.first();
   } else {
     code = command.parser().positionalArguments().first();
