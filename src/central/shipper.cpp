@@ -264,27 +264,16 @@ void CentralShipper::waitForTheServer(const Failure &failure) {
   follower_->unreachable(failure);
 }
 
-// The batch's rows into this connection's staging table; the reason when not.
-bool CentralShipper::copyBatch(const QByteArray &rows, QString *why, QString *sqlState) {
-  Failure failure;
-  if (centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &failure, sqlState))
-    return true;
-  *why = failure.reason();
-  return false;
-}
-
 // The epoch keys that certify the records' seals go with them (the
 // verification key with each, for the registered fingerprint to name), in
 // the batch's transaction. `*upTo`: the last epoch sent (-1: none new).
-bool CentralShipper::sendEpochKeys(qint64 *upTo, QString *why) {
+bool CentralShipper::sendEpochKeys(qint64 *upTo, Failure *failure) {
   QList<signingkeys::EpochCertificate> keys;
   QString verificationKey;
-  Failure failure;
-  if (ledger().epochKeys(epochKeysSent_, &keys, &verificationKey, &failure) && !keys.isEmpty() &&
-      !centraldb::sendEpochKeys(central_, ledger().journalId(), keys, verificationKey, &failure)) {
-    *why = failure.reason();
+  Failure unread;  // keys not read now go with a later batch
+  if (ledger().epochKeys(epochKeysSent_, &keys, &verificationKey, &unread) && !keys.isEmpty() &&
+      !centraldb::sendEpochKeys(central_, ledger().journalId(), keys, verificationKey, failure))
     return false;
-  }
   *upTo = keys.isEmpty() ? -1 : keys.last().epoch;
   return true;
 }
@@ -300,16 +289,17 @@ void CentralShipper::sendBatch(const QList<JournalRecord> &records, Batch *batch
     rows += centraldb::copyLine(record, ledger().journalId());
   const QString columns = centraldb::columnList();
   QString sqlState;
-  QString why;
+  Failure stepFailed;
   QSqlQuery query(central_);
   qint64 inserted = 0;
   QList<qint64> conflicts;
-  bool ok = central_.transaction() &&
-            query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
-                                      "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
-            copyBatch(rows, &why, &sqlState);
+  bool ok =
+      central_.transaction() &&
+      query.exec(QStringLiteral("CREATE TEMP TABLE IF NOT EXISTS weigh_batch (LIKE "
+                                "weigh_records INCLUDING DEFAULTS) ON COMMIT DELETE ROWS")) &&
+      centraldb::copyInto(central_, QStringLiteral("weigh_batch"), rows, &stepFailed, &sqlState);
   qint64 keysUpTo = -1;
-  ok = ok && sendEpochKeys(&keysUpTo, &why);
+  ok = ok && sendEpochKeys(&keysUpTo, &stepFailed);
   // Rows of the same station sent before rows were keyed by journal are
   // this journal's when they are identical to its records.
   if (ok && unclaimedRows_) {
@@ -333,6 +323,7 @@ void CentralShipper::sendBatch(const QList<JournalRecord> &records, Batch *batch
   }
   if (!ok || !central_.commit()) {
     const QSqlError said = query.lastError().isValid() ? query.lastError() : central_.lastError();
+    QString why = stepFailed.reason();
     if (said.isValid()) {
       why = said.text().trimmed();
       sqlState = said.nativeErrorCode();

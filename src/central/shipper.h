@@ -90,8 +90,7 @@ class CentralShipper : public QObject, private FollowerDestination {
   ShippingLedger &ledger() { return follower_->ledger(); }
   bool openCentral(Failure *failure);
   void sendBatch(const QList<JournalRecord> &records, Batch *batch, Failure *failure);
-  bool sendEpochKeys(qint64 *upTo, QString *why);
-  bool copyBatch(const QByteArray &rows, QString *why, QString *sqlState);
+  bool sendEpochKeys(qint64 *upTo, Failure *failure);
   bool settleSetAside();
   bool retrySetAside(Failure *failure);
   void isolateRefusal(qint64 seq, const Failure &failure);
