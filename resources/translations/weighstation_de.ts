@@ -781,6 +781,90 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
       <translation>Prüft die MAC jeder Wägung, die Kette, die Folge und das Ende des Journals; mit --central die Kette einer Station in der zentralen Datenbank (ohne --station oder --journal-id: jedes Journal dort, jedes mit dem für seine Station registrierten Schlüssel).</translation>
     </message>
+    <message>
+      <source>%1: %2 of %3 pages</source>
+      <translation>%1: %2 von %3 Seiten</translation>
+    </message>
+    <message>
+      <source>copying</source>
+      <translation>kopiere</translation>
+    </message>
+    <message>
+      <source>restoring</source>
+      <translation>stelle wieder her</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of journal %1</source>
+      <translation>die zentrale Datenbank enthält keine Wägungen des Journals %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of station %1</source>
+      <translation>die zentrale Datenbank enthält keine Wägungen der Station %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records</source>
+      <translation>die zentrale Datenbank enthält keine Wägungen</translation>
+    </message>
+    <message>
+      <source>exported</source>
+      <translation>exportiert</translation>
+    </message>
+    <message>
+      <source>--from takes a version from 1 to %1</source>
+      <translation>--from verlangt eine Version von 1 bis %1</translation>
+    </message>
+    <message>
+      <source>central-register takes --station NAME and --fingerprint XXXX-XXXX-XXXX-XXXX (16 hex digits)</source>
+      <translation>central-register verlangt --station NAME und --fingerprint XXXX-XXXX-XXXX-XXXX (16 Hexadezimalziffern)</translation>
+    </message>
+    <message>
+      <source>no verification key sent for station %1 matches it yet (%2); central checks trust it once the station ships records sealed with it</source>
+      <translation>noch passt kein für die Station %1 gesendeter Prüfschlüssel dazu (%2); zentrale Prüfungen vertrauen ihm, sobald die Station damit versiegelte Wägungen sendet</translation>
+    </message>
+    <message>
+      <source>none was sent</source>
+      <translation>keiner wurde gesendet</translation>
+    </message>
+    <message>
+      <source>sent: %1</source>
+      <translation>gesendet: %1</translation>
+    </message>
+    <message>
+      <source>verify --central checks every journal by the verification key registered for its station; with a key or a journal of your own it takes --station NAME or --journal-id ID: a chain is a journal's</source>
+      <translation>verify --central prüft jedes Journal mit dem für seine Station registrierten Prüfschlüssel; mit eigenem Schlüssel oder Journal verlangt es --station NAME oder --journal-id ID: eine Kette gehört zu einem Journal</translation>
+    </message>
+    <message>
+      <source>checking: %1 of %2 records</source>
+      <translation>prüfe: %1 von %2 Wägungen</translation>
+    </message>
+    <message>
+      <source>... and %1 more problems</source>
+      <translation>... und %1 weitere Probleme</translation>
+    </message>
+    <message>
+      <source>the journal does not verify (%1); nothing %2 (--unverified writes it marked as unverified)</source>
+      <translation>das Journal besteht die Prüfung nicht (%1); nichts %2 (--unverified schreibt es als ungeprüft markiert)</translation>
+    </message>
+    <message>
+      <source>exporting: %1 of %2 records (%3%)</source>
+      <translation>exportiere: %1 von %2 Wägungen (%3 %)</translation>
+    </message>
+    <message>
+      <source>rebuilt</source>
+      <translation>neu erstellt</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+      <source>the clock (%1) is outside the signing keys' run; nothing erased</source>
+      <translation>die Uhr (%1) liegt außerhalb der Laufzeit der Signierschlüssel; nichts gelöscht</translation>
+    </message>
+    <message>
+      <source>unknown command '%1' (try --help)</source>
+      <translation>unbekannter Befehl '%1' (siehe --help)</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

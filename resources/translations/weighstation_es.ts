@@ -781,6 +781,90 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
       <translation>Comprueba el MAC de cada registro, la cadena, la secuencia y el final del diario; con --central, la cadena de una estación en la base central (sin --station ni --journal-id: cada diario de allí, cada uno con la clave registrada para su estación).</translation>
     </message>
+    <message>
+      <source>%1: %2 of %3 pages</source>
+      <translation>%1: %2 de %3 páginas</translation>
+    </message>
+    <message>
+      <source>copying</source>
+      <translation>copiando</translation>
+    </message>
+    <message>
+      <source>restoring</source>
+      <translation>restaurando</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of journal %1</source>
+      <translation>la base central no contiene registros del diario %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of station %1</source>
+      <translation>la base central no contiene registros de la estación %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records</source>
+      <translation>la base central no contiene registros</translation>
+    </message>
+    <message>
+      <source>exported</source>
+      <translation>exportado</translation>
+    </message>
+    <message>
+      <source>--from takes a version from 1 to %1</source>
+      <translation>--from requiere una versión de 1 a %1</translation>
+    </message>
+    <message>
+      <source>central-register takes --station NAME and --fingerprint XXXX-XXXX-XXXX-XXXX (16 hex digits)</source>
+      <translation>central-register requiere --station NOMBRE y --fingerprint XXXX-XXXX-XXXX-XXXX (16 dígitos hexadecimales)</translation>
+    </message>
+    <message>
+      <source>no verification key sent for station %1 matches it yet (%2); central checks trust it once the station ships records sealed with it</source>
+      <translation>aún no coincide ninguna clave de verificación enviada para la estación %1 (%2); las comprobaciones centrales confían en ella cuando la estación envíe registros sellados con ella</translation>
+    </message>
+    <message>
+      <source>none was sent</source>
+      <translation>no se envió ninguna</translation>
+    </message>
+    <message>
+      <source>sent: %1</source>
+      <translation>enviadas: %1</translation>
+    </message>
+    <message>
+      <source>verify --central checks every journal by the verification key registered for its station; with a key or a journal of your own it takes --station NAME or --journal-id ID: a chain is a journal's</source>
+      <translation>verify --central comprueba cada diario con la clave de verificación registrada para su estación; con una clave o un diario propios requiere --station NOMBRE o --journal-id ID: una cadena es de un diario</translation>
+    </message>
+    <message>
+      <source>checking: %1 of %2 records</source>
+      <translation>comprobando: %1 de %2 registros</translation>
+    </message>
+    <message>
+      <source>... and %1 more problems</source>
+      <translation>... y %1 problemas más</translation>
+    </message>
+    <message>
+      <source>the journal does not verify (%1); nothing %2 (--unverified writes it marked as unverified)</source>
+      <translation>el diario no supera la comprobación (%1); nada %2 (--unverified lo escribe marcado como no verificado)</translation>
+    </message>
+    <message>
+      <source>exporting: %1 of %2 records (%3%)</source>
+      <translation>exportando: %1 de %2 registros (%3 %)</translation>
+    </message>
+    <message>
+      <source>rebuilt</source>
+      <translation>reconstruido</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+      <source>the clock (%1) is outside the signing keys' run; nothing erased</source>
+      <translation>el reloj (%1) está fuera del periodo de las claves de firma; no se borró nada</translation>
+    </message>
+    <message>
+      <source>unknown command '%1' (try --help)</source>
+      <translation>orden desconocida '%1' (pruebe --help)</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -781,6 +781,90 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
       <translation>Vérifie le MAC de chaque enregistrement, la chaîne, la séquence et la fin du journal ; avec --central, la chaîne d'une station dans la base centrale (sans --station ni --journal-id : chaque journal qui s'y trouve, chacun par la clé enregistrée pour sa station).</translation>
     </message>
+    <message>
+      <source>%1: %2 of %3 pages</source>
+      <translation>%1 : %2 pages sur %3</translation>
+    </message>
+    <message>
+      <source>copying</source>
+      <translation>copie</translation>
+    </message>
+    <message>
+      <source>restoring</source>
+      <translation>restauration</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of journal %1</source>
+      <translation>la base centrale ne contient aucun enregistrement du journal %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of station %1</source>
+      <translation>la base centrale ne contient aucun enregistrement de la station %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records</source>
+      <translation>la base centrale ne contient aucun enregistrement</translation>
+    </message>
+    <message>
+      <source>exported</source>
+      <translation>exporté</translation>
+    </message>
+    <message>
+      <source>--from takes a version from 1 to %1</source>
+      <translation>--from prend une version de 1 à %1</translation>
+    </message>
+    <message>
+      <source>central-register takes --station NAME and --fingerprint XXXX-XXXX-XXXX-XXXX (16 hex digits)</source>
+      <translation>central-register demande --station NOM et --fingerprint XXXX-XXXX-XXXX-XXXX (16 chiffres hexadécimaux)</translation>
+    </message>
+    <message>
+      <source>no verification key sent for station %1 matches it yet (%2); central checks trust it once the station ships records sealed with it</source>
+      <translation>aucune clé de vérification envoyée pour la station %1 ne correspond encore (%2) ; les vérifications centrales s'y fient dès que la station envoie des enregistrements scellés avec elle</translation>
+    </message>
+    <message>
+      <source>none was sent</source>
+      <translation>aucune n'a été envoyée</translation>
+    </message>
+    <message>
+      <source>sent: %1</source>
+      <translation>envoyées : %1</translation>
+    </message>
+    <message>
+      <source>verify --central checks every journal by the verification key registered for its station; with a key or a journal of your own it takes --station NAME or --journal-id ID: a chain is a journal's</source>
+      <translation>verify --central vérifie chaque journal par la clé de vérification enregistrée pour sa station ; avec une clé ou un journal à vous, il demande --station NOM ou --journal-id ID : une chaîne est celle d'un journal</translation>
+    </message>
+    <message>
+      <source>checking: %1 of %2 records</source>
+      <translation>vérification : %1 enregistrements sur %2</translation>
+    </message>
+    <message>
+      <source>... and %1 more problems</source>
+      <translation>... et %1 autres problèmes</translation>
+    </message>
+    <message>
+      <source>the journal does not verify (%1); nothing %2 (--unverified writes it marked as unverified)</source>
+      <translation>le journal ne se vérifie pas (%1) ; rien n'est %2 (--unverified l'écrit marqué non vérifié)</translation>
+    </message>
+    <message>
+      <source>exporting: %1 of %2 records (%3%)</source>
+      <translation>export : %1 enregistrements sur %2 (%3 %)</translation>
+    </message>
+    <message>
+      <source>rebuilt</source>
+      <translation>reconstruit</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+      <source>the clock (%1) is outside the signing keys' run; nothing erased</source>
+      <translation>l'horloge (%1) est hors de la période des clés de signature ; rien d'effacé</translation>
+    </message>
+    <message>
+      <source>unknown command '%1' (try --help)</source>
+      <translation>commande inconnue '%1' (voir --help)</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

@@ -781,6 +781,90 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>Checks every record's mac, the chain, the sequence and the journal's end; with --central, a station's chain in the central database (without --station or --journal-id: every journal there, each by the key registered for its station).</source>
       <translation>Verifica o MAC de cada registro, a cadeia, a sequência e o fim do diário; com --central, a cadeia de uma estação no banco central (sem --station nem --journal-id: cada diário de lá, cada um pela chave registrada para sua estação).</translation>
     </message>
+    <message>
+      <source>%1: %2 of %3 pages</source>
+      <translation>%1: %2 de %3 páginas</translation>
+    </message>
+    <message>
+      <source>copying</source>
+      <translation>copiando</translation>
+    </message>
+    <message>
+      <source>restoring</source>
+      <translation>restaurando</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of journal %1</source>
+      <translation>o banco central não contém registros do diário %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records of station %1</source>
+      <translation>o banco central não contém registros da estação %1</translation>
+    </message>
+    <message>
+      <source>the central database holds no records</source>
+      <translation>o banco central não contém registros</translation>
+    </message>
+    <message>
+      <source>exported</source>
+      <translation>exportado</translation>
+    </message>
+    <message>
+      <source>--from takes a version from 1 to %1</source>
+      <translation>--from exige uma versão de 1 a %1</translation>
+    </message>
+    <message>
+      <source>central-register takes --station NAME and --fingerprint XXXX-XXXX-XXXX-XXXX (16 hex digits)</source>
+      <translation>central-register exige --station NOME e --fingerprint XXXX-XXXX-XXXX-XXXX (16 dígitos hexadecimais)</translation>
+    </message>
+    <message>
+      <source>no verification key sent for station %1 matches it yet (%2); central checks trust it once the station ships records sealed with it</source>
+      <translation>nenhuma chave de verificação enviada para a estação %1 corresponde ainda (%2); as verificações centrais confiam nela assim que a estação enviar registros selados com ela</translation>
+    </message>
+    <message>
+      <source>none was sent</source>
+      <translation>nenhuma foi enviada</translation>
+    </message>
+    <message>
+      <source>sent: %1</source>
+      <translation>enviadas: %1</translation>
+    </message>
+    <message>
+      <source>verify --central checks every journal by the verification key registered for its station; with a key or a journal of your own it takes --station NAME or --journal-id ID: a chain is a journal's</source>
+      <translation>verify --central verifica cada diário pela chave de verificação registrada para sua estação; com uma chave ou um diário seu, exige --station NOME ou --journal-id ID: uma cadeia é de um diário</translation>
+    </message>
+    <message>
+      <source>checking: %1 of %2 records</source>
+      <translation>verificando: %1 de %2 registros</translation>
+    </message>
+    <message>
+      <source>... and %1 more problems</source>
+      <translation>... e mais %1 problemas</translation>
+    </message>
+    <message>
+      <source>the journal does not verify (%1); nothing %2 (--unverified writes it marked as unverified)</source>
+      <translation>o diário não passa na verificação (%1); nada %2 (--unverified o grava marcado como não verificado)</translation>
+    </message>
+    <message>
+      <source>exporting: %1 of %2 records (%3%)</source>
+      <translation>exportando: %1 de %2 registros (%3%)</translation>
+    </message>
+    <message>
+      <source>rebuilt</source>
+      <translation>reconstruído</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+      <source>the clock (%1) is outside the signing keys' run; nothing erased</source>
+      <translation>o relógio (%1) está fora do período das chaves de assinatura; nada apagado</translation>
+    </message>
+    <message>
+      <source>unknown command '%1' (try --help)</source>
+      <translation>comando desconhecido '%1' (tente --help)</translation>
+    </message>
   </context>
   <context>
     <name>Viewer</name>

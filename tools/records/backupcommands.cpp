@@ -12,14 +12,17 @@
 namespace records {
 namespace {
 // A long copy says how far it is, on the error output, about each tenth.
-journalbackup::Progress pagesProgress(const char *doing) {
+journalbackup::Progress pagesProgress(const QString &doing) {
   return [doing, said = qint64(-1)](qint64 done, qint64 total) mutable {
     const qint64 tenth = total > 0 ? 10 * done / total : 10;
     if (total < 1000 || tenth == said)
       return;
     said = tenth;
-    std::fprintf(stderr, "%s: %lld of %lld pages\n", doing, static_cast<long long>(done),
-                 static_cast<long long>(total));
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(QCoreApplication::translate("Records", "%1: %2 of %3 pages")
+                                .arg(doing)
+                                .arg(done)
+                                .arg(total)));
   };
 }
 }  // namespace
@@ -52,7 +55,9 @@ int backup(const QStringList &arguments) {
         "Records", "no backup folder: give --to DIR or set backup_folder"));
   journalbackup::Outcome outcome;
   Failure failure;
-  if (!journalbackup::backUp(request, pagesProgress("copying"), &outcome, &failure))
+  if (!journalbackup::backUp(request,
+                             pagesProgress(QCoreApplication::translate("Records", "copying")),
+                             &outcome, &failure))
     return cannot(failure);
   std::printf("%s\n",
               qPrintable(QCoreApplication::translate("Records",
@@ -82,7 +87,8 @@ int restore(const QStringList &arguments) {
     return cannot(QCoreApplication::translate("Records", "give the backup with --from DIR/ID"));
   journalbackup::Restored restored;
   Failure failure;
-  if (!journalbackup::restore(from, command.journal(), command.key(), pagesProgress("restoring"),
+  if (!journalbackup::restore(from, command.journal(), command.key(),
+                              pagesProgress(QCoreApplication::translate("Records", "restoring")),
                               &restored, &failure))
     return cannot(failure);
   std::printf("%s\n", qPrintable(QCoreApplication::translate(

@@ -24,11 +24,18 @@ QStringList centralJournals(const QSqlDatabase &db, const Command &command, Fail
     filter.journalIds = QStringList{chosen};
   const QStringList journals = centraldb::journalsOf(db, filter, failure);
   if (journals.isEmpty() && !failure->failed()) {
-    *failure =
-        Failure(Failure::Kind::Refused,
-                QStringLiteral("the central database holds no records%1%2")
-                    .arg(station.isEmpty() ? QString() : QStringLiteral(" of station ") + station,
-                         chosen.isEmpty() ? QString() : QStringLiteral(" of journal ") + chosen));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        !chosen.isEmpty() ? QCoreApplication::translate("Records",
+                                                        "the central database holds no records of "
+                                                        "journal %1")
+                                .arg(chosen)
+        : !station.isEmpty()
+            ? QCoreApplication::translate("Records",
+                                          "the central database holds no records of "
+                                          "station %1")
+                  .arg(station)
+            : QCoreApplication::translate("Records", "the central database holds no records"));
   }
   return journals;
 }
@@ -81,7 +88,7 @@ int exportCentral(const Command &command, ExportOptions options) {
     if (report.outcome == VerifyReport::Outcome::Intact)
       options.verifiedJournals << journal;
     else if (chosen && !options.unverified)
-      return checkFailed(report, "exported");
+      return checkFailed(report, QT_TRANSLATE_NOOP("Records", "exported"));
   }
   options.markEachJournal = !chosen;
   if (chosen)
@@ -112,8 +119,8 @@ int centralSql(const QStringList &arguments) {
     return code;
   const int from = command.parser().value(QStringLiteral("from")).toInt();
   if (from < 1 || from >= centraldb::kSchemaVersion)
-    return cannot(
-        QStringLiteral("--from takes a version from 1 to %1").arg(centraldb::kSchemaVersion - 1));
+    return cannot(QCoreApplication::translate("Records", "--from takes a version from 1 to %1")
+                      .arg(centraldb::kSchemaVersion - 1));
   const QStringList statements = command.parser().isSet(QStringLiteral("upgrade"))
                                      ? centraldb::upgradeSql(from)
                                      : centraldb::schemaSql();
@@ -151,8 +158,9 @@ int centralRegister(const QStringList &arguments) {
   static const QRegularExpression form(QStringLiteral("^[0-9A-F]{4}(-[0-9A-F]{4}){3}$"));
   if (station.isEmpty() || !form.match(fingerprint).hasMatch())
     return cannot(
-        QStringLiteral("central-register takes --station NAME and --fingerprint "
-                       "XXXX-XXXX-XXXX-XXXX (16 hex digits)"));
+        QCoreApplication::translate("Records",
+                                    "central-register takes --station NAME and --fingerprint "
+                                    "XXXX-XXXX-XXXX-XXXX (16 hex digits)"));
   Failure failure;
   const QString uri = parser.value(QStringLiteral("central"));
   QSqlDatabase db = connectCentral(uri, &failure);
@@ -184,13 +192,13 @@ int centralRegister(const QStringList &arguments) {
     say(QCoreApplication::translate("Records", "it is the verification key sent with journal %1")
             .arg(matching.join(QStringLiteral(", "))));
   else
-    std::printf(
-        "no verification key sent for station %s matches it yet (%s); central checks "
-        "trust it once the station ships records sealed with it\n",
-        qPrintable(station),
-        qPrintable(others.isEmpty()
-                       ? QStringLiteral("none was sent")
-                       : QStringLiteral("sent: ") + others.join(QStringLiteral(", "))));
+    say(QCoreApplication::translate("Records",
+                                    "no verification key sent for station %1 matches it yet "
+                                    "(%2); central checks trust it once the station ships "
+                                    "records sealed with it")
+            .arg(station, others.isEmpty() ? QCoreApplication::translate("Records", "none was sent")
+                                           : QCoreApplication::translate("Records", "sent: %1")
+                                                 .arg(others.join(QStringLiteral(", ")))));
   return kDone;
 }
 
@@ -204,7 +212,8 @@ int verifyCentral(const Command &command) {
   if (wholeSite &&
       (parser.isSet(QStringLiteral("key")) || parser.isSet(QStringLiteral("verification-key")) ||
        parser.isSet(QStringLiteral("journal"))))
-    return cannot(QStringLiteral(
+    return cannot(QCoreApplication::translate(
+        "Records",
         "verify --central checks every journal by the verification key registered for its "
         "station; with a key or a journal of your own it takes --station NAME or --journal-id "
         "ID: a chain is a journal's"));

@@ -131,8 +131,10 @@ QSqlDatabase connectCentral(const QString &uri, Failure *failure) {
 VerifyOptions withProgress(VerifyOptions options) {
   options.progress = [](qint64 done, qint64 total) {
     if (total > 100000)
-      std::fprintf(stderr, "checking: %lld of %lld records\n", static_cast<long long>(done),
-                   static_cast<long long>(total));
+      std::fprintf(stderr, "%s\n",
+                   qPrintable(QCoreApplication::translate("Records", "checking: %1 of %2 records")
+                                  .arg(done)
+                                  .arg(total)));
     return true;
   };
   return options;
@@ -152,8 +154,9 @@ int printReport(const VerifyReport &report, const QString &prefix) {
   for (const VerifyProblem &problem : report.problems)
     std::printf("%s%s\n", qPrintable(prefix), qPrintable(problem.text));
   if (report.problemsNotListed > 0)
-    std::printf("%s... and %lld more problems\n", qPrintable(prefix),
-                static_cast<long long>(report.problemsNotListed));
+    std::printf("%s%s\n", qPrintable(prefix),
+                qPrintable(QCoreApplication::translate("Records", "... and %1 more problems")
+                               .arg(report.problemsNotListed)));
   return kBroken;
 }
 
@@ -162,10 +165,13 @@ int checkFailed(const VerifyReport &report, const char *what) {
   if (report.outcome == VerifyReport::Outcome::CannotCheck)
     return cannot(
         report.failure.within(QCoreApplication::translate("Records", "cannot check the journal")));
-  std::fprintf(stderr,
-               "weighstation-records: the journal does not verify (%s); nothing %s (--unverified "
-               "writes it marked as unverified)\n",
-               qPrintable(report.problems.value(0).text), what);
+  std::fprintf(
+      stderr, "%s\n",
+      qPrintable(messageLine(
+          QCoreApplication::translate("Records",
+                                      "the journal does not verify (%1); nothing %2 "
+                                      "(--unverified writes it marked as unverified)")
+              .arg(report.problems.value(0).text, QCoreApplication::translate("Records", what)))));
   return kBroken;
 }
 
@@ -217,9 +223,12 @@ int exported(qint64 rows, int sheets, const QString &path, const Failure &failur
 
 void showProgress(ExportOptions &options) {
   options.progress = [](qint64 done, qint64 total) {
-    std::fprintf(stderr, "exporting: %lld of %lld records (%lld%%)\n", static_cast<long long>(done),
-                 static_cast<long long>(total),
-                 static_cast<long long>(total > 0 ? 100 * done / total : 100));
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(QCoreApplication::translate("Records", "exporting: %1 of %2 records (%3%)")
+                       .arg(done)
+                       .arg(total)
+                       .arg(total > 0 ? 100 * done / total : 100)));
   };
 }
 

@@ -47,7 +47,9 @@ int exportRecords(const QStringList &arguments) {
   options.unverified = parser.isSet(QStringLiteral("unverified"));
   if (parser.isSet(QStringLiteral("central")))
     return exportCentral(command, options);
-  if (const int code = checkBeforeWriting(command, options.unverified, "exported"); code >= 0)
+  if (const int code =
+          checkBeforeWriting(command, options.unverified, QT_TRANSLATE_NOOP("Records", "exported"));
+      code >= 0)
     return code;
   showProgress(options);
   JournalReader reader(command.journal());
@@ -88,8 +90,8 @@ int recoverWorkbook(const QStringList &arguments) {
                       .arg(file));
   if (!writable(command, output, &failure))
     return cannot(failure);
-  if (const int code =
-          checkBeforeWriting(command, parser.isSet(QStringLiteral("unverified")), "rebuilt");
+  if (const int code = checkBeforeWriting(command, parser.isSet(QStringLiteral("unverified")),
+                                          QT_TRANSLATE_NOOP("Records", "rebuilt"));
       code >= 0) {
     return code;
   }

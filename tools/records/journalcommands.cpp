@@ -46,7 +46,8 @@ int verificationKey(const QStringList &arguments) {
   if (!out.isEmpty()) {
     QSaveFile file(out);
     if (!file.open(QIODevice::WriteOnly) || file.write(key.fileText()) < 0 || !file.commit())
-      return cannot(QStringLiteral("cannot write %1: %2").arg(out, file.errorString()));
+      return cannot(QCoreApplication::translate("Records", "cannot write %1: %2")
+                        .arg(out, file.errorString()));
   }
   std::printf("verification key %s\nstation %s\njournal %s\nfingerprint %s\n",
               qPrintable(out.isEmpty() ? path : out), qPrintable(key.station),
@@ -193,8 +194,9 @@ int confirmClock(const QStringList &arguments) {
   const QString now = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
   const qint64 epoch = keys.epochAt(QDateTime::currentSecsSinceEpoch());
   if (epoch < 0 || epoch >= keys.epochs())
-    return cannot(
-        QStringLiteral("the clock (%1) is outside the signing keys' run; nothing erased").arg(now));
+    return cannot(QCoreApplication::translate(
+                      "Records", "the clock (%1) is outside the signing keys' run; nothing erased")
+                      .arg(now));
   qint64 erased = 0;
   if (!keys.erasePast(epoch, &erased, &why))
     return cannot(why);

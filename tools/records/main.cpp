@@ -117,7 +117,9 @@ int main(int argc, char *argv[]) {
     std::printf("weighstation-records %s\n", WEIGHSTATION_VERSION);
     return 0;
   }
-  std::fprintf(stderr, "weighstation-records: unknown command '%s' (try --help)\n",
-               qPrintable(command));
+  std::fprintf(
+      stderr, "weighstation-records: %s\n",
+      qPrintable(QCoreApplication::translate("Records", "unknown command '%1' (try --help)")
+                     .arg(command)));
   return 2;
 }
