@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
   <context>
+    <name>Journal</name>
+    <message>
+      <source>1 record</source>
+      <translation>1 Datensatz</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 Datensätze</translation>
+    </message>
+  </context>
+  <context>
     <name>MainWindow</name>
     <message>
       <source>SCALE 1</source>
@@ -864,6 +875,209 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>unknown command '%1' (try --help)</source>
       <translation>unbekannter Befehl '%1' (siehe --help)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Verifier</name>
+    <message>
+      <source>seq %1: missing</source>
+      <translation>Nr. %1: fehlt</translation>
+    </message>
+    <message>
+      <source>seq %1: missing, and the %2 after it</source>
+      <translation>Nr. %1: fehlt, und die %2 danach</translation>
+    </message>
+    <message>
+      <source>seq %1: its mac does not match its contents and the record before (changed, moved, inserted or sealed with another key)</source>
+      <translation>Nr. %1: ihre MAC passt nicht zu ihrem Inhalt und der Wägung davor (geändert, verschoben, eingefügt oder mit einem anderen Schlüssel versiegelt)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal is not a seal of format 2 (%2)</source>
+      <translation>Nr. %1: ihr Siegel ist kein Siegel des Formats 2 (%2)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal does not match its contents and the record before (changed, moved or inserted)</source>
+      <translation>Nr. %1: ihr Siegel passt nicht zu ihrem Inhalt und der Wägung davor (geändert, verschoben oder eingefügt)</translation>
+    </message>
+    <message>
+      <source>seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch never goes back)</source>
+      <translation>Nr. %1: in Epoche %2 versiegelt nach einer Wägung der Epoche %3 (eine Epoche geht nie zurück)</translation>
+    </message>
+    <message>
+      <source>seq %1: its epoch %2 has no key certified by the verification key</source>
+      <translation>Nr. %1: ihre Epoche %2 hat keinen vom Prüfschlüssel beglaubigten Schlüssel</translation>
+    </message>
+    <message>
+      <source>seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed later than its time, or the station's clock went back</source>
+      <translation>Nr. %1: datiert %2, außerhalb ihrer Siegelepoche %3 (%4 bis %5): später als ihre Zeit versiegelt, oder die Uhr der Station ging zurück</translation>
+    </message>
+    <message>
+      <source>seq %1: its signature does not match (forged, changed, or sealed with another station's keys)</source>
+      <translation>Nr. %1: ihre Signatur passt nicht (gefälscht, geändert oder mit den Schlüsseln einer anderen Station versiegelt)</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by a key of the journal's epochs</source>
+      <translation>der Endvermerk %1 ist nicht mit einem Schlüssel der Epochen des Journals signiert</translation>
+    </message>
+    <message>
+      <source>the head %1 witnesses another journal</source>
+      <translation>der Endvermerk %1 bezeugt ein anderes Journal</translation>
+    </message>
+    <message>
+      <source>seq %1: missing at the end: the journal ends at seq %2, its head witnessed seq %3 (records removed, or an older copy put back)</source>
+      <translation>Nr. %1: fehlt am Ende: das Journal endet bei Nr. %2, sein Endvermerk bezeugte Nr. %3 (Wägungen entfernt oder eine ältere Kopie zurückgelegt)</translation>
+    </message>
+    <message>
+      <source>seq %1: not the record its head witnessed</source>
+      <translation>Nr. %1: nicht die Wägung, die sein Endvermerk bezeugte</translation>
+    </message>
+    <message>
+      <source>the %1 cannot be read: %2</source>
+      <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+      <source>%4 %1: %2 in %3, a value of the wrong kind</source>
+      <translation>%4 %1: %2 in %3, ein Wert der falschen Art</translation>
+    </message>
+    <message>
+      <source>the text log notes cannot be read: %1</source>
+      <translation>die Textprotokoll-Vermerke können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note's signature does not match</source>
+      <translation>Nr. %1: die Signatur ihres Textprotokoll-Vermerks passt nicht</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note does not match</source>
+      <translation>Nr. %1: ihr Textprotokoll-Vermerk passt nicht</translation>
+    </message>
+    <message>
+      <source>the journal's schema cannot be read: %1</source>
+      <translation>das Schema des Journals kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>the journal's schema defines the %1 %2 otherwise than a journal's: %3</source>
+      <translation>das Schema des Journals definiert %1 %2 anders als ein Journal: %3</translation>
+    </message>
+    <message>
+      <source>the journal's schema holds a %1 %2 that is not a journal's</source>
+      <translation>das Schema des Journals enthält %1 %2, das nicht zu einem Journal gehört</translation>
+    </message>
+    <message>
+      <source>the journal's records cannot be read: %1</source>
+      <translation>die Wägungen des Journals können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>a row of %1 outside the journal's sequence, at seq %2</source>
+      <translation>eine Zeile von %1 außerhalb der Folge des Journals, bei Nr. %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note is missing</source>
+      <translation>Nr. %1: ihr Textprotokoll-Vermerk fehlt</translation>
+    </message>
+    <message>
+      <source>the epoch keys cannot be read: %1</source>
+      <translation>die Epochenschlüssel können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>epoch key %1 is not certified by the verification key %2 (station %3)</source>
+      <translation>der Epochenschlüssel %1 ist nicht vom Prüfschlüssel %2 (Station %3) beglaubigt</translation>
+    </message>
+    <message>
+      <source>the journal's identity cannot be read: %1</source>
+      <translation>die Kennung des Journals kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>the journal names another verification key than the one given (%1)</source>
+      <translation>das Journal nennt einen anderen Prüfschlüssel als den angegebenen (%1)</translation>
+    </message>
+    <message>
+      <source>the transition from format 1 cannot be read: %1</source>
+      <translation>der Übergang vom Format 1 kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 after seq %1 is not sealed with format 1's key</source>
+      <translation>der Übergang zum Format 2 nach Nr. %1 ist nicht mit dem Schlüssel des Formats 1 versiegelt</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 names the verification key %1, not the one given (%2)</source>
+      <translation>der Übergang zum Format 2 nennt den Prüfschlüssel %1, nicht den angegebenen (%2)</translation>
+    </message>
+    <message>
+      <source>the journal has more than one transition from format 1</source>
+      <translation>das Journal hat mehr als einen Übergang vom Format 1</translation>
+    </message>
+    <message>
+      <source>seq %1: the journal says it is of format %2, but its verification key seals every record after seq %3 in format 2</source>
+      <translation>Nr. %1: das Journal gibt Format %2 an, aber sein Prüfschlüssel versiegelt jede Wägung nach Nr. %3 im Format 2</translation>
+    </message>
+    <message>
+      <source>the journal's transition from format 1 is after seq %1, but its verification key binds it after seq %2</source>
+      <translation>der Übergang des Journals vom Format 1 liegt nach Nr. %1, aber sein Prüfschlüssel legt ihn nach Nr. %2 fest</translation>
+    </message>
+    <message>
+      <source>the key also sealed %1 of journal %2 (head %3): a journal of this key is missing or was replaced</source>
+      <translation>der Schlüssel versiegelte auch %1 des Journals %2 (Endvermerk %3): ein Journal dieses Schlüssels fehlt oder wurde ersetzt</translation>
+    </message>
+    <message>
+      <source>the check did not finish</source>
+      <translation>die Prüfung wurde nicht beendet</translation>
+    </message>
+    <message>
+      <source>it fails its check</source>
+      <translation>es besteht seine Prüfung nicht</translation>
+    </message>
+    <message>
+      <source>journal intact: 0 records</source>
+      <translation>Journal unversehrt: 0 Wägungen</translation>
+    </message>
+    <message>
+      <source>%1, seq %2..%3, %4 to %5</source>
+      <translation>%1, Nr. %2..%3, %4 bis %5</translation>
+    </message>
+    <message>
+      <source>records intact, end not witnessed: %1 (%2)</source>
+      <translation>Wägungen unversehrt, Ende nicht bezeugt: %1 (%2)</translation>
+    </message>
+    <message>
+      <source>journal intact: %1</source>
+      <translation>Journal unversehrt: %1</translation>
+    </message>
+    <message>
+      <source>no key at %1</source>
+      <translation>kein Schlüssel unter %1</translation>
+    </message>
+    <message>
+      <source>seq %1</source>
+      <translation>Nr. %1</translation>
+    </message>
+    <message>
+      <source>seq %1..%2</source>
+      <translation>Nr. %1..%2</translation>
+    </message>
+    <message>
+      <source>the journal cannot be read: %1</source>
+      <translation>das Journal kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>the journal's file is damaged: %1</source>
+      <translation>die Datei des Journals ist beschädigt: %1</translation>
+    </message>
+    <message>
+      <source>%1: format 1, with the key %2</source>
+      <translation>%1: Format 1, mit dem Schlüssel %2</translation>
+    </message>
+    <message>
+      <source>%1: format 2, with the verification key %2 (station %3)</source>
+      <translation>%1: Format 2, mit dem Prüfschlüssel %2 (Station %3)</translation>
+    </message>
+    <message>
+      <source>records of format 1 are checked with its key: %1</source>
+      <translation>Wägungen des Formats 1 werden mit seinem Schlüssel geprüft: %1</translation>
+    </message>
+    <message>
+      <source>cancelled</source>
+      <translation>abgebrochen</translation>
     </message>
   </context>
   <context>

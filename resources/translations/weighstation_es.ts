@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
   <context>
+    <name>Journal</name>
+    <message>
+      <source>1 record</source>
+      <translation>1 registro</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 registros</translation>
+    </message>
+  </context>
+  <context>
     <name>MainWindow</name>
     <message>
       <source>SCALE 1</source>
@@ -864,6 +875,209 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>unknown command '%1' (try --help)</source>
       <translation>orden desconocida '%1' (pruebe --help)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Verifier</name>
+    <message>
+      <source>seq %1: missing</source>
+      <translation>n.º %1: falta</translation>
+    </message>
+    <message>
+      <source>seq %1: missing, and the %2 after it</source>
+      <translation>n.º %1: falta, y los %2 siguientes</translation>
+    </message>
+    <message>
+      <source>seq %1: its mac does not match its contents and the record before (changed, moved, inserted or sealed with another key)</source>
+      <translation>n.º %1: su MAC no coincide con su contenido y el registro anterior (cambiado, movido, insertado o sellado con otra clave)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal is not a seal of format 2 (%2)</source>
+      <translation>n.º %1: su sello no es un sello del formato 2 (%2)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal does not match its contents and the record before (changed, moved or inserted)</source>
+      <translation>n.º %1: su sello no coincide con su contenido y el registro anterior (cambiado, movido o insertado)</translation>
+    </message>
+    <message>
+      <source>seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch never goes back)</source>
+      <translation>n.º %1: sellado en la época %2 tras un registro de la época %3 (una época nunca retrocede)</translation>
+    </message>
+    <message>
+      <source>seq %1: its epoch %2 has no key certified by the verification key</source>
+      <translation>n.º %1: su época %2 no tiene clave certificada por la clave de verificación</translation>
+    </message>
+    <message>
+      <source>seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed later than its time, or the station's clock went back</source>
+      <translation>n.º %1: fechado %2, fuera de su época de sellado %3 (%4 a %5): sellado después de su hora, o el reloj de la estación retrocedió</translation>
+    </message>
+    <message>
+      <source>seq %1: its signature does not match (forged, changed, or sealed with another station's keys)</source>
+      <translation>n.º %1: su firma no coincide (falsificado, cambiado o sellado con las claves de otra estación)</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by a key of the journal's epochs</source>
+      <translation>el testigo final %1 no está firmado con una clave de las épocas del diario</translation>
+    </message>
+    <message>
+      <source>the head %1 witnesses another journal</source>
+      <translation>el testigo final %1 da fe de otro diario</translation>
+    </message>
+    <message>
+      <source>seq %1: missing at the end: the journal ends at seq %2, its head witnessed seq %3 (records removed, or an older copy put back)</source>
+      <translation>n.º %1: falta al final: el diario termina en el n.º %2, su testigo final daba fe del n.º %3 (registros quitados, o una copia más antigua repuesta)</translation>
+    </message>
+    <message>
+      <source>seq %1: not the record its head witnessed</source>
+      <translation>n.º %1: no es el registro del que daba fe su testigo final</translation>
+    </message>
+    <message>
+      <source>the %1 cannot be read: %2</source>
+      <translation>%1 no se puede leer: %2</translation>
+    </message>
+    <message>
+      <source>%4 %1: %2 in %3, a value of the wrong kind</source>
+      <translation>%4 %1: %2 en %3, un valor del tipo equivocado</translation>
+    </message>
+    <message>
+      <source>the text log notes cannot be read: %1</source>
+      <translation>las notas del registro de texto no se pueden leer: %1</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note's signature does not match</source>
+      <translation>n.º %1: la firma de su nota del registro de texto no coincide</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note does not match</source>
+      <translation>n.º %1: su nota del registro de texto no coincide</translation>
+    </message>
+    <message>
+      <source>the journal's schema cannot be read: %1</source>
+      <translation>el esquema del diario no se puede leer: %1</translation>
+    </message>
+    <message>
+      <source>the journal's schema defines the %1 %2 otherwise than a journal's: %3</source>
+      <translation>el esquema del diario define %1 %2 de otro modo que un diario: %3</translation>
+    </message>
+    <message>
+      <source>the journal's schema holds a %1 %2 that is not a journal's</source>
+      <translation>el esquema del diario contiene %1 %2 que no es de un diario</translation>
+    </message>
+    <message>
+      <source>the journal's records cannot be read: %1</source>
+      <translation>los registros del diario no se pueden leer: %1</translation>
+    </message>
+    <message>
+      <source>a row of %1 outside the journal's sequence, at seq %2</source>
+      <translation>una fila de %1 fuera de la secuencia del diario, en el n.º %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note is missing</source>
+      <translation>n.º %1: falta su nota del registro de texto</translation>
+    </message>
+    <message>
+      <source>the epoch keys cannot be read: %1</source>
+      <translation>las claves de época no se pueden leer: %1</translation>
+    </message>
+    <message>
+      <source>epoch key %1 is not certified by the verification key %2 (station %3)</source>
+      <translation>la clave de época %1 no está certificada por la clave de verificación %2 (estación %3)</translation>
+    </message>
+    <message>
+      <source>the journal's identity cannot be read: %1</source>
+      <translation>la identidad del diario no se puede leer: %1</translation>
+    </message>
+    <message>
+      <source>the journal names another verification key than the one given (%1)</source>
+      <translation>el diario nombra otra clave de verificación que la dada (%1)</translation>
+    </message>
+    <message>
+      <source>the transition from format 1 cannot be read: %1</source>
+      <translation>la transición desde el formato 1 no se puede leer: %1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 after seq %1 is not sealed with format 1's key</source>
+      <translation>la transición al formato 2 tras el n.º %1 no está sellada con la clave del formato 1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 names the verification key %1, not the one given (%2)</source>
+      <translation>la transición al formato 2 nombra la clave de verificación %1, no la dada (%2)</translation>
+    </message>
+    <message>
+      <source>the journal has more than one transition from format 1</source>
+      <translation>el diario tiene más de una transición desde el formato 1</translation>
+    </message>
+    <message>
+      <source>seq %1: the journal says it is of format %2, but its verification key seals every record after seq %3 in format 2</source>
+      <translation>n.º %1: el diario dice ser del formato %2, pero su clave de verificación sella cada registro tras el n.º %3 en formato 2</translation>
+    </message>
+    <message>
+      <source>the journal's transition from format 1 is after seq %1, but its verification key binds it after seq %2</source>
+      <translation>la transición del diario desde el formato 1 está tras el n.º %1, pero su clave de verificación la fija tras el n.º %2</translation>
+    </message>
+    <message>
+      <source>the key also sealed %1 of journal %2 (head %3): a journal of this key is missing or was replaced</source>
+      <translation>la clave también selló %1 del diario %2 (testigo final %3): falta un diario de esta clave o fue reemplazado</translation>
+    </message>
+    <message>
+      <source>the check did not finish</source>
+      <translation>la comprobación no terminó</translation>
+    </message>
+    <message>
+      <source>it fails its check</source>
+      <translation>no supera su comprobación</translation>
+    </message>
+    <message>
+      <source>journal intact: 0 records</source>
+      <translation>diario intacto: 0 registros</translation>
+    </message>
+    <message>
+      <source>%1, seq %2..%3, %4 to %5</source>
+      <translation>%1, n.º %2..%3, de %4 a %5</translation>
+    </message>
+    <message>
+      <source>records intact, end not witnessed: %1 (%2)</source>
+      <translation>registros intactos, final no atestiguado: %1 (%2)</translation>
+    </message>
+    <message>
+      <source>journal intact: %1</source>
+      <translation>diario intacto: %1</translation>
+    </message>
+    <message>
+      <source>no key at %1</source>
+      <translation>ninguna clave en %1</translation>
+    </message>
+    <message>
+      <source>seq %1</source>
+      <translation>n.º %1</translation>
+    </message>
+    <message>
+      <source>seq %1..%2</source>
+      <translation>n.º %1..%2</translation>
+    </message>
+    <message>
+      <source>the journal cannot be read: %1</source>
+      <translation>el diario no se puede leer: %1</translation>
+    </message>
+    <message>
+      <source>the journal's file is damaged: %1</source>
+      <translation>el archivo del diario está dañado: %1</translation>
+    </message>
+    <message>
+      <source>%1: format 1, with the key %2</source>
+      <translation>%1: formato 1, con la clave %2</translation>
+    </message>
+    <message>
+      <source>%1: format 2, with the verification key %2 (station %3)</source>
+      <translation>%1: formato 2, con la clave de verificación %2 (estación %3)</translation>
+    </message>
+    <message>
+      <source>records of format 1 are checked with its key: %1</source>
+      <translation>los registros del formato 1 se comprueban con su clave: %1</translation>
+    </message>
+    <message>
+      <source>cancelled</source>
+      <translation>cancelado</translation>
     </message>
   </context>
   <context>

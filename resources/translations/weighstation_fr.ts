@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
   <context>
+    <name>Journal</name>
+    <message>
+      <source>1 record</source>
+      <translation>1 enregistrement</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 enregistrements</translation>
+    </message>
+  </context>
+  <context>
     <name>MainWindow</name>
     <message>
       <source>SCALE 1</source>
@@ -864,6 +875,209 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>unknown command '%1' (try --help)</source>
       <translation>commande inconnue '%1' (voir --help)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Verifier</name>
+    <message>
+      <source>seq %1: missing</source>
+      <translation>n° %1 : manquant</translation>
+    </message>
+    <message>
+      <source>seq %1: missing, and the %2 after it</source>
+      <translation>n° %1 : manquant, ainsi que les %2 suivants</translation>
+    </message>
+    <message>
+      <source>seq %1: its mac does not match its contents and the record before (changed, moved, inserted or sealed with another key)</source>
+      <translation>n° %1 : son MAC ne correspond pas à son contenu et à l'enregistrement précédent (modifié, déplacé, inséré ou scellé avec une autre clé)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal is not a seal of format 2 (%2)</source>
+      <translation>n° %1 : son sceau n'est pas un sceau du format 2 (%2)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal does not match its contents and the record before (changed, moved or inserted)</source>
+      <translation>n° %1 : son sceau ne correspond pas à son contenu et à l'enregistrement précédent (modifié, déplacé ou inséré)</translation>
+    </message>
+    <message>
+      <source>seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch never goes back)</source>
+      <translation>n° %1 : scellé à l'époque %2 après un enregistrement de l'époque %3 (une époque ne recule jamais)</translation>
+    </message>
+    <message>
+      <source>seq %1: its epoch %2 has no key certified by the verification key</source>
+      <translation>n° %1 : son époque %2 n'a pas de clé certifiée par la clé de vérification</translation>
+    </message>
+    <message>
+      <source>seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed later than its time, or the station's clock went back</source>
+      <translation>n° %1 : daté du %2, hors de son époque de scellement %3 (%4 à %5) : scellé après son heure, ou l'horloge de la station a reculé</translation>
+    </message>
+    <message>
+      <source>seq %1: its signature does not match (forged, changed, or sealed with another station's keys)</source>
+      <translation>n° %1 : sa signature ne correspond pas (falsifié, modifié ou scellé avec les clés d'une autre station)</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by a key of the journal's epochs</source>
+      <translation>le témoin de fin %1 n'est pas signé par une clé des époques du journal</translation>
+    </message>
+    <message>
+      <source>the head %1 witnesses another journal</source>
+      <translation>le témoin de fin %1 atteste un autre journal</translation>
+    </message>
+    <message>
+      <source>seq %1: missing at the end: the journal ends at seq %2, its head witnessed seq %3 (records removed, or an older copy put back)</source>
+      <translation>n° %1 : manquant à la fin : le journal finit au n° %2, son témoin de fin attestait le n° %3 (enregistrements retirés, ou copie plus ancienne remise)</translation>
+    </message>
+    <message>
+      <source>seq %1: not the record its head witnessed</source>
+      <translation>n° %1 : pas l'enregistrement que son témoin de fin attestait</translation>
+    </message>
+    <message>
+      <source>the %1 cannot be read: %2</source>
+      <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+      <source>%4 %1: %2 in %3, a value of the wrong kind</source>
+      <translation>%4 %1 : %2 dans %3, une valeur du mauvais type</translation>
+    </message>
+    <message>
+      <source>the text log notes cannot be read: %1</source>
+      <translation>les notes du journal texte ne peuvent pas être lues : %1</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note's signature does not match</source>
+      <translation>n° %1 : la signature de sa note du journal texte ne correspond pas</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note does not match</source>
+      <translation>n° %1 : sa note du journal texte ne correspond pas</translation>
+    </message>
+    <message>
+      <source>the journal's schema cannot be read: %1</source>
+      <translation>le schéma du journal ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+      <source>the journal's schema defines the %1 %2 otherwise than a journal's: %3</source>
+      <translation>le schéma du journal définit %1 %2 autrement que celui d'un journal : %3</translation>
+    </message>
+    <message>
+      <source>the journal's schema holds a %1 %2 that is not a journal's</source>
+      <translation>le schéma du journal contient %1 %2 qui n'est pas d'un journal</translation>
+    </message>
+    <message>
+      <source>the journal's records cannot be read: %1</source>
+      <translation>les enregistrements du journal ne peuvent pas être lus : %1</translation>
+    </message>
+    <message>
+      <source>a row of %1 outside the journal's sequence, at seq %2</source>
+      <translation>une ligne de %1 hors de la séquence du journal, au n° %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note is missing</source>
+      <translation>n° %1 : sa note du journal texte manque</translation>
+    </message>
+    <message>
+      <source>the epoch keys cannot be read: %1</source>
+      <translation>les clés d'époque ne peuvent pas être lues : %1</translation>
+    </message>
+    <message>
+      <source>epoch key %1 is not certified by the verification key %2 (station %3)</source>
+      <translation>la clé d'époque %1 n'est pas certifiée par la clé de vérification %2 (station %3)</translation>
+    </message>
+    <message>
+      <source>the journal's identity cannot be read: %1</source>
+      <translation>l'identité du journal ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+      <source>the journal names another verification key than the one given (%1)</source>
+      <translation>le journal nomme une autre clé de vérification que celle donnée (%1)</translation>
+    </message>
+    <message>
+      <source>the transition from format 1 cannot be read: %1</source>
+      <translation>la transition depuis le format 1 ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 after seq %1 is not sealed with format 1's key</source>
+      <translation>la transition vers le format 2 après le n° %1 n'est pas scellée avec la clé du format 1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 names the verification key %1, not the one given (%2)</source>
+      <translation>la transition vers le format 2 nomme la clé de vérification %1, pas celle donnée (%2)</translation>
+    </message>
+    <message>
+      <source>the journal has more than one transition from format 1</source>
+      <translation>le journal a plus d'une transition depuis le format 1</translation>
+    </message>
+    <message>
+      <source>seq %1: the journal says it is of format %2, but its verification key seals every record after seq %3 in format 2</source>
+      <translation>n° %1 : le journal se dit du format %2, mais sa clé de vérification scelle chaque enregistrement après le n° %3 au format 2</translation>
+    </message>
+    <message>
+      <source>the journal's transition from format 1 is after seq %1, but its verification key binds it after seq %2</source>
+      <translation>la transition du journal depuis le format 1 est après le n° %1, mais sa clé de vérification la fixe après le n° %2</translation>
+    </message>
+    <message>
+      <source>the key also sealed %1 of journal %2 (head %3): a journal of this key is missing or was replaced</source>
+      <translation>la clé a aussi scellé %1 du journal %2 (témoin de fin %3) : un journal de cette clé manque ou a été remplacé</translation>
+    </message>
+    <message>
+      <source>the check did not finish</source>
+      <translation>la vérification ne s'est pas terminée</translation>
+    </message>
+    <message>
+      <source>it fails its check</source>
+      <translation>il échoue à sa vérification</translation>
+    </message>
+    <message>
+      <source>journal intact: 0 records</source>
+      <translation>journal intact : 0 enregistrement</translation>
+    </message>
+    <message>
+      <source>%1, seq %2..%3, %4 to %5</source>
+      <translation>%1, n° %2..%3, du %4 au %5</translation>
+    </message>
+    <message>
+      <source>records intact, end not witnessed: %1 (%2)</source>
+      <translation>enregistrements intacts, fin non attestée : %1 (%2)</translation>
+    </message>
+    <message>
+      <source>journal intact: %1</source>
+      <translation>journal intact : %1</translation>
+    </message>
+    <message>
+      <source>no key at %1</source>
+      <translation>aucune clé à %1</translation>
+    </message>
+    <message>
+      <source>seq %1</source>
+      <translation>n° %1</translation>
+    </message>
+    <message>
+      <source>seq %1..%2</source>
+      <translation>n° %1..%2</translation>
+    </message>
+    <message>
+      <source>the journal cannot be read: %1</source>
+      <translation>le journal ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+      <source>the journal's file is damaged: %1</source>
+      <translation>le fichier du journal est endommagé : %1</translation>
+    </message>
+    <message>
+      <source>%1: format 1, with the key %2</source>
+      <translation>%1 : format 1, avec la clé %2</translation>
+    </message>
+    <message>
+      <source>%1: format 2, with the verification key %2 (station %3)</source>
+      <translation>%1 : format 2, avec la clé de vérification %2 (station %3)</translation>
+    </message>
+    <message>
+      <source>records of format 1 are checked with its key: %1</source>
+      <translation>les enregistrements du format 1 se vérifient avec sa clé : %1</translation>
+    </message>
+    <message>
+      <source>cancelled</source>
+      <translation>annulé</translation>
     </message>
   </context>
   <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
   <context>
+    <name>Journal</name>
+    <message>
+      <source>1 record</source>
+      <translation>1 registro</translation>
+    </message>
+    <message>
+      <source>%1 records</source>
+      <translation>%1 registros</translation>
+    </message>
+  </context>
+  <context>
     <name>MainWindow</name>
     <message>
       <source>SCALE 1</source>
@@ -864,6 +875,209 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>unknown command '%1' (try --help)</source>
       <translation>comando desconhecido '%1' (tente --help)</translation>
+    </message>
+  </context>
+  <context>
+    <name>Verifier</name>
+    <message>
+      <source>seq %1: missing</source>
+      <translation>nº %1: ausente</translation>
+    </message>
+    <message>
+      <source>seq %1: missing, and the %2 after it</source>
+      <translation>nº %1: ausente, e os %2 seguintes</translation>
+    </message>
+    <message>
+      <source>seq %1: its mac does not match its contents and the record before (changed, moved, inserted or sealed with another key)</source>
+      <translation>nº %1: seu MAC não corresponde ao seu conteúdo e ao registro anterior (alterado, movido, inserido ou selado com outra chave)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal is not a seal of format 2 (%2)</source>
+      <translation>nº %1: seu selo não é um selo do formato 2 (%2)</translation>
+    </message>
+    <message>
+      <source>seq %1: its seal does not match its contents and the record before (changed, moved or inserted)</source>
+      <translation>nº %1: seu selo não corresponde ao seu conteúdo e ao registro anterior (alterado, movido ou inserido)</translation>
+    </message>
+    <message>
+      <source>seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch never goes back)</source>
+      <translation>nº %1: selado na época %2 após um registro da época %3 (uma época nunca volta)</translation>
+    </message>
+    <message>
+      <source>seq %1: its epoch %2 has no key certified by the verification key</source>
+      <translation>nº %1: sua época %2 não tem chave certificada pela chave de verificação</translation>
+    </message>
+    <message>
+      <source>seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed later than its time, or the station's clock went back</source>
+      <translation>nº %1: datado de %2, fora de sua época de selagem %3 (%4 a %5): selado depois de sua hora, ou o relógio da estação voltou</translation>
+    </message>
+    <message>
+      <source>seq %1: its signature does not match (forged, changed, or sealed with another station's keys)</source>
+      <translation>nº %1: sua assinatura não corresponde (falsificado, alterado ou selado com as chaves de outra estação)</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by a key of the journal's epochs</source>
+      <translation>a testemunha final %1 não está assinada por uma chave das épocas do diário</translation>
+    </message>
+    <message>
+      <source>the head %1 witnesses another journal</source>
+      <translation>a testemunha final %1 atesta outro diário</translation>
+    </message>
+    <message>
+      <source>seq %1: missing at the end: the journal ends at seq %2, its head witnessed seq %3 (records removed, or an older copy put back)</source>
+      <translation>nº %1: ausente no fim: o diário termina no nº %2, sua testemunha final atestava o nº %3 (registros removidos, ou uma cópia mais antiga reposta)</translation>
+    </message>
+    <message>
+      <source>seq %1: not the record its head witnessed</source>
+      <translation>nº %1: não é o registro que sua testemunha final atestava</translation>
+    </message>
+    <message>
+      <source>the %1 cannot be read: %2</source>
+      <translation>%1 não pode ser lido: %2</translation>
+    </message>
+    <message>
+      <source>%4 %1: %2 in %3, a value of the wrong kind</source>
+      <translation>%4 %1: %2 em %3, um valor do tipo errado</translation>
+    </message>
+    <message>
+      <source>the text log notes cannot be read: %1</source>
+      <translation>as notas do registro em texto não podem ser lidas: %1</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note's signature does not match</source>
+      <translation>nº %1: a assinatura de sua nota do registro em texto não corresponde</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note does not match</source>
+      <translation>nº %1: sua nota do registro em texto não corresponde</translation>
+    </message>
+    <message>
+      <source>the journal's schema cannot be read: %1</source>
+      <translation>o esquema do diário não pode ser lido: %1</translation>
+    </message>
+    <message>
+      <source>the journal's schema defines the %1 %2 otherwise than a journal's: %3</source>
+      <translation>o esquema do diário define %1 %2 de outro modo que um diário: %3</translation>
+    </message>
+    <message>
+      <source>the journal's schema holds a %1 %2 that is not a journal's</source>
+      <translation>o esquema do diário contém %1 %2 que não é de um diário</translation>
+    </message>
+    <message>
+      <source>the journal's records cannot be read: %1</source>
+      <translation>os registros do diário não podem ser lidos: %1</translation>
+    </message>
+    <message>
+      <source>a row of %1 outside the journal's sequence, at seq %2</source>
+      <translation>uma linha de %1 fora da sequência do diário, no nº %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note is missing</source>
+      <translation>nº %1: sua nota do registro em texto está ausente</translation>
+    </message>
+    <message>
+      <source>the epoch keys cannot be read: %1</source>
+      <translation>as chaves de época não podem ser lidas: %1</translation>
+    </message>
+    <message>
+      <source>epoch key %1 is not certified by the verification key %2 (station %3)</source>
+      <translation>a chave de época %1 não é certificada pela chave de verificação %2 (estação %3)</translation>
+    </message>
+    <message>
+      <source>the journal's identity cannot be read: %1</source>
+      <translation>a identidade do diário não pode ser lida: %1</translation>
+    </message>
+    <message>
+      <source>the journal names another verification key than the one given (%1)</source>
+      <translation>o diário nomeia outra chave de verificação que a fornecida (%1)</translation>
+    </message>
+    <message>
+      <source>the transition from format 1 cannot be read: %1</source>
+      <translation>a transição do formato 1 não pode ser lida: %1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 after seq %1 is not sealed with format 1's key</source>
+      <translation>a transição para o formato 2 após o nº %1 não está selada com a chave do formato 1</translation>
+    </message>
+    <message>
+      <source>the transition to format 2 names the verification key %1, not the one given (%2)</source>
+      <translation>a transição para o formato 2 nomeia a chave de verificação %1, não a fornecida (%2)</translation>
+    </message>
+    <message>
+      <source>the journal has more than one transition from format 1</source>
+      <translation>o diário tem mais de uma transição do formato 1</translation>
+    </message>
+    <message>
+      <source>seq %1: the journal says it is of format %2, but its verification key seals every record after seq %3 in format 2</source>
+      <translation>nº %1: o diário diz ser do formato %2, mas sua chave de verificação sela cada registro após o nº %3 no formato 2</translation>
+    </message>
+    <message>
+      <source>the journal's transition from format 1 is after seq %1, but its verification key binds it after seq %2</source>
+      <translation>a transição do diário do formato 1 está após o nº %1, mas sua chave de verificação a fixa após o nº %2</translation>
+    </message>
+    <message>
+      <source>the key also sealed %1 of journal %2 (head %3): a journal of this key is missing or was replaced</source>
+      <translation>a chave também selou %1 do diário %2 (testemunha final %3): um diário desta chave está ausente ou foi substituído</translation>
+    </message>
+    <message>
+      <source>the check did not finish</source>
+      <translation>a verificação não terminou</translation>
+    </message>
+    <message>
+      <source>it fails its check</source>
+      <translation>não passa na sua verificação</translation>
+    </message>
+    <message>
+      <source>journal intact: 0 records</source>
+      <translation>diário íntegro: 0 registros</translation>
+    </message>
+    <message>
+      <source>%1, seq %2..%3, %4 to %5</source>
+      <translation>%1, nº %2..%3, de %4 a %5</translation>
+    </message>
+    <message>
+      <source>records intact, end not witnessed: %1 (%2)</source>
+      <translation>registros íntegros, fim não atestado: %1 (%2)</translation>
+    </message>
+    <message>
+      <source>journal intact: %1</source>
+      <translation>diário íntegro: %1</translation>
+    </message>
+    <message>
+      <source>no key at %1</source>
+      <translation>nenhuma chave em %1</translation>
+    </message>
+    <message>
+      <source>seq %1</source>
+      <translation>nº %1</translation>
+    </message>
+    <message>
+      <source>seq %1..%2</source>
+      <translation>nº %1..%2</translation>
+    </message>
+    <message>
+      <source>the journal cannot be read: %1</source>
+      <translation>o diário não pode ser lido: %1</translation>
+    </message>
+    <message>
+      <source>the journal's file is damaged: %1</source>
+      <translation>o arquivo do diário está danificado: %1</translation>
+    </message>
+    <message>
+      <source>%1: format 1, with the key %2</source>
+      <translation>%1: formato 1, com a chave %2</translation>
+    </message>
+    <message>
+      <source>%1: format 2, with the verification key %2 (station %3)</source>
+      <translation>%1: formato 2, com a chave de verificação %2 (estação %3)</translation>
+    </message>
+    <message>
+      <source>records of format 1 are checked with its key: %1</source>
+      <translation>os registros do formato 1 são verificados com sua chave: %1</translation>
+    </message>
+    <message>
+      <source>cancelled</source>
+      <translation>cancelado</translation>
     </message>
   </context>
   <context>

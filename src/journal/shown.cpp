@@ -1,5 +1,7 @@
 #include "journal/shown.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <limits>
 
@@ -30,7 +32,8 @@ QString ShownValue::text() const {
 namespace shown {
 
 QString records(qint64 count) {
-  return count == 1 ? QStringLiteral("1 record") : QStringLiteral("%1 records").arg(count);
+  return count == 1 ? QCoreApplication::translate("Journal", "1 record")
+                    : QCoreApplication::translate("Journal", "%1 records").arg(count);
 }
 
 int totalDecimals(const std::array<int, 3> &pointCodes) {

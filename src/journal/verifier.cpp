@@ -1,5 +1,6 @@
 #include "journal/verifier.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -126,11 +127,12 @@ class Checker {
     }
     const qint64 expected = report_.lastSeq + 1;
     if (record.seq > expected) {
-      problem(expected, record.seq == expected + 1
-                            ? QStringLiteral("seq %1: missing").arg(expected)
-                            : QStringLiteral("seq %1: missing, and the %2 after it")
-                                  .arg(expected)
-                                  .arg(shown::records(record.seq - expected - 1)));
+      problem(expected,
+              record.seq == expected + 1
+                  ? QCoreApplication::translate("Verifier", "seq %1: missing").arg(expected)
+                  : QCoreApplication::translate("Verifier", "seq %1: missing, and the %2 after it")
+                        .arg(expected)
+                        .arg(shown::records(record.seq - expected - 1)));
     }
     if (trust_.lastFormat1Seq == -1 ? !recordseal::isPublic(record.mac)
                                     : record.seq <= trust_.lastFormat1Seq)
@@ -169,10 +171,11 @@ class Checker {
     mac_.addData(columns ? journalcolumns::canonicalPrevious(previousMac_) + *columns
                          : journalcolumns::canonicalBytes(record, previousMac_));
     if (QString::fromLatin1(mac_.result().toHex()) != record.mac) {
-      problem(record.seq,
-              QStringLiteral("seq %1: its mac does not match its contents and the record before "
-                             "(changed, moved, inserted or sealed with another key)")
-                  .arg(record.seq));
+      problem(record.seq, QCoreApplication::translate(
+                              "Verifier",
+                              "seq %1: its mac does not match its contents and the record before "
+                              "(changed, moved, inserted or sealed with another key)")
+                              .arg(record.seq));
     }
   }
 
@@ -182,7 +185,8 @@ class Checker {
       firstFormat2Seq_ = record.seq;
     recordseal::Seal seal;
     if (!recordseal::parse(record.mac, &seal)) {
-      problem(record.seq, QStringLiteral("seq %1: its seal is not a seal of format 2 (%2)")
+      problem(record.seq, QCoreApplication::translate(
+                              "Verifier", "seq %1: its seal is not a seal of format 2 (%2)")
                               .arg(record.seq)
                               .arg(record.mac.left(80)));
       return;
@@ -192,33 +196,38 @@ class Checker {
         : columns   ? seals::sha256(journalcolumns::canonicalPrevious(previousMac_) + *columns)
                     : recordseal::recordHash(record, previousMac_);
     if (seal.hash != hash) {
-      problem(record.seq,
-              QStringLiteral("seq %1: its seal does not match its contents and the record before "
-                             "(changed, moved or inserted)")
-                  .arg(record.seq));
+      problem(record.seq, QCoreApplication::translate(
+                              "Verifier",
+                              "seq %1: its seal does not match its contents and the record before "
+                              "(changed, moved or inserted)")
+                              .arg(record.seq));
     }
     if (seal.epoch < lastEpoch_) {
-      problem(record.seq,
-              QStringLiteral("seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch "
-                             "never goes back)")
-                  .arg(record.seq)
-                  .arg(seal.epoch)
-                  .arg(lastEpoch_));
+      problem(record.seq, QCoreApplication::translate(
+                              "Verifier",
+                              "seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch "
+                              "never goes back)")
+                              .arg(record.seq)
+                              .arg(seal.epoch)
+                              .arg(lastEpoch_));
     }
     lastEpoch_ = qMax(lastEpoch_, seal.epoch);
     const auto epoch = trust_.epochs.constFind(seal.epoch);
     qint64 takenAt = 0;
     if (epoch == trust_.epochs.constEnd()) {
       problem(record.seq,
-              QStringLiteral("seq %1: its epoch %2 has no key certified by the verification key")
+              QCoreApplication::translate(
+                  "Verifier", "seq %1: its epoch %2 has no key certified by the verification key")
                   .arg(record.seq)
                   .arg(seal.epoch));
     } else if (!recordseal::secondsOf(record.takenAt, &takenAt) ||
                takenAt < epoch->starts - signingkeys::kEpochSlackSeconds ||
                takenAt >= epoch->ends) {
       problem(record.seq,
-              QStringLiteral("seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed "
-                             "later than its time, or the station's clock went back")
+              QCoreApplication::translate(
+                  "Verifier",
+                  "seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed "
+                  "later than its time, or the station's clock went back")
                   .arg(record.seq)
                   .arg(record.takenAt)
                   .arg(seal.epoch)
@@ -232,9 +241,11 @@ class Checker {
   }
 
   void notSigned(qint64 seq) {
-    problem(seq, QStringLiteral("seq %1: its signature does not match (forged, changed, or "
-                                "sealed with another station's keys)")
-                     .arg(seq));
+    problem(seq,
+            QCoreApplication::translate("Verifier",
+                                        "seq %1: its signature does not match (forged, changed, or "
+                                        "sealed with another station's keys)")
+                .arg(seq));
   }
 
   const VerifyOptions &options_;
@@ -273,7 +284,8 @@ HeadSeen readHeadOf(const VerifyOptions &options, const Trust &trust, const QStr
     if (!parsed || epoch == trust.epochs.constEnd() ||
         !seals::verify(epoch->publicKey, recordseal::headMessage(seen.head), seen.head.signature)) {
       seen.read = false;
-      seen.why = QStringLiteral("the head %1 is not signed by a key of the journal's epochs")
+      seen.why = QCoreApplication::translate(
+                     "Verifier", "the head %1 is not signed by a key of the journal's epochs")
                      .arg(seen.path);
     }
   }
@@ -290,23 +302,29 @@ void checkEnd(const HeadSeen &seen, const QString &journalId, const VerifyOption
     return;
   }
   if (head.journalId != journalId) {
-    checker.problem(0, QStringLiteral("the head %1 witnesses another journal").arg(headPath));
+    checker.problem(0,
+                    QCoreApplication::translate("Verifier", "the head %1 witnesses another journal")
+                        .arg(headPath));
     return;
   }
   if (head.seq > report.lastSeq) {
-    checker.problem(report.lastSeq + 1,
-                    QStringLiteral("seq %1: missing at the end: the journal ends at seq %2, its "
-                                   "head witnessed seq %3 (records removed, or an older copy "
-                                   "put back)")
-                        .arg(report.lastSeq + 1)
-                        .arg(report.lastSeq)
-                        .arg(head.seq));
+    checker.problem(
+        report.lastSeq + 1,
+        QCoreApplication::translate("Verifier",
+                                    "seq %1: missing at the end: the journal ends at seq %2, its "
+                                    "head witnessed seq %3 (records removed, or an older copy "
+                                    "put back)")
+            .arg(report.lastSeq + 1)
+            .arg(report.lastSeq)
+            .arg(head.seq));
   } else if (head.seq > options.afterSeq && checker.watchedMac() != head.mac) {
-    checker.problem(head.seq,
-                    QStringLiteral("seq %1: not the record its head witnessed").arg(head.seq));
+    checker.problem(head.seq, QCoreApplication::translate(
+                                  "Verifier", "seq %1: not the record its head witnessed")
+                                  .arg(head.seq));
   } else if (head.seq > 0 && head.seq == options.afterSeq && options.afterMac != head.mac) {
-    checker.problem(head.seq,
-                    QStringLiteral("seq %1: not the record its head witnessed").arg(head.seq));
+    checker.problem(head.seq, QCoreApplication::translate(
+                                  "Verifier", "seq %1: not the record its head witnessed")
+                                  .arg(head.seq));
   }
 }
 
@@ -373,22 +391,21 @@ void checkStorageClasses(const QSqlDatabase &db, const QString &table,
                       .arg(afterSeq)
                       .arg(conditions.join(QStringLiteral(" OR ")), keyColumn,
                            only.isEmpty() ? QString() : QStringLiteral("AND %1 ").arg(only)))) {
-    checker.problem(
-        0,
-        QStringLiteral("the %1 cannot be read: %2").arg(table, query.lastError().text().trimmed()));
+    checker.problem(0, QCoreApplication::translate("Verifier", "the %1 cannot be read: %2")
+                           .arg(table, query.lastError().text().trimmed()));
     return;
   }
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
-    checker.problem(keyColumn == QLatin1String("seq") ? seq : 0,
-                    QStringLiteral("%4 %1: %2 in %3, a value of the wrong kind")
-                        .arg(seq)
-                        .arg(query.value(1).toString(), table, keyColumn));
+    checker.problem(
+        keyColumn == QLatin1String("seq") ? seq : 0,
+        QCoreApplication::translate("Verifier", "%4 %1: %2 in %3, a value of the wrong kind")
+            .arg(seq)
+            .arg(query.value(1).toString(), table, keyColumn));
   }
   if (query.lastError().isValid())
-    checker.problem(
-        0,
-        QStringLiteral("the %1 cannot be read: %2").arg(table, query.lastError().text().trimmed()));
+    checker.problem(0, QCoreApplication::translate("Verifier", "the %1 cannot be read: %2")
+                           .arg(table, query.lastError().text().trimmed()));
 }
 
 QList<ClassedColumn> recordColumns() {
@@ -414,8 +431,9 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
   // Notes that cannot be read (a table dropped or damaged) are a problem,
   // never "no notes".
   auto unreadable = [&] {
-    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
-                           .arg(query.lastError().text().trimmed()));
+    checker.problem(0,
+                    QCoreApplication::translate("Verifier", "the text log notes cannot be read: %1")
+                        .arg(query.lastError().text().trimmed()));
   };
   QString previousNote;
   if (afterSeq > 0) {
@@ -432,8 +450,9 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
     return unreadable();
   SignedChain chain(trust);
   auto notSigned = [&](qint64 seq) {
-    checker.problem(
-        seq, QStringLiteral("seq %1: its text log note's signature does not match").arg(seq));
+    checker.problem(seq, QCoreApplication::translate(
+                             "Verifier", "seq %1: its text log note's signature does not match")
+                             .arg(seq));
   };
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
@@ -461,7 +480,9 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
     if (written && !query.value(2).isNull())
       matches = false;
     if (!matches)
-      checker.problem(seq, QStringLiteral("seq %1: its text log note does not match").arg(seq));
+      checker.problem(
+          seq, QCoreApplication::translate("Verifier", "seq %1: its text log note does not match")
+                   .arg(seq));
     previousNote = noteMac;
   }
   if (query.lastError().isValid())
@@ -478,8 +499,9 @@ void checkSchema(const QSqlDatabase &db, Checker &checker) {
   QSqlQuery query(db);
   query.setForwardOnly(true);
   if (!query.exec(QStringLiteral("SELECT type, name, tbl_name, sql FROM sqlite_master"))) {
-    checker.problem(0, QStringLiteral("the journal's schema cannot be read: %1")
-                           .arg(query.lastError().text().trimmed()));
+    checker.problem(
+        0, QCoreApplication::translate("Verifier", "the journal's schema cannot be read: %1")
+               .arg(query.lastError().text().trimmed()));
     return;
   }
   const QList<journalschema::SchemaObject> &known = journalschema::knownObjects();
@@ -491,16 +513,20 @@ void checkSchema(const QSqlDatabase &db, Checker &checker) {
     const bool named = std::any_of(
         known.begin(), known.end(),
         [&](const journalschema::SchemaObject &object) { return object.name == found.name; });
-    checker.problem(0, named ? QStringLiteral("the journal's schema defines the %1 %2 otherwise "
-                                              "than a journal's: %3")
-                                   .arg(found.type, found.name, found.sql.left(200))
-                             : QStringLiteral("the journal's schema holds a %1 %2 that is not a "
-                                              "journal's")
-                                   .arg(found.type, found.name));
+    checker.problem(
+        0, named ? QCoreApplication::translate("Verifier",
+                                               "the journal's schema defines the %1 %2 otherwise "
+                                               "than a journal's: %3")
+                       .arg(found.type, found.name, found.sql.left(200))
+                 : QCoreApplication::translate("Verifier",
+                                               "the journal's schema holds a %1 %2 that is not a "
+                                               "journal's")
+                       .arg(found.type, found.name));
   }
   if (query.lastError().isValid())
-    checker.problem(0, QStringLiteral("the journal's schema cannot be read: %1")
-                           .arg(query.lastError().text().trimmed()));
+    checker.problem(
+        0, QCoreApplication::translate("Verifier", "the journal's schema cannot be read: %1")
+               .arg(query.lastError().text().trimmed()));
 }
 
 // Rows below seq 1 lie outside every chain and are read by no reader of
@@ -515,12 +541,14 @@ void checkOutsideTheSequence(const QSqlDatabase &db, Checker &checker) {
                         .arg(QLatin1String(table)))) {
       // The notes' own check says when they cannot be read.
       if (qstrcmp(table, "records") == 0)
-        checker.problem(0, QStringLiteral("the journal's records cannot be read: %1")
-                               .arg(query.lastError().text().trimmed()));
+        checker.problem(
+            0, QCoreApplication::translate("Verifier", "the journal's records cannot be read: %1")
+                   .arg(query.lastError().text().trimmed()));
       continue;
     }
     while (query.next())
-      checker.problem(0, QStringLiteral("a row of %1 outside the journal's sequence, at seq %2")
+      checker.problem(0, QCoreApplication::translate(
+                             "Verifier", "a row of %1 outside the journal's sequence, at seq %2")
                              .arg(QLatin1String(table), query.value(0).toString()));
   }
 }
@@ -535,17 +563,21 @@ void checkDueNotes(const QSqlDatabase &db, qint64 after, Checker &checker) {
                                  "NOT NULL AND seq < (SELECT max(seq) FROM records) AND seq NOT "
                                  "IN (SELECT seq FROM deliveries) ORDER BY seq LIMIT 100")
                       .arg(after))) {
-    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
-                           .arg(query.lastError().text().trimmed()));
+    checker.problem(0,
+                    QCoreApplication::translate("Verifier", "the text log notes cannot be read: %1")
+                        .arg(query.lastError().text().trimmed()));
     return;
   }
   while (query.next()) {
     const qint64 seq = query.value(0).toLongLong();
-    checker.problem(seq, QStringLiteral("seq %1: its text log note is missing").arg(seq));
+    checker.problem(
+        seq,
+        QCoreApplication::translate("Verifier", "seq %1: its text log note is missing").arg(seq));
   }
   if (query.lastError().isValid())
-    checker.problem(0, QStringLiteral("the text log notes cannot be read: %1")
-                           .arg(query.lastError().text().trimmed()));
+    checker.problem(0,
+                    QCoreApplication::translate("Verifier", "the text log notes cannot be read: %1")
+                        .arg(query.lastError().text().trimmed()));
 }
 
 // The epoch keys the journal holds, each certified by the verification key.
@@ -554,7 +586,7 @@ void readEpochKeys(const QSqlDatabase &db, Trust *trust, Checker &checker) {
   query.setForwardOnly(true);
   if (!query.exec(QStringLiteral("SELECT epoch, starts, ends, public_key, certificate FROM "
                                  "epoch_keys ORDER BY epoch"))) {
-    checker.problem(0, QStringLiteral("the epoch keys cannot be read: %1")
+    checker.problem(0, QCoreApplication::translate("Verifier", "the epoch keys cannot be read: %1")
                            .arg(query.lastError().text().trimmed()));
     return;
   }
@@ -566,13 +598,14 @@ void readEpochKeys(const QSqlDatabase &db, Trust *trust, Checker &checker) {
       trust->epochs.insert(certificate.epoch, certificate);
     else
       checker.problem(
-          0, QStringLiteral("epoch key %1 is not certified by the verification key "
-                            "%2 (station %3)")
+          0, QCoreApplication::translate("Verifier",
+                                         "epoch key %1 is not certified by the verification key "
+                                         "%2 (station %3)")
                  .arg(certificate.epoch)
                  .arg(trust->verificationKey.fingerprint(), trust->verificationKey.station));
   }
   if (query.lastError().isValid())
-    checker.problem(0, QStringLiteral("the epoch keys cannot be read: %1")
+    checker.problem(0, QCoreApplication::translate("Verifier", "the epoch keys cannot be read: %1")
                            .arg(query.lastError().text().trimmed()));
 }
 
@@ -582,8 +615,9 @@ void checkNamedKey(const QSqlDatabase &db, const Trust &trust, Checker &checker)
   QSqlQuery query(db);
   if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = "
                                  "'verification_key'"))) {
-    checker.problem(0, QStringLiteral("the journal's identity cannot be read: %1")
-                           .arg(query.lastError().text().trimmed()));
+    checker.problem(
+        0, QCoreApplication::translate("Verifier", "the journal's identity cannot be read: %1")
+               .arg(query.lastError().text().trimmed()));
     return;
   }
   // The key by its station and root: the format line the auditor's copy
@@ -593,9 +627,11 @@ void checkNamedKey(const QSqlDatabase &db, const Trust &trust, Checker &checker)
   if (query.next() &&
       (!signingkeys::parseVerificationKey(query.value(0).toString().toUtf8(), &named, &unread) ||
        !(named == trust.verificationKey)))
-    checker.problem(0, QStringLiteral("the journal names another verification key than the one "
-                                      "given (%1)")
-                           .arg(trust.verificationKey.fingerprint()));
+    checker.problem(
+        0, QCoreApplication::translate("Verifier",
+                                       "the journal names another verification key than the one "
+                                       "given (%1)")
+               .arg(trust.verificationKey.fingerprint()));
 }
 
 // The transition from format 1: sealed with format 1's key on the last
@@ -607,13 +643,15 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
   if (!query.exec(QStringLiteral("SELECT t.after_seq, t.verification_key, t.mac, r.mac FROM "
                                  "format_transition t LEFT JOIN records r ON r.seq = "
                                  "t.after_seq"))) {
-    checker.problem(0, QStringLiteral("the transition from format 1 cannot be read: %1")
+    checker.problem(0, QCoreApplication::translate(
+                           "Verifier", "the transition from format 1 cannot be read: %1")
                            .arg(query.lastError().text().trimmed()));
     return;
   }
   if (!query.next()) {
     if (query.lastError().isValid())
-      checker.problem(0, QStringLiteral("the transition from format 1 cannot be read: %1")
+      checker.problem(0, QCoreApplication::translate(
+                             "Verifier", "the transition from format 1 cannot be read: %1")
                              .arg(query.lastError().text().trimmed()));
     return;
   }
@@ -625,22 +663,27 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
       journalfiles::sealOf(trust->key, journalschema::transitionBytes(
                                            journalId, trust->lastFormat1Seq, lastMac,
                                            verificationKey)) != query.value(2).toString()) {
-    checker.problem(trust->lastFormat1Seq + 1,
-                    QStringLiteral("the transition to format 2 after seq %1 is not sealed with "
-                                   "format 1's key")
-                        .arg(trust->lastFormat1Seq));
+    checker.problem(
+        trust->lastFormat1Seq + 1,
+        QCoreApplication::translate("Verifier",
+                                    "the transition to format 2 after seq %1 is not sealed with "
+                                    "format 1's key")
+            .arg(trust->lastFormat1Seq));
   }
   signingkeys::VerificationKey named;
   Failure why;
   if (!signingkeys::parseVerificationKey(verificationKey, &named, &why) ||
       !(named == trust->verificationKey)) {
-    checker.problem(trust->lastFormat1Seq + 1,
-                    QStringLiteral("the transition to format 2 names the verification key %1, "
-                                   "not the one given (%2)")
-                        .arg(named.fingerprint(), trust->verificationKey.fingerprint()));
+    checker.problem(
+        trust->lastFormat1Seq + 1,
+        QCoreApplication::translate("Verifier",
+                                    "the transition to format 2 names the verification key %1, "
+                                    "not the one given (%2)")
+            .arg(named.fingerprint(), trust->verificationKey.fingerprint()));
   }
   if (query.next())
-    checker.problem(0, QStringLiteral("the journal has more than one transition from format 1"));
+    checker.problem(0, QCoreApplication::translate(
+                           "Verifier", "the journal has more than one transition from format 1"));
 }
 
 // Where the verification key says format 2 begins, it begins: a format
@@ -649,18 +692,22 @@ void checkTransition(const QSqlDatabase &db, const QString &journalId, Trust *tr
 void holdToTheBoundFormat(int fileFormat, Trust *trust, Checker &checker) {
   const qint64 after = trust->verificationKey.format2After;
   if (fileFormat < 2)
-    checker.problem(after + 1, QStringLiteral("seq %1: the journal says it is of format %2, but "
-                                              "its verification key seals every record after "
-                                              "seq %3 in format 2")
-                                   .arg(after + 1)
-                                   .arg(fileFormat)
-                                   .arg(after));
-  if (trust->lastFormat1Seq != after)
-    checker.problem(qMin(after, trust->lastFormat1Seq) + 1,
-                    QStringLiteral("the journal's transition from format 1 is after seq %1, but "
-                                   "its verification key binds it after seq %2")
-                        .arg(trust->lastFormat1Seq)
+    checker.problem(after + 1,
+                    QCoreApplication::translate("Verifier",
+                                                "seq %1: the journal says it is of format %2, but "
+                                                "its verification key seals every record after "
+                                                "seq %3 in format 2")
+                        .arg(after + 1)
+                        .arg(fileFormat)
                         .arg(after));
+  if (trust->lastFormat1Seq != after)
+    checker.problem(
+        qMin(after, trust->lastFormat1Seq) + 1,
+        QCoreApplication::translate("Verifier",
+                                    "the journal's transition from format 1 is after seq %1, but "
+                                    "its verification key binds it after seq %2")
+            .arg(trust->lastFormat1Seq)
+            .arg(after));
   trust->lastFormat1Seq = after;
   trust->transitionNeedsKey = after > 0 && trust->key.isEmpty();
 }
@@ -678,10 +725,12 @@ void checkOtherJournals(const QString &keyPath, const Trust &trust, const QStrin
     // A head of another key with the same file name is not this key's.
     if (found.head.journalId == journalId || found.head.seq == 0 || !found.sealed)
       continue;
-    checker.problem(0, QStringLiteral("the key also sealed %1 of journal %2 (head %3): "
-                                      "a journal of this key is missing or was replaced")
-                           .arg(shown::records(found.head.seq))
-                           .arg(found.head.journalId, found.path));
+    checker.problem(0,
+                    QCoreApplication::translate("Verifier",
+                                                "the key also sealed %1 of journal %2 (head %3): "
+                                                "a journal of this key is missing or was replaced")
+                        .arg(shown::records(found.head.seq))
+                        .arg(found.head.journalId, found.path));
   }
 }
 
@@ -700,25 +749,28 @@ Failure VerifyReport::asFailure() const {
   if (outcome == Outcome::CannotCheck)
     return failure.failed()
                ? failure
-               : Failure(Failure::Kind::Io, QStringLiteral("the check did not finish"));
+               : Failure(Failure::Kind::Io,
+                         QCoreApplication::translate("Verifier", "the check did not finish"));
   if (outcome == Outcome::Intact || outcome == Outcome::EndNotWitnessed)
     return Failure();
-  const QString first =
-      problems.isEmpty() ? QStringLiteral("it fails its check") : problems.first().text;
+  const QString first = problems.isEmpty()
+                            ? QCoreApplication::translate("Verifier", "it fails its check")
+                            : problems.first().text;
   return Failure(Failure::Kind::Corrupt, first, firstBadSeq());
 }
 
 QString VerifyReport::intactLine() const {
   if (records == 0)
-    return QStringLiteral("journal intact: 0 records");
-  const QString line = QStringLiteral("%1, seq %2..%3, %4 to %5")
+    return QCoreApplication::translate("Verifier", "journal intact: 0 records");
+  const QString line = QCoreApplication::translate("Verifier", "%1, seq %2..%3, %4 to %5")
                            .arg(shown::records(records))
                            .arg(firstSeq)
                            .arg(lastSeq)
                            .arg(firstTakenAt, lastTakenAt);
   if (outcome == Outcome::EndNotWitnessed)
-    return QStringLiteral("records intact, end not witnessed: %1 (%2)").arg(line, endNotWitnessed);
-  return QStringLiteral("journal intact: ") + line;
+    return QCoreApplication::translate("Verifier", "records intact, end not witnessed: %1 (%2)")
+        .arg(line, endNotWitnessed);
+  return QCoreApplication::translate("Verifier", "journal intact: %1").arg(line);
 }
 
 namespace {
@@ -734,7 +786,7 @@ Trust trustOf(const VerifyOptions &options) {
                        ? QString()
                        : unread.reason();
   else
-    trust.keyWhy = QStringLiteral("no key at %1").arg(options.keyPath);
+    trust.keyWhy = QCoreApplication::translate("Verifier", "no key at %1").arg(options.keyPath);
   const QString path = options.verificationKeyPath.isEmpty()
                            ? signingkeys::verificationKeyPathFor(options.keyPath)
                            : options.verificationKeyPath;
@@ -749,8 +801,8 @@ Trust trustOf(const VerifyOptions &options) {
 }
 
 QString rangeText(qint64 first, qint64 last) {
-  return first == last ? QStringLiteral("seq %1").arg(first)
-                       : QStringLiteral("seq %1..%2").arg(first).arg(last);
+  return first == last ? QCoreApplication::translate("Verifier", "seq %1").arg(first)
+                       : QCoreApplication::translate("Verifier", "seq %1..%2").arg(first).arg(last);
 }
 
 // The checks of a local journal besides its chain: SQLite's own check of
@@ -771,7 +823,8 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
     Failure unread;
     Checker checker(options, side->report, trust);
     if (!journaldb::openForReading(&db, path, name, &unread)) {
-      checker.problem(0, QStringLiteral("the journal cannot be read: %1").arg(unread.text()));
+      checker.problem(0, QCoreApplication::translate("Verifier", "the journal cannot be read: %1")
+                             .arg(unread.text()));
     } else {
       side->damage = integrityProblems(db);
       if (!stop)
@@ -824,7 +877,9 @@ class FileChecks {
     if (thread_.joinable())
       thread_.join();
     for (const QString &line : result_.damage)
-      checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+      checker.problem(
+          0,
+          QCoreApplication::translate("Verifier", "the journal's file is damaged: %1").arg(line));
     if (!withProblems)
       return;
     for (const VerifyProblem &problem : result_.report.problems)
@@ -984,7 +1039,9 @@ void damaged(const JournalReader &reader, FileChecks *files, Checker &checker,
   } else if (reader.isLocal()) {
     const QStringList damage = integrityProblems(reader.database());
     for (const QString &line : damage)
-      checker.problem(0, QStringLiteral("the journal's file is damaged: %1").arg(line));
+      checker.problem(
+          0,
+          QCoreApplication::translate("Verifier", "the journal's file is damaged: %1").arg(line));
     foundDamage = !damage.isEmpty();
   }
   if (!reader.isLocal() || (report.failure.kind() != Failure::Kind::Corrupt && !foundDamage))
@@ -997,11 +1054,12 @@ void damaged(const JournalReader &reader, FileChecks *files, Checker &checker,
 void conclude(const Checker &checker, const Trust &trust, const VerifyOptions &options,
               VerifyReport &report) {
   if (checker.format1Records() > 0)
-    report.checkedWith << QStringLiteral("%1: format 1, with the key %2")
+    report.checkedWith << QCoreApplication::translate("Verifier", "%1: format 1, with the key %2")
                               .arg(rangeText(report.firstSeq, checker.lastFormat1Seq()),
                                    options.keyPath);
   if (checker.firstFormat2Seq() > 0)
-    report.checkedWith << QStringLiteral("%1: format 2, with the verification key %2 (station %3)")
+    report.checkedWith << QCoreApplication::translate(
+                              "Verifier", "%1: format 2, with the verification key %2 (station %3)")
                               .arg(rangeText(checker.firstFormat2Seq(), report.lastSeq),
                                    trust.verificationKey.fingerprint(),
                                    trust.verificationKey.station);
@@ -1037,11 +1095,12 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
     return report;
   // Format 1's records are checked with its key, or not at all.
   auto noKey = [&] {
-    report.failure = Failure(
-        Failure::Kind::CannotOpen,
-        format2
-            ? QStringLiteral("records of format 1 are checked with its key: %1").arg(trust.keyWhy)
-            : trust.keyWhy);
+    report.failure =
+        Failure(Failure::Kind::CannotOpen,
+                format2 ? QCoreApplication::translate(
+                              "Verifier", "records of format 1 are checked with its key: %1")
+                              .arg(trust.keyWhy)
+                        : trust.keyWhy);
     return report;
   };
   if (trust.key.isEmpty() && (!format2 || trust.transitionNeedsKey))
@@ -1061,7 +1120,8 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
   const bool read =
       readChain(reader, source, options.afterSeq, &hasher, &notAsWritten, &report.failure);
   if (hasher.stopped()) {
-    report.failure = Failure(Failure::Kind::Cancelled, QStringLiteral("cancelled"));
+    report.failure =
+        Failure(Failure::Kind::Cancelled, QCoreApplication::translate("Verifier", "cancelled"));
     return report;
   }
   if (!read) {
@@ -1102,7 +1162,8 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
     report.problems << VerifyProblem{0, report.failure.text()};
     for (const QString &line : damage)
       report.problems << VerifyProblem{
-          0, QStringLiteral("the journal's file is damaged: %1").arg(line)};
+          0,
+          QCoreApplication::translate("Verifier", "the journal's file is damaged: %1").arg(line)};
     report.outcome = VerifyReport::Outcome::Broken;
     return report;
   }
