@@ -11,6 +11,242 @@
       <source>%1 records</source>
       <translation>%1 Datensätze</translation>
     </message>
+    <message>
+      <source>seq %1: %2</source>
+      <translation>Nr. %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot open the journal %1</source>
+      <translation>kann das Journal %1 nicht öffnen</translation>
+    </message>
+    <message>
+      <source>the journal %1 cannot be put in WAL mode</source>
+      <translation>das Journal %1 kann nicht in den WAL-Modus versetzt werden</translation>
+    </message>
+    <message>
+      <source>no journal at %1</source>
+      <translation>kein Journal unter %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1: its write-ahead log %2 holds records, and without a shared-memory file (%3) it can only be read from a folder that can be written: copy the journal with its -wal file to one</source>
+      <translation>kann das Journal %1 nicht lesen: sein Write-Ahead-Log %2 enthält Wägungen, und ohne Shared-Memory-Datei (%3) ist es nur aus einem beschreibbaren Ordner lesbar: das Journal mit seiner -wal-Datei in einen solchen kopieren</translation>
+    </message>
+    <message>
+      <source>not a journal head</source>
+      <translation>kein Endvermerk eines Journals</translation>
+    </message>
+    <message>
+      <source>not sealed with this key</source>
+      <translation>nicht mit diesem Schlüssel versiegelt</translation>
+    </message>
+    <message>
+      <source>cannot make the key's folder %1</source>
+      <translation>kann den Ordner des Schlüssels %1 nicht anlegen</translation>
+    </message>
+    <message>
+      <source>cannot write the key %1: %2</source>
+      <translation>kann den Schlüssel %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+      <source>cannot read the key %1: %2</source>
+      <translation>kann den Schlüssel %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+      <source>the key %1 is not a key: it is larger than %2 bytes</source>
+      <translation>der Schlüssel %1 ist kein Schlüssel: er ist größer als %2 Bytes</translation>
+    </message>
+    <message>
+      <source>the key %1 is not %2 bytes in hex</source>
+      <translation>der Schlüssel %1 ist nicht %2 Bytes in Hex</translation>
+    </message>
+    <message>
+      <source>no head at %1 (%2)</source>
+      <translation>kein Endvermerk unter %1 (%2)</translation>
+    </message>
+    <message>
+      <source>the head %1 is %2</source>
+      <translation>der Endvermerk %1 ist %2</translation>
+    </message>
+    <message>
+      <source>cannot make the head's folder %1</source>
+      <translation>kann den Ordner des Endvermerks %1 nicht anlegen</translation>
+    </message>
+    <message>
+      <source>cannot open the head %1: %2</source>
+      <translation>kann den Endvermerk %1 nicht öffnen: %2</translation>
+    </message>
+    <message>
+      <source>cannot write the journal's head: %1</source>
+      <translation>kann den Endvermerk des Journals nicht schreiben: %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal</source>
+      <translation>kann das Journal nicht lesen</translation>
+    </message>
+    <message>
+      <source>the journal gave no answer</source>
+      <translation>das Journal gab keine Antwort</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1</source>
+      <translation>kann das Journal %1 nicht lesen</translation>
+    </message>
+    <message>
+      <source>%1 is not a record journal of format 1 or %2</source>
+      <translation>%1 ist kein Wägejournal des Formats 1 oder %2</translation>
+    </message>
+    <message>
+      <source>cannot read the epoch keys of %1</source>
+      <translation>kann die Epochenschlüssel von %1 nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1 through SQLite</source>
+      <translation>kann das Journal %1 nicht über SQLite lesen</translation>
+    </message>
+    <message>
+      <source>no record %1</source>
+      <translation>keine Wägung %1</translation>
+    </message>
+    <message>
+      <source>no record of the journal went to the workbook %1</source>
+      <translation>keine Wägung des Journals ging in die Arbeitsmappe %1</translation>
+    </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' ist kein Datum (yyyy-MM-dd, wahlweise mit THH:mm[:ss])</translation>
+    </message>
+    <message>
+      <source>no journal at %1 and no key at %2: nothing to retire (the monitor makes a new journal at its first record)</source>
+      <translation>kein Journal unter %1 und kein Schlüssel unter %2: nichts stillzulegen (der Monitor legt bei seiner ersten Wägung ein neues Journal an)</translation>
+    </message>
+    <message>
+      <source>the journal %1 is open in process %2: end the monitor (and every viewer) first</source>
+      <translation>das Journal %1 ist im Prozess %2 geöffnet: zuerst den Monitor (und jeden Betrachter) beenden</translation>
+    </message>
+    <message>
+      <source>cannot retire the journal: %1 exists already</source>
+      <translation>kann das Journal nicht stilllegen: %1 existiert bereits</translation>
+    </message>
+    <message>
+      <source>cannot erase the signing secrets of the journal retired: %1 (nothing renamed)</source>
+      <translation>kann die Signiergeheimnisse des stillgelegten Journals nicht löschen: %1 (nichts umbenannt)</translation>
+    </message>
+    <message>
+      <source>cannot rename %1 to %2: %3 (renamed before it: %4)</source>
+      <translation>kann %1 nicht in %2 umbenennen: %3 (davor umbenannt: %4)</translation>
+    </message>
+    <message>
+      <source>cannot write %1: no folder %2</source>
+      <translation>kann %1 nicht schreiben: kein Ordner %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+      <source>%1: refused, it is the record journal's file %2 (nothing written)</source>
+      <translation>%1: abgelehnt, es ist die Datei %2 des Wägejournals (nichts geschrieben)</translation>
+    </message>
+    <message>
+      <source>%1: refused, it bears the name of the record journal's files (a key, a head, a retired journal; nothing written)</source>
+      <translation>%1: abgelehnt, es trägt den Namen der Dateien des Wägejournals (ein Schlüssel, ein Endvermerk, ein stillgelegtes Journal; nichts geschrieben)</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>kann %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+      <source>%1 is not a key file: it is larger than %2 bytes</source>
+      <translation>%1 ist keine Schlüsseldatei: sie ist größer als %2 Bytes</translation>
+    </message>
+    <message>
+      <source>not a verification key of format 2</source>
+      <translation>kein Prüfschlüssel des Formats 2</translation>
+    </message>
+    <message>
+      <source>its root key is not %1 bytes in hex</source>
+      <translation>sein Wurzelschlüssel ist nicht %1 Bytes in Hex</translation>
+    </message>
+    <message>
+      <source>its fingerprint line does not match its key (changed)</source>
+      <translation>seine Fingerabdruckzeile passt nicht zu seinem Schlüssel (geändert)</translation>
+    </message>
+    <message>
+      <source>its format line is not signed by its root (changed)</source>
+      <translation>seine Formatzeile ist nicht von seiner Wurzel signiert (geändert)</translation>
+    </message>
+    <message>
+      <source>the verification key %1</source>
+      <translation>der Prüfschlüssel %1</translation>
+    </message>
+    <message>
+      <source>cannot make a signing key: no random source</source>
+      <translation>kann keinen Signierschlüssel erzeugen: keine Zufallsquelle</translation>
+    </message>
+    <message>
+      <source>cannot make the folder %1</source>
+      <translation>kann den Ordner %1 nicht anlegen</translation>
+    </message>
+    <message>
+      <source>cannot read the signing keys %1: %2</source>
+      <translation>kann die Signierschlüssel %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 may be read by others (mode %2): they must be mode 0600</source>
+      <translation>die Signierschlüssel %1 sind für andere lesbar (Modus %2): sie müssen Modus 0600 haben</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: </source>
+      <translation>die Signierschlüssel %1 sind beschädigt: </translation>
+    </message>
+    <message>
+      <source>not signing keys of format 2</source>
+      <translation>keine Signierschlüssel des Formats 2</translation>
+    </message>
+    <message>
+      <source>line %1 is not an epoch key</source>
+      <translation>Zeile %1 ist kein Epochenschlüssel</translation>
+    </message>
+    <message>
+      <source>no epoch keys</source>
+      <translation>keine Epochenschlüssel</translation>
+    </message>
+    <message>
+      <source>cannot erase past signing keys in %1: %2</source>
+      <translation>kann vergangene Signierschlüssel in %1 nicht löschen: %2</translation>
+    </message>
+    <message>
+      <source>the station's clock is %1 epochs ahead of the signing keys' last use (epoch %2, until %3): if the clock is right, a person confirms it with weighstation-records confirm-clock and starts the monitor again; if not, set the clock right</source>
+      <translation>die Uhr der Station liegt %1 Epochen vor der letzten Nutzung der Signierschlüssel (Epoche %2, bis %3): stimmt die Uhr, bestätigt eine Person dies mit weighstation-records confirm-clock und startet den Monitor neu; sonst die Uhr richtig stellen</translation>
+    </message>
+    <message>
+      <source>the signing keys end on %1: retire the journal with weighstation-records new-journal before then</source>
+      <translation>die Signierschlüssel enden am %1: das Journal vorher mit weighstation-records new-journal stilllegen</translation>
+    </message>
+    <message>
+      <source>not a weighstation ticket code of format 2</source>
+      <translation>kein weighstation-Wiegescheincode des Formats 2</translation>
+    </message>
+    <message>
+      <source>the code is cut or has extra parts (%1 of %2 fields)</source>
+      <translation>der Code ist abgeschnitten oder hat zusätzliche Teile (%1 von %2 Feldern)</translation>
+    </message>
+    <message>
+      <source>a part of the code is not what a ticket holds (cut, or a changed character?)</source>
+      <translation>ein Teil des Codes ist nicht, was ein Wiegeschein enthält (abgeschnitten oder ein geändertes Zeichen?)</translation>
+    </message>
+    <message>
+      <source>its epoch key is not certified by the verification key %1 (station %2): another station's ticket, or changed</source>
+      <translation>sein Epochenschlüssel ist nicht vom Prüfschlüssel %1 (Station %2) beglaubigt: der Wiegeschein einer anderen Station, oder geändert</translation>
+    </message>
+    <message>
+      <source>it is dated outside the epoch that sealed it</source>
+      <translation>er ist außerhalb der Epoche datiert, die ihn versiegelte</translation>
+    </message>
+    <message>
+      <source>its signature does not match what it says (a changed digit?)</source>
+      <translation>seine Signatur passt nicht zu dem, was er angibt (eine geänderte Ziffer?)</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

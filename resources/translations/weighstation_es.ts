@@ -11,6 +11,242 @@
       <source>%1 records</source>
       <translation>%1 registros</translation>
     </message>
+    <message>
+      <source>seq %1: %2</source>
+      <translation>n.º %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot open the journal %1</source>
+      <translation>no se puede abrir el diario %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 cannot be put in WAL mode</source>
+      <translation>el diario %1 no se puede poner en modo WAL</translation>
+    </message>
+    <message>
+      <source>no journal at %1</source>
+      <translation>ningún diario en %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1: its write-ahead log %2 holds records, and without a shared-memory file (%3) it can only be read from a folder that can be written: copy the journal with its -wal file to one</source>
+      <translation>no se puede leer el diario %1: su registro de escritura anticipada %2 contiene registros, y sin archivo de memoria compartida (%3) solo se puede leer desde una carpeta con permiso de escritura: copie el diario con su archivo -wal a una</translation>
+    </message>
+    <message>
+      <source>not a journal head</source>
+      <translation>no es un testigo final de diario</translation>
+    </message>
+    <message>
+      <source>not sealed with this key</source>
+      <translation>no sellado con esta clave</translation>
+    </message>
+    <message>
+      <source>cannot make the key's folder %1</source>
+      <translation>no se puede crear la carpeta de la clave %1</translation>
+    </message>
+    <message>
+      <source>cannot write the key %1: %2</source>
+      <translation>no se puede escribir la clave %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot read the key %1: %2</source>
+      <translation>no se puede leer la clave %1: %2</translation>
+    </message>
+    <message>
+      <source>the key %1 is not a key: it is larger than %2 bytes</source>
+      <translation>la clave %1 no es una clave: supera los %2 bytes</translation>
+    </message>
+    <message>
+      <source>the key %1 is not %2 bytes in hex</source>
+      <translation>la clave %1 no tiene %2 bytes en hexadecimal</translation>
+    </message>
+    <message>
+      <source>no head at %1 (%2)</source>
+      <translation>ningún testigo final en %1 (%2)</translation>
+    </message>
+    <message>
+      <source>the head %1 is %2</source>
+      <translation>el testigo final %1 es %2</translation>
+    </message>
+    <message>
+      <source>cannot make the head's folder %1</source>
+      <translation>no se puede crear la carpeta del testigo final %1</translation>
+    </message>
+    <message>
+      <source>cannot open the head %1: %2</source>
+      <translation>no se puede abrir el testigo final %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot write the journal's head: %1</source>
+      <translation>no se puede escribir el testigo final del diario: %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal</source>
+      <translation>no se puede leer el diario</translation>
+    </message>
+    <message>
+      <source>the journal gave no answer</source>
+      <translation>el diario no dio respuesta</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1</source>
+      <translation>no se puede leer el diario %1</translation>
+    </message>
+    <message>
+      <source>%1 is not a record journal of format 1 or %2</source>
+      <translation>%1 no es un diario de registros del formato 1 o %2</translation>
+    </message>
+    <message>
+      <source>cannot read the epoch keys of %1</source>
+      <translation>no se pueden leer las claves de época de %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1 through SQLite</source>
+      <translation>no se puede leer el diario %1 mediante SQLite</translation>
+    </message>
+    <message>
+      <source>no record %1</source>
+      <translation>ningún registro %1</translation>
+    </message>
+    <message>
+      <source>no record of the journal went to the workbook %1</source>
+      <translation>ningún registro del diario fue al libro %1</translation>
+    </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' no es una fecha (yyyy-MM-dd, opcionalmente con THH:mm[:ss])</translation>
+    </message>
+    <message>
+      <source>no journal at %1 and no key at %2: nothing to retire (the monitor makes a new journal at its first record)</source>
+      <translation>ningún diario en %1 ni clave en %2: nada que retirar (el monitor crea un diario nuevo en su primer registro)</translation>
+    </message>
+    <message>
+      <source>the journal %1 is open in process %2: end the monitor (and every viewer) first</source>
+      <translation>el diario %1 está abierto en el proceso %2: cierre primero el monitor (y cada visor)</translation>
+    </message>
+    <message>
+      <source>cannot retire the journal: %1 exists already</source>
+      <translation>no se puede retirar el diario: %1 ya existe</translation>
+    </message>
+    <message>
+      <source>cannot erase the signing secrets of the journal retired: %1 (nothing renamed)</source>
+      <translation>no se pueden borrar los secretos de firma del diario retirado: %1 (no se renombró nada)</translation>
+    </message>
+    <message>
+      <source>cannot rename %1 to %2: %3 (renamed before it: %4)</source>
+      <translation>no se puede renombrar %1 a %2: %3 (renombrados antes: %4)</translation>
+    </message>
+    <message>
+      <source>cannot write %1: no folder %2</source>
+      <translation>no se puede escribir %1: no existe la carpeta %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+      <source>%1: refused, it is the record journal's file %2 (nothing written)</source>
+      <translation>%1: rechazado, es el archivo %2 del diario de registros (no se escribió nada)</translation>
+    </message>
+    <message>
+      <source>%1: refused, it bears the name of the record journal's files (a key, a head, a retired journal; nothing written)</source>
+      <translation>%1: rechazado, lleva el nombre de los archivos del diario de registros (una clave, un testigo final, un diario retirado; no se escribió nada)</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+      <source>%1 is not a key file: it is larger than %2 bytes</source>
+      <translation>%1 no es un archivo de clave: supera los %2 bytes</translation>
+    </message>
+    <message>
+      <source>not a verification key of format 2</source>
+      <translation>no es una clave de verificación del formato 2</translation>
+    </message>
+    <message>
+      <source>its root key is not %1 bytes in hex</source>
+      <translation>su clave raíz no tiene %1 bytes en hexadecimal</translation>
+    </message>
+    <message>
+      <source>its fingerprint line does not match its key (changed)</source>
+      <translation>su línea de huella no coincide con su clave (cambiada)</translation>
+    </message>
+    <message>
+      <source>its format line is not signed by its root (changed)</source>
+      <translation>su línea de formato no está firmada por su raíz (cambiada)</translation>
+    </message>
+    <message>
+      <source>the verification key %1</source>
+      <translation>la clave de verificación %1</translation>
+    </message>
+    <message>
+      <source>cannot make a signing key: no random source</source>
+      <translation>no se puede crear una clave de firma: no hay fuente aleatoria</translation>
+    </message>
+    <message>
+      <source>cannot make the folder %1</source>
+      <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+      <source>cannot read the signing keys %1: %2</source>
+      <translation>no se pueden leer las claves de firma %1: %2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 may be read by others (mode %2): they must be mode 0600</source>
+      <translation>las claves de firma %1 pueden ser leídas por otros (modo %2): deben tener modo 0600</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: </source>
+      <translation>las claves de firma %1 están dañadas: </translation>
+    </message>
+    <message>
+      <source>not signing keys of format 2</source>
+      <translation>no son claves de firma del formato 2</translation>
+    </message>
+    <message>
+      <source>line %1 is not an epoch key</source>
+      <translation>la línea %1 no es una clave de época</translation>
+    </message>
+    <message>
+      <source>no epoch keys</source>
+      <translation>ninguna clave de época</translation>
+    </message>
+    <message>
+      <source>cannot erase past signing keys in %1: %2</source>
+      <translation>no se pueden borrar las claves de firma pasadas en %1: %2</translation>
+    </message>
+    <message>
+      <source>the station's clock is %1 epochs ahead of the signing keys' last use (epoch %2, until %3): if the clock is right, a person confirms it with weighstation-records confirm-clock and starts the monitor again; if not, set the clock right</source>
+      <translation>el reloj de la estación va %1 épocas por delante del último uso de las claves de firma (época %2, hasta %3): si el reloj es correcto, una persona lo confirma con weighstation-records confirm-clock y reinicia el monitor; si no, ponga el reloj en hora</translation>
+    </message>
+    <message>
+      <source>the signing keys end on %1: retire the journal with weighstation-records new-journal before then</source>
+      <translation>las claves de firma terminan el %1: retire el diario con weighstation-records new-journal antes</translation>
+    </message>
+    <message>
+      <source>not a weighstation ticket code of format 2</source>
+      <translation>no es un código de ticket de weighstation del formato 2</translation>
+    </message>
+    <message>
+      <source>the code is cut or has extra parts (%1 of %2 fields)</source>
+      <translation>el código está cortado o tiene partes de más (%1 de %2 campos)</translation>
+    </message>
+    <message>
+      <source>a part of the code is not what a ticket holds (cut, or a changed character?)</source>
+      <translation>una parte del código no es lo que contiene un ticket (cortado, o un carácter cambiado?)</translation>
+    </message>
+    <message>
+      <source>its epoch key is not certified by the verification key %1 (station %2): another station's ticket, or changed</source>
+      <translation>su clave de época no está certificada por la clave de verificación %1 (estación %2): el ticket de otra estación, o cambiado</translation>
+    </message>
+    <message>
+      <source>it is dated outside the epoch that sealed it</source>
+      <translation>está fechado fuera de la época que lo selló</translation>
+    </message>
+    <message>
+      <source>its signature does not match what it says (a changed digit?)</source>
+      <translation>su firma no coincide con lo que dice (¿un dígito cambiado?)</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

@@ -11,6 +11,242 @@
       <source>%1 records</source>
       <translation>%1 enregistrements</translation>
     </message>
+    <message>
+      <source>seq %1: %2</source>
+      <translation>n° %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot open the journal %1</source>
+      <translation>impossible d'ouvrir le journal %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 cannot be put in WAL mode</source>
+      <translation>le journal %1 ne peut pas passer en mode WAL</translation>
+    </message>
+    <message>
+      <source>no journal at %1</source>
+      <translation>aucun journal à %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1: its write-ahead log %2 holds records, and without a shared-memory file (%3) it can only be read from a folder that can be written: copy the journal with its -wal file to one</source>
+      <translation>impossible de lire le journal %1 : son journal d'écriture anticipée %2 contient des enregistrements, et sans fichier de mémoire partagée (%3) il ne se lit que depuis un dossier accessible en écriture : copiez le journal avec son fichier -wal dans un tel dossier</translation>
+    </message>
+    <message>
+      <source>not a journal head</source>
+      <translation>pas un témoin de fin de journal</translation>
+    </message>
+    <message>
+      <source>not sealed with this key</source>
+      <translation>pas scellé avec cette clé</translation>
+    </message>
+    <message>
+      <source>cannot make the key's folder %1</source>
+      <translation>impossible de créer le dossier de la clé %1</translation>
+    </message>
+    <message>
+      <source>cannot write the key %1: %2</source>
+      <translation>impossible d'écrire la clé %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot read the key %1: %2</source>
+      <translation>impossible de lire la clé %1 : %2</translation>
+    </message>
+    <message>
+      <source>the key %1 is not a key: it is larger than %2 bytes</source>
+      <translation>la clé %1 n'est pas une clé : elle dépasse %2 octets</translation>
+    </message>
+    <message>
+      <source>the key %1 is not %2 bytes in hex</source>
+      <translation>la clé %1 n'est pas de %2 octets en hexadécimal</translation>
+    </message>
+    <message>
+      <source>no head at %1 (%2)</source>
+      <translation>aucun témoin de fin à %1 (%2)</translation>
+    </message>
+    <message>
+      <source>the head %1 is %2</source>
+      <translation>le témoin de fin %1 est %2</translation>
+    </message>
+    <message>
+      <source>cannot make the head's folder %1</source>
+      <translation>impossible de créer le dossier du témoin de fin %1</translation>
+    </message>
+    <message>
+      <source>cannot open the head %1: %2</source>
+      <translation>impossible d'ouvrir le témoin de fin %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot write the journal's head: %1</source>
+      <translation>impossible d'écrire le témoin de fin du journal : %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal</source>
+      <translation>impossible de lire le journal</translation>
+    </message>
+    <message>
+      <source>the journal gave no answer</source>
+      <translation>le journal n'a pas répondu</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1</source>
+      <translation>impossible de lire le journal %1</translation>
+    </message>
+    <message>
+      <source>%1 is not a record journal of format 1 or %2</source>
+      <translation>%1 n'est pas un journal d'enregistrements du format 1 ou %2</translation>
+    </message>
+    <message>
+      <source>cannot read the epoch keys of %1</source>
+      <translation>impossible de lire les clés d'époque de %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1 through SQLite</source>
+      <translation>impossible de lire le journal %1 par SQLite</translation>
+    </message>
+    <message>
+      <source>no record %1</source>
+      <translation>aucun enregistrement %1</translation>
+    </message>
+    <message>
+      <source>no record of the journal went to the workbook %1</source>
+      <translation>aucun enregistrement du journal n'est allé dans le classeur %1</translation>
+    </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' n'est pas une date (yyyy-MM-dd, éventuellement avec THH:mm[:ss])</translation>
+    </message>
+    <message>
+      <source>no journal at %1 and no key at %2: nothing to retire (the monitor makes a new journal at its first record)</source>
+      <translation>aucun journal à %1 ni clé à %2 : rien à retirer (le moniteur crée un nouveau journal à son premier enregistrement)</translation>
+    </message>
+    <message>
+      <source>the journal %1 is open in process %2: end the monitor (and every viewer) first</source>
+      <translation>le journal %1 est ouvert dans le processus %2 : fermez d'abord le moniteur (et chaque visionneuse)</translation>
+    </message>
+    <message>
+      <source>cannot retire the journal: %1 exists already</source>
+      <translation>impossible de retirer le journal : %1 existe déjà</translation>
+    </message>
+    <message>
+      <source>cannot erase the signing secrets of the journal retired: %1 (nothing renamed)</source>
+      <translation>impossible d'effacer les secrets de signature du journal retiré : %1 (rien de renommé)</translation>
+    </message>
+    <message>
+      <source>cannot rename %1 to %2: %3 (renamed before it: %4)</source>
+      <translation>impossible de renommer %1 en %2 : %3 (renommés avant : %4)</translation>
+    </message>
+    <message>
+      <source>cannot write %1: no folder %2</source>
+      <translation>impossible d'écrire %1 : pas de dossier %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+      <source>%1: refused, it is the record journal's file %2 (nothing written)</source>
+      <translation>%1 : refusé, c'est le fichier %2 du journal d'enregistrements (rien d'écrit)</translation>
+    </message>
+    <message>
+      <source>%1: refused, it bears the name of the record journal's files (a key, a head, a retired journal; nothing written)</source>
+      <translation>%1 : refusé, il porte le nom des fichiers du journal d'enregistrements (une clé, un témoin de fin, un journal retiré ; rien d'écrit)</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+      <source>%1 is not a key file: it is larger than %2 bytes</source>
+      <translation>%1 n'est pas un fichier de clé : il dépasse %2 octets</translation>
+    </message>
+    <message>
+      <source>not a verification key of format 2</source>
+      <translation>pas une clé de vérification du format 2</translation>
+    </message>
+    <message>
+      <source>its root key is not %1 bytes in hex</source>
+      <translation>sa clé racine n'est pas de %1 octets en hexadécimal</translation>
+    </message>
+    <message>
+      <source>its fingerprint line does not match its key (changed)</source>
+      <translation>sa ligne d'empreinte ne correspond pas à sa clé (modifiée)</translation>
+    </message>
+    <message>
+      <source>its format line is not signed by its root (changed)</source>
+      <translation>sa ligne de format n'est pas signée par sa racine (modifiée)</translation>
+    </message>
+    <message>
+      <source>the verification key %1</source>
+      <translation>la clé de vérification %1</translation>
+    </message>
+    <message>
+      <source>cannot make a signing key: no random source</source>
+      <translation>impossible de créer une clé de signature : aucune source d'aléa</translation>
+    </message>
+    <message>
+      <source>cannot make the folder %1</source>
+      <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+      <source>cannot read the signing keys %1: %2</source>
+      <translation>impossible de lire les clés de signature %1 : %2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 may be read by others (mode %2): they must be mode 0600</source>
+      <translation>les clés de signature %1 sont lisibles par d'autres (mode %2) : elles doivent être en mode 0600</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: </source>
+      <translation>les clés de signature %1 sont endommagées : </translation>
+    </message>
+    <message>
+      <source>not signing keys of format 2</source>
+      <translation>pas des clés de signature du format 2</translation>
+    </message>
+    <message>
+      <source>line %1 is not an epoch key</source>
+      <translation>la ligne %1 n'est pas une clé d'époque</translation>
+    </message>
+    <message>
+      <source>no epoch keys</source>
+      <translation>aucune clé d'époque</translation>
+    </message>
+    <message>
+      <source>cannot erase past signing keys in %1: %2</source>
+      <translation>impossible d'effacer les clés de signature passées dans %1 : %2</translation>
+    </message>
+    <message>
+      <source>the station's clock is %1 epochs ahead of the signing keys' last use (epoch %2, until %3): if the clock is right, a person confirms it with weighstation-records confirm-clock and starts the monitor again; if not, set the clock right</source>
+      <translation>l'horloge de la station a %1 époques d'avance sur la dernière utilisation des clés de signature (époque %2, jusqu'au %3) : si l'horloge est juste, une personne le confirme avec weighstation-records confirm-clock et redémarre le moniteur ; sinon, mettez l'horloge à l'heure</translation>
+    </message>
+    <message>
+      <source>the signing keys end on %1: retire the journal with weighstation-records new-journal before then</source>
+      <translation>les clés de signature prennent fin le %1 : retirez le journal avec weighstation-records new-journal avant</translation>
+    </message>
+    <message>
+      <source>not a weighstation ticket code of format 2</source>
+      <translation>pas un code de ticket weighstation du format 2</translation>
+    </message>
+    <message>
+      <source>the code is cut or has extra parts (%1 of %2 fields)</source>
+      <translation>le code est coupé ou a des parties en trop (%1 champs sur %2)</translation>
+    </message>
+    <message>
+      <source>a part of the code is not what a ticket holds (cut, or a changed character?)</source>
+      <translation>une partie du code n'est pas ce que contient un ticket (coupé, ou un caractère modifié ?)</translation>
+    </message>
+    <message>
+      <source>its epoch key is not certified by the verification key %1 (station %2): another station's ticket, or changed</source>
+      <translation>sa clé d'époque n'est pas certifiée par la clé de vérification %1 (station %2) : le ticket d'une autre station, ou modifié</translation>
+    </message>
+    <message>
+      <source>it is dated outside the epoch that sealed it</source>
+      <translation>il est daté hors de l'époque qui l'a scellé</translation>
+    </message>
+    <message>
+      <source>its signature does not match what it says (a changed digit?)</source>
+      <translation>sa signature ne correspond pas à ce qu'il indique (un chiffre modifié ?)</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

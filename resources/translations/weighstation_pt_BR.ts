@@ -11,6 +11,242 @@
       <source>%1 records</source>
       <translation>%1 registros</translation>
     </message>
+    <message>
+      <source>seq %1: %2</source>
+      <translation>nº %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot open the journal %1</source>
+      <translation>não é possível abrir o diário %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 cannot be put in WAL mode</source>
+      <translation>o diário %1 não pode ser posto em modo WAL</translation>
+    </message>
+    <message>
+      <source>no journal at %1</source>
+      <translation>nenhum diário em %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1: its write-ahead log %2 holds records, and without a shared-memory file (%3) it can only be read from a folder that can be written: copy the journal with its -wal file to one</source>
+      <translation>não é possível ler o diário %1: seu log de escrita antecipada %2 contém registros, e sem arquivo de memória compartilhada (%3) ele só pode ser lido de uma pasta gravável: copie o diário com seu arquivo -wal para uma</translation>
+    </message>
+    <message>
+      <source>not a journal head</source>
+      <translation>não é uma testemunha final de diário</translation>
+    </message>
+    <message>
+      <source>not sealed with this key</source>
+      <translation>não selado com esta chave</translation>
+    </message>
+    <message>
+      <source>cannot make the key's folder %1</source>
+      <translation>não é possível criar a pasta da chave %1</translation>
+    </message>
+    <message>
+      <source>cannot write the key %1: %2</source>
+      <translation>não é possível gravar a chave %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot read the key %1: %2</source>
+      <translation>não é possível ler a chave %1: %2</translation>
+    </message>
+    <message>
+      <source>the key %1 is not a key: it is larger than %2 bytes</source>
+      <translation>a chave %1 não é uma chave: é maior que %2 bytes</translation>
+    </message>
+    <message>
+      <source>the key %1 is not %2 bytes in hex</source>
+      <translation>a chave %1 não tem %2 bytes em hexadecimal</translation>
+    </message>
+    <message>
+      <source>no head at %1 (%2)</source>
+      <translation>nenhuma testemunha final em %1 (%2)</translation>
+    </message>
+    <message>
+      <source>the head %1 is %2</source>
+      <translation>a testemunha final %1 é %2</translation>
+    </message>
+    <message>
+      <source>cannot make the head's folder %1</source>
+      <translation>não é possível criar a pasta da testemunha final %1</translation>
+    </message>
+    <message>
+      <source>cannot open the head %1: %2</source>
+      <translation>não é possível abrir a testemunha final %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot write the journal's head: %1</source>
+      <translation>não é possível gravar a testemunha final do diário: %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal</source>
+      <translation>não é possível ler o diário</translation>
+    </message>
+    <message>
+      <source>the journal gave no answer</source>
+      <translation>o diário não deu resposta</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1</source>
+      <translation>não é possível ler o diário %1</translation>
+    </message>
+    <message>
+      <source>%1 is not a record journal of format 1 or %2</source>
+      <translation>%1 não é um diário de registros do formato 1 ou %2</translation>
+    </message>
+    <message>
+      <source>cannot read the epoch keys of %1</source>
+      <translation>não é possível ler as chaves de época de %1</translation>
+    </message>
+    <message>
+      <source>cannot read the journal %1 through SQLite</source>
+      <translation>não é possível ler o diário %1 pelo SQLite</translation>
+    </message>
+    <message>
+      <source>no record %1</source>
+      <translation>nenhum registro %1</translation>
+    </message>
+    <message>
+      <source>no record of the journal went to the workbook %1</source>
+      <translation>nenhum registro do diário foi para a pasta de trabalho %1</translation>
+    </message>
+    <message>
+      <source>'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])</source>
+      <translation>'%1' não é uma data (yyyy-MM-dd, opcionalmente com THH:mm[:ss])</translation>
+    </message>
+    <message>
+      <source>no journal at %1 and no key at %2: nothing to retire (the monitor makes a new journal at its first record)</source>
+      <translation>nenhum diário em %1 nem chave em %2: nada a aposentar (o monitor cria um novo diário no primeiro registro)</translation>
+    </message>
+    <message>
+      <source>the journal %1 is open in process %2: end the monitor (and every viewer) first</source>
+      <translation>o diário %1 está aberto no processo %2: encerre primeiro o monitor (e cada visualizador)</translation>
+    </message>
+    <message>
+      <source>cannot retire the journal: %1 exists already</source>
+      <translation>não é possível aposentar o diário: %1 já existe</translation>
+    </message>
+    <message>
+      <source>cannot erase the signing secrets of the journal retired: %1 (nothing renamed)</source>
+      <translation>não é possível apagar os segredos de assinatura do diário aposentado: %1 (nada renomeado)</translation>
+    </message>
+    <message>
+      <source>cannot rename %1 to %2: %3 (renamed before it: %4)</source>
+      <translation>não é possível renomear %1 para %2: %3 (renomeados antes: %4)</translation>
+    </message>
+    <message>
+      <source>cannot write %1: no folder %2</source>
+      <translation>não é possível gravar %1: não existe a pasta %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+      <source>%1: refused, it is the record journal's file %2 (nothing written)</source>
+      <translation>%1: recusado, é o arquivo %2 do diário de registros (nada gravado)</translation>
+    </message>
+    <message>
+      <source>%1: refused, it bears the name of the record journal's files (a key, a head, a retired journal; nothing written)</source>
+      <translation>%1: recusado, tem o nome dos arquivos do diário de registros (uma chave, uma testemunha final, um diário aposentado; nada gravado)</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+      <source>%1 is not a key file: it is larger than %2 bytes</source>
+      <translation>%1 não é um arquivo de chave: é maior que %2 bytes</translation>
+    </message>
+    <message>
+      <source>not a verification key of format 2</source>
+      <translation>não é uma chave de verificação do formato 2</translation>
+    </message>
+    <message>
+      <source>its root key is not %1 bytes in hex</source>
+      <translation>sua chave raiz não tem %1 bytes em hexadecimal</translation>
+    </message>
+    <message>
+      <source>its fingerprint line does not match its key (changed)</source>
+      <translation>sua linha de impressão digital não corresponde à sua chave (alterada)</translation>
+    </message>
+    <message>
+      <source>its format line is not signed by its root (changed)</source>
+      <translation>sua linha de formato não está assinada por sua raiz (alterada)</translation>
+    </message>
+    <message>
+      <source>the verification key %1</source>
+      <translation>a chave de verificação %1</translation>
+    </message>
+    <message>
+      <source>cannot make a signing key: no random source</source>
+      <translation>não é possível criar uma chave de assinatura: nenhuma fonte aleatória</translation>
+    </message>
+    <message>
+      <source>cannot make the folder %1</source>
+      <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+      <source>cannot read the signing keys %1: %2</source>
+      <translation>não é possível ler as chaves de assinatura %1: %2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 may be read by others (mode %2): they must be mode 0600</source>
+      <translation>as chaves de assinatura %1 podem ser lidas por outros (modo %2): devem ter modo 0600</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: </source>
+      <translation>as chaves de assinatura %1 estão danificadas: </translation>
+    </message>
+    <message>
+      <source>not signing keys of format 2</source>
+      <translation>não são chaves de assinatura do formato 2</translation>
+    </message>
+    <message>
+      <source>line %1 is not an epoch key</source>
+      <translation>a linha %1 não é uma chave de época</translation>
+    </message>
+    <message>
+      <source>no epoch keys</source>
+      <translation>nenhuma chave de época</translation>
+    </message>
+    <message>
+      <source>cannot erase past signing keys in %1: %2</source>
+      <translation>não é possível apagar as chaves de assinatura passadas em %1: %2</translation>
+    </message>
+    <message>
+      <source>the station's clock is %1 epochs ahead of the signing keys' last use (epoch %2, until %3): if the clock is right, a person confirms it with weighstation-records confirm-clock and starts the monitor again; if not, set the clock right</source>
+      <translation>o relógio da estação está %1 épocas à frente do último uso das chaves de assinatura (época %2, até %3): se o relógio está certo, uma pessoa confirma com weighstation-records confirm-clock e reinicia o monitor; se não, acerte o relógio</translation>
+    </message>
+    <message>
+      <source>the signing keys end on %1: retire the journal with weighstation-records new-journal before then</source>
+      <translation>as chaves de assinatura terminam em %1: aposente o diário com weighstation-records new-journal antes disso</translation>
+    </message>
+    <message>
+      <source>not a weighstation ticket code of format 2</source>
+      <translation>não é um código de tíquete weighstation do formato 2</translation>
+    </message>
+    <message>
+      <source>the code is cut or has extra parts (%1 of %2 fields)</source>
+      <translation>o código está cortado ou tem partes a mais (%1 de %2 campos)</translation>
+    </message>
+    <message>
+      <source>a part of the code is not what a ticket holds (cut, or a changed character?)</source>
+      <translation>uma parte do código não é o que um tíquete contém (cortado, ou um caractere alterado?)</translation>
+    </message>
+    <message>
+      <source>its epoch key is not certified by the verification key %1 (station %2): another station's ticket, or changed</source>
+      <translation>sua chave de época não é certificada pela chave de verificação %1 (estação %2): o tíquete de outra estação, ou alterado</translation>
+    </message>
+    <message>
+      <source>it is dated outside the epoch that sealed it</source>
+      <translation>está datado fora da época que o selou</translation>
+    </message>
+    <message>
+      <source>its signature does not match what it says (a changed digit?)</source>
+      <translation>sua assinatura não corresponde ao que ele diz (um dígito alterado?)</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

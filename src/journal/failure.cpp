@@ -1,5 +1,7 @@
 #include "journal/failure.h"
 
+#include <QCoreApplication>
+
 #include <QRegularExpression>
 #include <QSqlError>
 
@@ -83,7 +85,7 @@ QString Failure::text() const {
   static const QRegularExpression namesASeq(QStringLiteral("\\bseq \\d"));
   if (namesASeq.match(reason_).hasMatch())
     return reason_;
-  return QStringLiteral("seq %1: %2").arg(seq_).arg(reason_);
+  return QCoreApplication::translate("Journal", "seq %1: %2").arg(seq_).arg(reason_);
 }
 
 Failure Failure::within(const QString &context) const {

@@ -1,4 +1,6 @@
 #include "journal/journaldb.h"
+
+#include <QCoreApplication>
 #include "journal/journallog.h"
 
 #include <fcntl.h>
@@ -151,15 +153,18 @@ bool openForWriting(QSqlDatabase *db, const QString &path, const QString &connec
     db->setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
   }
   if (!db->isOpen() && !db->open()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot open the journal %1").arg(path),
-                              db->lastError(), Failure::Kind::CannotOpen);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Journal", "cannot open the journal %1").arg(path),
+        db->lastError(), Failure::Kind::CannotOpen);
     return false;
   }
   QSqlQuery query(*db);
   if (!query.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !query.next() ||
       query.value(0).toString() != QLatin1String("wal")) {
-    *failure = Failure::ofSql(QStringLiteral("the journal %1 cannot be put in WAL mode").arg(path),
-                              query.lastError(), Failure::Kind::Io);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Journal", "the journal %1 cannot be put in WAL mode")
+            .arg(path),
+        query.lastError(), Failure::Kind::Io);
     return false;
   }
   return pragma(*db, QStringLiteral("PRAGMA synchronous=FULL"), failure) &&
@@ -171,7 +176,8 @@ bool openForReading(QSqlDatabase *db, const QString &path, const QString &connec
   useDescriptionLocks();
   const QFileInfo file(path);
   if (!file.isFile()) {
-    *failure = Failure(Failure::Kind::CannotOpen, QStringLiteral("no journal at %1").arg(path));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "no journal at %1").arg(path));
     return false;
   }
   const bool folderWritable =
@@ -183,7 +189,8 @@ bool openForReading(QSqlDatabase *db, const QString &path, const QString &connec
     if (wal.exists() && wal.size() > 0) {
       *failure = Failure(
           Failure::Kind::CannotOpen,
-          QStringLiteral(
+          QCoreApplication::translate(
+              "Journal",
               "cannot read the journal %1: its write-ahead log %2 holds records, and without "
               "a shared-memory file (%3) it can only be read from a folder that can be "
               "written: copy the journal with its -wal file to one")
@@ -200,8 +207,9 @@ bool openForReading(QSqlDatabase *db, const QString &path, const QString &connec
                                        "QSQLITE_BUSY_TIMEOUT=%1")
                             .arg(kBusyTimeoutMs));
   if (!db->open()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot open the journal %1").arg(path),
-                              db->lastError(), Failure::Kind::CannotOpen);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Journal", "cannot open the journal %1").arg(path),
+        db->lastError(), Failure::Kind::CannotOpen);
     return false;
   }
   return true;

@@ -1,5 +1,7 @@
 #include "journal/journalfiles.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -81,7 +83,7 @@ bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QStrin
       (parts.size() == 6 || parts.size() == 7) && parts[0] + ' ' + parts[1] == kSignedHeadTag;
   if ((parts.size() != 6 && !signed2) || (parts[0] + ' ' + parts[1] != kHeadTag && !signed2) ||
       (parts.size() == 7 && !parseCertificate(parts[6], &head->certificate))) {
-    *error = QStringLiteral("not a journal head");
+    *error = QCoreApplication::translate("Journal", "not a journal head");
     return false;
   }
   head->journalId = QString::fromLatin1(parts[2]);
@@ -92,7 +94,7 @@ bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QStrin
   if (signed2)
     return true;
   if (key.isEmpty() || sealOf(key, headSealed(*head)) != QString::fromLatin1(parts[5])) {
-    *error = QStringLiteral("not sealed with this key");
+    *error = QCoreApplication::translate("Journal", "not sealed with this key");
     return false;
   }
   return true;
@@ -165,9 +167,9 @@ bool loadKey(const QString &path, bool create, QByteArray *key, Failure *failure
   QFile file(path);
   if (!file.exists() && create) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-      *failure = Failure(
-          Failure::Kind::Io,
-          QStringLiteral("cannot make the key's folder %1").arg(QFileInfo(path).absolutePath()));
+      *failure = Failure(Failure::Kind::Io,
+                         QCoreApplication::translate("Journal", "cannot make the key's folder %1")
+                             .arg(QFileInfo(path).absolutePath()));
       return false;
     }
     QByteArray bytes(kKeyBytes, Qt::Uninitialized);
@@ -177,30 +179,33 @@ bool loadKey(const QString &path, bool create, QByteArray *key, Failure *failure
     if (!out.open(QIODevice::WriteOnly) ||
         !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
         out.write(bytes.toHex() + '\n') < 0 || !out.commit()) {
-      *failure =
-          Failure(Failure::Kind::Io,
-                  QStringLiteral("cannot write the key %1: %2").arg(path, out.errorString()));
+      *failure = Failure(Failure::Kind::Io,
+                         QCoreApplication::translate("Journal", "cannot write the key %1: %2")
+                             .arg(path, out.errorString()));
       return false;
     }
   }
   if (!file.open(QIODevice::ReadOnly)) {
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot read the key %1: %2").arg(path, file.errorString()));
+                       QCoreApplication::translate("Journal", "cannot read the key %1: %2")
+                           .arg(path, file.errorString()));
     return false;
   }
   const QByteArray text = file.read(kKeyFileLimit + 1);
   if (text.size() > kKeyFileLimit) {
     *failure = Failure(Failure::Kind::Corrupt,
-                       QStringLiteral("the key %1 is not a key: it is larger than %2 bytes")
+                       QCoreApplication::translate(
+                           "Journal", "the key %1 is not a key: it is larger than %2 bytes")
                            .arg(path)
                            .arg(kKeyFileLimit));
     return false;
   }
   *key = QByteArray::fromHex(text.trimmed());
   if (key->size() != kKeyBytes) {
-    *failure =
-        Failure(Failure::Kind::Corrupt,
-                QStringLiteral("the key %1 is not %2 bytes in hex").arg(path).arg(kKeyBytes));
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QCoreApplication::translate("Journal", "the key %1 is not %2 bytes in hex")
+                           .arg(path)
+                           .arg(kKeyBytes));
     return false;
   }
   return true;
@@ -209,13 +214,15 @@ bool loadKey(const QString &path, bool create, QByteArray *key, Failure *failure
 bool readHead(const QString &path, const QByteArray &key, Head *head, Failure *failure) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("no head at %1 (%2)").arg(path, file.errorString()));
+    *failure = Failure(
+        Failure::Kind::CannotOpen,
+        QCoreApplication::translate("Journal", "no head at %1 (%2)").arg(path, file.errorString()));
     return false;
   }
   QString why;
   if (!parseHead(file.readLine(kHeadLineLimit), key, head, &why)) {
-    *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("the head %1 is %2").arg(path, why));
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QCoreApplication::translate("Journal", "the head %1 is %2").arg(path, why));
     return false;
   }
   return true;
@@ -324,15 +331,16 @@ bool HeadWriter::open(const QString &path, Failure *failure) {
   if (fd_ >= 0)
     return true;
   if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-    *failure = Failure(
-        Failure::Kind::Io,
-        QStringLiteral("cannot make the head's folder %1").arg(QFileInfo(path).absolutePath()));
+    *failure = Failure(Failure::Kind::Io,
+                       QCoreApplication::translate("Journal", "cannot make the head's folder %1")
+                           .arg(QFileInfo(path).absolutePath()));
     return false;
   }
   fd_ = faults::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd_ < 0)
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot open the head %1: %2").arg(path, systemError()));
+                       QCoreApplication::translate("Journal", "cannot open the head %1: %2")
+                           .arg(path, systemError()));
   return fd_ >= 0;
 }
 
@@ -359,7 +367,8 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, Failure *failu
   if (faults::pwrite(fd_, line.constData(), line.size(), 0) != line.size() ||
       faults::fdatasync(fd_) != 0) {
     *failure = Failure(Failure::Kind::Io,
-                       QStringLiteral("cannot write the journal's head: %1").arg(systemError()));
+                       QCoreApplication::translate("Journal", "cannot write the journal's head: %1")
+                           .arg(systemError()));
     return false;
   }
   return true;

@@ -1,5 +1,7 @@
 #include "journal/journalreader.h"
 
+#include <QCoreApplication>
+
 #include <sqlite3.h>
 
 #include <QDateTime>
@@ -90,14 +92,15 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &binds, Failur
   // Our own statement fails to prepare only on tables that are not as the
   // journal made them.
   if (!query.prepare(sql)) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError(),
-                              Failure::Kind::Corrupt);
+    *failure = Failure::ofSql(QCoreApplication::translate("Journal", "cannot read the journal"),
+                              query.lastError(), Failure::Kind::Corrupt);
     return false;
   }
   for (const QVariant &value : binds)
     query.addBindValue(value);
   if (!query.exec()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError());
+    *failure = Failure::ofSql(QCoreApplication::translate("Journal", "cannot read the journal"),
+                              query.lastError());
     return false;
   }
   return true;
@@ -107,7 +110,8 @@ bool run(QSqlQuery &query, const QString &sql, const QVariantList &binds, Failur
 bool readToTheEnd(const QSqlQuery &query, Failure *failure) {
   if (!query.lastError().isValid())
     return true;
-  *failure = Failure::ofSql(QStringLiteral("cannot read the journal"), query.lastError());
+  *failure = Failure::ofSql(QCoreApplication::translate("Journal", "cannot read the journal"),
+                            query.lastError());
   return false;
 }
 
@@ -116,7 +120,8 @@ bool one(QSqlQuery &query, Failure *failure) {
   if (query.next())
     return true;
   if (readToTheEnd(query, failure))
-    *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("the journal gave no answer"));
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QCoreApplication::translate("Journal", "the journal gave no answer"));
   return false;
 }
 
@@ -132,8 +137,9 @@ bool JournalReader::open(Failure *failure) {
     return false;
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT name, value FROM journal_meta"))) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the journal %1").arg(path_),
-                              query.lastError(), Failure::Kind::Corrupt);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Journal", "cannot read the journal %1").arg(path_),
+        query.lastError(), Failure::Kind::Corrupt);
     return false;
   }
   QString format;
@@ -148,10 +154,11 @@ bool JournalReader::open(Failure *failure) {
   format_ = format.toInt();
   if ((format != QLatin1String("1") && format != QString::number(RecordJournal::kFormat)) ||
       localId_.isEmpty()) {
-    *failure = Failure(Failure::Kind::Corrupt,
-                       QStringLiteral("%1 is not a record journal of format 1 or %2")
-                           .arg(path_)
-                           .arg(RecordJournal::kFormat));
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QCoreApplication::translate("Journal", "%1 is not a record journal of format 1 or %2")
+            .arg(path_)
+            .arg(RecordJournal::kFormat));
     return false;
   }
   return true;
@@ -165,8 +172,9 @@ bool JournalReader::epochKeys(QList<signingkeys::EpochCertificate> *keys, Failur
   query.setForwardOnly(true);
   if (!query.exec(QStringLiteral("SELECT epoch, starts, ends, public_key, certificate FROM "
                                  "epoch_keys ORDER BY epoch"))) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the epoch keys of %1").arg(path_),
-                              query.lastError(), Failure::Kind::Corrupt);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Journal", "cannot read the epoch keys of %1").arg(path_),
+        query.lastError(), Failure::Kind::Corrupt);
     return false;
   }
   while (query.next()) {
@@ -253,8 +261,10 @@ bool JournalReader::forEachStored(
     Failure *failure) const {
   sqlite3 *db = isLocal() ? journaldb::sqliteOf(db_) : nullptr;
   if (!db) {
-    *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot read the journal %1 through SQLite").arg(path_));
+    *failure =
+        Failure(Failure::Kind::CannotOpen,
+                QCoreApplication::translate("Journal", "cannot read the journal %1 through SQLite")
+                    .arg(path_));
     return false;
   }
   const QByteArray sql = QStringLiteral("SELECT %1 FROM records WHERE seq > ? ORDER BY seq")
@@ -264,7 +274,8 @@ bool JournalReader::forEachStored(
   int code = sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr);
   auto finalize = qScopeGuard([&statement] { sqlite3_finalize(statement); });
   if (code != SQLITE_OK) {
-    *failure = sqliteFailure(QStringLiteral("cannot read the journal"), db, code);
+    *failure =
+        sqliteFailure(QCoreApplication::translate("Journal", "cannot read the journal"), db, code);
     return false;
   }
   sqlite3_bind_int64(statement, 1, afterSeq);
@@ -297,7 +308,8 @@ bool JournalReader::forEachStored(
       return true;
   }
   if (code != SQLITE_DONE) {
-    *failure = sqliteFailure(QStringLiteral("cannot read the journal"), db, code);
+    *failure =
+        sqliteFailure(QCoreApplication::translate("Journal", "cannot read the journal"), db, code);
     return false;
   }
   return true;
@@ -333,7 +345,8 @@ QString JournalReader::macOf(qint64 seq, Failure *failure) const {
     return QString();
   if (!query.next()) {
     if (readToTheEnd(query, failure))
-      *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("no record %1").arg(seq), seq);
+      *failure = Failure(Failure::Kind::Corrupt,
+                         QCoreApplication::translate("Journal", "no record %1").arg(seq), seq);
     return QString();
   }
   return query.value(0).toString();
@@ -368,7 +381,8 @@ QString JournalReader::lastWorkbookSession(const QStringList &names, Failure *fa
     if (readToTheEnd(query, failure))
       *failure = Failure(
           Failure::Kind::Refused,
-          QStringLiteral("no record of the journal went to the workbook %1").arg(names.value(0)));
+          QCoreApplication::translate("Journal", "no record of the journal went to the workbook %1")
+              .arg(names.value(0)));
     return QString();
   }
   return query.value(0).toString();
@@ -435,9 +449,10 @@ QString takenAtBound(const QString &text, bool end, Failure *failure) {
       local = form.spanSeconds == 86400 ? local.addDays(1) : local.addSecs(form.spanSeconds);
     return local.toUTC().toString(Qt::ISODateWithMs);
   }
-  *failure = Failure(
-      Failure::Kind::Refused,
-      QStringLiteral("'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])").arg(text));
+  *failure = Failure(Failure::Kind::Refused,
+                     QCoreApplication::translate(
+                         "Journal", "'%1' is not a date (yyyy-MM-dd, optionally with THH:mm[:ss])")
+                         .arg(text));
   return QString();
 }
 

@@ -1,5 +1,7 @@
 #include "journal/journalretire.h"
 
+#include <QCoreApplication>
+
 #include <unistd.h>
 
 #include <QDateTime>
@@ -75,22 +77,24 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
   const QList<journalfiles::FoundHead> heads = journalfiles::headsOfTheKey(keyPath);
   if (!journalThere && !QFileInfo::exists(keyPath) &&
       !QFileInfo::exists(signingkeys::signingPathFor(keyPath)) && heads.isEmpty()) {
-    *failure =
-        Failure(Failure::Kind::Refused,
-                QStringLiteral("no journal at %1 and no key at %2: nothing to retire (the monitor "
-                               "makes a new journal at its first record)")
-                    .arg(journalPath, keyPath));
+    *failure = Failure(Failure::Kind::Refused,
+                       QCoreApplication::translate(
+                           "Journal",
+                           "no journal at %1 and no key at %2: nothing to retire (the monitor "
+                           "makes a new journal at its first record)")
+                           .arg(journalPath, keyPath));
     return false;
   }
   for (const QString &file : {journalPath, journalPath + QStringLiteral("-wal")}) {
     const QList<qint64> holders = processesHolding(file);
     if (!holders.isEmpty()) {
-      *failure =
-          Failure(Failure::Kind::Refused,
-                  QStringLiteral("the journal %1 is open in process %2: end the monitor (and every "
-                                 "viewer) first")
-                      .arg(journalPath)
-                      .arg(holders.first()));
+      *failure = Failure(Failure::Kind::Refused,
+                         QCoreApplication::translate(
+                             "Journal",
+                             "the journal %1 is open in process %2: end the monitor (and every "
+                             "viewer) first")
+                             .arg(journalPath)
+                             .arg(holders.first()));
       return false;
     }
   }
@@ -128,9 +132,10 @@ bool plan(const QString &journalPath, const QString &keyPath, Plan *plan, Failur
     plan->signingFile = signingkeys::signingPathFor(keyPath);
   for (const auto &move : plan->moves) {
     if (QFileInfo::exists(move.second) || QFileInfo(move.second).isSymLink()) {
-      *failure =
-          Failure(Failure::Kind::Refused,
-                  QStringLiteral("cannot retire the journal: %1 exists already").arg(move.second));
+      *failure = Failure(
+          Failure::Kind::Refused,
+          QCoreApplication::translate("Journal", "cannot retire the journal: %1 exists already")
+              .arg(move.second));
       return false;
     }
   }
@@ -145,10 +150,12 @@ bool carryOut(const Plan &plan, Failure *failure) {
     Failure why;
     qint64 erased = 0;
     if (!keys.load(plan.signingFile, &why) || !keys.erasePast(keys.epochs(), &erased, &why)) {
-      *failure = Failure(Failure::Kind::Io,
-                         QStringLiteral("cannot erase the signing secrets of the journal retired: "
-                                        "%1 (nothing renamed)")
-                             .arg(why.reason()));
+      *failure = Failure(
+          Failure::Kind::Io,
+          QCoreApplication::translate("Journal",
+                                      "cannot erase the signing secrets of the journal retired: "
+                                      "%1 (nothing renamed)")
+              .arg(why.reason()));
       return false;
     }
   }
@@ -158,7 +165,8 @@ bool carryOut(const Plan &plan, Failure *failure) {
                  QFile::encodeName(move.second).constData()) != 0) {
       *failure =
           Failure(Failure::Kind::Io,
-                  QStringLiteral("cannot rename %1 to %2: %3 (renamed before it: %4)")
+                  QCoreApplication::translate("Journal",
+                                              "cannot rename %1 to %2: %3 (renamed before it: %4)")
                       .arg(move.first, move.second, QString::fromLocal8Bit(std::strerror(errno)),
                            done.isEmpty() ? QStringLiteral("nothing") : done.join(", ")));
       return false;

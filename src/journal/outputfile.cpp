@@ -1,5 +1,7 @@
 #include "journal/outputfile.h"
 
+#include <QCoreApplication>
+
 #include "journal/faults.h"
 
 #include <fcntl.h>
@@ -73,9 +75,9 @@ bool OutputFile::open(Failure *failure) {
   const QFileInfo target(path_);
   const QDir folder = target.absoluteDir();
   if (!folder.exists()) {
-    *failure =
-        Failure(Failure::Kind::CannotOpen,
-                QStringLiteral("cannot write %1: no folder %2").arg(path_, target.absolutePath()));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "cannot write %1: no folder %2")
+                           .arg(path_, target.absolutePath()));
     return false;
   }
   removeStale(folder.path());
@@ -86,7 +88,7 @@ bool OutputFile::open(Failure *failure) {
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) {
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot write %1: %2")
+                       QCoreApplication::translate("Journal", "cannot write %1: %2")
                            .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
     return false;
   }
@@ -107,7 +109,8 @@ bool OutputFile::open(Failure *failure) {
   if (!file_.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)) {
     ::close(fd);
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot write %1: %2").arg(path_, file_.errorString()));
+                       QCoreApplication::translate("Journal", "cannot write %1: %2")
+                           .arg(path_, file_.errorString()));
     discard();
     return false;
   }
@@ -138,7 +141,9 @@ bool OutputFile::commit(Failure *failure) {
     why = QString::fromLocal8Bit(std::strerror(errno));
   }
   if (!ok) {
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot write %1: %2").arg(path_, why));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "cannot write %1: %2").arg(path_, why));
     discard();
     return false;
   }

@@ -1,5 +1,7 @@
 #include "journal/outputguard.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 
 #include "journal/journalfiles.h"
@@ -57,7 +59,8 @@ bool allowed(const QString &output, const QStringList &files, Failure *failure) 
     if (resolved(file) == target) {
       *failure = Failure(
           Failure::Kind::Refused,
-          QStringLiteral("%1: refused, it is the record journal's file %2 (nothing written)")
+          QCoreApplication::translate(
+              "Journal", "%1: refused, it is the record journal's file %2 (nothing written)")
               .arg(output, file));
       return false;
     }
@@ -76,10 +79,12 @@ bool allowedFor(const QString &output, const QString &journal, const QString &ke
   for (const QString &folder : journalfiles::headFolders(key))
     folders << QFileInfo(resolved(folder + QStringLiteral("/x"))).absolutePath();
   if (folders.contains(target.absolutePath()) && isStationName(target.fileName(), journal, key)) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("%1: refused, it bears the name of the record journal's "
-                                      "files (a key, a head, a retired journal; nothing written)")
-                           .arg(output));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Journal",
+                                    "%1: refused, it bears the name of the record journal's "
+                                    "files (a key, a head, a retired journal; nothing written)")
+            .arg(output));
     return false;
   }
   return true;

@@ -1,4 +1,6 @@
 #include "journal/signingkeys.h"
+
+#include <QCoreApplication>
 #include "journal/journallog.h"
 
 #include "journal/faults.h"
@@ -62,7 +64,7 @@ bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, Failu
   if (!ok) {
     *failure =
         Failure(Failure::Kind::Io,
-                QStringLiteral("cannot write %1: %2")
+                QCoreApplication::translate("Journal", "cannot write %1: %2")
                     .arg(path, QString::fromLocal8Bit(std::strerror(errno ? errno : saved))));
     ::unlink(temporary.constData());
   }
@@ -72,15 +74,18 @@ bool writeWhole(const QString &path, const QByteArray &bytes, mode_t mode, Failu
 bool readLimited(const QString &path, qint64 limit, QByteArray *text, Failure *failure) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    *failure = Failure(
+        Failure::Kind::CannotOpen,
+        QCoreApplication::translate("Journal", "cannot read %1: %2").arg(path, file.errorString()));
     return false;
   }
   *text = file.read(limit + 1);
   if (text->size() > limit) {
     *failure = Failure(
         Failure::Kind::Corrupt,
-        QStringLiteral("%1 is not a key file: it is larger than %2 bytes").arg(path).arg(limit));
+        QCoreApplication::translate("Journal", "%1 is not a key file: it is larger than %2 bytes")
+            .arg(path)
+            .arg(limit));
     return false;
   }
   return true;
@@ -112,20 +117,22 @@ bool parseVerificationKey(const QByteArray &text, VerificationKey *key, Failure 
       !lines[1].startsWith("station ") || !lines[2].startsWith("root ") ||
       !lines[3].startsWith("fingerprint ")) {
     *failure =
-        Failure(Failure::Kind::Corrupt, QStringLiteral("not a verification key of format 2"));
+        Failure(Failure::Kind::Corrupt,
+                QCoreApplication::translate("Journal", "not a verification key of format 2"));
     return false;
   }
   key->station = QUrl::fromPercentEncoding(lines[1].mid(8));
   key->root = QByteArray::fromHex(lines[2].mid(5));
   if (key->root.size() != seals::kPublicKeyBytes || lines[2].mid(5) != key->root.toHex()) {
-    *failure =
-        Failure(Failure::Kind::Corrupt,
-                QStringLiteral("its root key is not %1 bytes in hex").arg(seals::kPublicKeyBytes));
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QCoreApplication::translate("Journal", "its root key is not %1 bytes in hex")
+                           .arg(seals::kPublicKeyBytes));
     return false;
   }
   if (QString::fromLatin1(lines[3].mid(12)) != key->fingerprint()) {
     *failure = Failure(Failure::Kind::Corrupt,
-                       QStringLiteral("its fingerprint line does not match its key (changed)"));
+                       QCoreApplication::translate(
+                           "Journal", "its fingerprint line does not match its key (changed)"));
     return false;
   }
   key->format2After = -1;
@@ -139,7 +146,8 @@ bool parseVerificationKey(const QByteArray &text, VerificationKey *key, Failure 
         signature.toHex() != words[2] ||
         !seals::verify(key->root, VerificationKey::formatBytes(key->station, after), signature)) {
       *failure = Failure(Failure::Kind::Corrupt,
-                         QStringLiteral("its format line is not signed by its root (changed)"));
+                         QCoreApplication::translate(
+                             "Journal", "its format line is not signed by its root (changed)"));
       return false;
     }
     key->format2After = after;
@@ -153,7 +161,8 @@ bool readVerificationKey(const QString &path, VerificationKey *key, Failure *fai
   if (!readLimited(path, kVerificationFileLimit, &text, failure))
     return false;
   if (!parseVerificationKey(text, key, failure)) {
-    *failure = failure->within(QStringLiteral("the verification key %1").arg(path));
+    *failure = failure->within(
+        QCoreApplication::translate("Journal", "the verification key %1").arg(path));
     return false;
   }
   return true;
@@ -205,8 +214,9 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
     length = kShortestEpochSeconds;
   seals::KeyPair root;
   if (!seals::generate(&root)) {
-    *failure =
-        Failure(Failure::Kind::Io, QStringLiteral("cannot make a signing key: no random source"));
+    *failure = Failure(
+        Failure::Kind::Io,
+        QCoreApplication::translate("Journal", "cannot make a signing key: no random source"));
     return false;
   }
   VerificationKey verification;
@@ -226,8 +236,9 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
     certificate.ends = certificate.starts + length;
     if (!seals::generate(&pair)) {
       seals::erase(&root.secretKey);
-      *failure =
-          Failure(Failure::Kind::Io, QStringLiteral("cannot make a signing key: no random source"));
+      *failure = Failure(
+          Failure::Kind::Io,
+          QCoreApplication::translate("Journal", "cannot make a signing key: no random source"));
       return false;
     }
     certificate.publicKey = pair.publicKey;
@@ -237,9 +248,9 @@ bool SigningKeys::commission(const QString &signingPath, const QString &verifica
   }
   seals::erase(&root.secretKey);
   if (!QDir().mkpath(QFileInfo(signingPath).absolutePath())) {
-    *failure = Failure(
-        Failure::Kind::Io,
-        QStringLiteral("cannot make the folder %1").arg(QFileInfo(signingPath).absolutePath()));
+    *failure = Failure(Failure::Kind::Io,
+                       QCoreApplication::translate("Journal", "cannot make the folder %1")
+                           .arg(QFileInfo(signingPath).absolutePath()));
     return false;
   }
   // The public key first: signing keys without it could not be checked.
@@ -258,28 +269,31 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
   struct stat status {};
   if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot read the signing keys %1: %2")
+                       QCoreApplication::translate("Journal", "cannot read the signing keys %1: %2")
                            .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
     return false;
   }
   if ((status.st_mode & 077) != 0) {
-    *failure =
-        Failure(Failure::Kind::Refused,
-                QStringLiteral("the signing keys %1 may be read by others (mode %2): they must be "
-                               "mode 0600")
-                    .arg(path)
-                    .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0')));
+    *failure = Failure(Failure::Kind::Refused,
+                       QCoreApplication::translate(
+                           "Journal",
+                           "the signing keys %1 may be read by others (mode %2): they must be "
+                           "mode 0600")
+                           .arg(path)
+                           .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0')));
     return false;
   }
   QByteArray text;
   if (!readLimited(path, kSigningFileLimit, &text, failure))
     return false;
   const QList<QByteArray> lines = text.split('\n');
-  const QString bad = QStringLiteral("the signing keys %1 are damaged: ").arg(path);
+  const QString bad =
+      QCoreApplication::translate("Journal", "the signing keys %1 are damaged: ").arg(path);
   if (lines.size() < 4 || lines[0] != kSigningTag || !lines[1].startsWith("station ") ||
       !lines[2].startsWith("root ")) {
     *failure =
-        Failure(Failure::Kind::Corrupt, bad + QStringLiteral("not signing keys of format 2"));
+        Failure(Failure::Kind::Corrupt,
+                bad + QCoreApplication::translate("Journal", "not signing keys of format 2"));
     return false;
   }
   verificationKey_.station = QUrl::fromPercentEncoding(lines[1].mid(8));
@@ -293,8 +307,9 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
     const QList<QByteArray> parts = lines[i].split(' ');
     EpochCertificate certificate;
     if (parts.size() != 7 || parts[0] != "e") {
-      *failure = Failure(Failure::Kind::Corrupt,
-                         bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1));
+      *failure = Failure(
+          Failure::Kind::Corrupt,
+          bad + QCoreApplication::translate("Journal", "line %1 is not an epoch key").arg(i + 1));
       return false;
     }
     certificate.epoch = parts[1].toLongLong();
@@ -306,8 +321,9 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
     if (certificate.epoch != certificates_.size() ||
         certificate.publicKey.size() != seals::kPublicKeyBytes ||
         (!secret.isEmpty() && secret.size() != seals::kSecretKeyBytes)) {
-      *failure = Failure(Failure::Kind::Corrupt,
-                         bad + QStringLiteral("line %1 is not an epoch key").arg(i + 1));
+      *failure = Failure(
+          Failure::Kind::Corrupt,
+          bad + QCoreApplication::translate("Journal", "line %1 is not an epoch key").arg(i + 1));
       return false;
     }
     lineBytes_ = lines[i].size() + 1;
@@ -315,7 +331,8 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
     secrets_ << secret;
   }
   if (certificates_.isEmpty()) {
-    *failure = Failure(Failure::Kind::Corrupt, bad + QStringLiteral("no epoch keys"));
+    *failure = Failure(Failure::Kind::Corrupt,
+                       bad + QCoreApplication::translate("Journal", "no epoch keys"));
     return false;
   }
   std::memset(text.data(), 0, size_t(text.size()));
@@ -386,8 +403,9 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, Failure *failure) {
   ok = ok && faults::fdatasync(fd) == 0;
   if (!ok)
     *failure =
-        Failure(Failure::Kind::Io, QStringLiteral("cannot erase past signing keys in %1: %2")
-                                       .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "cannot erase past signing keys in %1: %2")
+                    .arg(path_, QString::fromLocal8Bit(std::strerror(errno))));
   if (fd >= 0)
     ::close(fd);
   // Cleared in memory whatever the file took: a past epoch is never signed in.
@@ -408,7 +426,8 @@ QString clockJump(const SigningKeys &keys, qint64 from, qint64 to) {
   if (!keys.loaded() || from < 0 || to - from <= kEpochsErasedUnasked)
     return QString();
   const qint64 lastUse = keys.certificate(qMin(from, keys.epochs() - 1)).ends;
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "Journal",
              "the station's clock is %1 epochs ahead of the signing keys' last use "
              "(epoch %2, until %3): if the clock is right, a person confirms it with "
              "weighstation-records confirm-clock and starts the monitor again; if "
@@ -433,9 +452,9 @@ StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
   const qint64 length = keys.certificate(0).ends - keys.certificate(0).starts;
   if (now < ends && ends - now <= runEndWarningSeconds(length))
     warnings.runEnding =
-        QStringLiteral(
-            "the signing keys end on %1: retire the journal with "
-            "weighstation-records new-journal before then")
+        QCoreApplication::translate("Journal",
+                                    "the signing keys end on %1: retire the journal with "
+                                    "weighstation-records new-journal before then")
             .arg(QDateTime::fromSecsSinceEpoch(ends, Qt::UTC).toString(Qt::ISODate));
   warnings.clockJumped = clockJump(keys, keys.firstKeptEpoch(), keys.epochAt(now));
   if (!warnings.clockJumped.isEmpty()) {

@@ -1,5 +1,7 @@
 #include "journal/ticketcode.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QUrl>
 
@@ -44,11 +46,13 @@ Checked check(const QString &code, const signingkeys::VerificationKey &key) {
   Checked checked;
   const QStringList fields = code.trimmed().split(u'|');
   if (fields.value(0) != kTag) {
-    checked.why = QStringLiteral("not a weighstation ticket code of format 2");
+    checked.why =
+        QCoreApplication::translate("Journal", "not a weighstation ticket code of format 2");
     return checked;
   }
   if (fields.size() != kFields) {
-    checked.why = QStringLiteral("the code is cut or has extra parts (%1 of %2 fields)")
+    checked.why = QCoreApplication::translate(
+                      "Journal", "the code is cut or has extra parts (%1 of %2 fields)")
                       .arg(fields.size())
                       .arg(kFields);
     return checked;
@@ -70,27 +74,31 @@ Checked check(const QString &code, const signingkeys::VerificationKey &key) {
   if (!seqOk || !epochOk || !startsOk || !endsOk || certificate.publicKey.isEmpty() ||
       certificate.signature.isEmpty() || hash.isEmpty() || signature.isEmpty() ||
       !recordseal::secondsOf(checked.takenAt, &time)) {
-    checked.why = QStringLiteral(
+    checked.why = QCoreApplication::translate(
+        "Journal",
         "a part of the code is not what a ticket holds (cut, or a changed "
         "character?)");
     return checked;
   }
   if (!certificate.certifiedBy(key)) {
-    checked.why = QStringLiteral(
-                      "its epoch key is not certified by the verification key %1 "
-                      "(station %2): another station's ticket, or changed")
-                      .arg(key.fingerprint(), key.station);
+    checked.why =
+        QCoreApplication::translate("Journal",
+                                    "its epoch key is not certified by the verification key %1 "
+                                    "(station %2): another station's ticket, or changed")
+            .arg(key.fingerprint(), key.station);
     return checked;
   }
   if (time < certificate.starts - signingkeys::kEpochSlackSeconds || time >= certificate.ends) {
-    checked.why = QStringLiteral("it is dated outside the epoch that sealed it");
+    checked.why =
+        QCoreApplication::translate("Journal", "it is dated outside the epoch that sealed it");
     return checked;
   }
   if (!seals::verify(certificate.publicKey,
                      recordseal::recordMessage(checked.station, checked.seq, checked.takenAt,
                                                checked.totalShown, hash),
                      signature)) {
-    checked.why = QStringLiteral("its signature does not match what it says (a changed digit?)");
+    checked.why = QCoreApplication::translate(
+        "Journal", "its signature does not match what it says (a changed digit?)");
     return checked;
   }
   checked.genuine = true;
