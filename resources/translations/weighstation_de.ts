@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
   <context>
+    <name>Central</name>
+    <message>
+      <source>the central column %1 is not of the type the journal's records are kept in</source>
+      <translation>die zentrale Spalte %1 hat nicht den Typ, in dem die Wägungen des Journals geführt werden</translation>
+    </message>
+    <message>
+      <source>the central column %1 holds a value of another size</source>
+      <translation>die zentrale Spalte %1 enthält einen Wert anderer Größe</translation>
+    </message>
+    <message>
+      <source>cannot read the central records</source>
+      <translation>kann die zentralen Wägungen nicht lesen</translation>
+    </message>
+    <message>
+      <source>a damaged one (%1)</source>
+      <translation>ein beschädigter (%1)</translation>
+    </message>
+    <message>
+      <source>%1 of station %2</source>
+      <translation>%1 der Station %2</translation>
+    </message>
+    <message>
+      <source>the verification key %1 (journal %2) is not registered for station %3: a person who compared it registers it with weighstation-records central-register --station %3 --fingerprint %4</source>
+      <translation>der Prüfschlüssel %1 (Journal %2) ist nicht für die Station %3 registriert: eine Person, die ihn verglichen hat, registriert ihn mit weighstation-records central-register --station %3 --fingerprint %4</translation>
+    </message>
+    <message>
+      <source>seq %1: not in the central copy (refused by it, or removed there)</source>
+      <translation>Nr. %1: nicht in der zentralen Kopie (von ihr abgelehnt oder dort entfernt)</translation>
+    </message>
+    <message>
+      <source>the journal %1 holds no record of station %2 (its records are of: %3)</source>
+      <translation>das Journal %1 enthält keine Wägung der Station %2 (seine Wägungen sind von: %3)</translation>
+    </message>
+    <message>
+      <source>seq %1: in the central copy, not in the journal</source>
+      <translation>Nr. %1: in der zentralen Kopie, nicht im Journal</translation>
+    </message>
+    <message>
+      <source>seq %1: differs from the central copy</source>
+      <translation>Nr. %1: weicht von der zentralen Kopie ab</translation>
+    </message>
+    <message>
+      <source>cannot read the central copy</source>
+      <translation>kann die zentrale Kopie nicht lesen</translation>
+    </message>
+    <message>
+      <source>the journal ends at seq %1, its central copy at seq %2 (records removed, or an older journal and head put back)</source>
+      <translation>das Journal endet bei Nr. %1, seine zentrale Kopie bei Nr. %2 (Wägungen entfernt, oder ein älteres Journal samt Endvermerk zurückgelegt)</translation>
+    </message>
+    <message>
+      <source>'%1' is not a postgresql:// connection URI</source>
+      <translation>'%1' ist keine postgresql://-Verbindungs-URI</translation>
+    </message>
+    <message>
+      <source>'%1' in the URI %2 cannot be passed to the server's connection (a name of letters and '_', a value without ';')</source>
+      <translation>'%1' in der URI %2 kann nicht an die Verbindung zum Server übergeben werden (ein Name aus Buchstaben und '_', ein Wert ohne ';')</translation>
+    </message>
+    <message>
+      <source>(not a URI)</source>
+      <translation>(keine URI)</translation>
+    </message>
+    <message>
+      <source>no PostgreSQL driver (QPSQL) is installed</source>
+      <translation>kein PostgreSQL-Treiber (QPSQL) installiert</translation>
+    </message>
+    <message>
+      <source>cannot %1</source>
+      <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+      <source>cannot read the central tables</source>
+      <translation>kann die zentralen Tabellen nicht lesen</translation>
+    </message>
+    <message>
+      <source>the central database has no weigh_records table: its owner creates the tables with weighstation-records central-sql (a station never does)</source>
+      <translation>die zentrale Datenbank hat keine Tabelle weigh_records: ihr Eigentümer legt die Tabellen mit weighstation-records central-sql an (eine Station nie)</translation>
+    </message>
+    <message>
+      <source>the central table weigh_records has no weigh_schema_version beside it</source>
+      <translation>neben der zentralen Tabelle weigh_records fehlt weigh_schema_version</translation>
+    </message>
+    <message>
+      <source>the central tables have a newer version (%1) than this program's (%2)</source>
+      <translation>die zentralen Tabellen haben eine neuere Version (%1) als dieses Programm (%2)</translation>
+    </message>
+    <message>
+      <source>upgrade the central tables from version %1 (their owner can run weighstation-records central-sql --upgrade)</source>
+      <translation>die zentralen Tabellen ab Version %1 aktualisieren (ihr Eigentümer kann weighstation-records central-sql --upgrade ausführen)</translation>
+    </message>
+    <message>
+      <source>not a PostgreSQL connection (%1)</source>
+      <translation>keine PostgreSQL-Verbindung (%1)</translation>
+    </message>
+    <message>
+      <source>cannot read the central epoch keys</source>
+      <translation>kann die zentralen Epochenschlüssel nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot send the epoch keys</source>
+      <translation>kann die Epochenschlüssel nicht senden</translation>
+    </message>
+    <message>
+      <source>cannot claim journal %1</source>
+      <translation>kann das Journal %1 nicht beanspruchen</translation>
+    </message>
+    <message>
+      <source>cannot read the owner of journal %1</source>
+      <translation>kann den Eigentümer des Journals %1 nicht lesen</translation>
+    </message>
+    <message>
+      <source>journal %1 belongs to the role %2 in the central database, not to this station's</source>
+      <translation>das Journal %1 gehört in der zentralen Datenbank der Rolle %2, nicht der dieser Station</translation>
+    </message>
+    <message>
+      <source>cannot read the registered keys</source>
+      <translation>kann die registrierten Schlüssel nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot register the fingerprint</source>
+      <translation>kann den Fingerabdruck nicht registrieren</translation>
+    </message>
+    <message>
+      <source>cannot read the verification keys sent</source>
+      <translation>kann die gesendeten Prüfschlüssel nicht lesen</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -246,6 +373,106 @@
     <message>
       <source>its signature does not match what it says (a changed digit?)</source>
       <translation>seine Signatur passt nicht zu dem, was er angibt (eine geänderte Ziffer?)</translation>
+    </message>
+    <message>
+      <source>cannot sync %1: %2</source>
+      <translation>kann %1 nicht auf die Platte schreiben: %2</translation>
+    </message>
+    <message>
+      <source>cannot read the head %1: %2</source>
+      <translation>kann den Endvermerk %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+      <source>the head %1 is empty</source>
+      <translation>der Endvermerk %1 ist leer</translation>
+    </message>
+    <message>
+      <source>cannot copy %1 to %2</source>
+      <translation>kann %1 nicht nach %2 kopieren</translation>
+    </message>
+    <message>
+      <source>cannot name %1 %2: %3</source>
+      <translation>kann %1 nicht %2 nennen: %3</translation>
+    </message>
+    <message>
+      <source>cannot check %1</source>
+      <translation>kann %1 nicht prüfen</translation>
+    </message>
+    <message>
+      <source>%1 does not check intact (%2): %3</source>
+      <translation>%1 besteht die Prüfung nicht (%2): %3</translation>
+    </message>
+    <message>
+      <source>%1 is not a backup's manifest</source>
+      <translation>%1 ist kein Manifest einer Sicherung</translation>
+    </message>
+    <message>
+      <source>%1 is not a whole backup manifest</source>
+      <translation>%1 ist kein vollständiges Sicherungsmanifest</translation>
+    </message>
+    <message>
+      <source>cannot copy the journal %1 to %2: %3</source>
+      <translation>kann das Journal %1 nicht nach %2 kopieren: %3</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is missing (is its disk mounted?)</source>
+      <translation>der Sicherungsordner %1 fehlt (ist sein Datenträger eingehängt?)</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is the station's own folder %2</source>
+      <translation>der Sicherungsordner %1 ist der eigene Ordner der Station %2</translation>
+    </message>
+    <message>
+      <source>the last backup is kept; a person looks at it</source>
+      <translation>die letzte Sicherung bleibt erhalten; eine Person sieht sie sich an</translation>
+    </message>
+    <message>
+      <source>the copy</source>
+      <translation>die Kopie</translation>
+    </message>
+    <message>
+      <source>no backup made; verify the journal</source>
+      <translation>keine Sicherung angelegt; das Journal prüfen</translation>
+    </message>
+    <message>
+      <source>the journal holds %1 records, its last backup %2: the last backup is kept; verify the journal</source>
+      <translation>das Journal enthält %1 Wägungen, seine letzte Sicherung %2: die letzte Sicherung bleibt erhalten; das Journal prüfen</translation>
+    </message>
+    <message>
+      <source>the last good backup of journal %1 in %2 was made %3</source>
+      <translation>die letzte gute Sicherung des Journals %1 in %2 wurde %3 angelegt</translation>
+    </message>
+    <message>
+      <source>journal %1 has no good backup in %2</source>
+      <translation>das Journal %1 hat keine gute Sicherung in %2</translation>
+    </message>
+    <message>
+      <source>a journal is at %1: a journal is never replaced; move it away first, or retire it with weighstation-records new-journal</source>
+      <translation>unter %1 liegt ein Journal: ein Journal wird nie ersetzt; zuerst wegräumen oder mit weighstation-records new-journal stilllegen</translation>
+    </message>
+    <message>
+      <source>%1 is not a finished backup</source>
+      <translation>%1 ist keine fertige Sicherung</translation>
+    </message>
+    <message>
+      <source>the backup was sealed under another verification key (fingerprint %1; the station's is %2)</source>
+      <translation>die Sicherung wurde unter einem anderen Prüfschlüssel versiegelt (Fingerabdruck %1; der der Station ist %2)</translation>
+    </message>
+    <message>
+      <source>the backup</source>
+      <translation>die Sicherung</translation>
+    </message>
+    <message>
+      <source>nothing restored</source>
+      <translation>nichts wiederhergestellt</translation>
+    </message>
+    <message>
+      <source>cannot write %1</source>
+      <translation>kann %1 nicht schreiben</translation>
+    </message>
+    <message>
+      <source>cannot write %1: cannot add a sheet</source>
+      <translation>kann %1 nicht schreiben: kann kein Blatt hinzufügen</translation>
     </message>
   </context>
   <context>

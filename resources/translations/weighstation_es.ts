@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
   <context>
+    <name>Central</name>
+    <message>
+      <source>the central column %1 is not of the type the journal's records are kept in</source>
+      <translation>la columna central %1 no es del tipo en que se guardan los registros del diario</translation>
+    </message>
+    <message>
+      <source>the central column %1 holds a value of another size</source>
+      <translation>la columna central %1 contiene un valor de otro tamaño</translation>
+    </message>
+    <message>
+      <source>cannot read the central records</source>
+      <translation>no se pueden leer los registros centrales</translation>
+    </message>
+    <message>
+      <source>a damaged one (%1)</source>
+      <translation>una dañada (%1)</translation>
+    </message>
+    <message>
+      <source>%1 of station %2</source>
+      <translation>%1 de la estación %2</translation>
+    </message>
+    <message>
+      <source>the verification key %1 (journal %2) is not registered for station %3: a person who compared it registers it with weighstation-records central-register --station %3 --fingerprint %4</source>
+      <translation>la clave de verificación %1 (diario %2) no está registrada para la estación %3: una persona que la comparó la registra con weighstation-records central-register --station %3 --fingerprint %4</translation>
+    </message>
+    <message>
+      <source>seq %1: not in the central copy (refused by it, or removed there)</source>
+      <translation>n.º %1: no está en la copia central (rechazado por ella, o quitado allí)</translation>
+    </message>
+    <message>
+      <source>the journal %1 holds no record of station %2 (its records are of: %3)</source>
+      <translation>el diario %1 no contiene ningún registro de la estación %2 (sus registros son de: %3)</translation>
+    </message>
+    <message>
+      <source>seq %1: in the central copy, not in the journal</source>
+      <translation>n.º %1: en la copia central, no en el diario</translation>
+    </message>
+    <message>
+      <source>seq %1: differs from the central copy</source>
+      <translation>n.º %1: difiere de la copia central</translation>
+    </message>
+    <message>
+      <source>cannot read the central copy</source>
+      <translation>no se puede leer la copia central</translation>
+    </message>
+    <message>
+      <source>the journal ends at seq %1, its central copy at seq %2 (records removed, or an older journal and head put back)</source>
+      <translation>el diario termina en el n.º %1, su copia central en el n.º %2 (registros quitados, o un diario y testigo más antiguos repuestos)</translation>
+    </message>
+    <message>
+      <source>'%1' is not a postgresql:// connection URI</source>
+      <translation>'%1' no es una URI de conexión postgresql://</translation>
+    </message>
+    <message>
+      <source>'%1' in the URI %2 cannot be passed to the server's connection (a name of letters and '_', a value without ';')</source>
+      <translation>'%1' en la URI %2 no se puede pasar a la conexión del servidor (un nombre de letras y '_', un valor sin ';')</translation>
+    </message>
+    <message>
+      <source>(not a URI)</source>
+      <translation>(no es una URI)</translation>
+    </message>
+    <message>
+      <source>no PostgreSQL driver (QPSQL) is installed</source>
+      <translation>no hay ningún controlador PostgreSQL (QPSQL) instalado</translation>
+    </message>
+    <message>
+      <source>cannot %1</source>
+      <translation>falló: %1</translation>
+    </message>
+    <message>
+      <source>cannot read the central tables</source>
+      <translation>no se pueden leer las tablas centrales</translation>
+    </message>
+    <message>
+      <source>the central database has no weigh_records table: its owner creates the tables with weighstation-records central-sql (a station never does)</source>
+      <translation>la base central no tiene tabla weigh_records: su propietario crea las tablas con weighstation-records central-sql (nunca una estación)</translation>
+    </message>
+    <message>
+      <source>the central table weigh_records has no weigh_schema_version beside it</source>
+      <translation>la tabla central weigh_records no tiene weigh_schema_version al lado</translation>
+    </message>
+    <message>
+      <source>the central tables have a newer version (%1) than this program's (%2)</source>
+      <translation>las tablas centrales tienen una versión más nueva (%1) que este programa (%2)</translation>
+    </message>
+    <message>
+      <source>upgrade the central tables from version %1 (their owner can run weighstation-records central-sql --upgrade)</source>
+      <translation>actualizar las tablas centrales desde la versión %1 (su propietario puede ejecutar weighstation-records central-sql --upgrade)</translation>
+    </message>
+    <message>
+      <source>not a PostgreSQL connection (%1)</source>
+      <translation>no es una conexión PostgreSQL (%1)</translation>
+    </message>
+    <message>
+      <source>cannot read the central epoch keys</source>
+      <translation>no se pueden leer las claves de época centrales</translation>
+    </message>
+    <message>
+      <source>cannot send the epoch keys</source>
+      <translation>no se pueden enviar las claves de época</translation>
+    </message>
+    <message>
+      <source>cannot claim journal %1</source>
+      <translation>no se puede reclamar el diario %1</translation>
+    </message>
+    <message>
+      <source>cannot read the owner of journal %1</source>
+      <translation>no se puede leer el propietario del diario %1</translation>
+    </message>
+    <message>
+      <source>journal %1 belongs to the role %2 in the central database, not to this station's</source>
+      <translation>el diario %1 pertenece al rol %2 en la base central, no al de esta estación</translation>
+    </message>
+    <message>
+      <source>cannot read the registered keys</source>
+      <translation>no se pueden leer las claves registradas</translation>
+    </message>
+    <message>
+      <source>cannot register the fingerprint</source>
+      <translation>no se puede registrar la huella</translation>
+    </message>
+    <message>
+      <source>cannot read the verification keys sent</source>
+      <translation>no se pueden leer las claves de verificación enviadas</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -246,6 +373,106 @@
     <message>
       <source>its signature does not match what it says (a changed digit?)</source>
       <translation>su firma no coincide con lo que dice (¿un dígito cambiado?)</translation>
+    </message>
+    <message>
+      <source>cannot sync %1: %2</source>
+      <translation>no se puede sincronizar %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot read the head %1: %2</source>
+      <translation>no se puede leer el testigo final %1: %2</translation>
+    </message>
+    <message>
+      <source>the head %1 is empty</source>
+      <translation>el testigo final %1 está vacío</translation>
+    </message>
+    <message>
+      <source>cannot copy %1 to %2</source>
+      <translation>no se puede copiar %1 a %2</translation>
+    </message>
+    <message>
+      <source>cannot name %1 %2: %3</source>
+      <translation>no se puede nombrar %1 como %2: %3</translation>
+    </message>
+    <message>
+      <source>cannot check %1</source>
+      <translation>no se puede comprobar %1</translation>
+    </message>
+    <message>
+      <source>%1 does not check intact (%2): %3</source>
+      <translation>%1 no se comprueba intacto (%2): %3</translation>
+    </message>
+    <message>
+      <source>%1 is not a backup's manifest</source>
+      <translation>%1 no es el manifiesto de una copia de seguridad</translation>
+    </message>
+    <message>
+      <source>%1 is not a whole backup manifest</source>
+      <translation>%1 no es un manifiesto de copia completo</translation>
+    </message>
+    <message>
+      <source>cannot copy the journal %1 to %2: %3</source>
+      <translation>no se puede copiar el diario %1 a %2: %3</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is missing (is its disk mounted?)</source>
+      <translation>falta la carpeta de copias %1 (¿está montado su disco?)</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is the station's own folder %2</source>
+      <translation>la carpeta de copias %1 es la propia carpeta de la estación %2</translation>
+    </message>
+    <message>
+      <source>the last backup is kept; a person looks at it</source>
+      <translation>se conserva la última copia; una persona la revisa</translation>
+    </message>
+    <message>
+      <source>the copy</source>
+      <translation>la copia</translation>
+    </message>
+    <message>
+      <source>no backup made; verify the journal</source>
+      <translation>no se hizo copia; compruebe el diario</translation>
+    </message>
+    <message>
+      <source>the journal holds %1 records, its last backup %2: the last backup is kept; verify the journal</source>
+      <translation>el diario contiene %1 registros, su última copia %2: se conserva la última copia; compruebe el diario</translation>
+    </message>
+    <message>
+      <source>the last good backup of journal %1 in %2 was made %3</source>
+      <translation>la última copia buena del diario %1 en %2 se hizo el %3</translation>
+    </message>
+    <message>
+      <source>journal %1 has no good backup in %2</source>
+      <translation>el diario %1 no tiene ninguna copia buena en %2</translation>
+    </message>
+    <message>
+      <source>a journal is at %1: a journal is never replaced; move it away first, or retire it with weighstation-records new-journal</source>
+      <translation>hay un diario en %1: un diario nunca se reemplaza; muévalo antes, o retírelo con weighstation-records new-journal</translation>
+    </message>
+    <message>
+      <source>%1 is not a finished backup</source>
+      <translation>%1 no es una copia de seguridad terminada</translation>
+    </message>
+    <message>
+      <source>the backup was sealed under another verification key (fingerprint %1; the station's is %2)</source>
+      <translation>la copia se selló con otra clave de verificación (huella %1; la de la estación es %2)</translation>
+    </message>
+    <message>
+      <source>the backup</source>
+      <translation>la copia de seguridad</translation>
+    </message>
+    <message>
+      <source>nothing restored</source>
+      <translation>no se restauró nada</translation>
+    </message>
+    <message>
+      <source>cannot write %1</source>
+      <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+      <source>cannot write %1: cannot add a sheet</source>
+      <translation>no se puede escribir %1: no se puede añadir una hoja</translation>
     </message>
   </context>
   <context>

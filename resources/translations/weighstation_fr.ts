@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
   <context>
+    <name>Central</name>
+    <message>
+      <source>the central column %1 is not of the type the journal's records are kept in</source>
+      <translation>la colonne centrale %1 n'est pas du type dans lequel les enregistrements du journal sont conservés</translation>
+    </message>
+    <message>
+      <source>the central column %1 holds a value of another size</source>
+      <translation>la colonne centrale %1 contient une valeur d'une autre taille</translation>
+    </message>
+    <message>
+      <source>cannot read the central records</source>
+      <translation>impossible de lire les enregistrements centraux</translation>
+    </message>
+    <message>
+      <source>a damaged one (%1)</source>
+      <translation>une clé endommagée (%1)</translation>
+    </message>
+    <message>
+      <source>%1 of station %2</source>
+      <translation>%1 de la station %2</translation>
+    </message>
+    <message>
+      <source>the verification key %1 (journal %2) is not registered for station %3: a person who compared it registers it with weighstation-records central-register --station %3 --fingerprint %4</source>
+      <translation>la clé de vérification %1 (journal %2) n'est pas enregistrée pour la station %3 : une personne qui l'a comparée l'enregistre avec weighstation-records central-register --station %3 --fingerprint %4</translation>
+    </message>
+    <message>
+      <source>seq %1: not in the central copy (refused by it, or removed there)</source>
+      <translation>n° %1 : absent de la copie centrale (refusé par elle, ou retiré là-bas)</translation>
+    </message>
+    <message>
+      <source>the journal %1 holds no record of station %2 (its records are of: %3)</source>
+      <translation>le journal %1 ne contient aucun enregistrement de la station %2 (ses enregistrements sont de : %3)</translation>
+    </message>
+    <message>
+      <source>seq %1: in the central copy, not in the journal</source>
+      <translation>n° %1 : dans la copie centrale, pas dans le journal</translation>
+    </message>
+    <message>
+      <source>seq %1: differs from the central copy</source>
+      <translation>n° %1 : diffère de la copie centrale</translation>
+    </message>
+    <message>
+      <source>cannot read the central copy</source>
+      <translation>impossible de lire la copie centrale</translation>
+    </message>
+    <message>
+      <source>the journal ends at seq %1, its central copy at seq %2 (records removed, or an older journal and head put back)</source>
+      <translation>le journal finit au n° %1, sa copie centrale au n° %2 (enregistrements retirés, ou journal et témoin plus anciens remis)</translation>
+    </message>
+    <message>
+      <source>'%1' is not a postgresql:// connection URI</source>
+      <translation>'%1' n'est pas une URI de connexion postgresql://</translation>
+    </message>
+    <message>
+      <source>'%1' in the URI %2 cannot be passed to the server's connection (a name of letters and '_', a value without ';')</source>
+      <translation>'%1' dans l'URI %2 ne peut pas être transmis à la connexion au serveur (un nom de lettres et de '_', une valeur sans ';')</translation>
+    </message>
+    <message>
+      <source>(not a URI)</source>
+      <translation>(pas une URI)</translation>
+    </message>
+    <message>
+      <source>no PostgreSQL driver (QPSQL) is installed</source>
+      <translation>aucun pilote PostgreSQL (QPSQL) n'est installé</translation>
+    </message>
+    <message>
+      <source>cannot %1</source>
+      <translation>échec : %1</translation>
+    </message>
+    <message>
+      <source>cannot read the central tables</source>
+      <translation>impossible de lire les tables centrales</translation>
+    </message>
+    <message>
+      <source>the central database has no weigh_records table: its owner creates the tables with weighstation-records central-sql (a station never does)</source>
+      <translation>la base centrale n'a pas de table weigh_records : son propriétaire crée les tables avec weighstation-records central-sql (jamais une station)</translation>
+    </message>
+    <message>
+      <source>the central table weigh_records has no weigh_schema_version beside it</source>
+      <translation>la table centrale weigh_records n'a pas de weigh_schema_version à côté</translation>
+    </message>
+    <message>
+      <source>the central tables have a newer version (%1) than this program's (%2)</source>
+      <translation>les tables centrales ont une version plus récente (%1) que ce programme (%2)</translation>
+    </message>
+    <message>
+      <source>upgrade the central tables from version %1 (their owner can run weighstation-records central-sql --upgrade)</source>
+      <translation>mettre à niveau les tables centrales depuis la version %1 (leur propriétaire peut lancer weighstation-records central-sql --upgrade)</translation>
+    </message>
+    <message>
+      <source>not a PostgreSQL connection (%1)</source>
+      <translation>pas une connexion PostgreSQL (%1)</translation>
+    </message>
+    <message>
+      <source>cannot read the central epoch keys</source>
+      <translation>impossible de lire les clés d'époque centrales</translation>
+    </message>
+    <message>
+      <source>cannot send the epoch keys</source>
+      <translation>impossible d'envoyer les clés d'époque</translation>
+    </message>
+    <message>
+      <source>cannot claim journal %1</source>
+      <translation>impossible de revendiquer le journal %1</translation>
+    </message>
+    <message>
+      <source>cannot read the owner of journal %1</source>
+      <translation>impossible de lire le propriétaire du journal %1</translation>
+    </message>
+    <message>
+      <source>journal %1 belongs to the role %2 in the central database, not to this station's</source>
+      <translation>le journal %1 appartient au rôle %2 dans la base centrale, pas à celui de cette station</translation>
+    </message>
+    <message>
+      <source>cannot read the registered keys</source>
+      <translation>impossible de lire les clés enregistrées</translation>
+    </message>
+    <message>
+      <source>cannot register the fingerprint</source>
+      <translation>impossible d'enregistrer l'empreinte</translation>
+    </message>
+    <message>
+      <source>cannot read the verification keys sent</source>
+      <translation>impossible de lire les clés de vérification envoyées</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -246,6 +373,106 @@
     <message>
       <source>its signature does not match what it says (a changed digit?)</source>
       <translation>sa signature ne correspond pas à ce qu'il indique (un chiffre modifié ?)</translation>
+    </message>
+    <message>
+      <source>cannot sync %1: %2</source>
+      <translation>impossible de synchroniser %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot read the head %1: %2</source>
+      <translation>impossible de lire le témoin de fin %1 : %2</translation>
+    </message>
+    <message>
+      <source>the head %1 is empty</source>
+      <translation>le témoin de fin %1 est vide</translation>
+    </message>
+    <message>
+      <source>cannot copy %1 to %2</source>
+      <translation>impossible de copier %1 vers %2</translation>
+    </message>
+    <message>
+      <source>cannot name %1 %2: %3</source>
+      <translation>impossible de nommer %1 %2 : %3</translation>
+    </message>
+    <message>
+      <source>cannot check %1</source>
+      <translation>impossible de vérifier %1</translation>
+    </message>
+    <message>
+      <source>%1 does not check intact (%2): %3</source>
+      <translation>%1 ne se vérifie pas intact (%2) : %3</translation>
+    </message>
+    <message>
+      <source>%1 is not a backup's manifest</source>
+      <translation>%1 n'est pas le manifeste d'une sauvegarde</translation>
+    </message>
+    <message>
+      <source>%1 is not a whole backup manifest</source>
+      <translation>%1 n'est pas un manifeste de sauvegarde complet</translation>
+    </message>
+    <message>
+      <source>cannot copy the journal %1 to %2: %3</source>
+      <translation>impossible de copier le journal %1 vers %2 : %3</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is missing (is its disk mounted?)</source>
+      <translation>le dossier de sauvegarde %1 manque (son disque est-il monté ?)</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is the station's own folder %2</source>
+      <translation>le dossier de sauvegarde %1 est le dossier propre de la station %2</translation>
+    </message>
+    <message>
+      <source>the last backup is kept; a person looks at it</source>
+      <translation>la dernière sauvegarde est conservée ; une personne l'examine</translation>
+    </message>
+    <message>
+      <source>the copy</source>
+      <translation>la copie</translation>
+    </message>
+    <message>
+      <source>no backup made; verify the journal</source>
+      <translation>aucune sauvegarde faite ; vérifiez le journal</translation>
+    </message>
+    <message>
+      <source>the journal holds %1 records, its last backup %2: the last backup is kept; verify the journal</source>
+      <translation>le journal contient %1 enregistrements, sa dernière sauvegarde %2 : la dernière sauvegarde est conservée ; vérifiez le journal</translation>
+    </message>
+    <message>
+      <source>the last good backup of journal %1 in %2 was made %3</source>
+      <translation>la dernière bonne sauvegarde du journal %1 dans %2 date du %3</translation>
+    </message>
+    <message>
+      <source>journal %1 has no good backup in %2</source>
+      <translation>le journal %1 n'a aucune bonne sauvegarde dans %2</translation>
+    </message>
+    <message>
+      <source>a journal is at %1: a journal is never replaced; move it away first, or retire it with weighstation-records new-journal</source>
+      <translation>un journal se trouve à %1 : un journal n'est jamais remplacé ; déplacez-le d'abord, ou retirez-le avec weighstation-records new-journal</translation>
+    </message>
+    <message>
+      <source>%1 is not a finished backup</source>
+      <translation>%1 n'est pas une sauvegarde terminée</translation>
+    </message>
+    <message>
+      <source>the backup was sealed under another verification key (fingerprint %1; the station's is %2)</source>
+      <translation>la sauvegarde a été scellée sous une autre clé de vérification (empreinte %1 ; celle de la station est %2)</translation>
+    </message>
+    <message>
+      <source>the backup</source>
+      <translation>la sauvegarde</translation>
+    </message>
+    <message>
+      <source>nothing restored</source>
+      <translation>rien de restauré</translation>
+    </message>
+    <message>
+      <source>cannot write %1</source>
+      <translation>impossible d'écrire %1</translation>
+    </message>
+    <message>
+      <source>cannot write %1: cannot add a sheet</source>
+      <translation>impossible d'écrire %1 : impossible d'ajouter une feuille</translation>
     </message>
   </context>
   <context>

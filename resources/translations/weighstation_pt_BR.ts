@@ -2,6 +2,133 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
   <context>
+    <name>Central</name>
+    <message>
+      <source>the central column %1 is not of the type the journal's records are kept in</source>
+      <translation>a coluna central %1 não é do tipo em que os registros do diário são guardados</translation>
+    </message>
+    <message>
+      <source>the central column %1 holds a value of another size</source>
+      <translation>a coluna central %1 contém um valor de outro tamanho</translation>
+    </message>
+    <message>
+      <source>cannot read the central records</source>
+      <translation>não é possível ler os registros centrais</translation>
+    </message>
+    <message>
+      <source>a damaged one (%1)</source>
+      <translation>uma danificada (%1)</translation>
+    </message>
+    <message>
+      <source>%1 of station %2</source>
+      <translation>%1 da estação %2</translation>
+    </message>
+    <message>
+      <source>the verification key %1 (journal %2) is not registered for station %3: a person who compared it registers it with weighstation-records central-register --station %3 --fingerprint %4</source>
+      <translation>a chave de verificação %1 (diário %2) não está registrada para a estação %3: uma pessoa que a comparou a registra com weighstation-records central-register --station %3 --fingerprint %4</translation>
+    </message>
+    <message>
+      <source>seq %1: not in the central copy (refused by it, or removed there)</source>
+      <translation>nº %1: não está na cópia central (recusado por ela, ou removido lá)</translation>
+    </message>
+    <message>
+      <source>the journal %1 holds no record of station %2 (its records are of: %3)</source>
+      <translation>o diário %1 não contém nenhum registro da estação %2 (seus registros são de: %3)</translation>
+    </message>
+    <message>
+      <source>seq %1: in the central copy, not in the journal</source>
+      <translation>nº %1: na cópia central, não no diário</translation>
+    </message>
+    <message>
+      <source>seq %1: differs from the central copy</source>
+      <translation>nº %1: difere da cópia central</translation>
+    </message>
+    <message>
+      <source>cannot read the central copy</source>
+      <translation>não é possível ler a cópia central</translation>
+    </message>
+    <message>
+      <source>the journal ends at seq %1, its central copy at seq %2 (records removed, or an older journal and head put back)</source>
+      <translation>o diário termina no nº %1, sua cópia central no nº %2 (registros removidos, ou um diário e testemunha mais antigos repostos)</translation>
+    </message>
+    <message>
+      <source>'%1' is not a postgresql:// connection URI</source>
+      <translation>'%1' não é uma URI de conexão postgresql://</translation>
+    </message>
+    <message>
+      <source>'%1' in the URI %2 cannot be passed to the server's connection (a name of letters and '_', a value without ';')</source>
+      <translation>'%1' na URI %2 não pode ser passado à conexão do servidor (um nome de letras e '_', um valor sem ';')</translation>
+    </message>
+    <message>
+      <source>(not a URI)</source>
+      <translation>(não é uma URI)</translation>
+    </message>
+    <message>
+      <source>no PostgreSQL driver (QPSQL) is installed</source>
+      <translation>nenhum driver PostgreSQL (QPSQL) está instalado</translation>
+    </message>
+    <message>
+      <source>cannot %1</source>
+      <translation>falhou: %1</translation>
+    </message>
+    <message>
+      <source>cannot read the central tables</source>
+      <translation>não é possível ler as tabelas centrais</translation>
+    </message>
+    <message>
+      <source>the central database has no weigh_records table: its owner creates the tables with weighstation-records central-sql (a station never does)</source>
+      <translation>o banco central não tem a tabela weigh_records: seu dono cria as tabelas com weighstation-records central-sql (nunca uma estação)</translation>
+    </message>
+    <message>
+      <source>the central table weigh_records has no weigh_schema_version beside it</source>
+      <translation>a tabela central weigh_records não tem weigh_schema_version ao lado</translation>
+    </message>
+    <message>
+      <source>the central tables have a newer version (%1) than this program's (%2)</source>
+      <translation>as tabelas centrais têm uma versão mais nova (%1) que este programa (%2)</translation>
+    </message>
+    <message>
+      <source>upgrade the central tables from version %1 (their owner can run weighstation-records central-sql --upgrade)</source>
+      <translation>atualizar as tabelas centrais a partir da versão %1 (seu dono pode executar weighstation-records central-sql --upgrade)</translation>
+    </message>
+    <message>
+      <source>not a PostgreSQL connection (%1)</source>
+      <translation>não é uma conexão PostgreSQL (%1)</translation>
+    </message>
+    <message>
+      <source>cannot read the central epoch keys</source>
+      <translation>não é possível ler as chaves de época centrais</translation>
+    </message>
+    <message>
+      <source>cannot send the epoch keys</source>
+      <translation>não é possível enviar as chaves de época</translation>
+    </message>
+    <message>
+      <source>cannot claim journal %1</source>
+      <translation>não é possível reivindicar o diário %1</translation>
+    </message>
+    <message>
+      <source>cannot read the owner of journal %1</source>
+      <translation>não é possível ler o dono do diário %1</translation>
+    </message>
+    <message>
+      <source>journal %1 belongs to the role %2 in the central database, not to this station's</source>
+      <translation>o diário %1 pertence ao papel %2 no banco central, não ao desta estação</translation>
+    </message>
+    <message>
+      <source>cannot read the registered keys</source>
+      <translation>não é possível ler as chaves registradas</translation>
+    </message>
+    <message>
+      <source>cannot register the fingerprint</source>
+      <translation>não é possível registrar a impressão digital</translation>
+    </message>
+    <message>
+      <source>cannot read the verification keys sent</source>
+      <translation>não é possível ler as chaves de verificação enviadas</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -246,6 +373,106 @@
     <message>
       <source>its signature does not match what it says (a changed digit?)</source>
       <translation>sua assinatura não corresponde ao que ele diz (um dígito alterado?)</translation>
+    </message>
+    <message>
+      <source>cannot sync %1: %2</source>
+      <translation>não é possível sincronizar %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot read the head %1: %2</source>
+      <translation>não é possível ler a testemunha final %1: %2</translation>
+    </message>
+    <message>
+      <source>the head %1 is empty</source>
+      <translation>a testemunha final %1 está vazia</translation>
+    </message>
+    <message>
+      <source>cannot copy %1 to %2</source>
+      <translation>não é possível copiar %1 para %2</translation>
+    </message>
+    <message>
+      <source>cannot name %1 %2: %3</source>
+      <translation>não é possível nomear %1 como %2: %3</translation>
+    </message>
+    <message>
+      <source>cannot check %1</source>
+      <translation>não é possível verificar %1</translation>
+    </message>
+    <message>
+      <source>%1 does not check intact (%2): %3</source>
+      <translation>%1 não se verifica íntegro (%2): %3</translation>
+    </message>
+    <message>
+      <source>%1 is not a backup's manifest</source>
+      <translation>%1 não é o manifesto de um backup</translation>
+    </message>
+    <message>
+      <source>%1 is not a whole backup manifest</source>
+      <translation>%1 não é um manifesto de backup completo</translation>
+    </message>
+    <message>
+      <source>cannot copy the journal %1 to %2: %3</source>
+      <translation>não é possível copiar o diário %1 para %2: %3</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is missing (is its disk mounted?)</source>
+      <translation>a pasta de backup %1 não existe (o disco dela está montado?)</translation>
+    </message>
+    <message>
+      <source>the backup folder %1 is the station's own folder %2</source>
+      <translation>a pasta de backup %1 é a própria pasta da estação %2</translation>
+    </message>
+    <message>
+      <source>the last backup is kept; a person looks at it</source>
+      <translation>o último backup é mantido; uma pessoa o examina</translation>
+    </message>
+    <message>
+      <source>the copy</source>
+      <translation>a cópia</translation>
+    </message>
+    <message>
+      <source>no backup made; verify the journal</source>
+      <translation>nenhum backup feito; verifique o diário</translation>
+    </message>
+    <message>
+      <source>the journal holds %1 records, its last backup %2: the last backup is kept; verify the journal</source>
+      <translation>o diário contém %1 registros, seu último backup %2: o último backup é mantido; verifique o diário</translation>
+    </message>
+    <message>
+      <source>the last good backup of journal %1 in %2 was made %3</source>
+      <translation>o último backup bom do diário %1 em %2 foi feito em %3</translation>
+    </message>
+    <message>
+      <source>journal %1 has no good backup in %2</source>
+      <translation>o diário %1 não tem nenhum backup bom em %2</translation>
+    </message>
+    <message>
+      <source>a journal is at %1: a journal is never replaced; move it away first, or retire it with weighstation-records new-journal</source>
+      <translation>há um diário em %1: um diário nunca é substituído; mova-o antes, ou aposente-o com weighstation-records new-journal</translation>
+    </message>
+    <message>
+      <source>%1 is not a finished backup</source>
+      <translation>%1 não é um backup concluído</translation>
+    </message>
+    <message>
+      <source>the backup was sealed under another verification key (fingerprint %1; the station's is %2)</source>
+      <translation>o backup foi selado com outra chave de verificação (impressão digital %1; a da estação é %2)</translation>
+    </message>
+    <message>
+      <source>the backup</source>
+      <translation>o backup</translation>
+    </message>
+    <message>
+      <source>nothing restored</source>
+      <translation>nada restaurado</translation>
+    </message>
+    <message>
+      <source>cannot write %1</source>
+      <translation>não é possível gravar %1</translation>
+    </message>
+    <message>
+      <source>cannot write %1: cannot add a sheet</source>
+      <translation>não é possível gravar %1: não é possível adicionar uma planilha</translation>
     </message>
   </context>
   <context>

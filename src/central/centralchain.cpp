@@ -7,6 +7,8 @@
 #include <memory>
 
 #include "central/centralcopy.h"
+
+#include <QCoreApplication>
 #include "central/centraldb.h"
 #include "journal/journal.h"
 #include "journal/journalrecord.h"
@@ -66,10 +68,12 @@ bool typesAreTheSchemas(const PGresult *row, Failure *failure) {
   for (size_t i = 0; i <= table.size(); ++i) {
     const Oid expected = i < table.size() ? kTypeOf[int(table[i].type)] : kText;
     if (PQftype(row, int(i)) != expected) {
-      *failure = Failure(Failure::Kind::Corrupt,
-                         QStringLiteral("the central column %1 is not of the type the journal's "
-                                        "records are kept in")
-                             .arg(QString::fromUtf8(PQfname(row, int(i)))));
+      *failure = Failure(
+          Failure::Kind::Corrupt,
+          QCoreApplication::translate("Central",
+                                      "the central column %1 is not of the type the journal's "
+                                      "records are kept in")
+              .arg(QString::fromUtf8(PQfname(row, int(i)))));
       return false;
     }
   }
@@ -91,9 +95,10 @@ bool recordOf(const PGresult *rows, int row, JournalRecord *record, QByteArray *
     const QVariant value = binaryValue(PQgetvalue(rows, row, column),
                                        PQgetlength(rows, row, column), i, table[i].type, bytes);
     if (!value.isValid()) {
-      *failure = Failure(
-          Failure::Kind::Corrupt,
-          QStringLiteral("the central column %1 holds a value of another size").arg(table[i].name));
+      *failure = Failure(Failure::Kind::Corrupt,
+                         QCoreApplication::translate(
+                             "Central", "the central column %1 holds a value of another size")
+                             .arg(table[i].name));
       return false;
     }
     table[i].set(*record, value);
@@ -114,7 +119,8 @@ Result resultOf(PGconn *connection, ExecStatusType expected, Failure *failure) {
   while (PGresult *more = PQgetResult(connection))
     PQclear(more);
   if (!first || PQresultStatus(first.get()) != expected) {
-    *failure = failureOf(connection, QStringLiteral("cannot read the central records"));
+    *failure = failureOf(connection,
+                         QCoreApplication::translate("Central", "cannot read the central records"));
     return Result(nullptr, &PQclear);
   }
   return first;
@@ -123,7 +129,8 @@ Result resultOf(PGconn *connection, ExecStatusType expected, Failure *failure) {
 bool run(PGconn *connection, const char *sql, int count, const char *const *values,
          ExecStatusType expected, Failure *failure) {
   if (!PQsendQueryParams(connection, sql, count, nullptr, values, nullptr, nullptr, 1)) {
-    *failure = failureOf(connection, QStringLiteral("cannot read the central records"));
+    *failure = failureOf(connection,
+                         QCoreApplication::translate("Central", "cannot read the central records"));
     return false;
   }
   return resultOf(connection, expected, failure) != nullptr;
@@ -134,7 +141,8 @@ constexpr char kFetch[] = "FETCH FORWARD 2000 FROM weighstation_chain";
 bool sendFetch(PGconn *connection, Failure *failure) {
   if (PQsendQueryParams(connection, kFetch, 0, nullptr, nullptr, nullptr, nullptr, 1))
     return true;
-  *failure = failureOf(connection, QStringLiteral("cannot read the central records"));
+  *failure = failureOf(connection,
+                       QCoreApplication::translate("Central", "cannot read the central records"));
   return false;
 }
 

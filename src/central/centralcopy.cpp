@@ -1,5 +1,7 @@
 #include "central/centralcopy.h"
 
+#include <QCoreApplication>
+
 #include <QFileInfo>
 
 #include "central/centraldb.h"
@@ -71,7 +73,8 @@ bool Trust::of(const QSqlDatabase &db, const QString &journalId, const QString &
     Failure unread;
     bool registered = false;
     if (!signingkeys::parseVerificationKey(sentKey, &key, &unread)) {
-      unregistered << QStringLiteral("a damaged one (%1)").arg(unread.reason());
+      unregistered
+          << QCoreApplication::translate("Central", "a damaged one (%1)").arg(unread.reason());
       continue;
     }
     // Registered for the station asked about: a key registered for
@@ -85,15 +88,17 @@ bool Trust::of(const QSqlDatabase &db, const QString &journalId, const QString &
       return true;
     }
     fingerprint = key.fingerprint();
-    unregistered << QStringLiteral("%1 of station %2").arg(key.fingerprint(), key.station);
+    unregistered << QCoreApplication::translate("Central", "%1 of station %2")
+                        .arg(key.fingerprint(), key.station);
   }
-  *why =
-      Failure(Failure::Kind::Refused,
-              QStringLiteral("the verification key %1 (journal %2) is not registered for "
-                             "station %3: a person who compared it registers it with "
-                             "weighstation-records central-register --station %3 "
-                             "--fingerprint %4")
-                  .arg(unregistered.join(QStringLiteral(" nor ")), journalId, asked, fingerprint));
+  *why = Failure(
+      Failure::Kind::Refused,
+      QCoreApplication::translate("Central",
+                                  "the verification key %1 (journal %2) is not registered for "
+                                  "station %3: a person who compared it registers it with "
+                                  "weighstation-records central-register --station %3 "
+                                  "--fingerprint %4")
+          .arg(unregistered.join(QStringLiteral(" nor ")), journalId, asked, fingerprint));
   return false;
 }
 
@@ -104,7 +109,8 @@ QStringList holesInTheCopy(const QList<qint64> &localSeqs, const QSet<qint64> &c
     if (holes.size() >= most)
       break;
     if (seq < centralLast && !centralSeqs.contains(seq))
-      holes << QStringLiteral("seq %1: not in the central copy (refused by it, or removed there)")
+      holes << QCoreApplication::translate(
+                   "Central", "seq %1: not in the central copy (refused by it, or removed there)")
                    .arg(seq);
   }
   return holes;
@@ -122,10 +128,12 @@ bool compare(const QSqlDatabase &db, const QString &localJournal, const QString 
   if (!station.isEmpty() && !mine.stations.contains(station)) {
     QStringList names = mine.stations.values();
     names.sort();
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the journal %1 holds no record of station %2 (its records "
-                                      "are of: %3)")
-                           .arg(localJournal, station, names.join(QStringLiteral(", "))));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Central",
+                                    "the journal %1 holds no record of station %2 (its records "
+                                    "are of: %3)")
+            .arg(localJournal, station, names.join(QStringLiteral(", "))));
     return false;
   }
   qint64 centralLast = 0;
@@ -143,26 +151,30 @@ bool compare(const QSqlDatabase &db, const QString &localJournal, const QString 
                 centralSeqs.insert(record.seq);
                 const auto local = mine.seals.constFind(record.seq);
                 if (local == mine.seals.constEnd())
-                  problems << QStringLiteral("seq %1: in the central copy, not in the journal")
+                  problems << QCoreApplication::translate(
+                                  "Central", "seq %1: in the central copy, not in the journal")
                                   .arg(record.seq);
                 else if (*local != record.mac.toLatin1() + '\n' +
                                        journalcolumns::canonicalBytes(record, QString()))
-                  problems
-                      << QStringLiteral("seq %1: differs from the central copy").arg(record.seq);
+                  problems << QCoreApplication::translate("Central",
+                                                          "seq %1: differs from the central copy")
+                                  .arg(record.seq);
                 return problems.size() < 20;
               },
               failure);
   if (!read) {
-    *failure = failure->within(QStringLiteral("cannot read the central copy"));
+    *failure =
+        failure->within(QCoreApplication::translate("Central", "cannot read the central copy"));
     return false;
   }
   problems << holesInTheCopy(mine.seqs, centralSeqs, centralLast, 20 - problems.size());
   if (centralLast > localLastSeq)
-    problems.prepend(
-        QStringLiteral("the journal ends at seq %1, its central copy at seq %2 (records "
-                       "removed, or an older journal and head put back)")
-            .arg(localLastSeq)
-            .arg(centralLast));
+    problems.prepend(QCoreApplication::translate(
+                         "Central",
+                         "the journal ends at seq %1, its central copy at seq %2 (records "
+                         "removed, or an older journal and head put back)")
+                         .arg(localLastSeq)
+                         .arg(centralLast));
   return true;
 }
 

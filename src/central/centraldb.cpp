@@ -1,5 +1,7 @@
 #include "central/centraldb.h"
 
+#include <QCoreApplication>
+
 #include <libpq-fe.h>
 
 #include <QRegularExpression>
@@ -52,7 +54,8 @@ bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settin
       (url.scheme() != QLatin1String("postgresql") && url.scheme() != QLatin1String("postgres"))) {
     *failure =
         Failure(Failure::Kind::Refused,
-                QStringLiteral("'%1' is not a postgresql:// connection URI").arg(shownUri(uri)));
+                QCoreApplication::translate("Central", "'%1' is not a postgresql:// connection URI")
+                    .arg(shownUri(uri)));
     return false;
   }
   ConnectionSettings parsed;
@@ -70,11 +73,13 @@ bool parseUri(const QString &uri, int timeoutSeconds, ConnectionSettings *settin
     // a setting dropped could be the one that asks for TLS.
     static const QRegularExpression name(QStringLiteral("^[a-z_]+$"));
     if (!name.match(item.first).hasMatch() || item.second.contains(u';')) {
-      *failure = Failure(Failure::Kind::Refused,
-                         QStringLiteral("'%1' in the URI %2 cannot be passed to the server's "
-                                        "connection (a name of letters and '_', a value without "
-                                        "';')")
-                             .arg(item.first + u'=' + item.second, shownUri(uri)));
+      *failure = Failure(
+          Failure::Kind::Refused,
+          QCoreApplication::translate("Central",
+                                      "'%1' in the URI %2 cannot be passed to the server's "
+                                      "connection (a name of letters and '_', a value without "
+                                      "';')")
+              .arg(item.first + u'=' + item.second, shownUri(uri)));
       return false;
     }
     given.insert(item.first);
@@ -123,7 +128,7 @@ QString shownUri(const QString &uri) {
   QUrl url(withoutSocketHost(uri, &socketFolder));
   url.setPassword(QString());
   if (!url.isValid())
-    return QStringLiteral("(not a URI)");
+    return QCoreApplication::translate("Central", "(not a URI)");
   QString shown = url.toString();
   if (!socketFolder.isEmpty())
     shown.replace(kSocketStandIn, QString::fromLatin1(QUrl::toPercentEncoding(socketFolder)));
@@ -133,8 +138,9 @@ QString shownUri(const QString &uri) {
 QSqlDatabase connect(const QString &uri, const QString &connectionName, Failure *failure) {
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connectionName);
   if (!db.isValid()) {
-    *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("no PostgreSQL driver (QPSQL) is installed"));
+    *failure = Failure(
+        Failure::Kind::CannotOpen,
+        QCoreApplication::translate("Central", "no PostgreSQL driver (QPSQL) is installed"));
     return db;
   }
   if (!configure(db, uri, kConnectTimeoutSeconds, failure)) {
@@ -257,7 +263,7 @@ QStringList upgradeToVersion2() {
 namespace {
 bool runAll(QSqlDatabase &db, const QStringList &statements, const QString &what,
             Failure *failure) {
-  const QString doing = QStringLiteral("cannot %1").arg(what);
+  const QString doing = QCoreApplication::translate("Central", "cannot %1").arg(what);
   QSqlQuery query(db);
   if (!db.transaction()) {
     *failure = Failure::ofSql(doing, db.lastError(), Failure::Kind::Unreachable);
@@ -284,29 +290,34 @@ bool ensureSchema(QSqlDatabase &db, Failure *failure) {
   if (!query.exec(QStringLiteral("SELECT to_regclass('weigh_records') IS NOT NULL, "
                                  "to_regclass('weigh_schema_version') IS NOT NULL")) ||
       !query.next()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central tables"), query.lastError(),
-                              Failure::Kind::Unreachable);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central tables"),
+                       query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   // Tables a station's role created would be its own, and a table's owner
   // passes every policy: only the database's owner creates them.
   if (!query.value(0).toBool()) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the central database has no weigh_records table: its "
-                                      "owner creates the tables with weighstation-records "
-                                      "central-sql (a station never does)"));
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QCoreApplication::translate("Central",
+                                            "the central database has no weigh_records table: its "
+                                            "owner creates the tables with weighstation-records "
+                                            "central-sql (a station never does)"));
     return false;
   }
   if (!query.value(1).toBool()) {
     *failure = Failure(
         Failure::Kind::Refused,
-        QStringLiteral("the central table weigh_records has no weigh_schema_version beside it"));
+        QCoreApplication::translate(
+            "Central", "the central table weigh_records has no weigh_schema_version beside it"));
     return false;
   }
   if (!query.exec(QStringLiteral("SELECT max(version) FROM weigh_schema_version")) ||
       !query.next()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central tables"), query.lastError(),
-                              Failure::Kind::Unreachable);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central tables"),
+                       query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   const int version = query.value(0).toInt();
@@ -314,15 +325,18 @@ bool ensureSchema(QSqlDatabase &db, Failure *failure) {
   if (version > kSchemaVersion) {
     *failure = Failure(
         Failure::Kind::Refused,
-        QStringLiteral("the central tables have a newer version (%1) than this program's (%2)")
+        QCoreApplication::translate(
+            "Central", "the central tables have a newer version (%1) than this program's (%2)")
             .arg(version)
             .arg(kSchemaVersion));
     return false;
   }
   if (version < kSchemaVersion &&
       !runAll(db, upgradeSql(version),
-              QStringLiteral("upgrade the central tables from version %1 (their owner can run "
-                             "weighstation-records central-sql --upgrade)")
+              QCoreApplication::translate(
+                  "Central",
+                  "upgrade the central tables from version %1 (their owner can run "
+                  "weighstation-records central-sql --upgrade)")
                   .arg(version),
               failure))
     return false;
@@ -362,9 +376,9 @@ pg_conn *connectionOf(const QSqlDatabase &db, Failure *failure) {
   // The driver names the handle's type after libpq's struct.
   if (!handle.isValid() ||
       (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0)) {
-    *failure = Failure(
-        Failure::Kind::Refused,
-        QStringLiteral("not a PostgreSQL connection (%1)").arg(QLatin1String(handle.typeName())));
+    *failure = Failure(Failure::Kind::Refused,
+                       QCoreApplication::translate("Central", "not a PostgreSQL connection (%1)")
+                           .arg(QLatin1String(handle.typeName())));
     return nullptr;
   }
   return *static_cast<PGconn *const *>(handle.constData());
@@ -421,19 +435,25 @@ QStringList journalsOf(const QSqlDatabase &db, const JournalFilter &filter, Fail
   if (!query.prepare(QStringLiteral("SELECT journal_id FROM weigh_records%1 GROUP BY journal_id "
                                     "ORDER BY min(taken_at), journal_id")
                          .arg(filter.where(&binds, QStringLiteral("weigh_records"), true)))) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central records"), query.lastError());
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central records"),
+                       query.lastError());
     return journals;
   }
   for (const QVariant &value : binds)
     query.addBindValue(value);
   if (!query.exec()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central records"), query.lastError());
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central records"),
+                       query.lastError());
     return journals;
   }
   while (query.next())
     journals << query.value(0).toString();
   if (query.lastError().isValid()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central records"), query.lastError());
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central records"),
+                       query.lastError());
     return QStringList();
   }
   return journals;
@@ -451,8 +471,9 @@ bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
                      "weigh_epoch_keys WHERE journal_id = ? ORDER BY epoch"));
   query.addBindValue(journalId);
   if (!prepared || !query.exec()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central epoch keys"),
-                              query.lastError(), Failure::Kind::Unreachable);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central epoch keys"),
+                       query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   while (query.next()) {
@@ -462,8 +483,9 @@ bool epochKeysOf(const QSqlDatabase &db, const QString &journalId,
       *verificationKeys << sent;
   }
   if (query.lastError().isValid()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the central epoch keys"),
-                              query.lastError(), Failure::Kind::Unreachable);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the central epoch keys"),
+                       query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   return true;
@@ -476,8 +498,8 @@ bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
   if (!query.prepare(QStringLiteral("INSERT INTO weigh_epoch_keys (journal_id, epoch, starts, "
                                     "ends, public_key, certificate, verification_key) VALUES "
                                     "(?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"))) {
-    *failure = Failure::ofSql(QStringLiteral("cannot send the epoch keys"), query.lastError(),
-                              Failure::Kind::Refused);
+    *failure = Failure::ofSql(QCoreApplication::translate("Central", "cannot send the epoch keys"),
+                              query.lastError(), Failure::Kind::Refused);
     return false;
   }
   for (const signingkeys::EpochCertificate &key : keys) {
@@ -489,8 +511,9 @@ bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
     query.addBindValue(QString::fromLatin1(key.signature.toHex()));
     query.addBindValue(verificationKey);
     if (!query.exec()) {
-      *failure = Failure::ofSql(QStringLiteral("cannot send the epoch keys"), query.lastError(),
-                                Failure::Kind::Refused);
+      *failure =
+          Failure::ofSql(QCoreApplication::translate("Central", "cannot send the epoch keys"),
+                         query.lastError(), Failure::Kind::Refused);
       return false;
     }
   }
@@ -503,23 +526,28 @@ bool claimJournal(const QSqlDatabase &db, const QString &journalId, Failure *fai
       "INSERT INTO weigh_journal_owners (journal_id) VALUES (?) ON CONFLICT DO NOTHING"));
   query.addBindValue(journalId);
   if (!prepared || !query.exec()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot claim journal %1").arg(journalId),
-                              query.lastError(), Failure::Kind::Refused);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Central", "cannot claim journal %1").arg(journalId),
+        query.lastError(), Failure::Kind::Refused);
     return false;
   }
   prepared = query.prepare(QStringLiteral(
       "SELECT owner::text, owner = current_user FROM weigh_journal_owners WHERE journal_id = ?"));
   query.addBindValue(journalId);
   if (!prepared || !query.exec() || !query.next()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the owner of journal %1").arg(journalId),
-                              query.lastError(), Failure::Kind::Unreachable);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the owner of journal %1")
+                           .arg(journalId),
+                       query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   if (!query.value(1).toBool()) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("journal %1 belongs to the role %2 in the central database, "
-                                      "not to this station's")
-                           .arg(journalId, query.value(0).toString()));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Central",
+                                    "journal %1 belongs to the role %2 in the central database, "
+                                    "not to this station's")
+            .arg(journalId, query.value(0).toString()));
     return false;
   }
   return true;
@@ -533,8 +561,9 @@ bool isRegistered(const QSqlDatabase &db, const QString &station, const QString 
   query.addBindValue(station);
   query.addBindValue(fingerprint);
   if (!prepared || !query.exec() || !query.next()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the registered keys"), query.lastError(),
-                              Failure::Kind::Unreachable);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot read the registered keys"),
+                       query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   *registered = query.value(0).toLongLong() > 0;
@@ -550,8 +579,9 @@ bool registerFingerprint(const QSqlDatabase &db, const QString &station, const Q
   query.addBindValue(station);
   query.addBindValue(fingerprint);
   if (!prepared || !query.exec()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot register the fingerprint"), query.lastError(),
-                              Failure::Kind::Refused);
+    *failure =
+        Failure::ofSql(QCoreApplication::translate("Central", "cannot register the fingerprint"),
+                       query.lastError(), Failure::Kind::Refused);
     return false;
   }
   return true;
@@ -568,16 +598,18 @@ bool sentVerificationKeys(const QSqlDatabase &db, const QString &station, QList<
       "verification_key FROM weigh_epoch_keys) k ORDER BY k.journal_id"));
   query.addBindValue(station);
   if (!prepared || !query.exec()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the verification keys sent"),
-                              query.lastError(), Failure::Kind::Unreachable);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Central", "cannot read the verification keys sent"),
+        query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   while (query.next())
     *keys << SentKey{query.value(0).toString(), query.value(1).toString().toUtf8(),
                      query.value(2).toBool()};
   if (query.lastError().isValid()) {
-    *failure = Failure::ofSql(QStringLiteral("cannot read the verification keys sent"),
-                              query.lastError(), Failure::Kind::Unreachable);
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Central", "cannot read the verification keys sent"),
+        query.lastError(), Failure::Kind::Unreachable);
     return false;
   }
   return true;

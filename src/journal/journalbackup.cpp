@@ -1,5 +1,7 @@
 #include "journal/journalbackup.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <stdio.h>
@@ -48,7 +50,8 @@ bool syncPath(const QString &path, bool folder, Failure *failure) {
   if (fd >= 0)
     ::close(fd);
   if (!synced)
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot sync %1: %2").arg(path, why));
+    *failure = Failure(Failure::Kind::Io,
+                       QCoreApplication::translate("Journal", "cannot sync %1: %2").arg(path, why));
   return synced;
 }
 
@@ -64,7 +67,8 @@ bool copyHead(const QString &from, const QString &to, Failure *failure) {
   const int fd = faults::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC, 0);
   if (fd < 0) {
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot read the head %1: %2").arg(from, errnoText()));
+                       QCoreApplication::translate("Journal", "cannot read the head %1: %2")
+                           .arg(from, errnoText()));
     return false;
   }
   while (::flock(fd, LOCK_SH) != 0 && errno == EINTR) {
@@ -76,14 +80,16 @@ bool copyHead(const QString &from, const QString &to, Failure *failure) {
   ::flock(fd, LOCK_UN);
   ::close(fd);
   if (bytes.isEmpty()) {
-    *failure = Failure(Failure::Kind::Corrupt, QStringLiteral("the head %1 is empty").arg(from));
+    *failure = Failure(Failure::Kind::Corrupt,
+                       QCoreApplication::translate("Journal", "the head %1 is empty").arg(from));
     return false;
   }
   QFile copy(to);
   if (!copy.open(QIODevice::WriteOnly | QIODevice::Truncate) || copy.write(bytes) != bytes.size() ||
       !copy.flush() || faults::fsync(copy.handle()) != 0) {
-    *failure = Failure(Failure::Kind::Io,
-                       QStringLiteral("cannot write %1: %2").arg(to, copy.errorString()));
+    *failure = Failure(
+        Failure::Kind::Io,
+        QCoreApplication::translate("Journal", "cannot write %1: %2").arg(to, copy.errorString()));
     return false;
   }
   return true;
@@ -92,7 +98,9 @@ bool copyHead(const QString &from, const QString &to, Failure *failure) {
 bool copyFile(const QString &from, const QString &to, Failure *failure) {
   QFile::remove(to);
   if (!QFile::copy(from, to)) {
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot copy %1 to %2").arg(from, to));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "cannot copy %1 to %2").arg(from, to));
     return false;
   }
   return syncPath(to, false, failure);
@@ -101,8 +109,9 @@ bool copyFile(const QString &from, const QString &to, Failure *failure) {
 bool renameOver(const QString &from, const QString &to, Failure *failure) {
   if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
     return true;
-  *failure = Failure(Failure::Kind::Io,
-                     QStringLiteral("cannot name %1 %2: %3").arg(from, to, errnoText()));
+  *failure = Failure(
+      Failure::Kind::Io,
+      QCoreApplication::translate("Journal", "cannot name %1 %2: %3").arg(from, to, errnoText()));
   return false;
 }
 
@@ -118,15 +127,17 @@ bool checkIntact(const QString &journal, const QString &keyPath, const QString &
   *report = verifyJournal(check);
   if (report->outcome == VerifyReport::Outcome::Intact)
     return true;
-  *failure = report->outcome == VerifyReport::Outcome::CannotCheck
-                 ? report->failure.within(QStringLiteral("cannot check %1").arg(what))
-                 : Failure(Failure::Kind::Corrupt,
-                           QStringLiteral("%1 does not check intact (%2): %3")
-                               .arg(what,
-                                    report->outcome == VerifyReport::Outcome::Broken
-                                        ? report->asFailure().text()
-                                        : report->endNotWitnessed,
-                                    consequence));
+  *failure =
+      report->outcome == VerifyReport::Outcome::CannotCheck
+          ? report->failure.within(
+                QCoreApplication::translate("Journal", "cannot check %1").arg(what))
+          : Failure(Failure::Kind::Corrupt,
+                    QCoreApplication::translate("Journal", "%1 does not check intact (%2): %3")
+                        .arg(what,
+                             report->outcome == VerifyReport::Outcome::Broken
+                                 ? report->asFailure().text()
+                                 : report->endNotWitnessed,
+                             consequence));
   return false;
 }
 
@@ -159,14 +170,16 @@ QByteArray manifestText(const Manifest &manifest) {
 bool readManifest(const QString &path, Manifest *manifest, Failure *failure) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    *failure = Failure(file.exists() ? Failure::Kind::Io : Failure::Kind::CannotOpen,
-                       QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    *failure = Failure(
+        file.exists() ? Failure::Kind::Io : Failure::Kind::CannotOpen,
+        QCoreApplication::translate("Journal", "cannot read %1: %2").arg(path, file.errorString()));
     return false;
   }
   const QList<QByteArray> lines = file.read(4096).split('\n');
   if (lines.value(0) != "weighstation journal backup 1") {
     *failure =
-        Failure(Failure::Kind::Corrupt, QStringLiteral("%1 is not a backup's manifest").arg(path));
+        Failure(Failure::Kind::Corrupt,
+                QCoreApplication::translate("Journal", "%1 is not a backup's manifest").arg(path));
     return false;
   }
   *manifest = Manifest();
@@ -188,8 +201,9 @@ bool readManifest(const QString &path, Manifest *manifest, Failure *failure) {
   }
   if (manifest->journalId.isEmpty() || !counted ||
       !QDateTime::fromString(manifest->takenAt, Qt::ISODateWithMs).isValid()) {
-    *failure = Failure(Failure::Kind::Corrupt,
-                       QStringLiteral("%1 is not a whole backup manifest").arg(path));
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QCoreApplication::translate("Journal", "%1 is not a whole backup manifest").arg(path));
     return false;
   }
   return true;
@@ -227,8 +241,9 @@ bool copyJournal(const QString &from, const QString &to, const Progress &progres
   QSqlDatabase::removeDatabase(connection);
   if (rc != SQLITE_DONE) {
     *failure =
-        Failure(Failure::Kind::Io, QStringLiteral("cannot copy the journal %1 to %2: %3")
-                                       .arg(from, to, said.isEmpty() ? sqlite3_errstr(rc) : said));
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "cannot copy the journal %1 to %2: %3")
+                    .arg(from, to, said.isEmpty() ? sqlite3_errstr(rc) : said));
     return false;
   }
   return syncPath(to, false, failure);
@@ -240,7 +255,8 @@ namespace {
 bool backupFolderOf(const Request &request, QString *journalId, QString *folder, Failure *failure) {
   if (!QFileInfo(request.folder).isDir()) {
     *failure = Failure(Failure::Kind::CannotOpen,
-                       QStringLiteral("the backup folder %1 is missing (is its disk mounted?)")
+                       QCoreApplication::translate(
+                           "Journal", "the backup folder %1 is missing (is its disk mounted?)")
                            .arg(request.folder));
     return false;
   }
@@ -256,12 +272,15 @@ bool backupFolderOf(const Request &request, QString *journalId, QString *folder,
   for (const QString &station : stationFolders)
     if (outputguard::resolved(*folder) == outputguard::resolved(station)) {
       *failure = Failure(Failure::Kind::Refused,
-                         QStringLiteral("the backup folder %1 is the station's own folder %2")
+                         QCoreApplication::translate(
+                             "Journal", "the backup folder %1 is the station's own folder %2")
                              .arg(request.folder, station));
       return false;
     }
   if (!QDir().mkpath(*folder)) {
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot make the folder %1").arg(*folder));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "cannot make the folder %1").arg(*folder));
     return false;
   }
   return true;
@@ -280,7 +299,8 @@ bool lastCount(const QString &folder, qint64 *records, Failure *failure) {
     *records = -1;
     return true;
   }
-  *failure = unread.within(QStringLiteral("the last backup is kept; a person looks at it"));
+  *failure = unread.within(
+      QCoreApplication::translate("Journal", "the last backup is kept; a person looks at it"));
   return false;
 }
 
@@ -319,9 +339,9 @@ bool nameDone(const QString &folder, const Partials &partials, const Manifest &m
   const QByteArray text = manifestText(manifest);
   if (!written.open(QIODevice::WriteOnly) || written.write(text) != text.size() ||
       !written.commit()) {
-    *failure = Failure(
-        Failure::Kind::Io,
-        QStringLiteral("cannot write %1: %2").arg(written.fileName(), written.errorString()));
+    *failure =
+        Failure(Failure::Kind::Io, QCoreApplication::translate("Journal", "cannot write %1: %2")
+                                       .arg(written.fileName(), written.errorString()));
     return false;
   }
   return syncPath(folder, true, failure);
@@ -343,18 +363,22 @@ bool backUp(const Request &request, const Progress &progress, Outcome *outcome, 
   VerifyReport report;
   if (!copyPartials(request, journalId, partials, progress, failure) ||
       !checkIntact(partials.paths[0], request.keyPath, partials.paths[1],
-                   partials.keyed ? partials.paths[2] : QString(), QStringLiteral("the copy"),
-                   QStringLiteral("no backup made; verify the journal"), &report, failure)) {
+                   partials.keyed ? partials.paths[2] : QString(),
+                   QCoreApplication::translate("Journal", "the copy"),
+                   QCoreApplication::translate("Journal", "no backup made; verify the journal"),
+                   &report, failure)) {
     removePartials(partials.paths);
     return false;
   }
   if (report.records < outcome->previousRecords) {
     removePartials(partials.paths);
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the journal holds %1 records, its last backup %2: the last "
-                                      "backup is kept; verify the journal")
-                           .arg(report.records)
-                           .arg(outcome->previousRecords));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Journal",
+                                    "the journal holds %1 records, its last backup %2: the last "
+                                    "backup is kept; verify the journal")
+            .arg(report.records)
+            .arg(outcome->previousRecords));
     return false;
   }
   Manifest &manifest = outcome->manifest;
@@ -379,14 +403,17 @@ QString overdue(const QString &folder, const QString &journalPath, int warnDays,
   if (!QFileInfo::exists(journalPath) || !reader.open(&failure))
     return QString();
   if (!QFileInfo(folder).isDir())
-    return QStringLiteral("the backup folder %1 is missing (is its disk mounted?)").arg(folder);
+    return QCoreApplication::translate("Journal",
+                                       "the backup folder %1 is missing (is its disk mounted?)")
+        .arg(folder);
   const QDateTime limit = now.addDays(-warnDays);
   Manifest manifest;
   if (lastBackup(folder, reader.journalId(), &manifest)) {
     const QDateTime taken = QDateTime::fromString(manifest.takenAt, Qt::ISODateWithMs);
     if (taken >= limit)
       return QString();
-    return QStringLiteral("the last good backup of journal %1 in %2 was made %3")
+    return QCoreApplication::translate("Journal",
+                                       "the last good backup of journal %1 in %2 was made %3")
         .arg(reader.journalId(), folder, taken.toLocalTime().toString(Qt::ISODate));
   }
   JournalFilter first;
@@ -401,7 +428,8 @@ QString overdue(const QString &folder, const QString &journalPath, int warnDays,
       &failure);
   if (firstTaken.isEmpty() || QDateTime::fromString(firstTaken, Qt::ISODateWithMs) >= limit)
     return QString();
-  return QStringLiteral("journal %1 has no good backup in %2").arg(reader.journalId(), folder);
+  return QCoreApplication::translate("Journal", "journal %1 has no good backup in %2")
+      .arg(reader.journalId(), folder);
 }
 
 bool restore(const QString &backupFolder, const QString &journalPath, const QString &keyPath,
@@ -409,16 +437,19 @@ bool restore(const QString &backupFolder, const QString &journalPath, const QStr
   *restored = Restored();
   for (const QString &suffix : {QString(), QStringLiteral("-wal")})
     if (QFileInfo::exists(journalPath + suffix)) {
-      *failure = Failure(Failure::Kind::Refused,
-                         QStringLiteral("a journal is at %1: a journal is never replaced; move it "
-                                        "away first, or retire it with weighstation-records "
-                                        "new-journal")
-                             .arg(journalPath + suffix));
+      *failure = Failure(
+          Failure::Kind::Refused,
+          QCoreApplication::translate("Journal",
+                                      "a journal is at %1: a journal is never replaced; move it "
+                                      "away first, or retire it with weighstation-records "
+                                      "new-journal")
+              .arg(journalPath + suffix));
       return false;
     }
   if (Failure unread;
       !readManifest(pathIn(backupFolder, kManifestName), &restored->manifest, &unread)) {
-    *failure = unread.within(QStringLiteral("%1 is not a finished backup").arg(backupFolder));
+    *failure = unread.within(
+        QCoreApplication::translate("Journal", "%1 is not a finished backup").arg(backupFolder));
     return false;
   }
   Failure why;
@@ -428,21 +459,25 @@ bool restore(const QString &backupFolder, const QString &journalPath, const QStr
   signingkeys::VerificationKey theirs;
   if (QFileInfo::exists(stationKey) && signingkeys::readVerificationKey(stationKey, &ours, &why) &&
       signingkeys::readVerificationKey(backupKey, &theirs, &why) && !(ours == theirs)) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the backup was sealed under another verification key "
-                                      "(fingerprint %1; the station's is %2)")
-                           .arg(theirs.fingerprint(), ours.fingerprint()));
+    *failure =
+        Failure(Failure::Kind::Refused,
+                QCoreApplication::translate("Journal",
+                                            "the backup was sealed under another verification key "
+                                            "(fingerprint %1; the station's is %2)")
+                    .arg(theirs.fingerprint(), ours.fingerprint()));
     return false;
   }
   VerifyReport report;
   if (!checkIntact(pathIn(backupFolder, kJournalName), keyPath, pathIn(backupFolder, kHeadName),
                    QFileInfo::exists(backupKey) ? backupKey : QString(),
-                   QStringLiteral("the backup"), QStringLiteral("nothing restored"), &report,
-                   failure))
+                   QCoreApplication::translate("Journal", "the backup"),
+                   QCoreApplication::translate("Journal", "nothing restored"), &report, failure))
     return false;
   const QString folder = QFileInfo(journalPath).absolutePath();
   if (!QDir().mkpath(folder)) {
-    *failure = Failure(Failure::Kind::Io, QStringLiteral("cannot make the folder %1").arg(folder));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "cannot make the folder %1").arg(folder));
     return false;
   }
   const QString partial = partialOf(journalPath);
@@ -454,9 +489,9 @@ bool restore(const QString &backupFolder, const QString &journalPath, const QStr
   // Named only where still nothing is: never over a journal made meanwhile.
   if (::renameat2(AT_FDCWD, QFile::encodeName(partial).constData(), AT_FDCWD,
                   QFile::encodeName(journalPath).constData(), RENAME_NOREPLACE) != 0) {
-    *failure =
-        Failure(errno == EEXIST ? Failure::Kind::Refused : Failure::Kind::Io,
-                QStringLiteral("cannot name %1 %2: %3").arg(partial, journalPath, errnoText()));
+    *failure = Failure(errno == EEXIST ? Failure::Kind::Refused : Failure::Kind::Io,
+                       QCoreApplication::translate("Journal", "cannot name %1 %2: %3")
+                           .arg(partial, journalPath, errnoText()));
     removePartials({partial});
     return false;
   }

@@ -1,5 +1,7 @@
 #include "journal/journalexport.h"
 
+#include <QCoreApplication>
+
 #include "journal/outputfile.h"
 #include "journal/shown.h"
 
@@ -111,8 +113,8 @@ qint64 writeCsv(const JournalReader &reader, const ExportOptions &options, qint6
   }
   if (!written) {
     *failure =
-        Failure(Failure::Kind::Io,
-                QStringLiteral("cannot write %1: %2").arg(options.path, out.file().errorString()));
+        Failure(Failure::Kind::Io, QCoreApplication::translate("Journal", "cannot write %1: %2")
+                                       .arg(options.path, out.file().errorString()));
     return -1;
   }
   if (!out.commit(failure))
@@ -241,8 +243,8 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
   settings.tmpdir = const_cast<char *>(folder.constData());
   lxw_workbook *book = workbook_new_opt(temporaryName.constData(), &settings);
   if (!book) {
-    *failure =
-        Failure(Failure::Kind::CannotOpen, QStringLiteral("cannot write %1").arg(options.path));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "cannot write %1").arg(options.path));
     return -1;
   }
   Sheets sheets(book, options, total);
@@ -269,7 +271,8 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
   const lxw_error closed = workbook_close(book);
   if (!added) {
     *failure = Failure(Failure::Kind::Io,
-                       QStringLiteral("cannot write %1: cannot add a sheet").arg(options.path));
+                       QCoreApplication::translate("Journal", "cannot write %1: cannot add a sheet")
+                           .arg(options.path));
     return -1;
   }
   if (!read)
@@ -280,8 +283,8 @@ qint64 writeXlsx(const JournalReader &reader, const ExportOptions &options, qint
   }
   if (closed != LXW_NO_ERROR) {
     *failure =
-        Failure(Failure::Kind::Io,
-                QStringLiteral("cannot write %1: %2").arg(options.path, lxw_strerror(closed)));
+        Failure(Failure::Kind::Io, QCoreApplication::translate("Journal", "cannot write %1: %2")
+                                       .arg(options.path, lxw_strerror(closed)));
     return -1;
   }
   if (!out.commit(failure))
