@@ -127,6 +127,22 @@
       <source>cannot read the verification keys sent</source>
       <translation>kann die gesendeten Prüfschlüssel nicht lesen</translation>
     </message>
+    <message>
+      <source>seq %1 is held differently by the central database</source>
+      <translation>Nr. %1 liegt in der zentralen Datenbank anders vor</translation>
+    </message>
+    <message>
+      <source>records refused</source>
+      <translation>Wägungen abgelehnt</translation>
+    </message>
+    <message>
+      <source>central records: seq %1 refused: %2</source>
+      <translation>zentrale Wägungen: Nr. %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>zentrale Wägungen: Journal %1 Nr. %2 liegt in der zentralen Datenbank anders vor (ein Konflikt, so belassen)</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -474,6 +490,202 @@
       <source>cannot write %1: cannot add a sheet</source>
       <translation>kann %1 nicht schreiben: kann kein Blatt hinzufügen</translation>
     </message>
+    <message>
+      <source>cannot make the journal's folder %1</source>
+      <translation>kann den Ordner des Journals %1 nicht anlegen</translation>
+    </message>
+    <message>
+      <source>is missing</source>
+      <translation>fehlt</translation>
+    </message>
+    <message>
+      <source>is empty</source>
+      <translation>ist leer</translation>
+    </message>
+    <message>
+      <source>is another journal (%1)</source>
+      <translation>ist ein anderes Journal (%1)</translation>
+    </message>
+    <message>
+      <source>the journal %1 %2; its key sealed %3 records of journal %4</source>
+      <translation>das Journal %1 %2; sein Schlüssel versiegelte %3 Wägungen des Journals %4</translation>
+    </message>
+    <message>
+      <source>cannot lock the journal</source>
+      <translation>kann das Journal nicht sperren</translation>
+    </message>
+    <message>
+      <source>cannot set the journal up</source>
+      <translation>kann das Journal nicht einrichten</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's identity</source>
+      <translation>kann die Kennung des Journals nicht lesen</translation>
+    </message>
+    <message>
+      <source>the journal %1 has format '%2', not 1 or %3</source>
+      <translation>das Journal %1 hat das Format '%2', nicht 1 oder %3</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's end</source>
+      <translation>kann das Ende des Journals nicht lesen</translation>
+    </message>
+    <message>
+      <source>the journal %1 ends at seq %2, but its verification key was made for format 2 after seq %3 (another monitor wrote on): start the monitor again</source>
+      <translation>das Journal %1 endet bei Nr. %2, aber sein Prüfschlüssel wurde für Format 2 nach Nr. %3 erzeugt (ein anderer Monitor schrieb weiter): den Monitor neu starten</translation>
+    </message>
+    <message>
+      <source>cannot continue the journal in format 2</source>
+      <translation>kann das Journal nicht im Format 2 fortsetzen</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: epoch %2 is not certified by its root</source>
+      <translation>die Signierschlüssel %1 sind beschädigt: die Epoche %2 ist nicht von ihrer Wurzel beglaubigt</translation>
+    </message>
+    <message>
+      <source>the signing secret of epoch %1 is not in %2</source>
+      <translation>das Signiergeheimnis der Epoche %1 ist nicht in %2</translation>
+    </message>
+    <message>
+      <source>the journal %1 fails its check: </source>
+      <translation>das Journal %1 besteht seine Prüfung nicht: </translation>
+    </message>
+    <message>
+      <source>its last record, seq %1, is not sealed with its keys</source>
+      <translation>seine letzte Wägung, Nr. %1, ist nicht mit seinen Schlüsseln versiegelt</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by its epoch's key</source>
+      <translation>der Endvermerk %1 ist nicht mit dem Schlüssel seiner Epoche signiert</translation>
+    </message>
+    <message>
+      <source>no head witnesses its end (%1)</source>
+      <translation>kein Endvermerk bezeugt sein Ende (%1)</translation>
+    </message>
+    <message>
+      <source>its head witnesses another journal (%1)</source>
+      <translation>sein Endvermerk bezeugt ein anderes Journal (%1)</translation>
+    </message>
+    <message>
+      <source>it ends at seq %1 but its head witnessed seq %2</source>
+      <translation>es endet bei Nr. %1, aber sein Endvermerk bezeugte Nr. %2</translation>
+    </message>
+    <message>
+      <source>seq %1 is not the record its head witnessed</source>
+      <translation>Nr. %1 ist nicht die Wägung, die sein Endvermerk bezeugte</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's epoch keys</source>
+      <translation>kann die Epochenschlüssel des Journals nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's insert</source>
+      <translation>kann das Einfügen ins Journal nicht vorbereiten</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's reads</source>
+      <translation>kann das Lesen des Journals nicht vorbereiten</translation>
+    </message>
+    <message>
+      <source>the station's signing keys ended on %1: the journal needs new keys (weighstation-records new-journal)</source>
+      <translation>die Signierschlüssel der Station endeten am %1: das Journal braucht neue Schlüssel (weighstation-records new-journal)</translation>
+    </message>
+    <message>
+      <source>cannot write the epoch's key</source>
+      <translation>kann den Schlüssel der Epoche nicht schreiben</translation>
+    </message>
+    <message>
+      <source>it is dated %1, before its sealing epoch %2 began (the station's clock went back): the journal's check reports it</source>
+      <translation>sie ist auf %1 datiert, vor Beginn ihrer Siegelepoche %2 (die Uhr der Station ging zurück): die Prüfung des Journals meldet es</translation>
+    </message>
+    <message>
+      <source>its head was not advanced to seq %1: %2</source>
+      <translation>sein Endvermerk wurde nicht auf Nr. %1 vorgerückt: %2</translation>
+    </message>
+    <message>
+      <source>cannot write the record</source>
+      <translation>kann die Wägung nicht schreiben</translation>
+    </message>
+    <message>
+      <source>cannot commit the record</source>
+      <translation>kann die Wägung nicht festschreiben</translation>
+    </message>
+    <message>
+      <source>cannot read seq %1 back</source>
+      <translation>kann Nr. %1 nicht zurücklesen</translation>
+    </message>
+    <message>
+      <source>seq %1 read back differs from what was written</source>
+      <translation>Nr. %1 weicht zurückgelesen von dem Geschriebenen ab</translation>
+    </message>
+    <message>
+      <source>the journal is not open</source>
+      <translation>das Journal ist nicht geöffnet</translation>
+    </message>
+    <message>
+      <source>cannot note the text log</source>
+      <translation>kann das Textprotokoll nicht vermerken</translation>
+    </message>
+    <message>
+      <source>cannot make the journal sync every commit again</source>
+      <translation>kann das Journal nicht wieder bei jedem Festschreiben synchronisieren lassen</translation>
+    </message>
+    <message>
+      <source>no journal yet at %1</source>
+      <translation>noch kein Journal unter %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 has no id</source>
+      <translation>das Journal %1 hat keine Kennung</translation>
+    </message>
+    <message>
+      <source>cannot use the journal %1</source>
+      <translation>kann das Journal %1 nicht verwenden</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursor</source>
+      <translation>kann den Versandstand nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's verification key</source>
+      <translation>kann den Prüfschlüssel des Journals nicht lesen</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>keine Wägung %1 im Journal</translation>
+    </message>
+    <message>
+      <source>cannot note what was shipped</source>
+      <translation>kann nicht vermerken, was versandt wurde</translation>
+    </message>
+    <message>
+      <source>cannot note a shipping problem</source>
+      <translation>kann ein Versandproblem nicht vermerken</translation>
+    </message>
+    <message>
+      <source>cannot note the last try</source>
+      <translation>kann den letzten Versuch nicht vermerken</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside</source>
+      <translation>kann eine zurückgestellte Wägung nicht vermerken</translation>
+    </message>
+    <message>
+      <source>cannot read the records set aside</source>
+      <translation>kann die zurückgestellten Wägungen nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside as shipped</source>
+      <translation>kann eine zurückgestellte Wägung nicht als versandt vermerken</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursors</source>
+      <translation>kann die Versandstände nicht lesen</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping problems</source>
+      <translation>kann die Versandprobleme nicht lesen</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>
@@ -795,6 +1007,49 @@ BUCHEN</translation>
     <message>
       <source>%1 to %2</source>
       <translation>%1 bis %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>Publishing</name>
+    <message>
+      <source>%1: the connection was lost (%2)</source>
+      <translation>%1: die Verbindung ging verloren (%2)</translation>
+    </message>
+    <message>
+      <source>%1 did not take record seq %2 (%3); the records from it on wait and are sent again every minute</source>
+      <translation>%1 hat die Wägung Nr. %2 nicht angenommen (%3); die Wägungen ab ihr warten und werden jede Minute erneut gesendet</translation>
+    </message>
+    <message>
+      <source>%1 is set, but '%2' is not mqtts:// (TLS)</source>
+      <translation>%1 ist gesetzt, aber '%2' ist nicht mqtts:// (TLS)</translation>
+    </message>
+    <message>
+      <source>%1: cannot read %2</source>
+      <translation>%1: kann %2 nicht lesen</translation>
+    </message>
+    <message>
+      <source>the topic prefix in '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>das Topic-Präfix in '%1' taugt nicht zum Veröffentlichen (kein '#', '+', NUL oder leere Ebene)</translation>
+    </message>
+    <message>
+      <source>'%1' is not mqtt://[user@]host[:port][/prefix]</source>
+      <translation>'%1' ist nicht mqtt://[Benutzer@]Host[:Port][/Präfix]</translation>
+    </message>
+    <message>
+      <source>'%1' is neither mqtt:// nor mqtts://</source>
+      <translation>'%1' ist weder mqtt:// noch mqtts://</translation>
+    </message>
+    <message>
+      <source>a password in the URI is refused; give it in WEIGHSTATION_MQTT_PASSWORD_FILE</source>
+      <translation>ein Passwort in der URI wird abgelehnt; es in WEIGHSTATION_MQTT_PASSWORD_FILE angeben</translation>
+    </message>
+    <message>
+      <source>'%1' has a query or fragment, which it does not take</source>
+      <translation>'%1' hat eine Abfrage oder ein Fragment, die es nicht annimmt</translation>
+    </message>
+    <message>
+      <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>das Topic-Präfix '%1' taugt nicht zum Veröffentlichen (kein '#', '+', NUL oder leere Ebene)</translation>
     </message>
   </context>
   <context>

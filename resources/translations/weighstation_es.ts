@@ -127,6 +127,22 @@
       <source>cannot read the verification keys sent</source>
       <translation>no se pueden leer las claves de verificación enviadas</translation>
     </message>
+    <message>
+      <source>seq %1 is held differently by the central database</source>
+      <translation>el n.º %1 está de otro modo en la base central</translation>
+    </message>
+    <message>
+      <source>records refused</source>
+      <translation>registros rechazados</translation>
+    </message>
+    <message>
+      <source>central records: seq %1 refused: %2</source>
+      <translation>registros centrales: n.º %1 rechazado: %2</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>registros centrales: el diario %1 n.º %2 está de otro modo en la base central (un conflicto, dejado tal cual)</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -474,6 +490,202 @@
       <source>cannot write %1: cannot add a sheet</source>
       <translation>no se puede escribir %1: no se puede añadir una hoja</translation>
     </message>
+    <message>
+      <source>cannot make the journal's folder %1</source>
+      <translation>no se puede crear la carpeta del diario %1</translation>
+    </message>
+    <message>
+      <source>is missing</source>
+      <translation>falta</translation>
+    </message>
+    <message>
+      <source>is empty</source>
+      <translation>está vacío</translation>
+    </message>
+    <message>
+      <source>is another journal (%1)</source>
+      <translation>es otro diario (%1)</translation>
+    </message>
+    <message>
+      <source>the journal %1 %2; its key sealed %3 records of journal %4</source>
+      <translation>el diario %1 %2; su clave selló %3 registros del diario %4</translation>
+    </message>
+    <message>
+      <source>cannot lock the journal</source>
+      <translation>no se puede bloquear el diario</translation>
+    </message>
+    <message>
+      <source>cannot set the journal up</source>
+      <translation>no se puede preparar el diario</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's identity</source>
+      <translation>no se puede leer la identidad del diario</translation>
+    </message>
+    <message>
+      <source>the journal %1 has format '%2', not 1 or %3</source>
+      <translation>el diario %1 tiene el formato '%2', no 1 ni %3</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's end</source>
+      <translation>no se puede leer el final del diario</translation>
+    </message>
+    <message>
+      <source>the journal %1 ends at seq %2, but its verification key was made for format 2 after seq %3 (another monitor wrote on): start the monitor again</source>
+      <translation>el diario %1 termina en el n.º %2, pero su clave de verificación se hizo para el formato 2 tras el n.º %3 (otro monitor siguió escribiendo): reinicie el monitor</translation>
+    </message>
+    <message>
+      <source>cannot continue the journal in format 2</source>
+      <translation>no se puede continuar el diario en formato 2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: epoch %2 is not certified by its root</source>
+      <translation>las claves de firma %1 están dañadas: la época %2 no está certificada por su raíz</translation>
+    </message>
+    <message>
+      <source>the signing secret of epoch %1 is not in %2</source>
+      <translation>el secreto de firma de la época %1 no está en %2</translation>
+    </message>
+    <message>
+      <source>the journal %1 fails its check: </source>
+      <translation>el diario %1 no supera su comprobación: </translation>
+    </message>
+    <message>
+      <source>its last record, seq %1, is not sealed with its keys</source>
+      <translation>su último registro, n.º %1, no está sellado con sus claves</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by its epoch's key</source>
+      <translation>el testigo final %1 no está firmado con la clave de su época</translation>
+    </message>
+    <message>
+      <source>no head witnesses its end (%1)</source>
+      <translation>ningún testigo final da fe de su final (%1)</translation>
+    </message>
+    <message>
+      <source>its head witnesses another journal (%1)</source>
+      <translation>su testigo final da fe de otro diario (%1)</translation>
+    </message>
+    <message>
+      <source>it ends at seq %1 but its head witnessed seq %2</source>
+      <translation>termina en el n.º %1 pero su testigo final daba fe del n.º %2</translation>
+    </message>
+    <message>
+      <source>seq %1 is not the record its head witnessed</source>
+      <translation>el n.º %1 no es el registro del que daba fe su testigo final</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's epoch keys</source>
+      <translation>no se pueden leer las claves de época del diario</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's insert</source>
+      <translation>no se puede preparar la inserción del diario</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's reads</source>
+      <translation>no se pueden preparar las lecturas del diario</translation>
+    </message>
+    <message>
+      <source>the station's signing keys ended on %1: the journal needs new keys (weighstation-records new-journal)</source>
+      <translation>las claves de firma de la estación terminaron el %1: el diario necesita claves nuevas (weighstation-records new-journal)</translation>
+    </message>
+    <message>
+      <source>cannot write the epoch's key</source>
+      <translation>no se puede escribir la clave de la época</translation>
+    </message>
+    <message>
+      <source>it is dated %1, before its sealing epoch %2 began (the station's clock went back): the journal's check reports it</source>
+      <translation>está fechado el %1, antes de que empezara su época de sellado %2 (el reloj de la estación retrocedió): la comprobación del diario lo indica</translation>
+    </message>
+    <message>
+      <source>its head was not advanced to seq %1: %2</source>
+      <translation>su testigo final no avanzó al n.º %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot write the record</source>
+      <translation>no se puede escribir el registro</translation>
+    </message>
+    <message>
+      <source>cannot commit the record</source>
+      <translation>no se puede confirmar el registro</translation>
+    </message>
+    <message>
+      <source>cannot read seq %1 back</source>
+      <translation>no se puede releer el n.º %1</translation>
+    </message>
+    <message>
+      <source>seq %1 read back differs from what was written</source>
+      <translation>el n.º %1 releído difiere de lo escrito</translation>
+    </message>
+    <message>
+      <source>the journal is not open</source>
+      <translation>el diario no está abierto</translation>
+    </message>
+    <message>
+      <source>cannot note the text log</source>
+      <translation>no se puede anotar el registro de texto</translation>
+    </message>
+    <message>
+      <source>cannot make the journal sync every commit again</source>
+      <translation>no se puede volver a sincronizar el diario en cada confirmación</translation>
+    </message>
+    <message>
+      <source>no journal yet at %1</source>
+      <translation>aún no hay diario en %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 has no id</source>
+      <translation>el diario %1 no tiene identificador</translation>
+    </message>
+    <message>
+      <source>cannot use the journal %1</source>
+      <translation>no se puede usar el diario %1</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursor</source>
+      <translation>no se puede leer el cursor de envío</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's verification key</source>
+      <translation>no se puede leer la clave de verificación del diario</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>ningún registro %1 en el diario</translation>
+    </message>
+    <message>
+      <source>cannot note what was shipped</source>
+      <translation>no se puede anotar lo enviado</translation>
+    </message>
+    <message>
+      <source>cannot note a shipping problem</source>
+      <translation>no se puede anotar un problema de envío</translation>
+    </message>
+    <message>
+      <source>cannot note the last try</source>
+      <translation>no se puede anotar el último intento</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside</source>
+      <translation>no se puede anotar un registro apartado</translation>
+    </message>
+    <message>
+      <source>cannot read the records set aside</source>
+      <translation>no se pueden leer los registros apartados</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside as shipped</source>
+      <translation>no se puede anotar un registro apartado como enviado</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursors</source>
+      <translation>no se pueden leer los cursores de envío</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping problems</source>
+      <translation>no se pueden leer los problemas de envío</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>
@@ -795,6 +1007,49 @@ AHORA</translation>
     <message>
       <source>%1 to %2</source>
       <translation>%1 a %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>Publishing</name>
+    <message>
+      <source>%1: the connection was lost (%2)</source>
+      <translation>%1: se perdió la conexión (%2)</translation>
+    </message>
+    <message>
+      <source>%1 did not take record seq %2 (%3); the records from it on wait and are sent again every minute</source>
+      <translation>%1 no aceptó el registro n.º %2 (%3); los registros desde él esperan y se reenvían cada minuto</translation>
+    </message>
+    <message>
+      <source>%1 is set, but '%2' is not mqtts:// (TLS)</source>
+      <translation>%1 está definido, pero '%2' no es mqtts:// (TLS)</translation>
+    </message>
+    <message>
+      <source>%1: cannot read %2</source>
+      <translation>%1: no se puede leer %2</translation>
+    </message>
+    <message>
+      <source>the topic prefix in '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>el prefijo de tema en '%1' no sirve para publicar (sin '#', '+', NUL ni nivel vacío)</translation>
+    </message>
+    <message>
+      <source>'%1' is not mqtt://[user@]host[:port][/prefix]</source>
+      <translation>'%1' no es mqtt://[usuario@]host[:puerto][/prefijo]</translation>
+    </message>
+    <message>
+      <source>'%1' is neither mqtt:// nor mqtts://</source>
+      <translation>'%1' no es ni mqtt:// ni mqtts://</translation>
+    </message>
+    <message>
+      <source>a password in the URI is refused; give it in WEIGHSTATION_MQTT_PASSWORD_FILE</source>
+      <translation>se rechaza una contraseña en la URI; indíquela en WEIGHSTATION_MQTT_PASSWORD_FILE</translation>
+    </message>
+    <message>
+      <source>'%1' has a query or fragment, which it does not take</source>
+      <translation>'%1' tiene una consulta o un fragmento, que no admite</translation>
+    </message>
+    <message>
+      <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>el prefijo de tema '%1' no sirve para publicar (sin '#', '+', NUL ni nivel vacío)</translation>
     </message>
   </context>
   <context>

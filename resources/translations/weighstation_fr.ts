@@ -127,6 +127,22 @@
       <source>cannot read the verification keys sent</source>
       <translation>impossible de lire les clés de vérification envoyées</translation>
     </message>
+    <message>
+      <source>seq %1 is held differently by the central database</source>
+      <translation>le n° %1 est tenu autrement par la base centrale</translation>
+    </message>
+    <message>
+      <source>records refused</source>
+      <translation>enregistrements refusés</translation>
+    </message>
+    <message>
+      <source>central records: seq %1 refused: %2</source>
+      <translation>enregistrements centraux : n° %1 refusé : %2</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>enregistrements centraux : le journal %1 n° %2 est tenu autrement par la base centrale (un conflit, laissé tel quel)</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -474,6 +490,202 @@
       <source>cannot write %1: cannot add a sheet</source>
       <translation>impossible d'écrire %1 : impossible d'ajouter une feuille</translation>
     </message>
+    <message>
+      <source>cannot make the journal's folder %1</source>
+      <translation>impossible de créer le dossier du journal %1</translation>
+    </message>
+    <message>
+      <source>is missing</source>
+      <translation>manque</translation>
+    </message>
+    <message>
+      <source>is empty</source>
+      <translation>est vide</translation>
+    </message>
+    <message>
+      <source>is another journal (%1)</source>
+      <translation>est un autre journal (%1)</translation>
+    </message>
+    <message>
+      <source>the journal %1 %2; its key sealed %3 records of journal %4</source>
+      <translation>le journal %1 %2 ; sa clé a scellé %3 enregistrements du journal %4</translation>
+    </message>
+    <message>
+      <source>cannot lock the journal</source>
+      <translation>impossible de verrouiller le journal</translation>
+    </message>
+    <message>
+      <source>cannot set the journal up</source>
+      <translation>impossible de mettre en place le journal</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's identity</source>
+      <translation>impossible de lire l'identité du journal</translation>
+    </message>
+    <message>
+      <source>the journal %1 has format '%2', not 1 or %3</source>
+      <translation>le journal %1 a le format '%2', pas 1 ni %3</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's end</source>
+      <translation>impossible de lire la fin du journal</translation>
+    </message>
+    <message>
+      <source>the journal %1 ends at seq %2, but its verification key was made for format 2 after seq %3 (another monitor wrote on): start the monitor again</source>
+      <translation>le journal %1 finit au n° %2, mais sa clé de vérification a été faite pour le format 2 après le n° %3 (un autre moniteur a continué d'écrire) : redémarrez le moniteur</translation>
+    </message>
+    <message>
+      <source>cannot continue the journal in format 2</source>
+      <translation>impossible de poursuivre le journal au format 2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: epoch %2 is not certified by its root</source>
+      <translation>les clés de signature %1 sont endommagées : l'époque %2 n'est pas certifiée par leur racine</translation>
+    </message>
+    <message>
+      <source>the signing secret of epoch %1 is not in %2</source>
+      <translation>le secret de signature de l'époque %1 n'est pas dans %2</translation>
+    </message>
+    <message>
+      <source>the journal %1 fails its check: </source>
+      <translation>le journal %1 échoue à sa vérification : </translation>
+    </message>
+    <message>
+      <source>its last record, seq %1, is not sealed with its keys</source>
+      <translation>son dernier enregistrement, n° %1, n'est pas scellé avec ses clés</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by its epoch's key</source>
+      <translation>le témoin de fin %1 n'est pas signé par la clé de son époque</translation>
+    </message>
+    <message>
+      <source>no head witnesses its end (%1)</source>
+      <translation>aucun témoin de fin n'atteste sa fin (%1)</translation>
+    </message>
+    <message>
+      <source>its head witnesses another journal (%1)</source>
+      <translation>son témoin de fin atteste un autre journal (%1)</translation>
+    </message>
+    <message>
+      <source>it ends at seq %1 but its head witnessed seq %2</source>
+      <translation>il finit au n° %1 mais son témoin de fin attestait le n° %2</translation>
+    </message>
+    <message>
+      <source>seq %1 is not the record its head witnessed</source>
+      <translation>le n° %1 n'est pas l'enregistrement que son témoin de fin attestait</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's epoch keys</source>
+      <translation>impossible de lire les clés d'époque du journal</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's insert</source>
+      <translation>impossible de préparer l'insertion du journal</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's reads</source>
+      <translation>impossible de préparer les lectures du journal</translation>
+    </message>
+    <message>
+      <source>the station's signing keys ended on %1: the journal needs new keys (weighstation-records new-journal)</source>
+      <translation>les clés de signature de la station ont pris fin le %1 : le journal a besoin de nouvelles clés (weighstation-records new-journal)</translation>
+    </message>
+    <message>
+      <source>cannot write the epoch's key</source>
+      <translation>impossible d'écrire la clé de l'époque</translation>
+    </message>
+    <message>
+      <source>it is dated %1, before its sealing epoch %2 began (the station's clock went back): the journal's check reports it</source>
+      <translation>il est daté du %1, avant le début de son époque de scellement %2 (l'horloge de la station a reculé) : la vérification du journal le signale</translation>
+    </message>
+    <message>
+      <source>its head was not advanced to seq %1: %2</source>
+      <translation>son témoin de fin n'a pas été avancé au n° %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot write the record</source>
+      <translation>impossible d'écrire l'enregistrement</translation>
+    </message>
+    <message>
+      <source>cannot commit the record</source>
+      <translation>impossible de valider l'enregistrement</translation>
+    </message>
+    <message>
+      <source>cannot read seq %1 back</source>
+      <translation>impossible de relire le n° %1</translation>
+    </message>
+    <message>
+      <source>seq %1 read back differs from what was written</source>
+      <translation>le n° %1 relu diffère de ce qui a été écrit</translation>
+    </message>
+    <message>
+      <source>the journal is not open</source>
+      <translation>le journal n'est pas ouvert</translation>
+    </message>
+    <message>
+      <source>cannot note the text log</source>
+      <translation>impossible de noter le journal texte</translation>
+    </message>
+    <message>
+      <source>cannot make the journal sync every commit again</source>
+      <translation>impossible de refaire synchroniser le journal à chaque validation</translation>
+    </message>
+    <message>
+      <source>no journal yet at %1</source>
+      <translation>pas encore de journal à %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 has no id</source>
+      <translation>le journal %1 n'a pas d'identifiant</translation>
+    </message>
+    <message>
+      <source>cannot use the journal %1</source>
+      <translation>impossible d'utiliser le journal %1</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursor</source>
+      <translation>impossible de lire le curseur d'expédition</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's verification key</source>
+      <translation>impossible de lire la clé de vérification du journal</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>aucun enregistrement %1 dans le journal</translation>
+    </message>
+    <message>
+      <source>cannot note what was shipped</source>
+      <translation>impossible de noter ce qui a été expédié</translation>
+    </message>
+    <message>
+      <source>cannot note a shipping problem</source>
+      <translation>impossible de noter un problème d'expédition</translation>
+    </message>
+    <message>
+      <source>cannot note the last try</source>
+      <translation>impossible de noter le dernier essai</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside</source>
+      <translation>impossible de noter un enregistrement mis de côté</translation>
+    </message>
+    <message>
+      <source>cannot read the records set aside</source>
+      <translation>impossible de lire les enregistrements mis de côté</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside as shipped</source>
+      <translation>impossible de noter un enregistrement mis de côté comme expédié</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursors</source>
+      <translation>impossible de lire les curseurs d'expédition</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping problems</source>
+      <translation>impossible de lire les problèmes d'expédition</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>
@@ -795,6 +1007,49 @@ MESURE</translation>
     <message>
       <source>%1 to %2</source>
       <translation>du %1 au %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>Publishing</name>
+    <message>
+      <source>%1: the connection was lost (%2)</source>
+      <translation>%1 : la connexion a été perdue (%2)</translation>
+    </message>
+    <message>
+      <source>%1 did not take record seq %2 (%3); the records from it on wait and are sent again every minute</source>
+      <translation>%1 n'a pas pris l'enregistrement n° %2 (%3) ; les enregistrements à partir de lui attendent et sont renvoyés chaque minute</translation>
+    </message>
+    <message>
+      <source>%1 is set, but '%2' is not mqtts:// (TLS)</source>
+      <translation>%1 est défini, mais '%2' n'est pas mqtts:// (TLS)</translation>
+    </message>
+    <message>
+      <source>%1: cannot read %2</source>
+      <translation>%1 : impossible de lire %2</translation>
+    </message>
+    <message>
+      <source>the topic prefix in '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>le préfixe de sujet dans '%1' ne permet pas de publier (pas de '#', '+', NUL ni niveau vide)</translation>
+    </message>
+    <message>
+      <source>'%1' is not mqtt://[user@]host[:port][/prefix]</source>
+      <translation>'%1' n'est pas mqtt://[utilisateur@]hôte[:port][/préfixe]</translation>
+    </message>
+    <message>
+      <source>'%1' is neither mqtt:// nor mqtts://</source>
+      <translation>'%1' n'est ni mqtt:// ni mqtts://</translation>
+    </message>
+    <message>
+      <source>a password in the URI is refused; give it in WEIGHSTATION_MQTT_PASSWORD_FILE</source>
+      <translation>un mot de passe dans l'URI est refusé ; donnez-le dans WEIGHSTATION_MQTT_PASSWORD_FILE</translation>
+    </message>
+    <message>
+      <source>'%1' has a query or fragment, which it does not take</source>
+      <translation>'%1' a une requête ou un fragment, qu'il ne prend pas</translation>
+    </message>
+    <message>
+      <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>le préfixe de sujet '%1' ne permet pas de publier (pas de '#', '+', NUL ni niveau vide)</translation>
     </message>
   </context>
   <context>

@@ -127,6 +127,22 @@
       <source>cannot read the verification keys sent</source>
       <translation>não é possível ler as chaves de verificação enviadas</translation>
     </message>
+    <message>
+      <source>seq %1 is held differently by the central database</source>
+      <translation>o nº %1 está de outro modo no banco central</translation>
+    </message>
+    <message>
+      <source>records refused</source>
+      <translation>registros recusados</translation>
+    </message>
+    <message>
+      <source>central records: seq %1 refused: %2</source>
+      <translation>registros centrais: nº %1 recusado: %2</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>registros centrais: o diário %1 nº %2 está de outro modo no banco central (um conflito, deixado como está)</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -474,6 +490,202 @@
       <source>cannot write %1: cannot add a sheet</source>
       <translation>não é possível gravar %1: não é possível adicionar uma planilha</translation>
     </message>
+    <message>
+      <source>cannot make the journal's folder %1</source>
+      <translation>não é possível criar a pasta do diário %1</translation>
+    </message>
+    <message>
+      <source>is missing</source>
+      <translation>está ausente</translation>
+    </message>
+    <message>
+      <source>is empty</source>
+      <translation>está vazio</translation>
+    </message>
+    <message>
+      <source>is another journal (%1)</source>
+      <translation>é outro diário (%1)</translation>
+    </message>
+    <message>
+      <source>the journal %1 %2; its key sealed %3 records of journal %4</source>
+      <translation>o diário %1 %2; sua chave selou %3 registros do diário %4</translation>
+    </message>
+    <message>
+      <source>cannot lock the journal</source>
+      <translation>não é possível bloquear o diário</translation>
+    </message>
+    <message>
+      <source>cannot set the journal up</source>
+      <translation>não é possível preparar o diário</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's identity</source>
+      <translation>não é possível ler a identidade do diário</translation>
+    </message>
+    <message>
+      <source>the journal %1 has format '%2', not 1 or %3</source>
+      <translation>o diário %1 tem o formato '%2', não 1 nem %3</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's end</source>
+      <translation>não é possível ler o fim do diário</translation>
+    </message>
+    <message>
+      <source>the journal %1 ends at seq %2, but its verification key was made for format 2 after seq %3 (another monitor wrote on): start the monitor again</source>
+      <translation>o diário %1 termina no nº %2, mas sua chave de verificação foi feita para o formato 2 após o nº %3 (outro monitor continuou gravando): reinicie o monitor</translation>
+    </message>
+    <message>
+      <source>cannot continue the journal in format 2</source>
+      <translation>não é possível continuar o diário no formato 2</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 are damaged: epoch %2 is not certified by its root</source>
+      <translation>as chaves de assinatura %1 estão danificadas: a época %2 não é certificada por sua raiz</translation>
+    </message>
+    <message>
+      <source>the signing secret of epoch %1 is not in %2</source>
+      <translation>o segredo de assinatura da época %1 não está em %2</translation>
+    </message>
+    <message>
+      <source>the journal %1 fails its check: </source>
+      <translation>o diário %1 não passa na sua verificação: </translation>
+    </message>
+    <message>
+      <source>its last record, seq %1, is not sealed with its keys</source>
+      <translation>seu último registro, nº %1, não está selado com suas chaves</translation>
+    </message>
+    <message>
+      <source>the head %1 is not signed by its epoch's key</source>
+      <translation>a testemunha final %1 não está assinada pela chave de sua época</translation>
+    </message>
+    <message>
+      <source>no head witnesses its end (%1)</source>
+      <translation>nenhuma testemunha final atesta seu fim (%1)</translation>
+    </message>
+    <message>
+      <source>its head witnesses another journal (%1)</source>
+      <translation>sua testemunha final atesta outro diário (%1)</translation>
+    </message>
+    <message>
+      <source>it ends at seq %1 but its head witnessed seq %2</source>
+      <translation>termina no nº %1 mas sua testemunha final atestava o nº %2</translation>
+    </message>
+    <message>
+      <source>seq %1 is not the record its head witnessed</source>
+      <translation>o nº %1 não é o registro que sua testemunha final atestava</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's epoch keys</source>
+      <translation>não é possível ler as chaves de época do diário</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's insert</source>
+      <translation>não é possível preparar a inserção do diário</translation>
+    </message>
+    <message>
+      <source>cannot prepare the journal's reads</source>
+      <translation>não é possível preparar as leituras do diário</translation>
+    </message>
+    <message>
+      <source>the station's signing keys ended on %1: the journal needs new keys (weighstation-records new-journal)</source>
+      <translation>as chaves de assinatura da estação terminaram em %1: o diário precisa de novas chaves (weighstation-records new-journal)</translation>
+    </message>
+    <message>
+      <source>cannot write the epoch's key</source>
+      <translation>não é possível gravar a chave da época</translation>
+    </message>
+    <message>
+      <source>it is dated %1, before its sealing epoch %2 began (the station's clock went back): the journal's check reports it</source>
+      <translation>está datado de %1, antes do início de sua época de selagem %2 (o relógio da estação voltou): a verificação do diário o aponta</translation>
+    </message>
+    <message>
+      <source>its head was not advanced to seq %1: %2</source>
+      <translation>sua testemunha final não avançou para o nº %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot write the record</source>
+      <translation>não é possível gravar o registro</translation>
+    </message>
+    <message>
+      <source>cannot commit the record</source>
+      <translation>não é possível confirmar o registro</translation>
+    </message>
+    <message>
+      <source>cannot read seq %1 back</source>
+      <translation>não é possível reler o nº %1</translation>
+    </message>
+    <message>
+      <source>seq %1 read back differs from what was written</source>
+      <translation>o nº %1 relido difere do que foi gravado</translation>
+    </message>
+    <message>
+      <source>the journal is not open</source>
+      <translation>o diário não está aberto</translation>
+    </message>
+    <message>
+      <source>cannot note the text log</source>
+      <translation>não é possível anotar o registro em texto</translation>
+    </message>
+    <message>
+      <source>cannot make the journal sync every commit again</source>
+      <translation>não é possível voltar a sincronizar o diário a cada confirmação</translation>
+    </message>
+    <message>
+      <source>no journal yet at %1</source>
+      <translation>ainda não há diário em %1</translation>
+    </message>
+    <message>
+      <source>the journal %1 has no id</source>
+      <translation>o diário %1 não tem identificador</translation>
+    </message>
+    <message>
+      <source>cannot use the journal %1</source>
+      <translation>não é possível usar o diário %1</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursor</source>
+      <translation>não é possível ler o cursor de envio</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's verification key</source>
+      <translation>não é possível ler a chave de verificação do diário</translation>
+    </message>
+    <message>
+      <source>no record %1 in the journal</source>
+      <translation>nenhum registro %1 no diário</translation>
+    </message>
+    <message>
+      <source>cannot note what was shipped</source>
+      <translation>não é possível anotar o que foi enviado</translation>
+    </message>
+    <message>
+      <source>cannot note a shipping problem</source>
+      <translation>não é possível anotar um problema de envio</translation>
+    </message>
+    <message>
+      <source>cannot note the last try</source>
+      <translation>não é possível anotar a última tentativa</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside</source>
+      <translation>não é possível anotar um registro separado</translation>
+    </message>
+    <message>
+      <source>cannot read the records set aside</source>
+      <translation>não é possível ler os registros separados</translation>
+    </message>
+    <message>
+      <source>cannot note a record set aside as shipped</source>
+      <translation>não é possível anotar um registro separado como enviado</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping cursors</source>
+      <translation>não é possível ler os cursores de envio</translation>
+    </message>
+    <message>
+      <source>cannot read the shipping problems</source>
+      <translation>não é possível ler os problemas de envio</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>
@@ -795,6 +1007,49 @@ AGORA</translation>
     <message>
       <source>%1 to %2</source>
       <translation>%1 a %2</translation>
+    </message>
+  </context>
+  <context>
+    <name>Publishing</name>
+    <message>
+      <source>%1: the connection was lost (%2)</source>
+      <translation>%1: a conexão foi perdida (%2)</translation>
+    </message>
+    <message>
+      <source>%1 did not take record seq %2 (%3); the records from it on wait and are sent again every minute</source>
+      <translation>%1 não aceitou o registro nº %2 (%3); os registros a partir dele aguardam e são reenviados a cada minuto</translation>
+    </message>
+    <message>
+      <source>%1 is set, but '%2' is not mqtts:// (TLS)</source>
+      <translation>%1 está definido, mas '%2' não é mqtts:// (TLS)</translation>
+    </message>
+    <message>
+      <source>%1: cannot read %2</source>
+      <translation>%1: não é possível ler %2</translation>
+    </message>
+    <message>
+      <source>the topic prefix in '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>o prefixo de tópico em '%1' não serve para publicar (sem '#', '+', NUL ou nível vazio)</translation>
+    </message>
+    <message>
+      <source>'%1' is not mqtt://[user@]host[:port][/prefix]</source>
+      <translation>'%1' não é mqtt://[usuário@]host[:porta][/prefixo]</translation>
+    </message>
+    <message>
+      <source>'%1' is neither mqtt:// nor mqtts://</source>
+      <translation>'%1' não é nem mqtt:// nem mqtts://</translation>
+    </message>
+    <message>
+      <source>a password in the URI is refused; give it in WEIGHSTATION_MQTT_PASSWORD_FILE</source>
+      <translation>uma senha na URI é recusada; informe-a em WEIGHSTATION_MQTT_PASSWORD_FILE</translation>
+    </message>
+    <message>
+      <source>'%1' has a query or fragment, which it does not take</source>
+      <translation>'%1' tem uma consulta ou fragmento, que não aceita</translation>
+    </message>
+    <message>
+      <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
+      <translation>o prefixo de tópico '%1' não serve para publicar (sem '#', '+', NUL ou nível vazio)</translation>
     </message>
   </context>
   <context>

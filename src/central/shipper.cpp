@@ -1,5 +1,7 @@
 #include "central/shipper.h"
 
+#include <QCoreApplication>
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -172,7 +174,8 @@ void CentralShipper::conflicted(const Batch &batch) {
   }
   follower_->held(batch.firstConflict,
                   Failure(Failure::Kind::Refused,
-                          QStringLiteral("seq %1 is held differently by the central database")
+                          QCoreApplication::translate(
+                              "Central", "seq %1 is held differently by the central database")
                               .arg(batch.firstConflict),
                           batch.firstConflict));
 }
@@ -200,7 +203,7 @@ void CentralShipper::isolateRefusal(qint64 seq, const Failure &failure) {
   if (ledger().recordsAfter(seq, 1, &after, &nextFailure) && !after.isEmpty())
     sendBatch(after, &next, &nextFailure);
   if (next.last == 0 || next.firstConflict > 0) {
-    waitForTheServer(failure.within(QStringLiteral("records refused")));
+    waitForTheServer(failure.within(QCoreApplication::translate("Central", "records refused")));
     return;
   }
   Failure noted;
@@ -211,7 +214,10 @@ void CentralShipper::isolateRefusal(qint64 seq, const Failure &failure) {
   }
   const Failure refusal(
       Failure::Kind::Refused,
-      QStringLiteral("central records: seq %1 refused: %2").arg(seq).arg(failure.reason()), seq);
+      QCoreApplication::translate("Central", "central records: seq %1 refused: %2")
+          .arg(seq)
+          .arg(failure.reason()),
+      seq);
   noteProblem(refusal);
   sayRefused(refusal);
   batch_ = kBatch;
@@ -249,9 +255,11 @@ bool CentralShipper::retrySetAside(Failure *failure) {
       *failure = refused;
       return false;
     }
-    sayRefused(Failure(
-        Failure::Kind::Refused,
-        QStringLiteral("central records: seq %1 refused: %2").arg(seq).arg(refused.reason()), seq));
+    sayRefused(Failure(Failure::Kind::Refused,
+                       QCoreApplication::translate("Central", "central records: seq %1 refused: %2")
+                           .arg(seq)
+                           .arg(refused.reason()),
+                       seq));
   }
   setAsideTried_ = true;
   return true;
@@ -343,12 +351,14 @@ void CentralShipper::sendBatch(const QList<JournalRecord> &records, Batch *batch
     if (conflictsSeen_.contains(seq))
       continue;
     conflictsSeen_.insert(seq);
-    noteProblem(Failure(Failure::Kind::Refused,
-                        QStringLiteral("central records: journal %1 seq %2 is held differently by "
-                                       "the central database (a conflict, left as it is)")
-                            .arg(ledger().journalId())
-                            .arg(seq),
-                        seq));
+    noteProblem(Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Central",
+                                    "central records: journal %1 seq %2 is held differently by "
+                                    "the central database (a conflict, left as it is)")
+            .arg(ledger().journalId())
+            .arg(seq),
+        seq));
   }
   batch->firstConflict = conflicts.value(0, 0);
 }

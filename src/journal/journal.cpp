@@ -1,4 +1,6 @@
 #include "journal/journal.h"
+
+#include <QCoreApplication>
 #include "journal/journallog.h"
 
 #include <QRegularExpression>
@@ -184,26 +186,29 @@ bool RecordJournal::open(Failure *failure) {
   if (open_)
     return true;
   if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-    *failure = Failure(
-        Failure::Kind::CannotOpen,
-        QStringLiteral("cannot make the journal's folder %1").arg(QFileInfo(path_).absolutePath()));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "cannot make the journal's folder %1")
+                           .arg(QFileInfo(path_).absolutePath()));
     return false;
   }
   // Nothing is made where a journal of this key went missing.
   const QFileInfo file(path_);
-  if (!file.exists() && !refuseAnotherStart(QStringLiteral("is missing"), QString(), failure))
+  if (!file.exists() &&
+      !refuseAnotherStart(QCoreApplication::translate("Journal", "is missing"), QString(), failure))
     return false;
   if (file.exists() && file.size() == 0 &&
-      !refuseAnotherStart(QStringLiteral("is empty"), QString(), failure))
+      !refuseAnotherStart(QCoreApplication::translate("Journal", "is empty"), QString(), failure))
     return false;
   if (!journaldb::openForWriting(&db_, path_, connectionName_, failure))
     return false;
   QSqlQuery tables(db_);
   if (!tables.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !tables.next())
-    return fail(QStringLiteral("cannot read the journal %1").arg(path_), tables, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal %1").arg(path_),
+                tables, failure);
   const bool fresh = tables.value(0).toInt() == 0;
   tables.finish();  // an unfinished statement would hold its snapshot open through the check
-  if (fresh && !refuseAnotherStart(QStringLiteral("is empty"), QString(), failure))
+  if (fresh &&
+      !refuseAnotherStart(QCoreApplication::translate("Journal", "is empty"), QString(), failure))
     return false;
   // New signing keys only for a new journal or one of format 1 that goes
   // on in format 2: the records of a journal of format 2 could not be
@@ -211,8 +216,9 @@ bool RecordJournal::open(Failure *failure) {
   if (fresh && (!loadSigningKeys(true, failure) || !createSchema(failure)))
     return false;
   if (!readIdentity(failure) ||
-      !refuseAnotherStart(QStringLiteral("is another journal (%1)").arg(journalId_), journalId_,
-                          failure))
+      !refuseAnotherStart(
+          QCoreApplication::translate("Journal", "is another journal (%1)").arg(journalId_),
+          journalId_, failure))
     return false;
   // Format 1's key checks the journal's end while format-1 records or its
   // head end it.
@@ -257,6 +263,7 @@ void RecordJournal::noteAnUnnotedEnd() {
   Failure failure;
   if (recordseal::isPublic(last.mac) &&
       !noteTextLog(last, false,
+                   // Sealed into the note: a value, in the journal's own words.
                    QStringLiteral("not known: the monitor stopped before it was noted"), &failure))
     qCWarning(journalLog, "%s", qPrintable(failure.text()));
 }
@@ -273,7 +280,8 @@ bool RecordJournal::refuseAnotherStart(const QString &state, const QString &jour
   if (!other)
     return true;
   *failure = Failure(Failure::Kind::Refused,
-                     QStringLiteral("the journal %1 %2; its key sealed %3 records of journal %4")
+                     QCoreApplication::translate(
+                         "Journal", "the journal %1 %2; its key sealed %3 records of journal %4")
                          .arg(path_, state)
                          .arg(other->head.seq)
                          .arg(other->head.journalId));
@@ -283,7 +291,7 @@ bool RecordJournal::refuseAnotherStart(const QString &state, const QString &jour
 bool RecordJournal::createSchema(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-    return fail(QStringLiteral("cannot lock the journal"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot lock the journal"), query, failure);
   auto rollback = qScopeGuard([&] { QSqlQuery(db_).exec(QStringLiteral("ROLLBACK")); });
   const QString newId = QString::fromLatin1(
       QByteArray::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, '0') +
@@ -297,11 +305,13 @@ bool RecordJournal::createSchema(Failure *failure) {
         QStringLiteral("INSERT OR IGNORE INTO journal_meta VALUES ('verification_key', '%1')")
             .arg(QString::fromUtf8(keys_.verificationKey().fileText()))}) {
     if (!query.exec(statement))
-      return fail(QStringLiteral("cannot set the journal up"), query, failure);
+      return fail(QCoreApplication::translate("Journal", "cannot set the journal up"), query,
+                  failure);
   }
   rollback.dismiss();
   if (!query.exec(QStringLiteral("COMMIT")))
-    return fail(QStringLiteral("cannot set the journal up"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot set the journal up"), query,
+                failure);
   return true;
 }
 
@@ -310,7 +320,8 @@ bool RecordJournal::createSchema(Failure *failure) {
 bool RecordJournal::readIdentity(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT name, value FROM journal_meta")))
-    return fail(QStringLiteral("cannot read the journal's identity"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's identity"), query,
+                failure);
   QString format;
   while (query.next()) {
     if (query.value(0).toString() == QLatin1String("format"))
@@ -319,10 +330,11 @@ bool RecordJournal::readIdentity(Failure *failure) {
       journalId_ = query.value(1).toString();
   }
   if (format != QLatin1String("1") && format != QString::number(kFormat)) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the journal %1 has format '%2', not 1 or %3")
-                           .arg(path_, format)
-                           .arg(kFormat));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Journal", "the journal %1 has format '%2', not 1 or %3")
+            .arg(path_, format)
+            .arg(kFormat));
     return false;
   }
   format_ = format.toInt();
@@ -338,7 +350,8 @@ bool RecordJournal::loadSigningKeys(bool commission, Failure *failure) {
   if (commission && format_ == 1) {
     QSqlQuery last(db_);
     if (!last.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM records")) || !last.next())
-      return fail(QStringLiteral("cannot read the journal's end"), last, failure);
+      return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), last,
+                  failure);
     format2After = last.value(0).toLongLong();
   }
   if (commission && !QFileInfo::exists(signingPath) &&
@@ -362,10 +375,11 @@ bool RecordJournal::loadSigningKeys(bool commission, Failure *failure) {
 bool RecordJournal::continueInFormat2(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
-    return fail(QStringLiteral("cannot lock the journal"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot lock the journal"), query, failure);
   auto rollback = qScopeGuard([&] { QSqlQuery(db_).exec(QStringLiteral("ROLLBACK")); });
   if (!query.exec(QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")))
-    return fail(QStringLiteral("cannot read the journal's end"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
   const qint64 lastSeq = query.next() ? query.value(0).toLongLong() : 0;
   const QString lastMac = lastSeq > 0 ? query.value(1).toString() : QString();
   query.finish();
@@ -378,13 +392,15 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
     commissioned = keys_.verificationKey();
   const QByteArray verificationKey = commissioned.fileText();
   if (commissioned.format2After >= 0 && commissioned.format2After != lastSeq) {
-    *failure = Failure(Failure::Kind::Refused,
-                       QStringLiteral("the journal %1 ends at seq %2, but its verification key "
-                                      "was made for format 2 after seq %3 (another monitor wrote "
-                                      "on): start the monitor again")
-                           .arg(path_)
-                           .arg(lastSeq)
-                           .arg(commissioned.format2After));
+    *failure = Failure(
+        Failure::Kind::Refused,
+        QCoreApplication::translate("Journal",
+                                    "the journal %1 ends at seq %2, but its verification key "
+                                    "was made for format 2 after seq %3 (another monitor wrote "
+                                    "on): start the monitor again")
+            .arg(path_)
+            .arg(lastSeq)
+            .arg(commissioned.format2After));
     return false;
   }
   for (const QString &statement :
@@ -393,19 +409,23 @@ bool RecordJournal::continueInFormat2(Failure *failure) {
         QStringLiteral("INSERT OR REPLACE INTO journal_meta VALUES ('verification_key', '%1')")
             .arg(QString::fromUtf8(verificationKey))}) {
     if (!query.exec(statement))
-      return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+      return fail(QCoreApplication::translate("Journal", "cannot continue the journal in format 2"),
+                  query, failure);
   }
   if (!query.prepare(QStringLiteral("INSERT INTO format_transition VALUES (?, ?, ?)")))
-    return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot continue the journal in format 2"),
+                query, failure);
   query.addBindValue(lastSeq);
   query.addBindValue(QString::fromUtf8(verificationKey));
   query.addBindValue(journalfiles::sealOf(
       key_, journalschema::transitionBytes(journalId_, lastSeq, lastMac, verificationKey)));
   if (!query.exec())
-    return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot continue the journal in format 2"),
+                query, failure);
   rollback.dismiss();
   if (!query.exec(QStringLiteral("COMMIT")))
-    return fail(QStringLiteral("cannot continue the journal in format 2"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot continue the journal in format 2"),
+                query, failure);
   format_ = kFormat;
   qCInfo(journalLog, "%s goes on in format 2 after seq %lld, verification key %s",
          qPrintable(path_), static_cast<long long>(lastSeq),
@@ -418,13 +438,16 @@ Failure RecordJournal::cannotSign(qint64 epoch, qint64 seq) const {
   if (keys_.hasSecret(epoch) && !keys_.isCertified(epoch))
     return Failure(
         Failure::Kind::Refused,
-        QStringLiteral("the signing keys %1 are damaged: epoch %2 is not certified by its root")
+        QCoreApplication::translate(
+            "Journal", "the signing keys %1 are damaged: epoch %2 is not certified by its root")
             .arg(signingPath)
             .arg(epoch),
         seq);
   return Failure(
       Failure::Kind::Refused,
-      QStringLiteral("the signing secret of epoch %1 is not in %2").arg(epoch).arg(signingPath),
+      QCoreApplication::translate("Journal", "the signing secret of epoch %1 is not in %2")
+          .arg(epoch)
+          .arg(signingPath),
       seq);
 }
 
@@ -479,17 +502,20 @@ bool RecordJournal::checkEnd(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT %1 FROM records ORDER BY seq DESC LIMIT 2")
                       .arg(journalschema::columnList())))
-    return fail(QStringLiteral("cannot read the journal's end"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
   QList<JournalRecord> last;
   while (query.next())
     last << journalschema::readRecord(query);
-  const QString failed = QStringLiteral("the journal %1 fails its check: ").arg(path_);
+  const QString failed =
+      QCoreApplication::translate("Journal", "the journal %1 fails its check: ").arg(path_);
   if (!last.isEmpty()) {
     const QString previousMac = last.size() > 1 ? last[1].mac : QString();
     if (!sealIsValid(last[0], previousMac)) {
       *failure =
           Failure(Failure::Kind::Corrupt,
-                  failed + QStringLiteral("its last record, seq %1, is not sealed with its keys")
+                  failed + QCoreApplication::translate(
+                               "Journal", "its last record, seq %1, is not sealed with its keys")
                                .arg(last[0].seq),
                   last[0].seq);
       return false;
@@ -501,7 +527,8 @@ bool RecordJournal::checkEnd(Failure *failure) {
   bool headRead = journalfiles::readHead(headPath, key_, &head, &unread);
   QString why = unread.reason();
   if (headRead && !headIsValid(head)) {
-    why = QStringLiteral("the head %1 is not signed by its epoch's key").arg(headPath);
+    why = QCoreApplication::translate("Journal", "the head %1 is not signed by its epoch's key")
+              .arg(headPath);
     headRead = false;
   }
   if (!headRead) {
@@ -510,19 +537,23 @@ bool RecordJournal::checkEnd(Failure *failure) {
       return true;  // a new journal: nothing to witness yet
     *failure = Failure(
         Failure::Kind::Corrupt,
-        failed + (noHead ? QStringLiteral("no head witnesses its end (%1)").arg(headPath) : why));
+        failed + (noHead ? QCoreApplication::translate("Journal", "no head witnesses its end (%1)")
+                               .arg(headPath)
+                         : why));
     return false;
   }
   if (head.journalId != journalId_) {
     *failure = Failure(
         Failure::Kind::Corrupt,
-        failed + QStringLiteral("its head witnesses another journal (%1)").arg(head.journalId));
+        failed + QCoreApplication::translate("Journal", "its head witnesses another journal (%1)")
+                     .arg(head.journalId));
     return false;
   }
   const qint64 lastSeq = last.isEmpty() ? 0 : last[0].seq;
   if (head.seq > lastSeq) {
     *failure = Failure(Failure::Kind::Corrupt,
-                       failed + QStringLiteral("it ends at seq %1 but its head witnessed seq %2")
+                       failed + QCoreApplication::translate(
+                                    "Journal", "it ends at seq %1 but its head witnessed seq %2")
                                     .arg(lastSeq)
                                     .arg(head.seq),
                        lastSeq + 1);
@@ -531,10 +562,11 @@ bool RecordJournal::checkEnd(Failure *failure) {
   if (head.seq > 0) {
     if (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(head.seq)) ||
         !query.next() || query.value(0).toString() != head.mac) {
-      *failure = Failure(
-          Failure::Kind::Corrupt,
-          failed + QStringLiteral("seq %1 is not the record its head witnessed").arg(head.seq),
-          head.seq);
+      *failure = Failure(Failure::Kind::Corrupt,
+                         failed + QCoreApplication::translate(
+                                      "Journal", "seq %1 is not the record its head witnessed")
+                                      .arg(head.seq),
+                         head.seq);
       return false;
     }
   }
@@ -548,7 +580,8 @@ bool RecordJournal::takeEpochInForce(Failure *failure) {
   QSqlQuery epochs(db_);
   if (!epochs.exec(QStringLiteral("SELECT coalesce(max(epoch), -1) FROM epoch_keys")) ||
       !epochs.next())
-    return fail(QStringLiteral("cannot read the journal's epoch keys"), epochs, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's epoch keys"),
+                epochs, failure);
   epochInJournal_ = epochs.value(0).toLongLong();
   epochs.finish();
   // A clock far ahead of the keys' last use erases nothing: sealing is
@@ -570,12 +603,14 @@ bool RecordJournal::prepareStatements(Failure *failure) {
     marks << QStringLiteral("?");
   if (!insert_.prepare(QStringLiteral("INSERT INTO records (%1) VALUES (%2)")
                            .arg(journalschema::columnList(), marks.join(", "))))
-    return fail(QStringLiteral("cannot prepare the journal's insert"), insert_, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot prepare the journal's insert"),
+                insert_, failure);
   if (!lastRecord_.prepare(
           QStringLiteral("SELECT seq, mac FROM records ORDER BY seq DESC LIMIT 1")) ||
       !readBack_.prepare(
           QStringLiteral("SELECT %1 FROM records WHERE seq = ?").arg(journalschema::columnList())))
-    return fail(QStringLiteral("cannot prepare the journal's reads"), lastRecord_, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot prepare the journal's reads"),
+                lastRecord_, failure);
   return true;
 }
 
@@ -593,8 +628,9 @@ Failure RecordJournal::sealingEpoch(const JournalRecord &record, qint64 *epoch,
   if (*epoch >= keys_.epochs())
     return Failure(
         Failure::Kind::Refused,
-        QStringLiteral("the station's signing keys ended on %1: the journal needs "
-                       "new keys (weighstation-records new-journal)")
+        QCoreApplication::translate("Journal",
+                                    "the station's signing keys ended on %1: the journal needs "
+                                    "new keys (weighstation-records new-journal)")
             .arg(QDateTime::fromSecsSinceEpoch(keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
                      .toString(Qt::ISODate)));
   return Failure();
@@ -607,14 +643,16 @@ bool RecordJournal::noteEpochKey(qint64 epoch, Failure *failure) {
   const signingkeys::EpochCertificate &certificate = keys_.certificate(epoch);
   QSqlQuery query(db_);
   if (!query.prepare(QStringLiteral("INSERT OR IGNORE INTO epoch_keys VALUES (?, ?, ?, ?, ?)")))
-    return fail(QStringLiteral("cannot write the epoch's key"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot write the epoch's key"), query,
+                failure);
   query.addBindValue(certificate.epoch);
   query.addBindValue(certificate.starts);
   query.addBindValue(certificate.ends);
   query.addBindValue(QString::fromLatin1(certificate.publicKey.toHex()));
   query.addBindValue(QString::fromLatin1(certificate.signature.toHex()));
   if (!query.exec())
-    return fail(QStringLiteral("cannot write the epoch's key"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot write the epoch's key"), query,
+                failure);
   return true;
 }
 
@@ -639,7 +677,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   auto unlock = qScopeGuard([this] { head_.unlock(); });
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-    fail(QStringLiteral("cannot lock the journal"), query, failure);
+    fail(QCoreApplication::translate("Journal", "cannot lock the journal"), query, failure);
     return 0;
   }
   // Nothing of the record stays: the transaction is rolled back.
@@ -652,7 +690,8 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   QString previousMac;
   if (!lastRecord_.exec())
     return refuse(
-        Failure::ofSql(QStringLiteral("cannot read the journal's end"), lastRecord_.lastError()));
+        Failure::ofSql(QCoreApplication::translate("Journal", "cannot read the journal's end"),
+                       lastRecord_.lastError()));
   record.seq = 1;
   if (lastRecord_.next()) {
     record.seq = lastRecord_.value(0).toLongLong() + 1;
@@ -685,18 +724,21 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   }
   if (takenAt < keys_.certificate(epoch).starts - signingkeys::kEpochSlackSeconds &&
       !failure->failed())
-    *failure = Failure(Failure::Kind::Corrupt,
-                       QStringLiteral("it is dated %1, before its sealing epoch %2 began (the "
-                                      "station's clock went back): the journal's check reports it")
-                           .arg(record.takenAt)
-                           .arg(epoch),
-                       record.seq);
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QCoreApplication::translate("Journal",
+                                    "it is dated %1, before its sealing epoch %2 began (the "
+                                    "station's clock went back): the journal's check reports it")
+            .arg(record.takenAt)
+            .arg(epoch),
+        record.seq);
   if (!headAdvanced && !failure->failed())
-    *failure = Failure(Failure::Kind::Io,
-                       QStringLiteral("its head was not advanced to seq %1: %2")
-                           .arg(record.seq)
-                           .arg(headNotWritten.reason()),
-                       record.seq);
+    *failure =
+        Failure(Failure::Kind::Io,
+                QCoreApplication::translate("Journal", "its head was not advanced to seq %1: %2")
+                    .arg(record.seq)
+                    .arg(headNotWritten.reason()),
+                record.seq);
   return record.seq;
 }
 
@@ -709,12 +751,13 @@ bool RecordJournal::commit(JournalRecord &record, const QString &previousMac, Fa
     insert_.bindValue(int(i), table[i].get(record));
   insert_.bindValue(int(table.size()), record.mac);
   if (!insert_.exec())
-    return fail(QStringLiteral("cannot write the record"), insert_, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot write the record"), insert_,
+                failure);
   Failure readBackFailure;
   readBack(record, previousMac, &readBackFailure);
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("COMMIT")))
-    return fail(QStringLiteral("cannot commit the record"), query, failure);
+    return fail(QCoreApplication::translate("Journal", "cannot commit the record"), query, failure);
   *failure = readBackFailure;
   return true;
 }
@@ -725,17 +768,18 @@ bool RecordJournal::readBack(const JournalRecord &record, const QString &previou
                              Failure *failure) {
   readBack_.bindValue(0, record.seq);
   if (!readBack_.exec() || !readBack_.next()) {
-    return fail(QStringLiteral("cannot read seq %1 back").arg(record.seq), readBack_, failure,
-                record.seq);
+    return fail(QCoreApplication::translate("Journal", "cannot read seq %1 back").arg(record.seq),
+                readBack_, failure, record.seq);
   }
   const JournalRecord stored = journalschema::readRecord(readBack_);
   readBack_.finish();
   if (stored.mac != record.mac || journalcolumns::canonicalBytes(stored, previousMac) !=
                                       journalcolumns::canonicalBytes(record, previousMac)) {
-    *failure =
-        Failure(Failure::Kind::Corrupt,
-                QStringLiteral("seq %1 read back differs from what was written").arg(record.seq),
-                record.seq);
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QCoreApplication::translate("Journal", "seq %1 read back differs from what was written")
+            .arg(record.seq),
+        record.seq);
     return false;
   }
   return true;
@@ -744,14 +788,16 @@ bool RecordJournal::readBack(const JournalRecord &record, const QString &previou
 bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
                                 const QString &textLogFailure, Failure *failure) {
   if (!open_) {
-    *failure = Failure(Failure::Kind::CannotOpen, QStringLiteral("the journal is not open"));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "the journal is not open"));
     return false;
   }
   // A note, not a record: the next record's commit syncs it.
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
       !query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)")))
-    return fail(QStringLiteral("cannot note the text log"), query, failure, record.seq);
+    return fail(QCoreApplication::translate("Journal", "cannot note the text log"), query, failure,
+                record.seq);
   query.addBindValue(record.seq);
   query.addBindValue(written ? 1 : 0);
   query.addBindValue(written ? QVariant() : QVariant(textLogFailure));
@@ -759,7 +805,8 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
   recordseal::Seal seal;
   if (!last.exec(QStringLiteral("SELECT mac FROM deliveries ORDER BY seq DESC LIMIT 1")) ||
       !recordseal::parse(record.mac, &seal))
-    return fail(QStringLiteral("cannot note the text log"), last, failure, record.seq);
+    return fail(QCoreApplication::translate("Journal", "cannot note the text log"), last, failure,
+                record.seq);
   const QString previousNote = last.next() ? last.value(0).toString() : QString();
   last.finish();
   // Sealed in the record's epoch, or the one in force when the note comes
@@ -774,13 +821,15 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
   }
   query.addBindValue(recordseal::text(seal));
   const bool ok =
-      query.exec() || fail(QStringLiteral("cannot note the text log"), query, failure, record.seq);
+      query.exec() || fail(QCoreApplication::translate("Journal", "cannot note the text log"),
+                           query, failure, record.seq);
   QSqlQuery full(db_);
   if (!full.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
     // Every record's commit must be synced: the journal is opened anew
     // (which sets it) before the next record.
-    const bool failed =
-        fail(QStringLiteral("cannot make the journal sync every commit again"), full, failure);
+    const bool failed = fail(
+        QCoreApplication::translate("Journal", "cannot make the journal sync every commit again"),
+        full, failure);
     full = QSqlQuery();
     closeConnection();
     return failed;

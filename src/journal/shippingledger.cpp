@@ -1,5 +1,7 @@
 #include "journal/shippingledger.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSqlError>
@@ -55,8 +57,8 @@ bool ShippingLedger::open(Failure *failure) {
   // The monitor makes the journal with its first record; a file without
   // a journal's identity is not written to.
   if (QFileInfo(path_).size() == 0) {
-    *failure =
-        Failure(Failure::Kind::CannotOpen, QStringLiteral("no journal yet at %1").arg(path_));
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "no journal yet at %1").arg(path_));
     return false;
   }
   if (!journaldb::openForWriting(&db_, path_, connectionName_, failure)) {
@@ -66,10 +68,13 @@ bool ShippingLedger::open(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = 'id'")) ||
       !query.next()) {
-    *failure = query.lastError().isValid()
-                   ? failed(QStringLiteral("no journal yet at %1").arg(path_), query)
-                   : Failure(Failure::Kind::Corrupt,
-                             QStringLiteral("the journal %1 has no id").arg(path_));
+    *failure =
+        query.lastError().isValid()
+            ? failed(QCoreApplication::translate("Journal", "no journal yet at %1").arg(path_),
+                     query)
+            : Failure(
+                  Failure::Kind::Corrupt,
+                  QCoreApplication::translate("Journal", "the journal %1 has no id").arg(path_));
     close();
     return false;
   }
@@ -79,14 +84,16 @@ bool ShippingLedger::open(Failure *failure) {
   for (const QString &statement : journalschema::ledgerTables(shipping_.section(u'_', 0, 0)))
     made = made && query.exec(statement);
   if (!made) {
-    *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
+    *failure = failed(
+        QCoreApplication::translate("Journal", "cannot use the journal %1").arg(path_), query);
     close();
     return false;
   }
   // An acknowledgement lost to a crash only makes the next batch be sent
   // again, which the target takes as already there.
   if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"))) {
-    *failure = failed(QStringLiteral("cannot use the journal %1").arg(path_), query);
+    *failure = failed(
+        QCoreApplication::translate("Journal", "cannot use the journal %1").arg(path_), query);
     close();
     return false;
   }
@@ -96,18 +103,21 @@ bool ShippingLedger::open(Failure *failure) {
 qint64 ShippingLedger::acknowledged(Failure *failure) const {
   QSqlQuery query(db_);
   if (!query.prepare(QStringLiteral("SELECT acked_seq FROM %1 WHERE target = ?").arg(shipping_))) {
-    *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping cursor"), query);
     return -1;
   }
   query.addBindValue(target_);
   if (!query.exec()) {
-    *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping cursor"), query);
     return -1;
   }
   if (query.next())
     return query.value(0).toLongLong();
   if (query.lastError().isValid()) {
-    *failure = failed(QStringLiteral("cannot read the shipping cursor"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping cursor"), query);
     return -1;
   }
   return 0;
@@ -116,7 +126,8 @@ qint64 ShippingLedger::acknowledged(Failure *failure) const {
 qint64 ShippingLedger::newest(Failure *failure) const {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT coalesce(max(seq), 0) FROM records")) || !query.next()) {
-    *failure = failed(QStringLiteral("cannot read the journal's end"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the journal's end"), query);
     return -1;
   }
   return query.value(0).toLongLong();
@@ -133,13 +144,13 @@ bool ShippingLedger::recordsAfter(qint64 seq, int limit, QList<JournalRecord> *r
   query.addBindValue(seq);
   query.addBindValue(limit);
   if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot read the journal"), query);
+    *failure = failed(QCoreApplication::translate("Journal", "cannot read the journal"), query);
     return false;
   }
   while (query.next())
     *records << journalschema::readRecord(query);
   if (query.lastError().isValid()) {
-    *failure = failed(QStringLiteral("cannot read the journal"), query);
+    *failure = failed(QCoreApplication::translate("Journal", "cannot read the journal"), query);
     return false;
   }
   return true;
@@ -153,7 +164,9 @@ bool ShippingLedger::epochKeys(qint64 after, QList<signingkeys::EpochCertificate
   query.setForwardOnly(true);
   if (!query.exec(QStringLiteral("SELECT value FROM journal_meta WHERE name = "
                                  "'verification_key'"))) {
-    *failure = failed(QStringLiteral("cannot read the journal's verification key"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the journal's verification key"),
+               query);
     return false;
   }
   if (query.next())
@@ -165,7 +178,8 @@ bool ShippingLedger::epochKeys(qint64 after, QList<signingkeys::EpochCertificate
                      "epoch > ? ORDER BY epoch"));
   query.addBindValue(after);
   if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot read the journal's epoch keys"), query);
+    *failure = failed(
+        QCoreApplication::translate("Journal", "cannot read the journal's epoch keys"), query);
     return false;
   }
   while (query.next()) {
@@ -173,7 +187,8 @@ bool ShippingLedger::epochKeys(qint64 after, QList<signingkeys::EpochCertificate
     *keys << key;
   }
   if (query.lastError().isValid()) {
-    *failure = failed(QStringLiteral("cannot read the journal's epoch keys"), query);
+    *failure = failed(
+        QCoreApplication::translate("Journal", "cannot read the journal's epoch keys"), query);
     return false;
   }
   return true;
@@ -184,10 +199,13 @@ QString ShippingLedger::takenAt(qint64 seq, Failure *failure) const {
   const bool prepared = query.prepare(QStringLiteral("SELECT taken_at FROM records WHERE seq = ?"));
   query.addBindValue(seq);
   if (!prepared || !query.exec() || !query.next()) {
-    *failure = query.lastError().isValid()
-                   ? failed(QStringLiteral("cannot read the journal"), query)
-                   : Failure(Failure::Kind::Corrupt,
-                             QStringLiteral("no record %1 in the journal").arg(seq), seq);
+    *failure =
+        query.lastError().isValid()
+            ? failed(QCoreApplication::translate("Journal", "cannot read the journal"), query)
+            : Failure(
+                  Failure::Kind::Corrupt,
+                  QCoreApplication::translate("Journal", "no record %1 in the journal").arg(seq),
+                  seq);
     return QString();
   }
   return query.value(0).toString();
@@ -195,8 +213,8 @@ QString ShippingLedger::takenAt(qint64 seq, Failure *failure) const {
 
 bool ShippingLedger::acknowledge(qint64 seq, Failure *failure) {
   return execute(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?)").arg(shipping_),
-                 {target_, seq, nowText()}, QStringLiteral("cannot note what was shipped"),
-                 failure);
+                 {target_, seq, nowText()},
+                 QCoreApplication::translate("Journal", "cannot note what was shipped"), failure);
 }
 
 bool ShippingLedger::execute(const QString &statement, const QVariantList &values,
@@ -214,12 +232,12 @@ bool ShippingLedger::execute(const QString &statement, const QVariantList &value
 
 bool ShippingLedger::noteProblem(qint64 seq, const QString &text, Failure *failure) {
   return execute(QStringLiteral("INSERT INTO %1 VALUES (?, ?, ?, ?)").arg(problems_),
-                 {target_, seq, text, nowText()}, QStringLiteral("cannot note a shipping problem"),
-                 failure);
+                 {target_, seq, text, nowText()},
+                 QCoreApplication::translate("Journal", "cannot note a shipping problem"), failure);
 }
 
 bool ShippingLedger::noteLastTry(const QString &reason, Failure *failure) {
-  const QString doing = QStringLiteral("cannot note the last try");
+  const QString doing = QCoreApplication::translate("Journal", "cannot note the last try");
   if (!db_.transaction()) {
     *failure = Failure::ofSql(doing, db_.lastError());
     return false;
@@ -241,7 +259,7 @@ bool ShippingLedger::noteLastTry(const QString &reason, Failure *failure) {
 bool ShippingLedger::setAside(qint64 seq, const QString &reason, Failure *failure) {
   return execute(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?, ?)").arg(setAside_),
                  {target_, seq, reason, nowText()},
-                 QStringLiteral("cannot note a record set aside"), failure);
+                 QCoreApplication::translate("Journal", "cannot note a record set aside"), failure);
 }
 
 bool ShippingLedger::setAsideSeqs(QList<qint64> *seqs, Failure *failure) const {
@@ -251,22 +269,24 @@ bool ShippingLedger::setAsideSeqs(QList<qint64> *seqs, Failure *failure) const {
       QStringLiteral("SELECT seq FROM %1 WHERE target = ? ORDER BY seq").arg(setAside_));
   query.addBindValue(target_);
   if (!prepared || !query.exec()) {
-    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the records set aside"), query);
     return false;
   }
   while (query.next())
     *seqs << query.value(0).toLongLong();
   if (query.lastError().isValid()) {
-    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the records set aside"), query);
     return false;
   }
   return true;
 }
 
 bool ShippingLedger::shippedAfterAll(qint64 seq, Failure *failure) {
-  return execute(QStringLiteral("DELETE FROM %1 WHERE target = ? AND seq = ?").arg(setAside_),
-                 {target_, seq}, QStringLiteral("cannot note a record set aside as shipped"),
-                 failure);
+  return execute(
+      QStringLiteral("DELETE FROM %1 WHERE target = ? AND seq = ?").arg(setAside_), {target_, seq},
+      QCoreApplication::translate("Journal", "cannot note a record set aside as shipped"), failure);
 }
 
 namespace {
@@ -278,7 +298,7 @@ bool hasTable(const QSqlDatabase &journal, const QString &name, bool *has, Failu
       query.prepare(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = ?"));
   query.addBindValue(name);
   if (!prepared || !query.exec() || !query.next()) {
-    *failure = failed(QStringLiteral("cannot read the journal"), query);
+    *failure = failed(QCoreApplication::translate("Journal", "cannot read the journal"), query);
     return false;
   }
   *has = query.value(0).toInt() > 0;
@@ -297,7 +317,8 @@ bool ShippingLedger::standing(const QSqlDatabase &journal, Kind kind, Standing *
   QSqlQuery query(journal);
   if (!query.exec(QStringLiteral("SELECT target, acked_seq, updated_at FROM %1 ORDER BY target")
                       .arg(tableOf(kind, Table::Shipping)))) {
-    *failure = failed(QStringLiteral("cannot read the shipping cursors"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping cursors"), query);
     return false;
   }
   while (query.next())
@@ -306,21 +327,24 @@ bool ShippingLedger::standing(const QSqlDatabase &journal, Kind kind, Standing *
   if (!query.exec(QStringLiteral("SELECT count(*) FROM %1 WHERE seq <> 0")
                       .arg(tableOf(kind, Table::Problems))) ||
       !query.next()) {
-    *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping problems"), query);
     return false;
   }
   standing->problems = query.value(0).toLongLong();
   if (!query.exec(QStringLiteral("SELECT target, problem FROM %1 WHERE seq = 0 ORDER BY at DESC "
                                  "LIMIT 1")
                       .arg(tableOf(kind, Table::Problems)))) {
-    *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping problems"), query);
     return false;
   }
   if (query.next()) {
     standing->lastTryTarget = query.value(0).toString();
     standing->lastTry = query.value(1).toString();
   } else if (query.lastError().isValid()) {
-    *failure = failed(QStringLiteral("cannot read the shipping problems"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the shipping problems"), query);
     return false;
   }
   // A journal shipped by an earlier version has no records set aside.
@@ -330,13 +354,15 @@ bool ShippingLedger::standing(const QSqlDatabase &journal, Kind kind, Standing *
     return true;
   if (!query.exec(QStringLiteral("SELECT DISTINCT seq FROM %1 ORDER BY seq")
                       .arg(tableOf(kind, Table::SetAside)))) {
-    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the records set aside"), query);
     return false;
   }
   while (query.next())
     standing->setAside << query.value(0).toLongLong();
   if (query.lastError().isValid()) {
-    *failure = failed(QStringLiteral("cannot read the records set aside"), query);
+    *failure =
+        failed(QCoreApplication::translate("Journal", "cannot read the records set aside"), query);
     return false;
   }
   return true;

@@ -1,5 +1,7 @@
 #include "publishing/mqttpublisher.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 #include <mosquitto.h>
@@ -259,9 +261,10 @@ void MqttPublisher::onConnect(mosquitto *, void *self, int rc, int, const mosqui
 void MqttPublisher::onDisconnect(mosquitto *, void *self, int rc, const mosquitto_property *) {
   auto *publisher = static_cast<MqttPublisher *>(self);
   if (rc != 0 && publisher->connected_)
-    publisher->lost(Failure(Failure::Kind::Unreachable,
-                            QStringLiteral("%1: the connection was lost (%2)")
-                                .arg(publisher->target_.shown(), libraryError(rc))));
+    publisher->lost(
+        Failure(Failure::Kind::Unreachable,
+                QCoreApplication::translate("Publishing", "%1: the connection was lost (%2)")
+                    .arg(publisher->target_.shown(), libraryError(rc))));
 }
 
 void MqttPublisher::onPublish(mosquitto *, void *self, int mid, int reason,
@@ -379,13 +382,15 @@ void MqttPublisher::acknowledged(int mid, int reason) {
 // The cursor never passes a record the broker did not take: nothing after
 // it counts as published until it is sent again and taken.
 void MqttPublisher::refuseRecord(qint64 seq, const QString &why) {
-  const Failure refusal(Failure::Kind::Refused,
-                        QStringLiteral("%1 did not take record seq %2 (%3); the records from it "
-                                       "on wait and are sent again every minute")
-                            .arg(target_.shown())
-                            .arg(seq)
-                            .arg(why),
-                        seq);
+  const Failure refusal(
+      Failure::Kind::Refused,
+      QCoreApplication::translate("Publishing",
+                                  "%1 did not take record seq %2 (%3); the records from it "
+                                  "on wait and are sent again every minute")
+          .arg(target_.shown())
+          .arg(seq)
+          .arg(why),
+      seq);
   follower_->held(seq, refusal);
   if (recordRefusalsSaid_.contains(seq))
     return;

@@ -1,5 +1,7 @@
 #include "publishing/mqtttarget.h"
 
+#include <QCoreApplication>
+
 #include <sys/stat.h>
 
 #include <QCryptographicHash>
@@ -65,13 +67,15 @@ bool checkTlsFiles(const MqttTarget &target, const QString &uri, Failure *failur
     if (path.isEmpty())
       continue;
     if (!target.tls)
-      return refuse(QStringLiteral("%1 is set, but '%2' is not mqtts:// (TLS)")
-                        .arg(QLatin1String(variable), uri),
-                    failure);
+      return refuse(
+          QCoreApplication::translate("Publishing", "%1 is set, but '%2' is not mqtts:// (TLS)")
+              .arg(QLatin1String(variable), uri),
+          failure);
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) {
       *failure = Failure(Failure::Kind::Refused,
-                         QStringLiteral("%1: cannot read %2").arg(QLatin1String(variable), path));
+                         QCoreApplication::translate("Publishing", "%1: cannot read %2")
+                             .arg(QLatin1String(variable), path));
       return false;
     }
   }
@@ -82,22 +86,31 @@ bool checkTlsFiles(const MqttTarget &target, const QString &uri, Failure *failur
 bool parse(const QString &uri, const QString &station, MqttTarget *target, Failure *failure) {
   // A '#' would read as a fragment: said for what it is, a wildcard.
   if (uri.contains(u'#') || uri.contains(QChar(0)))
-    return refuse(QStringLiteral("the topic prefix in '%1' is not one to publish to (no '#', '+', "
-                                 "NUL or empty level)")
+    return refuse(QCoreApplication::translate(
+                      "Publishing",
+                      "the topic prefix in '%1' is not one to publish to (no '#', '+', "
+                      "NUL or empty level)")
                       .arg(uri),
                   failure);
   const QUrl url(uri, QUrl::StrictMode);
   if (!url.isValid() || url.host().isEmpty())
-    return refuse(QStringLiteral("'%1' is not mqtt://[user@]host[:port][/prefix]").arg(uri),
-                  failure);
+    return refuse(
+        QCoreApplication::translate("Publishing", "'%1' is not mqtt://[user@]host[:port][/prefix]")
+            .arg(uri),
+        failure);
   if (url.scheme() != QLatin1String("mqtt") && url.scheme() != QLatin1String("mqtts"))
-    return refuse(QStringLiteral("'%1' is neither mqtt:// nor mqtts://").arg(uri), failure);
+    return refuse(
+        QCoreApplication::translate("Publishing", "'%1' is neither mqtt:// nor mqtts://").arg(uri),
+        failure);
   if (!url.password().isEmpty())
-    return refuse(QStringLiteral("a password in the URI is refused; give it in "
-                                 "WEIGHSTATION_MQTT_PASSWORD_FILE"),
+    return refuse(QCoreApplication::translate("Publishing",
+                                              "a password in the URI is refused; give it in "
+                                              "WEIGHSTATION_MQTT_PASSWORD_FILE"),
                   failure);
   if (url.hasQuery() || url.hasFragment())
-    return refuse(QStringLiteral("'%1' has a query or fragment, which it does not take").arg(uri),
+    return refuse(QCoreApplication::translate(
+                      "Publishing", "'%1' has a query or fragment, which it does not take")
+                      .arg(uri),
                   failure);
   MqttTarget parsed;
   parsed.tls = url.scheme() == QLatin1String("mqtts");
@@ -109,10 +122,12 @@ bool parse(const QString &uri, const QString &station, MqttTarget *target, Failu
     prefix.remove(0, 1);
   parsed.prefix = prefix.isEmpty() ? QStringLiteral("weighstation/") + station : prefix;
   if (!validPrefix(parsed.prefix))
-    return refuse(QStringLiteral("the topic prefix '%1' is not one to publish to (no '#', '+', "
-                                 "NUL or empty level)")
-                      .arg(parsed.prefix),
-                  failure);
+    return refuse(
+        QCoreApplication::translate("Publishing",
+                                    "the topic prefix '%1' is not one to publish to (no '#', '+', "
+                                    "NUL or empty level)")
+            .arg(parsed.prefix),
+        failure);
   const QString passwordFile = settings::value(QStringLiteral("mqtt_password_file"));
   if (!passwordFile.isEmpty() && !readPassword(passwordFile, &parsed.password, failure))
     return false;
