@@ -1596,6 +1596,85 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     </message>
   </context>
   <context>
+    <name>Settings</name>
+    <message>
+      <source>not a whole number</source>
+      <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+      <source>not from %1 to %2</source>
+      <translation>nicht von %1 bis %2</translation>
+    </message>
+    <message>
+      <source>not a file name</source>
+      <translation>kein Dateiname</translation>
+    </message>
+    <message>
+      <source>not an absolute path (start it with / or ~/)</source>
+      <translation>kein absoluter Pfad (mit / oder ~/ beginnen)</translation>
+    </message>
+    <message>
+      <source>not a setting (key = value)</source>
+      <translation>keine Einstellung (Schlüssel = Wert)</translation>
+    </message>
+    <message>
+      <source>holds a NUL byte; it is not used</source>
+      <translation>enthält ein NUL-Byte; wird nicht verwendet</translation>
+    </message>
+    <message>
+      <source>a quote is left open; it is not used</source>
+      <translation>ein Anführungszeichen bleibt offen; wird nicht verwendet</translation>
+    </message>
+    <message>
+      <source>%1: %2; its settings are not used</source>
+      <translation>%1: %2; seine Einstellungen werden nicht verwendet</translation>
+    </message>
+    <message>
+      <source>a link to nothing (or a loop of links)</source>
+      <translation>ein Verweis ins Leere (oder eine Schleife von Verweisen)</translation>
+    </message>
+    <message>
+      <source>cannot be read</source>
+      <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+      <source>not a plain file</source>
+      <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+      <source>larger than a settings file (1 MiB)</source>
+      <translation>größer als eine Einstellungsdatei (1 MiB)</translation>
+    </message>
+    <message>
+      <source>; the %1 is used</source>
+      <translation>; %1 wird verwendet</translation>
+    </message>
+    <message>
+      <source>default</source>
+      <translation>die Vorgabe</translation>
+    </message>
+    <message>
+      <source>default (%1)</source>
+      <translation>die Vorgabe (%1)</translation>
+    </message>
+    <message>
+      <source>%1: cannot be read; its settings are not used</source>
+      <translation>%1: kann nicht gelesen werden; seine Einstellungen werden nicht verwendet</translation>
+    </message>
+    <message>
+      <source>%1: not a settings file (lines of key = value); its settings are not used</source>
+      <translation>%1: keine Einstellungsdatei (Zeilen aus Schlüssel = Wert); seine Einstellungen werden nicht verwendet</translation>
+    </message>
+    <message>
+      <source>%1: %2 = "%3": no such setting; it is not used</source>
+      <translation>%1: %2 = "%3": keine solche Einstellung; wird nicht verwendet</translation>
+    </message>
+    <message>
+      <source>%1 = "%2": no such setting; it is not used</source>
+      <translation>%1 = "%2": keine solche Einstellung; wird nicht verwendet</translation>
+    </message>
+  </context>
+  <context>
     <name>Verifier</name>
     <message>
       <source>seq %1: missing</source>

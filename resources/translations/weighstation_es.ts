@@ -1596,6 +1596,85 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     </message>
   </context>
   <context>
+    <name>Settings</name>
+    <message>
+      <source>not a whole number</source>
+      <translation>no es un número entero</translation>
+    </message>
+    <message>
+      <source>not from %1 to %2</source>
+      <translation>no está entre %1 y %2</translation>
+    </message>
+    <message>
+      <source>not a file name</source>
+      <translation>no es un nombre de archivo</translation>
+    </message>
+    <message>
+      <source>not an absolute path (start it with / or ~/)</source>
+      <translation>no es una ruta absoluta (empiécela con / o ~/)</translation>
+    </message>
+    <message>
+      <source>not a setting (key = value)</source>
+      <translation>no es un ajuste (clave = valor)</translation>
+    </message>
+    <message>
+      <source>holds a NUL byte; it is not used</source>
+      <translation>contiene un byte NUL; no se usa</translation>
+    </message>
+    <message>
+      <source>a quote is left open; it is not used</source>
+      <translation>queda una comilla abierta; no se usa</translation>
+    </message>
+    <message>
+      <source>%1: %2; its settings are not used</source>
+      <translation>%1: %2; sus ajustes no se usan</translation>
+    </message>
+    <message>
+      <source>a link to nothing (or a loop of links)</source>
+      <translation>un enlace a nada (o un bucle de enlaces)</translation>
+    </message>
+    <message>
+      <source>cannot be read</source>
+      <translation>no se puede leer</translation>
+    </message>
+    <message>
+      <source>not a plain file</source>
+      <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+      <source>larger than a settings file (1 MiB)</source>
+      <translation>mayor que un archivo de ajustes (1 MiB)</translation>
+    </message>
+    <message>
+      <source>; the %1 is used</source>
+      <translation>; se usa %1</translation>
+    </message>
+    <message>
+      <source>default</source>
+      <translation>el valor por defecto</translation>
+    </message>
+    <message>
+      <source>default (%1)</source>
+      <translation>el valor por defecto (%1)</translation>
+    </message>
+    <message>
+      <source>%1: cannot be read; its settings are not used</source>
+      <translation>%1: no se puede leer; sus ajustes no se usan</translation>
+    </message>
+    <message>
+      <source>%1: not a settings file (lines of key = value); its settings are not used</source>
+      <translation>%1: no es un archivo de ajustes (líneas clave = valor); sus ajustes no se usan</translation>
+    </message>
+    <message>
+      <source>%1: %2 = "%3": no such setting; it is not used</source>
+      <translation>%1: %2 = "%3": no existe ese ajuste; no se usa</translation>
+    </message>
+    <message>
+      <source>%1 = "%2": no such setting; it is not used</source>
+      <translation>%1 = "%2": no existe ese ajuste; no se usa</translation>
+    </message>
+  </context>
+  <context>
     <name>Verifier</name>
     <message>
       <source>seq %1: missing</source>

@@ -1596,6 +1596,85 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     </message>
   </context>
   <context>
+    <name>Settings</name>
+    <message>
+      <source>not a whole number</source>
+      <translation>pas un nombre entier</translation>
+    </message>
+    <message>
+      <source>not from %1 to %2</source>
+      <translation>pas de %1 à %2</translation>
+    </message>
+    <message>
+      <source>not a file name</source>
+      <translation>pas un nom de fichier</translation>
+    </message>
+    <message>
+      <source>not an absolute path (start it with / or ~/)</source>
+      <translation>pas un chemin absolu (commencez-le par / ou ~/)</translation>
+    </message>
+    <message>
+      <source>not a setting (key = value)</source>
+      <translation>pas un réglage (clé = valeur)</translation>
+    </message>
+    <message>
+      <source>holds a NUL byte; it is not used</source>
+      <translation>contient un octet NUL ; il n'est pas utilisé</translation>
+    </message>
+    <message>
+      <source>a quote is left open; it is not used</source>
+      <translation>un guillemet reste ouvert ; il n'est pas utilisé</translation>
+    </message>
+    <message>
+      <source>%1: %2; its settings are not used</source>
+      <translation>%1 : %2 ; ses réglages ne sont pas utilisés</translation>
+    </message>
+    <message>
+      <source>a link to nothing (or a loop of links)</source>
+      <translation>un lien vers rien (ou une boucle de liens)</translation>
+    </message>
+    <message>
+      <source>cannot be read</source>
+      <translation>ne peut pas être lu</translation>
+    </message>
+    <message>
+      <source>not a plain file</source>
+      <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+      <source>larger than a settings file (1 MiB)</source>
+      <translation>plus grand qu'un fichier de réglages (1 Mio)</translation>
+    </message>
+    <message>
+      <source>; the %1 is used</source>
+      <translation>; %1 est utilisé</translation>
+    </message>
+    <message>
+      <source>default</source>
+      <translation>la valeur par défaut</translation>
+    </message>
+    <message>
+      <source>default (%1)</source>
+      <translation>la valeur par défaut (%1)</translation>
+    </message>
+    <message>
+      <source>%1: cannot be read; its settings are not used</source>
+      <translation>%1 : ne peut pas être lu ; ses réglages ne sont pas utilisés</translation>
+    </message>
+    <message>
+      <source>%1: not a settings file (lines of key = value); its settings are not used</source>
+      <translation>%1 : pas un fichier de réglages (lignes clé = valeur) ; ses réglages ne sont pas utilisés</translation>
+    </message>
+    <message>
+      <source>%1: %2 = "%3": no such setting; it is not used</source>
+      <translation>%1 : %2 = "%3" : aucun réglage de ce nom ; il n'est pas utilisé</translation>
+    </message>
+    <message>
+      <source>%1 = "%2": no such setting; it is not used</source>
+      <translation>%1 = "%2" : aucun réglage de ce nom ; il n'est pas utilisé</translation>
+    </message>
+  </context>
+  <context>
     <name>Verifier</name>
     <message>
       <source>seq %1: missing</source>

@@ -1596,6 +1596,85 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     </message>
   </context>
   <context>
+    <name>Settings</name>
+    <message>
+      <source>not a whole number</source>
+      <translation>não é um número inteiro</translation>
+    </message>
+    <message>
+      <source>not from %1 to %2</source>
+      <translation>não está entre %1 e %2</translation>
+    </message>
+    <message>
+      <source>not a file name</source>
+      <translation>não é um nome de arquivo</translation>
+    </message>
+    <message>
+      <source>not an absolute path (start it with / or ~/)</source>
+      <translation>não é um caminho absoluto (comece-o com / ou ~/)</translation>
+    </message>
+    <message>
+      <source>not a setting (key = value)</source>
+      <translation>não é uma configuração (chave = valor)</translation>
+    </message>
+    <message>
+      <source>holds a NUL byte; it is not used</source>
+      <translation>contém um byte NUL; não é usado</translation>
+    </message>
+    <message>
+      <source>a quote is left open; it is not used</source>
+      <translation>uma aspa ficou aberta; não é usado</translation>
+    </message>
+    <message>
+      <source>%1: %2; its settings are not used</source>
+      <translation>%1: %2; suas configurações não são usadas</translation>
+    </message>
+    <message>
+      <source>a link to nothing (or a loop of links)</source>
+      <translation>um link para nada (ou um laço de links)</translation>
+    </message>
+    <message>
+      <source>cannot be read</source>
+      <translation>não pode ser lido</translation>
+    </message>
+    <message>
+      <source>not a plain file</source>
+      <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+      <source>larger than a settings file (1 MiB)</source>
+      <translation>maior que um arquivo de configurações (1 MiB)</translation>
+    </message>
+    <message>
+      <source>; the %1 is used</source>
+      <translation>; é usado %1</translation>
+    </message>
+    <message>
+      <source>default</source>
+      <translation>o padrão</translation>
+    </message>
+    <message>
+      <source>default (%1)</source>
+      <translation>o padrão (%1)</translation>
+    </message>
+    <message>
+      <source>%1: cannot be read; its settings are not used</source>
+      <translation>%1: não pode ser lido; suas configurações não são usadas</translation>
+    </message>
+    <message>
+      <source>%1: not a settings file (lines of key = value); its settings are not used</source>
+      <translation>%1: não é um arquivo de configurações (linhas chave = valor); suas configurações não são usadas</translation>
+    </message>
+    <message>
+      <source>%1: %2 = "%3": no such setting; it is not used</source>
+      <translation>%1: %2 = "%3": não existe essa configuração; não é usada</translation>
+    </message>
+    <message>
+      <source>%1 = "%2": no such setting; it is not used</source>
+      <translation>%1 = "%2": não existe essa configuração; não é usada</translation>
+    </message>
+  </context>
+  <context>
     <name>Verifier</name>
     <message>
       <source>seq %1: missing</source>

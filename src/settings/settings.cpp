@@ -1,5 +1,7 @@
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,16 +49,18 @@ QString refusalOf(const Key *key, const QString &text) {
     bool ok = false;
     const qint64 number = text.trimmed().toLongLong(&ok);
     if (!ok || number < 0)
-      return QStringLiteral("not a whole number");
+      return QCoreApplication::translate("Settings", "not a whole number");
     if (key->most > 0 && (number < key->least || number > key->most))
-      return QStringLiteral("not from %1 to %2").arg(key->least).arg(key->most);
+      return QCoreApplication::translate("Settings", "not from %1 to %2")
+          .arg(key->least)
+          .arg(key->most);
   }
   if (kind == Kind::Path && text.contains(QChar(0)))
-    return QStringLiteral("not a file name");
+    return QCoreApplication::translate("Settings", "not a file name");
   // A relative path would name another file from every folder a program
   // is started in.
   if (kind == Kind::Path && !text.isEmpty() && !QDir::isAbsolutePath(expandedPath(text)))
-    return QStringLiteral("not an absolute path (start it with / or ~/)");
+    return QCoreApplication::translate("Settings", "not an absolute path (start it with / or ~/)");
   return {};
 }
 
@@ -105,11 +109,11 @@ FileScan scanLines(const QString &path, const QByteArray &content, FileScan scan
     const QByteArray value = equals > 0 ? trimmed.mid(equals + 1).trimmed() : QByteArray();
     QString why;
     if (key.isEmpty())
-      why = QStringLiteral("not a setting (key = value)");
+      why = QCoreApplication::translate("Settings", "not a setting (key = value)");
     else if (line.contains('\0'))
-      why = QStringLiteral("holds a NUL byte; it is not used");
+      why = QCoreApplication::translate("Settings", "holds a NUL byte; it is not used");
     else if (value.startsWith('"') && (value.size() < 2 || !value.endsWith('"')))
-      why = QStringLiteral("a quote is left open; it is not used");
+      why = QCoreApplication::translate("Settings", "a quote is left open; it is not used");
     if (why.isEmpty())
       continue;
     if (!key.isEmpty())
@@ -127,16 +131,18 @@ FileScan scanFile(const QString &path) {
     return scan;
   scan.exists = true;
   const auto notUsed = [&](const QString &why) {
-    scan.problems << QStringLiteral("%1: %2; its settings are not used").arg(path, why);
+    scan.problems << QCoreApplication::translate("Settings", "%1: %2; its settings are not used")
+                         .arg(path, why);
     return scan;
   };
   if (!info.exists())
-    return notUsed(QStringLiteral("a link to nothing (or a loop of links)"));
+    return notUsed(
+        QCoreApplication::translate("Settings", "a link to nothing (or a loop of links)"));
   // Opened without blocking and checked on the descriptor: a pipe or a
   // device put in the file's place is never read.
   const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0)
-    return notUsed(QStringLiteral("cannot be read"));
+    return notUsed(QCoreApplication::translate("Settings", "cannot be read"));
   struct stat status {};
   QByteArray content;
   const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
@@ -147,9 +153,9 @@ FileScan scanFile(const QString &path) {
   }
   ::close(fd);
   if (!regular)
-    return notUsed(QStringLiteral("not a plain file"));
+    return notUsed(QCoreApplication::translate("Settings", "not a plain file"));
   if (status.st_size > kMostFileBytes || content.size() > kMostFileBytes)
-    return notUsed(QStringLiteral("larger than a settings file (1 MiB)"));
+    return notUsed(QCoreApplication::translate("Settings", "larger than a settings file (1 MiB)"));
   scan.usable = true;
   return scanLines(path, content, scan);
 }
@@ -159,10 +165,11 @@ QString problemText(const QString &where, const QString &key, const QString &val
   const Key *known = find(key);
   QString text = QStringLiteral("%1: %2 = \"%3\": %4").arg(where, key, value, why);
   if (known)
-    text += QStringLiteral("; the %1 is used")
+    text += QCoreApplication::translate("Settings", "; the %1 is used")
                 .arg(known->defaultText.isEmpty()
-                         ? QStringLiteral("default")
-                         : QStringLiteral("default (%1)").arg(known->defaultText));
+                         ? QCoreApplication::translate("Settings", "default")
+                         : QCoreApplication::translate("Settings", "default (%1)")
+                               .arg(known->defaultText));
   return text;
 }
 
@@ -336,11 +343,14 @@ QStringList problems() {
       continue;
     const QSettings file(path, QSettings::IniFormat);
     if (!QFileInfo(path).isReadable() || file.status() == QSettings::AccessError) {
-      found << QStringLiteral("%1: cannot be read; its settings are not used").arg(path);
+      found << QCoreApplication::translate("Settings",
+                                           "%1: cannot be read; its settings are not used")
+                   .arg(path);
       continue;
     }
     if (file.status() == QSettings::FormatError) {
-      found << QStringLiteral(
+      found << QCoreApplication::translate(
+                   "Settings",
                    "%1: not a settings file (lines of key = value); its settings are "
                    "not used")
                    .arg(path);
@@ -352,7 +362,8 @@ QStringList problems() {
       const QString text = textOf(file.value(key));
       const Key *known = find(key);
       if (!known)
-        found << QStringLiteral("%1: %2 = \"%3\": no such setting; it is not used")
+        found << QCoreApplication::translate("Settings",
+                                             "%1: %2 = \"%3\": no such setting; it is not used")
                      .arg(path, printable(key.toUtf8()), printable(text.toUtf8()));
       else if (const QString why = refusalOf(known, text); !why.isEmpty())
         found << problemText(path, key, printable(text.toUtf8()), why);
@@ -373,7 +384,7 @@ QStringList problems() {
     const Key *key = find(name.mid(13).toLower());
     if (!name.startsWith(QLatin1String("WEIGHSTATION_")) || (key && variableOf(key->name) == name))
       continue;
-    found << QStringLiteral("%1 = \"%2\": no such setting; it is not used")
+    found << QCoreApplication::translate("Settings", "%1 = \"%2\": no such setting; it is not used")
                  .arg(printable(name.toUtf8()),
                       printable(qEnvironmentVariable(name.toUtf8().constData()).toUtf8()));
   }
