@@ -686,6 +686,14 @@
       <source>cannot read the shipping problems</source>
       <translation>kann die Versandprobleme nicht lesen</translation>
     </message>
+    <message>
+      <source>ticket NOT genuine: %1</source>
+      <translation>Wiegeschein NICHT echt: %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, seq %2, %3, %4</source>
+      <translation>Wiegeschein echt: Station %1, Nr. %2, %3, %4</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

@@ -686,6 +686,14 @@
       <source>cannot read the shipping problems</source>
       <translation>no se pueden leer los problemas de envío</translation>
     </message>
+    <message>
+      <source>ticket NOT genuine: %1</source>
+      <translation>ticket NO auténtico: %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, seq %2, %3, %4</source>
+      <translation>ticket auténtico: estación %1, n.º %2, %3, %4</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

@@ -686,6 +686,14 @@
       <source>cannot read the shipping problems</source>
       <translation>impossible de lire les problèmes d'expédition</translation>
     </message>
+    <message>
+      <source>ticket NOT genuine: %1</source>
+      <translation>ticket NON authentique : %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, seq %2, %3, %4</source>
+      <translation>ticket authentique : station %1, n° %2, %3, %4</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

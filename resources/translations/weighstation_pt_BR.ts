@@ -686,6 +686,14 @@
       <source>cannot read the shipping problems</source>
       <translation>não é possível ler os problemas de envio</translation>
     </message>
+    <message>
+      <source>ticket NOT genuine: %1</source>
+      <translation>tíquete NÃO autêntico: %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, seq %2, %3, %4</source>
+      <translation>tíquete autêntico: estação %1, nº %2, %3, %4</translation>
+    </message>
   </context>
   <context>
     <name>MainWindow</name>

@@ -107,11 +107,11 @@ Checked check(const QString &code, const signingkeys::VerificationKey &key) {
 
 QString line(const Checked &checked) {
   if (!checked.genuine)
-    return QStringLiteral("ticket NOT genuine: %1").arg(checked.why);
+    return QCoreApplication::translate("Journal", "ticket NOT genuine: %1").arg(checked.why);
   const QString local = QDateTime::fromString(checked.takenAt, Qt::ISODateWithMs)
                             .toLocalTime()
                             .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-  return QStringLiteral("ticket genuine: station %1, seq %2, %3, %4")
+  return QCoreApplication::translate("Journal", "ticket genuine: station %1, seq %2, %3, %4")
       .arg(checked.station)
       .arg(checked.seq)
       .arg(local, checked.totalShown);
