@@ -1833,22 +1833,6 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <translation>es besteht seine Prüfung nicht</translation>
     </message>
     <message>
-      <source>journal intact: 0 records</source>
-      <translation>Journal unversehrt: 0 Wägungen</translation>
-    </message>
-    <message>
-      <source>%1, seq %2..%3, %4 to %5</source>
-      <translation>%1, Nr. %2..%3, %4 bis %5</translation>
-    </message>
-    <message>
-      <source>records intact, end not witnessed: %1 (%2)</source>
-      <translation>Wägungen unversehrt, Ende nicht bezeugt: %1 (%2)</translation>
-    </message>
-    <message>
-      <source>journal intact: %1</source>
-      <translation>Journal unversehrt: %1</translation>
-    </message>
-    <message>
       <source>no key at %1</source>
       <translation>kein Schlüssel unter %1</translation>
     </message>

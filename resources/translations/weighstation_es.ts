@@ -1833,22 +1833,6 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <translation>no supera su comprobación</translation>
     </message>
     <message>
-      <source>journal intact: 0 records</source>
-      <translation>diario intacto: 0 registros</translation>
-    </message>
-    <message>
-      <source>%1, seq %2..%3, %4 to %5</source>
-      <translation>%1, n.º %2..%3, de %4 a %5</translation>
-    </message>
-    <message>
-      <source>records intact, end not witnessed: %1 (%2)</source>
-      <translation>registros intactos, final no atestiguado: %1 (%2)</translation>
-    </message>
-    <message>
-      <source>journal intact: %1</source>
-      <translation>diario intacto: %1</translation>
-    </message>
-    <message>
       <source>no key at %1</source>
       <translation>ninguna clave en %1</translation>
     </message>

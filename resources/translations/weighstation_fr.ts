@@ -1833,22 +1833,6 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <translation>il échoue à sa vérification</translation>
     </message>
     <message>
-      <source>journal intact: 0 records</source>
-      <translation>journal intact : 0 enregistrement</translation>
-    </message>
-    <message>
-      <source>%1, seq %2..%3, %4 to %5</source>
-      <translation>%1, n° %2..%3, du %4 au %5</translation>
-    </message>
-    <message>
-      <source>records intact, end not witnessed: %1 (%2)</source>
-      <translation>enregistrements intacts, fin non attestée : %1 (%2)</translation>
-    </message>
-    <message>
-      <source>journal intact: %1</source>
-      <translation>journal intact : %1</translation>
-    </message>
-    <message>
       <source>no key at %1</source>
       <translation>aucune clé à %1</translation>
     </message>

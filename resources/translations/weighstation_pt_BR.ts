@@ -1833,22 +1833,6 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <translation>não passa na sua verificação</translation>
     </message>
     <message>
-      <source>journal intact: 0 records</source>
-      <translation>diário íntegro: 0 registros</translation>
-    </message>
-    <message>
-      <source>%1, seq %2..%3, %4 to %5</source>
-      <translation>%1, nº %2..%3, de %4 a %5</translation>
-    </message>
-    <message>
-      <source>records intact, end not witnessed: %1 (%2)</source>
-      <translation>registros íntegros, fim não atestado: %1 (%2)</translation>
-    </message>
-    <message>
-      <source>journal intact: %1</source>
-      <translation>diário íntegro: %1</translation>
-    </message>
-    <message>
       <source>no key at %1</source>
       <translation>nenhuma chave em %1</translation>
     </message>
