@@ -771,6 +771,28 @@ class CentralTest : public QObject {
              qPrintable(checked.err));
   }
 
+  // The chain is read in a snapshot of its own, never inside a caller's
+  // transaction, which its end would end too.
+  void theChainIsNotReadInsideATransaction() {
+    {
+      Failure error;
+      QSqlDatabase db = centraldb::connect(serverUri(), "test-chain", &error);
+      QVERIFY2(db.isOpen(), qPrintable(error.text()));
+      const QString journal =
+          central("SELECT journal_id FROM weigh_records LIMIT 1").value(0).value(0).toString();
+      QVERIFY(!journal.isEmpty());
+      qint64 read = 0;
+      const ChainVisit count = [&read](JournalRecord &&, const QByteArray &) { return ++read > 0; };
+      QVERIFY2(centralcopy::chainOf(db, journal)(0, count, &error), qPrintable(error.text()));
+      QVERIFY(read > 0);
+      QVERIFY(db.transaction());
+      QVERIFY(!centralcopy::chainOf(db, journal)(0, count, &error));
+      QCOMPARE(error.kind(), Failure::Kind::Refused);
+      QVERIFY(db.rollback());
+    }
+    QSqlDatabase::removeDatabase("test-chain");
+  }
+
   // libpq's options reach the server whole, spaces and all.
   void uriOptionsWithSpaces() {
     Failure error;

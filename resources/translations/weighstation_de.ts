@@ -143,6 +143,10 @@
       <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
       <translation>zentrale Wägungen: Journal %1 Nr. %2 liegt in der zentralen Datenbank anders vor (ein Konflikt, so belassen)</translation>
     </message>
+    <message>
+      <source>the central chain is read on a connection of its own, not inside a transaction</source>
+      <translation>die zentrale Kette wird auf einer eigenen Verbindung gelesen, nicht innerhalb einer Transaktion</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

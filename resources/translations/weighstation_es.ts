@@ -143,6 +143,10 @@
       <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
       <translation>registros centrales: el diario %1 n.º %2 está de otro modo en la base central (un conflicto, dejado tal cual)</translation>
     </message>
+    <message>
+      <source>the central chain is read on a connection of its own, not inside a transaction</source>
+      <translation>la cadena central se lee en una conexión propia, no dentro de una transacción</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

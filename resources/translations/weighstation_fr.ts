@@ -143,6 +143,10 @@
       <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
       <translation>enregistrements centraux : le journal %1 n° %2 est tenu autrement par la base centrale (un conflit, laissé tel quel)</translation>
     </message>
+    <message>
+      <source>the central chain is read on a connection of its own, not inside a transaction</source>
+      <translation>la chaîne centrale se lit sur une connexion à elle, pas dans une transaction</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

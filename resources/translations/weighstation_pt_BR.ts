@@ -143,6 +143,10 @@
       <source>central records: journal %1 seq %2 is held differently by the central database (a conflict, left as it is)</source>
       <translation>registros centrais: o diário %1 nº %2 está de outro modo no banco central (um conflito, deixado como está)</translation>
     </message>
+    <message>
+      <source>the central chain is read on a connection of its own, not inside a transaction</source>
+      <translation>a cadeia central é lida em uma conexão própria, não dentro de uma transação</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

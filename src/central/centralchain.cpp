@@ -182,6 +182,15 @@ ChainSource chainOf(const QSqlDatabase &db, const QString &journalId) {
     PGconn *connection = centraldb::connectionOf(db, failure);
     if (!connection)
       return false;
+    // Its ROLLBACK would end a caller's transaction with it.
+    if (PQtransactionStatus(connection) != PQTRANS_IDLE) {
+      *failure = Failure(
+          Failure::Kind::Refused,
+          QCoreApplication::translate("Central",
+                                      "the central chain is read on a connection of its own, "
+                                      "not inside a transaction"));
+      return false;
+    }
     // One snapshot for the whole chain, read through a cursor a few
     // thousand rows at a time, in binary: each value exactly as the server
     // keeps it, nothing parsed or rounded on the way.
