@@ -1,5 +1,6 @@
 #include <libpq-fe.h>
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <QtEndian>
 #include <charconv>
@@ -7,8 +8,6 @@
 #include <memory>
 
 #include "central/centralcopy.h"
-
-#include <QCoreApplication>
 #include "central/centraldb.h"
 #include "journal/journal.h"
 #include "journal/journalrecord.h"

@@ -1,7 +1,6 @@
 #include "central/centralcopy.h"
 
 #include <QCoreApplication>
-
 #include <QFileInfo>
 
 #include "central/centraldb.h"

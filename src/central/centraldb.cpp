@@ -1,9 +1,8 @@
 #include "central/centraldb.h"
 
-#include <QCoreApplication>
-
 #include <libpq-fe.h>
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDriver>

@@ -1,7 +1,6 @@
 #include "central/shipper.h"
 
 #include <QCoreApplication>
-
 #include <QSqlError>
 #include <QSqlQuery>
 

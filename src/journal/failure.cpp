@@ -1,7 +1,6 @@
 #include "journal/failure.h"
 
 #include <QCoreApplication>
-
 #include <QRegularExpression>
 #include <QSqlError>
 

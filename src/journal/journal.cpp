@@ -1,8 +1,8 @@
 #include "journal/journal.h"
 
-#include <QCoreApplication>
 #include "journal/journallog.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "journal/journaldb.h"
@@ -507,20 +507,18 @@ bool RecordJournal::checkEnd(Failure *failure) {
   QList<JournalRecord> last;
   while (query.next())
     last << journalschema::readRecord(query);
-  const QString failed =
-      QCoreApplication::translate("Journal", "the journal %1 fails its check: ").arg(path_);
-  if (!last.isEmpty()) {
-    const QString previousMac = last.size() > 1 ? last[1].mac : QString();
-    if (!sealIsValid(last[0], previousMac)) {
-      *failure =
-          Failure(Failure::Kind::Corrupt,
-                  failed + QCoreApplication::translate(
-                               "Journal", "its last record, seq %1, is not sealed with its keys")
-                               .arg(last[0].seq),
+  auto broken = [&](const QString &why, qint64 seq = 0) {
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QCoreApplication::translate("Journal", "the journal %1 fails its check: ").arg(path_) + why,
+        seq);
+    return false;
+  };
+  if (!last.isEmpty() && !sealIsValid(last[0], last.size() > 1 ? last[1].mac : QString()))
+    return broken(QCoreApplication::translate(
+                      "Journal", "its last record, seq %1, is not sealed with its keys")
+                      .arg(last[0].seq),
                   last[0].seq);
-      return false;
-    }
-  }
   journalfiles::Head head;
   Failure unread;
   const QString headPath = journalfiles::headPathFor(keyPath_, journalId_);
@@ -535,41 +533,28 @@ bool RecordJournal::checkEnd(Failure *failure) {
     const bool noHead = QFileInfo(headPath).size() == 0;
     if (last.isEmpty() && noHead)
       return true;  // a new journal: nothing to witness yet
-    *failure = Failure(
-        Failure::Kind::Corrupt,
-        failed + (noHead ? QCoreApplication::translate("Journal", "no head witnesses its end (%1)")
-                               .arg(headPath)
-                         : why));
-    return false;
+    return broken(
+        noHead
+            ? QCoreApplication::translate("Journal", "no head witnesses its end (%1)").arg(headPath)
+            : why);
   }
-  if (head.journalId != journalId_) {
-    *failure = Failure(
-        Failure::Kind::Corrupt,
-        failed + QCoreApplication::translate("Journal", "its head witnesses another journal (%1)")
-                     .arg(head.journalId));
-    return false;
-  }
+  if (head.journalId != journalId_)
+    return broken(QCoreApplication::translate("Journal", "its head witnesses another journal (%1)")
+                      .arg(head.journalId));
   const qint64 lastSeq = last.isEmpty() ? 0 : last[0].seq;
-  if (head.seq > lastSeq) {
-    *failure = Failure(Failure::Kind::Corrupt,
-                       failed + QCoreApplication::translate(
-                                    "Journal", "it ends at seq %1 but its head witnessed seq %2")
-                                    .arg(lastSeq)
-                                    .arg(head.seq),
-                       lastSeq + 1);
-    return false;
-  }
-  if (head.seq > 0) {
-    if (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(head.seq)) ||
-        !query.next() || query.value(0).toString() != head.mac) {
-      *failure = Failure(Failure::Kind::Corrupt,
-                         failed + QCoreApplication::translate(
-                                      "Journal", "seq %1 is not the record its head witnessed")
-                                      .arg(head.seq),
-                         head.seq);
-      return false;
-    }
-  }
+  if (head.seq > lastSeq)
+    return broken(
+        QCoreApplication::translate("Journal", "it ends at seq %1 but its head witnessed seq %2")
+            .arg(lastSeq)
+            .arg(head.seq),
+        lastSeq + 1);
+  if (head.seq > 0 &&
+      (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(head.seq)) ||
+       !query.next() || query.value(0).toString() != head.mac))
+    return broken(
+        QCoreApplication::translate("Journal", "seq %1 is not the record its head witnessed")
+            .arg(head.seq),
+        head.seq);
   lastHead_ = head;
   return true;
 }

@@ -1,13 +1,12 @@
 #include "journal/journalbackup.h"
 
-#include <QCoreApplication>
-
 #include <fcntl.h>
 #include <sqlite3.h>
 #include <stdio.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,5 @@
 #include "journal/journaldb.h"
 
-#include <QCoreApplication>
 #include "journal/journallog.h"
 
 #include <fcntl.h>
@@ -8,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>

@@ -1,12 +1,11 @@
 #include "journal/journalexport.h"
 
-#include <QCoreApplication>
-
 #include "journal/outputfile.h"
 #include "journal/shown.h"
 
 #include <xlsxwriter.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>

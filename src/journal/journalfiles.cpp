@@ -1,11 +1,10 @@
 #include "journal/journalfiles.h"
 
-#include <QCoreApplication>
-
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,8 @@
 #include "journal/journalreader.h"
 
-#include <QCoreApplication>
-
 #include <sqlite3.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QMap>

@@ -1,9 +1,8 @@
 #include "journal/journalretire.h"
 
-#include <QCoreApplication>
-
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>

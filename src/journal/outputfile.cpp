@@ -1,7 +1,5 @@
 #include "journal/outputfile.h"
 
-#include <QCoreApplication>
-
 #include "journal/faults.h"
 
 #include <fcntl.h>
@@ -9,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>

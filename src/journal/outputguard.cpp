@@ -1,7 +1,6 @@
 #include "journal/outputguard.h"
 
 #include <QCoreApplication>
-
 #include <QFileInfo>
 
 #include "journal/journalfiles.h"

@@ -1,7 +1,6 @@
 #include "journal/shippingledger.h"
 
 #include <QCoreApplication>
-
 #include <QDateTime>
 #include <QFileInfo>
 #include <QSqlError>

@@ -1,19 +1,19 @@
 #include "journal/signingkeys.h"
 
-#include <QCoreApplication>
-#include "journal/journallog.h"
-
 #include "journal/faults.h"
+#include "journal/journallog.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
@@ -265,7 +265,9 @@ qint64 SigningKeys::boundaryBefore(qint64 now, qint64 length) {
   return now - ((now % length) + length) % length;
 }
 
-bool SigningKeys::load(const QString &path, Failure *failure) {
+namespace {
+// The signing file's text, refused when others may read it.
+bool readOwnersOnly(const QString &path, QByteArray *text, Failure *failure) {
   struct stat status {};
   if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
     *failure = Failure(Failure::Kind::CannotOpen,
@@ -283,19 +285,45 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
                            .arg(QString::number(status.st_mode & 0777, 8).rightJustified(4, u'0')));
     return false;
   }
+  return readLimited(path, kSigningFileLimit, text, failure);
+}
+
+// An epoch line, "e <epoch> <starts> <ends> <public key> <certificate>
+// <secret or erased>", of the epoch expected next.
+bool parseEpochLine(const QByteArray &line, qint64 expectedEpoch, EpochCertificate *certificate,
+                    QByteArray *secret) {
+  const QList<QByteArray> parts = line.split(' ');
+  if (parts.size() != 7 || parts[0] != "e")
+    return false;
+  certificate->epoch = parts[1].toLongLong();
+  certificate->starts = parts[2].toLongLong();
+  certificate->ends = parts[3].toLongLong();
+  certificate->publicKey = QByteArray::fromHex(parts[4]);
+  certificate->signature = QByteArray::fromHex(parts[5]);
+  *secret = parts[6] == kErased ? QByteArray() : QByteArray::fromHex(parts[6]);
+  return certificate->epoch == expectedEpoch &&
+         certificate->publicKey.size() == seals::kPublicKeyBytes &&
+         (secret->isEmpty() || secret->size() == seals::kSecretKeyBytes);
+}
+}  // namespace
+
+bool SigningKeys::load(const QString &path, Failure *failure) {
   QByteArray text;
-  if (!readLimited(path, kSigningFileLimit, &text, failure))
+  // The secrets leave no copy behind in memory, whatever the outcome.
+  auto erase = qScopeGuard([&text] { std::memset(text.data(), 0, size_t(text.size())); });
+  if (!readOwnersOnly(path, &text, failure))
     return false;
   const QList<QByteArray> lines = text.split('\n');
-  const QString bad =
-      QCoreApplication::translate("Journal", "the signing keys %1 are damaged: ").arg(path);
-  if (lines.size() < 4 || lines[0] != kSigningTag || !lines[1].startsWith("station ") ||
-      !lines[2].startsWith("root ")) {
-    *failure =
-        Failure(Failure::Kind::Corrupt,
-                bad + QCoreApplication::translate("Journal", "not signing keys of format 2"));
+  auto damaged = [&](const QString &why) {
+    *failure = Failure(
+        Failure::Kind::Corrupt,
+        QCoreApplication::translate("Journal", "the signing keys %1 are damaged: ").arg(path) +
+            why);
     return false;
-  }
+  };
+  if (lines.size() < 4 || lines[0] != kSigningTag || !lines[1].startsWith("station ") ||
+      !lines[2].startsWith("root "))
+    return damaged(QCoreApplication::translate("Journal", "not signing keys of format 2"));
   verificationKey_.station = QUrl::fromPercentEncoding(lines[1].mid(8));
   verificationKey_.root = QByteArray::fromHex(lines[2].mid(5));
   headerBytes_ = lines[0].size() + lines[1].size() + lines[2].size() + 3;
@@ -304,38 +332,17 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
   for (qsizetype i = 3; i < lines.size(); ++i) {
     if (lines[i].isEmpty() && i == lines.size() - 1)
       break;
-    const QList<QByteArray> parts = lines[i].split(' ');
     EpochCertificate certificate;
-    if (parts.size() != 7 || parts[0] != "e") {
-      *failure = Failure(
-          Failure::Kind::Corrupt,
-          bad + QCoreApplication::translate("Journal", "line %1 is not an epoch key").arg(i + 1));
-      return false;
-    }
-    certificate.epoch = parts[1].toLongLong();
-    certificate.starts = parts[2].toLongLong();
-    certificate.ends = parts[3].toLongLong();
-    certificate.publicKey = QByteArray::fromHex(parts[4]);
-    certificate.signature = QByteArray::fromHex(parts[5]);
-    QByteArray secret = parts[6] == kErased ? QByteArray() : QByteArray::fromHex(parts[6]);
-    if (certificate.epoch != certificates_.size() ||
-        certificate.publicKey.size() != seals::kPublicKeyBytes ||
-        (!secret.isEmpty() && secret.size() != seals::kSecretKeyBytes)) {
-      *failure = Failure(
-          Failure::Kind::Corrupt,
-          bad + QCoreApplication::translate("Journal", "line %1 is not an epoch key").arg(i + 1));
-      return false;
-    }
+    QByteArray secret;
+    if (!parseEpochLine(lines[i], certificates_.size(), &certificate, &secret))
+      return damaged(
+          QCoreApplication::translate("Journal", "line %1 is not an epoch key").arg(i + 1));
     lineBytes_ = lines[i].size() + 1;
     certificates_ << certificate;
     secrets_ << secret;
   }
-  if (certificates_.isEmpty()) {
-    *failure = Failure(Failure::Kind::Corrupt,
-                       bad + QCoreApplication::translate("Journal", "no epoch keys"));
-    return false;
-  }
-  std::memset(text.data(), 0, size_t(text.size()));
+  if (certificates_.isEmpty())
+    return damaged(QCoreApplication::translate("Journal", "no epoch keys"));
   certified_.assign(size_t(certificates_.size()), -1);
   path_ = path;
   return true;

@@ -1,7 +1,6 @@
 #include "journal/ticketcode.h"
 
 #include <QCoreApplication>
-
 #include <QDateTime>
 #include <QUrl>
 

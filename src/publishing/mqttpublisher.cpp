@@ -1,12 +1,11 @@
 #include "publishing/mqttpublisher.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 #include <mosquitto.h>
 #include <mqtt_protocol.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSocketNotifier>

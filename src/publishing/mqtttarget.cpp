@@ -1,9 +1,8 @@
 #include "publishing/mqtttarget.h"
 
-#include <QCoreApplication>
-
 #include <sys/stat.h>
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>

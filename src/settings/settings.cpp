@@ -1,11 +1,10 @@
 #include "settings/settings.h"
 
-#include <QCoreApplication>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

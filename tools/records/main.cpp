@@ -50,43 +50,23 @@ bool hasADisplay() {
 }
 }  // namespace
 
-int main(int argc, char *argv[]) {
-  std::unique_ptr<QCoreApplication> application;
-  const bool viewer = wantsViewer(argc, argv) && !asksForHelp(argc, argv);
-  if (viewer && !hasADisplay()) {
-    std::fprintf(stderr,
-                 "weighstation-records: view needs a graphical display (DISPLAY or "
-                 "WAYLAND_DISPLAY is not set)\n");
-    return 2;
-  }
+namespace {
+// The application object a command needs: widgets for the viewer, a
+// screen-less GUI for printouts, else none. `argc` outlives it (main's).
+std::unique_ptr<QCoreApplication> makeApplication(int &argc, char **argv, bool viewer) {
   if (printsWithoutAScreen(argc, argv) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     toolkitHandler = qInstallMessageHandler(withoutRuntimeFolderNotes);
   }
   if (viewer)
-    application = std::make_unique<QApplication>(argc, argv);
-  else if (printsWithoutAScreen(argc, argv))
-    application = std::make_unique<QGuiApplication>(argc, argv);
-  else
-    application = std::make_unique<QCoreApplication>(argc, argv);
-  QCoreApplication::setApplicationName(QStringLiteral("weighstation-records"));
-  language::use();
-  // An export or a rebuilt workbook interrupted leaves no part behind.
-  OutputFile::removeOnSignals();
-  QCoreApplication::setApplicationVersion(QStringLiteral(WEIGHSTATION_VERSION));
-  QStringList arguments = QCoreApplication::arguments();
-  if (wantsViewer(argc, argv) && arguments.value(1) != QLatin1String("view"))
-    arguments.insert(1, QStringLiteral("view"));
-  const QString command = arguments.value(1);
-  // Each subcommand parses its own arguments, the program's name first.
-  QStringList rest = arguments.mid(2);
-  rest.prepend(arguments.value(0) + QLatin1Char(' ') + command);
-  // What the settings files get wrong is said before any command uses them
-  // ("settings" says it itself).
-  if (command != QLatin1String("settings")) {
-    for (const QString &problem : settings::problems())
-      std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
-  }
+    return std::make_unique<QApplication>(argc, argv);
+  if (printsWithoutAScreen(argc, argv))
+    return std::make_unique<QGuiApplication>(argc, argv);
+  return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+// Runs `command` with its arguments (the program's name first).
+int dispatch(const QString &command, const QStringList &rest) {
   static const std::pair<const char *, int (*)(const QStringList &)> kCommands[] = {
       {"view", records::view},
       {"verify", records::verify},
@@ -122,4 +102,35 @@ int main(int argc, char *argv[]) {
       qPrintable(QCoreApplication::translate("Records", "unknown command '%1' (try --help)")
                      .arg(command)));
   return 2;
+}
+}  // namespace
+
+int main(int argc, char *argv[]) {
+  const bool viewer = wantsViewer(argc, argv) && !asksForHelp(argc, argv);
+  if (viewer && !hasADisplay()) {
+    std::fprintf(stderr,
+                 "weighstation-records: view needs a graphical display (DISPLAY or "
+                 "WAYLAND_DISPLAY is not set)\n");
+    return 2;
+  }
+  const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv, viewer);
+  QCoreApplication::setApplicationName(QStringLiteral("weighstation-records"));
+  language::use();
+  // An export or a rebuilt workbook interrupted leaves no part behind.
+  OutputFile::removeOnSignals();
+  QCoreApplication::setApplicationVersion(QStringLiteral(WEIGHSTATION_VERSION));
+  QStringList arguments = QCoreApplication::arguments();
+  if (wantsViewer(argc, argv) && arguments.value(1) != QLatin1String("view"))
+    arguments.insert(1, QStringLiteral("view"));
+  const QString command = arguments.value(1);
+  // Each subcommand parses its own arguments, the program's name first.
+  QStringList rest = arguments.mid(2);
+  rest.prepend(arguments.value(0) + QLatin1Char(' ') + command);
+  // What the settings files get wrong is said before any command uses them
+  // ("settings" says it itself).
+  if (command != QLatin1String("settings")) {
+    for (const QString &problem : settings::problems())
+      std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
+  }
+  return dispatch(command, rest);
 }
