@@ -189,7 +189,7 @@ class WindowJournalTest : public QObject {
     for (int n = 3; n <= 4; ++n) {
       const QList<ModalAnswerer::Seen> seen = record();
       QCOMPARE(seen.size(), 1);
-      QVERIFY2(seen[0].text.contains("fails its check: its last record, seq 2, is not sealed"),
+      QVERIFY2(seen[0].text.contains("fails its check: seq 2: its seal does not match"),
                qPrintable(seen[0].text));
       QVERIFY(
           seen[0].text.endsWith(QStringLiteral("Record %1 Is Not in the Journal!!!").arg(n - 2)));

@@ -555,28 +555,12 @@
       <translation>das Journal %1 besteht seine Prüfung nicht: </translation>
     </message>
     <message>
-      <source>its last record, seq %1, is not sealed with its keys</source>
-      <translation>seine letzte Wägung, Nr. %1, ist nicht mit seinen Schlüsseln versiegelt</translation>
-    </message>
-    <message>
       <source>the head %1 is not signed by its epoch's key</source>
       <translation>der Endvermerk %1 ist nicht mit dem Schlüssel seiner Epoche signiert</translation>
     </message>
     <message>
       <source>no head witnesses its end (%1)</source>
       <translation>kein Endvermerk bezeugt sein Ende (%1)</translation>
-    </message>
-    <message>
-      <source>its head witnesses another journal (%1)</source>
-      <translation>sein Endvermerk bezeugt ein anderes Journal (%1)</translation>
-    </message>
-    <message>
-      <source>it ends at seq %1 but its head witnessed seq %2</source>
-      <translation>es endet bei Nr. %1, aber sein Endvermerk bezeugte Nr. %2</translation>
-    </message>
-    <message>
-      <source>seq %1 is not the record its head witnessed</source>
-      <translation>Nr. %1 ist nicht die Wägung, die sein Endvermerk bezeugte</translation>
     </message>
     <message>
       <source>cannot read the journal's epoch keys</source>
@@ -697,6 +681,10 @@
     <message>
       <source>ticket genuine: station %1, seq %2, %3, %4</source>
       <translation>Wiegeschein echt: Station %1, Nr. %2, %3, %4</translation>
+    </message>
+    <message>
+      <source>its records of format 1 need its key</source>
+      <translation>seine Wägungen im Format 1 brauchen seinen Schlüssel</translation>
     </message>
   </context>
   <context>
@@ -1871,6 +1859,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>cancelled</source>
       <translation>abgebrochen</translation>
+    </message>
+    <message>
+      <source>seq %1: out of its place, after seq %2</source>
+      <translation>Nr. %1: nicht an ihrem Platz, nach Nr. %2</translation>
     </message>
   </context>
   <context>

@@ -555,28 +555,12 @@
       <translation>el diario %1 no supera su comprobación: </translation>
     </message>
     <message>
-      <source>its last record, seq %1, is not sealed with its keys</source>
-      <translation>su último registro, n.º %1, no está sellado con sus claves</translation>
-    </message>
-    <message>
       <source>the head %1 is not signed by its epoch's key</source>
       <translation>el testigo final %1 no está firmado con la clave de su época</translation>
     </message>
     <message>
       <source>no head witnesses its end (%1)</source>
       <translation>ningún testigo final da fe de su final (%1)</translation>
-    </message>
-    <message>
-      <source>its head witnesses another journal (%1)</source>
-      <translation>su testigo final da fe de otro diario (%1)</translation>
-    </message>
-    <message>
-      <source>it ends at seq %1 but its head witnessed seq %2</source>
-      <translation>termina en el n.º %1 pero su testigo final daba fe del n.º %2</translation>
-    </message>
-    <message>
-      <source>seq %1 is not the record its head witnessed</source>
-      <translation>el n.º %1 no es el registro del que daba fe su testigo final</translation>
     </message>
     <message>
       <source>cannot read the journal's epoch keys</source>
@@ -697,6 +681,10 @@
     <message>
       <source>ticket genuine: station %1, seq %2, %3, %4</source>
       <translation>ticket auténtico: estación %1, n.º %2, %3, %4</translation>
+    </message>
+    <message>
+      <source>its records of format 1 need its key</source>
+      <translation>sus registros de formato 1 necesitan su clave</translation>
     </message>
   </context>
   <context>
@@ -1871,6 +1859,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>cancelled</source>
       <translation>cancelado</translation>
+    </message>
+    <message>
+      <source>seq %1: out of its place, after seq %2</source>
+      <translation>n.º %1: fuera de su lugar, después del n.º %2</translation>
     </message>
   </context>
   <context>

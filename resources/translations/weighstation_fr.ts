@@ -555,28 +555,12 @@
       <translation>le journal %1 échoue à sa vérification : </translation>
     </message>
     <message>
-      <source>its last record, seq %1, is not sealed with its keys</source>
-      <translation>son dernier enregistrement, n° %1, n'est pas scellé avec ses clés</translation>
-    </message>
-    <message>
       <source>the head %1 is not signed by its epoch's key</source>
       <translation>le témoin de fin %1 n'est pas signé par la clé de son époque</translation>
     </message>
     <message>
       <source>no head witnesses its end (%1)</source>
       <translation>aucun témoin de fin n'atteste sa fin (%1)</translation>
-    </message>
-    <message>
-      <source>its head witnesses another journal (%1)</source>
-      <translation>son témoin de fin atteste un autre journal (%1)</translation>
-    </message>
-    <message>
-      <source>it ends at seq %1 but its head witnessed seq %2</source>
-      <translation>il finit au n° %1 mais son témoin de fin attestait le n° %2</translation>
-    </message>
-    <message>
-      <source>seq %1 is not the record its head witnessed</source>
-      <translation>le n° %1 n'est pas l'enregistrement que son témoin de fin attestait</translation>
     </message>
     <message>
       <source>cannot read the journal's epoch keys</source>
@@ -697,6 +681,10 @@
     <message>
       <source>ticket genuine: station %1, seq %2, %3, %4</source>
       <translation>ticket authentique : station %1, n° %2, %3, %4</translation>
+    </message>
+    <message>
+      <source>its records of format 1 need its key</source>
+      <translation>ses enregistrements au format 1 ont besoin de sa clé</translation>
     </message>
   </context>
   <context>
@@ -1871,6 +1859,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>cancelled</source>
       <translation>annulé</translation>
+    </message>
+    <message>
+      <source>seq %1: out of its place, after seq %2</source>
+      <translation>n° %1 : hors de sa place, après le n° %2</translation>
     </message>
   </context>
   <context>

@@ -555,28 +555,12 @@
       <translation>o diário %1 não passa na sua verificação: </translation>
     </message>
     <message>
-      <source>its last record, seq %1, is not sealed with its keys</source>
-      <translation>seu último registro, nº %1, não está selado com suas chaves</translation>
-    </message>
-    <message>
       <source>the head %1 is not signed by its epoch's key</source>
       <translation>a testemunha final %1 não está assinada pela chave de sua época</translation>
     </message>
     <message>
       <source>no head witnesses its end (%1)</source>
       <translation>nenhuma testemunha final atesta seu fim (%1)</translation>
-    </message>
-    <message>
-      <source>its head witnesses another journal (%1)</source>
-      <translation>sua testemunha final atesta outro diário (%1)</translation>
-    </message>
-    <message>
-      <source>it ends at seq %1 but its head witnessed seq %2</source>
-      <translation>termina no nº %1 mas sua testemunha final atestava o nº %2</translation>
-    </message>
-    <message>
-      <source>seq %1 is not the record its head witnessed</source>
-      <translation>o nº %1 não é o registro que sua testemunha final atestava</translation>
     </message>
     <message>
       <source>cannot read the journal's epoch keys</source>
@@ -697,6 +681,10 @@
     <message>
       <source>ticket genuine: station %1, seq %2, %3, %4</source>
       <translation>tíquete autêntico: estação %1, nº %2, %3, %4</translation>
+    </message>
+    <message>
+      <source>its records of format 1 need its key</source>
+      <translation>seus registros de formato 1 precisam de sua chave</translation>
     </message>
   </context>
   <context>
@@ -1871,6 +1859,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>cancelled</source>
       <translation>cancelado</translation>
+    </message>
+    <message>
+      <source>seq %1: out of its place, after seq %2</source>
+      <translation>nº %1: fora do seu lugar, depois do nº %2</translation>
     </message>
   </context>
   <context>

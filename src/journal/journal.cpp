@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "journal/chaincheck.h"
 #include "journal/journaldb.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
@@ -451,26 +452,6 @@ Failure RecordJournal::cannotSign(qint64 epoch, qint64 seq) const {
       seq);
 }
 
-bool RecordJournal::sealIsValid(const JournalRecord &record, const QString &previousMac) const {
-  if (!recordseal::isPublic(record.mac))
-    return !key_.isEmpty() && journalfiles::sealOf(key_, journalcolumns::canonicalBytes(
-                                                             record, previousMac)) == record.mac;
-  recordseal::Seal seal;
-  return recordseal::parse(record.mac, &seal) && keys_.isCertified(seal.epoch) &&
-         seal.hash == recordseal::recordHash(record, previousMac) &&
-         seals::verify(keys_.certificate(seal.epoch).publicKey,
-                       recordseal::recordMessage(record, seal.hash), seal.signature);
-}
-
-bool RecordJournal::headIsValid(const journalfiles::Head &head) const {
-  if (head.format == 1)
-    return true;  // read with format 1's key
-  recordseal::Seal seal;
-  return recordseal::parse(head.mac, &seal) && keys_.isCertified(seal.epoch) &&
-         seals::verify(keys_.certificate(seal.epoch).publicKey, recordseal::headMessage(head),
-                       head.signature);
-}
-
 void RecordJournal::erasePastEpochs(qint64 epoch) {
   qint64 erased = 0;
   Failure why;
@@ -496,17 +477,10 @@ void RecordJournal::evolve() {
   }
 }
 
-// The journal's own check at open: its last record is sealed on the one
-// before, and the head's witnessed record is still there, unchanged.
+// The journal's own check at open, to the rule of a valid journal
+// (chaincheck.h): its head signed under its keys, and its records from the
+// one before the head's on a chain that ends where the head says.
 bool RecordJournal::checkEnd(Failure *failure) {
-  QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("SELECT %1 FROM records ORDER BY seq DESC LIMIT 2")
-                      .arg(journalschema::columnList())))
-    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
-                failure);
-  QList<JournalRecord> last;
-  while (query.next())
-    last << journalschema::readRecord(query);
   auto broken = [&](const QString &why, qint64 seq = 0) {
     *failure = Failure(
         Failure::Kind::Corrupt,
@@ -514,47 +488,56 @@ bool RecordJournal::checkEnd(Failure *failure) {
         seq);
     return false;
   };
-  if (!last.isEmpty() && !sealIsValid(last[0], last.size() > 1 ? last[1].mac : QString()))
-    return broken(QCoreApplication::translate(
-                      "Journal", "its last record, seq %1, is not sealed with its keys")
-                      .arg(last[0].seq),
-                  last[0].seq);
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT MAX(seq) FROM records")) || !query.next())
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
+  const qint64 lastSeq = query.value(0).toLongLong();
+  const chaincheck::Keys keys = chaincheck::Keys::of(key_, keys_);
   journalfiles::Head head;
   Failure unread;
   const QString headPath = journalfiles::headPathFor(keyPath_, journalId_);
   bool headRead = journalfiles::readHead(headPath, key_, &head, &unread);
   QString why = unread.reason();
-  if (headRead && !headIsValid(head)) {
+  if (headRead && !keys.headSigned(head)) {
     why = QCoreApplication::translate("Journal", "the head %1 is not signed by its epoch's key")
               .arg(headPath);
     headRead = false;
   }
   if (!headRead) {
     const bool noHead = QFileInfo(headPath).size() == 0;
-    if (last.isEmpty() && noHead)
+    if (lastSeq == 0 && noHead)
       return true;  // a new journal: nothing to witness yet
     return broken(
         noHead
             ? QCoreApplication::translate("Journal", "no head witnesses its end (%1)").arg(headPath)
             : why);
   }
-  if (head.journalId != journalId_)
-    return broken(QCoreApplication::translate("Journal", "its head witnesses another journal (%1)")
-                      .arg(head.journalId));
-  const qint64 lastSeq = last.isEmpty() ? 0 : last[0].seq;
-  if (head.seq > lastSeq)
-    return broken(
-        QCoreApplication::translate("Journal", "it ends at seq %1 but its head witnessed seq %2")
-            .arg(lastSeq)
-            .arg(head.seq),
-        lastSeq + 1);
-  if (head.seq > 0 &&
-      (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(head.seq)) ||
-       !query.next() || query.value(0).toString() != head.mac))
-    return broken(
-        QCoreApplication::translate("Journal", "seq %1 is not the record its head witnessed")
-            .arg(head.seq),
-        head.seq);
+  const qint64 anchor = qMax<qint64>(0, qMin(head.seq, lastSeq) - 1);
+  QString anchorMac;
+  if (anchor > 0 &&
+      (!query.exec(QStringLiteral("SELECT mac FROM records WHERE seq = %1").arg(anchor)) ||
+       !query.next()))
+    return broken(QCoreApplication::translate("Verifier", "seq %1: missing").arg(anchor), anchor);
+  if (anchor > 0)
+    anchorMac = query.value(0).toString();
+  if (!query.exec(QStringLiteral("SELECT %1 FROM records WHERE seq > %2 ORDER BY seq")
+                      .arg(journalschema::columnList())
+                      .arg(anchor)))
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
+  chaincheck::ChainCheck chain(keys, anchor, anchorMac);
+  chain.watch(head.seq);
+  QList<chaincheck::Problem> problems;
+  while (query.next())
+    problems << chain.add(journalschema::readRecord(query));
+  problems << chain.end(head, journalId_, headPath);
+  if (chain.neededKey())
+    return broken(QCoreApplication::translate("Journal", "its records of format 1 need its key"));
+  for (const chaincheck::Problem &problem : problems) {
+    if (!problem.outsideItsEpoch)
+      return broken(problem.text, problem.seq);
+  }
   lastHead_ = head;
   return true;
 }
@@ -652,9 +635,8 @@ journalfiles::Head RecordJournal::headOf(const JournalRecord &record, qint64 epo
   return head;
 }
 
-// Seals and commits to the rule of a valid journal (verifier.cpp's "What
-// makes a journal valid"): the next seq, chained on the last seal, in the
-// epoch in force, the head advanced under the writers' lock.
+// Seals and commits to the rule of a valid journal (chaincheck.h): the next seq, chained on the
+// last seal, in the epoch in force, the head advanced under the writers' lock.
 qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   if (!open(failure))
     return 0;

@@ -81,8 +81,6 @@ class RecordJournal {
   bool continueInFormat2(Failure *failure);
   // Why the keys cannot sign in `epoch`.
   Failure cannotSign(qint64 epoch, qint64 seq) const;
-  bool sealIsValid(const JournalRecord &record, const QString &previousMac) const;
-  bool headIsValid(const journalfiles::Head &head) const;
   void erasePastEpochs(qint64 epoch);
   void noteAnUnnotedEnd();
   void rollback();

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <functional>
 
+#include "journal/chaincheck.h"
 #include "journal/faults.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
@@ -256,10 +257,6 @@ QList<FoundHead> headsChecked(const QString &keyPath, const QByteArray &key,
   return found;
 }
 
-bool signedWith(const signingkeys::EpochCertificate &certificate, const Head &head, qint64 epoch) {
-  return certificate.epoch == epoch &&
-         seals::verify(certificate.publicKey, recordseal::headMessage(head), head.signature);
-}
 }  // namespace
 
 QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
@@ -271,8 +268,8 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
       return false;
     const auto certified = known.constFind(seal.epoch);
     if (certified != known.constEnd())
-      return signedWith(*certified, head, seal.epoch);
-    return head.certificate.certifiedBy(*under) && signedWith(head.certificate, head, seal.epoch);
+      return chaincheck::headSignedBy(*certified, head);
+    return head.certificate.certifiedBy(*under) && chaincheck::headSignedBy(head.certificate, head);
   });
 }
 
@@ -286,9 +283,7 @@ QList<FoundHead> headsOfTheKey(const QString &keyPath) {
   const bool haveKeys = keys.load(signingkeys::signingPathFor(keyPath), &unreadableKeys);
   QList<FoundHead> heads =
       headsChecked(keyPath, haveKey ? key : QByteArray(), [&](const Head &head) {
-        recordseal::Seal seal;
-        return haveKeys && recordseal::parse(head.mac, &seal) && keys.isCertified(seal.epoch) &&
-               signedWith(keys.certificate(seal.epoch), head, seal.epoch);
+        return haveKeys && chaincheck::Keys::of(QByteArray(), keys).headSigned(head);
       });
   const QString shared = QFileInfo(appfolders::stateFolder()).absoluteFilePath();
   heads.removeIf([&](const FoundHead &found) {

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QUrl>
 
+#include "journal/chaincheck.h"
 #include "journal/recordseal.h"
 #include "journal/seals.h"
 
@@ -87,15 +88,15 @@ Checked check(const QString &code, const signingkeys::VerificationKey &key) {
             .arg(key.fingerprint(), key.station);
     return checked;
   }
-  if (time < certificate.starts - signingkeys::kEpochSlackSeconds || time >= certificate.ends) {
+  if (!chaincheck::datedWithin(certificate, time)) {
     checked.why =
         QCoreApplication::translate("Journal", "it is dated outside the epoch that sealed it");
     return checked;
   }
-  if (!seals::verify(certificate.publicKey,
-                     recordseal::recordMessage(checked.station, checked.seq, checked.takenAt,
-                                               checked.totalShown, hash),
-                     signature)) {
+  if (!chaincheck::signedBy(certificate,
+                            recordseal::recordMessage(checked.station, checked.seq, checked.takenAt,
+                                                      checked.totalShown, hash),
+                            signature)) {
     checked.why = QCoreApplication::translate(
         "Journal", "its signature does not match what it says (a changed digit?)");
     return checked;

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "journal/chaincheck.h"
 #include "journal/journal.h"
 #include "journal/journaldb.h"
 #include "journal/journalfiles.h"
@@ -26,85 +27,24 @@
 namespace {
 
 // What checks the seals: format 1's key (its records, notes and the
-// transition) and format 2's verification key with the journal's epoch keys.
-struct Trust {
-  QByteArray key;
+// transition) and format 2's verification key with the journal's epoch keys
+// (the chain check's keys, whose `epochs` are certified by the verification
+// key), and where the one ends and the other begins.
+struct Trust : chaincheck::Keys {
   QString keyWhy;  // why there is no key
   signingkeys::VerificationKey verificationKey;
   bool haveVerificationKey = false;
   QString verificationWhy;
-  QHash<qint64, signingkeys::EpochCertificate> epochs;         // certified by the verification key
-  qint64 lastFormat1Seq = std::numeric_limits<qint64>::max();  // the transition
   bool transitionNeedsKey = false;
 };
 
-// One chain of format-2 seals (the records', or the notes'): each hash is
-// recomputed; a signature is checked where an epoch's run ends, every
-// 4096th seal and at the chain's end, and covers every hash before it,
-// each of which holds the seal before.
-class SignedChain {
- public:
-  explicit SignedChain(const Trust &trust) : trust_(trust) {}
-  // false: the signature does not match
-  // `message` makes the signed message, when it is checked.
-  template <typename Report>
-  void add(qint64 seq, const recordseal::Seal &seal, std::function<QByteArray()> message,
-           Report report) {
-    if (pending_.seq > 0 && (seal.epoch != pending_.epoch || ++sinceChecked_ >= 4096))
-      flush(report);
-    pending_ = {seq, seal.epoch, std::move(message), seal.signature};
-  }
-  template <typename Report>
-  void flush(Report report) {
-    sinceChecked_ = 0;
-    if (pending_.seq == 0)
-      return;
-    const auto epoch = trust_.epochs.constFind(pending_.epoch);
-    if (epoch != trust_.epochs.constEnd() &&
-        !seals::verify(epoch->publicKey, pending_.message(), pending_.signature))
-      report(pending_.seq);
-    pending_ = Pending();
-  }
-
- private:
-  struct Pending {
-    qint64 seq = 0;
-    qint64 epoch = -1;
-    std::function<QByteArray()> message;
-    QByteArray signature;
-  };
-  const Trust &trust_;
-  Pending pending_;
-  int sinceChecked_ = 0;
-};
-
-// What makes a journal valid, record by record (the writer seals to this
-// rule, `RecordJournal::append` and its open-time check; this checker and
-// the head search hold a journal to it):
-//  1. Its records are seq 1, 2, 3, ... with no gap, and no row lies
-//     outside that sequence in any sealed table.
-//  2. Record N's seal covers its canonical bytes (journalcolumns), which
-//     begin with record N-1's whole seal: format 1 an HMAC under the key,
-//     format 2 a SHA-256 hash signed, at the latest where its epoch's run
-//     of records ends, by the epoch key the verification key certifies.
-//  3. Format 2's epochs never go back, and a record is dated within its
-//     sealing epoch (a few seconds of slack before it).
-//  4. Where format 1 ends and format 2 begins is the verification key's
-//     word, signed by its root, never the file's.
-//  5. The end: the head signed under this check's keys witnesses a record
-//     (its seq and seal) the journal holds; records after it are not
-//     witnessed, records before it cannot have been removed.
-//  6. The file holds exactly the journal's schema, every sealed value of
-//     the storage class the writer stores, and every note due.
+// The journal's check, to the rule of a valid journal (chaincheck.h): the
+// chain check's problems, and those of the file checks, into the report,
+// the first ones listed.
 class Checker {
  public:
   Checker(const VerifyOptions &options, VerifyReport &report, const Trust &trust)
-      : options_(options),
-        report_(report),
-        trust_(trust),
-        mac_(QCryptographicHash::Sha256, trust.key),
-        chain_(trust),
-        previousMac_(options.afterMac) {
+      : options_(options), report_(report), chain_(trust, options.afterSeq, options.afterMac) {
     report_.lastSeq = options.afterSeq;
   }
 
@@ -114,153 +54,31 @@ class Checker {
     else
       ++report_.problemsNotListed;
   }
+  void problems(const QList<chaincheck::Problem> &found) {
+    for (const chaincheck::Problem &each : found)
+      problem(each.seq, each.text);
+  }
 
-  // `columns`: the bytes the seal covers after the previous seal
-  // (journalcolumns::canonicalColumns), or null; `hash`: the record's chain
-  // hash computed already (on the previous record's seal, as this checker
-  // takes them), or null.
+  // As chaincheck::ChainCheck::add takes it.
   void record(const JournalRecord &record, const QByteArray *columns = nullptr,
               const QByteArray *hash = nullptr) {
     if (report_.records == 0) {
       report_.firstSeq = record.seq;
       report_.firstTakenAt = record.takenAt;
     }
-    const qint64 expected = report_.lastSeq + 1;
-    if (record.seq > expected) {
-      problem(expected,
-              record.seq == expected + 1
-                  ? QCoreApplication::translate("Verifier", "seq %1: missing").arg(expected)
-                  : QCoreApplication::translate("Verifier", "seq %1: missing, and the %2 after it")
-                        .arg(expected)
-                        .arg(shown::records(record.seq - expected - 1)));
-    }
-    if (trust_.lastFormat1Seq == -1 ? !recordseal::isPublic(record.mac)
-                                    : record.seq <= trust_.lastFormat1Seq)
-      format1(record, columns);
-    else
-      format2(record, columns, hash);
-    previousMac_ = record.mac;
+    problems(chain_.add(record, columns, hash));
     report_.lastSeq = record.seq;
     report_.lastTakenAt = record.takenAt;
     ++report_.records;
-    if (record.seq == watchedSeq_)
-      watchedMac_ = record.mac;
   }
-
-  void finish() {
-    chain_.flush([this](qint64 seq) { notSigned(seq); });
-  }
-
-  // The record whose mac the head names, looked at on the way.
-  void watch(qint64 seq) { watchedSeq_ = seq; }
-  const QString &watchedMac() const { return watchedMac_; }
-  qint64 format1Records() const { return format1Records_; }
-  bool neededKey() const { return neededKey_; }
-  qint64 lastFormat1Seq() const { return lastFormat1Seen_; }
-  qint64 firstFormat2Seq() const { return firstFormat2Seq_; }
+  void finish() { problems(chain_.finish()); }
+  chaincheck::ChainCheck &chain() { return chain_; }
+  const chaincheck::ChainCheck &chain() const { return chain_; }
 
  private:
-  void format1(const JournalRecord &record, const QByteArray *columns) {
-    if (trust_.key.isEmpty()) {
-      neededKey_ = true;
-      return;
-    }
-    ++format1Records_;
-    lastFormat1Seen_ = record.seq;
-    mac_.reset();
-    mac_.addData(columns ? journalcolumns::canonicalPrevious(previousMac_) + *columns
-                         : journalcolumns::canonicalBytes(record, previousMac_));
-    if (QString::fromLatin1(mac_.result().toHex()) != record.mac) {
-      problem(record.seq, QCoreApplication::translate(
-                              "Verifier",
-                              "seq %1: its mac does not match its contents and the record before "
-                              "(changed, moved, inserted or sealed with another key)")
-                              .arg(record.seq));
-    }
-  }
-
-  void format2(const JournalRecord &record, const QByteArray *columns,
-               const QByteArray *precomputed) {
-    if (firstFormat2Seq_ == 0)
-      firstFormat2Seq_ = record.seq;
-    recordseal::Seal seal;
-    if (!recordseal::parse(record.mac, &seal)) {
-      problem(record.seq, QCoreApplication::translate(
-                              "Verifier", "seq %1: its seal is not a seal of format 2 (%2)")
-                              .arg(record.seq)
-                              .arg(record.mac.left(80)));
-      return;
-    }
-    const QByteArray hash =
-        precomputed ? *precomputed
-        : columns   ? seals::sha256(journalcolumns::canonicalPrevious(previousMac_) + *columns)
-                    : recordseal::recordHash(record, previousMac_);
-    if (seal.hash != hash) {
-      problem(record.seq, QCoreApplication::translate(
-                              "Verifier",
-                              "seq %1: its seal does not match its contents and the record before "
-                              "(changed, moved or inserted)")
-                              .arg(record.seq));
-    }
-    if (seal.epoch < lastEpoch_) {
-      problem(record.seq, QCoreApplication::translate(
-                              "Verifier",
-                              "seq %1: sealed in epoch %2 after a record of epoch %3 (an epoch "
-                              "never goes back)")
-                              .arg(record.seq)
-                              .arg(seal.epoch)
-                              .arg(lastEpoch_));
-    }
-    lastEpoch_ = qMax(lastEpoch_, seal.epoch);
-    const auto epoch = trust_.epochs.constFind(seal.epoch);
-    qint64 takenAt = 0;
-    if (epoch == trust_.epochs.constEnd()) {
-      problem(record.seq,
-              QCoreApplication::translate(
-                  "Verifier", "seq %1: its epoch %2 has no key certified by the verification key")
-                  .arg(record.seq)
-                  .arg(seal.epoch));
-    } else if (!recordseal::secondsOf(record.takenAt, &takenAt) ||
-               takenAt < epoch->starts - signingkeys::kEpochSlackSeconds ||
-               takenAt >= epoch->ends) {
-      problem(record.seq,
-              QCoreApplication::translate(
-                  "Verifier",
-                  "seq %1: dated %2, outside its sealing epoch %3 (%4 to %5): sealed "
-                  "later than its time, or the station's clock went back")
-                  .arg(record.seq)
-                  .arg(record.takenAt)
-                  .arg(seal.epoch)
-                  .arg(QDateTime::fromSecsSinceEpoch(epoch->starts, Qt::UTC).toString(Qt::ISODate),
-                       QDateTime::fromSecsSinceEpoch(epoch->ends, Qt::UTC).toString(Qt::ISODate)));
-    }
-    chain_.add(
-        record.seq, seal,
-        [record, hash = seal.hash] { return recordseal::recordMessage(record, hash); },
-        [this](qint64 seq) { notSigned(seq); });
-  }
-
-  void notSigned(qint64 seq) {
-    problem(seq,
-            QCoreApplication::translate("Verifier",
-                                        "seq %1: its signature does not match (forged, changed, or "
-                                        "sealed with another station's keys)")
-                .arg(seq));
-  }
-
   const VerifyOptions &options_;
   VerifyReport &report_;
-  const Trust &trust_;
-  QMessageAuthenticationCode mac_;
-  SignedChain chain_;
-  QString previousMac_;
-  qint64 lastEpoch_ = -1;
-  qint64 watchedSeq_ = 0;
-  QString watchedMac_;
-  qint64 format1Records_ = 0;
-  qint64 lastFormat1Seen_ = 0;
-  qint64 firstFormat2Seq_ = 0;
-  bool neededKey_ = false;
+  chaincheck::ChainCheck chain_;
 };
 
 struct HeadSeen {
@@ -277,55 +95,21 @@ HeadSeen readHeadOf(const VerifyOptions &options, const Trust &trust, const QStr
   Failure unread;
   seen.read = journalfiles::readHead(seen.path, trust.key, &seen.head, &unread);
   seen.why = unread.reason();
-  if (seen.read && seen.head.format == 2) {
-    recordseal::Seal seal;
-    const bool parsed = recordseal::parse(seen.head.mac, &seal);
-    const auto epoch = trust.epochs.constFind(seal.epoch);
-    if (!parsed || epoch == trust.epochs.constEnd() ||
-        !seals::verify(epoch->publicKey, recordseal::headMessage(seen.head), seen.head.signature)) {
-      seen.read = false;
-      seen.why = QCoreApplication::translate(
-                     "Verifier", "the head %1 is not signed by a key of the journal's epochs")
-                     .arg(seen.path);
-    }
+  if (seen.read && !trust.headSigned(seen.head)) {
+    seen.read = false;
+    seen.why = QCoreApplication::translate(
+                   "Verifier", "the head %1 is not signed by a key of the journal's epochs")
+                   .arg(seen.path);
   }
   return seen;
 }
 
-void checkEnd(const HeadSeen &seen, const QString &journalId, const VerifyOptions &options,
-              Checker &checker, VerifyReport &report) {
-  const journalfiles::Head &head = seen.head;
-  const QString &headPath = seen.path;
-  if (!seen.read) {
-    if (report.records > 0)
-      report.endNotWitnessed = seen.why;
-    return;
-  }
-  if (head.journalId != journalId) {
-    checker.problem(0,
-                    QCoreApplication::translate("Verifier", "the head %1 witnesses another journal")
-                        .arg(headPath));
-    return;
-  }
-  if (head.seq > report.lastSeq) {
-    checker.problem(
-        report.lastSeq + 1,
-        QCoreApplication::translate("Verifier",
-                                    "seq %1: missing at the end: the journal ends at seq %2, its "
-                                    "head witnessed seq %3 (records removed, or an older copy "
-                                    "put back)")
-            .arg(report.lastSeq + 1)
-            .arg(report.lastSeq)
-            .arg(head.seq));
-  } else if (head.seq > options.afterSeq && checker.watchedMac() != head.mac) {
-    checker.problem(head.seq, QCoreApplication::translate(
-                                  "Verifier", "seq %1: not the record its head witnessed")
-                                  .arg(head.seq));
-  } else if (head.seq > 0 && head.seq == options.afterSeq && options.afterMac != head.mac) {
-    checker.problem(head.seq, QCoreApplication::translate(
-                                  "Verifier", "seq %1: not the record its head witnessed")
-                                  .arg(head.seq));
-  }
+void checkEnd(const HeadSeen &seen, const QString &journalId, Checker &checker,
+              VerifyReport &report) {
+  if (seen.read)
+    checker.problems(checker.chain().end(seen.head, journalId, seen.path));
+  else if (report.records > 0)
+    report.endNotWitnessed = seen.why;
 }
 
 // SQLite's own check of the file: its pages, b-trees and indexes. What it
@@ -448,7 +232,7 @@ void checkNotes(const QSqlDatabase &db, const Trust &trust, qint64 afterSeq, Che
                                  "d.seq > %1 ORDER BY d.seq")
                       .arg(afterSeq)))
     return unreadable();
-  SignedChain chain(trust);
+  chaincheck::SignedChain chain(trust);
   auto notSigned = [&](qint64 seq) {
     checker.problem(seq, QCoreApplication::translate(
                              "Verifier", "seq %1: its text log note's signature does not match")
@@ -776,7 +560,6 @@ QString VerifyReport::intactLine() const {
 }
 
 namespace {
-constexpr qint64 kBySeal = -1;  // a chain outside its journal: each seal says its format
 
 // The keys the options name, read as far as they can be; what is missing
 // matters only for the records that need it.
@@ -1024,7 +807,7 @@ bool takeFormat2Trust(const JournalReader &reader, const QString &journalId, boo
       if (certificate.certifiedBy(trust->verificationKey))
         trust->epochs.insert(certificate.epoch, certificate);
     }
-    trust->lastFormat1Seq = kBySeal;
+    trust->lastFormat1Seq = chaincheck::kBySeal;
   }
   return true;
 }
@@ -1055,14 +838,14 @@ void damaged(const JournalReader &reader, FileChecks *files, Checker &checker,
 // The outcome and the lines that say what checked which records.
 void conclude(const Checker &checker, const Trust &trust, const VerifyOptions &options,
               VerifyReport &report) {
-  if (checker.format1Records() > 0)
+  if (checker.chain().format1Records() > 0)
     report.checkedWith << QCoreApplication::translate("Verifier", "%1: format 1, with the key %2")
-                              .arg(rangeText(report.firstSeq, checker.lastFormat1Seq()),
+                              .arg(rangeText(report.firstSeq, checker.chain().lastFormat1Seq()),
                                    options.keyPath);
-  if (checker.firstFormat2Seq() > 0)
+  if (checker.chain().firstFormat2Seq() > 0)
     report.checkedWith << QCoreApplication::translate(
                               "Verifier", "%1: format 2, with the verification key %2 (station %3)")
-                              .arg(rangeText(checker.firstFormat2Seq(), report.lastSeq),
+                              .arg(rangeText(checker.chain().firstFormat2Seq(), report.lastSeq),
                                    trust.verificationKey.fingerprint(),
                                    trust.verificationKey.station);
   std::stable_sort(report.problems.begin(), report.problems.end(),
@@ -1108,7 +891,7 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
   if (trust.key.isEmpty() && (!format2 || trust.transitionNeedsKey))
     return noKey();
   const HeadSeen head = reader.isLocal() ? readHeadOf(options, trust, journalId) : HeadSeen();
-  checker.watch(head.read ? head.head.seq : 0);
+  checker.chain().watch(head.read ? head.head.seq : 0);
   std::optional<FileChecks> files;
   if (reader.isLocal())
     files.emplace(options.journalPath, trust, options, format2);
@@ -1131,7 +914,7 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
     return report;
   }
   checker.finish();
-  if (checker.neededKey())
+  if (checker.chain().neededKey())
     return noKey();
   if (!notAsWritten.isEmpty())
     checkStorageClasses(reader.database(), QStringLiteral("records"), recordColumns(),
@@ -1139,7 +922,7 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
                         QStringLiteral("seq IN (%1)").arg(notAsWritten.join(u',')));
   if (files) {
     files->joinInto(checker, report, true);
-    checkEnd(head, journalId, options, checker, report);
+    checkEnd(head, journalId, checker, report);
     checkOtherJournals(options.keyPath, trust, journalId, checker);
   }
   conclude(checker, trust, options, report);
