@@ -232,7 +232,7 @@ int main(int argc, char **argv) {
   // out of reach (nothing listens on the port): the tick must not wait on it.
   MqttTarget unreachable;
   Failure refusal;
-  mqtttarget::parse(QStringLiteral("mqtt://127.0.0.1:1/bench"), QStringLiteral("bench"),
+  mqtttarget::parse({QStringLiteral("mqtt://127.0.0.1:1/bench")}, QStringLiteral("bench"),
                     &unreachable, &refusal);
   auto publisher = std::make_unique<MqttPublisher>(unreachable, QString());
   publisher->start();

@@ -44,7 +44,7 @@ class FirstPaint : public QObject {
 Opened open(const QString &journal, const QString &key) {
   QElapsedTimer clock;
   clock.start();
-  ViewerWindow window(journal, key, QString());
+  ViewerWindow window(journal, key, QString(), printouts::Site());
   auto *table = window.findChild<QTableView *>(QStringLiteral("records"));
   FirstPaint paint(table);
   table->viewport()->installEventFilter(&paint);

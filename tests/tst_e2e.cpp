@@ -179,7 +179,7 @@ class EndToEndTest : public QObject {
     QCOMPARE(readWorkbook(rebuilt), readWorkbook(dir.filePath("station.xlsx")));
 
     // The readers have let go of their adapters.
-    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    LinuxSerialBackend::listAdapters(sim.adapters());
     for (int index : {0, 1}) {
       FT_HANDLE handle = nullptr;
       QCOMPARE(FT_Open(index, &handle), FT_STATUS(FT_OK));
@@ -211,7 +211,7 @@ class EndToEndTest : public QObject {
     const QJsonObject cells = firstSheetCells(dir.filePath("station.xlsx"));
     QCOMPARE(cells.keys(), (QStringList{"A1", "A2", "A3", "B1", "B2", "B3"}));
     // The reader let go of its adapter.
-    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    LinuxSerialBackend::listAdapters(sim.adapters());
     FT_HANDLE handle = nullptr;
     QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
     FT_Close(handle);

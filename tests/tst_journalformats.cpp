@@ -277,7 +277,7 @@ class JournalFormatsTest : public QObject, JournalCase {
   void aFormat1JournalGoesOnInFormat2() {
     QTemporaryDir copy;
     QVERIFY(copyFixture(copy));
-    qputenv("WEIGHSTATION_JOURNAL_HEADS", QFile::encodeName(copy.path()));
+    journalfiles::usePlaces({QString(), QString(), copy.path()});
     const QString journal = copy.filePath("journal.sqlite");
     const QString key = copy.filePath("journal.key");
     {
@@ -289,7 +289,7 @@ class JournalFormatsTest : public QObject, JournalCase {
       QCOMPARE(writer.append(record, &failure), qint64(3));
       QVERIFY2(!failure, qPrintable(failure.text()));
     }
-    qunsetenv("WEIGHSTATION_JOURNAL_HEADS");
+    journalfiles::usePlaces({});
     VerifyOptions options = VerifyOptions::of(journal, key);
     options.headPath = copy.filePath(kFixtureHead);
     VerifyReport report = verifyJournal(options);

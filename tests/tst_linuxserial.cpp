@@ -36,10 +36,11 @@ class LinuxSerialTest : public QObject {
   Q_OBJECT
  private Q_SLOTS:
   void init() { resetAllChannels(); }
-  void cleanup() { qunsetenv(LinuxSerialBackend::kAdaptersVariable); }
+  void cleanup() { LinuxSerialBackend::listAdapters(std::nullopt); }
 
   void deviceListFromTheEnvironment() {
-    qputenv(LinuxSerialBackend::kAdaptersVariable, " /dev/a ,,/dev/b, /dev/serial/by-id/x ");
+    LinuxSerialBackend::listAdapters(
+        QString::fromLocal8Bit(" /dev/a ,,/dev/b, /dev/serial/by-id/x "));
     QCOMPARE(LinuxSerialBackend::devicePaths(),
              (QStringList{"/dev/a", "/dev/b", "/dev/serial/by-id/x"}));
     DWORD count = 0;
@@ -58,7 +59,7 @@ class LinuxSerialTest : public QObject {
   void aWriteThatCannotGoOutIsBounded() {
     const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
     QVERIFY(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
-    qputenv(LinuxSerialBackend::kAdaptersVariable, ::ptsname(master));
+    LinuxSerialBackend::listAdapters(QString::fromLocal8Bit(::ptsname(master)));
     FT_HANDLE handle = nullptr;
     QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
     FT_SetTimeouts(handle, 200, 0);
@@ -80,7 +81,7 @@ class LinuxSerialTest : public QObject {
   void readWriteTimeoutAndLocking() {
     Simulator sim;
     QVERIFY(sim.start({"fault=silent", "weight=4321"}));
-    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    LinuxSerialBackend::listAdapters(sim.adapters());
 
     FT_HANDLE handle = nullptr;
     QCOMPARE(FT_Open(0, &handle), FT_STATUS(FT_OK));
@@ -94,7 +95,7 @@ class LinuxSerialTest : public QObject {
     // A second open of the same device fails, by any name.
     FT_HANDLE second = nullptr;
     QCOMPARE(FT_Open(0, &second), FT_STATUS(FT_DEVICE_NOT_OPENED));
-    qputenv(LinuxSerialBackend::kAdaptersVariable, device.toLocal8Bit());
+    LinuxSerialBackend::listAdapters(device);
     QCOMPARE(FT_Open(0, &second), FT_STATUS(FT_DEVICE_NOT_OPENED));
 
     QCOMPARE(FT_SetBaudRate(handle, 9600), FT_STATUS(FT_OK));
@@ -123,7 +124,7 @@ class LinuxSerialTest : public QObject {
   void readerReadsZeroesAndStops() {
     Simulator sim;
     QVERIFY(sim.start({"weight=4321"}));
-    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    LinuxSerialBackend::listAdapters(sim.adapters());
     ScaleChannel &channel = scaleChannels[0];
     SerialThread reader;
     reader.start();
@@ -144,7 +145,7 @@ class LinuxSerialTest : public QObject {
   void hangUpDropsTheLinkQuietlyAndReconnectWorks() {
     Simulator sim;
     QVERIFY(sim.start({"weight=777,hangup-after=800,return-after=300"}));
-    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    LinuxSerialBackend::listAdapters(sim.adapters());
     ScaleChannel &channel = scaleChannels[0];
     {
       SerialThread reader;
@@ -172,7 +173,7 @@ class LinuxSerialTest : public QObject {
   void threeIndicatorsAtOnce() {
     Simulator sim;
     QVERIFY(sim.start({"weight=111", "weight=222", "weight=333"}));
-    qputenv(LinuxSerialBackend::kAdaptersVariable, sim.adapters().toLocal8Bit());
+    LinuxSerialBackend::listAdapters(sim.adapters());
     SerialThread first;
     SerialThread_2 second;
     SerialThread_3 third;

@@ -80,8 +80,9 @@ class MqttTest : public QObject {
     QString error;
     QVERIFY2(loadJournal(journal(), key(), count, recordOf, &error), qPrintable(error));
   }
+  // `given`: the password and TLS files; its URI is made here.
   MqttTarget targetOf(int port, const QString &scheme = QStringLiteral("mqtt"),
-                      const QString &user = QString()) {
+                      const QString &user = QString(), mqtttarget::Settings given = {}) {
     MqttTarget target;
     Failure failure;
     const QString uri = scheme + QStringLiteral("://") +
@@ -89,7 +90,8 @@ class MqttTest : public QObject {
                         QStringLiteral("127.0.0.1:%1/test/%2")
                             .arg(port)
                             .arg(QString::fromLatin1(QTest::currentTestFunction()));
-    if (!mqtttarget::parse(uri, QStringLiteral("bridge-9"), &target, &failure))
+    given.uri = uri;
+    if (!mqtttarget::parse(given, QStringLiteral("bridge-9"), &target, &failure))
       qWarning("%s", qPrintable(failure.text()));
     return target;
   }
@@ -116,7 +118,7 @@ class MqttTest : public QObject {
     QFETCH(QString, reason);
     MqttTarget target;
     Failure failure;
-    QVERIFY(!mqtttarget::parse(uri, "bridge-9", &target, &failure));
+    QVERIFY(!mqtttarget::parse({uri}, "bridge-9", &target, &failure));
     QCOMPARE(failure.kind(), Failure::Kind::Refused);
     QVERIFY2(failure.text().startsWith("WEIGHSTATION_MQTT") && failure.text().contains(reason),
              qPrintable(failure.text()));
@@ -125,7 +127,7 @@ class MqttTest : public QObject {
   void theSettingsDefaultsAndThePasswordFile() {
     MqttTarget target;
     Failure failure;
-    QVERIFY(mqtttarget::parse("mqtts://office@broker.site", "bridge-9", &target, &failure));
+    QVERIFY(mqtttarget::parse({"mqtts://office@broker.site"}, "bridge-9", &target, &failure));
     QCOMPARE(target.prefix, QString("weighstation/bridge-9"));
     QCOMPARE(target.port, 8883);
     QVERIFY(target.tls);
@@ -135,14 +137,13 @@ class MqttTest : public QObject {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("pw-1\n");
     file.close();
-    qputenv("WEIGHSTATION_MQTT_PASSWORD_FILE", QFile::encodeName(passwords));
+    const mqtttarget::Settings withPassword{"mqtt://office@broker", passwords};
     QFile::setPermissions(passwords, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    QVERIFY(!mqtttarget::parse("mqtt://office@broker", "bridge-9", &target, &failure));
+    QVERIFY(!mqtttarget::parse(withPassword, "bridge-9", &target, &failure));
     QVERIFY2(failure.text().contains("may be read by others"), qPrintable(failure.text()));
     QFile::setPermissions(passwords, QFile::ReadOwner | QFile::WriteOwner);
-    QVERIFY(mqtttarget::parse("mqtt://office@broker", "bridge-9", &target, &failure));
+    QVERIFY(mqtttarget::parse(withPassword, "bridge-9", &target, &failure));
     QCOMPARE(target.password, QString("pw-1"));
-    qunsetenv("WEIGHSTATION_MQTT_PASSWORD_FILE");
   }
 
   // TLS files that cannot be used as the settings name them are refused at
@@ -175,12 +176,11 @@ class MqttTest : public QObject {
       QFile there(file);
       QVERIFY(there.open(QIODevice::WriteOnly));
     }
-    qputenv(variable.toUtf8().constData(), QFile::encodeName(file));
+    QCOMPARE(variable, QString("WEIGHSTATION_MQTT_CA"));
     MqttTarget target;
     Failure failure;
-    const bool taken =
-        mqtttarget::parse(scheme + "://st@127.0.0.1:1883/rel", "bridge-9", &target, &failure);
-    qunsetenv(variable.toUtf8().constData());
+    const bool taken = mqtttarget::parse({scheme + "://st@127.0.0.1:1883/rel", {}, file},
+                                         "bridge-9", &target, &failure);
     QVERIFY(!taken);
     QCOMPARE(failure.kind(), Failure::Kind::Refused);
     QVERIFY2(failure.text().contains(reason), qPrintable(failure.text()));
@@ -467,11 +467,9 @@ class MqttTest : public QObject {
     file.write("not-the-password\n");
     file.close();
     QFile::setPermissions(passwords, QFile::ReadOwner | QFile::WriteOwner);
-    qputenv("WEIGHSTATION_MQTT_PASSWORD_FILE", QFile::encodeName(passwords));
     const bool tls = access == int(MosquittoBroker::Access::Tls);
-    const MqttTarget target =
-        targetOf(broker.port(), tls ? "mqtts" : "mqtt", tls ? QString() : MosquittoBroker::kUser);
-    qunsetenv("WEIGHSTATION_MQTT_PASSWORD_FILE");
+    const MqttTarget target = targetOf(broker.port(), tls ? "mqtts" : "mqtt",
+                                       tls ? QString() : MosquittoBroker::kUser, {{}, passwords});
     MqttPublisher publisher(target, journal());
     QSignalSpy refused(&publisher, &MqttPublisher::refused);
     publisher.start();
@@ -491,9 +489,7 @@ class MqttTest : public QObject {
     if (!broker.start(MosquittoBroker::Access::Tls, &why))
       QSKIP(qPrintable(why));
     load(5);
-    qputenv("WEIGHSTATION_MQTT_CA", QFile::encodeName(broker.caFile()));
-    const MqttTarget target = targetOf(broker.port(), "mqtts");
-    qunsetenv("WEIGHSTATION_MQTT_CA");
+    const MqttTarget target = targetOf(broker.port(), "mqtts", {}, {{}, {}, broker.caFile()});
     QCOMPARE(target.caFile, broker.caFile());
     MqttPublisher publisher(target, journal());
     QSignalSpy published(&publisher, &MqttPublisher::published);

@@ -164,14 +164,22 @@ class SettingsTest : public QObject {
     if (environment != QLatin1String("-"))
       qputenv(settings::variableOf(key).toUtf8().constData(), environment.toUtf8());
 
-    const settings::Entry entry = settings::lookup(key);
+    const settings::Snapshot read = settings::Snapshot::read();
+    const settings::Entry entry = read.lookup(key);
     QCOMPARE(entry.value, value);
+    // Read once: what changes after it is not seen until the next start.
+    qputenv(settings::variableOf(key).toUtf8().constData(), "/changed/after");
+    QCOMPARE(read.lookup(key).value, value);
+    if (environment == QLatin1String("-"))
+      qunsetenv(settings::variableOf(key).toUtf8().constData());
+    else
+      qputenv(settings::variableOf(key).toUtf8().constData(), environment.toUtf8());
     QCOMPARE(int(entry.origin), origin);
     if (entry.origin == settings::Origin::SystemFile)
       QCOMPARE(entry.where, systemFile);
     if (entry.origin == settings::Origin::UserFile)
       QCOMPARE(entry.where, userFile);
-    const QStringList problems = settings::problems();
+    const QStringList problems = settings::Snapshot::read().problems();
     if (problem.isEmpty())
       QCOMPARE(problems, QStringList());
     else
@@ -193,7 +201,7 @@ class SettingsTest : public QObject {
     QFETCH(QByteArray, variable);
     QFETCH(bool, said);
     qputenv(variable.constData(), "north");
-    const QStringList problems = settings::problems();
+    const QStringList problems = settings::Snapshot::read().problems();
     qunsetenv(variable.constData());
     const QString expected =
         QString::fromLatin1(variable) + " = \"north\": no such setting; it is not used";
@@ -228,8 +236,8 @@ class SettingsTest : public QObject {
       QVERIFY(QFile::link(path, path));
     else
       writeFile("user", QString::fromLatin1("\x01\x02station\x7f\x1b[2J\n"));
-    const QStringList problems = settings::problems();
-    QCOMPARE(settings::lookup("station").origin, settings::Origin::Default);
+    const QStringList problems = settings::Snapshot::read().problems();
+    QCOMPARE(settings::Snapshot::read().lookup("station").origin, settings::Origin::Default);
     QVERIFY2(!problems.isEmpty() && problems[0].startsWith(path) && problems[0].contains(problem),
              qPrintable(problems.join('\n')));
     for (const QString &line : problems)
@@ -242,8 +250,8 @@ class SettingsTest : public QObject {
       QSKIP("root reads every file");
     const QString path = writeFile("user", "station = mine\n");
     QFile::setPermissions(path, QFileDevice::WriteOwner);
-    QCOMPARE(settings::lookup("station").origin, settings::Origin::Default);
-    const QStringList problems = settings::problems();
+    QCOMPARE(settings::Snapshot::read().lookup("station").origin, settings::Origin::Default);
+    const QStringList problems = settings::Snapshot::read().problems();
     QCOMPARE(problems.size(), 1);
     QVERIFY2(problems[0].startsWith(path) && problems[0].contains("cannot be read"),
              qPrintable(problems[0]));

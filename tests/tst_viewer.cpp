@@ -91,7 +91,7 @@ class ViewerTest : public QObject {
   }
   // A window whose first check has ended.
   std::unique_ptr<ViewerWindow> open() {
-    auto window = std::make_unique<ViewerWindow>(journal(), key(), QString());
+    auto window = std::make_unique<ViewerWindow>(journal(), key(), QString(), printouts::Site());
     if (window->isOpen() &&
         !QTest::qWaitFor([&window] { return window->verification()->isDone(); }, 10000))
       qWarning("the viewer's check did not end");
@@ -119,7 +119,7 @@ class ViewerTest : public QObject {
   void aJournalThatAppearsIsPickedUp() {
     for (const QString &name : QDir(folder()).entryList(QDir::Files | QDir::Hidden))
       QVERIFY(QFile::remove(folder() + '/' + name));
-    ViewerWindow window(journal(), key(), QString());
+    ViewerWindow window(journal(), key(), QString(), printouts::Site());
     QVERIFY(!window.isOpen());
     append(1, 3);
     QTRY_VERIFY_WITH_TIMEOUT(window.isOpen(), 5000);

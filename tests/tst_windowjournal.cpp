@@ -52,7 +52,7 @@ class WindowJournalTest : public QObject {
   void init() {
     resetAllChannels();
     setChannelReading(0, {0, 0, 0, 0, 0, 4, 2}, 0);
-    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(key()));
+    journalfiles::usePlaces({journalfiles::places().journal, key()});
     window = new MainWindow;
     window->refreshTimerObject()->stop();
     MainWindowForm *form = window->formRecord();
@@ -66,8 +66,7 @@ class WindowJournalTest : public QObject {
   void cleanup() {
     delete window;
     window = nullptr;
-    qunsetenv("WEIGHSTATION_JOURNAL");
-    qunsetenv("WEIGHSTATION_JOURNAL_MIN_FREE_MB");
+    journalfiles::usePlaces({});
   }
 
   void aFullDiskUnderTheJournal() {
@@ -76,8 +75,8 @@ class WindowJournalTest : public QObject {
     if (!disk.start(1024, &why))
       QSKIP(qPrintable(why));
     const QString journal = disk.filePath("journal.sqlite");
-    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
-    qputenv("WEIGHSTATION_JOURNAL_MIN_FREE_MB", "100");
+    journalfiles::usePlaces({journal, key()});
+    window->setJournalSpaceWarningMb(100);
 
     QList<ModalAnswerer::Seen> seen = record();
     QCOMPARE(seen.size(), 1);
@@ -108,7 +107,7 @@ class WindowJournalTest : public QObject {
   // its text log line shows.
   void aFrameMidTickDoesNotReachTheTicksRecord() {
     const QString journal = dir.filePath("mid-tick.sqlite");
-    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    journalfiles::usePlaces({journal, key()});
     window->setReadingsSink([](const LiveReadings &) {
       ScaleChannel &channel = scaleChannels[0];
       channel.point_code = channel.point_code == 0 ? 3 : 0;  // none, one place
@@ -139,7 +138,7 @@ class WindowJournalTest : public QObject {
   // again at seq 1: each record says why it is not in the journal.
   void aRemovedJournalIsNotStartedAgain() {
     const QString journal = dir.filePath("removed.sqlite");
-    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    journalfiles::usePlaces({journal, key()});
     QVERIFY(record().isEmpty());
     QVERIFY(record().isEmpty());
     delete window;
@@ -165,7 +164,7 @@ class WindowJournalTest : public QObject {
   // record says it is not in it.
   void aJournalThatFailsItsCheckIsLeftAlone() {
     const QString journal = dir.filePath("checked.sqlite");
-    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journal));
+    journalfiles::usePlaces({journal, key()});
     QVERIFY(record().isEmpty());
     QVERIFY(record().isEmpty());
     delete window;

@@ -316,8 +316,7 @@ class WindowLoggingTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QString, chosen);
     QFETCH(bool, textLog);
-    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath("refused.sqlite")));
-    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(dir.filePath("refused.key")));
+    journalfiles::usePlaces({dir.filePath("refused.sqlite"), dir.filePath("refused.key")});
     QFile file(dir.filePath(name));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("kept");
@@ -336,8 +335,7 @@ class WindowLoggingTest : public QObject {
       form->checkBox_excellog->click();
       QVERIFY(!window->spreadsheetLog().isRunning());
     }
-    qunsetenv("WEIGHSTATION_JOURNAL");
-    qunsetenv("WEIGHSTATION_JOURNAL_KEY");
+    journalfiles::usePlaces({});
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(
         answerer.seen[0].text,
@@ -443,16 +441,14 @@ class WindowLoggingTest : public QObject {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", (fallbackWritable ? data.path() : blocker.fileName()).toLocal8Bit());
-    qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath("journal.sqlite")));
-    qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(dir.filePath("journal.key")));
+    journalfiles::usePlaces({dir.filePath("journal.sqlite"), dir.filePath("journal.key")});
     startSpreadsheetWithARecord(dir.filePath("gone/weights.xlsx"));
     ModalAnswerer answerer;
     window->close();
     delete window;  // nothing more is shown after the window closed
     window = nullptr;
     qputenv("XDG_DATA_HOME", dataHome);
-    qunsetenv("WEIGHSTATION_JOURNAL");
-    qunsetenv("WEIGHSTATION_JOURNAL_KEY");
+    journalfiles::usePlaces({});
     QCOMPARE(answerer.seen.size(), 1);
     QCOMPARE(answerer.seen[0].title, QString("WARNING"));
     const QString text = answerer.seen[0].text;

@@ -19,12 +19,26 @@
 #include "journal/journalfiles.h"
 #include "journal/signingkeys.h"
 #include "language/language.h"
+#include "platform/linuxserialbackend.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqtttarget.h"
 #include "settings/settings.h"
 
 namespace {
 MainWindow *runningWindow = nullptr;
+
+// The settings, read once at start: each layer is handed its plain values
+// before any of its threads starts.
+void handOver(const settings::Snapshot &site) {
+  journalfiles::usePlaces(
+      {site.value(QStringLiteral("journal")), site.value(QStringLiteral("journal_key")),
+       site.value(QStringLiteral("journal_heads")), site.value(QStringLiteral("station")),
+       site.wholeNumber(QStringLiteral("journal_epoch_seconds"), 0)});
+  const settings::Entry &adapters = site.lookup(QStringLiteral("adapters"));
+  LinuxSerialBackend::listAdapters(adapters.origin == settings::Origin::Default
+                                       ? std::nullopt
+                                       : std::optional<QString>(adapters.value));
+}
 
 // The toolkit ends the process from inside the event loop when its display
 // goes away (a logout that ends the X server first). The window is never
@@ -37,8 +51,9 @@ void endWithTheProcess() {
 // With WEIGHSTATION_CENTRAL set, every journal record is shipped to the
 // site's central database; the operator hears of it only when records have
 // waited five minutes.
-std::unique_ptr<CentralShipper> startCentralShipping(MainWindow *window) {
-  const QString uri = settings::value(QStringLiteral("central"));
+std::unique_ptr<CentralShipper> startCentralShipping(MainWindow *window,
+                                                     const settings::Snapshot &site) {
+  const QString uri = site.value(QStringLiteral("central"));
   if (uri.isEmpty())
     return nullptr;
   if (Failure refusal; !centraldb::checkUri(uri, &refusal)) {
@@ -82,13 +97,17 @@ std::unique_ptr<CentralShipper> startCentralShipping(MainWindow *window) {
 }
 // With WEIGHSTATION_MQTT (or the settings file's "mqtt") set, the
 // readouts and every journal record are published to the site's broker.
-std::unique_ptr<MqttPublisher> startMqttPublishing(MainWindow *window) {
-  const QString uri = mqtttarget::setting();
-  if (uri.isEmpty())
+std::unique_ptr<MqttPublisher> startMqttPublishing(MainWindow *window,
+                                                   const settings::Snapshot &site) {
+  const mqtttarget::Settings mqtt{
+      site.value(QStringLiteral("mqtt")), site.value(QStringLiteral("mqtt_password_file")),
+      site.value(QStringLiteral("mqtt_ca")), site.value(QStringLiteral("mqtt_cert")),
+      site.value(QStringLiteral("mqtt_cert_key"))};
+  if (mqtt.uri.isEmpty())
     return nullptr;
   MqttTarget target;
   Failure failure;
-  if (!mqtttarget::parse(uri, journalfiles::stationName(), &target, &failure)) {
+  if (!mqtttarget::parse(mqtt, journalfiles::stationName(), &target, &failure)) {
     warnings::showSoon(
         window, QStringLiteral("WARNING"),
         QStringLiteral("MQTT Setting Refused (%1), Nothing Is Published!!!").arg(failure.text()));
@@ -136,8 +155,8 @@ bool leftRunning(std::unique_ptr<Worker> &worker) {
 
 // A settings file that cannot be read, or a value that does not parse: a
 // box each, and the program runs on with the default.
-void warnOfTheSettings(QObject *window) {
-  for (const QString &problem : settings::problems())
+void warnOfTheSettings(QObject *window, const settings::Snapshot &site) {
+  for (const QString &problem : site.problems())
     warnings::showSoon(window, QStringLiteral("WARNING"),
                        QStringLiteral("Setting Refused (%1)!!!").arg(problem));
 }
@@ -155,15 +174,14 @@ void warnOfTheSigningKeys(QObject *window, const signingkeys::StartWarnings &sai
 }
 // With a backup folder set: a box when the last good backup is older than
 // the setting allows (or its folder is missing), at start and then each day.
-void watchTheBackups(QWidget *window) {
-  const QString folder = settings::value(QStringLiteral("backup_folder"));
+void watchTheBackups(QWidget *window, const settings::Snapshot &site) {
+  const QString folder = site.value(QStringLiteral("backup_folder"));
   if (folder.isEmpty())
     return;
-  auto look = [folder] {
-    const QString why =
-        journalbackup::overdue(folder, journalfiles::defaultJournalPath(),
-                               int(settings::wholeNumber(QStringLiteral("backup_warn_days"), 2)),
-                               QDateTime::currentDateTimeUtc());
+  const int warnDays = int(site.wholeNumber(QStringLiteral("backup_warn_days"), 2));
+  auto look = [folder, warnDays] {
+    const QString why = journalbackup::overdue(folder, journalfiles::defaultJournalPath(), warnDays,
+                                               QDateTime::currentDateTimeUtc());
     if (!why.isEmpty())
       warnings::show(QStringLiteral("WARNING"),
                      QStringLiteral("Journal Backup Overdue (%1): Run weighstation-records "
@@ -214,6 +232,8 @@ int main(int argc, char *argv[]) {
   // the program.
   std::signal(SIGXFSZ, SIG_IGN);
   std::atexit(endWithTheProcess);
+  const settings::Snapshot site = settings::Snapshot::read();
+  handOver(site);
   // A past epoch's signing secret goes when the monitor starts in a later
   // epoch, whether or not a record comes.
   const signingkeys::StartWarnings keyWarnings = signingkeys::erasePastEpochsAtStart(
@@ -223,12 +243,14 @@ int main(int argc, char *argv[]) {
   bool workerLeft = false;
   {
     MainWindow window;
+    window.setJournalSpaceWarningMb(site.wholeNumber(QStringLiteral("journal_min_free_mb"),
+                                                     MainWindow::kJournalSpaceWarningMb));
     TerminationSignals termination([&window] { window.endFromSignal(); });
-    warnOfTheSettings(&window);
+    warnOfTheSettings(&window, site);
     warnOfTheSigningKeys(&window, keyWarnings);
-    watchTheBackups(&window);
-    std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window);
-    std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window);
+    watchTheBackups(&window, site);
+    std::unique_ptr<CentralShipper> shipping = startCentralShipping(&window, site);
+    std::unique_ptr<MqttPublisher> publishing = startMqttPublishing(&window, site);
     runningWindow = &window;
     window.show();
     exitCode = application.exec();

@@ -38,6 +38,8 @@ class MainWindow : public QMainWindow {
   // The record journal, once the first record has opened it.
   RecordJournal *recordJournal() const { return journal_.get(); }
   static constexpr qint64 kJournalSpaceWarningMb = 100;
+  // Free space (MB) below which a record warns, once (journal_min_free_mb).
+  void setJournalSpaceWarningMb(qint64 mb) { journalSpaceWarningMb_ = mb; }
   const QString &logFileName() const { return log_file_name; }
   const QString &excelFileName() const { return excel_file_name; }
 
@@ -130,4 +132,5 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<RecordJournal> journal_;
   QTimer *journalCheckpoint_ = nullptr;
   bool journalSpaceWarned_ = false;
+  qint64 journalSpaceWarningMb_ = kJournalSpaceWarningMb;
 };

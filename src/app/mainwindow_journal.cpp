@@ -14,16 +14,9 @@
 #include "readout/readoutmath.h"
 #include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
-#include "settings/settings.h"
 
 namespace {
 const QString kWarning = QStringLiteral("WARNING");
-
-qint64 spaceWarningBytes() {
-  return settings::wholeNumber(QStringLiteral("journal_min_free_mb"),
-                               MainWindow::kJournalSpaceWarningMb) *
-         1024 * 1024;
-}
 }  // namespace
 
 JournalRecord MainWindow::journalRecordOf(const RecordLines &lines) const {
@@ -93,7 +86,7 @@ void MainWindow::journalRecord(JournalRecord &record) {
   if (!journalCheckpoint_->isActive())
     journalCheckpoint_->start();
   const qint64 free = journal_->bytesFree();
-  if (!journalSpaceWarned_ && free >= 0 && free < spaceWarningBytes()) {
+  if (!journalSpaceWarned_ && free >= 0 && free < journalSpaceWarningMb_ * 1024 * 1024) {
     journalSpaceWarned_ = true;
     warnings::showSoon(this, kWarning,
                        QStringLiteral("Record Journal Disk Almost Full (%1 MB free)!!!")

@@ -23,7 +23,6 @@
 #include "journal/seals.h"
 #include "journal/signingkeys.h"
 #include "platform/appfolders.h"
-#include "settings/settings.h"
 
 namespace journalfiles {
 namespace {
@@ -101,18 +100,33 @@ bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QStrin
 }
 }  // namespace
 
+namespace {
+Places &placesInForce() {
+  static Places inForce;
+  return inForce;
+}
+}  // namespace
+
+void usePlaces(const Places &places) {
+  placesInForce() = places;
+}
+
+const Places &places() {
+  return placesInForce();
+}
+
 QString defaultJournalPath() {
-  const QString set = settings::value(QStringLiteral("journal"));
+  const QString set = places().journal;
   return set.isEmpty() ? appfolders::dataFolder() + QStringLiteral("/journal.sqlite") : set;
 }
 
 QString defaultKeyPath() {
-  const QString set = settings::value(QStringLiteral("journal_key"));
+  const QString set = places().key;
   return set.isEmpty() ? appfolders::configFolder() + QStringLiteral("/journal.key") : set;
 }
 
 QStringList headFolders(const QString &keyPath) {
-  const QString set = settings::value(QStringLiteral("journal_heads"));
+  const QString set = places().heads;
   if (!set.isEmpty())
     return {QFileInfo(set).absoluteFilePath()};
   QStringList folders{QFileInfo(keyPath).absolutePath(), appfolders::stateFolder()};
@@ -150,7 +164,7 @@ QString retiredKeyFor(const QString &journalPath, const QString &key) {
 }
 
 QString stationName() {
-  const QString set = settings::value(QStringLiteral("station"));
+  const QString set = places().station;
   return set.isEmpty() ? QSysInfo::machineHostName() : set;
 }
 
@@ -287,7 +301,7 @@ QList<FoundHead> headsOfTheKey(const QString &keyPath) {
       });
   const QString shared = QFileInfo(appfolders::stateFolder()).absoluteFilePath();
   heads.removeIf([&](const FoundHead &found) {
-    return !found.sealed && settings::value(QStringLiteral("journal_heads")).isEmpty() &&
+    return !found.sealed && places().heads.isEmpty() &&
            QFileInfo(found.path).absolutePath() == shared &&
            QFileInfo(keyPath).absolutePath() != shared;
   });

@@ -16,12 +16,25 @@
 
 namespace journalfiles {
 
-// $WEIGHSTATION_JOURNAL, or journal.sqlite in the data folder.
+// Where a station's journal files are and what it is called, as its
+// program's settings say (an empty value: the default below). A program
+// hands them over once at its start, before any thread.
+struct Places {
+  QString journal;
+  QString key;
+  QString heads;  // the one folder of the heads
+  QString station;
+  qint64 epochSeconds = 0;  // 0: signingkeys::kDefaultEpochSeconds
+};
+void usePlaces(const Places &places);
+const Places &places();
+
+// The journal setting, or journal.sqlite in the data folder.
 QString defaultJournalPath();
-// $WEIGHSTATION_JOURNAL_KEY, or journal.key in the config folder.
+// The journal_key setting, or journal.key in the config folder.
 QString defaultKeyPath();
-// The folders where heads of the key at keyPath live: the folder
-// $WEIGHSTATION_JOURNAL_HEADS when set; else beside the key, and the state
+// The folders where heads of the key at keyPath live: the folder of the
+// journal_heads setting when set; else beside the key, and the state
 // folder (~/.local/state/weighstation) for a key in a folder its writer
 // cannot write. Never beside the journal, so that an older copy of a
 // journal put back is caught against its head.
@@ -34,7 +47,7 @@ QString headPathFor(const QString &keyPath, const QString &journalId);
 // retired with: "<key>.<id>" beside `key`; empty when the journal's name is
 // not a retired one or no such key (nor its verification key) is there.
 QString retiredKeyFor(const QString &journalPath, const QString &key);
-// $WEIGHSTATION_STATION, or the host's name.
+// The station setting, or the host's name.
 QString stationName();
 
 constexpr int kKeyBytes = 32;

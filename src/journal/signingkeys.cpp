@@ -1,6 +1,7 @@
 #include "journal/signingkeys.h"
 
 #include "journal/faults.h"
+#include "journal/journalfiles.h"
 #include "journal/journallog.h"
 
 #include <fcntl.h>
@@ -19,7 +20,6 @@
 #include <cstring>
 
 #include "journal/seals.h"
-#include "settings/settings.h"
 
 namespace signingkeys {
 namespace {
@@ -202,8 +202,8 @@ QString verificationKeyPathFor(const QString &keyPath) {
 }
 
 qint64 epochSecondsSetting() {
-  const qint64 seconds =
-      settings::wholeNumber(QStringLiteral("journal_epoch_seconds"), kDefaultEpochSeconds);
+  const qint64 set = journalfiles::places().epochSeconds;
+  const qint64 seconds = set > 0 ? set : kDefaultEpochSeconds;
   return seconds < kShortestEpochSeconds ? kShortestEpochSeconds : seconds;
 }
 

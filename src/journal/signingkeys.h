@@ -76,7 +76,7 @@ struct EpochCertificate {
 QString signingPathFor(const QString &keyPath);
 QString verificationKeyPathFor(const QString &keyPath);
 
-// The epoch length the settings ask for (journal_epoch_seconds).
+// The epoch length the station's places ask for (journal_epoch_seconds).
 qint64 epochSecondsSetting();
 
 // A clock that moves more epochs ahead at once than this (two weeks of

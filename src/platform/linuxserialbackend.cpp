@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 #include <algorithm>
@@ -15,8 +16,6 @@
 #include <climits>
 #include <cstdlib>
 #include <functional>
-
-#include "settings/settings.h"
 
 namespace {
 
@@ -76,11 +75,26 @@ bool applyTermios(LinuxPort *port, const std::function<void(termios &)> &change)
 
 }  // namespace
 
+namespace {
+// Protects `listed`: set by the program's thread, read by the readers'.
+QMutex listedLock;
+std::optional<QString> listed;
+}  // namespace
+
+void LinuxSerialBackend::listAdapters(const std::optional<QString> &setting) {
+  const QMutexLocker locker(&listedLock);
+  listed = setting;
+}
+
 QStringList LinuxSerialBackend::devicePaths() {
-  const settings::Entry listed = settings::lookup(QStringLiteral("adapters"));
-  if (listed.origin != settings::Origin::Default) {
+  std::optional<QString> setting;
+  {
+    const QMutexLocker locker(&listedLock);
+    setting = listed;
+  }
+  if (setting) {
     QStringList paths;
-    for (const QString &part : listed.value.split(u',')) {
+    for (const QString &part : setting->split(u',')) {
       const QString path = part.trimmed();
       if (!path.isEmpty())
         paths << path;

@@ -1,17 +1,17 @@
 // The adapter calls on Linux: serial tty devices driven with termios and
-// poll(). Devices in index order are the paths listed in the setting
-// "adapters" (WEIGHSTATION_ADAPTERS, comma-separated), or else every attached
+// poll(). Devices in index order are the paths the program lists from its
+// setting "adapters" (comma-separated), or else every attached
 // USB-serial port of the FTDI vendor, ordered by serial number, then by
 // device name, so that the order survives re-plugging.
 #pragma once
 
 #include <QStringList>
+#include <optional>
 
 #include "platform/adapterbackend.h"
 
 class LinuxSerialBackend : public AdapterBackend {
  public:
-  static constexpr const char *kAdaptersVariable = "WEIGHSTATION_ADAPTERS";
   static constexpr quint16 kFtdiVendorId = 0x0403;
   // A write timeout of 0 leaves the bound to the library. Here it is one
   // second: a device that never takes its bytes (a stuck USB device, a
@@ -20,6 +20,9 @@ class LinuxSerialBackend : public AdapterBackend {
   // an explicit timeout does.
   static constexpr ULONG kDefaultWriteTimeoutMs = 1000;
 
+  // The adapters setting's text, handed over by the program (none: not
+  // set, every FTDI adapter attached).
+  static void listAdapters(const std::optional<QString> &setting);
   // The device paths, index 0 first, as the adapter calls see them now.
   static QStringList devicePaths();
   // The number in a device name ("ttyUSB3" gives 3, "pts/12" gives 12); -1 without one.

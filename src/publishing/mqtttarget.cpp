@@ -8,13 +8,8 @@
 #include <QFileInfo>
 #include <QSysInfo>
 #include <QUrl>
-#include "settings/settings.h"
 
 namespace mqtttarget {
-
-QString setting() {
-  return settings::value(QStringLiteral("mqtt"));
-}
 
 bool validPrefix(const QString &prefix) {
   if (prefix.isEmpty() || prefix.contains(u'#') || prefix.contains(u'+') ||
@@ -82,7 +77,8 @@ bool checkTlsFiles(const MqttTarget &target, const QString &uri, Failure *failur
 }
 }  // namespace
 
-bool parse(const QString &uri, const QString &station, MqttTarget *target, Failure *failure) {
+bool parse(const Settings &settings, const QString &station, MqttTarget *target, Failure *failure) {
+  const QString &uri = settings.uri;
   // A '#' would read as a fragment: said for what it is, a wildcard.
   if (uri.contains(u'#') || uri.contains(QChar(0)))
     return refuse(QCoreApplication::translate(
@@ -127,12 +123,12 @@ bool parse(const QString &uri, const QString &station, MqttTarget *target, Failu
                                     "NUL or empty level)")
             .arg(parsed.prefix),
         failure);
-  const QString passwordFile = settings::value(QStringLiteral("mqtt_password_file"));
-  if (!passwordFile.isEmpty() && !readPassword(passwordFile, &parsed.password, failure))
+  if (!settings.passwordFile.isEmpty() &&
+      !readPassword(settings.passwordFile, &parsed.password, failure))
     return false;
-  parsed.caFile = settings::value(QStringLiteral("mqtt_ca"));
-  parsed.certFile = settings::value(QStringLiteral("mqtt_cert"));
-  parsed.keyFile = settings::value(QStringLiteral("mqtt_cert_key"));
+  parsed.caFile = settings.caFile;
+  parsed.certFile = settings.certFile;
+  parsed.keyFile = settings.keyFile;
   parsed.station = station;
   if (parsed.certFile.isEmpty() != parsed.keyFile.isEmpty())
     return refuse(QStringLiteral("WEIGHSTATION_MQTT_CERT and WEIGHSTATION_MQTT_CERT_KEY go "

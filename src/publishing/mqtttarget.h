@@ -1,5 +1,5 @@
-// Where the monitor publishes live data: the site's MQTT broker, from
-// WEIGHSTATION_MQTT (or the key "mqtt" of the settings file) as
+// Where the monitor publishes live data: the site's MQTT broker, from the
+// setting "mqtt" (WEIGHSTATION_MQTT) as
 // mqtt://[user@]host[:port][/prefix] or mqtts://... (TLS). The password
 // comes from a file only readable by its owner, never from the URI.
 #pragma once
@@ -26,17 +26,22 @@ struct MqttTarget {
 
 namespace mqtttarget {
 
-// The setting: the environment's WEIGHSTATION_MQTT, else the settings
-// file's "mqtt"; empty when neither is set (nothing is published).
-QString setting();
+// The broker's settings as the program read them: mqtt, mqtt_password_file,
+// mqtt_ca, mqtt_cert and mqtt_cert_key (WEIGHSTATION_MQTT...).
+struct Settings {
+  QString uri;  // empty: nothing is published
+  QString passwordFile;
+  QString caFile;
+  QString certFile;
+  QString keyFile;
+};
 
-// Parses `uri`; `station` makes the default prefix "weighstation/<station>".
-// The password is read from WEIGHSTATION_MQTT_PASSWORD_FILE (refused when
-// others than its owner may read it), TLS files from WEIGHSTATION_MQTT_CA,
-// WEIGHSTATION_MQTT_CERT and WEIGHSTATION_MQTT_CERT_KEY: each must be a
-// readable file, and they are refused beside an mqtt:// URI (no TLS).
-// False with the failure, naming the setting.
-bool parse(const QString &uri, const QString &station, MqttTarget *target, Failure *failure);
+// Parses the URI; `station` makes the default prefix "weighstation/<station>".
+// The password is read from its file (refused when others than its owner
+// may read it); the TLS files must each be a readable file, and they are
+// refused beside an mqtt:// URI (no TLS). False with the failure, naming
+// the setting.
+bool parse(const Settings &settings, const QString &station, MqttTarget *target, Failure *failure);
 
 // The MQTT client id of `station` publishing `journalId` (empty while the
 // journal does not exist yet: the machine and the journal's path stand in

@@ -295,6 +295,7 @@ QString originText(Origin origin) {
   return {};
 }
 
+namespace {
 // A value of the wrong kind is not passed on to a file below it: the
 // default is used, as problems() says.
 Entry lookup(const QString &key) {
@@ -324,13 +325,6 @@ Entry lookup(const QString &key) {
     return entry;
   }
   return entry;
-}
-
-qint64 wholeNumber(const QString &key, qint64 fallback) {
-  const Entry entry = lookup(key);
-  bool ok = false;
-  const qint64 number = entry.value.trimmed().toLongLong(&ok);
-  return ok ? number : fallback;
 }
 
 QStringList problems() {
@@ -388,6 +382,29 @@ QStringList problems() {
                       printable(qEnvironmentVariable(name.toUtf8().constData()).toUtf8()));
   }
   return found;
+}
+
+}  // namespace
+
+Snapshot Snapshot::read() {
+  Snapshot snapshot;
+  for (const Key &key : keys())
+    snapshot.entries_.insert(key.name, settings::lookup(key.name));
+  snapshot.problems_ = settings::problems();
+  return snapshot;
+}
+
+const Entry &Snapshot::lookup(const QString &key) const {
+  const auto found = entries_.constFind(key);
+  if (found == entries_.constEnd())
+    qFatal("no setting is named \"%s\"", qPrintable(key));
+  return *found;
+}
+
+qint64 Snapshot::wholeNumber(const QString &key, qint64 fallback) const {
+  bool ok = false;
+  const qint64 number = lookup(key).value.trimmed().toLongLong(&ok);
+  return ok ? number : fallback;
 }
 
 }  // namespace settings

@@ -7,6 +7,7 @@
 // which wins over the program's default.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -46,22 +47,33 @@ QString userFile();
 QString systemFile();
 QString originText(Origin origin);
 
-// The value in force. A file that cannot be read, or a value of the wrong
-// kind, counts as not set (problems() says why).
-Entry lookup(const QString &key);
-inline QString value(const QString &key) {
-  return lookup(key).value;
-}
-// A whole-number setting: `fallback` when it is not set or does not parse.
-qint64 wholeNumber(const QString &key, qint64 fallback);
+// Every setting in force, read once: the environment and both files, each
+// value checked against its key's kind. A program reads one at its start
+// and hands the layers below it plain values; none of them reads settings.
+class Snapshot {
+ public:
+  static Snapshot read();
 
-// One line a problem, naming the file or variable, the key and the value:
-// an unreadable file or one that is not a plain file (a link to nothing, a
-// pipe), a line that is not a setting (with its number), a value of the
-// wrong kind or out of its bounds, a key that no program reads. A value on
-// a line that cannot be read as written (a NUL byte, a quote left open) is
-// not used. Bytes that are not printable text are shown escaped. Empty when
-// all is well.
-QStringList problems();
+  // The value in force. A file that cannot be read, or a value of the
+  // wrong kind, counts as not set (problems() says why). A name that is no
+  // key stops the program: a misspelling in the code, never a default.
+  const Entry &lookup(const QString &key) const;
+  QString value(const QString &key) const { return lookup(key).value; }
+  // A whole-number setting: `fallback` when it is not set.
+  qint64 wholeNumber(const QString &key, qint64 fallback) const;
+
+  // One line a problem, naming the file or variable, the key and the
+  // value: an unreadable file or one that is not a plain file (a link to
+  // nothing, a pipe), a line that is not a setting (with its number), a
+  // value of the wrong kind or out of its bounds, a key that no program
+  // reads. A value on a line that cannot be read as written (a NUL byte, a
+  // quote left open) is not used. Bytes that are not printable text are
+  // shown escaped. Empty when all is well.
+  const QStringList &problems() const { return problems_; }
+
+ private:
+  QHash<QString, Entry> entries_;
+  QStringList problems_;
+};
 
 }  // namespace settings

@@ -11,7 +11,6 @@
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include "settings/settings.h"
 
 #include "journal/outputfile.h"
 #include "journal/shown.h"
@@ -66,18 +65,6 @@ QString CheckState::line() const {
       break;
   }
   return QCoreApplication::translate("Printouts", "UNVERIFIED: check not finished");
-}
-
-Site Site::fromSettings() {
-  Site site;
-  site.name = settings::value(QStringLiteral("site_name"));
-  for (const char *line : {"site_address_1", "site_address_2", "site_address_3"}) {
-    const QString text = settings::value(QString::fromLatin1(line));
-    if (!text.isEmpty())
-      site.address << text;
-  }
-  site.logo = settings::value(QStringLiteral("site_logo"));
-  return site;
 }
 
 const QStringList &ReportRows::headings() {

@@ -42,13 +42,12 @@ struct CheckState {
   QString line() const;
 };
 
-// The site on every printout's head: the [site] group of the settings file
-// (name, address lines separated by "|", logo: an image file).
+// The site on every printout's head, as the program's settings name it:
+// its name, up to three address lines, a logo (an image file).
 struct Site {
   QString name;
   QStringList address;
   QString logo;
-  static Site fromSettings();
 };
 
 struct Context {

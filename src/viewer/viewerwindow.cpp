@@ -83,8 +83,12 @@ TotalsAndChart readTotalsAndChart(const QString &path, const JournalFilter &filt
 Q_DECLARE_METATYPE(TotalsAndChart)
 
 ViewerWindow::ViewerWindow(const QString &journalPath, const QString &keyPath,
-                           const QString &headPath, QWidget *parent)
-    : QMainWindow(parent), journalPath_(journalPath), keyPath_(keyPath), headPath_(headPath) {
+                           const QString &headPath, const printouts::Site &site, QWidget *parent)
+    : QMainWindow(parent),
+      journalPath_(journalPath),
+      keyPath_(keyPath),
+      headPath_(headPath),
+      site_(site) {
   setWindowTitle(QCoreApplication::translate("Viewer", "Weigh Station Records") +
                  QStringLiteral(" \u2014 ") + journalPath);
   resize(1200, 760);
@@ -532,7 +536,7 @@ printouts::Context ViewerWindow::ticketContext(const JournalRecord &record) cons
 
 printouts::Context ViewerWindow::printContext() const {
   printouts::Context context;
-  context.site = printouts::Site::fromSettings();
+  context.site = site_;
   context.printedAt = QDateTime::currentDateTime();
   if (verification_->isDone() && !verification_->isRunning())
     context.check = printouts::CheckState::of(verification_->report());

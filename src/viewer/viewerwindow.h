@@ -31,8 +31,9 @@ class Verification;
 class ViewerWindow : public QMainWindow {
   Q_OBJECT
  public:
+  // `site` heads its printouts.
   ViewerWindow(const QString &journalPath, const QString &keyPath, const QString &headPath,
-               QWidget *parent = nullptr);
+               const printouts::Site &site, QWidget *parent = nullptr);
   ~ViewerWindow() override;
 
   bool isOpen() const { return model_ != nullptr; }
@@ -87,6 +88,7 @@ class ViewerWindow : public QMainWindow {
   QString journalPath_;
   QString keyPath_;
   QString headPath_;
+  printouts::Site site_;
   std::unique_ptr<JournalReader> reader_;
   std::unique_ptr<JournalReader> follow_;
   RecordsModel *model_ = nullptr;

@@ -49,7 +49,7 @@ int backup(const QStringList &arguments) {
   request.keyPath = command.key();
   request.folder = command.parser().isSet(QStringLiteral("to"))
                        ? command.parser().value(QStringLiteral("to"))
-                       : settings::value(QStringLiteral("backup_folder"));
+                       : settingsRead().value(QStringLiteral("backup_folder"));
   if (request.folder.isEmpty())
     return cannot(QCoreApplication::translate(
         "Records", "no backup folder: give --to DIR or set backup_folder"));

@@ -12,6 +12,38 @@ namespace records {
 
 QString currentCommand;
 
+namespace {
+settings::Snapshot &snapshot() {
+  static settings::Snapshot read;
+  return read;
+}
+}  // namespace
+
+void readSettings() {
+  snapshot() = settings::Snapshot::read();
+  const settings::Snapshot &read = snapshot();
+  journalfiles::usePlaces(
+      {read.value(QStringLiteral("journal")), read.value(QStringLiteral("journal_key")),
+       read.value(QStringLiteral("journal_heads")), read.value(QStringLiteral("station")),
+       read.wholeNumber(QStringLiteral("journal_epoch_seconds"), 0)});
+}
+
+const settings::Snapshot &settingsRead() {
+  return snapshot();
+}
+
+printouts::Site siteToPrint() {
+  printouts::Site site;
+  site.name = snapshot().value(QStringLiteral("site_name"));
+  for (const char *line : {"site_address_1", "site_address_2", "site_address_3"}) {
+    const QString text = snapshot().value(QString::fromLatin1(line));
+    if (!text.isEmpty())
+      site.address << text;
+  }
+  site.logo = snapshot().value(QStringLiteral("site_logo"));
+  return site;
+}
+
 // The exit code of two checks together: broken over cannot over not
 // witnessed over done.
 int worse(int a, int b) {

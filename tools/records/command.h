@@ -15,6 +15,8 @@
 #include "journal/journalreader.h"
 #include "journal/signingkeys.h"
 #include "journal/verifier.h"
+#include "settings/settings.h"
+#include "viewer/printouts.h"
 
 namespace records {
 
@@ -35,6 +37,13 @@ QString messageLine(const QString &text);
 // (a journal that fails its check is told by printReport, status 1).
 int cannot(const QString &why);
 int cannot(const Failure &failure);
+
+// The settings in force, read once as the command starts: readSettings()
+// reads them and hands the journal its places, before anything else runs.
+void readSettings();
+const settings::Snapshot &settingsRead();
+// The site on printouts, as the settings name it.
+printouts::Site siteToPrint();
 
 // Which of the journal's files a command reads.
 enum Files { kNoFiles = 0, kJournalFile = 1, kKeyFile = 2, kHeadFile = 4, kAllFiles = 7 };

@@ -18,13 +18,17 @@ namespace {
 // refusal here is a refusal there (nothing shipped or published).
 QStringList shippingSettingsProblems() {
   QStringList problems;
-  const QString central = settings::value(QStringLiteral("central"));
+  const settings::Snapshot &read = settingsRead();
+  const QString central = read.value(QStringLiteral("central"));
   if (Failure refusal; !central.isEmpty() && !centraldb::checkUri(central, &refusal))
     problems << QStringLiteral("WEIGHSTATION_CENTRAL: %1; nothing is shipped").arg(refusal.text());
-  const QString mqtt = mqtttarget::setting();
+  const mqtttarget::Settings mqtt{
+      read.value(QStringLiteral("mqtt")), read.value(QStringLiteral("mqtt_password_file")),
+      read.value(QStringLiteral("mqtt_ca")), read.value(QStringLiteral("mqtt_cert")),
+      read.value(QStringLiteral("mqtt_cert_key"))};
   MqttTarget target;
-  if (Failure failure;
-      !mqtt.isEmpty() && !mqtttarget::parse(mqtt, journalfiles::stationName(), &target, &failure))
+  if (Failure failure; !mqtt.uri.isEmpty() &&
+                       !mqtttarget::parse(mqtt, journalfiles::stationName(), &target, &failure))
     problems << QStringLiteral("%1; nothing is published").arg(failure.text());
   return problems;
 }
@@ -108,11 +112,11 @@ int view(const QStringList &arguments) {
                       "Records", "Opens the records viewer over the journal, read-only."));
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
-  ViewerWindow window(command.journal(), command.key(), command.head());
+  ViewerWindow window(command.journal(), command.key(), command.head(), siteToPrint());
   window.show();
   // Started from the desktop's menu, nobody reads the standard error: what
   // the settings files get wrong is said in a box too.
-  const QStringList problems = settings::problems();
+  const QStringList problems = settingsRead().problems();
   if (!problems.isEmpty()) {
     QTimer::singleShot(0, &window, [&window, problems] {
       QMessageBox::warning(&window, QCoreApplication::translate("Records", "Settings"),
@@ -134,7 +138,7 @@ int settingsInForce(const QStringList &arguments) {
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
   for (const settings::Key &key : settings::keys()) {
-    const settings::Entry entry = settings::lookup(key.name);
+    const settings::Entry &entry = settingsRead().lookup(key.name);
     const QString value = entry.origin == settings::Origin::Default
                               ? QStringLiteral("(%1)").arg(key.defaultText)
                               : entry.value;
@@ -143,7 +147,7 @@ int settingsInForce(const QStringList &arguments) {
       origin += QStringLiteral(" ") + entry.where;
     std::printf("%s\t%s\t%s\n", qPrintable(key.name), qPrintable(value), qPrintable(origin));
   }
-  QStringList problems = settings::problems();
+  QStringList problems = settingsRead().problems();
   problems << shippingSettingsProblems();
   for (const QString &problem : problems)
     std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));

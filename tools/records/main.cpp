@@ -7,6 +7,7 @@
 #include <memory>
 #include <utility>
 
+#include "command.h"
 #include "commands.h"
 #include "journal/outputfile.h"
 #include "language/language.h"
@@ -128,8 +129,9 @@ int main(int argc, char *argv[]) {
   rest.prepend(arguments.value(0) + QLatin1Char(' ') + command);
   // What the settings files get wrong is said before any command uses them
   // ("settings" says it itself).
+  records::readSettings();
   if (command != QLatin1String("settings")) {
-    for (const QString &problem : settings::problems())
+    for (const QString &problem : records::settingsRead().problems())
       std::fprintf(stderr, "weighstation-records: settings: %s\n", qPrintable(problem));
   }
   return dispatch(command, rest);

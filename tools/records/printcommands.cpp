@@ -24,7 +24,7 @@ bool checkForPrinting(const Command &command, printouts::Context *context) {
     return false;
   }
   context->check = printouts::CheckState::of(report);
-  context->site = printouts::Site::fromSettings();
+  context->site = siteToPrint();
   context->printedAt = QDateTime::currentDateTime();
   return true;
 }
