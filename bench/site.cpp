@@ -36,8 +36,8 @@
 
 #include "central/centraldb.h"
 #include "central/shipper.h"
+#include "failure/failure.h"
 #include "figureline.h"
-#include "journal/failure.h"
 #include "journal/signingkeys.h"
 #include "journalbuilder.h"
 #include "mosquittobroker.h"

@@ -7,7 +7,7 @@
 
 #include "central/centralcopy.h"
 #include "central/centraldb.h"
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 class ShippingTest : public QObject {
   Q_OBJECT

@@ -85,7 +85,7 @@ class TextLogTest : public QObject {
       old.write("earlier records");
     }
     QFile file;
-    QString error;
+    Failure error;
     QVERIFY(textlog::open(file, path, &error));
     QCOMPARE(QFileInfo(path).size(), 0);
     RecordLines lines;
@@ -102,18 +102,18 @@ class TextLogTest : public QObject {
 
   void failuresAreReported() {
     QFile file;
-    QString error;
+    Failure error;
     QVERIFY(!textlog::open(file, "/nonexistent-folder/log.txt", &error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error.kind(), Failure::Kind::CannotOpen);
+    QVERIFY(!error.reason().isEmpty());
     RecordLines lines;
     lines.total = "X";
-    error.clear();
     QVERIFY(!textlog::writeRecord(file, lines, &error));
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error.kind(), Failure::Kind::Refused);
     QVERIFY(textlog::open(file, "/dev/full", &error));
-    error.clear();
     QVERIFY(!textlog::writeRecord(file, lines, &error));
-    QCOMPARE(error, QString("No space left on device"));
+    QCOMPARE(error.kind(), Failure::Kind::Io);
+    QCOMPARE(error.reason(), QString("No space left on device"));
   }
 
   void aFileGoneFromItsNameStopsTheWrites_data() {
@@ -129,7 +129,7 @@ class TextLogTest : public QObject {
     QVERIFY(QDir().mkpath(folder));
     const QString path = folder + "/log.txt";
     QFile file;
-    QString error;
+    Failure error;
     QVERIFY(textlog::open(file, path, &error));
     RecordLines lines;
     lines.total = "X";
@@ -145,7 +145,7 @@ class TextLogTest : public QObject {
       QVERIFY(::rename(QFile::encodeName(other.fileName()), QFile::encodeName(path)) == 0);
     }
     QVERIFY(!textlog::writeRecord(file, lines, &error));
-    QCOMPARE(error, QString("the log file was removed or replaced"));
+    QCOMPARE(error.reason(), QString("the log file was removed or replaced"));
   }
 
   void sameFile_data() {
@@ -186,7 +186,7 @@ class TextLogTest : public QObject {
   void aShortWriteLeavesOnlyWholeRecords() {
     QTemporaryDir dir;
     QFile file;
-    QString error;
+    Failure error;
     QVERIFY(textlog::open(file, dir.filePath("log.txt"), &error));
     RecordLines lines;
     lines.stamp = "\r\nT";
@@ -204,7 +204,7 @@ class TextLogTest : public QObject {
     const bool written = textlog::writeRecord(file, lines, &error);
     ::setrlimit(RLIMIT_FSIZE, &saved);
     QVERIFY(!written);
-    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QCOMPARE(error.reason(), QString::fromLocal8Bit(std::strerror(EFBIG)));
 
     QFile check(file.fileName());
     QVERIFY(check.open(QIODevice::ReadOnly));

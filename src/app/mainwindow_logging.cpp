@@ -79,11 +79,11 @@ void MainWindow::takeRecord() {
   form->total_count->setText(QString::number(recordCycle_.record_count));
 
   if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
-    QString reason;
-    const bool written = textlog::writeRecord(log_file, lines, &reason);
-    noteTextLogInJournal(journaled, written, reason);
+    Failure notWritten;
+    const bool written = textlog::writeRecord(log_file, lines, &notWritten);
+    noteTextLogInJournal(journaled, written, notWritten.reason());
     if (!written)
-      stopTextLogAfterFailure(reason);
+      stopTextLogAfterFailure(notWritten.reason());
   }
   if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {
     spreadsheetLog_.writeSpreadsheetRow(recordCycle_.record_count + 1, total_weight, time_text);
@@ -169,12 +169,11 @@ void MainWindow::process_datalogcheckbox() {
     if (refuseLogOnTheJournal(form->checkBox_datalog, log_file_name) ||
         refuseLogOnTheOtherLogsFile(form->checkBox_datalog, log_file_name, excel_file_name))
       return;
-    QString reason;
-    if (!textlog::open(log_file, log_file_name, &reason)) {
+    Failure notOpened;
+    if (!textlog::open(log_file, log_file_name, &notOpened)) {
       form->checkBox_datalog->setChecked(false);
-      warnings::show(
-          kWarning,
-          QStringLiteral("Cannot Open Text Log File %1 (%2)!!!").arg(log_file_name, reason));
+      warnings::show(kWarning, QStringLiteral("Cannot Open Text Log File %1 (%2)!!!")
+                                   .arg(log_file_name, notOpened.reason()));
     }
     return;
   }

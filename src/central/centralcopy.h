@@ -10,7 +10,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journalreader.h"
 #include "journal/signingkeys.h"
 #include "journal/verifier.h"

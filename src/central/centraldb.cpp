@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journal.h"
 #include "journal/journalreader.h"
 #include "journal/journalrecord.h"

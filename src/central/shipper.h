@@ -15,8 +15,8 @@
 #include <QString>
 #include <memory>
 
+#include "failure/failure.h"
 #include "following/journalfollower.h"
-#include "journal/failure.h"
 
 struct JournalRecord;
 

@@ -26,8 +26,8 @@
 #include <atomic>
 #include <memory>
 
+#include "failure/failure.h"
 #include "following/followingpolicy.h"
-#include "journal/failure.h"
 #include "journal/journalrecord.h"
 #include "journal/shippingledger.h"
 

@@ -16,7 +16,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journalfiles.h"
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"

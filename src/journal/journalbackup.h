@@ -19,7 +19,7 @@
 #include <QString>
 #include <functional>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 namespace journalbackup {
 

@@ -16,7 +16,7 @@
 #include <QSqlError>
 #include <QString>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 struct sqlite3;
 

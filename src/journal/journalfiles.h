@@ -4,7 +4,7 @@
 // one.
 #pragma once
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 #include "journal/signingkeys.h"
 

@@ -10,7 +10,7 @@
 #include <QVariantList>
 #include <functional>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journalrecord.h"
 #include "journal/shown.h"
 #include "journal/signingkeys.h"

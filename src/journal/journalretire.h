@@ -9,7 +9,7 @@
 #include <QPair>
 #include <QString>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 namespace journalretire {
 

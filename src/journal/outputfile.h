@@ -2,7 +2,7 @@
 // rebuilt workbook) under a name the person chose.
 #pragma once
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 #include <QFile>
 #include <QString>

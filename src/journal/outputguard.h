@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 namespace outputguard {
 // The journal's files an output must never be: the journal, its -wal,

@@ -9,7 +9,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
 

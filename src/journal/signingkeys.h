@@ -7,7 +7,7 @@
 // nobody can make one for an epoch whose secret is gone.
 #pragma once
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 #include <QByteArray>
 #include <QList>

@@ -18,7 +18,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
 

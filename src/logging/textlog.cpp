@@ -45,32 +45,30 @@ int writeWholeBlock(int fd, const QByteArray &block) {
 
 namespace textlog {
 
-bool open(QFile &file, const QString &name, QString *error) {
+bool open(QFile &file, const QString &name, Failure *failure) {
   QMutexLocker lock(&log_mutex);
   if (file.isOpen())
     file.close();
   file.setFileName(name);
   // Unbuffered, so that a failing write is seen at once, not at the close.
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
-    if (error)
-      *error = file.errorString();
+    *failure = Failure(Failure::Kind::CannotOpen, file.errorString());
     return false;
   }
   return true;
 }
 
-bool writeRecord(QFile &file, const RecordLines &lines, QString *error) {
+bool writeRecord(QFile &file, const RecordLines &lines, Failure *failure) {
   QMutexLocker lock(&log_mutex);
   const QByteArray block = lines.textLogBlock();
   if (!file.isOpen()) {
-    if (error)
-      *error = QStringLiteral("the log file is not open");
+    *failure = Failure(Failure::Kind::Refused, QStringLiteral("the log file is not open"));
     return false;
   }
   const int fd = file.handle();
   if (!stillAtItsName(fd, file.fileName())) {
-    if (error)
-      *error = QStringLiteral("the log file was removed or replaced");
+    *failure =
+        Failure(Failure::Kind::Refused, QStringLiteral("the log file was removed or replaced"));
     return false;
   }
   const int writeError = writeWholeBlock(fd, block);
@@ -78,8 +76,9 @@ bool writeRecord(QFile &file, const RecordLines &lines, QString *error) {
   const int syncError =
       writeError == 0 && ::fsync(fd) != 0 && errno != EINVAL && errno != EROFS ? errno : 0;
   if (writeError != 0 || syncError != 0) {
-    if (error)
-      *error = QString::fromLocal8Bit(std::strerror(writeError != 0 ? writeError : syncError));
+    *failure =
+        Failure(Failure::Kind::Io,
+                QString::fromLocal8Bit(std::strerror(writeError != 0 ? writeError : syncError)));
     return false;
   }
   return true;

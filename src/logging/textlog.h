@@ -7,6 +7,7 @@
 #include <QMutex>
 #include <QString>
 
+#include "failure/failure.h"
 #include "logging/recordlines.h"
 
 extern QFile log_file;
@@ -15,10 +16,10 @@ extern QFile log_file;
 extern QMutex log_mutex;
 
 namespace textlog {
-// Opens `file` under `name`, write-only, emptying it. On failure returns
-// false with the reason in `error`.
-bool open(QFile &file, const QString &name, QString *error);
-// Writes the record's block and syncs it to disk; on failure returns false
-// with the reason in `error`.
-bool writeRecord(QFile &file, const RecordLines &lines, QString *error);
+// Opens `file` under `name`, write-only, emptying it; false with why it
+// cannot be opened.
+bool open(QFile &file, const QString &name, Failure *failure);
+// Writes the record's block and syncs it to disk; false with why it was not
+// written (I/O), or why the file is not the log any more (refused).
+bool writeRecord(QFile &file, const RecordLines &lines, Failure *failure);
 }  // namespace textlog

@@ -15,8 +15,8 @@
 #include <memory>
 #include <mutex>
 
+#include "failure/failure.h"
 #include "following/journalfollower.h"
-#include "journal/failure.h"
 #include "publishing/livepayloads.h"
 #include "publishing/mqtttarget.h"
 

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 struct MqttTarget {
   bool tls = false;

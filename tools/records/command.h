@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 #include "journal/journalexport.h"
 #include "journal/journalfiles.h"
 #include "journal/journalreader.h"

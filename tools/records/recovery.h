@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 class JournalReader;
 

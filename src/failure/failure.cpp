@@ -1,4 +1,4 @@
-#include "journal/failure.h"
+#include "failure/failure.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
