@@ -13,7 +13,6 @@
 #include "app/mainwindowform.h"
 #include "channelreset.h"
 #include "fakeadapter.h"
-#include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 
 class MainWindowTest : public QObject {
@@ -25,9 +24,8 @@ class MainWindowTest : public QObject {
     scaleChannels[1].zero_request = 1;
     scaleChannels[2].gross_request = 1;
     scaleChannels[0].tare_request = 1;
-    total_unit = 0;
     MainWindow window;
-    QCOMPARE(total_unit, 9);
+    QCOMPARE(window.station().state().total_unit, 9);
     for (const ScaleChannel &channel : scaleChannels) {
       QCOMPARE(int(channel.unit), 9);
       QCOMPARE(int(channel.point_code), 1);

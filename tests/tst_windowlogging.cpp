@@ -18,7 +18,6 @@
 #include "channelreset.h"
 #include "logging/textlog.h"
 #include "modalanswerer.h"
-#include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 #include "xlsxreader.h"
 
@@ -39,8 +38,9 @@ struct StyleChanges : QObject {
   }
 };
 
-QByteArray header() {
-  return "\r\n" + time_text.toLatin1() + ", " + date_text.toLatin1() +
+QByteArray header(const MainWindow *window) {
+  const StationState &state = window->station().state();
+  return "\r\n" + state.time_text.toLatin1() + ", " + state.date_text.toLatin1() +
          "\r\nScale#, Unit, Gross, Net, Tare\r\n";
 }
 }  // namespace
@@ -155,7 +155,7 @@ class WindowLoggingTest : public QObject {
     setChannelReading(0, {0, 0, 0, 1, 2, 3, 4}, 0);
     setChannelReading(1, {0, 0, 0, 0, 1, 0, 0}, 0);
     record();
-    QCOMPARE(fileBytes(path), header() +
+    QCOMPARE(fileBytes(path), header(window) +
                                   "GROSS TOTAL, lbs, 1334\r\n01, lbs, 1234, 1234, 0\r\n"
                                   "02, lbs, 100, 100, 0\r\n");
     QCOMPARE(form->listdata->count(), 1);
@@ -173,7 +173,7 @@ class WindowLoggingTest : public QObject {
     setChannelReading(2, {0, 0, 0, 0, 0, 0, 1}, 0);
     scaleChannels[1].tare_weight = 20.0;
     record();
-    QCOMPARE(fileBytes(path), header() +
+    QCOMPARE(fileBytes(path), header(window) +
                                   "GROSS TOTAL, lbs, -6\r\n01, lbs, -9, -9, 0\r\n"
                                   "02, lbs, 22, 2, 20\r\n03, lbs, 1, 1, 0\r\n");
   }
@@ -184,7 +184,7 @@ class WindowLoggingTest : public QObject {
     startTextLog();
     setChannelReading(0, {0, 0, 0, 0, 0, 0, 0}, 1, 0, 9, 1);
     record();
-    QCOMPARE(fileBytes(path), header() + "GROSS TOTAL, ??, 0\r\n01, ??, 0, 0, 0\r\n");
+    QCOMPARE(fileBytes(path), header(window) + "GROSS TOTAL, ??, 0\r\n01, ??, 0, 0, 0\r\n");
   }
 
   void restartingTheLogEmptiesTheFile() {
@@ -364,9 +364,9 @@ class WindowLoggingTest : public QObject {
     QCOMPARE(sheets.size(), 2);
     const QJsonObject cells = sheets[0].toObject()["cells"].toObject();
     QCOMPARE(cells.keys(), (QStringList{"A1", "A5", "B1", "B5"}));
-    QCOMPARE(cells["A5"].toArray()[0].toDouble(), total_weight);
+    QCOMPARE(cells["A5"].toArray()[0].toDouble(), window->station().state().total_weight);
     QVERIFY(qAbs(cells["A5"].toArray()[0].toDouble() - 5.0003) < 1e-9);
-    QCOMPARE(cells["B5"].toArray()[0].toString(), time_text);
+    QCOMPARE(cells["B5"].toArray()[0].toString(), window->station().state().time_text);
     QCOMPARE(form->excelfilename->text(), book);
   }
 

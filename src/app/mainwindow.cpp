@@ -13,7 +13,6 @@
 
 #include "app/mainwindowform.h"
 #include "logging/textlog.h"
-#include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
@@ -62,7 +61,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent) {
       point->setText(QString());
   }
 
-  total_unit = 9;
   applyChannelStartValues();
 
   refreshTimer = new QTimer(this);

@@ -15,6 +15,7 @@
 #include "logging/spreadsheetlog.h"
 #include "publishing/livepayloads.h"
 #include "scalelink/scalechannel.h"
+#include "station/station.h"
 
 class QCheckBox;
 class QLabel;
@@ -32,7 +33,8 @@ class MainWindow : public QMainWindow {
 
   MainWindowForm *formRecord() const { return form; }
   QTimer *refreshTimerObject() const { return refreshTimer; }
-  RecordCycle &recordCycle() { return recordCycle_; }
+  RecordCycle &recordCycle() { return station_.recordCycle(); }
+  const Station &station() const { return station_; }
   const RecordLines &recordLines() const { return recordLines_; }
   SpreadsheetLog &spreadsheetLog() { return spreadsheetLog_; }
   // The record journal, once the first record has opened it.
@@ -118,10 +120,9 @@ class MainWindow : public QMainWindow {
 
   MainWindowForm *form = nullptr;
   QTimer *refreshTimer = nullptr;
-  // The channels as this tick read them: what it shows, logs, journals and
-  // publishes.
-  std::array<ChannelReading, kScaleCount> tick_{};
-  RecordCycle recordCycle_;
+  // The channels as this tick read them and what it shows: what it shows,
+  // logs, journals and publishes.
+  Station station_;
   RecordLines recordLines_;
   SpreadsheetLog spreadsheetLog_;
   QString log_file_name;

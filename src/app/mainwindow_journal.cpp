@@ -12,7 +12,6 @@
 #include "app/warnings.h"
 #include "journal/journalfiles.h"
 #include "readout/readoutmath.h"
-#include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 
 namespace {
@@ -20,42 +19,20 @@ const QString kWarning = QStringLiteral("WARNING");
 }  // namespace
 
 JournalRecord MainWindow::journalRecordOf(const RecordLines &lines) const {
-  static const QString station = journalfiles::stationName();
-  JournalRecord record;
-  record.takenAt = QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs);
-  record.timeText = time_text;
-  record.dateText = date_text;
-  record.station = station;
-  record.total = total_weight;
-  record.totalSign = form->sign_grandtotal->text();
-  record.totalUnit = readout::totalUnitText(total_unit);
-  record.netGross = form->netgross_grand->text();
-  record.totalLine = lines.total;
-  record.block = lines.textLogBlock();
-  for (int n = 0; n < kScaleCount; ++n) {
-    const ScaleChannel &channel = scaleChannels[n];
-    JournalScale &scale = record.scales[n];
-    scale.connected = lines.hasChannel[n];
-    scale.port = form->scales[n].portName->text();
-    scale.unit = tick_[n].unit;
-    scale.weight = channel.weight;
-    scale.tare = channel.tare_weight;
-    scale.gross = channel.weight + channel.tare_weight;
-    scale.pointCode = tick_[n].pointCode;
-  }
-  record.overLimit = form->overlimit->text();
-  record.underLimit = form->underlimit->text();
-  record.sensitivity = form->sense_spinBox->value();
+  OperatorInputs inputs;
+  for (int n = 0; n < kScaleCount; ++n)
+    inputs.portNames[n] = form->scales[n].portName->text();
+  inputs.overLimit = form->overlimit->text();
+  inputs.underLimit = form->underlimit->text();
+  inputs.sensitivity = form->sense_spinBox->value();
   if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty())
-    record.textLogFile = log_file_name;
+    inputs.textLogFile = log_file_name;
   if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {
-    record.workbookFile = excel_file_name;
-    record.workbookSession = spreadsheetLog_.session();
-    record.workbookRow = recordCycle_.record_count + 1;
+    inputs.workbookFile = excel_file_name;
+    inputs.workbookSession = spreadsheetLog_.session();
+    inputs.workbookRow = station_.recordCycle().record_count + 1;
   }
-  record.program = QStringLiteral("weighstation");
-  record.version = QStringLiteral(WEIGHSTATION_VERSION);
-  return record;
+  return station_.journalRecord(lines, inputs);
 }
 
 // A record the journal cannot take is still taken; the operator is told
@@ -109,13 +86,13 @@ void MainWindow::warnOfTheJournal(const Failure &failure, qint64 seq) {
                        QStringLiteral("Record Journal Write Failed (%1), Record %2 Is Not in the "
                                       "Journal!!!")
                            .arg(failure.text())
-                           .arg(recordCycle_.record_count));
+                           .arg(station_.recordCycle().record_count));
     return;
   }
   warnings::showSoon(this, kWarning,
                      QStringLiteral("Record Journal Check Failed (%1), Record %2 Is in the Journal "
                                     "as Seq %3!!!")
                          .arg(failure.text())
-                         .arg(recordCycle_.record_count)
+                         .arg(station_.recordCycle().record_count)
                          .arg(seq));
 }

@@ -18,7 +18,6 @@
 #include "logging/logfiles.h"
 #include "logging/textlog.h"
 #include "platform/appfolders.h"
-#include "readout/readoutstate.h"
 #include "scalelink/scalechannel.h"
 
 static_assert(RecordLines::kChannelLines == kScaleCount, "a record has a line per scale");
@@ -34,16 +33,11 @@ void setLamp(QPushButton *lamp, const QString &colour) {
   if (lamp->styleSheet() != colour)
     lamp->setStyleSheet(colour);
 }
-
-PointLabels pointsOf(const std::array<QLabel *, 3> &labels) {
-  return {labels[0]->text(), labels[1]->text(), labels[2]->text()};
-}
 }  // namespace
 
 void MainWindow::processDataLog() {
-  const RecordCycle::Tick tick =
-      recordCycle_.tick(total_weight, form->sense_spinBox->value(), form->overlimit->text(),
-                        form->underlimit->text());
+  const RecordCycle::Tick tick = station_.cycle(form->sense_spinBox->value(),
+                                                form->overlimit->text(), form->underlimit->text());
   if (tick.overLimitRed)
     setLamp(form->pushButton_overlimit, kRedLamp);
   if (tick.underLimitRed)
@@ -56,27 +50,14 @@ void MainWindow::takeRecord() {
   setLamp(form->pushButton_overlimit, kGreenLamp);
   setLamp(form->pushButton_underlimit, kGreenLamp);
 
-  RecordLines &lines = recordLines_;
-  lines.header = RecordLines::headerLine();
-  lines.stamp = RecordLines::stampLine(time_text, date_text);
-  lines.total = RecordLines::totalLine(form->netgross_grand->text(), total_unit,
-                                       form->sign_grandtotal->text(), total_weight,
-                                       pointsOf(form->grandTotalPoints));
-  // Which channels belong to this record is decided here, once: the
-  // journal and the writers below take exactly these lines.
-  for (int n = 0; n < kScaleCount; ++n) {
-    const ScaleChannel &channel = scaleChannels[n];
-    lines.hasChannel[n] = tick_[n].connected == 1;
-    if (lines.hasChannel[n]) {
-      lines.channels[n] = RecordLines::channelLine(
-          n, tick_[n].unit, channel.weight, channel.tare_weight, pointsOf(form->scales[n].points));
-    }
-  }
+  // The journal and the writers below take exactly this tick's lines.
+  recordLines_ = station_.recordLines();
+  const RecordLines &lines = recordLines_;
   // The record is on disk in the journal before it is listed.
   JournalRecord journaled = journalRecordOf(lines);
   journalRecord(journaled);
   form->listdata->insertItem(form->listdata->count(), lines.total);
-  form->total_count->setText(QString::number(recordCycle_.record_count));
+  form->total_count->setText(QString::number(station_.recordCycle().record_count));
 
   if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
     Failure notWritten;
@@ -86,7 +67,8 @@ void MainWindow::takeRecord() {
       stopTextLogAfterFailure(notWritten.reason());
   }
   if (form->checkBox_excellog->isChecked() && !excel_file_name.isEmpty()) {
-    spreadsheetLog_.writeSpreadsheetRow(recordCycle_.record_count + 1, total_weight, time_text);
+    spreadsheetLog_.writeSpreadsheetRow(station_.recordCycle().record_count + 1,
+                                        station_.state().total_weight, station_.state().time_text);
   }
 }
 
@@ -100,7 +82,7 @@ void MainWindow::stopTextLogAfterFailure(const QString &reason) {
 
 void MainWindow::recordNow() {
   if (form->checkBox_datalog->isChecked() && !log_file_name.isEmpty()) {
-    recordCycle_.request();
+    station_.recordCycle().request();
     return;
   }
   warnings::show(kWarning,
