@@ -334,6 +334,7 @@ class JournalTest : public QObject, JournalCase {
     QTest::addColumn<QString>("head");
     QTest::newRow("format 1") << "journal-format-1" << kFixtureHead;
     QTest::newRow("format 2") << "journal-format-2" << kFixture2Head;
+    QTest::newRow("format 2, a later run of keys") << "journal-format-2-runs" << kFixtureRunsHead;
   }
   void everyBitFlipThatChangesTheTablesIsReported() {
     QFETCH(QString, fixture);

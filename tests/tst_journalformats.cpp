@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -11,6 +12,7 @@
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -118,6 +120,28 @@ class JournalFormatsTest : public QObject, JournalCase {
                          copy.filePath("journal.key")})
                  .exitCode,
              1);
+  }
+
+  // Records of two runs of epoch keys, the second linked to the first,
+  // checked with the first run's verification key alone.
+  void theRunsFixtureVerifies() {
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy, "journal-format-2-runs"));
+    VerifyOptions options =
+        VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
+    options.headPath = copy.filePath(kFixtureRunsHead);
+    const VerifyReport report = verifyJournal(options);
+    QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
+    QCOMPARE(report.intactLine(), QString("journal intact: 7 records, seq 1..7, "
+                                          "2026-12-07T00:00:00.000Z to 2026-12-07T17:20:00.000Z"));
+    QCOMPARE(report.checkedWith, QStringList{"seq 1..7: format 2, with the verification key "
+                                             "101F-EE55-345B-BEE5 (station vm)"});
+    JournalReader reader(copy.filePath("journal.sqlite"), "fixture-runs");
+    QList<signingkeys::EpochCertificate> epochKeys;
+    Failure failure;
+    QVERIFY(reader.open(&failure) && reader.epochKeys(&epochKeys, &failure));
+    QCOMPARE(epochKeys.last().epoch, qint64(1040));
+    QCOMPARE(epochKeys.last().runLinks.size(), signingkeys::kRunLinkBytes);
   }
 
   void theFormat2FixtureVerifies() {
@@ -234,8 +258,12 @@ class JournalFormatsTest : public QObject, JournalCase {
       record.takenAt = QDateTime::fromSecsSinceEpoch(at, Qt::UTC).toString(Qt::ISODateWithMs);
       return writer.append(record, failure);
     };
+    // An hour into its day twenty days ago, so that a minute later is still
+    // that day's epoch whatever the time of day now.
+    const qint64 made =
+        signingkeys::SigningKeys::boundaryBefore(realNow, 86400) - 20 * 86400 + 3600;
     Failure failure;
-    QCOMPARE(append("made", 1, realNow - 20 * 86400, &failure), qint64(1));  // 20 epochs ago
+    QCOMPARE(append("made", 1, made, &failure), qint64(1));  // 20 epochs ago
     const QString signing = signingkeys::signingPathFor(keyPath());
     const signingkeys::StartWarnings said = signingkeys::erasePastEpochsAtStart(signing, realNow);
     QVERIFY2(said.clockJumped.startsWith("the station's clock is 20 epochs ahead"),
@@ -250,7 +278,7 @@ class JournalFormatsTest : public QObject, JournalCase {
     QCOMPARE(keys.firstKeptEpoch(), qint64(0));  // nothing erased
     // The clock set back right: the station seals on.
     failure = Failure();
-    QCOMPARE(append("set-right", 2, realNow - 20 * 86400 + 60, &failure), qint64(2));
+    QCOMPARE(append("set-right", 2, made + 60, &failure), qint64(2));
 
     const RecordsRun confirmed = runRecords({"confirm-clock", "--key", keyPath()});
     QCOMPARE(confirmed.exitCode, 0);
@@ -267,6 +295,13 @@ class JournalFormatsTest : public QObject, JournalCase {
             ending, dir.filePath("ending.verification-key"), "s",
             signingkeys::SigningKeys::boundaryBefore(realNow - 1014 * 86400, 86400), 86400, &why),
         qPrintable(why.text()));
+    // Its writer certifies the next run; none to be told, unless the last
+    // epoch's secret is gone and it cannot.
+    QVERIFY(signingkeys::erasePastEpochsAtStart(ending, realNow).runEnding.isEmpty());
+    signingkeys::SigningKeys endingKeys;
+    qint64 erased = 0;
+    QVERIFY(endingKeys.load(ending, &why) &&
+            endingKeys.erasePast(endingKeys.epochs(), &erased, &why));
     QVERIFY(signingkeys::erasePastEpochsAtStart(ending, realNow)
                 .runEnding.startsWith("the signing keys end on "));
   }
@@ -462,6 +497,77 @@ class JournalFormatsTest : public QObject, JournalCase {
     now = keys.certificate(lastEpoch).ends + 1;
     writer.evolve();
     QCOMPARE(keptEpoch(), keys.epochs());
+  }
+
+  // Before a run of epoch keys ends, the station certifies the next: it
+  // never stops sealing. The records of both runs, their head and a ticket
+  // of the next run check with the first verification key alone; a link
+  // changed anywhere certifies nothing.
+  void aRunOfEpochKeysGoesOnUnderTheNext() {
+    journalfiles::usePlaces({QString(), QString(), QString(), QString(), 60});
+    auto restore = qScopeGuard([] { journalfiles::usePlaces({}); });
+    qint64 now = 1796601600;
+    RecordJournal writer(journalPath(), keyPath(), "runs");
+    writer.setClock([&now] { return now; });
+    qint64 seq = 0;
+    Failure refused;
+    auto recordNow = [&] {
+      JournalRecord record = sampleRecord(seq + 1);
+      record.takenAt = QDateTime::fromSecsSinceEpoch(now, Qt::UTC).toString(Qt::ISODateWithMs);
+      Failure failure;
+      seq = writer.append(record, &failure);
+      if (failure.failed() && !refused.failed())
+        refused = failure;
+      return record;
+    };
+    recordNow();
+    const qint64 runEnds = now + 60 * signingkeys::kEpochsInARun;
+    // Ten minutes at a time, as a running station's clock goes.
+    for (int step = 1; now < runEnds + 600; now += 600, ++step) {
+      writer.evolve();
+      if (step % 20 == 0)
+        recordNow();
+    }
+    const JournalRecord late = recordNow();
+    QVERIFY2(!refused.failed(), qPrintable(refused.text()));
+
+    signingkeys::SigningKeys keys;
+    Failure why;
+    QVERIFY2(keys.load(signingkeys::signingPathFor(keyPath()), &why), qPrintable(why.text()));
+    QCOMPARE(keys.epochs(), qint64(2 * signingkeys::kEpochsInARun));
+    QVERIFY(!keys.hasSecret(signingkeys::kEpochsInARun - 1));  // the linking key, past, erased
+    const VerifyReport report = verify();
+    QCOMPARE(report.outcome, VerifyReport::Outcome::Intact);
+    QCOMPARE(report.lastSeq, seq);
+
+    JournalReader reader(journalPath(), QStringLiteral("runs-reader"));
+    QList<signingkeys::EpochCertificate> epochKeys;
+    QVERIFY(reader.open(&why) && reader.epochKeys(&epochKeys, &why));
+    JournalRecord stored = late;
+    stored.seq = seq;
+    QVERIFY(reader.forEach(
+        {},
+        [&](const JournalRecord &record) {
+          if (record.seq == seq)
+            stored = record;
+          return true;
+        },
+        &why));
+    const ticketcode::Checked ticket =
+        ticketcode::check(ticketcode::of(stored, epochKeys), keys.verificationKey());
+    QVERIFY2(ticket.genuine, qPrintable(ticket.why));
+
+    signingkeys::EpochCertificate next = keys.certificate(signingkeys::kEpochsInARun + 5);
+    QVERIFY(next.certifiedBy(keys.verificationKey()));
+    QCOMPARE(next.runLinks.size(), signingkeys::kRunLinkBytes);
+    for (int at : {0, 7, 20, 45, 70, 120, 200, signingkeys::kRunLinkBytes - 1}) {
+      signingkeys::EpochCertificate changed = next;
+      changed.runLinks[at] = char(changed.runLinks[at] ^ 0x01);
+      QVERIFY2(!changed.certifiedBy(keys.verificationKey()), qPrintable(QString::number(at)));
+    }
+    signingkeys::EpochCertificate unlinked = next;
+    unlinked.runLinks.clear();
+    QVERIFY(!unlinked.certifiedBy(keys.verificationKey()));
   }
 
   // A journal retired by new-journal is checked alone, as the station left

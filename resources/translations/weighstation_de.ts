@@ -159,10 +159,6 @@
       <translation>%1 Datensätze</translation>
     </message>
     <message>
-      <source>seq %1: %2</source>
-      <translation>Nr. %1: %2</translation>
-    </message>
-    <message>
       <source>cannot open the journal %1</source>
       <translation>kann das Journal %1 nicht öffnen</translation>
     </message>
@@ -685,6 +681,14 @@
     <message>
       <source>its records of format 1 need its key</source>
       <translation>seine Wägungen im Format 1 brauchen seinen Schlüssel</translation>
+    </message>
+    <message>
+      <source>line %1 is not a run's links</source>
+      <translation>Zeile %1 ist keine Verkettung einer Schlüsselfolge</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
+      <translation>die Signierschlüssel %1 können keine nächste Folge beglaubigen: das Geheimnis ihrer letzten Epoche %2 ist fort</translation>
     </message>
   </context>
   <context>

@@ -159,10 +159,6 @@
       <translation>%1 registros</translation>
     </message>
     <message>
-      <source>seq %1: %2</source>
-      <translation>n.º %1: %2</translation>
-    </message>
-    <message>
       <source>cannot open the journal %1</source>
       <translation>no se puede abrir el diario %1</translation>
     </message>
@@ -685,6 +681,14 @@
     <message>
       <source>its records of format 1 need its key</source>
       <translation>sus registros de formato 1 necesitan su clave</translation>
+    </message>
+    <message>
+      <source>line %1 is not a run's links</source>
+      <translation>la línea %1 no es el enlace de una serie de claves</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
+      <translation>las claves de firma %1 no pueden certificar una serie siguiente: el secreto de su última época %2 ya no está</translation>
     </message>
   </context>
   <context>

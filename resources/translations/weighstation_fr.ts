@@ -159,10 +159,6 @@
       <translation>%1 enregistrements</translation>
     </message>
     <message>
-      <source>seq %1: %2</source>
-      <translation>n° %1 : %2</translation>
-    </message>
-    <message>
       <source>cannot open the journal %1</source>
       <translation>impossible d'ouvrir le journal %1</translation>
     </message>
@@ -685,6 +681,14 @@
     <message>
       <source>its records of format 1 need its key</source>
       <translation>ses enregistrements au format 1 ont besoin de sa clé</translation>
+    </message>
+    <message>
+      <source>line %1 is not a run's links</source>
+      <translation>la ligne %1 n'est pas le lien d'une série de clés</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
+      <translation>les clés de signature %1 ne peuvent pas certifier une série suivante : le secret de leur dernière époque %2 a disparu</translation>
     </message>
   </context>
   <context>

@@ -159,10 +159,6 @@
       <translation>%1 registros</translation>
     </message>
     <message>
-      <source>seq %1: %2</source>
-      <translation>nº %1: %2</translation>
-    </message>
-    <message>
       <source>cannot open the journal %1</source>
       <translation>não é possível abrir o diário %1</translation>
     </message>
@@ -685,6 +681,14 @@
     <message>
       <source>its records of format 1 need its key</source>
       <translation>seus registros de formato 1 precisam de sua chave</translation>
+    </message>
+    <message>
+      <source>line %1 is not a run's links</source>
+      <translation>a linha %1 não é o elo de uma série de chaves</translation>
+    </message>
+    <message>
+      <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
+      <translation>as chaves de assinatura %1 não podem certificar uma próxima série: o segredo da sua última época %2 não existe mais</translation>
     </message>
   </context>
   <context>

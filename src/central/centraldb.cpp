@@ -507,7 +507,7 @@ bool sendEpochKeys(const QSqlDatabase &db, const QString &journalId,
     query.addBindValue(key.starts);
     query.addBindValue(key.ends);
     query.addBindValue(QString::fromLatin1(key.publicKey.toHex()));
-    query.addBindValue(QString::fromLatin1(key.signature.toHex()));
+    query.addBindValue(QString::fromLatin1(key.certificateText()));
     query.addBindValue(verificationKey);
     if (!query.exec()) {
       *failure =

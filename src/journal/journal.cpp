@@ -462,9 +462,35 @@ void RecordJournal::erasePastEpochs(qint64 epoch) {
            static_cast<long long>(erased), static_cast<long long>(epoch));
 }
 
+// Before its run of epoch keys ends, the station certifies the next run
+// (signingkeys.h), under the writers' lock: a writer in another process
+// finds it in the signing file and reads it from there.
+void RecordJournal::continueTheRun() {
+  if (!keys_.loaded())
+    return;
+  const signingkeys::EpochCertificate &last = keys_.certificate(keys_.epochs() - 1);
+  const qint64 soon = signingkeys::runEndWarningSeconds(last.ends - last.starts);
+  if (!keys_.runEndsWithin(clock_(), soon))
+    return;
+  const QString signingPath = signingkeys::signingPathFor(keyPath_);
+  Failure why;
+  if (!keys_.load(signingPath, &why) ||
+      (keys_.runEndsWithin(clock_(), soon) && !keys_.extend(&why))) {
+    qCWarning(journalLog, "%s", qPrintable(why.text()));
+    return;
+  }
+  qCInfo(
+      journalLog, "the signing keys %s go on until %s", qPrintable(signingPath),
+      qPrintable(QDateTime::fromSecsSinceEpoch(keys_.certificate(keys_.epochs() - 1).ends, Qt::UTC)
+                     .toString(Qt::ISODate)));
+}
+
 void RecordJournal::evolve() {
   if (!open_)
     return;
+  head_.lock();
+  continueTheRun();
+  head_.unlock();
   const qint64 now = keys_.epochAt(clock_());
   if (!signingkeys::clockJump(keys_, epochInForce_, now).isEmpty())
     return;
@@ -617,7 +643,7 @@ bool RecordJournal::noteEpochKey(qint64 epoch, Failure *failure) {
   query.addBindValue(certificate.starts);
   query.addBindValue(certificate.ends);
   query.addBindValue(QString::fromLatin1(certificate.publicKey.toHex()));
-  query.addBindValue(QString::fromLatin1(certificate.signature.toHex()));
+  query.addBindValue(QString::fromLatin1(certificate.certificateText()));
   if (!query.exec())
     return fail(QCoreApplication::translate("Journal", "cannot write the epoch's key"), query,
                 failure);
@@ -642,6 +668,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     return 0;
   head_.lock();
   auto unlock = qScopeGuard([this] { head_.unlock(); });
+  continueTheRun();
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
     fail(QCoreApplication::translate("Journal", "cannot lock the journal"), query, failure);

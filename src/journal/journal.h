@@ -82,6 +82,7 @@ class RecordJournal {
   // Why the keys cannot sign in `epoch`.
   Failure cannotSign(qint64 epoch, qint64 seq) const;
   void erasePastEpochs(qint64 epoch);
+  void continueTheRun();
   void noteAnUnnotedEnd();
   void rollback();
   // Lets go of the connection and its statements: the next record opens

@@ -28,7 +28,9 @@ namespace journalfiles {
 namespace {
 const QByteArray kHeadTag = "weighstation-journal-head 1";
 const QByteArray kSignedHeadTag = "weighstation-journal-head 2";
-constexpr int kHeadLineLimit = 1024;
+// A head of a later run of epoch keys carries their links (a few hundred
+// characters a run).
+constexpr int kHeadLineLimit = 16384;
 
 QString systemError() {
   return QString::fromLocal8Bit(std::strerror(errno));
@@ -39,13 +41,13 @@ QByteArray headSealed(const Head &head) {
          head.mac.toLatin1();
 }
 
-// epoch:starts:ends:public key:the root's signature, the numbers of fixed
-// width.
+// epoch:starts:ends:public key:the root's signature (and a later run's
+// links), the numbers of fixed width.
 QByteArray certificateText(const signingkeys::EpochCertificate &certificate) {
   return QByteArray::number(certificate.epoch).rightJustified(20, '0') + ':' +
          QByteArray::number(certificate.starts).rightJustified(20, '0') + ':' +
          QByteArray::number(certificate.ends).rightJustified(20, '0') + ':' +
-         certificate.publicKey.toHex() + ':' + certificate.signature.toHex();
+         certificate.publicKey.toHex() + ':' + certificate.certificateText();
 }
 
 bool parseCertificate(const QByteArray &text, signingkeys::EpochCertificate *certificate) {
@@ -57,9 +59,8 @@ bool parseCertificate(const QByteArray &text, signingkeys::EpochCertificate *cer
   certificate->starts = fields[1].toLongLong(&ok[1]);
   certificate->ends = fields[2].toLongLong(&ok[2]);
   certificate->publicKey = QByteArray::fromHex(fields[3]);
-  certificate->signature = QByteArray::fromHex(fields[4]);
   return ok[0] && ok[1] && ok[2] && certificate->epoch >= 0 &&
-         certificate->publicKey.toHex() == fields[3] && certificate->signature.toHex() == fields[4];
+         certificate->publicKey.toHex() == fields[3] && certificate->setCertificateText(fields[4]);
 }
 
 // One fixed-size line, so that a rewrite in place covers the old one.
@@ -370,7 +371,8 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, Failure *failu
       current.journalId == head.journalId && current.seq >= head.seq) {
     return true;
   }
-  // The line's length never changes: it is rewritten in place.
+  // Rewritten in place: the line's length changes only when the keys' run
+  // does, and then it grows (the run's links), covering the line before.
   const QByteArray line = headLine(key, head);
   if (faults::pwrite(fd_, line.constData(), line.size(), 0) != line.size() ||
       faults::fdatasync(fd_) != 0) {

@@ -18,6 +18,7 @@
 #include <QUrl>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 
 #include "journal/seals.h"
 
@@ -26,8 +27,8 @@ namespace {
 const QByteArray kVerificationTag = "weighstation verification key 2";
 const QByteArray kSigningTag = "weighstation signing keys 2";
 constexpr qint64 kVerificationFileLimit = 4096;
-// The header and a run's lines, with room to spare.
-constexpr qint64 kSigningFileLimit = 4096 + qint64(kEpochsInARun) * 512;
+// The header and the lines of sixteen runs, with room to spare.
+constexpr qint64 kSigningFileLimit = 16 * (4096 + qint64(kEpochsInARun) * 512);
 const QByteArray kErased(2 * seals::kSecretKeyBytes, '-');
 
 QByteArray encodedStation(const QString &station) {
@@ -174,8 +175,88 @@ QByteArray EpochCertificate::signedBytes(const QString &station) const {
          '\n';
 }
 
+namespace {
+void putNumber(QByteArray *bytes, qint64 number) {
+  for (int shift = 56; shift >= 0; shift -= 8)
+    bytes->append(char((quint64(number) >> shift) & 0xff));
+}
+
+qint64 numberAt(const QByteArray &bytes, qsizetype at) {
+  quint64 number = 0;
+  for (int i = 0; i < 8; ++i)
+    number = (number << 8) | quint8(bytes[at + i]);
+  return qint64(number);
+}
+
+struct RunLink {
+  qint64 firstEpoch = 0;
+  QByteArray root;
+  EpochCertificate signer;  // of the epoch before the run, under the root before
+  QByteArray signature;     // the signer's, of linkBytes
+
+  static QByteArray linkBytes(const QString &station, qint64 firstEpoch, const QByteArray &root) {
+    return "weighstation run 2\n" + station.toUtf8() + '\n' + QByteArray::number(firstEpoch) +
+           '\n' + root.toHex() + '\n';
+  }
+  QByteArray bytes() const {
+    QByteArray out;
+    putNumber(&out, firstEpoch);
+    out += root;
+    putNumber(&out, signer.epoch);
+    putNumber(&out, signer.starts);
+    putNumber(&out, signer.ends);
+    out += signer.publicKey + signer.signature + signature;
+    return out;
+  }
+  static RunLink at(const QByteArray &links, qsizetype at) {
+    RunLink link;
+    link.firstEpoch = numberAt(links, at);
+    link.root = links.mid(at + 8, seals::kPublicKeyBytes);
+    link.signer.epoch = numberAt(links, at + 40);
+    link.signer.starts = numberAt(links, at + 48);
+    link.signer.ends = numberAt(links, at + 56);
+    link.signer.publicKey = links.mid(at + 64, seals::kPublicKeyBytes);
+    link.signer.signature = links.mid(at + 96, seals::kSignatureBytes);
+    link.signature = links.mid(at + 160, seals::kSignatureBytes);
+    return link;
+  }
+};
+}  // namespace
+
 bool EpochCertificate::certifiedBy(const VerificationKey &key) const {
-  return seals::verify(key.root, signedBytes(key.station), signature);
+  if (runLinks.size() % kRunLinkBytes != 0)
+    return false;
+  QByteArray root = key.root;
+  qint64 runStarts = 0;
+  qint64 previousEnds = std::numeric_limits<qint64>::min();
+  for (qsizetype at = 0; at < runLinks.size(); at += kRunLinkBytes) {
+    const RunLink link = RunLink::at(runLinks, at);
+    if (link.signer.epoch != link.firstEpoch - 1 || link.signer.epoch < runStarts ||
+        !seals::verify(root, link.signer.signedBytes(key.station), link.signer.signature) ||
+        !seals::verify(link.signer.publicKey,
+                       RunLink::linkBytes(key.station, link.firstEpoch, link.root), link.signature))
+      return false;
+    root = link.root;
+    runStarts = link.firstEpoch;
+    previousEnds = link.signer.ends;
+  }
+  // A later run's epochs follow the run before it, in time as in number.
+  return epoch >= runStarts && starts >= previousEnds &&
+         seals::verify(root, signedBytes(key.station), signature);
+}
+
+QByteArray EpochCertificate::certificateText() const {
+  return runLinks.isEmpty() ? signature.toHex() : signature.toHex() + '.' + runLinks.toHex();
+}
+
+bool EpochCertificate::setCertificateText(const QByteArray &text) {
+  const qsizetype dot = text.indexOf('.');
+  const QByteArray signatureHex = dot < 0 ? text : text.left(dot);
+  const QByteArray linksHex = dot < 0 ? QByteArray() : text.mid(dot + 1);
+  signature = QByteArray::fromHex(signatureHex);
+  runLinks = QByteArray::fromHex(linksHex);
+  return signature.toHex() == signatureHex && runLinks.toHex() == linksHex &&
+         (dot < 0 || !runLinks.isEmpty());
 }
 
 namespace {
@@ -329,9 +410,12 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
   headerBytes_ = lines[0].size() + lines[1].size() + lines[2].size() + 3;
   certificates_.clear();
   secrets_.clear();
-  for (qsizetype i = 3; i < lines.size(); ++i) {
+  qsizetype i = 3;
+  for (; i < lines.size(); ++i) {
     if (lines[i].isEmpty() && i == lines.size() - 1)
       break;
+    if (lines[i].startsWith("r "))
+      break;  // the links of later runs follow every epoch line
     EpochCertificate certificate;
     QByteArray secret;
     if (!parseEpochLine(lines[i], certificates_.size(), &certificate, &secret))
@@ -343,6 +427,22 @@ bool SigningKeys::load(const QString &path, Failure *failure) {
   }
   if (certificates_.isEmpty())
     return damaged(QCoreApplication::translate("Journal", "no epoch keys"));
+  // "r <first epoch> <links>": every epoch from the first on carries them.
+  for (; i < lines.size(); ++i) {
+    if (lines[i].isEmpty() && i == lines.size() - 1)
+      break;
+    const QList<QByteArray> parts = lines[i].split(' ');
+    bool number = false;
+    const qint64 first = parts.value(1).toLongLong(&number);
+    const QByteArray links = QByteArray::fromHex(parts.value(2));
+    if (parts.size() != 3 || parts[0] != "r" || !number || first <= 0 ||
+        first >= certificates_.size() || links.toHex() != parts[2] || links.isEmpty() ||
+        links.size() % kRunLinkBytes != 0)
+      return damaged(
+          QCoreApplication::translate("Journal", "line %1 is not a run's links").arg(i + 1));
+    for (qint64 epoch = first; epoch < certificates_.size(); ++epoch)
+      certificates_[epoch].runLinks = links;
+  }
   certified_.assign(size_t(certificates_.size()), -1);
   path_ = path;
   return true;
@@ -425,6 +525,85 @@ bool SigningKeys::erasePast(qint64 epoch, qint64 *erased, Failure *failure) {
   return ok;
 }
 
+bool SigningKeys::runEndsWithin(qint64 now, qint64 seconds) const {
+  return loaded() && hasSecret(epochs() - 1) && certificate(epochs() - 1).ends - now <= seconds;
+}
+
+bool SigningKeys::write(Failure *failure) {
+  QByteArray text = kSigningTag + '\n' + "station " + encodedStation(verificationKey_.station) +
+                    '\n' + "root " + verificationKey_.root.toHex() + '\n';
+  for (qint64 epoch = 0; epoch < epochs(); ++epoch)
+    text += epochLine(certificates_[epoch], secrets_[epoch]);
+  for (qint64 epoch = 1; epoch < epochs(); ++epoch) {
+    if (certificates_[epoch].runLinks != certificates_[epoch - 1].runLinks)
+      text += "r " + QByteArray::number(epoch) + ' ' + certificates_[epoch].runLinks.toHex() + '\n';
+  }
+  const bool written = writeWhole(path_, text, 0600, failure);
+  std::memset(text.data(), 0, size_t(text.size()));
+  return written;
+}
+
+bool SigningKeys::extend(Failure *failure) {
+  const qint64 last = epochs() - 1;
+  const QString station = verificationKey_.station;
+  if (!hasSecret(last) || !isCertified(last)) {
+    *failure = Failure(Failure::Kind::Refused,
+                       QCoreApplication::translate(
+                           "Journal",
+                           "the signing keys %1 cannot certify a next run: the secret of their "
+                           "last epoch %2 is gone")
+                           .arg(path_)
+                           .arg(last));
+    return false;
+  }
+  seals::KeyPair root;
+  if (!seals::generate(&root)) {
+    *failure = Failure(
+        Failure::Kind::Io,
+        QCoreApplication::translate("Journal", "cannot make a signing key: no random source"));
+    return false;
+  }
+  RunLink link;
+  link.firstEpoch = epochs();
+  link.root = root.publicKey;
+  link.signer = certificate(last);
+  link.signer.runLinks.clear();
+  link.signature = sign(last, RunLink::linkBytes(station, link.firstEpoch, link.root));
+  const QByteArray links = certificate(last).runLinks + link.bytes();
+  const qint64 length = certificate(last).ends - certificate(last).starts;
+  const qsizetype before = certificates_.size();
+  bool made = !link.signature.isEmpty();
+  for (int n = 0; made && n < kEpochsInARun; ++n) {
+    seals::KeyPair pair;
+    made = seals::generate(&pair);
+    EpochCertificate next;
+    next.epoch = link.firstEpoch + n;
+    next.starts = certificate(last).ends + n * length;
+    next.ends = next.starts + length;
+    next.publicKey = pair.publicKey;
+    next.signature = seals::sign(root.secretKey, next.signedBytes(station));
+    next.runLinks = links;
+    certificates_ << next;
+    secrets_ << pair.secretKey;
+    seals::erase(&pair.secretKey);
+  }
+  seals::erase(&root.secretKey);
+  certified_.resize(size_t(certificates_.size()), -1);
+  if (made && write(failure))
+    return true;
+  if (!made)
+    *failure = Failure(
+        Failure::Kind::Io,
+        QCoreApplication::translate("Journal", "cannot make a signing key: no random source"));
+  // Nothing of the next run stays: the file is as it was.
+  for (qsizetype e = before; e < secrets_.size(); ++e)
+    seals::erase(&secrets_[e]);
+  certificates_.resize(before);
+  secrets_.resize(before);
+  certified_.resize(size_t(before));
+  return false;
+}
+
 qint64 runEndWarningSeconds(qint64 epochSeconds) {
   return qMin<qint64>(30 * 86400, epochSeconds * kEpochsInARun / 8);
 }
@@ -457,7 +636,10 @@ StartWarnings erasePastEpochsAtStart(const QString &signingPath, qint64 now) {
   }
   const qint64 ends = keys.certificate(keys.epochs() - 1).ends;
   const qint64 length = keys.certificate(0).ends - keys.certificate(0).starts;
-  if (now < ends && ends - now <= runEndWarningSeconds(length))
+  // A run whose last secret is kept is continued by the next record's
+  // writer; one whose last secret is gone cannot be.
+  if (now < ends && ends - now <= runEndWarningSeconds(length) &&
+      !keys.hasSecret(keys.epochs() - 1))
     warnings.runEnding =
         QCoreApplication::translate("Journal",
                                     "the signing keys end on %1: retire the journal with "

@@ -5,6 +5,15 @@
 // secret is erased once the epoch is past. Whoever holds the verification
 // key (the root's public key and the station's name) can check every seal;
 // nobody can make one for an epoch whose secret is gone.
+//
+// A run of epoch keys ends (kEpochsInARun epochs); before it does, the
+// station certifies the next run under a new root and links that root to
+// the run before: the last epoch key of the ending run signs the new root
+// and the new run's first epoch. A certificate of a later run carries those
+// links, so the verification key's trust reaches it along a chain of runs,
+// each certified by the last epoch key of the one before. Each new root is
+// erased once it has certified its run, as the first was: forward security
+// is unchanged.
 #pragma once
 
 #include "failure/failure.h"
@@ -22,6 +31,11 @@ namespace signingkeys {
 constexpr qint64 kDefaultEpochSeconds = 86400;
 constexpr qint64 kShortestEpochSeconds = 60;
 constexpr int kEpochsInARun = 1024;
+// A link between runs: the first epoch of the run (8 bytes, big-endian),
+// its root (32), the certificate of the epoch before it (epoch, starts,
+// ends: 8 each; its public key 32, its root's signature 64), and that epoch
+// key's signature of the run's first epoch and root (64).
+constexpr int kRunLinkBytes = 8 + 32 + 24 + 32 + 64 + 64;
 // A record may be taken this long before the start of the epoch that seals
 // it: an epoch can begin between the record's request and its commit.
 constexpr qint64 kEpochSlackSeconds = 5;
@@ -53,9 +67,20 @@ struct EpochCertificate {
   qint64 ends = 0;
   QByteArray publicKey;
   QByteArray signature;  // the root's
+  // For an epoch of a later run: the links from the verification key's root
+  // to the root that signed it (kRunLinkBytes each, in order); empty in the
+  // first run.
+  QByteArray runLinks;
 
   QByteArray signedBytes(const QString &station) const;
+  // Signed by the verification key's root, or by a later run's root the
+  // links carry its trust to (and dated after the run it follows).
   bool certifiedBy(const VerificationKey &key) const;
+  // The certificate as the journal, the central database and a head keep it:
+  // the signature in hex, then for a later run a '.' and its links in hex.
+  QByteArray certificateText() const;
+  // False when `text` is not of that form.
+  bool setCertificateText(const QByteArray &text);
 
   // From a row of (epoch, starts, ends, public_key, certificate) as the
   // journal and the central database keep them (hex texts); unchecked.
@@ -66,7 +91,7 @@ struct EpochCertificate {
     key.starts = row.value(1).toLongLong();
     key.ends = row.value(2).toLongLong();
     key.publicKey = QByteArray::fromHex(row.value(3).toString().toLatin1());
-    key.signature = QByteArray::fromHex(row.value(4).toString().toLatin1());
+    key.setCertificateText(row.value(4).toString().toLatin1());
     return key;
   }
 };
@@ -134,8 +159,17 @@ class SigningKeys {
   // Erases the secret of every epoch before `epoch`: overwritten in the
   // file, synced, and cleared in memory. *erased counts them.
   bool erasePast(qint64 epoch, qint64 *erased, Failure *failure);
+  // Whether the run ends within `seconds` of `now` with its last secret
+  // still held: then the next run can be certified, and should be.
+  bool runEndsWithin(qint64 now, qint64 seconds) const;
+  // Certifies the next run: a new root makes kEpochsInARun epoch keys
+  // following the last, the last epoch's key links the new root, the root
+  // is erased, and the signing file is rewritten whole (synced, renamed).
+  bool extend(Failure *failure);
 
  private:
+  bool write(Failure *failure);
+
   QString path_;
   VerificationKey verificationKey_;
   QList<EpochCertificate> certificates_;

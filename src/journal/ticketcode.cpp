@@ -11,7 +11,7 @@
 namespace ticketcode {
 namespace {
 const QString kTag = QStringLiteral("WS2");
-constexpr int kFields = 12;
+constexpr int kFields = 12;  // and a 13th, the links of a later run of epoch keys
 
 QString encoded(const QString &text) {
   return QString::fromLatin1(QUrl::toPercentEncoding(text, " "));
@@ -25,7 +25,7 @@ QString of(const JournalRecord &record, const QList<signingkeys::EpochCertificat
   for (const signingkeys::EpochCertificate &key : epochKeys) {
     if (key.epoch != seal.epoch)
       continue;
-    return QStringList{kTag,
+    QStringList fields{kTag,
                        encoded(record.station),
                        QString::number(record.seq),
                        record.takenAt,
@@ -36,8 +36,10 @@ QString of(const JournalRecord &record, const QList<signingkeys::EpochCertificat
                        QString::fromLatin1(seals::toBase64Url(key.publicKey)),
                        QString::fromLatin1(seals::toBase64Url(key.signature)),
                        QString::fromLatin1(seals::toBase64Url(seal.hash)),
-                       QString::fromLatin1(seals::toBase64Url(seal.signature))}
-        .join(u'|');
+                       QString::fromLatin1(seals::toBase64Url(seal.signature))};
+    if (!key.runLinks.isEmpty())
+      fields << QString::fromLatin1(seals::toBase64Url(key.runLinks));
+    return fields.join(u'|');
   }
   return QString();
 }
@@ -50,7 +52,7 @@ Checked check(const QString &code, const signingkeys::VerificationKey &key) {
         QCoreApplication::translate("Journal", "not a weighstation ticket code of format 2");
     return checked;
   }
-  if (fields.size() != kFields) {
+  if (fields.size() != kFields && fields.size() != kFields + 1) {
     checked.why = QCoreApplication::translate(
                       "Journal", "the code is cut or has extra parts (%1 of %2 fields)")
                       .arg(fields.size())
@@ -68,10 +70,15 @@ Checked check(const QString &code, const signingkeys::VerificationKey &key) {
   certificate.ends = fields[7].toLongLong(&endsOk);
   certificate.publicKey = seals::fromBase64Url(fields[8].toLatin1(), seals::kPublicKeyBytes);
   certificate.signature = seals::fromBase64Url(fields[9].toLatin1(), seals::kSignatureBytes);
+  const QByteArray links = fields.value(kFields).toLatin1();
+  certificate.runLinks = seals::fromBase64Url(links, int(links.size() * 3 / 4));
+  const bool linksOk =
+      fields.size() == kFields || (!certificate.runLinks.isEmpty() &&
+                                   certificate.runLinks.size() % signingkeys::kRunLinkBytes == 0);
   const QByteArray hash = seals::fromBase64Url(fields[10].toLatin1(), seals::kHashBytes);
   const QByteArray signature = seals::fromBase64Url(fields[11].toLatin1(), seals::kSignatureBytes);
   qint64 time = 0;
-  if (!seqOk || !epochOk || !startsOk || !endsOk || certificate.publicKey.isEmpty() ||
+  if (!seqOk || !epochOk || !startsOk || !endsOk || !linksOk || certificate.publicKey.isEmpty() ||
       certificate.signature.isEmpty() || hash.isEmpty() || signature.isEmpty() ||
       !recordseal::secondsOf(checked.takenAt, &time)) {
     checked.why = QCoreApplication::translate(

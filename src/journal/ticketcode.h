@@ -4,6 +4,7 @@
 //
 //   WS2|<station>|<seq>|<taken_at>|<total as shown>|<epoch>|<epoch start>|
 //   <epoch end>|<epoch public key>|<its certificate>|<hash>|<signature>
+//   [|<the links of a later run of epoch keys>]
 //
 // (one line; the station and the total percent-encoded; the keys, the
 // certificate, hash and signature in base64url without padding).

@@ -377,7 +377,7 @@ void readEpochKeys(const QSqlDatabase &db, Trust *trust, Checker &checker) {
   while (query.next()) {
     const signingkeys::EpochCertificate certificate = signingkeys::EpochCertificate::ofRow(query);
     const bool exact = query.value(3).toString() == QLatin1String(certificate.publicKey.toHex()) &&
-                       query.value(4).toString() == QLatin1String(certificate.signature.toHex());
+                       query.value(4).toString() == QLatin1String(certificate.certificateText());
     if (exact && certificate.certifiedBy(trust->verificationKey))
       trust->epochs.insert(certificate.epoch, certificate);
     else

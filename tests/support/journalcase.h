@@ -41,6 +41,8 @@ class JournalCase {
   // The fixture's files in `copy` (opened in place, the journal would gain
   // its -wal and -shm), the key readable by its owner alone.
   static constexpr const char *kFixture2Head = "journal.key.bce4122854f1b4af429e63106b436290.head";
+  static constexpr const char *kFixtureRunsHead =
+      "journal.key.0fafff475f56111e15d39a1712e8c4df.head";
   static bool copyFixture(const QTemporaryDir &copy,
                           const QString &name = QStringLiteral("journal-format-1")) {
     const QString fixture =
