@@ -205,6 +205,9 @@ class JournalTest : public QObject, JournalCase {
         << qint64(2);
     QTest::newRow("a written note's missing failure made empty")
         << QStringList{"UPDATE deliveries SET text_log_error = '' WHERE seq = 4"} << qint64(4);
+    // The head witnesses the last note: the newest one removed is seen.
+    QTest::newRow("the newest note removed")
+        << QStringList{"DELETE FROM deliveries WHERE seq = 6"} << qint64(6);
   }
   void tamperingIsDetected() {
     QFETCH(QStringList, statements);

@@ -611,10 +611,6 @@
       <translation>kann das Textprotokoll nicht vermerken</translation>
     </message>
     <message>
-      <source>cannot make the journal sync every commit again</source>
-      <translation>kann das Journal nicht wieder bei jedem Festschreiben synchronisieren lassen</translation>
-    </message>
-    <message>
       <source>no journal yet at %1</source>
       <translation>noch kein Journal unter %1</translation>
     </message>
@@ -1867,6 +1863,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>seq %1: out of its place, after seq %2</source>
       <translation>Nr. %1: nicht an ihrem Platz, nach Nr. %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
+      <translation>Nr. %1: ihr Textprotokoll-Vermerk, den der Endvermerk bezeugte, fehlt oder ist geändert</translation>
     </message>
   </context>
   <context>

@@ -611,10 +611,6 @@
       <translation>no se puede anotar el registro de texto</translation>
     </message>
     <message>
-      <source>cannot make the journal sync every commit again</source>
-      <translation>no se puede volver a sincronizar el diario en cada confirmación</translation>
-    </message>
-    <message>
       <source>no journal yet at %1</source>
       <translation>aún no hay diario en %1</translation>
     </message>
@@ -1867,6 +1863,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>seq %1: out of its place, after seq %2</source>
       <translation>n.º %1: fuera de su lugar, después del n.º %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
+      <translation>n.º %1: su nota del registro de texto, atestiguada por el testigo final, falta o fue cambiada</translation>
     </message>
   </context>
   <context>

@@ -611,10 +611,6 @@
       <translation>impossible de noter le journal texte</translation>
     </message>
     <message>
-      <source>cannot make the journal sync every commit again</source>
-      <translation>impossible de refaire synchroniser le journal à chaque validation</translation>
-    </message>
-    <message>
       <source>no journal yet at %1</source>
       <translation>pas encore de journal à %1</translation>
     </message>
@@ -1867,6 +1863,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>seq %1: out of its place, after seq %2</source>
       <translation>n° %1 : hors de sa place, après le n° %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
+      <translation>n° %1 : sa note du journal texte, attestée par le témoin de fin, manque ou a été modifiée</translation>
     </message>
   </context>
   <context>

@@ -611,10 +611,6 @@
       <translation>não é possível anotar o registro em texto</translation>
     </message>
     <message>
-      <source>cannot make the journal sync every commit again</source>
-      <translation>não é possível voltar a sincronizar o diário a cada confirmação</translation>
-    </message>
-    <message>
       <source>no journal yet at %1</source>
       <translation>ainda não há diário em %1</translation>
     </message>
@@ -1867,6 +1863,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>seq %1: out of its place, after seq %2</source>
       <translation>nº %1: fora do seu lugar, depois do nº %2</translation>
+    </message>
+    <message>
+      <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
+      <translation>nº %1: sua nota do log de texto, atestada pela testemunha final, está ausente ou foi alterada</translation>
     </message>
   </context>
   <context>

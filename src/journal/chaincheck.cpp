@@ -28,11 +28,27 @@ Keys Keys::of(const QByteArray &key, const signingkeys::SigningKeys &keys) {
 bool Keys::headSigned(const journalfiles::Head &head) const {
   if (head.format == 1)
     return true;
-  recordseal::Seal seal;
-  if (!recordseal::parse(head.mac, &seal))
-    return false;
-  const signingkeys::EpochCertificate *epoch = epochKey(seal.epoch);
+  const signingkeys::EpochCertificate *epoch = epochKey(signingEpochOf(head));
   return epoch && headSignedBy(*epoch, head);
+}
+
+qint64 signingEpochOf(const journalfiles::Head &head) {
+  recordseal::Seal record, note;
+  if (!recordseal::parse(head.mac, &record))
+    return -1;
+  if (head.noteSeq == 0)
+    return record.epoch;
+  return recordseal::parse(head.noteMac, &note) ? qMax(record.epoch, note.epoch) : -1;
+}
+
+QList<Problem> noteWitnessed(const journalfiles::Head &head, bool held, const QString &heldMac) {
+  if (head.noteSeq == 0 || (held && heldMac == head.noteMac))
+    return {};
+  return {Problem{head.noteSeq, QCoreApplication::translate(
+                                    "Verifier",
+                                    "seq %1: its text log note, which the head witnessed, is "
+                                    "missing or changed")
+                                    .arg(head.noteSeq)}};
 }
 
 bool datedWithin(const signingkeys::EpochCertificate &epoch, qint64 seconds) {
@@ -45,8 +61,7 @@ bool signedBy(const signingkeys::EpochCertificate &epoch, const QByteArray &mess
 }
 
 bool headSignedBy(const signingkeys::EpochCertificate &epoch, const journalfiles::Head &head) {
-  recordseal::Seal seal;
-  return recordseal::parse(head.mac, &seal) && seal.epoch == epoch.epoch &&
+  return signingEpochOf(head) == epoch.epoch &&
          signedBy(epoch, recordseal::headMessage(head), head.signature);
 }
 

@@ -13,8 +13,9 @@
 //  4. Where format 1 ends and format 2 begins is the verification key's
 //     word, signed by its root, never the file's.
 //  5. The end: the head signed under this check's keys witnesses a record
-//     (its seq and seal) the journal holds; records after it are not
-//     witnessed, records before it cannot have been removed.
+//     (its seq and seal) the journal holds, and the last text log note
+//     then written (its seq and seal); records and notes after them are not
+//     witnessed, those before them cannot have been removed.
 //  6. The file holds exactly the journal's schema, every sealed value of
 //     the storage class the writer stores, and every note due (the
 //     verifier's file checks).
@@ -73,7 +74,10 @@ bool datedWithin(const signingkeys::EpochCertificate &epoch, qint64 seconds);
 // Rule 2's signature: `message` (a seal's, a head's) signed by `epoch`'s key.
 bool signedBy(const signingkeys::EpochCertificate &epoch, const QByteArray &message,
               const QByteArray &signature);
-// A head signed by `epoch`'s key, which the head's own seal names.
+// The epoch whose key signs a head: the later of its record's and its
+// note's (-1 when a seal is not of format 2).
+qint64 signingEpochOf(const journalfiles::Head &head);
+// A head signed by `epoch`'s key, the head's signing epoch.
 bool headSignedBy(const signingkeys::EpochCertificate &epoch, const journalfiles::Head &head);
 
 // One chain of format-2 seals (the records', or the notes'): a signature is
@@ -102,6 +106,10 @@ class SignedChain {
 
 // The records of one chain, in the order they are kept, after `afterSeq`
 // whose seal is `afterMac` (0 and empty: from the first); single-threaded.
+// The note the head witnesses against the note the journal holds at its
+// seq (`held`: false when there is none): rule 5's notes.
+QList<Problem> noteWitnessed(const journalfiles::Head &head, bool held, const QString &heldMac);
+
 class ChainCheck {
  public:
   explicit ChainCheck(const Keys &keys, qint64 afterSeq = 0, const QString &afterMac = QString());

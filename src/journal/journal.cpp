@@ -564,6 +564,21 @@ bool RecordJournal::checkEnd(Failure *failure) {
     if (!problem.outsideItsEpoch)
       return broken(problem.text, problem.seq);
   }
+  if (!query.exec(QStringLiteral("SELECT seq, mac FROM deliveries ORDER BY seq DESC LIMIT 1")))
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
+  // A head witnesses notes of format 2 (a format-1 note is checked with the
+  // key alone).
+  const bool public2 = query.next() && recordseal::isPublic(query.value(1).toString());
+  lastNoteSeq_ = public2 ? query.value(0).toLongLong() : 0;
+  lastNoteMac_ = public2 ? query.value(1).toString() : QString();
+  const bool held =
+      head.noteSeq > 0 &&
+      query.exec(QStringLiteral("SELECT mac FROM deliveries WHERE seq = %1").arg(head.noteSeq)) &&
+      query.next();
+  for (const chaincheck::Problem &problem :
+       chaincheck::noteWitnessed(head, held, held ? query.value(0).toString() : QString()))
+    return broken(problem.text, problem.seq);
   lastHead_ = head;
   return true;
 }
@@ -650,15 +665,24 @@ bool RecordJournal::noteEpochKey(qint64 epoch, Failure *failure) {
   return true;
 }
 
-journalfiles::Head RecordJournal::headOf(const JournalRecord &record, qint64 epoch) const {
+journalfiles::Head RecordJournal::headOf(const JournalRecord &record) const {
   journalfiles::Head head;
   head.journalId = journalId_;
   head.seq = record.seq;
   head.mac = record.mac;
   head.format = 2;
-  head.signature = keys_.sign(epoch, recordseal::headMessage(head));
-  head.certificate = keys_.certificate(epoch);
+  head.noteSeq = lastNoteSeq_;
+  head.noteMac = lastNoteMac_;
+  signHead(&head);
   return head;
+}
+
+void RecordJournal::signHead(journalfiles::Head *head) const {
+  const qint64 epoch = chaincheck::signingEpochOf(*head);
+  if (epoch < 0 || epoch >= keys_.epochs())
+    return;  // unsigned: refused where it is read
+  head->signature = keys_.sign(epoch, recordseal::headMessage(*head));
+  head->certificate = keys_.certificate(epoch);
 }
 
 // Seals and commits to the rule of a valid journal (chaincheck.h): the next seq, chained on the
@@ -700,7 +724,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   record.mac = recordseal::sealRecord(keys_, epoch, record, previousMac);
   if (record.mac.isEmpty())
     return refuse(cannotSign(epoch, 0));
-  const journalfiles::Head head = headOf(record, epoch);
+  const journalfiles::Head head = headOf(record);
   if (!commit(record, previousMac, failure)) {
     rollback();
     record.seq = 0;
@@ -786,10 +810,12 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
                        QCoreApplication::translate("Journal", "the journal is not open"));
     return false;
   }
-  // A note, not a record: the next record's commit syncs it.
+  // Synced as a record is, under the writers' lock: the head witnesses it
+  // next, and a head never witnesses what a crash could still take back.
+  head_.lock();
+  auto unlock = qScopeGuard([this] { head_.unlock(); });
   QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-      !query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)")))
+  if (!query.prepare(QStringLiteral("INSERT INTO deliveries VALUES (?, ?, ?, ?)")))
     return fail(QCoreApplication::translate("Journal", "cannot note the text log"), query, failure,
                 record.seq);
   query.addBindValue(record.seq);
@@ -814,21 +840,21 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
     return false;
   }
   query.addBindValue(recordseal::text(seal));
-  const bool ok =
-      query.exec() || fail(QCoreApplication::translate("Journal", "cannot note the text log"),
-                           query, failure, record.seq);
-  QSqlQuery full(db_);
-  if (!full.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
-    // Every record's commit must be synced: the journal is opened anew
-    // (which sets it) before the next record.
-    const bool failed = fail(
-        QCoreApplication::translate("Journal", "cannot make the journal sync every commit again"),
-        full, failure);
-    full = QSqlQuery();
-    closeConnection();
-    return failed;
-  }
-  return ok;
+  if (!query.exec())
+    return fail(QCoreApplication::translate("Journal", "cannot note the text log"), query, failure,
+                record.seq);
+  lastNoteSeq_ = record.seq;
+  lastNoteMac_ = recordseal::text(seal);
+  if (lastHead_.format != 2 || lastHead_.seq != record.seq)
+    return true;
+  journalfiles::Head head = lastHead_;
+  head.noteSeq = lastNoteSeq_;
+  head.noteMac = lastNoteMac_;
+  signHead(&head);
+  if (!head_.advance(key_, head, failure))
+    return false;
+  lastHead_ = head;
+  return true;
 }
 
 qint64 RecordJournal::bytesFree() const {

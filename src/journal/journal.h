@@ -75,7 +75,9 @@ class RecordJournal {
   bool prepareStatements(Failure *failure);
   Failure sealingEpoch(const JournalRecord &record, qint64 *epoch, qint64 *takenAt) const;
   bool noteEpochKey(qint64 epoch, Failure *failure);
-  journalfiles::Head headOf(const JournalRecord &record, qint64 epoch) const;
+  // The head that witnesses `record` and the last note, signed.
+  journalfiles::Head headOf(const JournalRecord &record) const;
+  void signHead(journalfiles::Head *head) const;
   bool readBack(const JournalRecord &record, const QString &previousMac, Failure *failure);
   bool loadSigningKeys(bool commission, Failure *failure);
   bool continueInFormat2(Failure *failure);
@@ -108,6 +110,8 @@ class RecordJournal {
   QSqlQuery readBack_;
   bool open_ = false;
   journalfiles::Head lastHead_;
+  qint64 lastNoteSeq_ = 0;  // the last text log note's seq and seal
+  QString lastNoteMac_;
 };
 
 // SQL of the journal's tables, for a reader that checks them.

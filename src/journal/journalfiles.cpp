@@ -28,6 +28,8 @@ namespace journalfiles {
 namespace {
 const QByteArray kHeadTag = "weighstation-journal-head 1";
 const QByteArray kSignedHeadTag = "weighstation-journal-head 2";
+// A signed head that also witnesses the last text log note.
+const QByteArray kNotedHeadTag = "weighstation-journal-head 3";
 // A head of a later run of epoch keys carries their links (a few hundred
 // characters a run).
 constexpr int kHeadLineLimit = 16384;
@@ -65,6 +67,12 @@ bool parseCertificate(const QByteArray &text, signingkeys::EpochCertificate *cer
 
 // One fixed-size line, so that a rewrite in place covers the old one.
 QByteArray headLine(const QByteArray &key, const Head &head) {
+  if (head.format == 2 && head.noteSeq > 0)
+    return kNotedHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
+           QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
+           head.signature.toHex() + ' ' + certificateText(head.certificate) + ' ' +
+           QByteArray::number(head.noteSeq).rightJustified(20, '0') + ':' +
+           head.noteMac.toLatin1() + '\n';
   if (head.format == 2)
     return kSignedHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
            QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
@@ -78,11 +86,16 @@ QByteArray headLine(const QByteArray &key, const Head &head) {
 
 // The head's fields; with a key, also that it is sealed with it.
 bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QString *error) {
-  const QList<QByteArray> parts = line.trimmed().split(' ');
-  const bool signed2 =
-      (parts.size() == 6 || parts.size() == 7) && parts[0] + ' ' + parts[1] == kSignedHeadTag;
-  if ((parts.size() != 6 && !signed2) || (parts[0] + ' ' + parts[1] != kHeadTag && !signed2) ||
-      (parts.size() == 7 && !parseCertificate(parts[6], &head->certificate))) {
+  const QList<QByteArray> parts = line.left(line.indexOf('\n')).trimmed().split(' ');
+  const QByteArray tag = parts.size() >= 2 ? parts[0] + ' ' + parts[1] : QByteArray();
+  const bool noted = parts.size() == 8 && tag == kNotedHeadTag;
+  const bool signed2 = ((parts.size() == 6 || parts.size() == 7) && tag == kSignedHeadTag) || noted;
+  const QList<QByteArray> note = noted ? parts[7].split(':') : QList<QByteArray>();
+  head->noteSeq = note.value(0).toLongLong();
+  head->noteMac = QString::fromLatin1(note.value(1));
+  if ((parts.size() != 6 && !signed2) || (tag != kHeadTag && !signed2) ||
+      (parts.size() >= 7 && !parseCertificate(parts[6], &head->certificate)) ||
+      (noted && (note.size() != 2 || head->noteSeq <= 0 || head->noteMac.isEmpty()))) {
     *error = QCoreApplication::translate("Journal", "not a journal head");
     return false;
   }
@@ -278,10 +291,10 @@ QList<FoundHead> headsOf(const QString &keyPath, const QByteArray &key,
                          const signingkeys::VerificationKey *under,
                          const QHash<qint64, signingkeys::EpochCertificate> &known) {
   return headsChecked(keyPath, key, [&](const Head &head) {
-    recordseal::Seal seal;
-    if (!under || !recordseal::parse(head.mac, &seal))
+    const qint64 epoch = chaincheck::signingEpochOf(head);
+    if (!under || epoch < 0)
       return false;
-    const auto certified = known.constFind(seal.epoch);
+    const auto certified = known.constFind(epoch);
     if (certified != known.constEnd())
       return chaincheck::headSignedBy(*certified, head);
     return head.certificate.certifiedBy(*under) && chaincheck::headSignedBy(head.certificate, head);
@@ -368,7 +381,8 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, Failure *failu
   Head current;
   QString why;
   if (n > 0 && parseHead(QByteArray(buffer, int(n)), key, &current, &why) &&
-      current.journalId == head.journalId && current.seq >= head.seq) {
+      current.journalId == head.journalId &&
+      (current.seq > head.seq || (current.seq == head.seq && current.noteSeq >= head.noteSeq))) {
     return true;
   }
   // Rewritten in place: the line's length changes only when the keys' run

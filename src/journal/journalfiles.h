@@ -71,6 +71,11 @@ struct Head {
   // only the verification key can check a head of another journal of the
   // same key (epoch -1: a head written before heads carried it).
   signingkeys::EpochCertificate certificate;
+  // Format 2: the last text log note when the head was written (0: none),
+  // its seq and its seal, so that a note removed after it is seen. Signed
+  // with the key of the later epoch of the record's and the note's.
+  qint64 noteSeq = 0;
+  QString noteMac;
 };
 
 // Reads the head; false (with the reason) when it is missing, unreadable or
@@ -115,7 +120,8 @@ class HeadWriter {
   // so that their heads follow the journal's order.
   void lock();
   void unlock();
-  // Writes the head unless it already witnesses a later record; synced.
+  // Writes the head unless it already witnesses a later record (or the
+  // same record and a later note); synced.
   // A head of format 2 carries its signature; `key` seals one of format 1.
   bool advance(const QByteArray &key, const Head &head, Failure *failure);
 

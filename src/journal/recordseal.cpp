@@ -108,8 +108,12 @@ QByteArray noteMessage(const QByteArray &hash) {
 }
 
 QByteArray headMessage(const journalfiles::Head &head) {
-  return "weighstation head 2\n" + head.journalId.toLatin1() + '\n' + QByteArray::number(head.seq) +
-         '\n' + head.mac.toLatin1() + '\n';
+  const QByteArray witnessed = head.journalId.toLatin1() + '\n' + QByteArray::number(head.seq) +
+                               '\n' + head.mac.toLatin1() + '\n';
+  if (head.noteSeq == 0)
+    return "weighstation head 2\n" + witnessed;
+  return "weighstation head 3\n" + witnessed + QByteArray::number(head.noteSeq) + '\n' +
+         head.noteMac.toLatin1() + '\n';
 }
 
 QString sealRecord(const signingkeys::SigningKeys &keys, qint64 epoch, const JournalRecord &record,

@@ -104,12 +104,27 @@ HeadSeen readHeadOf(const VerifyOptions &options, const Trust &trust, const QStr
   return seen;
 }
 
-void checkEnd(const HeadSeen &seen, const QString &journalId, Checker &checker,
-              VerifyReport &report) {
-  if (seen.read)
-    checker.problems(checker.chain().end(seen.head, journalId, seen.path));
-  else if (report.records > 0)
-    report.endNotWitnessed = seen.why;
+void checkEnd(const QSqlDatabase &db, const HeadSeen &seen, const QString &journalId,
+              Checker &checker, VerifyReport &report) {
+  if (!seen.read) {
+    if (report.records > 0)
+      report.endNotWitnessed = seen.why;
+    return;
+  }
+  checker.problems(checker.chain().end(seen.head, journalId, seen.path));
+  if (seen.head.noteSeq == 0)
+    return;
+  QSqlQuery query(db);
+  if (!query.exec(
+          QStringLiteral("SELECT mac FROM deliveries WHERE seq = %1").arg(seen.head.noteSeq))) {
+    checker.problem(0,
+                    QCoreApplication::translate("Verifier", "the text log notes cannot be read: %1")
+                        .arg(query.lastError().text().trimmed()));
+    return;
+  }
+  const bool held = query.next();
+  checker.problems(
+      chaincheck::noteWitnessed(seen.head, held, held ? query.value(0).toString() : QString()));
 }
 
 // SQLite's own check of the file: its pages, b-trees and indexes. What it
@@ -922,7 +937,7 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
                         QStringLiteral("seq IN (%1)").arg(notAsWritten.join(u',')));
   if (files) {
     files->joinInto(checker, report, true);
-    checkEnd(head, journalId, checker, report);
+    checkEnd(reader.database(), head, journalId, checker, report);
     checkOtherJournals(options.keyPath, trust, journalId, checker);
   }
   conclude(checker, trust, options, report);
