@@ -564,6 +564,20 @@ bool RecordJournal::checkEnd(Failure *failure) {
     if (!problem.outsideItsEpoch)
       return broken(problem.text, problem.seq);
   }
+  QList<chaincheck::Problem> notes;
+  if (!readNotesEnd(head, &notes, failure))
+    return false;
+  if (!notes.isEmpty())
+    return broken(notes.first().text, notes.first().seq);
+  lastHead_ = head;
+  return true;
+}
+
+// The last text log note, which the next head witnesses, and the note
+// `head` witnessed against the one the journal holds.
+bool RecordJournal::readNotesEnd(const journalfiles::Head &head,
+                                 QList<chaincheck::Problem> *problems, Failure *failure) {
+  QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT seq, mac FROM deliveries ORDER BY seq DESC LIMIT 1")))
     return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
                 failure);
@@ -576,10 +590,7 @@ bool RecordJournal::checkEnd(Failure *failure) {
       head.noteSeq > 0 &&
       query.exec(QStringLiteral("SELECT mac FROM deliveries WHERE seq = %1").arg(head.noteSeq)) &&
       query.next();
-  for (const chaincheck::Problem &problem :
-       chaincheck::noteWitnessed(head, held, held ? query.value(0).toString() : QString()))
-    return broken(problem.text, problem.seq);
-  lastHead_ = head;
+  *problems = chaincheck::noteWitnessed(head, held, held ? query.value(0).toString() : QString());
   return true;
 }
 
@@ -742,14 +753,7 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
   }
   if (takenAt < keys_.certificate(epoch).starts - signingkeys::kEpochSlackSeconds &&
       !failure->failed())
-    *failure = Failure(
-        Failure::Kind::Corrupt,
-        QCoreApplication::translate("Journal",
-                                    "it is dated %1, before its sealing epoch %2 began (the "
-                                    "station's clock went back): the journal's check reports it")
-            .arg(record.takenAt)
-            .arg(epoch),
-        record.seq);
+    *failure = datedBeforeItsEpoch(record, epoch);
   if (!headAdvanced && !failure->failed())
     *failure =
         Failure(Failure::Kind::Io,
@@ -758,6 +762,18 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
                     .arg(headNotWritten.reason()),
                 record.seq);
   return record.seq;
+}
+
+// Taken all the same: the journal's check reports it.
+Failure RecordJournal::datedBeforeItsEpoch(const JournalRecord &record, qint64 epoch) {
+  return Failure(
+      Failure::Kind::Corrupt,
+      QCoreApplication::translate("Journal",
+                                  "it is dated %1, before its sealing epoch %2 began (the "
+                                  "station's clock went back): the journal's check reports it")
+          .arg(record.takenAt)
+          .arg(epoch),
+      record.seq);
 }
 
 // The row is read back inside its transaction: a record that reads back

@@ -17,6 +17,7 @@
 #include <functional>
 
 #include "failure/failure.h"
+#include "journal/chaincheck.h"
 #include "journal/journalfiles.h"
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
@@ -85,6 +86,9 @@ class RecordJournal {
   Failure cannotSign(qint64 epoch, qint64 seq) const;
   void erasePastEpochs(qint64 epoch);
   void continueTheRun();
+  static Failure datedBeforeItsEpoch(const JournalRecord &record, qint64 epoch);
+  bool readNotesEnd(const journalfiles::Head &head, QList<chaincheck::Problem> *problems,
+                    Failure *failure);
   void noteAnUnnotedEnd();
   void rollback();
   // Lets go of the connection and its statements: the next record opens
