@@ -20,10 +20,10 @@ namespace journalfiles {
 // program's settings say (an empty value: the default below). A program
 // hands them over once at its start, before any thread.
 struct Places {
-  QString journal;
-  QString key;
-  QString heads;  // the one folder of the heads
-  QString station;
+  QString journal{};
+  QString key{};
+  QString heads{};  // the one folder of the heads
+  QString station{};
   qint64 epochSeconds = 0;  // 0: signingkeys::kDefaultEpochSeconds
 };
 void usePlaces(const Places &places);

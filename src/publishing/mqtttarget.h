@@ -29,11 +29,11 @@ namespace mqtttarget {
 // The broker's settings as the program read them: mqtt, mqtt_password_file,
 // mqtt_ca, mqtt_cert and mqtt_cert_key (WEIGHSTATION_MQTT...).
 struct Settings {
-  QString uri;  // empty: nothing is published
-  QString passwordFile;
-  QString caFile;
-  QString certFile;
-  QString keyFile;
+  QString uri{};  // empty: nothing is published
+  QString passwordFile{};
+  QString caFile{};
+  QString certFile{};
+  QString keyFile{};
 };
 
 // Parses the URI; `station` makes the default prefix "weighstation/<station>".
