@@ -27,6 +27,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
 #include "figureline.h"
+#include "platform/linuxserialbackend.h"
 #include "publishing/mqttpublisher.h"
 #include "publishing/mqtttarget.h"
 #include "scalelink/scalechannel.h"
@@ -150,7 +151,7 @@ int main(int argc, char **argv) {
     indicators.push_back(std::make_unique<Indicator>(100000 * (n + 1)));
     paths << QString::fromStdString(indicators.back()->path());
   }
-  qputenv("WEIGHSTATION_ADAPTERS", paths.join(',').toLocal8Bit());
+  LinuxSerialBackend::listAdapters(paths.join(u','));
 
   // Start-up: from the application object to the first refresh tick.
   const auto startupBegin = Clock::now();

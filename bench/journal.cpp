@@ -31,6 +31,7 @@
 #include "app/mainwindowform.h"
 #include "figureline.h"
 #include "journal/journal.h"
+#include "journal/journalfiles.h"
 #include "journal/journalreader.h"
 #include "journal/recordseal.h"
 #include "journal/signingkeys.h"
@@ -198,8 +199,8 @@ int main(int argc, char **argv) {
                 QStringLiteral("--key"), keyOf("export"), QStringLiteral("--xlsx"),
                 dir.filePath(QStringLiteral("export.xlsx"))});
 
-  qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(dir.filePath(QStringLiteral("ticks.sqlite"))));
-  qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(keyOf("ticks")));
+  // The window's journal and key, as the monitor's start hands them over.
+  journalfiles::usePlaces({dir.filePath(QStringLiteral("ticks.sqlite")), keyOf("ticks")});
   const std::vector<double> ticks = ticksWithTheJournalOn(200);
 
   std::printf("weighstation record journal figures (%lld records, on %s)\n",

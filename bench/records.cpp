@@ -21,6 +21,7 @@
 #include "app/mainwindow.h"
 #include "app/mainwindowform.h"
 #include "figureline.h"
+#include "journal/journalfiles.h"
 #include "recordticks.h"
 #include "scalelink/scalechannel.h"
 
@@ -84,8 +85,8 @@ int main(int argc, char **argv) {
   const QString shm = QStringLiteral("/dev/shm");
   QTemporaryDir journalDir(QFileInfo(shm).isWritable() ? shm + QStringLiteral("/records-XXXXXX")
                                                        : QString());
-  qputenv("WEIGHSTATION_JOURNAL", QFile::encodeName(journalDir.filePath("journal.sqlite")));
-  qputenv("WEIGHSTATION_JOURNAL_KEY", QFile::encodeName(journalDir.filePath("journal.key")));
+  journalfiles::usePlaces(
+      {journalDir.filePath("journal.sqlite"), journalDir.filePath("journal.key")});
   steadyLoad();
 
   const double small = recordTickMs(1000);
