@@ -573,10 +573,9 @@ bool RecordJournal::checkEnd(Failure *failure) {
   return true;
 }
 
-// The last text log note, which the next head witnesses, and the note
-// `head` witnessed against the one the journal holds.
-bool RecordJournal::readNotesEnd(const journalfiles::Head &head,
-                                 QList<chaincheck::Problem> *problems, Failure *failure) {
+// The last text log note, which the next head witnesses: read under the
+// writers' lock, it is the last of any writer of the journal.
+bool RecordJournal::readLastNote(Failure *failure) {
   QSqlQuery query(db_);
   if (!query.exec(QStringLiteral("SELECT seq, mac FROM deliveries ORDER BY seq DESC LIMIT 1")))
     return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
@@ -586,6 +585,16 @@ bool RecordJournal::readNotesEnd(const journalfiles::Head &head,
   const bool public2 = query.next() && recordseal::isPublic(query.value(1).toString());
   lastNoteSeq_ = public2 ? query.value(0).toLongLong() : 0;
   lastNoteMac_ = public2 ? query.value(1).toString() : QString();
+  return true;
+}
+
+// The last text log note, which the next head witnesses, and the note
+// `head` witnessed against the one the journal holds.
+bool RecordJournal::readNotesEnd(const journalfiles::Head &head,
+                                 QList<chaincheck::Problem> *problems, Failure *failure) {
+  if (!readLastNote(failure))
+    return false;
+  QSqlQuery query(db_);
   const bool held =
       head.noteSeq > 0 &&
       query.exec(QStringLiteral("SELECT mac FROM deliveries WHERE seq = %1").arg(head.noteSeq)) &&
@@ -727,6 +736,8 @@ qint64 RecordJournal::append(JournalRecord &record, Failure *failure) {
     previousMac = lastRecord_.value(1).toString();
   }
   lastRecord_.finish();
+  if (Failure unread; !readLastNote(&unread))
+    return refuse(unread);
   qint64 epoch = 0, takenAt = 0;
   if (const Failure refusal = sealingEpoch(record, &epoch, &takenAt); refusal.failed())
     return refuse(refusal);

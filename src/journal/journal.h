@@ -89,6 +89,7 @@ class RecordJournal {
   static Failure datedBeforeItsEpoch(const JournalRecord &record, qint64 epoch);
   bool readNotesEnd(const journalfiles::Head &head, QList<chaincheck::Problem> *problems,
                     Failure *failure);
+  bool readLastNote(Failure *failure);
   void noteAnUnnotedEnd();
   void rollback();
   // Lets go of the connection and its statements: the next record opens
