@@ -127,10 +127,7 @@ class JournalFormatsTest : public QObject, JournalCase {
   void theRunsFixtureVerifies() {
     QTemporaryDir copy;
     QVERIFY(copyFixture(copy, "journal-format-2-runs"));
-    VerifyOptions options =
-        VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
-    options.headPath = copy.filePath(kFixtureRunsHead);
-    const VerifyReport report = verifyJournal(options);
+    const VerifyReport report = verifyFixtureCopy(copy, kFixtureRunsHead);
     QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
     QCOMPARE(report.intactLine(), QString("journal intact: 7 records, seq 1..7, "
                                           "2026-12-07T00:00:00.000Z to 2026-12-07T17:20:00.000Z"));
@@ -147,10 +144,7 @@ class JournalFormatsTest : public QObject, JournalCase {
   void theFormat2FixtureVerifies() {
     QTemporaryDir copy;
     QVERIFY(copyFixture(copy, "journal-format-2"));
-    VerifyOptions options =
-        VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
-    options.headPath = copy.filePath(kFixture2Head);
-    const VerifyReport report = verifyJournal(options);
+    const VerifyReport report = verifyFixtureCopy(copy, kFixture2Head);
     QCOMPARE(int(report.outcome), int(VerifyReport::Outcome::Intact));
     QCOMPARE(report.intactLine(), QString("journal intact: 2 records, seq 1..2, "
                                           "2026-12-09T00:49:35.376Z to 2026-12-09T00:49:38.303Z"));

@@ -25,7 +25,10 @@ void lightPoint(const std::array<QLabel *, 3> &points, int lit) {
 }  // namespace
 
 void MainWindow::processLCD() {
-  station_.tick({form->netgross_1->text(), form->netgross_2->text(), form->netgross_3->text()});
+  std::array<QString, kScaleCount> netGross;
+  for (int n = 0; n < kScaleCount; ++n)
+    netGross[size_t(n)] = form->scales[n].netGross->text();
+  station_.tick(netGross);
   for (int n = 0; n < kScaleCount; ++n)
     showScaleReadout(n);
   showGrandTotal();

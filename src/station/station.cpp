@@ -25,14 +25,14 @@ void Station::tick(const std::array<QString, kScaleCount> &netGross) {
   for (int n = 0; n < kScaleCount; ++n)
     readings_[size_t(n)] = ChannelReading::of(scaleChannels[n]);
   bool anyOverload = false;
+  double sum = 0.0;
   for (int n = 0; n < kScaleCount; ++n) {
     showScale(n);
     anyOverload = anyOverload || readings_[size_t(n)].overloaded;
+    sum += scaleChannels[n].weight;
   }
   total_.overload = readout::overloadText(anyOverload);
-  state_.total_weight =
-      anyOverload ? 0.0
-                  : scaleChannels[0].weight + scaleChannels[1].weight + scaleChannels[2].weight;
+  state_.total_weight = anyOverload ? 0.0 : sum;
   lock.unlock();
   showTotal(netGross);
 }
@@ -55,15 +55,21 @@ void Station::showScale(int n) {
 }
 
 void Station::showTotal(const std::array<QString, kScaleCount> &netGross) {
-  const bool net = netGross[0] == kNet || netGross[1] == kNet || netGross[2] == kNet;
+  bool net = false;
+  std::array<int, kScaleCount> units{};
+  std::array<int, kScaleCount> pointCodes{};
+  for (int n = 0; n < kScaleCount; ++n) {
+    net = net || netGross[size_t(n)] == kNet;
+    units[size_t(n)] = readings_[size_t(n)].unit;
+    pointCodes[size_t(n)] = readings_[size_t(n)].pointCode;
+  }
   total_.netGross = net ? kNet : kGross;
-  state_.total_unit = readout::totalUnit({readings_[0].unit, readings_[1].unit, readings_[2].unit});
+  state_.total_unit = readout::totalUnit(units);
   total_.sign = state_.total_weight < 0 ? kMinus : kPlus;
   if (state_.total_weight < 0)
     state_.total_weight = -state_.total_weight;
   total_.unit = readout::totalUnitText(state_.total_unit);
-  const readout::TotalLayout layout = readout::totalLayout(
-      {readings_[0].pointCode, readings_[1].pointCode, readings_[2].pointCode});
+  const readout::TotalLayout layout = readout::totalLayout(pointCodes);
   state_.total_digits = readout::splitTotal(state_.total_weight, layout);
   total_.litPoint = readout::litTotalPointLabel(layout);
   state_.clock_time = QTime::currentTime();

@@ -58,6 +58,14 @@ class JournalCase {
                                   QFileDevice::ReadOwner | QFileDevice::WriteOwner));
   }
 
+  // A fixture's copy checked with its public files and its head.
+  static VerifyReport verifyFixtureCopy(const QTemporaryDir &copy, const char *head) {
+    VerifyOptions options =
+        VerifyOptions::of(copy.filePath("journal.sqlite"), copy.filePath("journal.key"));
+    options.headPath = copy.filePath(head);
+    return verifyJournal(options);
+  }
+
   static JournalRecord firstOf(const JournalReader &reader) {
     JournalRecord first;
     Failure failure;
