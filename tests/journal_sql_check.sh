@@ -6,7 +6,7 @@ set -euo pipefail
 root="${1:-$(dirname "$0")/..}"
 hits=$(find "$root/src" "$root/tools" \( -name '*.cpp' -o -name '*.h' \) -not -path "$root/src/journal/*" -print0 |
   xargs -0 perl -0777 -ne 's/"\s*\n\s*"//g;
-    while (/\b(FROM|INTO|UPDATE|TABLE|JOIN)\s+(records|deliveries|journal_meta|central_shipping|central_problems|mqtt_shipping|mqtt_problems)\b/g) {
+    while (/\b(FROM|INTO|UPDATE|TABLE|JOIN)\s+(records|deliveries|transactions|journal_meta|central_shipping|central_problems|mqtt_shipping|mqtt_problems)\b/g) {
       print "$ARGV: $1 $2\n";
     }')
 if [ -n "$hits" ]; then

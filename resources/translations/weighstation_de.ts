@@ -149,6 +149,141 @@
     </message>
   </context>
   <context>
+    <name>Desk</name>
+    <message>
+      <source>cannot make the folder of %1</source>
+      <translation>kann den Ordner von %1 nicht anlegen</translation>
+    </message>
+    <message>
+      <source>cannot open the desk's data %1</source>
+      <translation>kann die Stammdaten des Wiegeplatzes %1 nicht öffnen</translation>
+    </message>
+    <message>
+      <source>cannot make the desk's tables</source>
+      <translation>kann die Tabellen des Wiegeplatzes nicht anlegen</translation>
+    </message>
+    <message>
+      <source>cannot read the desk's data</source>
+      <translation>kann die Stammdaten des Wiegeplatzes nicht lesen</translation>
+    </message>
+    <message>
+      <source>a row of %1 takes %2 values, its key first</source>
+      <translation>eine Zeile von %1 nimmt die Werte %2, den Schlüssel zuerst</translation>
+    </message>
+    <message>
+      <source>cannot write the desk's data</source>
+      <translation>kann die Stammdaten des Wiegeplatzes nicht schreiben</translation>
+    </message>
+    <message>
+      <source>%1 holds no %2</source>
+      <translation>%1 enthält kein %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>kann %1 nicht lesen: %2</translation>
+    </message>
+    <message>
+      <source>%1, line %2: not a CSV field</source>
+      <translation>%1, Zeile %2: kein CSV-Feld</translation>
+    </message>
+    <message>
+      <source>%1 does not begin with the columns %2</source>
+      <translation>%1 beginnt nicht mit den Spalten %2</translation>
+    </message>
+    <message>
+      <source>%1, row %2: %3 values, not %4</source>
+      <translation>%1, Zeile %2: %3 Werte, nicht %4</translation>
+    </message>
+    <message>
+      <source>this weighing needs the vehicle's registration</source>
+      <translation>diese Wägung braucht das Kennzeichen des Fahrzeugs</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not registered: check the registration, or add the vehicle first</source>
+      <translation>Fahrzeug %1 ist nicht erfasst: Kennzeichen prüfen oder das Fahrzeug zuerst anlegen</translation>
+    </message>
+    <message>
+      <source>the journal holds no record %1</source>
+      <translation>das Journal enthält keine Wägung %1</translation>
+    </message>
+    <message>
+      <source>record %1 was taken at station %2, not at this station (%3)</source>
+      <translation>Wägung %1 wurde an Station %2 genommen, nicht an dieser Station (%3)</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>Wägung %1 ist bereits an Vorgang %2 gebunden</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct, and the site names none (the setting desk_supervisors)</source>
+      <translation>nur eine Aufsicht darf stornieren oder korrigieren, und der Standort nennt keine (die Einstellung desk_supervisors)</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct (%1), not %2</source>
+      <translation>nur eine Aufsicht darf stornieren oder korrigieren (%1), nicht %2</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare</source>
+      <translation>Fahrzeug %1 hat keine gespeicherte Tara</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare with container %2</source>
+      <translation>Fahrzeug %1 hat keine gespeicherte Tara mit Behälter %2</translation>
+    </message>
+    <message>
+      <source>the stored tare of vehicle %1 (transaction %2) expired on %3: weigh it empty and store its tare again</source>
+      <translation>die gespeicherte Tara von Fahrzeug %1 (Vorgang %2) lief am %3 ab: leer wiegen und die Tara neu speichern</translation>
+    </message>
+    <message>
+      <source>a first weighing is inbound (in) or outbound (out), not "%1"</source>
+      <translation>eine Erstwägung ist eingehend (in) oder ausgehend (out), nicht „%1“</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is on site already (transaction %2): weigh it out first</source>
+      <translation>Fahrzeug %1 ist bereits auf dem Gelände (Vorgang %2): zuerst auswiegen</translation>
+    </message>
+    <message>
+      <source>no vehicle on site has the interim ticket %1</source>
+      <translation>kein Fahrzeug auf dem Gelände hat den Zwischenbeleg %1</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not on site: no first weighing is open for it</source>
+      <translation>Fahrzeug %1 ist nicht auf dem Gelände: keine Erstwägung ist für es offen</translation>
+    </message>
+    <message>
+      <source>vehicle %1 was weighed in %2 hours before this weighing: check that the interim ticket was its own</source>
+      <translation>Fahrzeug %1 wurde %2 Stunden vor dieser Wägung eingewogen: prüfen, ob der Zwischenbeleg sein eigener war</translation>
+    </message>
+    <message>
+      <source>transaction %1 is a void: it stands</source>
+      <translation>Vorgang %1 ist ein Storno: er bleibt bestehen</translation>
+    </message>
+    <message>
+      <source>transaction %1 was closed, voided or corrected by transaction %2 already</source>
+      <translation>Vorgang %1 wurde bereits durch Vorgang %2 abgeschlossen, storniert oder korrigiert</translation>
+    </message>
+    <message>
+      <source>the journal holds no transaction %1</source>
+      <translation>das Journal enthält keinen Vorgang %1</translation>
+    </message>
+    <message>
+      <source>a void needs its reason</source>
+      <translation>ein Storno braucht seinen Grund</translation>
+    </message>
+    <message>
+      <source>transaction %1 is no live weighing to correct</source>
+      <translation>Vorgang %1 ist keine gültige Wägung, die korrigiert werden kann</translation>
+    </message>
+    <message>
+      <source>a correction needs its reason</source>
+      <translation>eine Korrektur braucht ihren Grund</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -685,6 +820,122 @@
     <message>
       <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
       <translation>die Signierschlüssel %1 können keine nächste Folge beglaubigen: das Geheimnis ihrer letzten Epoche %2 ist fort</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's transactions</source>
+      <translation>kann die Vorgänge des Journals nicht lesen</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: transaction %1: %2</source>
+      <translation>die Vorgänge des Journals bestehen ihre Prüfung nicht: Vorgang %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot make the journal's transactions</source>
+      <translation>kann die Vorgangstabelle des Journals nicht anlegen</translation>
+    </message>
+    <message>
+      <source>the journal holds no record to bind</source>
+      <translation>das Journal enthält keine Wägung, die gebunden werden kann</translation>
+    </message>
+    <message>
+      <source>the journal's last record is of format 1: a transaction needs one of format 2</source>
+      <translation>die letzte Wägung des Journals ist im Format 1: ein Vorgang braucht eine im Format 2</translation>
+    </message>
+    <message>
+      <source>cannot write the transaction</source>
+      <translation>kann den Vorgang nicht schreiben</translation>
+    </message>
+    <message>
+      <source>record %1 shows no unit</source>
+      <translation>Wägung %1 zeigt keine Einheit</translation>
+    </message>
+    <message>
+      <source>a tare of %1 %2 is not above zero</source>
+      <translation>eine Tara von %1 %2 ist nicht über null</translation>
+    </message>
+    <message>
+      <source>the second weighing is in %1, the first in %2</source>
+      <translation>die Zweitwägung ist in %1, die Erstwägung in %2</translation>
+    </message>
+    <message>
+      <source>the stored tare is in %1, the weighing in %2</source>
+      <translation>die gespeicherte Tara ist in %1, die Wägung in %2</translation>
+    </message>
+    <message>
+      <source>the stored tare %1 %3 is heavier than the gross %2 %3</source>
+      <translation>die gespeicherte Tara %1 %3 ist schwerer als das Brutto %2 %3</translation>
+    </message>
+    <message>
+      <source>not a kind of transaction: %1</source>
+      <translation>keine Vorgangsart: %1</translation>
+    </message>
+    <message>
+      <source>a net of %1 %2 is not above zero</source>
+      <translation>ein Netto von %1 %2 ist nicht über null</translation>
+    </message>
+    <message>
+      <source>it closes transaction %1, which is no open first weighing of its vehicle and record</source>
+      <translation>er schließt Vorgang %1 ab, der keine offene Erstwägung seines Fahrzeugs und seiner Wägung ist</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which is not live</source>
+      <translation>er bezieht sich auf Vorgang %1, der nicht mehr gilt</translation>
+    </message>
+    <message>
+      <source>it does not keep the records and weights of transaction %1</source>
+      <translation>er behält die Wägungen und Gewichte von Vorgang %1 nicht bei</translation>
+    </message>
+    <message>
+      <source>it gives no reason</source>
+      <translation>er nennt keinen Grund</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which its kind never does</source>
+      <translation>er bezieht sich auf Vorgang %1, was seine Art nie tut</translation>
+    </message>
+    <message>
+      <source>a void binds no record</source>
+      <translation>ein Storno bindet keine Wägung</translation>
+    </message>
+    <message>
+      <source>record %1 is not in the journal as the transaction copied it</source>
+      <translation>Wägung %1 steht nicht so im Journal, wie der Vorgang sie übernahm</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>Wägung %1 ist bereits an Vorgang %2 gebunden</translation>
+    </message>
+    <message>
+      <source>it binds other records than its kind does</source>
+      <translation>er bindet andere Wägungen, als seine Art es tut</translation>
+    </message>
+    <message>
+      <source>its stored tare %1 is not a valid tare of its vehicle at the weighing</source>
+      <translation>seine gespeicherte Tara %1 ist bei der Wägung keine gültige Tara seines Fahrzeugs</translation>
+    </message>
+    <message>
+      <source>its weights %1/%2/%3 %4 do not follow from its records (%5/%6/%7 %8)</source>
+      <translation>seine Gewichte %1/%2/%3 %4 folgen nicht aus seinen Wägungen (%5/%6/%7 %8)</translation>
+    </message>
+    <message>
+      <source>out of its place, after transaction %1</source>
+      <translation>nicht an seinem Platz, nach Vorgang %1</translation>
+    </message>
+    <message>
+      <source>it names no station or time</source>
+      <translation>er nennt keine Station oder Zeit</translation>
+    </message>
+    <message>
+      <source>its seal does not match its contents and the transaction before</source>
+      <translation>sein Siegel passt nicht zu seinem Inhalt und dem Vorgang davor</translation>
+    </message>
+    <message>
+      <source>its seal is not signed by its epoch's key</source>
+      <translation>sein Siegel ist nicht mit dem Signierschlüssel seiner Epoche signiert</translation>
+    </message>
+    <message>
+      <source>it is dated %1, outside its sealing epoch %2</source>
+      <translation>er ist auf %1 datiert, außerhalb seiner Siegelepoche %2</translation>
     </message>
   </context>
   <context>
@@ -1594,6 +1845,134 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
       <source>unknown command '%1' (try --help)</source>
       <translation>unbekannter Befehl '%1' (siehe --help)</translation>
     </message>
+    <message>
+      <source>the weighing desk's transactions: single, tare, stored-tare, open, close, void, correct, list</source>
+      <translation>die Vorgänge des Wiegeplatzes: single, tare, stored-tare, open, close, void, correct, list</translation>
+    </message>
+    <message>
+      <source>the desk's vehicles, customers and products; CSV in and out</source>
+      <translation>Fahrzeuge, Kunden und Produkte des Wiegeplatzes; CSV hinein und heraus</translation>
+    </message>
+    <message>
+      <source>The vehicle's registration.</source>
+      <translation>Das Kennzeichen des Fahrzeugs.</translation>
+    </message>
+    <message>
+      <source>The vehicle's container (its stored tare's).</source>
+      <translation>Der Behälter des Fahrzeugs (der seiner gespeicherten Tara).</translation>
+    </message>
+    <message>
+      <source>The customer.</source>
+      <translation>Der Kunde.</translation>
+    </message>
+    <message>
+      <source>The product.</source>
+      <translation>Das Produkt.</translation>
+    </message>
+    <message>
+      <source>The haulier.</source>
+      <translation>Der Spediteur.</translation>
+    </message>
+    <message>
+      <source>The order or reference number.</source>
+      <translation>Die Auftrags- oder Referenznummer.</translation>
+    </message>
+    <message>
+      <source>A first weighing's direction: in or out.</source>
+      <translation>Die Richtung einer Erstwägung: in (Eingang) oder out (Ausgang).</translation>
+    </message>
+    <message>
+      <source>The operator (a supervisor to void or correct).</source>
+      <translation>Der Bediener (zum Stornieren oder Korrigieren eine Aufsicht).</translation>
+    </message>
+    <message>
+      <source>A note on the transaction.</source>
+      <translation>Ein Vermerk zum Vorgang.</translation>
+    </message>
+    <message>
+      <source>The second weighing's interim ticket code, or its registration.</source>
+      <translation>Der Code des Zwischenbelegs der Zweitwägung oder ihr Kennzeichen.</translation>
+    </message>
+    <message>
+      <source>Why a transaction is voided or corrected.</source>
+      <translation>Warum ein Vorgang storniert oder korrigiert wird.</translation>
+    </message>
+    <message>
+      <source>gross %1 tare %2 net %3 %4</source>
+      <translation>Brutto %1 Tara %2 Netto %3 %4</translation>
+    </message>
+    <message>
+      <source>tare %1 %2 until %3</source>
+      <translation>Tara %1 %2 bis %3</translation>
+    </message>
+    <message>
+      <source>on transaction %1</source>
+      <translation>zu Vorgang %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (Vorgang %1)</translation>
+    </message>
+    <message>
+      <source>replaced by transaction %1</source>
+      <translation>ersetzt durch Vorgang %1</translation>
+    </message>
+    <message>
+      <source>closed by transaction %1</source>
+      <translation>abgeschlossen durch Vorgang %1</translation>
+    </message>
+    <message>
+      <source>on site, interim ticket %1</source>
+      <translation>auf dem Gelände, Zwischenbeleg %1</translation>
+    </message>
+    <message>
+      <source>Seals a weighing desk's transaction on the journal's records, or lists them. ACTION: single, tare (store a vehicle's tare), stored-tare, open (a first weighing), close (its second), void, correct, list. Weights are never typed: they follow from the records.</source>
+      <translation>Versiegelt einen Vorgang des Wiegeplatzes auf den Wägungen des Journals oder listet sie. ACTION: single, tare (die Tara eines Fahrzeugs speichern), stored-tare, open (eine Erstwägung), close (ihre Zweitwägung), void, correct, list. Gewichte werden nie eingetippt: sie folgen aus den Wägungen.</translation>
+    </message>
+    <message>
+      <source>What to do.</source>
+      <translation>Was zu tun ist.</translation>
+    </message>
+    <message>
+      <source>The record (its seq) weighed.</source>
+      <translation>Die gewogene Wägung (ihre Nr.).</translation>
+    </message>
+    <message>
+      <source>The transaction to void or correct.</source>
+      <translation>Der zu stornierende oder zu korrigierende Vorgang.</translation>
+    </message>
+    <message>
+      <source>List only the vehicles on site.</source>
+      <translation>Nur die Fahrzeuge auf dem Gelände listen.</translation>
+    </message>
+    <message>
+      <source>%1 needs --transaction SEQ</source>
+      <translation>%1 braucht --transaction SEQ</translation>
+    </message>
+    <message>
+      <source>%1 needs --record SEQ</source>
+      <translation>%1 braucht --record SEQ</translation>
+    </message>
+    <message>
+      <source>no action %1 (try --help)</source>
+      <translation>keine Aktion %1 (siehe --help)</translation>
+    </message>
+    <message>
+      <source>The weighing desk's vehicles, customers and products. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, a header line of the columns first).</source>
+      <translation>Fahrzeuge, Kunden und Produkte des Wiegeplatzes. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, zuerst eine Kopfzeile mit den Spalten).</translation>
+    </message>
+    <message>
+      <source>The table.</source>
+      <translation>Die Tabelle.</translation>
+    </message>
+    <message>
+      <source>no table %1: vehicles, customers or products</source>
+      <translation>keine Tabelle %1: vehicles, customers oder products</translation>
+    </message>
+    <message>
+      <source>%1 rows of %2 imported</source>
+      <translation>%1 Zeilen von %2 eingelesen</translation>
+    </message>
   </context>
   <context>
     <name>Settings</name>
@@ -1867,6 +2246,22 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
       <translation>Nr. %1: ihr Textprotokoll-Vermerk, den der Endvermerk bezeugte, fehlt oder ist geändert</translation>
+    </message>
+    <message>
+      <source>transaction %1, which the head witnessed, is missing or changed</source>
+      <translation>Vorgang %1, den der Endvermerk bezeugte, fehlt oder ist verändert</translation>
+    </message>
+    <message>
+      <source>the journal's transactions cannot be read: %1</source>
+      <translation>die Vorgänge des Journals können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+      <source>transaction %1: a value of the wrong kind</source>
+      <translation>Vorgang %1: ein Wert der falschen Art</translation>
+    </message>
+    <message>
+      <source>transaction %1: %2</source>
+      <translation>Vorgang %1: %2</translation>
     </message>
   </context>
   <context>

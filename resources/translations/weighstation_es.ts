@@ -149,6 +149,141 @@
     </message>
   </context>
   <context>
+    <name>Desk</name>
+    <message>
+      <source>cannot make the folder of %1</source>
+      <translation>no se puede crear la carpeta de %1</translation>
+    </message>
+    <message>
+      <source>cannot open the desk's data %1</source>
+      <translation>no se pueden abrir los datos del puesto de pesaje %1</translation>
+    </message>
+    <message>
+      <source>cannot make the desk's tables</source>
+      <translation>no se pueden crear las tablas del puesto de pesaje</translation>
+    </message>
+    <message>
+      <source>cannot read the desk's data</source>
+      <translation>no se pueden leer los datos del puesto de pesaje</translation>
+    </message>
+    <message>
+      <source>a row of %1 takes %2 values, its key first</source>
+      <translation>una fila de %1 lleva los valores %2, la clave primero</translation>
+    </message>
+    <message>
+      <source>cannot write the desk's data</source>
+      <translation>no se pueden escribir los datos del puesto de pesaje</translation>
+    </message>
+    <message>
+      <source>%1 holds no %2</source>
+      <translation>%1 no contiene %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+      <source>%1, line %2: not a CSV field</source>
+      <translation>%1, línea %2: no es un campo CSV</translation>
+    </message>
+    <message>
+      <source>%1 does not begin with the columns %2</source>
+      <translation>%1 no empieza con las columnas %2</translation>
+    </message>
+    <message>
+      <source>%1, row %2: %3 values, not %4</source>
+      <translation>%1, fila %2: %3 valores, no %4</translation>
+    </message>
+    <message>
+      <source>this weighing needs the vehicle's registration</source>
+      <translation>esta pesada necesita la matrícula del vehículo</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not registered: check the registration, or add the vehicle first</source>
+      <translation>el vehículo %1 no está registrado: compruebe la matrícula o añada primero el vehículo</translation>
+    </message>
+    <message>
+      <source>the journal holds no record %1</source>
+      <translation>el diario no contiene el registro %1</translation>
+    </message>
+    <message>
+      <source>record %1 was taken at station %2, not at this station (%3)</source>
+      <translation>el registro %1 se tomó en la estación %2, no en esta estación (%3)</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>el registro %1 ya está vinculado a la transacción %2</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct, and the site names none (the setting desk_supervisors)</source>
+      <translation>solo un supervisor puede anular o corregir, y el sitio no nombra ninguno (el ajuste desk_supervisors)</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct (%1), not %2</source>
+      <translation>solo un supervisor puede anular o corregir (%1), no %2</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare</source>
+      <translation>el vehículo %1 no tiene tara guardada</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare with container %2</source>
+      <translation>el vehículo %1 no tiene tara guardada con el contenedor %2</translation>
+    </message>
+    <message>
+      <source>the stored tare of vehicle %1 (transaction %2) expired on %3: weigh it empty and store its tare again</source>
+      <translation>la tara guardada del vehículo %1 (transacción %2) venció el %3: péselo vacío y guarde de nuevo su tara</translation>
+    </message>
+    <message>
+      <source>a first weighing is inbound (in) or outbound (out), not "%1"</source>
+      <translation>una primera pesada es de entrada (in) o de salida (out), no «%1»</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is on site already (transaction %2): weigh it out first</source>
+      <translation>el vehículo %1 ya está en planta (transacción %2): péselo primero a la salida</translation>
+    </message>
+    <message>
+      <source>no vehicle on site has the interim ticket %1</source>
+      <translation>ningún vehículo en planta tiene el ticket provisional %1</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not on site: no first weighing is open for it</source>
+      <translation>el vehículo %1 no está en planta: no hay ninguna primera pesada abierta para él</translation>
+    </message>
+    <message>
+      <source>vehicle %1 was weighed in %2 hours before this weighing: check that the interim ticket was its own</source>
+      <translation>el vehículo %1 se pesó a la entrada %2 horas antes de esta pesada: compruebe que el ticket provisional era el suyo</translation>
+    </message>
+    <message>
+      <source>transaction %1 is a void: it stands</source>
+      <translation>la transacción %1 es una anulación: se mantiene</translation>
+    </message>
+    <message>
+      <source>transaction %1 was closed, voided or corrected by transaction %2 already</source>
+      <translation>la transacción %1 ya fue cerrada, anulada o corregida por la transacción %2</translation>
+    </message>
+    <message>
+      <source>the journal holds no transaction %1</source>
+      <translation>el diario no contiene la transacción %1</translation>
+    </message>
+    <message>
+      <source>a void needs its reason</source>
+      <translation>una anulación necesita su motivo</translation>
+    </message>
+    <message>
+      <source>transaction %1 is no live weighing to correct</source>
+      <translation>la transacción %1 no es una pesada vigente que corregir</translation>
+    </message>
+    <message>
+      <source>a correction needs its reason</source>
+      <translation>una corrección necesita su motivo</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -685,6 +820,122 @@
     <message>
       <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
       <translation>las claves de firma %1 no pueden certificar una serie siguiente: el secreto de su última época %2 ya no está</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's transactions</source>
+      <translation>no se pueden leer las transacciones del diario</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: transaction %1: %2</source>
+      <translation>las transacciones del diario no superan su comprobación: transacción %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot make the journal's transactions</source>
+      <translation>no se puede crear la tabla de transacciones del diario</translation>
+    </message>
+    <message>
+      <source>the journal holds no record to bind</source>
+      <translation>el diario no contiene ningún registro que vincular</translation>
+    </message>
+    <message>
+      <source>the journal's last record is of format 1: a transaction needs one of format 2</source>
+      <translation>el último registro del diario es del formato 1: una transacción necesita uno del formato 2</translation>
+    </message>
+    <message>
+      <source>cannot write the transaction</source>
+      <translation>no se puede escribir la transacción</translation>
+    </message>
+    <message>
+      <source>record %1 shows no unit</source>
+      <translation>el registro %1 no muestra ninguna unidad</translation>
+    </message>
+    <message>
+      <source>a tare of %1 %2 is not above zero</source>
+      <translation>una tara de %1 %2 no es mayor que cero</translation>
+    </message>
+    <message>
+      <source>the second weighing is in %1, the first in %2</source>
+      <translation>la segunda pesada está en %1, la primera en %2</translation>
+    </message>
+    <message>
+      <source>the stored tare is in %1, the weighing in %2</source>
+      <translation>la tara guardada está en %1, la pesada en %2</translation>
+    </message>
+    <message>
+      <source>the stored tare %1 %3 is heavier than the gross %2 %3</source>
+      <translation>la tara guardada %1 %3 pesa más que el bruto %2 %3</translation>
+    </message>
+    <message>
+      <source>not a kind of transaction: %1</source>
+      <translation>no es un tipo de transacción: %1</translation>
+    </message>
+    <message>
+      <source>a net of %1 %2 is not above zero</source>
+      <translation>un neto de %1 %2 no es mayor que cero</translation>
+    </message>
+    <message>
+      <source>it closes transaction %1, which is no open first weighing of its vehicle and record</source>
+      <translation>cierra la transacción %1, que no es una primera pesada abierta de su vehículo y su registro</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which is not live</source>
+      <translation>se refiere a la transacción %1, que ya no está vigente</translation>
+    </message>
+    <message>
+      <source>it does not keep the records and weights of transaction %1</source>
+      <translation>no conserva los registros y pesos de la transacción %1</translation>
+    </message>
+    <message>
+      <source>it gives no reason</source>
+      <translation>no indica ningún motivo</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which its kind never does</source>
+      <translation>se refiere a la transacción %1, cosa que su tipo nunca hace</translation>
+    </message>
+    <message>
+      <source>a void binds no record</source>
+      <translation>una anulación no vincula ningún registro</translation>
+    </message>
+    <message>
+      <source>record %1 is not in the journal as the transaction copied it</source>
+      <translation>el registro %1 no está en el diario tal como la transacción lo copió</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>el registro %1 ya está vinculado a la transacción %2</translation>
+    </message>
+    <message>
+      <source>it binds other records than its kind does</source>
+      <translation>vincula otros registros de los que vincula su tipo</translation>
+    </message>
+    <message>
+      <source>its stored tare %1 is not a valid tare of its vehicle at the weighing</source>
+      <translation>su tara guardada %1 no es una tara válida de su vehículo en la pesada</translation>
+    </message>
+    <message>
+      <source>its weights %1/%2/%3 %4 do not follow from its records (%5/%6/%7 %8)</source>
+      <translation>sus pesos %1/%2/%3 %4 no se deducen de sus registros (%5/%6/%7 %8)</translation>
+    </message>
+    <message>
+      <source>out of its place, after transaction %1</source>
+      <translation>fuera de su lugar, después de la transacción %1</translation>
+    </message>
+    <message>
+      <source>it names no station or time</source>
+      <translation>no nombra ninguna estación ni hora</translation>
+    </message>
+    <message>
+      <source>its seal does not match its contents and the transaction before</source>
+      <translation>su sello no coincide con su contenido y la transacción anterior</translation>
+    </message>
+    <message>
+      <source>its seal is not signed by its epoch's key</source>
+      <translation>su sello no está firmado por la clave de su época</translation>
+    </message>
+    <message>
+      <source>it is dated %1, outside its sealing epoch %2</source>
+      <translation>está fechada el %1, fuera de su época de sellado %2</translation>
     </message>
   </context>
   <context>
@@ -1594,6 +1845,134 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
       <source>unknown command '%1' (try --help)</source>
       <translation>orden desconocida '%1' (pruebe --help)</translation>
     </message>
+    <message>
+      <source>the weighing desk's transactions: single, tare, stored-tare, open, close, void, correct, list</source>
+      <translation>las transacciones del puesto de pesaje: single, tare, stored-tare, open, close, void, correct, list</translation>
+    </message>
+    <message>
+      <source>the desk's vehicles, customers and products; CSV in and out</source>
+      <translation>los vehículos, clientes y productos del puesto; CSV de entrada y salida</translation>
+    </message>
+    <message>
+      <source>The vehicle's registration.</source>
+      <translation>La matrícula del vehículo.</translation>
+    </message>
+    <message>
+      <source>The vehicle's container (its stored tare's).</source>
+      <translation>El contenedor del vehículo (el de su tara guardada).</translation>
+    </message>
+    <message>
+      <source>The customer.</source>
+      <translation>El cliente.</translation>
+    </message>
+    <message>
+      <source>The product.</source>
+      <translation>El producto.</translation>
+    </message>
+    <message>
+      <source>The haulier.</source>
+      <translation>El transportista.</translation>
+    </message>
+    <message>
+      <source>The order or reference number.</source>
+      <translation>El número de pedido o de referencia.</translation>
+    </message>
+    <message>
+      <source>A first weighing's direction: in or out.</source>
+      <translation>La dirección de una primera pesada: in (entrada) u out (salida).</translation>
+    </message>
+    <message>
+      <source>The operator (a supervisor to void or correct).</source>
+      <translation>El operador (un supervisor para anular o corregir).</translation>
+    </message>
+    <message>
+      <source>A note on the transaction.</source>
+      <translation>Una nota sobre la transacción.</translation>
+    </message>
+    <message>
+      <source>The second weighing's interim ticket code, or its registration.</source>
+      <translation>El código del ticket provisional de la segunda pesada, o su matrícula.</translation>
+    </message>
+    <message>
+      <source>Why a transaction is voided or corrected.</source>
+      <translation>Por qué se anula o corrige una transacción.</translation>
+    </message>
+    <message>
+      <source>gross %1 tare %2 net %3 %4</source>
+      <translation>bruto %1 tara %2 neto %3 %4</translation>
+    </message>
+    <message>
+      <source>tare %1 %2 until %3</source>
+      <translation>tara %1 %2 hasta %3</translation>
+    </message>
+    <message>
+      <source>on transaction %1</source>
+      <translation>sobre la transacción %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transacción %1)</translation>
+    </message>
+    <message>
+      <source>replaced by transaction %1</source>
+      <translation>sustituida por la transacción %1</translation>
+    </message>
+    <message>
+      <source>closed by transaction %1</source>
+      <translation>cerrada por la transacción %1</translation>
+    </message>
+    <message>
+      <source>on site, interim ticket %1</source>
+      <translation>en planta, ticket provisional %1</translation>
+    </message>
+    <message>
+      <source>Seals a weighing desk's transaction on the journal's records, or lists them. ACTION: single, tare (store a vehicle's tare), stored-tare, open (a first weighing), close (its second), void, correct, list. Weights are never typed: they follow from the records.</source>
+      <translation>Sella una transacción del puesto de pesaje sobre los registros del diario, o las lista. ACTION: single, tare (guardar la tara de un vehículo), stored-tare, open (una primera pesada), close (su segunda), void, correct, list. Los pesos nunca se teclean: se deducen de los registros.</translation>
+    </message>
+    <message>
+      <source>What to do.</source>
+      <translation>Qué hacer.</translation>
+    </message>
+    <message>
+      <source>The record (its seq) weighed.</source>
+      <translation>El registro pesado (su número).</translation>
+    </message>
+    <message>
+      <source>The transaction to void or correct.</source>
+      <translation>La transacción que anular o corregir.</translation>
+    </message>
+    <message>
+      <source>List only the vehicles on site.</source>
+      <translation>Listar solo los vehículos en planta.</translation>
+    </message>
+    <message>
+      <source>%1 needs --transaction SEQ</source>
+      <translation>%1 necesita --transaction SEQ</translation>
+    </message>
+    <message>
+      <source>%1 needs --record SEQ</source>
+      <translation>%1 necesita --record SEQ</translation>
+    </message>
+    <message>
+      <source>no action %1 (try --help)</source>
+      <translation>no existe la acción %1 (pruebe --help)</translation>
+    </message>
+    <message>
+      <source>The weighing desk's vehicles, customers and products. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, a header line of the columns first).</source>
+      <translation>Los vehículos, clientes y productos del puesto de pesaje. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, primero una línea de cabecera con las columnas).</translation>
+    </message>
+    <message>
+      <source>The table.</source>
+      <translation>La tabla.</translation>
+    </message>
+    <message>
+      <source>no table %1: vehicles, customers or products</source>
+      <translation>no existe la tabla %1: vehicles, customers o products</translation>
+    </message>
+    <message>
+      <source>%1 rows of %2 imported</source>
+      <translation>%1 filas de %2 importadas</translation>
+    </message>
   </context>
   <context>
     <name>Settings</name>
@@ -1867,6 +2246,22 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
       <translation>n.º %1: su nota del registro de texto, atestiguada por el testigo final, falta o fue cambiada</translation>
+    </message>
+    <message>
+      <source>transaction %1, which the head witnessed, is missing or changed</source>
+      <translation>la transacción %1, atestiguada por la cabecera, falta o ha cambiado</translation>
+    </message>
+    <message>
+      <source>the journal's transactions cannot be read: %1</source>
+      <translation>las transacciones del diario no se pueden leer: %1</translation>
+    </message>
+    <message>
+      <source>transaction %1: a value of the wrong kind</source>
+      <translation>transacción %1: un valor del tipo equivocado</translation>
+    </message>
+    <message>
+      <source>transaction %1: %2</source>
+      <translation>transacción %1: %2</translation>
     </message>
   </context>
   <context>

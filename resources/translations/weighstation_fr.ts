@@ -149,6 +149,141 @@
     </message>
   </context>
   <context>
+    <name>Desk</name>
+    <message>
+      <source>cannot make the folder of %1</source>
+      <translation>impossible de créer le dossier de %1</translation>
+    </message>
+    <message>
+      <source>cannot open the desk's data %1</source>
+      <translation>impossible d'ouvrir les données du poste de pesée %1</translation>
+    </message>
+    <message>
+      <source>cannot make the desk's tables</source>
+      <translation>impossible de créer les tables du poste de pesée</translation>
+    </message>
+    <message>
+      <source>cannot read the desk's data</source>
+      <translation>impossible de lire les données du poste de pesée</translation>
+    </message>
+    <message>
+      <source>a row of %1 takes %2 values, its key first</source>
+      <translation>une ligne de %1 prend les valeurs %2, la clé d'abord</translation>
+    </message>
+    <message>
+      <source>cannot write the desk's data</source>
+      <translation>impossible d'écrire les données du poste de pesée</translation>
+    </message>
+    <message>
+      <source>%1 holds no %2</source>
+      <translation>%1 ne contient pas %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>impossible d'écrire %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+      <source>%1, line %2: not a CSV field</source>
+      <translation>%1, ligne %2 : pas un champ CSV</translation>
+    </message>
+    <message>
+      <source>%1 does not begin with the columns %2</source>
+      <translation>%1 ne commence pas par les colonnes %2</translation>
+    </message>
+    <message>
+      <source>%1, row %2: %3 values, not %4</source>
+      <translation>%1, ligne %2 : %3 valeurs, pas %4</translation>
+    </message>
+    <message>
+      <source>this weighing needs the vehicle's registration</source>
+      <translation>cette pesée demande l'immatriculation du véhicule</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not registered: check the registration, or add the vehicle first</source>
+      <translation>le véhicule %1 n'est pas enregistré : vérifiez l'immatriculation, ou ajoutez d'abord le véhicule</translation>
+    </message>
+    <message>
+      <source>the journal holds no record %1</source>
+      <translation>le journal ne contient pas d'enregistrement %1</translation>
+    </message>
+    <message>
+      <source>record %1 was taken at station %2, not at this station (%3)</source>
+      <translation>l'enregistrement %1 a été pris au poste %2, pas à ce poste (%3)</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>l'enregistrement %1 est déjà lié à la transaction %2</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct, and the site names none (the setting desk_supervisors)</source>
+      <translation>seul un superviseur peut annuler ou corriger, et le site n'en nomme aucun (le réglage desk_supervisors)</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct (%1), not %2</source>
+      <translation>seul un superviseur peut annuler ou corriger (%1), pas %2</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare</source>
+      <translation>le véhicule %1 n'a pas de tare enregistrée</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare with container %2</source>
+      <translation>le véhicule %1 n'a pas de tare enregistrée avec le conteneur %2</translation>
+    </message>
+    <message>
+      <source>the stored tare of vehicle %1 (transaction %2) expired on %3: weigh it empty and store its tare again</source>
+      <translation>la tare enregistrée du véhicule %1 (transaction %2) a expiré le %3 : pesez-le à vide et enregistrez à nouveau sa tare</translation>
+    </message>
+    <message>
+      <source>a first weighing is inbound (in) or outbound (out), not "%1"</source>
+      <translation>une première pesée est entrante (in) ou sortante (out), pas « %1 »</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is on site already (transaction %2): weigh it out first</source>
+      <translation>le véhicule %1 est déjà sur site (transaction %2) : pesez-le d'abord en sortie</translation>
+    </message>
+    <message>
+      <source>no vehicle on site has the interim ticket %1</source>
+      <translation>aucun véhicule sur site n'a le ticket provisoire %1</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not on site: no first weighing is open for it</source>
+      <translation>le véhicule %1 n'est pas sur site : aucune première pesée n'est ouverte pour lui</translation>
+    </message>
+    <message>
+      <source>vehicle %1 was weighed in %2 hours before this weighing: check that the interim ticket was its own</source>
+      <translation>le véhicule %1 a été pesé en entrée %2 heures avant cette pesée : vérifiez que le ticket provisoire était bien le sien</translation>
+    </message>
+    <message>
+      <source>transaction %1 is a void: it stands</source>
+      <translation>la transaction %1 est une annulation : elle demeure</translation>
+    </message>
+    <message>
+      <source>transaction %1 was closed, voided or corrected by transaction %2 already</source>
+      <translation>la transaction %1 a déjà été close, annulée ou corrigée par la transaction %2</translation>
+    </message>
+    <message>
+      <source>the journal holds no transaction %1</source>
+      <translation>le journal ne contient pas de transaction %1</translation>
+    </message>
+    <message>
+      <source>a void needs its reason</source>
+      <translation>une annulation demande son motif</translation>
+    </message>
+    <message>
+      <source>transaction %1 is no live weighing to correct</source>
+      <translation>la transaction %1 n'est pas une pesée en vigueur à corriger</translation>
+    </message>
+    <message>
+      <source>a correction needs its reason</source>
+      <translation>une correction demande son motif</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -685,6 +820,122 @@
     <message>
       <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
       <translation>les clés de signature %1 ne peuvent pas certifier une série suivante : le secret de leur dernière époque %2 a disparu</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's transactions</source>
+      <translation>impossible de lire les transactions du journal</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: transaction %1: %2</source>
+      <translation>les transactions du journal échouent à leur contrôle : transaction %1 : %2</translation>
+    </message>
+    <message>
+      <source>cannot make the journal's transactions</source>
+      <translation>impossible de créer la table des transactions du journal</translation>
+    </message>
+    <message>
+      <source>the journal holds no record to bind</source>
+      <translation>le journal ne contient aucun enregistrement à lier</translation>
+    </message>
+    <message>
+      <source>the journal's last record is of format 1: a transaction needs one of format 2</source>
+      <translation>le dernier enregistrement du journal est au format 1 : une transaction en demande un au format 2</translation>
+    </message>
+    <message>
+      <source>cannot write the transaction</source>
+      <translation>impossible d'écrire la transaction</translation>
+    </message>
+    <message>
+      <source>record %1 shows no unit</source>
+      <translation>l'enregistrement %1 n'affiche aucune unité</translation>
+    </message>
+    <message>
+      <source>a tare of %1 %2 is not above zero</source>
+      <translation>une tare de %1 %2 n'est pas supérieure à zéro</translation>
+    </message>
+    <message>
+      <source>the second weighing is in %1, the first in %2</source>
+      <translation>la seconde pesée est en %1, la première en %2</translation>
+    </message>
+    <message>
+      <source>the stored tare is in %1, the weighing in %2</source>
+      <translation>la tare enregistrée est en %1, la pesée en %2</translation>
+    </message>
+    <message>
+      <source>the stored tare %1 %3 is heavier than the gross %2 %3</source>
+      <translation>la tare enregistrée %1 %3 est plus lourde que le brut %2 %3</translation>
+    </message>
+    <message>
+      <source>not a kind of transaction: %1</source>
+      <translation>pas un type de transaction : %1</translation>
+    </message>
+    <message>
+      <source>a net of %1 %2 is not above zero</source>
+      <translation>un net de %1 %2 n'est pas supérieur à zéro</translation>
+    </message>
+    <message>
+      <source>it closes transaction %1, which is no open first weighing of its vehicle and record</source>
+      <translation>elle clôt la transaction %1, qui n'est pas une première pesée ouverte de son véhicule et de son enregistrement</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which is not live</source>
+      <translation>elle se réfère à la transaction %1, qui n'est plus en vigueur</translation>
+    </message>
+    <message>
+      <source>it does not keep the records and weights of transaction %1</source>
+      <translation>elle ne garde pas les enregistrements et les poids de la transaction %1</translation>
+    </message>
+    <message>
+      <source>it gives no reason</source>
+      <translation>elle ne donne aucun motif</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which its kind never does</source>
+      <translation>elle se réfère à la transaction %1, ce que son type ne fait jamais</translation>
+    </message>
+    <message>
+      <source>a void binds no record</source>
+      <translation>une annulation ne lie aucun enregistrement</translation>
+    </message>
+    <message>
+      <source>record %1 is not in the journal as the transaction copied it</source>
+      <translation>l'enregistrement %1 n'est pas dans le journal tel que la transaction l'a copié</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>l'enregistrement %1 est déjà lié à la transaction %2</translation>
+    </message>
+    <message>
+      <source>it binds other records than its kind does</source>
+      <translation>elle lie d'autres enregistrements que ne le fait son type</translation>
+    </message>
+    <message>
+      <source>its stored tare %1 is not a valid tare of its vehicle at the weighing</source>
+      <translation>sa tare enregistrée %1 n'est pas une tare valable de son véhicule lors de la pesée</translation>
+    </message>
+    <message>
+      <source>its weights %1/%2/%3 %4 do not follow from its records (%5/%6/%7 %8)</source>
+      <translation>ses poids %1/%2/%3 %4 ne découlent pas de ses enregistrements (%5/%6/%7 %8)</translation>
+    </message>
+    <message>
+      <source>out of its place, after transaction %1</source>
+      <translation>hors de sa place, après la transaction %1</translation>
+    </message>
+    <message>
+      <source>it names no station or time</source>
+      <translation>elle ne nomme aucun poste ni aucune heure</translation>
+    </message>
+    <message>
+      <source>its seal does not match its contents and the transaction before</source>
+      <translation>son sceau ne correspond pas à son contenu et à la transaction précédente</translation>
+    </message>
+    <message>
+      <source>its seal is not signed by its epoch's key</source>
+      <translation>son sceau n'est pas signé par la clé de son époque</translation>
+    </message>
+    <message>
+      <source>it is dated %1, outside its sealing epoch %2</source>
+      <translation>elle est datée du %1, hors de son époque de scellement %2</translation>
     </message>
   </context>
   <context>
@@ -1594,6 +1845,134 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
       <source>unknown command '%1' (try --help)</source>
       <translation>commande inconnue '%1' (voir --help)</translation>
     </message>
+    <message>
+      <source>the weighing desk's transactions: single, tare, stored-tare, open, close, void, correct, list</source>
+      <translation>les transactions du poste de pesée : single, tare, stored-tare, open, close, void, correct, list</translation>
+    </message>
+    <message>
+      <source>the desk's vehicles, customers and products; CSV in and out</source>
+      <translation>les véhicules, clients et produits du poste ; CSV en entrée et en sortie</translation>
+    </message>
+    <message>
+      <source>The vehicle's registration.</source>
+      <translation>L'immatriculation du véhicule.</translation>
+    </message>
+    <message>
+      <source>The vehicle's container (its stored tare's).</source>
+      <translation>Le conteneur du véhicule (celui de sa tare enregistrée).</translation>
+    </message>
+    <message>
+      <source>The customer.</source>
+      <translation>Le client.</translation>
+    </message>
+    <message>
+      <source>The product.</source>
+      <translation>Le produit.</translation>
+    </message>
+    <message>
+      <source>The haulier.</source>
+      <translation>Le transporteur.</translation>
+    </message>
+    <message>
+      <source>The order or reference number.</source>
+      <translation>Le numéro de commande ou de référence.</translation>
+    </message>
+    <message>
+      <source>A first weighing's direction: in or out.</source>
+      <translation>Le sens d'une première pesée : in (entrée) ou out (sortie).</translation>
+    </message>
+    <message>
+      <source>The operator (a supervisor to void or correct).</source>
+      <translation>L'opérateur (un superviseur pour annuler ou corriger).</translation>
+    </message>
+    <message>
+      <source>A note on the transaction.</source>
+      <translation>Une remarque sur la transaction.</translation>
+    </message>
+    <message>
+      <source>The second weighing's interim ticket code, or its registration.</source>
+      <translation>Le code du ticket provisoire de la seconde pesée, ou son immatriculation.</translation>
+    </message>
+    <message>
+      <source>Why a transaction is voided or corrected.</source>
+      <translation>Pourquoi une transaction est annulée ou corrigée.</translation>
+    </message>
+    <message>
+      <source>gross %1 tare %2 net %3 %4</source>
+      <translation>brut %1 tare %2 net %3 %4</translation>
+    </message>
+    <message>
+      <source>tare %1 %2 until %3</source>
+      <translation>tare %1 %2 jusqu'au %3</translation>
+    </message>
+    <message>
+      <source>on transaction %1</source>
+      <translation>sur la transaction %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transaction %1)</translation>
+    </message>
+    <message>
+      <source>replaced by transaction %1</source>
+      <translation>remplacée par la transaction %1</translation>
+    </message>
+    <message>
+      <source>closed by transaction %1</source>
+      <translation>close par la transaction %1</translation>
+    </message>
+    <message>
+      <source>on site, interim ticket %1</source>
+      <translation>sur site, ticket provisoire %1</translation>
+    </message>
+    <message>
+      <source>Seals a weighing desk's transaction on the journal's records, or lists them. ACTION: single, tare (store a vehicle's tare), stored-tare, open (a first weighing), close (its second), void, correct, list. Weights are never typed: they follow from the records.</source>
+      <translation>Scelle une transaction du poste de pesée sur les enregistrements du journal, ou les liste. ACTION : single, tare (enregistrer la tare d'un véhicule), stored-tare, open (une première pesée), close (sa seconde), void, correct, list. Les poids ne sont jamais saisis : ils découlent des enregistrements.</translation>
+    </message>
+    <message>
+      <source>What to do.</source>
+      <translation>Ce qu'il faut faire.</translation>
+    </message>
+    <message>
+      <source>The record (its seq) weighed.</source>
+      <translation>L'enregistrement pesé (son numéro).</translation>
+    </message>
+    <message>
+      <source>The transaction to void or correct.</source>
+      <translation>La transaction à annuler ou corriger.</translation>
+    </message>
+    <message>
+      <source>List only the vehicles on site.</source>
+      <translation>Ne lister que les véhicules sur site.</translation>
+    </message>
+    <message>
+      <source>%1 needs --transaction SEQ</source>
+      <translation>%1 demande --transaction SEQ</translation>
+    </message>
+    <message>
+      <source>%1 needs --record SEQ</source>
+      <translation>%1 demande --record SEQ</translation>
+    </message>
+    <message>
+      <source>no action %1 (try --help)</source>
+      <translation>pas d'action %1 (essayez --help)</translation>
+    </message>
+    <message>
+      <source>The weighing desk's vehicles, customers and products. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, a header line of the columns first).</source>
+      <translation>Les véhicules, clients et produits du poste de pesée. TABLE : vehicles, customers, products. ACTION : list, add VALUES..., remove KEY, import FILE, export FILE (CSV, d'abord une ligne d'en-tête des colonnes).</translation>
+    </message>
+    <message>
+      <source>The table.</source>
+      <translation>La table.</translation>
+    </message>
+    <message>
+      <source>no table %1: vehicles, customers or products</source>
+      <translation>pas de table %1 : vehicles, customers ou products</translation>
+    </message>
+    <message>
+      <source>%1 rows of %2 imported</source>
+      <translation>%1 lignes de %2 importées</translation>
+    </message>
   </context>
   <context>
     <name>Settings</name>
@@ -1867,6 +2246,22 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
       <translation>n° %1 : sa note du journal texte, attestée par le témoin de fin, manque ou a été modifiée</translation>
+    </message>
+    <message>
+      <source>transaction %1, which the head witnessed, is missing or changed</source>
+      <translation>la transaction %1, attestée par la tête, manque ou a été modifiée</translation>
+    </message>
+    <message>
+      <source>the journal's transactions cannot be read: %1</source>
+      <translation>les transactions du journal ne peuvent pas être lues : %1</translation>
+    </message>
+    <message>
+      <source>transaction %1: a value of the wrong kind</source>
+      <translation>transaction %1 : une valeur du mauvais type</translation>
+    </message>
+    <message>
+      <source>transaction %1: %2</source>
+      <translation>transaction %1 : %2</translation>
     </message>
   </context>
   <context>

@@ -149,6 +149,141 @@
     </message>
   </context>
   <context>
+    <name>Desk</name>
+    <message>
+      <source>cannot make the folder of %1</source>
+      <translation>não é possível criar a pasta de %1</translation>
+    </message>
+    <message>
+      <source>cannot open the desk's data %1</source>
+      <translation>não é possível abrir os dados do posto de pesagem %1</translation>
+    </message>
+    <message>
+      <source>cannot make the desk's tables</source>
+      <translation>não é possível criar as tabelas do posto de pesagem</translation>
+    </message>
+    <message>
+      <source>cannot read the desk's data</source>
+      <translation>não é possível ler os dados do posto de pesagem</translation>
+    </message>
+    <message>
+      <source>a row of %1 takes %2 values, its key first</source>
+      <translation>uma linha de %1 leva os valores %2, a chave primeiro</translation>
+    </message>
+    <message>
+      <source>cannot write the desk's data</source>
+      <translation>não é possível gravar os dados do posto de pesagem</translation>
+    </message>
+    <message>
+      <source>%1 holds no %2</source>
+      <translation>%1 não contém %2</translation>
+    </message>
+    <message>
+      <source>cannot write %1: %2</source>
+      <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot read %1: %2</source>
+      <translation>não é possível ler %1: %2</translation>
+    </message>
+    <message>
+      <source>%1, line %2: not a CSV field</source>
+      <translation>%1, linha %2: não é um campo CSV</translation>
+    </message>
+    <message>
+      <source>%1 does not begin with the columns %2</source>
+      <translation>%1 não começa com as colunas %2</translation>
+    </message>
+    <message>
+      <source>%1, row %2: %3 values, not %4</source>
+      <translation>%1, linha %2: %3 valores, não %4</translation>
+    </message>
+    <message>
+      <source>this weighing needs the vehicle's registration</source>
+      <translation>esta pesagem precisa da placa do veículo</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not registered: check the registration, or add the vehicle first</source>
+      <translation>o veículo %1 não está cadastrado: confira a placa ou cadastre o veículo primeiro</translation>
+    </message>
+    <message>
+      <source>the journal holds no record %1</source>
+      <translation>o diário não contém o registro %1</translation>
+    </message>
+    <message>
+      <source>record %1 was taken at station %2, not at this station (%3)</source>
+      <translation>o registro %1 foi feito na estação %2, não nesta estação (%3)</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>o registro %1 já está vinculado à transação %2</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct, and the site names none (the setting desk_supervisors)</source>
+      <translation>só um supervisor pode anular ou corrigir, e o local não indica nenhum (a configuração desk_supervisors)</translation>
+    </message>
+    <message>
+      <source>only a supervisor may void or correct (%1), not %2</source>
+      <translation>só um supervisor pode anular ou corrigir (%1), não %2</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare</source>
+      <translation>o veículo %1 não tem tara armazenada</translation>
+    </message>
+    <message>
+      <source>vehicle %1 has no stored tare with container %2</source>
+      <translation>o veículo %1 não tem tara armazenada com o contêiner %2</translation>
+    </message>
+    <message>
+      <source>the stored tare of vehicle %1 (transaction %2) expired on %3: weigh it empty and store its tare again</source>
+      <translation>a tara armazenada do veículo %1 (transação %2) venceu em %3: pese-o vazio e armazene sua tara de novo</translation>
+    </message>
+    <message>
+      <source>a first weighing is inbound (in) or outbound (out), not "%1"</source>
+      <translation>uma primeira pesagem é de entrada (in) ou de saída (out), não "%1"</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is on site already (transaction %2): weigh it out first</source>
+      <translation>o veículo %1 já está no pátio (transação %2): pese-o na saída primeiro</translation>
+    </message>
+    <message>
+      <source>no vehicle on site has the interim ticket %1</source>
+      <translation>nenhum veículo no pátio tem o ticket provisório %1</translation>
+    </message>
+    <message>
+      <source>vehicle %1 is not on site: no first weighing is open for it</source>
+      <translation>o veículo %1 não está no pátio: nenhuma primeira pesagem está aberta para ele</translation>
+    </message>
+    <message>
+      <source>vehicle %1 was weighed in %2 hours before this weighing: check that the interim ticket was its own</source>
+      <translation>o veículo %1 foi pesado na entrada %2 horas antes desta pesagem: confira se o ticket provisório era o dele</translation>
+    </message>
+    <message>
+      <source>transaction %1 is a void: it stands</source>
+      <translation>a transação %1 é uma anulação: ela permanece</translation>
+    </message>
+    <message>
+      <source>transaction %1 was closed, voided or corrected by transaction %2 already</source>
+      <translation>a transação %1 já foi fechada, anulada ou corrigida pela transação %2</translation>
+    </message>
+    <message>
+      <source>the journal holds no transaction %1</source>
+      <translation>o diário não contém a transação %1</translation>
+    </message>
+    <message>
+      <source>a void needs its reason</source>
+      <translation>uma anulação precisa do seu motivo</translation>
+    </message>
+    <message>
+      <source>transaction %1 is no live weighing to correct</source>
+      <translation>a transação %1 não é uma pesagem vigente a corrigir</translation>
+    </message>
+    <message>
+      <source>a correction needs its reason</source>
+      <translation>uma correção precisa do seu motivo</translation>
+    </message>
+  </context>
+  <context>
     <name>Journal</name>
     <message>
       <source>1 record</source>
@@ -685,6 +820,122 @@
     <message>
       <source>the signing keys %1 cannot certify a next run: the secret of their last epoch %2 is gone</source>
       <translation>as chaves de assinatura %1 não podem certificar uma próxima série: o segredo da sua última época %2 não existe mais</translation>
+    </message>
+    <message>
+      <source>cannot read the journal's transactions</source>
+      <translation>não é possível ler as transações do diário</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: transaction %1: %2</source>
+      <translation>as transações do diário falham na verificação: transação %1: %2</translation>
+    </message>
+    <message>
+      <source>cannot make the journal's transactions</source>
+      <translation>não é possível criar a tabela de transações do diário</translation>
+    </message>
+    <message>
+      <source>the journal holds no record to bind</source>
+      <translation>o diário não contém nenhum registro para vincular</translation>
+    </message>
+    <message>
+      <source>the journal's last record is of format 1: a transaction needs one of format 2</source>
+      <translation>o último registro do diário é do formato 1: uma transação precisa de um do formato 2</translation>
+    </message>
+    <message>
+      <source>cannot write the transaction</source>
+      <translation>não é possível gravar a transação</translation>
+    </message>
+    <message>
+      <source>record %1 shows no unit</source>
+      <translation>o registro %1 não mostra nenhuma unidade</translation>
+    </message>
+    <message>
+      <source>a tare of %1 %2 is not above zero</source>
+      <translation>uma tara de %1 %2 não é maior que zero</translation>
+    </message>
+    <message>
+      <source>the second weighing is in %1, the first in %2</source>
+      <translation>a segunda pesagem está em %1, a primeira em %2</translation>
+    </message>
+    <message>
+      <source>the stored tare is in %1, the weighing in %2</source>
+      <translation>a tara armazenada está em %1, a pesagem em %2</translation>
+    </message>
+    <message>
+      <source>the stored tare %1 %3 is heavier than the gross %2 %3</source>
+      <translation>a tara armazenada %1 %3 é mais pesada que o bruto %2 %3</translation>
+    </message>
+    <message>
+      <source>not a kind of transaction: %1</source>
+      <translation>não é um tipo de transação: %1</translation>
+    </message>
+    <message>
+      <source>a net of %1 %2 is not above zero</source>
+      <translation>um líquido de %1 %2 não é maior que zero</translation>
+    </message>
+    <message>
+      <source>it closes transaction %1, which is no open first weighing of its vehicle and record</source>
+      <translation>fecha a transação %1, que não é uma primeira pesagem aberta do seu veículo e registro</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which is not live</source>
+      <translation>refere-se à transação %1, que não está mais vigente</translation>
+    </message>
+    <message>
+      <source>it does not keep the records and weights of transaction %1</source>
+      <translation>não mantém os registros e pesos da transação %1</translation>
+    </message>
+    <message>
+      <source>it gives no reason</source>
+      <translation>não informa nenhum motivo</translation>
+    </message>
+    <message>
+      <source>it refers to transaction %1, which its kind never does</source>
+      <translation>refere-se à transação %1, o que o seu tipo nunca faz</translation>
+    </message>
+    <message>
+      <source>a void binds no record</source>
+      <translation>uma anulação não vincula nenhum registro</translation>
+    </message>
+    <message>
+      <source>record %1 is not in the journal as the transaction copied it</source>
+      <translation>o registro %1 não está no diário como a transação o copiou</translation>
+    </message>
+    <message>
+      <source>record %1 is bound to transaction %2 already</source>
+      <translation>o registro %1 já está vinculado à transação %2</translation>
+    </message>
+    <message>
+      <source>it binds other records than its kind does</source>
+      <translation>vincula outros registros que os do seu tipo</translation>
+    </message>
+    <message>
+      <source>its stored tare %1 is not a valid tare of its vehicle at the weighing</source>
+      <translation>sua tara armazenada %1 não é uma tara válida do seu veículo na pesagem</translation>
+    </message>
+    <message>
+      <source>its weights %1/%2/%3 %4 do not follow from its records (%5/%6/%7 %8)</source>
+      <translation>seus pesos %1/%2/%3 %4 não decorrem de seus registros (%5/%6/%7 %8)</translation>
+    </message>
+    <message>
+      <source>out of its place, after transaction %1</source>
+      <translation>fora do seu lugar, após a transação %1</translation>
+    </message>
+    <message>
+      <source>it names no station or time</source>
+      <translation>não indica nenhuma estação ou hora</translation>
+    </message>
+    <message>
+      <source>its seal does not match its contents and the transaction before</source>
+      <translation>seu selo não corresponde ao seu conteúdo e à transação anterior</translation>
+    </message>
+    <message>
+      <source>its seal is not signed by its epoch's key</source>
+      <translation>seu selo não está assinado pela chave da sua época</translation>
+    </message>
+    <message>
+      <source>it is dated %1, outside its sealing epoch %2</source>
+      <translation>está datada de %1, fora da sua época de selagem %2</translation>
     </message>
   </context>
   <context>
@@ -1594,6 +1845,134 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
       <source>unknown command '%1' (try --help)</source>
       <translation>comando desconhecido '%1' (tente --help)</translation>
     </message>
+    <message>
+      <source>the weighing desk's transactions: single, tare, stored-tare, open, close, void, correct, list</source>
+      <translation>as transações do posto de pesagem: single, tare, stored-tare, open, close, void, correct, list</translation>
+    </message>
+    <message>
+      <source>the desk's vehicles, customers and products; CSV in and out</source>
+      <translation>os veículos, clientes e produtos do posto; CSV de entrada e saída</translation>
+    </message>
+    <message>
+      <source>The vehicle's registration.</source>
+      <translation>A placa do veículo.</translation>
+    </message>
+    <message>
+      <source>The vehicle's container (its stored tare's).</source>
+      <translation>O contêiner do veículo (o da sua tara armazenada).</translation>
+    </message>
+    <message>
+      <source>The customer.</source>
+      <translation>O cliente.</translation>
+    </message>
+    <message>
+      <source>The product.</source>
+      <translation>O produto.</translation>
+    </message>
+    <message>
+      <source>The haulier.</source>
+      <translation>A transportadora.</translation>
+    </message>
+    <message>
+      <source>The order or reference number.</source>
+      <translation>O número do pedido ou de referência.</translation>
+    </message>
+    <message>
+      <source>A first weighing's direction: in or out.</source>
+      <translation>A direção de uma primeira pesagem: in (entrada) ou out (saída).</translation>
+    </message>
+    <message>
+      <source>The operator (a supervisor to void or correct).</source>
+      <translation>O operador (um supervisor para anular ou corrigir).</translation>
+    </message>
+    <message>
+      <source>A note on the transaction.</source>
+      <translation>Uma observação sobre a transação.</translation>
+    </message>
+    <message>
+      <source>The second weighing's interim ticket code, or its registration.</source>
+      <translation>O código do ticket provisório da segunda pesagem, ou sua placa.</translation>
+    </message>
+    <message>
+      <source>Why a transaction is voided or corrected.</source>
+      <translation>Por que uma transação é anulada ou corrigida.</translation>
+    </message>
+    <message>
+      <source>gross %1 tare %2 net %3 %4</source>
+      <translation>bruto %1 tara %2 líquido %3 %4</translation>
+    </message>
+    <message>
+      <source>tare %1 %2 until %3</source>
+      <translation>tara %1 %2 até %3</translation>
+    </message>
+    <message>
+      <source>on transaction %1</source>
+      <translation>sobre a transação %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transação %1)</translation>
+    </message>
+    <message>
+      <source>replaced by transaction %1</source>
+      <translation>substituída pela transação %1</translation>
+    </message>
+    <message>
+      <source>closed by transaction %1</source>
+      <translation>fechada pela transação %1</translation>
+    </message>
+    <message>
+      <source>on site, interim ticket %1</source>
+      <translation>no pátio, ticket provisório %1</translation>
+    </message>
+    <message>
+      <source>Seals a weighing desk's transaction on the journal's records, or lists them. ACTION: single, tare (store a vehicle's tare), stored-tare, open (a first weighing), close (its second), void, correct, list. Weights are never typed: they follow from the records.</source>
+      <translation>Sela uma transação do posto de pesagem sobre os registros do diário, ou as lista. ACTION: single, tare (armazenar a tara de um veículo), stored-tare, open (uma primeira pesagem), close (a segunda), void, correct, list. Os pesos nunca são digitados: decorrem dos registros.</translation>
+    </message>
+    <message>
+      <source>What to do.</source>
+      <translation>O que fazer.</translation>
+    </message>
+    <message>
+      <source>The record (its seq) weighed.</source>
+      <translation>O registro pesado (seu número).</translation>
+    </message>
+    <message>
+      <source>The transaction to void or correct.</source>
+      <translation>A transação a anular ou corrigir.</translation>
+    </message>
+    <message>
+      <source>List only the vehicles on site.</source>
+      <translation>Listar só os veículos no pátio.</translation>
+    </message>
+    <message>
+      <source>%1 needs --transaction SEQ</source>
+      <translation>%1 precisa de --transaction SEQ</translation>
+    </message>
+    <message>
+      <source>%1 needs --record SEQ</source>
+      <translation>%1 precisa de --record SEQ</translation>
+    </message>
+    <message>
+      <source>no action %1 (try --help)</source>
+      <translation>não existe a ação %1 (tente --help)</translation>
+    </message>
+    <message>
+      <source>The weighing desk's vehicles, customers and products. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, a header line of the columns first).</source>
+      <translation>Os veículos, clientes e produtos do posto de pesagem. TABLE: vehicles, customers, products. ACTION: list, add VALUES..., remove KEY, import FILE, export FILE (CSV, primeiro uma linha de cabeçalho com as colunas).</translation>
+    </message>
+    <message>
+      <source>The table.</source>
+      <translation>A tabela.</translation>
+    </message>
+    <message>
+      <source>no table %1: vehicles, customers or products</source>
+      <translation>não existe a tabela %1: vehicles, customers ou products</translation>
+    </message>
+    <message>
+      <source>%1 rows of %2 imported</source>
+      <translation>%1 linhas de %2 importadas</translation>
+    </message>
   </context>
   <context>
     <name>Settings</name>
@@ -1867,6 +2246,22 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>seq %1: its text log note, which the head witnessed, is missing or changed</source>
       <translation>nº %1: sua nota do log de texto, atestada pela testemunha final, está ausente ou foi alterada</translation>
+    </message>
+    <message>
+      <source>transaction %1, which the head witnessed, is missing or changed</source>
+      <translation>a transação %1, atestada pelo cabeçalho, está faltando ou foi alterada</translation>
+    </message>
+    <message>
+      <source>the journal's transactions cannot be read: %1</source>
+      <translation>as transações do diário não podem ser lidas: %1</translation>
+    </message>
+    <message>
+      <source>transaction %1: a value of the wrong kind</source>
+      <translation>transação %1: um valor do tipo errado</translation>
+    </message>
+    <message>
+      <source>transaction %1: %2</source>
+      <translation>transação %1: %2</translation>
     </message>
   </context>
   <context>

@@ -33,12 +33,24 @@ bool Keys::headSigned(const journalfiles::Head &head) const {
 }
 
 qint64 signingEpochOf(const journalfiles::Head &head) {
-  recordseal::Seal record, note;
+  recordseal::Seal record, note, transaction;
   if (!recordseal::parse(head.mac, &record))
     return -1;
-  if (head.noteSeq == 0)
-    return record.epoch;
-  return recordseal::parse(head.noteMac, &note) ? qMax(record.epoch, note.epoch) : -1;
+  if (head.noteSeq > 0 && !recordseal::parse(head.noteMac, &note))
+    return -1;
+  if (head.transactionSeq > 0 && !recordseal::parse(head.transactionMac, &transaction))
+    return -1;
+  return qMax(record.epoch, qMax(note.epoch, transaction.epoch));
+}
+
+QList<Problem> transactionWitnessed(const journalfiles::Head &head, bool held,
+                                    const QString &heldMac) {
+  if (head.transactionSeq == 0 || (held && heldMac == head.transactionMac))
+    return {};
+  return {
+      Problem{0, QCoreApplication::translate(
+                     "Verifier", "transaction %1, which the head witnessed, is missing or changed")
+                     .arg(head.transactionSeq)}};
 }
 
 QList<Problem> noteWitnessed(const journalfiles::Head &head, bool held, const QString &heldMac) {

@@ -14,8 +14,9 @@
 //     word, signed by its root, never the file's.
 //  5. The end: the head signed under this check's keys witnesses a record
 //     (its seq and seal) the journal holds, and the last text log note
-//     then written (its seq and seal); records and notes after them are not
-//     witnessed, those before them cannot have been removed.
+//     then written (its seq and seal), and the weighing desk's last
+//     transaction (transactions.h); records, notes and transactions after
+//     them are not witnessed, those before them cannot have been removed.
 //  6. The file holds exactly the journal's schema, every sealed value of
 //     the storage class the writer stores, and every note due (the
 //     verifier's file checks).
@@ -109,6 +110,9 @@ class SignedChain {
 // The note the head witnesses against the note the journal holds at its
 // seq (`held`: false when there is none): rule 5's notes.
 QList<Problem> noteWitnessed(const journalfiles::Head &head, bool held, const QString &heldMac);
+// Likewise the weighing desk's last transaction (transactions.h).
+QList<Problem> transactionWitnessed(const journalfiles::Head &head, bool held,
+                                    const QString &heldMac);
 
 class ChainCheck {
  public:

@@ -85,7 +85,7 @@ const QList<SchemaObject> &knownObjects() {
   static const QList<SchemaObject> known = [] {
     QList<SchemaObject> objects;
     for (const QString &statement : {metaTable(), recordsTable(), takenAtIndex(), deliveriesTable(),
-                                     epochKeysTable(), transitionTable()})
+                                     epochKeysTable(), transitionTable(), transactions::table()})
       objects << objectOf(statement);
     objects << autoIndexOf(QStringLiteral("journal_meta"));
     for (const QString &prefix : {QStringLiteral("central"), QStringLiteral("mqtt")}) {
@@ -585,6 +585,25 @@ bool RecordJournal::readLastNote(Failure *failure) {
   const bool public2 = query.next() && recordseal::isPublic(query.value(1).toString());
   lastNoteSeq_ = public2 ? query.value(0).toLongLong() : 0;
   lastNoteMac_ = public2 ? query.value(1).toString() : QString();
+  query.finish();
+  // The weighing desk's table is made with its first transaction.
+  lastTransactionSeq_ = 0;
+  lastTransactionMac_.clear();
+  if (!query.exec(QStringLiteral(
+          "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'transactions'")) ||
+      !query.next())
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
+  if (query.value(0).toInt() == 0)
+    return true;
+  query.finish();
+  if (!query.exec(QStringLiteral("SELECT seq, mac FROM transactions ORDER BY seq DESC LIMIT 1")))
+    return fail(QCoreApplication::translate("Journal", "cannot read the journal's end"), query,
+                failure);
+  if (query.next()) {
+    lastTransactionSeq_ = query.value(0).toLongLong();
+    lastTransactionMac_ = query.value(1).toString();
+  }
   return true;
 }
 
@@ -600,6 +619,13 @@ bool RecordJournal::readNotesEnd(const journalfiles::Head &head,
       query.exec(QStringLiteral("SELECT mac FROM deliveries WHERE seq = %1").arg(head.noteSeq)) &&
       query.next();
   *problems = chaincheck::noteWitnessed(head, held, held ? query.value(0).toString() : QString());
+  const bool transactionHeld =
+      head.transactionSeq > 0 &&
+      query.exec(
+          QStringLiteral("SELECT mac FROM transactions WHERE seq = %1").arg(head.transactionSeq)) &&
+      query.next();
+  *problems << chaincheck::transactionWitnessed(
+      head, transactionHeld, transactionHeld ? query.value(0).toString() : QString());
   return true;
 }
 
@@ -693,6 +719,8 @@ journalfiles::Head RecordJournal::headOf(const JournalRecord &record) const {
   head.format = 2;
   head.noteSeq = lastNoteSeq_;
   head.noteMac = lastNoteMac_;
+  head.transactionSeq = lastTransactionSeq_;
+  head.transactionMac = lastTransactionMac_;
   signHead(&head);
   return head;
 }
@@ -877,6 +905,8 @@ bool RecordJournal::noteTextLog(const JournalRecord &record, bool written,
   journalfiles::Head head = lastHead_;
   head.noteSeq = lastNoteSeq_;
   head.noteMac = lastNoteMac_;
+  head.transactionSeq = lastTransactionSeq_;
+  head.transactionMac = lastTransactionMac_;
   signHead(&head);
   if (!head_.advance(key_, head, failure))
     return false;

@@ -21,6 +21,7 @@
 #include "journal/journalfiles.h"
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
+#include "journal/transactions.h"
 
 class RecordJournal {
  public:
@@ -45,6 +46,20 @@ class RecordJournal {
   // returned even when its read-back or its head's advance failed; then
   // `failure` says so, with that seq.
   qint64 append(JournalRecord &record, Failure *failure);
+  // Seals and commits the weighing desk's transaction `entry` as the next
+  // one, once `state` (brought up to the journal's last transaction under
+  // the writers' lock) finds nothing wrong with it (transactions.h), then
+  // advances the head. Fills in its seq, station, time, records' seals and
+  // seal. Nothing is committed when it returns false; when it is committed
+  // but the head could not be advanced, `failure` says so.
+  bool appendTransaction(Transaction &entry, transactions::TransactionCheck *state,
+                         Failure *failure);
+  // Brings `state` up to the journal's last transaction: the ones sealed
+  // since it last saw them (by another desk), each checked; false with the
+  // first problem, or when they cannot be read.
+  bool readTransactions(transactions::TransactionCheck *state, Failure *failure);
+  // What a transaction needs of record `seq`; none when it is not there.
+  std::optional<transactions::RecordFacts> recordFacts(qint64 seq);
   // Notes how the text log took the record `seq` last appended.
   bool noteTextLog(const JournalRecord &record, bool written, const QString &textLogFailure,
                    Failure *failure);
@@ -89,6 +104,7 @@ class RecordJournal {
   static Failure datedBeforeItsEpoch(const JournalRecord &record, qint64 epoch);
   bool readNotesEnd(const journalfiles::Head &head, QList<chaincheck::Problem> *problems,
                     Failure *failure);
+  // The last note and transaction, which the next head witnesses.
   bool readLastNote(Failure *failure);
   void noteAnUnnotedEnd();
   void rollback();
@@ -117,6 +133,8 @@ class RecordJournal {
   journalfiles::Head lastHead_;
   qint64 lastNoteSeq_ = 0;  // the last text log note's seq and seal
   QString lastNoteMac_;
+  qint64 lastTransactionSeq_ = 0;  // the weighing desk's last transaction
+  QString lastTransactionMac_;
 };
 
 // SQL of the journal's tables, for a reader that checks them.

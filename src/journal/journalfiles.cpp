@@ -30,6 +30,8 @@ const QByteArray kHeadTag = "weighstation-journal-head 1";
 const QByteArray kSignedHeadTag = "weighstation-journal-head 2";
 // A signed head that also witnesses the last text log note.
 const QByteArray kNotedHeadTag = "weighstation-journal-head 3";
+// One that also witnesses the last transaction of the weighing desk.
+const QByteArray kTransactionHeadTag = "weighstation-journal-head 4";
 // A head of a later run of epoch keys carries their links (a few hundred
 // characters a run).
 constexpr int kHeadLineLimit = 16384;
@@ -67,6 +69,14 @@ bool parseCertificate(const QByteArray &text, signingkeys::EpochCertificate *cer
 
 // One fixed-size line, so that a rewrite in place covers the old one.
 QByteArray headLine(const QByteArray &key, const Head &head) {
+  if (head.format == 2 && head.transactionSeq > 0)
+    return kTransactionHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
+           QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
+           head.signature.toHex() + ' ' + certificateText(head.certificate) + ' ' +
+           QByteArray::number(head.noteSeq).rightJustified(20, '0') + ':' +
+           (head.noteSeq > 0 ? head.noteMac.toLatin1() : QByteArray("-")) + ' ' +
+           QByteArray::number(head.transactionSeq).rightJustified(20, '0') + ':' +
+           head.transactionMac.toLatin1() + '\n';
   if (head.format == 2 && head.noteSeq > 0)
     return kNotedHeadTag + ' ' + head.journalId.toLatin1() + ' ' +
            QByteArray::number(head.seq).rightJustified(20, '0') + ' ' + head.mac.toLatin1() + ' ' +
@@ -88,14 +98,22 @@ QByteArray headLine(const QByteArray &key, const Head &head) {
 bool parseHead(const QByteArray &line, const QByteArray &key, Head *head, QString *error) {
   const QList<QByteArray> parts = line.left(line.indexOf('\n')).trimmed().split(' ');
   const QByteArray tag = parts.size() >= 2 ? parts[0] + ' ' + parts[1] : QByteArray();
-  const bool noted = parts.size() == 8 && tag == kNotedHeadTag;
+  const bool withTransaction = parts.size() == 9 && tag == kTransactionHeadTag;
+  const bool noted = (parts.size() == 8 && tag == kNotedHeadTag) || withTransaction;
   const bool signed2 = ((parts.size() == 6 || parts.size() == 7) && tag == kSignedHeadTag) || noted;
   const QList<QByteArray> note = noted ? parts[7].split(':') : QList<QByteArray>();
+  const QList<QByteArray> transaction = withTransaction ? parts[8].split(':') : QList<QByteArray>();
   head->noteSeq = note.value(0).toLongLong();
-  head->noteMac = QString::fromLatin1(note.value(1));
+  head->noteMac = head->noteSeq > 0 ? QString::fromLatin1(note.value(1)) : QString();
+  head->transactionSeq = transaction.value(0).toLongLong();
+  head->transactionMac = QString::fromLatin1(transaction.value(1));
+  const bool noteRead = note.size() == 2 && (head->noteSeq > 0 ? !head->noteMac.isEmpty()
+                                                               : withTransaction && note[1] == "-");
   if ((parts.size() != 6 && !signed2) || (tag != kHeadTag && !signed2) ||
       (parts.size() >= 7 && !parseCertificate(parts[6], &head->certificate)) ||
-      (noted && (note.size() != 2 || head->noteSeq <= 0 || head->noteMac.isEmpty()))) {
+      (noted && !noteRead) ||
+      (withTransaction &&
+       (transaction.size() != 2 || head->transactionSeq <= 0 || head->transactionMac.isEmpty()))) {
     *error = QCoreApplication::translate("Journal", "not a journal head");
     return false;
   }
@@ -382,7 +400,8 @@ bool HeadWriter::advance(const QByteArray &key, const Head &head, Failure *failu
   QString why;
   if (n > 0 && parseHead(QByteArray(buffer, int(n)), key, &current, &why) &&
       current.journalId == head.journalId &&
-      (current.seq > head.seq || (current.seq == head.seq && current.noteSeq >= head.noteSeq))) {
+      (current.seq > head.seq || (current.seq == head.seq && current.noteSeq >= head.noteSeq &&
+                                  current.transactionSeq >= head.transactionSeq))) {
     return true;
   }
   // Rewritten in place: the line's length changes only when the keys' run

@@ -76,6 +76,10 @@ struct Head {
   // with the key of the later epoch of the record's and the note's.
   qint64 noteSeq = 0;
   QString noteMac;
+  // Format 2: the last transaction of the weighing desk (0: none), its seq
+  // and seal, signed likewise (the latest of the three epochs).
+  qint64 transactionSeq = 0;
+  QString transactionMac;
 };
 
 // Reads the head; false (with the reason) when it is missing, unreadable or

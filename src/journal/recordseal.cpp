@@ -110,6 +110,10 @@ QByteArray noteMessage(const QByteArray &hash) {
 QByteArray headMessage(const journalfiles::Head &head) {
   const QByteArray witnessed = head.journalId.toLatin1() + '\n' + QByteArray::number(head.seq) +
                                '\n' + head.mac.toLatin1() + '\n';
+  if (head.transactionSeq > 0)
+    return "weighstation head 4\n" + witnessed + QByteArray::number(head.noteSeq) + '\n' +
+           head.noteMac.toLatin1() + '\n' + QByteArray::number(head.transactionSeq) + '\n' +
+           head.transactionMac.toLatin1() + '\n';
   if (head.noteSeq == 0)
     return "weighstation head 2\n" + witnessed;
   return "weighstation head 3\n" + witnessed + QByteArray::number(head.noteSeq) + '\n' +

@@ -1,5 +1,7 @@
 #include "journal/verifier.h"
 
+#include "journal/transactions.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -23,6 +25,7 @@
 #include "journal/recordseal.h"
 #include "journal/seals.h"
 #include "journal/shown.h"
+#include "journal/transactions.h"
 
 namespace {
 
@@ -112,9 +115,16 @@ void checkEnd(const QSqlDatabase &db, const HeadSeen &seen, const QString &journ
     return;
   }
   checker.problems(checker.chain().end(seen.head, journalId, seen.path));
+  QSqlQuery query(db);
+  if (seen.head.transactionSeq > 0) {
+    const bool held = query.exec(QStringLiteral("SELECT mac FROM transactions WHERE seq = %1")
+                                     .arg(seen.head.transactionSeq)) &&
+                      query.next();
+    checker.problems(chaincheck::transactionWitnessed(
+        seen.head, held, held ? query.value(0).toString() : QString()));
+  }
   if (seen.head.noteSeq == 0)
     return;
-  QSqlQuery query(db);
   if (!query.exec(
           QStringLiteral("SELECT mac FROM deliveries WHERE seq = %1").arg(seen.head.noteSeq))) {
     checker.problem(0,
@@ -639,6 +649,10 @@ void runSideChecks(const QString &path, const Trust &trust, const VerifyOptions 
       if (!stop)
         checkStorageClasses(db, QStringLiteral("deliveries"), noteColumns(), options.afterSeq,
                             checker);
+      if (format2 && !stop) {
+        for (const QString &problem : transactions::verifyAll(db, trust))
+          checker.problem(0, problem);
+      }
       if (format2 && !stop) {
         using journalcolumns::Type;
         checkStorageClasses(db, QStringLiteral("epoch_keys"),

@@ -257,6 +257,22 @@ const QList<Key> &keys() {
        QStringLiteral("the site's address, third line")},
       {QStringLiteral("site_logo"), Kind::Path, QStringLiteral("none"),
        QStringLiteral("an image file printed at the top of tickets and reports")},
+      {QStringLiteral("desk_data"), Kind::Path, QStringLiteral("desk.sqlite beside the journal"),
+       QStringLiteral("the weighing desk's vehicles, customers and products")},
+      {QStringLiteral("desk_supervisors"), Kind::Text, QStringLiteral("none: no one voids"),
+       QStringLiteral("who may void and correct a transaction, comma-separated operator names")},
+      {QStringLiteral("desk_require_registration"), Kind::WholeNumber, QStringLiteral("0"),
+       QStringLiteral("1: a vehicle must be registered before it is weighed; 0: a temporary "
+                      "vehicle may be"),
+       0, 1},
+      {QStringLiteral("desk_tare_days"), Kind::WholeNumber, QStringLiteral("90"),
+       QStringLiteral("days (1 to 3650) a vehicle's stored tare stays valid"), 1, 3650},
+      {QStringLiteral("desk_first_weighing_hours"), Kind::WholeNumber, QStringLiteral("12"),
+       QStringLiteral("hours (1 to 720) after which a vehicle's first weighing warns at its "
+                      "second"),
+       1, 720},
+      {QStringLiteral("desk_shifts"), Kind::Text, QStringLiteral("06:00,14:00,22:00"),
+       QStringLiteral("the times the site's shifts begin, for reports per shift")},
   };
   return kKeys;
 }

@@ -57,6 +57,12 @@ QString usage() {
        QT_TRANSLATE_NOOP("Records", "check a ticket's QR code with the verification key")},
       {"report [--from D] [--to D] [--station NAME] --pdf F",
        QT_TRANSLATE_NOOP("Records", "a report of the records, as a PDF")},
+      {"transaction ACTION [--record N] [--vehicle V] ...",
+       QT_TRANSLATE_NOOP("Records",
+                         "the weighing desk's transactions: single, tare, "
+                         "stored-tare, open, close, void, correct, list")},
+      {"desk-data TABLE ACTION [VALUES...]",
+       QT_TRANSLATE_NOOP("Records", "the desk's vehicles, customers and products; CSV in and out")},
       {nullptr, nullptr},
       {"verify --central URI (--station NAME | --journal-id ID)",
        QT_TRANSLATE_NOOP("Records", "a station's journals in the central database")},

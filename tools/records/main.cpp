@@ -85,6 +85,8 @@ int dispatch(const QString &command, const QStringList &rest) {
       {"central-register", records::centralRegister},
       {"check-ticket", records::checkTicket},
       {"report", records::report},
+      {"transaction", records::transaction},
+      {"desk-data", records::deskData},
   };
   for (const auto &[name, run] : kCommands) {
     if (command == QLatin1String(name))
