@@ -122,6 +122,60 @@ class TransactionsTest : public QObject, JournalCase {
     QVERIFY2(lines[1].contains("gross 14000 tare 6000 net 8000 lbs"), qPrintable(lines[1]));
   }
 
+  void ticketsScanAndCheckOffline_data() {
+    QTest::addColumn<QString>("pageSize");
+    for (const char *size : {"A6", "Roll80"})
+      QTest::newRow(size) << size;
+  }
+  // The two-pass weighing's ticket, printed at a ticket printer's
+  // resolution, scans and checks genuine with the verification key alone;
+  // a changed character does not; the voided one prints VOID.
+  void ticketsScanAndCheckOffline() {
+    QFETCH(QString, pageSize);
+    {
+      RecordJournal journal(journalPath(), keyPath());
+      masterdata::MasterData data(dir.filePath("desk.sqlite"));
+      desk::WeighingDesk weighingDesk(journal, data, rules());
+      sealTheDay(journal, weighingDesk);
+    }
+    const QStringList files{"--journal", journalPath(), "--key", keyPath()};
+    const QString pdf = dir.filePath("ticket.pdf");
+    const RecordsRun printed = runRecords(QStringList{"transaction-ticket", "--transaction", "2",
+                                                      "--pdf", pdf, "--page-size", pageSize} +
+                                          files);
+    QVERIFY2(printed.exitCode == 0, qPrintable(printed.err));
+    QCOMPARE(QProcess::execute("pdftoppm",
+                               {"-r", "203", "-png", "-singlefile", pdf, dir.filePath("ticket")}),
+             0);
+    const QString verificationKey = dir.filePath("journal.verification-key");
+    const RecordsRun checked = runRecords({"check-ticket", "--image", dir.filePath("ticket.png"),
+                                           "--verification-key", verificationKey});
+    QVERIFY2(checked.exitCode == 0, qPrintable(checked.out + checked.err));
+    QVERIFY2(checked.out.startsWith("ticket genuine: station bridge-1, transaction 2 (second),"),
+             qPrintable(checked.out));
+    QVERIFY2(checked.out.contains("vehicle AB12CD, records 1, 2, gross 14000 lbs tare 6000 lbs "
+                                  "net 8000 lbs"),
+             qPrintable(checked.out));
+    QProcess scan;
+    scan.start("zbarimg", {"--raw", "-q", dir.filePath("ticket.png")});
+    QVERIFY(scan.waitForFinished());
+    const QString code = QString::fromUtf8(scan.readAllStandardOutput()).trimmed();
+    QVERIFY2(code.startsWith("WS3|") && code.contains("Quarry"), qPrintable(code));
+    const RecordsRun changed =
+        runRecords({"check-ticket", QString(code).replace("Quarry", "Quarrz"), "--verification-key",
+                    verificationKey});
+    QVERIFY2(changed.out.startsWith("ticket NOT genuine: its signature does not match"),
+             qPrintable(changed.out + changed.err));
+
+    QVERIFY(
+        runRecords(QStringList{"transaction-ticket", "--transaction", "5", "--pdf", pdf} + files)
+            .exitCode == 0);
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    QVERIFY(text.waitForFinished());
+    QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains("VOID (transaction 6)"));
+  }
+
   void badInputIsRefusedWithOneMessage_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("message");

@@ -822,14 +822,6 @@
       <translation>die Signierschlüssel %1 können keine nächste Folge beglaubigen: das Geheimnis ihrer letzten Epoche %2 ist fort</translation>
     </message>
     <message>
-      <source>cannot read the journal's transactions</source>
-      <translation>kann die Vorgänge des Journals nicht lesen</translation>
-    </message>
-    <message>
-      <source>the journal's transactions fail their check: transaction %1: %2</source>
-      <translation>die Vorgänge des Journals bestehen ihre Prüfung nicht: Vorgang %1: %2</translation>
-    </message>
-    <message>
       <source>cannot make the journal's transactions</source>
       <translation>kann die Vorgangstabelle des Journals nicht anlegen</translation>
     </message>
@@ -936,6 +928,14 @@
     <message>
       <source>it is dated %1, outside its sealing epoch %2</source>
       <translation>er ist auf %1 datiert, außerhalb seiner Siegelepoche %2</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: %1</source>
+      <translation>die Vorgänge des Journals bestehen ihre Prüfung nicht: %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, transaction %2 (%3), %4, vehicle %5, records %6, gross %7 tare %8 net %9</source>
+      <translation>Beleg echt: Station %1, Vorgang %2 (%3), %4, Fahrzeug %5, Wägungen %6, Brutto %7 Tara %8 Netto %9</translation>
     </message>
   </context>
   <context>
@@ -1258,6 +1258,118 @@ BUCHEN</translation>
     <message>
       <source>%1 to %2</source>
       <translation>%1 bis %2</translation>
+    </message>
+    <message>
+      <source>Interim weighing ticket</source>
+      <translation>Zwischenwiegebeleg</translation>
+    </message>
+    <message>
+      <source>Tare ticket</source>
+      <translation>Tarabeleg</translation>
+    </message>
+    <message>
+      <source>Void notice</source>
+      <translation>Stornobeleg</translation>
+    </message>
+    <message>
+      <source>Vehicle: %1</source>
+      <translation>Fahrzeug: %1</translation>
+    </message>
+    <message>
+      <source>Container: %1</source>
+      <translation>Behälter: %1</translation>
+    </message>
+    <message>
+      <source>Customer: %1</source>
+      <translation>Kunde: %1</translation>
+    </message>
+    <message>
+      <source>Product: %1</source>
+      <translation>Produkt: %1</translation>
+    </message>
+    <message>
+      <source>Haulier: %1</source>
+      <translation>Spediteur: %1</translation>
+    </message>
+    <message>
+      <source>Reference: %1</source>
+      <translation>Referenz: %1</translation>
+    </message>
+    <message>
+      <source>Direction: %1</source>
+      <translation>Richtung: %1</translation>
+    </message>
+    <message>
+      <source>inbound</source>
+      <translation>eingehend</translation>
+    </message>
+    <message>
+      <source>outbound</source>
+      <translation>ausgehend</translation>
+    </message>
+    <message>
+      <source>Operator: %1</source>
+      <translation>Bediener: %1</translation>
+    </message>
+    <message>
+      <source>Note: %1</source>
+      <translation>Vermerk: %1</translation>
+    </message>
+    <message>
+      <source>Reason: %1</source>
+      <translation>Grund: %1</translation>
+    </message>
+    <message>
+      <source>Transaction: %1</source>
+      <translation>Vorgang: %1</translation>
+    </message>
+    <message>
+      <source>Weighing: seq %1, %2, %3</source>
+      <translation>Wägung: Nr. %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>First weighing: seq %1, %2, %3</source>
+      <translation>Erstwägung: Nr. %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Second weighing: seq %1, %2, %3</source>
+      <translation>Zweitwägung: Nr. %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Tare stored on transaction %1, valid until %2</source>
+      <translation>Tara gespeichert mit Vorgang %1, gültig bis %2</translation>
+    </message>
+    <message>
+      <source>Voids transaction %1</source>
+      <translation>Storniert Vorgang %1</translation>
+    </message>
+    <message>
+      <source>Replaces the ticket of transaction %1</source>
+      <translation>Ersetzt den Beleg von Vorgang %1</translation>
+    </message>
+    <message>
+      <source>Tare: %1</source>
+      <translation>Tara: %1</translation>
+    </message>
+    <message>
+      <source>Valid until %1</source>
+      <translation>Gültig bis %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (Vorgang %1)</translation>
+    </message>
+    <message>
+      <source>REPLACED by transaction %1</source>
+      <translation>ERSETZT durch Vorgang %1</translation>
+    </message>
+    <message>
+      <source>Interim ticket: %1</source>
+      <translation>Zwischenbeleg: %1</translation>
+    </message>
+    <message>
+      <source>Sealed %1</source>
+      <translation>Versiegelt %1</translation>
     </message>
   </context>
   <context>
@@ -1972,6 +2084,38 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>%1 rows of %2 imported</source>
       <translation>%1 Zeilen von %2 eingelesen</translation>
+    </message>
+    <message>
+      <source>a transaction's ticket, as a PDF</source>
+      <translation>der Beleg eines Vorgangs als PDF</translation>
+    </message>
+    <message>
+      <source>Prints the ticket of a weighing desk's transaction to a PDF file, with the journal's check result; refused when the journal fails its check unless --unverified is given, and then marked.</source>
+      <translation>Druckt den Beleg eines Vorgangs des Wiegeplatzes in eine PDF-Datei, mit dem Prüfergebnis des Journals; verweigert, wenn das Journal seine Prüfung nicht besteht, außer mit --unverified, dann markiert.</translation>
+    </message>
+    <message>
+      <source>The transaction.</source>
+      <translation>Der Vorgang.</translation>
+    </message>
+    <message>
+      <source>Print it though the journal fails its check, marked UNVERIFIED.</source>
+      <translation>Trotzdem drucken, wenn das Journal seine Prüfung nicht besteht, als UNVERIFIED markiert.</translation>
+    </message>
+    <message>
+      <source>transaction-ticket takes --transaction N</source>
+      <translation>transaction-ticket nimmt --transaction N</translation>
+    </message>
+    <message>
+      <source>transaction %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>Vorgang %1 wird nicht gedruckt: %2 (--unverified druckt ihn als UNVERIFIED markiert)</translation>
+    </message>
+    <message>
+      <source>no transaction %1 in the journal</source>
+      <translation>kein Vorgang %1 im Journal</translation>
+    </message>
+    <message>
+      <source>printed the ticket of transaction %1 to %2</source>
+      <translation>Beleg von Vorgang %1 nach %2 gedruckt</translation>
     </message>
   </context>
   <context>

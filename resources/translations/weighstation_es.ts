@@ -822,14 +822,6 @@
       <translation>las claves de firma %1 no pueden certificar una serie siguiente: el secreto de su última época %2 ya no está</translation>
     </message>
     <message>
-      <source>cannot read the journal's transactions</source>
-      <translation>no se pueden leer las transacciones del diario</translation>
-    </message>
-    <message>
-      <source>the journal's transactions fail their check: transaction %1: %2</source>
-      <translation>las transacciones del diario no superan su comprobación: transacción %1: %2</translation>
-    </message>
-    <message>
       <source>cannot make the journal's transactions</source>
       <translation>no se puede crear la tabla de transacciones del diario</translation>
     </message>
@@ -936,6 +928,14 @@
     <message>
       <source>it is dated %1, outside its sealing epoch %2</source>
       <translation>está fechada el %1, fuera de su época de sellado %2</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: %1</source>
+      <translation>las transacciones del diario no superan su comprobación: %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, transaction %2 (%3), %4, vehicle %5, records %6, gross %7 tare %8 net %9</source>
+      <translation>ticket auténtico: estación %1, transacción %2 (%3), %4, vehículo %5, registros %6, bruto %7 tara %8 neto %9</translation>
     </message>
   </context>
   <context>
@@ -1258,6 +1258,118 @@ AHORA</translation>
     <message>
       <source>%1 to %2</source>
       <translation>%1 a %2</translation>
+    </message>
+    <message>
+      <source>Interim weighing ticket</source>
+      <translation>Ticket de pesada provisional</translation>
+    </message>
+    <message>
+      <source>Tare ticket</source>
+      <translation>Ticket de tara</translation>
+    </message>
+    <message>
+      <source>Void notice</source>
+      <translation>Aviso de anulación</translation>
+    </message>
+    <message>
+      <source>Vehicle: %1</source>
+      <translation>Vehículo: %1</translation>
+    </message>
+    <message>
+      <source>Container: %1</source>
+      <translation>Contenedor: %1</translation>
+    </message>
+    <message>
+      <source>Customer: %1</source>
+      <translation>Cliente: %1</translation>
+    </message>
+    <message>
+      <source>Product: %1</source>
+      <translation>Producto: %1</translation>
+    </message>
+    <message>
+      <source>Haulier: %1</source>
+      <translation>Transportista: %1</translation>
+    </message>
+    <message>
+      <source>Reference: %1</source>
+      <translation>Referencia: %1</translation>
+    </message>
+    <message>
+      <source>Direction: %1</source>
+      <translation>Dirección: %1</translation>
+    </message>
+    <message>
+      <source>inbound</source>
+      <translation>de entrada</translation>
+    </message>
+    <message>
+      <source>outbound</source>
+      <translation>de salida</translation>
+    </message>
+    <message>
+      <source>Operator: %1</source>
+      <translation>Operador: %1</translation>
+    </message>
+    <message>
+      <source>Note: %1</source>
+      <translation>Nota: %1</translation>
+    </message>
+    <message>
+      <source>Reason: %1</source>
+      <translation>Motivo: %1</translation>
+    </message>
+    <message>
+      <source>Transaction: %1</source>
+      <translation>Transacción: %1</translation>
+    </message>
+    <message>
+      <source>Weighing: seq %1, %2, %3</source>
+      <translation>Pesada: n.º %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>First weighing: seq %1, %2, %3</source>
+      <translation>Primera pesada: n.º %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Second weighing: seq %1, %2, %3</source>
+      <translation>Segunda pesada: n.º %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Tare stored on transaction %1, valid until %2</source>
+      <translation>Tara guardada en la transacción %1, válida hasta %2</translation>
+    </message>
+    <message>
+      <source>Voids transaction %1</source>
+      <translation>Anula la transacción %1</translation>
+    </message>
+    <message>
+      <source>Replaces the ticket of transaction %1</source>
+      <translation>Sustituye el ticket de la transacción %1</translation>
+    </message>
+    <message>
+      <source>Tare: %1</source>
+      <translation>Tara: %1</translation>
+    </message>
+    <message>
+      <source>Valid until %1</source>
+      <translation>Válida hasta %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transacción %1)</translation>
+    </message>
+    <message>
+      <source>REPLACED by transaction %1</source>
+      <translation>SUSTITUIDA por la transacción %1</translation>
+    </message>
+    <message>
+      <source>Interim ticket: %1</source>
+      <translation>Ticket provisional: %1</translation>
+    </message>
+    <message>
+      <source>Sealed %1</source>
+      <translation>Sellada el %1</translation>
     </message>
   </context>
   <context>
@@ -1972,6 +2084,38 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>%1 rows of %2 imported</source>
       <translation>%1 filas de %2 importadas</translation>
+    </message>
+    <message>
+      <source>a transaction's ticket, as a PDF</source>
+      <translation>el ticket de una transacción, en PDF</translation>
+    </message>
+    <message>
+      <source>Prints the ticket of a weighing desk's transaction to a PDF file, with the journal's check result; refused when the journal fails its check unless --unverified is given, and then marked.</source>
+      <translation>Imprime el ticket de una transacción del puesto de pesaje en un archivo PDF, con el resultado de la comprobación del diario; se rechaza si el diario no supera su comprobación, salvo con --unverified, y entonces se marca.</translation>
+    </message>
+    <message>
+      <source>The transaction.</source>
+      <translation>La transacción.</translation>
+    </message>
+    <message>
+      <source>Print it though the journal fails its check, marked UNVERIFIED.</source>
+      <translation>Imprimirlo aunque el diario no supere su comprobación, marcado UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>transaction-ticket takes --transaction N</source>
+      <translation>transaction-ticket lleva --transaction N</translation>
+    </message>
+    <message>
+      <source>transaction %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>la transacción %1 no se imprime: %2 (--unverified la imprime marcada UNVERIFIED)</translation>
+    </message>
+    <message>
+      <source>no transaction %1 in the journal</source>
+      <translation>no existe la transacción %1 en el diario</translation>
+    </message>
+    <message>
+      <source>printed the ticket of transaction %1 to %2</source>
+      <translation>ticket de la transacción %1 impreso en %2</translation>
     </message>
   </context>
   <context>

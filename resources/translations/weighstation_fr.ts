@@ -822,14 +822,6 @@
       <translation>les clés de signature %1 ne peuvent pas certifier une série suivante : le secret de leur dernière époque %2 a disparu</translation>
     </message>
     <message>
-      <source>cannot read the journal's transactions</source>
-      <translation>impossible de lire les transactions du journal</translation>
-    </message>
-    <message>
-      <source>the journal's transactions fail their check: transaction %1: %2</source>
-      <translation>les transactions du journal échouent à leur contrôle : transaction %1 : %2</translation>
-    </message>
-    <message>
       <source>cannot make the journal's transactions</source>
       <translation>impossible de créer la table des transactions du journal</translation>
     </message>
@@ -936,6 +928,14 @@
     <message>
       <source>it is dated %1, outside its sealing epoch %2</source>
       <translation>elle est datée du %1, hors de son époque de scellement %2</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: %1</source>
+      <translation>les transactions du journal échouent à leur contrôle : %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, transaction %2 (%3), %4, vehicle %5, records %6, gross %7 tare %8 net %9</source>
+      <translation>ticket authentique : poste %1, transaction %2 (%3), %4, véhicule %5, enregistrements %6, brut %7 tare %8 net %9</translation>
     </message>
   </context>
   <context>
@@ -1258,6 +1258,118 @@ MESURE</translation>
     <message>
       <source>%1 to %2</source>
       <translation>du %1 au %2</translation>
+    </message>
+    <message>
+      <source>Interim weighing ticket</source>
+      <translation>Ticket de pesée provisoire</translation>
+    </message>
+    <message>
+      <source>Tare ticket</source>
+      <translation>Ticket de tare</translation>
+    </message>
+    <message>
+      <source>Void notice</source>
+      <translation>Avis d'annulation</translation>
+    </message>
+    <message>
+      <source>Vehicle: %1</source>
+      <translation>Véhicule : %1</translation>
+    </message>
+    <message>
+      <source>Container: %1</source>
+      <translation>Conteneur : %1</translation>
+    </message>
+    <message>
+      <source>Customer: %1</source>
+      <translation>Client : %1</translation>
+    </message>
+    <message>
+      <source>Product: %1</source>
+      <translation>Produit : %1</translation>
+    </message>
+    <message>
+      <source>Haulier: %1</source>
+      <translation>Transporteur : %1</translation>
+    </message>
+    <message>
+      <source>Reference: %1</source>
+      <translation>Référence : %1</translation>
+    </message>
+    <message>
+      <source>Direction: %1</source>
+      <translation>Sens : %1</translation>
+    </message>
+    <message>
+      <source>inbound</source>
+      <translation>entrante</translation>
+    </message>
+    <message>
+      <source>outbound</source>
+      <translation>sortante</translation>
+    </message>
+    <message>
+      <source>Operator: %1</source>
+      <translation>Opérateur : %1</translation>
+    </message>
+    <message>
+      <source>Note: %1</source>
+      <translation>Remarque : %1</translation>
+    </message>
+    <message>
+      <source>Reason: %1</source>
+      <translation>Motif : %1</translation>
+    </message>
+    <message>
+      <source>Transaction: %1</source>
+      <translation>Transaction : %1</translation>
+    </message>
+    <message>
+      <source>Weighing: seq %1, %2, %3</source>
+      <translation>Pesée : n° %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>First weighing: seq %1, %2, %3</source>
+      <translation>Première pesée : n° %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Second weighing: seq %1, %2, %3</source>
+      <translation>Seconde pesée : n° %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Tare stored on transaction %1, valid until %2</source>
+      <translation>Tare enregistrée par la transaction %1, valable jusqu'au %2</translation>
+    </message>
+    <message>
+      <source>Voids transaction %1</source>
+      <translation>Annule la transaction %1</translation>
+    </message>
+    <message>
+      <source>Replaces the ticket of transaction %1</source>
+      <translation>Remplace le ticket de la transaction %1</translation>
+    </message>
+    <message>
+      <source>Tare: %1</source>
+      <translation>Tare : %1</translation>
+    </message>
+    <message>
+      <source>Valid until %1</source>
+      <translation>Valable jusqu'au %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transaction %1)</translation>
+    </message>
+    <message>
+      <source>REPLACED by transaction %1</source>
+      <translation>REMPLACÉE par la transaction %1</translation>
+    </message>
+    <message>
+      <source>Interim ticket: %1</source>
+      <translation>Ticket provisoire : %1</translation>
+    </message>
+    <message>
+      <source>Sealed %1</source>
+      <translation>Scellée le %1</translation>
     </message>
   </context>
   <context>
@@ -1972,6 +2084,38 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>%1 rows of %2 imported</source>
       <translation>%1 lignes de %2 importées</translation>
+    </message>
+    <message>
+      <source>a transaction's ticket, as a PDF</source>
+      <translation>le ticket d'une transaction, en PDF</translation>
+    </message>
+    <message>
+      <source>Prints the ticket of a weighing desk's transaction to a PDF file, with the journal's check result; refused when the journal fails its check unless --unverified is given, and then marked.</source>
+      <translation>Imprime le ticket d'une transaction du poste de pesée dans un fichier PDF, avec le résultat du contrôle du journal ; refusé si le journal échoue à son contrôle, sauf avec --unverified, et alors marqué.</translation>
+    </message>
+    <message>
+      <source>The transaction.</source>
+      <translation>La transaction.</translation>
+    </message>
+    <message>
+      <source>Print it though the journal fails its check, marked UNVERIFIED.</source>
+      <translation>L'imprimer même si le journal échoue à son contrôle, marqué UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>transaction-ticket takes --transaction N</source>
+      <translation>transaction-ticket prend --transaction N</translation>
+    </message>
+    <message>
+      <source>transaction %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>la transaction %1 n'est pas imprimée : %2 (--unverified l'imprime marquée UNVERIFIED)</translation>
+    </message>
+    <message>
+      <source>no transaction %1 in the journal</source>
+      <translation>pas de transaction %1 dans le journal</translation>
+    </message>
+    <message>
+      <source>printed the ticket of transaction %1 to %2</source>
+      <translation>ticket de la transaction %1 imprimé dans %2</translation>
     </message>
   </context>
   <context>

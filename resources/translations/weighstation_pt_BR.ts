@@ -822,14 +822,6 @@
       <translation>as chaves de assinatura %1 não podem certificar uma próxima série: o segredo da sua última época %2 não existe mais</translation>
     </message>
     <message>
-      <source>cannot read the journal's transactions</source>
-      <translation>não é possível ler as transações do diário</translation>
-    </message>
-    <message>
-      <source>the journal's transactions fail their check: transaction %1: %2</source>
-      <translation>as transações do diário falham na verificação: transação %1: %2</translation>
-    </message>
-    <message>
       <source>cannot make the journal's transactions</source>
       <translation>não é possível criar a tabela de transações do diário</translation>
     </message>
@@ -936,6 +928,14 @@
     <message>
       <source>it is dated %1, outside its sealing epoch %2</source>
       <translation>está datada de %1, fora da sua época de selagem %2</translation>
+    </message>
+    <message>
+      <source>the journal's transactions fail their check: %1</source>
+      <translation>as transações do diário falham na verificação: %1</translation>
+    </message>
+    <message>
+      <source>ticket genuine: station %1, transaction %2 (%3), %4, vehicle %5, records %6, gross %7 tare %8 net %9</source>
+      <translation>ticket autêntico: estação %1, transação %2 (%3), %4, veículo %5, registros %6, bruto %7 tara %8 líquido %9</translation>
     </message>
   </context>
   <context>
@@ -1258,6 +1258,118 @@ AGORA</translation>
     <message>
       <source>%1 to %2</source>
       <translation>%1 a %2</translation>
+    </message>
+    <message>
+      <source>Interim weighing ticket</source>
+      <translation>Ticket de pesagem provisório</translation>
+    </message>
+    <message>
+      <source>Tare ticket</source>
+      <translation>Ticket de tara</translation>
+    </message>
+    <message>
+      <source>Void notice</source>
+      <translation>Aviso de anulação</translation>
+    </message>
+    <message>
+      <source>Vehicle: %1</source>
+      <translation>Veículo: %1</translation>
+    </message>
+    <message>
+      <source>Container: %1</source>
+      <translation>Contêiner: %1</translation>
+    </message>
+    <message>
+      <source>Customer: %1</source>
+      <translation>Cliente: %1</translation>
+    </message>
+    <message>
+      <source>Product: %1</source>
+      <translation>Produto: %1</translation>
+    </message>
+    <message>
+      <source>Haulier: %1</source>
+      <translation>Transportadora: %1</translation>
+    </message>
+    <message>
+      <source>Reference: %1</source>
+      <translation>Referência: %1</translation>
+    </message>
+    <message>
+      <source>Direction: %1</source>
+      <translation>Direção: %1</translation>
+    </message>
+    <message>
+      <source>inbound</source>
+      <translation>de entrada</translation>
+    </message>
+    <message>
+      <source>outbound</source>
+      <translation>de saída</translation>
+    </message>
+    <message>
+      <source>Operator: %1</source>
+      <translation>Operador: %1</translation>
+    </message>
+    <message>
+      <source>Note: %1</source>
+      <translation>Observação: %1</translation>
+    </message>
+    <message>
+      <source>Reason: %1</source>
+      <translation>Motivo: %1</translation>
+    </message>
+    <message>
+      <source>Transaction: %1</source>
+      <translation>Transação: %1</translation>
+    </message>
+    <message>
+      <source>Weighing: seq %1, %2, %3</source>
+      <translation>Pesagem: nº %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>First weighing: seq %1, %2, %3</source>
+      <translation>Primeira pesagem: nº %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Second weighing: seq %1, %2, %3</source>
+      <translation>Segunda pesagem: nº %1, %2, %3</translation>
+    </message>
+    <message>
+      <source>Tare stored on transaction %1, valid until %2</source>
+      <translation>Tara armazenada na transação %1, válida até %2</translation>
+    </message>
+    <message>
+      <source>Voids transaction %1</source>
+      <translation>Anula a transação %1</translation>
+    </message>
+    <message>
+      <source>Replaces the ticket of transaction %1</source>
+      <translation>Substitui o ticket da transação %1</translation>
+    </message>
+    <message>
+      <source>Tare: %1</source>
+      <translation>Tara: %1</translation>
+    </message>
+    <message>
+      <source>Valid until %1</source>
+      <translation>Válida até %1</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transação %1)</translation>
+    </message>
+    <message>
+      <source>REPLACED by transaction %1</source>
+      <translation>SUBSTITUÍDA pela transação %1</translation>
+    </message>
+    <message>
+      <source>Interim ticket: %1</source>
+      <translation>Ticket provisório: %1</translation>
+    </message>
+    <message>
+      <source>Sealed %1</source>
+      <translation>Selada em %1</translation>
     </message>
   </context>
   <context>
@@ -1972,6 +2084,38 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>%1 rows of %2 imported</source>
       <translation>%1 linhas de %2 importadas</translation>
+    </message>
+    <message>
+      <source>a transaction's ticket, as a PDF</source>
+      <translation>o ticket de uma transação, em PDF</translation>
+    </message>
+    <message>
+      <source>Prints the ticket of a weighing desk's transaction to a PDF file, with the journal's check result; refused when the journal fails its check unless --unverified is given, and then marked.</source>
+      <translation>Imprime o ticket de uma transação do posto de pesagem num arquivo PDF, com o resultado da verificação do diário; recusado se o diário falhar na verificação, salvo com --unverified, e então marcado.</translation>
+    </message>
+    <message>
+      <source>The transaction.</source>
+      <translation>A transação.</translation>
+    </message>
+    <message>
+      <source>Print it though the journal fails its check, marked UNVERIFIED.</source>
+      <translation>Imprimi-lo mesmo que o diário falhe na verificação, marcado UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>transaction-ticket takes --transaction N</source>
+      <translation>transaction-ticket recebe --transaction N</translation>
+    </message>
+    <message>
+      <source>transaction %1 is not printed: %2 (--unverified prints it marked UNVERIFIED)</source>
+      <translation>a transação %1 não é impressa: %2 (--unverified a imprime marcada UNVERIFIED)</translation>
+    </message>
+    <message>
+      <source>no transaction %1 in the journal</source>
+      <translation>não existe a transação %1 no diário</translation>
+    </message>
+    <message>
+      <source>printed the ticket of transaction %1 to %2</source>
+      <translation>ticket da transação %1 impresso em %2</translation>
     </message>
   </context>
   <context>

@@ -27,33 +27,15 @@ std::optional<transactions::RecordFacts> RecordJournal::recordFacts(qint64 seq) 
 bool RecordJournal::readTransactions(transactions::TransactionCheck *state, Failure *failure) {
   if (!open(failure))
     return false;
-  QSqlQuery query(db_);
-  if (!query.exec(QStringLiteral(
-          "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'transactions'")) ||
-      !query.next())
-    return fail(QCoreApplication::translate("Journal", "cannot read the journal's transactions"),
-                query, failure);
-  if (query.value(0).toInt() == 0)
+  QStringList problems;
+  const bool read = transactions::readAll(db_, state, &problems);
+  if (problems.isEmpty())
     return true;
-  query.finish();
-  if (!query.exec(QStringLiteral("SELECT %1 FROM transactions WHERE seq > %2 ORDER BY seq")
-                      .arg(transactions::columnList())
-                      .arg(state->lastSeq())))
-    return fail(QCoreApplication::translate("Journal", "cannot read the journal's transactions"),
-                query, failure);
-  while (query.next()) {
-    const Transaction entry = transactions::read(query);
-    if (const QStringList problems = state->add(entry); !problems.isEmpty()) {
-      *failure =
-          Failure(Failure::Kind::Corrupt,
-                  QCoreApplication::translate(
-                      "Journal", "the journal's transactions fail their check: transaction %1: %2")
-                      .arg(entry.seq)
-                      .arg(problems.first()));
-      return false;
-    }
-  }
-  return true;
+  *failure = Failure(
+      read ? Failure::Kind::Corrupt : Failure::Kind::Io,
+      QCoreApplication::translate("Journal", "the journal's transactions fail their check: %1")
+          .arg(problems.first()));
+  return false;
 }
 
 bool RecordJournal::appendTransaction(Transaction &entry, transactions::TransactionCheck *state,
@@ -146,20 +128,91 @@ bool RecordJournal::appendTransaction(Transaction &entry, transactions::Transact
 }
 
 namespace transactions {
+namespace {
+QString unreadableText(const QSqlQuery &query) {
+  return QCoreApplication::translate("Verifier", "the journal's transactions cannot be read: %1")
+      .arg(query.lastError().text().trimmed());
+}
 
-QStringList verifyAll(const QSqlDatabase &db, const chaincheck::Keys &keys) {
+// Whether the journal `db` has the transactions' table; false with the
+// reason when that cannot be read.
+bool hasTable(const QSqlDatabase &db, bool *has, QString *why) {
   QSqlQuery query(db);
-  query.setForwardOnly(true);
-  auto unreadable = [&] {
-    return QStringList{
-        QCoreApplication::translate("Verifier", "the journal's transactions cannot be read: %1")
-            .arg(query.lastError().text().trimmed())};
-  };
   if (!query.exec(QStringLiteral(
           "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'transactions'")) ||
+      !query.next()) {
+    *why = unreadableText(query);
+    return false;
+  }
+  *has = query.value(0).toInt() > 0;
+  return true;
+}
+}  // namespace
+
+TransactionCheck::RecordLookup recordLookup(const QSqlDatabase &db) {
+  return [db](qint64 seq) -> std::optional<RecordFacts> {
+    QSqlQuery record(db);
+    record.setForwardOnly(true);
+    if (!record.exec(QStringLiteral("SELECT %1 FROM records WHERE seq = %2")
+                         .arg(journalschema::columnList())
+                         .arg(seq)) ||
+        !record.next())
+      return std::nullopt;
+    return factsOf(journalschema::readRecord(record));
+  };
+}
+
+bool readAll(const QSqlDatabase &db, TransactionCheck *check, QStringList *problems) {
+  bool has = false;
+  QString why;
+  if (!hasTable(db, &has, &why)) {
+    *problems << why;
+    return false;
+  }
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  // From the first, every row is read: one outside 1, 2, 3, ... is a problem.
+  const QString after =
+      check->lastSeq() > 0 ? QStringLiteral("WHERE seq > %1").arg(check->lastSeq()) : QString();
+  if (has &&
+      !query.exec(
+          QStringLiteral("SELECT %1 FROM transactions %2 ORDER BY seq").arg(columnList(), after))) {
+    *problems << unreadableText(query);
+    return false;
+  }
+  while (has && query.next()) {
+    const Transaction entry = read(query);
+    for (const QString &problem : check->add(entry))
+      *problems << QCoreApplication::translate("Verifier", "transaction %1: %2")
+                       .arg(entry.seq)
+                       .arg(problem);
+  }
+  if (query.lastError().isValid()) {
+    *problems << unreadableText(query);
+    return false;
+  }
+  return true;
+}
+
+std::optional<Transaction> readOne(const QSqlDatabase &db, qint64 seq) {
+  bool has = false;
+  QString why;
+  QSqlQuery query(db);
+  if (!hasTable(db, &has, &why) || !has ||
+      !query.exec(QStringLiteral("SELECT %1 FROM transactions WHERE seq = %2")
+                      .arg(columnList())
+                      .arg(seq)) ||
       !query.next())
-    return unreadable();
-  if (query.value(0).toInt() == 0)
+    return std::nullopt;
+  return read(query);
+}
+
+QStringList verifyAll(const QSqlDatabase &db, const chaincheck::Keys &keys) {
+  bool has = false;
+  QString why;
+  if (!hasTable(db, &has, &why))
+    return {why};
+  if (!has)
     return {};
   // A value of another storage class than the writer's (an empty text for
   // its null, a number as text) may read back as the sealed one.
@@ -171,39 +224,19 @@ QStringList verifyAll(const QSqlDatabase &db, const chaincheck::Keys &keys) {
   }
   kinds << QStringLiteral("typeof(mac) <> 'text'");
   QStringList problems;
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
   if (!query.exec(QStringLiteral("SELECT seq FROM transactions WHERE %1 ORDER BY seq LIMIT 20")
                       .arg(kinds.join(QStringLiteral(" OR ")))))
-    return unreadable();
+    return {unreadableText(query)};
   while (query.next())
     problems << QCoreApplication::translate("Verifier", "transaction %1: a value of the wrong kind")
                     .arg(query.value(0).toString());
-  QSqlQuery record(db);
-  record.setForwardOnly(true);
-  TransactionCheck check(
-      [&](qint64 seq) -> std::optional<RecordFacts> {
-        if (!record.exec(QStringLiteral("SELECT %1 FROM records WHERE seq = %2")
-                             .arg(journalschema::columnList())
-                             .arg(seq)) ||
-            !record.next())
-          return std::nullopt;
-        RecordFacts facts = factsOf(journalschema::readRecord(record));
-        record.finish();
-        return facts;
-      },
-      [&keys](const Transaction &entry, const QString &previousMac) {
-        return sealProblem(keys, entry, previousMac);
-      });
-  if (!query.exec(QStringLiteral("SELECT %1 FROM transactions ORDER BY seq").arg(columnList())))
-    return unreadable();
-  while (query.next()) {
-    const Transaction entry = read(query);
-    for (const QString &problem : check.add(entry))
-      problems << QCoreApplication::translate("Verifier", "transaction %1: %2")
-                      .arg(entry.seq)
-                      .arg(problem);
-  }
-  if (query.lastError().isValid())
-    return unreadable();
+  TransactionCheck check(recordLookup(db),
+                         [&keys](const Transaction &entry, const QString &previousMac) {
+                           return sealProblem(keys, entry, previousMac);
+                         });
+  readAll(db, &check, &problems);
   return problems;
 }
 

@@ -8,6 +8,13 @@
 //
 // (one line; the station and the total percent-encoded; the keys, the
 // certificate, hash and signature in base64url without padding).
+//
+// A weighing desk's transaction (transactions.h) carries every column of
+// its entry, so that its content hash and signature can be checked alone:
+//
+//   WS3|<each column of the entry, in order, percent-encoded>|<epoch start>|
+//   <epoch end>|<epoch public key>|<its certificate>|<chain hash>|
+//   <signature>[|<the links of a later run of epoch keys>]
 #pragma once
 
 #include <QList>
@@ -15,6 +22,7 @@
 
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
+#include "journal/transactions.h"
 
 namespace ticketcode {
 
@@ -22,8 +30,14 @@ namespace ticketcode {
 // empty otherwise (a record of format 1 has none).
 QString of(const JournalRecord &record, const QList<signingkeys::EpochCertificate> &epochKeys);
 
+// The code of a sealed transaction whose epoch key is among `epochKeys`.
+QString ofTransaction(const Transaction &entry,
+                      const QList<signingkeys::EpochCertificate> &epochKeys);
+
 struct Checked {
   bool genuine = false;
+  bool isTransaction = false;
+  Transaction transaction;  // a transaction's code: what it says
   QString station;
   qint64 seq = 0;
   QString takenAt;

@@ -170,6 +170,16 @@ class TransactionCheck {
   QString lastMac_;
 };
 
+// Record facts read from the journal `db`, a statement a lookup.
+TransactionCheck::RecordLookup recordLookup(const QSqlDatabase &db);
+// Brings `check` up to the last transaction of the journal `db` (none when
+// it has no table); the problems of each, and false when the table cannot
+// be read.
+bool readAll(const QSqlDatabase &db, TransactionCheck *check, QStringList *problems);
+// The whole entry `seq` (with its records' seals and its own); none when
+// it is not there.
+std::optional<Transaction> readOne(const QSqlDatabase &db, qint64 seq);
+
 // Every transaction of the journal `db` checked (rules 1 to 5), under the
 // keys of the check; the problems, each naming its transaction. A table
 // that cannot be read is a problem; a journal without one has none.

@@ -16,6 +16,7 @@
 #include "journal/shown.h"
 #include "journal/verifier.h"
 #include "viewer/recordtext.h"
+#include "viewer/sheet.h"
 
 namespace printouts {
 
@@ -142,104 +143,6 @@ void ReportRows::finish(QList<ReportRow> *rows) {
 
 namespace {
 
-constexpr qreal kWidth = 1000;  // every page is 1000 units wide
-constexpr qreal kMargin = 50;
-
-// A page's painter in units of a thousandth of the page's width, so that
-// one layout fits A6 and A4 alike.
-class Sheet {
- public:
-  explicit Sheet(QPagedPaintDevice *device) : device_(device) {}
-  bool begin() {
-    if (!painter_.begin(device_))
-      return false;
-    height_ = kWidth * device_->height() / qMax(1, device_->width());
-    painter_.setWindow(0, 0, int(kWidth), int(height_));
-    painter_.setViewport(0, 0, device_->width(), device_->height());
-    return true;
-  }
-  bool newPage() { return device_->newPage(); }
-  void end() { painter_.end(); }
-  qreal height() const { return height_; }
-  // Units (thousandths of the page's width) that make `mm` on paper.
-  qreal unitsOfMm(qreal mm) const { return kWidth * mm / qMax(1, device_->widthMM()); }
-  QPainter &painter() { return painter_; }
-
-  // Writes `text` in the box from `x` at `y`, `width` wide, wrapped;
-  // returns the height it took.
-  qreal text(qreal x, qreal y, qreal width, const QString &text, qreal size, bool bold = false,
-             int align = Qt::AlignLeft, const QColor &colour = Qt::black, bool mono = false,
-             bool wrap = true) {
-    QFont font(mono ? QStringLiteral("DejaVu Sans Mono") : QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(qMax(1, int(size)));
-    font.setBold(bold);
-    // Ligatures ("fi") would reach a PDF's text as one character, which
-    // a search for the word does not find.
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    painter_.setFont(font);
-    painter_.setPen(colour);
-    const QRectF box(x, y, width, height_);
-    const int flags = align | (wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    const QRectF used = painter_.boundingRect(box, flags, text);
-    if (!measuring_)
-      painter_.drawText(box, flags, text);
-    return used.height();
-  }
-  // While measuring, text takes its room but is not drawn.
-  void setMeasuring(bool measuring) { measuring_ = measuring; }
-  bool measuring() const { return measuring_; }
-  void rule(qreal y, qreal weight = 1.5) {
-    painter_.setPen(QPen(Qt::black, weight));
-    painter_.drawLine(QPointF(kMargin, y), QPointF(kWidth - kMargin, y));
-  }
-
- private:
-  QPagedPaintDevice *device_;
-  QPainter painter_;
-  qreal height_ = 0;
-  bool measuring_ = false;
-};
-
-const QColor kAlarm(176, 0, 0);
-
-// The site's name and address beside its logo; returns where it ends.
-qreal paintSite(Sheet &sheet, const Site &site, qreal y, qreal scale) {
-  if (site.name.isEmpty() && site.address.isEmpty() && site.logo.isEmpty())
-    return y;
-  qreal x = kMargin;
-  qreal bottom = y;
-  const QImage logo(site.logo);
-  if (!logo.isNull()) {
-    const QSizeF box(180 * scale, 100 * scale);
-    const QSizeF size = QSizeF(logo.size()).scaled(box, Qt::KeepAspectRatio);
-    if (!sheet.measuring())
-      sheet.painter().drawImage(QRectF(QPointF(x, y), size), logo);
-    x += box.width() + 20;
-    bottom = y + size.height();
-  }
-  qreal at = y;
-  if (!site.name.isEmpty())
-    at += sheet.text(x, at, kWidth - kMargin - x, site.name, 34 * scale, true);
-  for (const QString &line : site.address)
-    at += sheet.text(x, at, kWidth - kMargin - x, line, 22 * scale);
-  return qMax(bottom, at) + 16 * scale;
-}
-
-// The check's line: in large red type across the page when unverified.
-qreal paintCheck(Sheet &sheet, const CheckState &check, qreal y, qreal scale) {
-  if (check.verified())
-    return y + sheet.text(kMargin, y, kWidth - 2 * kMargin, check.line(), 22 * scale);
-  return y +
-         sheet.text(kMargin, y, kWidth - 2 * kMargin, check.line(), 44 * scale, true,
-                    Qt::AlignHCenter, kAlarm) +
-         10 * scale;
-}
-
-QString printedLine(const Context &context) {
-  return QCoreApplication::translate("Printouts", "Printed %1")
-      .arg(recordtext::localDateTime(context.printedAt));
-}
-
 // Each scale at the record: gross, tare and net as shown; returns where the
 // table ends.
 qreal paintScales(Sheet &sheet, const JournalRecord &record, qreal y) {
@@ -293,30 +196,6 @@ qreal paintTotal(Sheet &sheet, const JournalRecord &record, qreal y) {
                         .arg(record.overLimit, record.underLimit, record.totalUnit),
                     24) +
          20;
-}
-
-// The code as vector squares, a run of dark modules of a row at a time:
-// sharp at any printer's resolution, never an image a JPEG blurs.
-void paintCode(Sheet &sheet, const QImage &code, const QPointF &corner, qreal square) {
-  const qreal module = square / code.width();
-  QPainterPath dark;
-  for (int row = 0; row < code.height(); ++row) {
-    for (int column = 0; column < code.width();) {
-      if (qGray(code.pixel(column, row)) >= 128) {
-        ++column;
-        continue;
-      }
-      const int start = column;
-      while (column < code.width() && qGray(code.pixel(column, row)) < 128)
-        ++column;
-      dark.addRect(QRectF(corner.x() + start * module, corner.y() + row * module,
-                          (column - start) * module, module));
-    }
-  }
-  sheet.painter().save();
-  sheet.painter().setRenderHint(QPainter::Antialiasing, false);
-  sheet.painter().fillPath(dark, Qt::black);
-  sheet.painter().restore();
 }
 
 // The verification code and the signatures on the left; the square on the

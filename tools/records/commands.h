@@ -24,6 +24,7 @@ int ticket(const QStringList &arguments);
 int checkTicket(const QStringList &arguments);
 int report(const QStringList &arguments);
 int transaction(const QStringList &arguments);
+int transactionTicket(const QStringList &arguments);
 int deskData(const QStringList &arguments);
 // The usage of the whole command.
 QString usage();

@@ -61,6 +61,8 @@ QString usage() {
        QT_TRANSLATE_NOOP("Records",
                          "the weighing desk's transactions: single, tare, "
                          "stored-tare, open, close, void, correct, list")},
+      {"transaction-ticket --transaction N --pdf F [--page-size A6|Roll80]",
+       QT_TRANSLATE_NOOP("Records", "a transaction's ticket, as a PDF")},
       {"desk-data TABLE ACTION [VALUES...]",
        QT_TRANSLATE_NOOP("Records", "the desk's vehicles, customers and products; CSV in and out")},
       {nullptr, nullptr},

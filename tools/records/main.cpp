@@ -32,7 +32,8 @@ bool asksForHelp(int argc, char *argv[]) {
 
 // Printouts paint with the toolkit's fonts but need no screen.
 bool printsWithoutAScreen(int argc, char *argv[]) {
-  return argc > 1 && (std::strcmp(argv[1], "ticket") == 0 || std::strcmp(argv[1], "report") == 0);
+  return argc > 1 && (std::strcmp(argv[1], "ticket") == 0 || std::strcmp(argv[1], "report") == 0 ||
+                      std::strcmp(argv[1], "transaction-ticket") == 0);
 }
 
 // Printing offscreen without a desktop session, the toolkit complains of a
@@ -86,6 +87,7 @@ int dispatch(const QString &command, const QStringList &rest) {
       {"check-ticket", records::checkTicket},
       {"report", records::report},
       {"transaction", records::transaction},
+      {"transaction-ticket", records::transactionTicket},
       {"desk-data", records::deskData},
   };
   for (const auto &[name, run] : kCommands) {

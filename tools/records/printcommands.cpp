@@ -9,9 +9,11 @@
 
 #include "command.h"
 #include "commands.h"
+#include "desk/weighingdesk.h"
 #include "journal/outputguard.h"
 #include "journal/ticketcode.h"
 #include "viewer/printouts.h"
+#include "viewer/transactionticket.h"
 
 namespace records {
 namespace {
@@ -202,6 +204,73 @@ int ticket(const QStringList &arguments) {
                 .arg(seq)
                 .arg(path));
   return context.check.verified() ? kDone : kBroken;
+}
+
+int transactionTicket(const QStringList &arguments) {
+  Command command(QStringLiteral("transaction-ticket"),
+                  QCoreApplication::translate(
+                      "Records",
+                      "Prints the ticket of a weighing desk's transaction to a PDF file, with the "
+                      "journal's check result; refused when the journal fails its check unless "
+                      "--unverified is given, and then marked."));
+  QCommandLineParser &parser = command.parser();
+  parser.addOption({QStringLiteral("transaction"),
+                    QCoreApplication::translate("Records", "The transaction."),
+                    QStringLiteral("N")});
+  addPdfOptions(parser);
+  parser.addOption({QStringLiteral("unverified"),
+                    QCoreApplication::translate("Records",
+                                                "Print it though the journal fails its check, "
+                                                "marked UNVERIFIED.")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  bool number = false;
+  const qint64 seq = parser.value(QStringLiteral("transaction")).toLongLong(&number);
+  if (!number || seq < 1)
+    return cannot(
+        QCoreApplication::translate("Records", "transaction-ticket takes --transaction N"));
+  PrintJob job;
+  if (const int code = preparePrinting(command, &job); code >= 0)
+    return code;
+  if (!job.context.check.verified() && !parser.isSet(QStringLiteral("unverified"))) {
+    std::fprintf(stderr, "%s\n",
+                 qPrintable(messageLine(
+                     QCoreApplication::translate("Records",
+                                                 "transaction %1 is not printed: %2 (--unverified "
+                                                 "prints it marked UNVERIFIED)")
+                         .arg(seq)
+                         .arg(job.context.check.line()))));
+    return kBroken;
+  }
+  JournalReader reader(command.journal());
+  Failure failure;
+  QList<signingkeys::EpochCertificate> epochKeys;
+  if (!reader.open(&failure) || !reader.epochKeys(&epochKeys, &failure))
+    return cannot(failure);
+  const transactions::TransactionCheck::RecordLookup records =
+      transactions::recordLookup(reader.database());
+  transactions::TransactionCheck state(records);
+  QStringList problems;
+  transactions::readAll(reader.database(), &state, &problems);
+  const std::optional<Transaction> entry = transactions::readOne(reader.database(), seq);
+  if (!entry)
+    return cannot(
+        QCoreApplication::translate("Records", "no transaction %1 in the journal").arg(seq));
+  const printouts::TransactionTicket ticket = printouts::transactionTicket(
+      *entry, state, records,
+      entry->kind == transactions::kFirst ? desk::interimCode(seq)
+                                          : ticketcode::ofTransaction(*entry, epochKeys));
+  if (!printouts::savePdf(
+          job.path, job.pageSize,
+          [&](QPagedPaintDevice *device, Failure *failed) {
+            return printouts::paintTransactionTicket(device, ticket, job.context, failed);
+          },
+          &failure))
+    return cannot(failure);
+  say(QCoreApplication::translate("Records", "printed the ticket of transaction %1 to %2")
+          .arg(seq)
+          .arg(job.path));
+  return job.context.check.verified() ? kDone : kBroken;
 }
 
 int checkTicket(const QStringList &arguments) {
