@@ -282,6 +282,338 @@
       <source>a correction needs its reason</source>
       <translation>eine Korrektur braucht ihren Grund</translation>
     </message>
+    <message>
+      <source>Weighing Desk</source>
+      <translation>Wiegeplatz</translation>
+    </message>
+    <message>
+      <source>Single weighing</source>
+      <translation>Einzelwägung</translation>
+    </message>
+    <message>
+      <source>With the stored tare</source>
+      <translation>Mit gespeicherter Tara</translation>
+    </message>
+    <message>
+      <source>Store the vehicle's tare</source>
+      <translation>Tara des Fahrzeugs speichern</translation>
+    </message>
+    <message>
+      <source>First weighing, inbound</source>
+      <translation>Erstwägung, eingehend</translation>
+    </message>
+    <message>
+      <source>First weighing, outbound</source>
+      <translation>Erstwägung, ausgehend</translation>
+    </message>
+    <message>
+      <source>Second weighing</source>
+      <translation>Zweitwägung</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Art</translation>
+    </message>
+    <message>
+      <source>Interim ticket or registration</source>
+      <translation>Zwischenbeleg oder Kennzeichen</translation>
+    </message>
+    <message>
+      <source>Vehicle</source>
+      <translation>Fahrzeug</translation>
+    </message>
+    <message>
+      <source>Container</source>
+      <translation>Behälter</translation>
+    </message>
+    <message>
+      <source>Customer</source>
+      <translation>Kunde</translation>
+    </message>
+    <message>
+      <source>Product</source>
+      <translation>Produkt</translation>
+    </message>
+    <message>
+      <source>Haulier</source>
+      <translation>Spediteur</translation>
+    </message>
+    <message>
+      <source>Reference</source>
+      <translation>Referenz</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Bediener</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Vermerk</translation>
+    </message>
+    <message>
+      <source>Prepare for the next record</source>
+      <translation>Für die nächste Wägung vorbereiten</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Vehicles on site</source>
+      <translation>Fahrzeuge auf dem Gelände</translation>
+    </message>
+    <message>
+      <source>Latest records</source>
+      <translation>Letzte Wägungen</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nr.</translation>
+    </message>
+    <message>
+      <source>Taken</source>
+      <translation>Genommen</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Summe</translation>
+    </message>
+    <message>
+      <source>Transaction</source>
+      <translation>Vorgang</translation>
+    </message>
+    <message>
+      <source>Bind the selected record to the prepared transaction</source>
+      <translation>Die gewählte Wägung an den vorbereiteten Vorgang binden</translation>
+    </message>
+    <message>
+      <source>Transactions</source>
+      <translation>Vorgänge</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Netto</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>Stand</translation>
+    </message>
+    <message>
+      <source>Print again</source>
+      <translation>Erneut drucken</translation>
+    </message>
+    <message>
+      <source>Void...</source>
+      <translation>Stornieren...</translation>
+    </message>
+    <message>
+      <source>Correct with the form's data...</source>
+      <translation>Mit den Daten des Formulars korrigieren...</translation>
+    </message>
+    <message>
+      <source>Tickets waiting to print</source>
+      <translation>Belege, die auf den Druck warten</translation>
+    </message>
+    <message>
+      <source>&amp;Tickets</source>
+      <translation>&amp;Belege</translation>
+    </message>
+    <message>
+      <source>Choose the printer...</source>
+      <translation>Drucker wählen...</translation>
+    </message>
+    <message>
+      <source>Tickets go to the %1.</source>
+      <translation>Belege gehen an: %1.</translation>
+    </message>
+    <message>
+      <source>Print to a folder of PDF files...</source>
+      <translation>In einen Ordner mit PDF-Dateien drucken...</translation>
+    </message>
+    <message>
+      <source>Folder for the tickets</source>
+      <translation>Ordner für die Belege</translation>
+    </message>
+    <message>
+      <source>Page size</source>
+      <translation>Seitengröße</translation>
+    </message>
+    <message>
+      <source>Print the waiting tickets</source>
+      <translation>Wartende Belege drucken</translation>
+    </message>
+    <message>
+      <source>Check the journal again</source>
+      <translation>Journal erneut prüfen</translation>
+    </message>
+    <message>
+      <source>&amp;Data</source>
+      <translation>&amp;Stammdaten</translation>
+    </message>
+    <message>
+      <source>Edit the %1...</source>
+      <translation>%1 bearbeiten...</translation>
+    </message>
+    <message>
+      <source>Waiting for the journal %1: the monitor makes it with its first record.</source>
+      <translation>Warten auf das Journal %1: der Monitor legt es mit seiner ersten Wägung an.</translation>
+    </message>
+    <message>
+      <source>The desk cannot use the journal: %1</source>
+      <translation>Der Wiegeplatz kann das Journal nicht nutzen: %1</translation>
+    </message>
+    <message>
+      <source>Following the journal %1; tickets go to the %2.</source>
+      <translation>Folgt dem Journal %1; Belege gehen an: %2.</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered, and this site weighs only registered vehicles.
+
+Add it to the vehicles list?</source>
+      <translation>Fahrzeug %1 ist nicht erfasst, und dieser Standort wiegt nur erfasste Fahrzeuge.
+
+Zur Fahrzeugliste hinzufügen?</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered.
+
+Add it to the vehicles list? (No weighs it as a temporary vehicle.)</source>
+      <translation>Fahrzeug %1 ist nicht erfasst.
+
+Zur Fahrzeugliste hinzufügen? (Nein wiegt es als vorübergehendes Fahrzeug.)</translation>
+    </message>
+    <message>
+      <source>A second weighing needs its interim ticket (scan it) or the vehicle's registration.</source>
+      <translation>Eine Zweitwägung braucht ihren Zwischenbeleg (scannen) oder das Kennzeichen des Fahrzeugs.</translation>
+    </message>
+    <message>
+      <source>Waiting for the next record of station %1: press RECORD NOW on the monitor.</source>
+      <translation>Warten auf die nächste Wägung von Station %1: am Monitor JETZT BUCHEN drücken.</translation>
+    </message>
+    <message>
+      <source>Record %1 is not bound: %2</source>
+      <translation>Wägung %1 ist nicht gebunden: %2</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket went to the %2.</source>
+      <translation>Vorgang %1 versiegelt; sein Beleg ging an: %2.</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket waits to print: %2</source>
+      <translation>Vorgang %1 versiegelt; sein Beleg wartet auf den Druck: %2</translation>
+    </message>
+    <message>
+      <source>Void transaction %1</source>
+      <translation>Vorgang %1 stornieren</translation>
+    </message>
+    <message>
+      <source>Why is transaction %1 void? (It stays in the journal, marked VOID.)</source>
+      <translation>Warum wird Vorgang %1 storniert? (Er bleibt im Journal, als VOID markiert.)</translation>
+    </message>
+    <message>
+      <source>Correct transaction %1</source>
+      <translation>Vorgang %1 korrigieren</translation>
+    </message>
+    <message>
+      <source>Transaction %1 is replaced by one with the form's data and its own records and weights. Why?</source>
+      <translation>Vorgang %1 wird durch einen mit den Daten des Formulars und seinen eigenen Wägungen und Gewichten ersetzt. Warum?</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (Vorgang %1)</translation>
+    </message>
+    <message>
+      <source>replaced by %1</source>
+      <translation>ersetzt durch %1</translation>
+    </message>
+    <message>
+      <source>closed by %1</source>
+      <translation>abgeschlossen durch %1</translation>
+    </message>
+    <message>
+      <source>%1, in since %2, interim ticket %3</source>
+      <translation>%1, auf dem Gelände seit %2, Zwischenbeleg %3</translation>
+    </message>
+    <message>
+      <source>Transaction %1</source>
+      <translation>Vorgang %1</translation>
+    </message>
+    <message>
+      <source>The journal fails its check: %1. Tickets print marked UNVERIFIED.</source>
+      <translation>Das Journal besteht seine Prüfung nicht: %1. Belege werden als UNVERIFIED markiert gedruckt.</translation>
+    </message>
+    <message>
+      <source>Weighing Desk: %1</source>
+      <translation>Wiegeplatz: %1</translation>
+    </message>
+    <message>
+      <source>Import CSV...</source>
+      <translation>CSV einlesen...</translation>
+    </message>
+    <message>
+      <source>Export CSV...</source>
+      <translation>Als CSV exportieren...</translation>
+    </message>
+    <message>
+      <source>Add a row</source>
+      <translation>Zeile hinzufügen</translation>
+    </message>
+    <message>
+      <source>Remove the row</source>
+      <translation>Zeile entfernen</translation>
+    </message>
+    <message>
+      <source>Import %1</source>
+      <translation>%1 einlesen</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export %1</source>
+      <translation>%1 ausgeben</translation>
+    </message>
+    <message>
+      <source>printer %1</source>
+      <translation>Drucker %1</translation>
+    </message>
+    <message>
+      <source>folder %1</source>
+      <translation>Ordner %1</translation>
+    </message>
+    <message>
+      <source>nowhere chosen yet</source>
+      <translation>noch nirgends gewählt</translation>
+    </message>
+    <message>
+      <source>no printer or folder is chosen for the tickets (Tickets menu)</source>
+      <translation>für die Belege ist kein Drucker und kein Ordner gewählt (Menü Belege)</translation>
+    </message>
+    <message>
+      <source>the printer %1 is not there</source>
+      <translation>der Drucker %1 ist nicht da</translation>
+    </message>
+    <message>
+      <source>the printer %1 cannot print</source>
+      <translation>der Drucker %1 kann nicht drucken</translation>
+    </message>
+    <message>
+      <source>The weighing desk: transactions on the monitor's records, their tickets printed.</source>
+      <translation>Der Wiegeplatz: Vorgänge auf den Wägungen des Monitors, ihre Belege gedruckt.</translation>
+    </message>
+    <message>
+      <source>The journal (default: the setting).</source>
+      <translation>Das Journal (Vorgabe: die Einstellung).</translation>
+    </message>
+    <message>
+      <source>Its key (default: the setting).</source>
+      <translation>Sein Schlüssel (Vorgabe: die Einstellung).</translation>
+    </message>
+    <message>
+      <source>Print the tickets as PDF files into FOLDER.</source>
+      <translation>Die Belege als PDF-Dateien in FOLDER drucken.</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

@@ -282,6 +282,338 @@
       <source>a correction needs its reason</source>
       <translation>una corrección necesita su motivo</translation>
     </message>
+    <message>
+      <source>Weighing Desk</source>
+      <translation>Puesto de pesaje</translation>
+    </message>
+    <message>
+      <source>Single weighing</source>
+      <translation>Pesada única</translation>
+    </message>
+    <message>
+      <source>With the stored tare</source>
+      <translation>Con la tara guardada</translation>
+    </message>
+    <message>
+      <source>Store the vehicle's tare</source>
+      <translation>Guardar la tara del vehículo</translation>
+    </message>
+    <message>
+      <source>First weighing, inbound</source>
+      <translation>Primera pesada, de entrada</translation>
+    </message>
+    <message>
+      <source>First weighing, outbound</source>
+      <translation>Primera pesada, de salida</translation>
+    </message>
+    <message>
+      <source>Second weighing</source>
+      <translation>Segunda pesada</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Tipo</translation>
+    </message>
+    <message>
+      <source>Interim ticket or registration</source>
+      <translation>Ticket provisional o matrícula</translation>
+    </message>
+    <message>
+      <source>Vehicle</source>
+      <translation>Vehículo</translation>
+    </message>
+    <message>
+      <source>Container</source>
+      <translation>Contenedor</translation>
+    </message>
+    <message>
+      <source>Customer</source>
+      <translation>Cliente</translation>
+    </message>
+    <message>
+      <source>Product</source>
+      <translation>Producto</translation>
+    </message>
+    <message>
+      <source>Haulier</source>
+      <translation>Transportista</translation>
+    </message>
+    <message>
+      <source>Reference</source>
+      <translation>Referencia</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Operador</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Nota</translation>
+    </message>
+    <message>
+      <source>Prepare for the next record</source>
+      <translation>Preparar para el próximo registro</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>Vehicles on site</source>
+      <translation>Vehículos en planta</translation>
+    </message>
+    <message>
+      <source>Latest records</source>
+      <translation>Últimos registros</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nº</translation>
+    </message>
+    <message>
+      <source>Taken</source>
+      <translation>Tomado</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Transaction</source>
+      <translation>Transacción</translation>
+    </message>
+    <message>
+      <source>Bind the selected record to the prepared transaction</source>
+      <translation>Vincular el registro elegido a la transacción preparada</translation>
+    </message>
+    <message>
+      <source>Transactions</source>
+      <translation>Transacciones</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Neto</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>Estado</translation>
+    </message>
+    <message>
+      <source>Print again</source>
+      <translation>Imprimir de nuevo</translation>
+    </message>
+    <message>
+      <source>Void...</source>
+      <translation>Anular...</translation>
+    </message>
+    <message>
+      <source>Correct with the form's data...</source>
+      <translation>Corregir con los datos del formulario...</translation>
+    </message>
+    <message>
+      <source>Tickets waiting to print</source>
+      <translation>Tickets en espera de impresión</translation>
+    </message>
+    <message>
+      <source>&amp;Tickets</source>
+      <translation>&amp;Tickets</translation>
+    </message>
+    <message>
+      <source>Choose the printer...</source>
+      <translation>Elegir la impresora...</translation>
+    </message>
+    <message>
+      <source>Tickets go to the %1.</source>
+      <translation>Los tickets van a: %1.</translation>
+    </message>
+    <message>
+      <source>Print to a folder of PDF files...</source>
+      <translation>Imprimir en una carpeta de archivos PDF...</translation>
+    </message>
+    <message>
+      <source>Folder for the tickets</source>
+      <translation>Carpeta de los tickets</translation>
+    </message>
+    <message>
+      <source>Page size</source>
+      <translation>Tamaño de página</translation>
+    </message>
+    <message>
+      <source>Print the waiting tickets</source>
+      <translation>Imprimir los tickets en espera</translation>
+    </message>
+    <message>
+      <source>Check the journal again</source>
+      <translation>Comprobar de nuevo el diario</translation>
+    </message>
+    <message>
+      <source>&amp;Data</source>
+      <translation>&amp;Datos</translation>
+    </message>
+    <message>
+      <source>Edit the %1...</source>
+      <translation>Editar %1...</translation>
+    </message>
+    <message>
+      <source>Waiting for the journal %1: the monitor makes it with its first record.</source>
+      <translation>Esperando el diario %1: el monitor lo crea con su primer registro.</translation>
+    </message>
+    <message>
+      <source>The desk cannot use the journal: %1</source>
+      <translation>El puesto no puede usar el diario: %1</translation>
+    </message>
+    <message>
+      <source>Following the journal %1; tickets go to the %2.</source>
+      <translation>Sigue el diario %1; los tickets van a: %2.</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered, and this site weighs only registered vehicles.
+
+Add it to the vehicles list?</source>
+      <translation>El vehículo %1 no está registrado, y este sitio solo pesa vehículos registrados.
+
+¿Añadirlo a la lista de vehículos?</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered.
+
+Add it to the vehicles list? (No weighs it as a temporary vehicle.)</source>
+      <translation>El vehículo %1 no está registrado.
+
+¿Añadirlo a la lista de vehículos? (No lo pesa como vehículo temporal.)</translation>
+    </message>
+    <message>
+      <source>A second weighing needs its interim ticket (scan it) or the vehicle's registration.</source>
+      <translation>Una segunda pesada necesita su ticket provisional (escanéelo) o la matrícula del vehículo.</translation>
+    </message>
+    <message>
+      <source>Waiting for the next record of station %1: press RECORD NOW on the monitor.</source>
+      <translation>Esperando el próximo registro de la estación %1: pulse GRABAR AHORA en el monitor.</translation>
+    </message>
+    <message>
+      <source>Record %1 is not bound: %2</source>
+      <translation>El registro %1 no está vinculado: %2</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket went to the %2.</source>
+      <translation>Transacción %1 sellada; su ticket fue a: %2.</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket waits to print: %2</source>
+      <translation>Transacción %1 sellada; su ticket espera la impresión: %2</translation>
+    </message>
+    <message>
+      <source>Void transaction %1</source>
+      <translation>Anular la transacción %1</translation>
+    </message>
+    <message>
+      <source>Why is transaction %1 void? (It stays in the journal, marked VOID.)</source>
+      <translation>¿Por qué se anula la transacción %1? (Queda en el diario, marcada VOID.)</translation>
+    </message>
+    <message>
+      <source>Correct transaction %1</source>
+      <translation>Corregir la transacción %1</translation>
+    </message>
+    <message>
+      <source>Transaction %1 is replaced by one with the form's data and its own records and weights. Why?</source>
+      <translation>La transacción %1 se sustituye por otra con los datos del formulario y sus propios registros y pesos. ¿Por qué?</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transacción %1)</translation>
+    </message>
+    <message>
+      <source>replaced by %1</source>
+      <translation>sustituida por %1</translation>
+    </message>
+    <message>
+      <source>closed by %1</source>
+      <translation>cerrada por %1</translation>
+    </message>
+    <message>
+      <source>%1, in since %2, interim ticket %3</source>
+      <translation>%1, dentro desde %2, ticket provisional %3</translation>
+    </message>
+    <message>
+      <source>Transaction %1</source>
+      <translation>Transacción %1</translation>
+    </message>
+    <message>
+      <source>The journal fails its check: %1. Tickets print marked UNVERIFIED.</source>
+      <translation>El diario no supera su comprobación: %1. Los tickets se imprimen marcados UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>Weighing Desk: %1</source>
+      <translation>Puesto de pesaje: %1</translation>
+    </message>
+    <message>
+      <source>Import CSV...</source>
+      <translation>Importar CSV...</translation>
+    </message>
+    <message>
+      <source>Export CSV...</source>
+      <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+      <source>Add a row</source>
+      <translation>Añadir una fila</translation>
+    </message>
+    <message>
+      <source>Remove the row</source>
+      <translation>Quitar la fila</translation>
+    </message>
+    <message>
+      <source>Import %1</source>
+      <translation>Importar %1</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export %1</source>
+      <translation>Exportar %1</translation>
+    </message>
+    <message>
+      <source>printer %1</source>
+      <translation>impresora %1</translation>
+    </message>
+    <message>
+      <source>folder %1</source>
+      <translation>carpeta %1</translation>
+    </message>
+    <message>
+      <source>nowhere chosen yet</source>
+      <translation>ningún sitio elegido aún</translation>
+    </message>
+    <message>
+      <source>no printer or folder is chosen for the tickets (Tickets menu)</source>
+      <translation>no se ha elegido impresora ni carpeta para los tickets (menú Tickets)</translation>
+    </message>
+    <message>
+      <source>the printer %1 is not there</source>
+      <translation>la impresora %1 no está</translation>
+    </message>
+    <message>
+      <source>the printer %1 cannot print</source>
+      <translation>la impresora %1 no puede imprimir</translation>
+    </message>
+    <message>
+      <source>The weighing desk: transactions on the monitor's records, their tickets printed.</source>
+      <translation>El puesto de pesaje: transacciones sobre los registros del monitor, con sus tickets impresos.</translation>
+    </message>
+    <message>
+      <source>The journal (default: the setting).</source>
+      <translation>El diario (por defecto: el ajuste).</translation>
+    </message>
+    <message>
+      <source>Its key (default: the setting).</source>
+      <translation>Su clave (por defecto: el ajuste).</translation>
+    </message>
+    <message>
+      <source>Print the tickets as PDF files into FOLDER.</source>
+      <translation>Imprimir los tickets como archivos PDF en FOLDER.</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

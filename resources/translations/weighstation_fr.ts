@@ -282,6 +282,338 @@
       <source>a correction needs its reason</source>
       <translation>une correction demande son motif</translation>
     </message>
+    <message>
+      <source>Weighing Desk</source>
+      <translation>Poste de pesée</translation>
+    </message>
+    <message>
+      <source>Single weighing</source>
+      <translation>Pesée unique</translation>
+    </message>
+    <message>
+      <source>With the stored tare</source>
+      <translation>Avec la tare enregistrée</translation>
+    </message>
+    <message>
+      <source>Store the vehicle's tare</source>
+      <translation>Enregistrer la tare du véhicule</translation>
+    </message>
+    <message>
+      <source>First weighing, inbound</source>
+      <translation>Première pesée, entrante</translation>
+    </message>
+    <message>
+      <source>First weighing, outbound</source>
+      <translation>Première pesée, sortante</translation>
+    </message>
+    <message>
+      <source>Second weighing</source>
+      <translation>Seconde pesée</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Type</translation>
+    </message>
+    <message>
+      <source>Interim ticket or registration</source>
+      <translation>Ticket provisoire ou immatriculation</translation>
+    </message>
+    <message>
+      <source>Vehicle</source>
+      <translation>Véhicule</translation>
+    </message>
+    <message>
+      <source>Container</source>
+      <translation>Conteneur</translation>
+    </message>
+    <message>
+      <source>Customer</source>
+      <translation>Client</translation>
+    </message>
+    <message>
+      <source>Product</source>
+      <translation>Produit</translation>
+    </message>
+    <message>
+      <source>Haulier</source>
+      <translation>Transporteur</translation>
+    </message>
+    <message>
+      <source>Reference</source>
+      <translation>Référence</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Opérateur</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Remarque</translation>
+    </message>
+    <message>
+      <source>Prepare for the next record</source>
+      <translation>Préparer pour le prochain enregistrement</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Annuler</translation>
+    </message>
+    <message>
+      <source>Vehicles on site</source>
+      <translation>Véhicules sur site</translation>
+    </message>
+    <message>
+      <source>Latest records</source>
+      <translation>Derniers enregistrements</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>N°</translation>
+    </message>
+    <message>
+      <source>Taken</source>
+      <translation>Pris</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Transaction</source>
+      <translation>Transaction</translation>
+    </message>
+    <message>
+      <source>Bind the selected record to the prepared transaction</source>
+      <translation>Lier l'enregistrement choisi à la transaction préparée</translation>
+    </message>
+    <message>
+      <source>Transactions</source>
+      <translation>Transactions</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Net</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>État</translation>
+    </message>
+    <message>
+      <source>Print again</source>
+      <translation>Réimprimer</translation>
+    </message>
+    <message>
+      <source>Void...</source>
+      <translation>Annuler...</translation>
+    </message>
+    <message>
+      <source>Correct with the form's data...</source>
+      <translation>Corriger avec les données du formulaire...</translation>
+    </message>
+    <message>
+      <source>Tickets waiting to print</source>
+      <translation>Tickets en attente d'impression</translation>
+    </message>
+    <message>
+      <source>&amp;Tickets</source>
+      <translation>&amp;Tickets</translation>
+    </message>
+    <message>
+      <source>Choose the printer...</source>
+      <translation>Choisir l'imprimante...</translation>
+    </message>
+    <message>
+      <source>Tickets go to the %1.</source>
+      <translation>Les tickets vont vers : %1.</translation>
+    </message>
+    <message>
+      <source>Print to a folder of PDF files...</source>
+      <translation>Imprimer dans un dossier de fichiers PDF...</translation>
+    </message>
+    <message>
+      <source>Folder for the tickets</source>
+      <translation>Dossier des tickets</translation>
+    </message>
+    <message>
+      <source>Page size</source>
+      <translation>Format de page</translation>
+    </message>
+    <message>
+      <source>Print the waiting tickets</source>
+      <translation>Imprimer les tickets en attente</translation>
+    </message>
+    <message>
+      <source>Check the journal again</source>
+      <translation>Contrôler à nouveau le journal</translation>
+    </message>
+    <message>
+      <source>&amp;Data</source>
+      <translation>&amp;Données</translation>
+    </message>
+    <message>
+      <source>Edit the %1...</source>
+      <translation>Modifier %1...</translation>
+    </message>
+    <message>
+      <source>Waiting for the journal %1: the monitor makes it with its first record.</source>
+      <translation>En attente du journal %1 : le moniteur le crée avec son premier enregistrement.</translation>
+    </message>
+    <message>
+      <source>The desk cannot use the journal: %1</source>
+      <translation>Le poste ne peut pas utiliser le journal : %1</translation>
+    </message>
+    <message>
+      <source>Following the journal %1; tickets go to the %2.</source>
+      <translation>Suit le journal %1 ; les tickets vont vers : %2.</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered, and this site weighs only registered vehicles.
+
+Add it to the vehicles list?</source>
+      <translation>Le véhicule %1 n'est pas enregistré, et ce site ne pèse que des véhicules enregistrés.
+
+L'ajouter à la liste des véhicules ?</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered.
+
+Add it to the vehicles list? (No weighs it as a temporary vehicle.)</source>
+      <translation>Le véhicule %1 n'est pas enregistré.
+
+L'ajouter à la liste des véhicules ? (Non le pèse comme véhicule temporaire.)</translation>
+    </message>
+    <message>
+      <source>A second weighing needs its interim ticket (scan it) or the vehicle's registration.</source>
+      <translation>Une seconde pesée demande son ticket provisoire (scannez-le) ou l'immatriculation du véhicule.</translation>
+    </message>
+    <message>
+      <source>Waiting for the next record of station %1: press RECORD NOW on the monitor.</source>
+      <translation>En attente du prochain enregistrement du poste %1 : appuyez sur SAISIR MESURE sur le moniteur.</translation>
+    </message>
+    <message>
+      <source>Record %1 is not bound: %2</source>
+      <translation>L'enregistrement %1 n'est pas lié : %2</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket went to the %2.</source>
+      <translation>Transaction %1 scellée ; son ticket est parti vers : %2.</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket waits to print: %2</source>
+      <translation>Transaction %1 scellée ; son ticket attend l'impression : %2</translation>
+    </message>
+    <message>
+      <source>Void transaction %1</source>
+      <translation>Annuler la transaction %1</translation>
+    </message>
+    <message>
+      <source>Why is transaction %1 void? (It stays in the journal, marked VOID.)</source>
+      <translation>Pourquoi la transaction %1 est-elle annulée ? (Elle reste dans le journal, marquée VOID.)</translation>
+    </message>
+    <message>
+      <source>Correct transaction %1</source>
+      <translation>Corriger la transaction %1</translation>
+    </message>
+    <message>
+      <source>Transaction %1 is replaced by one with the form's data and its own records and weights. Why?</source>
+      <translation>La transaction %1 est remplacée par une autre avec les données du formulaire et ses propres enregistrements et poids. Pourquoi ?</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transaction %1)</translation>
+    </message>
+    <message>
+      <source>replaced by %1</source>
+      <translation>remplacée par %1</translation>
+    </message>
+    <message>
+      <source>closed by %1</source>
+      <translation>close par %1</translation>
+    </message>
+    <message>
+      <source>%1, in since %2, interim ticket %3</source>
+      <translation>%1, entré le %2, ticket provisoire %3</translation>
+    </message>
+    <message>
+      <source>Transaction %1</source>
+      <translation>Transaction %1</translation>
+    </message>
+    <message>
+      <source>The journal fails its check: %1. Tickets print marked UNVERIFIED.</source>
+      <translation>Le journal échoue à son contrôle : %1. Les tickets s'impriment marqués UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>Weighing Desk: %1</source>
+      <translation>Poste de pesée : %1</translation>
+    </message>
+    <message>
+      <source>Import CSV...</source>
+      <translation>Importer un CSV...</translation>
+    </message>
+    <message>
+      <source>Export CSV...</source>
+      <translation>Exporter en CSV...</translation>
+    </message>
+    <message>
+      <source>Add a row</source>
+      <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+      <source>Remove the row</source>
+      <translation>Supprimer la ligne</translation>
+    </message>
+    <message>
+      <source>Import %1</source>
+      <translation>Importer %1</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export %1</source>
+      <translation>Exporter %1</translation>
+    </message>
+    <message>
+      <source>printer %1</source>
+      <translation>imprimante %1</translation>
+    </message>
+    <message>
+      <source>folder %1</source>
+      <translation>dossier %1</translation>
+    </message>
+    <message>
+      <source>nowhere chosen yet</source>
+      <translation>nulle part encore</translation>
+    </message>
+    <message>
+      <source>no printer or folder is chosen for the tickets (Tickets menu)</source>
+      <translation>aucune imprimante ni aucun dossier n'est choisi pour les tickets (menu Tickets)</translation>
+    </message>
+    <message>
+      <source>the printer %1 is not there</source>
+      <translation>l'imprimante %1 n'est pas là</translation>
+    </message>
+    <message>
+      <source>the printer %1 cannot print</source>
+      <translation>l'imprimante %1 ne peut pas imprimer</translation>
+    </message>
+    <message>
+      <source>The weighing desk: transactions on the monitor's records, their tickets printed.</source>
+      <translation>Le poste de pesée : des transactions sur les enregistrements du moniteur, leurs tickets imprimés.</translation>
+    </message>
+    <message>
+      <source>The journal (default: the setting).</source>
+      <translation>Le journal (par défaut : le réglage).</translation>
+    </message>
+    <message>
+      <source>Its key (default: the setting).</source>
+      <translation>Sa clé (par défaut : le réglage).</translation>
+    </message>
+    <message>
+      <source>Print the tickets as PDF files into FOLDER.</source>
+      <translation>Imprimer les tickets en fichiers PDF dans FOLDER.</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

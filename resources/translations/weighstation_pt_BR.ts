@@ -282,6 +282,338 @@
       <source>a correction needs its reason</source>
       <translation>uma correção precisa do seu motivo</translation>
     </message>
+    <message>
+      <source>Weighing Desk</source>
+      <translation>Posto de pesagem</translation>
+    </message>
+    <message>
+      <source>Single weighing</source>
+      <translation>Pesagem única</translation>
+    </message>
+    <message>
+      <source>With the stored tare</source>
+      <translation>Com a tara armazenada</translation>
+    </message>
+    <message>
+      <source>Store the vehicle's tare</source>
+      <translation>Armazenar a tara do veículo</translation>
+    </message>
+    <message>
+      <source>First weighing, inbound</source>
+      <translation>Primeira pesagem, de entrada</translation>
+    </message>
+    <message>
+      <source>First weighing, outbound</source>
+      <translation>Primeira pesagem, de saída</translation>
+    </message>
+    <message>
+      <source>Second weighing</source>
+      <translation>Segunda pesagem</translation>
+    </message>
+    <message>
+      <source>Kind</source>
+      <translation>Tipo</translation>
+    </message>
+    <message>
+      <source>Interim ticket or registration</source>
+      <translation>Ticket provisório ou placa</translation>
+    </message>
+    <message>
+      <source>Vehicle</source>
+      <translation>Veículo</translation>
+    </message>
+    <message>
+      <source>Container</source>
+      <translation>Contêiner</translation>
+    </message>
+    <message>
+      <source>Customer</source>
+      <translation>Cliente</translation>
+    </message>
+    <message>
+      <source>Product</source>
+      <translation>Produto</translation>
+    </message>
+    <message>
+      <source>Haulier</source>
+      <translation>Transportadora</translation>
+    </message>
+    <message>
+      <source>Reference</source>
+      <translation>Referência</translation>
+    </message>
+    <message>
+      <source>Operator</source>
+      <translation>Operador</translation>
+    </message>
+    <message>
+      <source>Note</source>
+      <translation>Observação</translation>
+    </message>
+    <message>
+      <source>Prepare for the next record</source>
+      <translation>Preparar para o próximo registro</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>Vehicles on site</source>
+      <translation>Veículos no pátio</translation>
+    </message>
+    <message>
+      <source>Latest records</source>
+      <translation>Últimos registros</translation>
+    </message>
+    <message>
+      <source>Seq</source>
+      <translation>Nº</translation>
+    </message>
+    <message>
+      <source>Taken</source>
+      <translation>Feito</translation>
+    </message>
+    <message>
+      <source>Total</source>
+      <translation>Total</translation>
+    </message>
+    <message>
+      <source>Transaction</source>
+      <translation>Transação</translation>
+    </message>
+    <message>
+      <source>Bind the selected record to the prepared transaction</source>
+      <translation>Vincular o registro escolhido à transação preparada</translation>
+    </message>
+    <message>
+      <source>Transactions</source>
+      <translation>Transações</translation>
+    </message>
+    <message>
+      <source>Net</source>
+      <translation>Líquido</translation>
+    </message>
+    <message>
+      <source>State</source>
+      <translation>Situação</translation>
+    </message>
+    <message>
+      <source>Print again</source>
+      <translation>Imprimir de novo</translation>
+    </message>
+    <message>
+      <source>Void...</source>
+      <translation>Anular...</translation>
+    </message>
+    <message>
+      <source>Correct with the form's data...</source>
+      <translation>Corrigir com os dados do formulário...</translation>
+    </message>
+    <message>
+      <source>Tickets waiting to print</source>
+      <translation>Tickets aguardando impressão</translation>
+    </message>
+    <message>
+      <source>&amp;Tickets</source>
+      <translation>&amp;Tickets</translation>
+    </message>
+    <message>
+      <source>Choose the printer...</source>
+      <translation>Escolher a impressora...</translation>
+    </message>
+    <message>
+      <source>Tickets go to the %1.</source>
+      <translation>Os tickets vão para: %1.</translation>
+    </message>
+    <message>
+      <source>Print to a folder of PDF files...</source>
+      <translation>Imprimir numa pasta de arquivos PDF...</translation>
+    </message>
+    <message>
+      <source>Folder for the tickets</source>
+      <translation>Pasta dos tickets</translation>
+    </message>
+    <message>
+      <source>Page size</source>
+      <translation>Tamanho da página</translation>
+    </message>
+    <message>
+      <source>Print the waiting tickets</source>
+      <translation>Imprimir os tickets em espera</translation>
+    </message>
+    <message>
+      <source>Check the journal again</source>
+      <translation>Verificar o diário de novo</translation>
+    </message>
+    <message>
+      <source>&amp;Data</source>
+      <translation>&amp;Dados</translation>
+    </message>
+    <message>
+      <source>Edit the %1...</source>
+      <translation>Editar %1...</translation>
+    </message>
+    <message>
+      <source>Waiting for the journal %1: the monitor makes it with its first record.</source>
+      <translation>Aguardando o diário %1: o monitor o cria com seu primeiro registro.</translation>
+    </message>
+    <message>
+      <source>The desk cannot use the journal: %1</source>
+      <translation>O posto não pode usar o diário: %1</translation>
+    </message>
+    <message>
+      <source>Following the journal %1; tickets go to the %2.</source>
+      <translation>Acompanha o diário %1; os tickets vão para: %2.</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered, and this site weighs only registered vehicles.
+
+Add it to the vehicles list?</source>
+      <translation>O veículo %1 não está cadastrado, e este local só pesa veículos cadastrados.
+
+Adicioná-lo à lista de veículos?</translation>
+    </message>
+    <message>
+      <source>Vehicle %1 is not registered.
+
+Add it to the vehicles list? (No weighs it as a temporary vehicle.)</source>
+      <translation>O veículo %1 não está cadastrado.
+
+Adicioná-lo à lista de veículos? (Não o pesa como veículo temporário.)</translation>
+    </message>
+    <message>
+      <source>A second weighing needs its interim ticket (scan it) or the vehicle's registration.</source>
+      <translation>Uma segunda pesagem precisa do seu ticket provisório (escaneie-o) ou da placa do veículo.</translation>
+    </message>
+    <message>
+      <source>Waiting for the next record of station %1: press RECORD NOW on the monitor.</source>
+      <translation>Aguardando o próximo registro da estação %1: pressione GRAVAR AGORA no monitor.</translation>
+    </message>
+    <message>
+      <source>Record %1 is not bound: %2</source>
+      <translation>O registro %1 não está vinculado: %2</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket went to the %2.</source>
+      <translation>Transação %1 selada; seu ticket foi para: %2.</translation>
+    </message>
+    <message>
+      <source>Transaction %1 sealed; its ticket waits to print: %2</source>
+      <translation>Transação %1 selada; seu ticket aguarda impressão: %2</translation>
+    </message>
+    <message>
+      <source>Void transaction %1</source>
+      <translation>Anular a transação %1</translation>
+    </message>
+    <message>
+      <source>Why is transaction %1 void? (It stays in the journal, marked VOID.)</source>
+      <translation>Por que a transação %1 é anulada? (Ela fica no diário, marcada VOID.)</translation>
+    </message>
+    <message>
+      <source>Correct transaction %1</source>
+      <translation>Corrigir a transação %1</translation>
+    </message>
+    <message>
+      <source>Transaction %1 is replaced by one with the form's data and its own records and weights. Why?</source>
+      <translation>A transação %1 é substituída por outra com os dados do formulário e seus próprios registros e pesos. Por quê?</translation>
+    </message>
+    <message>
+      <source>VOID (transaction %1)</source>
+      <translation>VOID (transação %1)</translation>
+    </message>
+    <message>
+      <source>replaced by %1</source>
+      <translation>substituída por %1</translation>
+    </message>
+    <message>
+      <source>closed by %1</source>
+      <translation>fechada por %1</translation>
+    </message>
+    <message>
+      <source>%1, in since %2, interim ticket %3</source>
+      <translation>%1, dentro desde %2, ticket provisório %3</translation>
+    </message>
+    <message>
+      <source>Transaction %1</source>
+      <translation>Transação %1</translation>
+    </message>
+    <message>
+      <source>The journal fails its check: %1. Tickets print marked UNVERIFIED.</source>
+      <translation>O diário falha na verificação: %1. Os tickets são impressos marcados UNVERIFIED.</translation>
+    </message>
+    <message>
+      <source>Weighing Desk: %1</source>
+      <translation>Posto de pesagem: %1</translation>
+    </message>
+    <message>
+      <source>Import CSV...</source>
+      <translation>Importar CSV...</translation>
+    </message>
+    <message>
+      <source>Export CSV...</source>
+      <translation>Exportar CSV...</translation>
+    </message>
+    <message>
+      <source>Add a row</source>
+      <translation>Adicionar uma linha</translation>
+    </message>
+    <message>
+      <source>Remove the row</source>
+      <translation>Remover a linha</translation>
+    </message>
+    <message>
+      <source>Import %1</source>
+      <translation>Importar %1</translation>
+    </message>
+    <message>
+      <source>CSV files (*.csv)</source>
+      <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+      <source>Export %1</source>
+      <translation>Exportar %1</translation>
+    </message>
+    <message>
+      <source>printer %1</source>
+      <translation>impressora %1</translation>
+    </message>
+    <message>
+      <source>folder %1</source>
+      <translation>pasta %1</translation>
+    </message>
+    <message>
+      <source>nowhere chosen yet</source>
+      <translation>nenhum lugar escolhido ainda</translation>
+    </message>
+    <message>
+      <source>no printer or folder is chosen for the tickets (Tickets menu)</source>
+      <translation>nenhuma impressora ou pasta foi escolhida para os tickets (menu Tickets)</translation>
+    </message>
+    <message>
+      <source>the printer %1 is not there</source>
+      <translation>a impressora %1 não está disponível</translation>
+    </message>
+    <message>
+      <source>the printer %1 cannot print</source>
+      <translation>a impressora %1 não consegue imprimir</translation>
+    </message>
+    <message>
+      <source>The weighing desk: transactions on the monitor's records, their tickets printed.</source>
+      <translation>O posto de pesagem: transações sobre os registros do monitor, com seus tickets impressos.</translation>
+    </message>
+    <message>
+      <source>The journal (default: the setting).</source>
+      <translation>O diário (padrão: a configuração).</translation>
+    </message>
+    <message>
+      <source>Its key (default: the setting).</source>
+      <translation>Sua chave (padrão: a configuração).</translation>
+    </message>
+    <message>
+      <source>Print the tickets as PDF files into FOLDER.</source>
+      <translation>Imprimir os tickets como arquivos PDF em FOLDER.</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

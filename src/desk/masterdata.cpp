@@ -87,6 +87,42 @@ bool MasterData::open(Failure *failure) {
       return false;
     }
   }
+  if (!query.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS tickets_waiting (seq INTEGER "
+                                 "PRIMARY KEY)"))) {
+    *failure = sqlFailure(QT_TRANSLATE_NOOP("Desk", "cannot make the desk's tables"), query);
+    return false;
+  }
+  return true;
+}
+
+QList<qint64> MasterData::ticketsWaiting(Failure *failure) const {
+  QList<qint64> waiting;
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("SELECT seq FROM tickets_waiting ORDER BY seq"))) {
+    *failure = sqlFailure(QT_TRANSLATE_NOOP("Desk", "cannot read the desk's data"), query);
+    return waiting;
+  }
+  while (query.next())
+    waiting << query.value(0).toLongLong();
+  return waiting;
+}
+
+bool MasterData::holdTicket(qint64 transaction, Failure *failure) {
+  QSqlQuery query(db_);
+  if (!query.exec(
+          QStringLiteral("INSERT OR IGNORE INTO tickets_waiting VALUES (%1)").arg(transaction))) {
+    *failure = sqlFailure(QT_TRANSLATE_NOOP("Desk", "cannot write the desk's data"), query);
+    return false;
+  }
+  return true;
+}
+
+bool MasterData::ticketPrinted(qint64 transaction, Failure *failure) {
+  QSqlQuery query(db_);
+  if (!query.exec(QStringLiteral("DELETE FROM tickets_waiting WHERE seq = %1").arg(transaction))) {
+    *failure = sqlFailure(QT_TRANSLATE_NOOP("Desk", "cannot write the desk's data"), query);
+    return false;
+  }
   return true;
 }
 

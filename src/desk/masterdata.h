@@ -48,6 +48,12 @@ class MasterData {
   bool put(const QString &table, QStringList row, Failure *failure);
   bool remove(const QString &table, const QString &key, Failure *failure);
 
+  // The tickets still to print (their transactions' seqs), kept here so
+  // that a printer gone loses none across a restart.
+  QList<qint64> ticketsWaiting(Failure *failure) const;
+  bool holdTicket(qint64 transaction, Failure *failure);
+  bool ticketPrinted(qint64 transaction, Failure *failure);
+
   // The table as CSV (a header line of its columns, then its rows), and
   // back: an import takes every row or none, and says which line is wrong.
   bool exportCsv(const QString &table, const QString &csvPath, Failure *failure) const;

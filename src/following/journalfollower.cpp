@@ -1,8 +1,9 @@
 #include "following/journalfollower.h"
 
+#include "following/journalwatch.h"
+
 #include <QDateTime>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QThread>
 #include <QTimer>
 
@@ -81,13 +82,8 @@ void JournalFollower::begin() {
   retry_ = timer(0, true, &JournalFollower::retryNow);
   held_ = timer(0, true, &JournalFollower::offerAgain);
   save_ = timer(kSaveAfterMs, true, &JournalFollower::saveCursor);
-  // Watched by name (inotify): nothing here holds the journal's files open.
-  watcher_ = new QFileSystemWatcher(this);
-  connect(watcher_, &QFileSystemWatcher::fileChanged, this, [this] {
-    wake();
-    for (const int ms : {5, 20, 60})
-      QTimer::singleShot(ms, this, &JournalFollower::follow);
-  });
+  watch_ = new JournalWatch(journalPath_, this);
+  connect(watch_, &JournalWatch::changed, this, &JournalFollower::follow);
   poll_->start();
   destination_->begin();
   wake();
@@ -97,11 +93,10 @@ void JournalFollower::end() {
   destination_->end();
   saveCursor();
   // The timers and the watch belong to this thread: they go on it.
-  for (QObject *part :
-       std::initializer_list<QObject *>{poll_, soon_, retry_, held_, save_, watcher_})
+  for (QObject *part : std::initializer_list<QObject *>{poll_, soon_, retry_, held_, save_, watch_})
     delete part;
   poll_ = soon_ = retry_ = held_ = save_ = nullptr;
-  watcher_ = nullptr;
+  watch_ = nullptr;
   ledger_.reset();
 }
 
@@ -148,7 +143,7 @@ void JournalFollower::follow() {
     return;
   }
   journalFailure_ = Failure();
-  watchLog();
+  watch_->watchLog();
   while (!stopping_ && !refusedForGood_ && !retry_->isActive() && heldAt_ == 0 && sent_ < newest_) {
     const int room = destination_->room();
     if (room <= 0)
@@ -167,12 +162,6 @@ void JournalFollower::follow() {
     report();  // a long backlog shows its progress batch by batch
   }
   report();
-}
-
-void JournalFollower::watchLog() {
-  const QString log = journalPath_ + QStringLiteral("-wal");
-  if (watcher_->files().isEmpty() && QFileInfo::exists(log))
-    watcher_->addPath(log);
 }
 
 void JournalFollower::notSent(qint64 seq) {

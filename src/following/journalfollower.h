@@ -4,10 +4,9 @@
 // needs alike, so that they cannot drift apart:
 // - the thread, and a journal connection of its own on it (the ledger of the
 //   destination's kind, `journal/shippingledger.h`);
-// - the wake: a commit of any process changes the journal's write-ahead
-//   log, watched by name; the follower looks at once and again 5, 20 and
-//   60 ms later (a commit is written before a reader sees it); a poll each
-//   second is the fallback (a journal not made yet, a missed change);
+// - the wake: a commit of any process seen at once (`journalwatch.h`); a
+//   poll each second is the fallback (a journal not made yet, a missed
+//   change);
 // - the cursor: acknowledged records, in any order, move it over those in a
 //   row; it is written to the ledger at most 100 ms after (lost to a crash,
 //   it only makes records be sent again, which every destination takes as
@@ -31,7 +30,7 @@
 #include "journal/journalrecord.h"
 #include "journal/shippingledger.h"
 
-class QFileSystemWatcher;
+class JournalWatch;
 class QThread;
 class QTimer;
 
@@ -119,7 +118,6 @@ class JournalFollower : public QObject {
   void follow();
   bool readCursor(Failure *failure);
   void lostJournal(const Failure &failure);
-  void watchLog();
   void saveCursor();
   void noteLastTry(const QString &reason);
   void retryNow();
@@ -141,7 +139,7 @@ class JournalFollower : public QObject {
   QTimer *retry_ = nullptr;
   QTimer *held_ = nullptr;
   QTimer *save_ = nullptr;
-  QFileSystemWatcher *watcher_ = nullptr;
+  JournalWatch *watch_ = nullptr;
   FollowingPolicy policy_;
   std::atomic<bool> stopping_{false};
   bool refusedForGood_ = false;

@@ -352,8 +352,13 @@ QStringList TransactionCheck::problemsOf(const Transaction &entry) const {
 
 QStringList TransactionCheck::add(const Transaction &entry) {
   QStringList problems = problemsOf(entry);
+  take(entry);
+  return problems;
+}
+
+void TransactionCheck::take(const Transaction &entry) {
   if (entry.seq != lastSeq_ + 1)
-    return problems;  // not taken: the state stays in seq order
+    return;  // not taken: the state stays in seq order
   lastSeq_ = entry.seq;
   lastMac_ = entry.mac;
   Transaction kept = entry;
@@ -374,7 +379,6 @@ QStringList TransactionCheck::add(const Transaction &entry) {
     if (record != 0 && !bound_.contains(record))
       bound_.insert(record, entry.seq);
   }
-  return problems;
 }
 
 QString sealProblem(const chaincheck::Keys &keys, const Transaction &entry,

@@ -138,6 +138,9 @@ class TransactionCheck {
   // The problems of `entry` as the next entry; none: it is taken into the
   // state. An entry with problems is still taken (a verifier goes on).
   QStringList add(const Transaction &entry);
+  // Takes `entry` into the state unchecked: one sealed already, which the
+  // verifier checks in full (a desk catching up with the journal).
+  void take(const Transaction &entry);
   // Only the problems, the state unchanged (the writer, before sealing).
   QStringList problemsOf(const Transaction &entry) const;
 
@@ -173,9 +176,10 @@ class TransactionCheck {
 // Record facts read from the journal `db`, a statement a lookup.
 TransactionCheck::RecordLookup recordLookup(const QSqlDatabase &db);
 // Brings `check` up to the last transaction of the journal `db` (none when
-// it has no table); the problems of each, and false when the table cannot
-// be read.
-bool readAll(const QSqlDatabase &db, TransactionCheck *check, QStringList *problems);
+// it has no table), each checked (`checked`) or only taken; the problems of
+// each, and false when the table cannot be read.
+bool readAll(const QSqlDatabase &db, TransactionCheck *check, QStringList *problems,
+             bool checked = true);
 // The whole entry `seq` (with its records' seals and its own); none when
 // it is not there.
 std::optional<Transaction> readOne(const QSqlDatabase &db, qint64 seq);

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "central/centraldb.h"
+#include "desksettings.h"
 #include "journal/outputguard.h"
 
 namespace records {
@@ -33,15 +34,7 @@ const settings::Snapshot &settingsRead() {
 }
 
 printouts::Site siteToPrint() {
-  printouts::Site site;
-  site.name = snapshot().value(QStringLiteral("site_name"));
-  for (const char *line : {"site_address_1", "site_address_2", "site_address_3"}) {
-    const QString text = snapshot().value(QString::fromLatin1(line));
-    if (!text.isEmpty())
-      site.address << text;
-  }
-  site.logo = snapshot().value(QStringLiteral("site_logo"));
-  return site;
+  return desksettings::site(snapshot());
 }
 
 // The exit code of two checks together: broken over cannot over not

@@ -10,6 +10,7 @@
 #include "command.h"
 #include "commands.h"
 #include "desk/weighingdesk.h"
+#include "desksettings.h"
 
 namespace records {
 namespace {
@@ -29,23 +30,11 @@ const char *const kFields[][2] = {
 };
 
 QString deskDataPath(const Command &command) {
-  const QString set = settingsRead().value(QStringLiteral("desk_data"));
-  return set.isEmpty()
-             ? QFileInfo(command.journal()).absolutePath() + QStringLiteral("/desk.sqlite")
-             : set;
+  return desksettings::dataPath(settingsRead(), command.journal());
 }
 
 desk::Rules deskRules() {
-  const settings::Snapshot &read = settingsRead();
-  desk::Rules rules;
-  rules.station = journalfiles::places().station;
-  for (const QString &name :
-       read.value(QStringLiteral("desk_supervisors")).split(u',', Qt::SkipEmptyParts))
-    rules.supervisors << name.trimmed();
-  rules.requireRegistration = read.wholeNumber(QStringLiteral("desk_require_registration"), 0) == 1;
-  rules.tareDays = int(read.wholeNumber(QStringLiteral("desk_tare_days"), 90));
-  rules.firstWeighingHours = int(read.wholeNumber(QStringLiteral("desk_first_weighing_hours"), 12));
-  return rules;
+  return desksettings::rules(settingsRead(), journalfiles::places().station);
 }
 
 // "12 single AB12CD 2026-12-10 09:14 net 12340 kg", and its state.
