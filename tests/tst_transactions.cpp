@@ -4,6 +4,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "desk/deskreport.h"
 #include "desk/weighingdesk.h"
 #include "journalcase.h"
 #include "recordscommand.h"
@@ -174,6 +175,51 @@ class TransactionsTest : public QObject, JournalCase {
     text.start("pdftotext", {pdf, "-"});
     QVERIFY(text.waitForFinished());
     QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains("VOID (transaction 6)"));
+  }
+
+  // Each group's sums are the sums of its lines; the voided and replaced
+  // ones are listed apart and summed nowhere.
+  void reportsSumTheirLines() {
+    {
+      RecordJournal journal(journalPath(), keyPath());
+      masterdata::MasterData data(dir.filePath("desk.sqlite"));
+      desk::WeighingDesk weighingDesk(journal, data, rules());
+      sealTheDay(journal, weighingDesk);
+      desk::Prepared corrected = truck("XY99");
+      corrected.customer = QStringLiteral("Harbour plc");
+      corrected.operatorName = QStringLiteral("Sam");
+      Failure failure;
+      QCOMPARE(weighingDesk.correct(4, corrected, "wrong customer", &failure), qint64(7));
+      const deskreport::Report report = deskreport::build(
+          weighingDesk.state(), deskreport::By::Customer, QString(), QString(), {QTime(6, 0)});
+      QStringList keys;
+      for (const deskreport::Group &group : report.groups) {
+        shown::Sum lines;
+        for (const deskreport::Line &line : group.lines) {
+          ShownValue net;
+          QVERIFY(transactions::shownOf(line.entry->net, &net));
+          lines.add(net);
+        }
+        QCOMPARE(group.nets.value("lbs").result(), lines.result());
+        keys << group.key;
+      }
+      QCOMPARE(keys, QStringList({"Harbour plc", "Quarry Ltd"}));
+      QCOMPARE(report.ended.size(), 2);
+    }
+    const QString csv = dir.filePath("report.csv");
+    const RecordsRun written = runRecords({"transaction-report", "--by", "customer", "--csv", csv,
+                                           "--journal", journalPath(), "--key", keyPath()});
+    QVERIFY2(written.exitCode == 0, qPrintable(written.err));
+    QFile table(csv);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(table.readAll());
+    QVERIFY2(text.contains("Total,\"2 transactions, net 17000 lbs\""), qPrintable(text));
+    QVERIFY2(text.contains(",VOID (transaction 6)\r\n") && text.contains(",replaced by 7\r\n"),
+             qPrintable(text));
+    const RecordsRun printed =
+        runRecords({"transaction-report", "--by", "shift", "--pdf", dir.filePath("report.pdf"),
+                    "--journal", journalPath(), "--key", keyPath()});
+    QVERIFY2(printed.exitCode == 0, qPrintable(printed.err));
   }
 
   void badInputIsRefusedWithOneMessage_data() {

@@ -614,6 +614,50 @@ Zur Fahrzeugliste hinzufügen? (Nein wiegt es als vorübergehendes Fahrzeug.)</t
       <source>Print the tickets as PDF files into FOLDER.</source>
       <translation>Die Belege als PDF-Dateien in FOLDER drucken.</translation>
     </message>
+    <message>
+      <source>%1 transactions, net %2</source>
+      <translation>%1 Vorgänge, netto %2</translation>
+    </message>
+    <message>
+      <source>Group</source>
+      <translation>Gruppe</translation>
+    </message>
+    <message>
+      <source>Sealed</source>
+      <translation>Versiegelt</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Brutto</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tara</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Einheit</translation>
+    </message>
+    <message>
+      <source>Transactions per shift</source>
+      <translation>Vorgänge je Schicht</translation>
+    </message>
+    <message>
+      <source>Transactions per day</source>
+      <translation>Vorgänge je Tag</translation>
+    </message>
+    <message>
+      <source>Transactions per customer</source>
+      <translation>Vorgänge je Kunde</translation>
+    </message>
+    <message>
+      <source>Transactions per product</source>
+      <translation>Vorgänge je Produkt</translation>
+    </message>
+    <message>
+      <source>Transactions per vehicle</source>
+      <translation>Vorgänge je Fahrzeug</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -1703,6 +1747,14 @@ BUCHEN</translation>
       <source>Sealed %1</source>
       <translation>Versiegelt %1</translation>
     </message>
+    <message>
+      <source>Total: %1</source>
+      <translation>Gesamt: %1</translation>
+    </message>
+    <message>
+      <source>Voided and replaced, not summed</source>
+      <translation>Storniert und ersetzt, nicht summiert</translation>
+    </message>
   </context>
   <context>
     <name>Publishing</name>
@@ -2448,6 +2500,38 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>printed the ticket of transaction %1 to %2</source>
       <translation>Beleg von Vorgang %1 nach %2 gedruckt</translation>
+    </message>
+    <message>
+      <source>the transactions per shift, day, customer, product or vehicle</source>
+      <translation>die Vorgänge je Schicht, Tag, Kunde, Produkt oder Fahrzeug</translation>
+    </message>
+    <message>
+      <source>A report of the weighing desk's transactions: per shift, day, customer, product or vehicle, each group's count and net sums per unit, the voided and replaced ones apart; as a PDF (with the journal's check result) or a CSV or .xlsx table.</source>
+      <translation>Ein Bericht der Vorgänge des Wiegeplatzes: je Schicht, Tag, Kunde, Produkt oder Fahrzeug, mit Anzahl und Nettosummen je Einheit jeder Gruppe, die stornierten und ersetzten gesondert; als PDF (mit dem Prüfergebnis des Journals) oder als CSV- oder .xlsx-Tabelle.</translation>
+    </message>
+    <message>
+      <source>shift, day (the default), customer, product or vehicle.</source>
+      <translation>shift, day (Vorgabe), customer, product oder vehicle.</translation>
+    </message>
+    <message>
+      <source>Write a CSV table to FILE.</source>
+      <translation>Eine CSV-Tabelle nach FILE schreiben.</translation>
+    </message>
+    <message>
+      <source>Write an .xlsx table to FILE.</source>
+      <translation>Eine .xlsx-Tabelle nach FILE schreiben.</translation>
+    </message>
+    <message>
+      <source>--by takes shift, day, customer, product or vehicle, not '%1'</source>
+      <translation>--by nimmt shift, day, customer, product oder vehicle, nicht „%1“</translation>
+    </message>
+    <message>
+      <source>desk_shifts is not a list of times HH:mm: '%1'</source>
+      <translation>desk_shifts ist keine Liste von Zeiten HH:mm: „%1“</translation>
+    </message>
+    <message>
+      <source>wrote %1 to %2</source>
+      <translation>%1 nach %2 geschrieben</translation>
     </message>
   </context>
   <context>

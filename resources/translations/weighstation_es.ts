@@ -614,6 +614,50 @@ Add it to the vehicles list? (No weighs it as a temporary vehicle.)</source>
       <source>Print the tickets as PDF files into FOLDER.</source>
       <translation>Imprimir los tickets como archivos PDF en FOLDER.</translation>
     </message>
+    <message>
+      <source>%1 transactions, net %2</source>
+      <translation>%1 transacciones, neto %2</translation>
+    </message>
+    <message>
+      <source>Group</source>
+      <translation>Grupo</translation>
+    </message>
+    <message>
+      <source>Sealed</source>
+      <translation>Sellada</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Bruto</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tara</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unidad</translation>
+    </message>
+    <message>
+      <source>Transactions per shift</source>
+      <translation>Transacciones por turno</translation>
+    </message>
+    <message>
+      <source>Transactions per day</source>
+      <translation>Transacciones por día</translation>
+    </message>
+    <message>
+      <source>Transactions per customer</source>
+      <translation>Transacciones por cliente</translation>
+    </message>
+    <message>
+      <source>Transactions per product</source>
+      <translation>Transacciones por producto</translation>
+    </message>
+    <message>
+      <source>Transactions per vehicle</source>
+      <translation>Transacciones por vehículo</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -1703,6 +1747,14 @@ AHORA</translation>
       <source>Sealed %1</source>
       <translation>Sellada el %1</translation>
     </message>
+    <message>
+      <source>Total: %1</source>
+      <translation>Total: %1</translation>
+    </message>
+    <message>
+      <source>Voided and replaced, not summed</source>
+      <translation>Anuladas y sustituidas, sin sumar</translation>
+    </message>
   </context>
   <context>
     <name>Publishing</name>
@@ -2448,6 +2500,38 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>printed the ticket of transaction %1 to %2</source>
       <translation>ticket de la transacción %1 impreso en %2</translation>
+    </message>
+    <message>
+      <source>the transactions per shift, day, customer, product or vehicle</source>
+      <translation>las transacciones por turno, día, cliente, producto o vehículo</translation>
+    </message>
+    <message>
+      <source>A report of the weighing desk's transactions: per shift, day, customer, product or vehicle, each group's count and net sums per unit, the voided and replaced ones apart; as a PDF (with the journal's check result) or a CSV or .xlsx table.</source>
+      <translation>Un informe de las transacciones del puesto de pesaje: por turno, día, cliente, producto o vehículo, con el número y las sumas netas por unidad de cada grupo, las anuladas y sustituidas aparte; en PDF (con el resultado de la comprobación del diario) o como tabla CSV o .xlsx.</translation>
+    </message>
+    <message>
+      <source>shift, day (the default), customer, product or vehicle.</source>
+      <translation>shift, day (por defecto), customer, product o vehicle.</translation>
+    </message>
+    <message>
+      <source>Write a CSV table to FILE.</source>
+      <translation>Escribir una tabla CSV en FILE.</translation>
+    </message>
+    <message>
+      <source>Write an .xlsx table to FILE.</source>
+      <translation>Escribir una tabla .xlsx en FILE.</translation>
+    </message>
+    <message>
+      <source>--by takes shift, day, customer, product or vehicle, not '%1'</source>
+      <translation>--by lleva shift, day, customer, product o vehicle, no «%1»</translation>
+    </message>
+    <message>
+      <source>desk_shifts is not a list of times HH:mm: '%1'</source>
+      <translation>desk_shifts no es una lista de horas HH:mm: «%1»</translation>
+    </message>
+    <message>
+      <source>wrote %1 to %2</source>
+      <translation>%1 escrito en %2</translation>
     </message>
   </context>
   <context>

@@ -614,6 +614,50 @@ L'ajouter à la liste des véhicules ? (Non le pèse comme véhicule temporaire.
       <source>Print the tickets as PDF files into FOLDER.</source>
       <translation>Imprimer les tickets en fichiers PDF dans FOLDER.</translation>
     </message>
+    <message>
+      <source>%1 transactions, net %2</source>
+      <translation>%1 transactions, net %2</translation>
+    </message>
+    <message>
+      <source>Group</source>
+      <translation>Groupe</translation>
+    </message>
+    <message>
+      <source>Sealed</source>
+      <translation>Scellée</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Brut</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tare</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unité</translation>
+    </message>
+    <message>
+      <source>Transactions per shift</source>
+      <translation>Transactions par équipe</translation>
+    </message>
+    <message>
+      <source>Transactions per day</source>
+      <translation>Transactions par jour</translation>
+    </message>
+    <message>
+      <source>Transactions per customer</source>
+      <translation>Transactions par client</translation>
+    </message>
+    <message>
+      <source>Transactions per product</source>
+      <translation>Transactions par produit</translation>
+    </message>
+    <message>
+      <source>Transactions per vehicle</source>
+      <translation>Transactions par véhicule</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -1703,6 +1747,14 @@ MESURE</translation>
       <source>Sealed %1</source>
       <translation>Scellée le %1</translation>
     </message>
+    <message>
+      <source>Total: %1</source>
+      <translation>Total : %1</translation>
+    </message>
+    <message>
+      <source>Voided and replaced, not summed</source>
+      <translation>Annulées et remplacées, non additionnées</translation>
+    </message>
   </context>
   <context>
     <name>Publishing</name>
@@ -2448,6 +2500,38 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>printed the ticket of transaction %1 to %2</source>
       <translation>ticket de la transaction %1 imprimé dans %2</translation>
+    </message>
+    <message>
+      <source>the transactions per shift, day, customer, product or vehicle</source>
+      <translation>les transactions par équipe, jour, client, produit ou véhicule</translation>
+    </message>
+    <message>
+      <source>A report of the weighing desk's transactions: per shift, day, customer, product or vehicle, each group's count and net sums per unit, the voided and replaced ones apart; as a PDF (with the journal's check result) or a CSV or .xlsx table.</source>
+      <translation>Un rapport des transactions du poste de pesée : par équipe, jour, client, produit ou véhicule, le nombre et les sommes nettes par unité de chaque groupe, les annulées et remplacées à part ; en PDF (avec le résultat du contrôle du journal) ou en tableau CSV ou .xlsx.</translation>
+    </message>
+    <message>
+      <source>shift, day (the default), customer, product or vehicle.</source>
+      <translation>shift, day (par défaut), customer, product ou vehicle.</translation>
+    </message>
+    <message>
+      <source>Write a CSV table to FILE.</source>
+      <translation>Écrire un tableau CSV dans FILE.</translation>
+    </message>
+    <message>
+      <source>Write an .xlsx table to FILE.</source>
+      <translation>Écrire un tableau .xlsx dans FILE.</translation>
+    </message>
+    <message>
+      <source>--by takes shift, day, customer, product or vehicle, not '%1'</source>
+      <translation>--by prend shift, day, customer, product ou vehicle, pas « %1 »</translation>
+    </message>
+    <message>
+      <source>desk_shifts is not a list of times HH:mm: '%1'</source>
+      <translation>desk_shifts n'est pas une liste d'heures HH:mm : « %1 »</translation>
+    </message>
+    <message>
+      <source>wrote %1 to %2</source>
+      <translation>%1 écrit dans %2</translation>
     </message>
   </context>
   <context>

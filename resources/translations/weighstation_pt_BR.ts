@@ -614,6 +614,50 @@ Adicioná-lo à lista de veículos? (Não o pesa como veículo temporário.)</tr
       <source>Print the tickets as PDF files into FOLDER.</source>
       <translation>Imprimir os tickets como arquivos PDF em FOLDER.</translation>
     </message>
+    <message>
+      <source>%1 transactions, net %2</source>
+      <translation>%1 transações, líquido %2</translation>
+    </message>
+    <message>
+      <source>Group</source>
+      <translation>Grupo</translation>
+    </message>
+    <message>
+      <source>Sealed</source>
+      <translation>Selada</translation>
+    </message>
+    <message>
+      <source>Gross</source>
+      <translation>Bruto</translation>
+    </message>
+    <message>
+      <source>Tare</source>
+      <translation>Tara</translation>
+    </message>
+    <message>
+      <source>Unit</source>
+      <translation>Unidade</translation>
+    </message>
+    <message>
+      <source>Transactions per shift</source>
+      <translation>Transações por turno</translation>
+    </message>
+    <message>
+      <source>Transactions per day</source>
+      <translation>Transações por dia</translation>
+    </message>
+    <message>
+      <source>Transactions per customer</source>
+      <translation>Transações por cliente</translation>
+    </message>
+    <message>
+      <source>Transactions per product</source>
+      <translation>Transações por produto</translation>
+    </message>
+    <message>
+      <source>Transactions per vehicle</source>
+      <translation>Transações por veículo</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>
@@ -1703,6 +1747,14 @@ AGORA</translation>
       <source>Sealed %1</source>
       <translation>Selada em %1</translation>
     </message>
+    <message>
+      <source>Total: %1</source>
+      <translation>Total: %1</translation>
+    </message>
+    <message>
+      <source>Voided and replaced, not summed</source>
+      <translation>Anuladas e substituídas, não somadas</translation>
+    </message>
   </context>
   <context>
     <name>Publishing</name>
@@ -2448,6 +2500,38 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>printed the ticket of transaction %1 to %2</source>
       <translation>ticket da transação %1 impresso em %2</translation>
+    </message>
+    <message>
+      <source>the transactions per shift, day, customer, product or vehicle</source>
+      <translation>as transações por turno, dia, cliente, produto ou veículo</translation>
+    </message>
+    <message>
+      <source>A report of the weighing desk's transactions: per shift, day, customer, product or vehicle, each group's count and net sums per unit, the voided and replaced ones apart; as a PDF (with the journal's check result) or a CSV or .xlsx table.</source>
+      <translation>Um relatório das transações do posto de pesagem: por turno, dia, cliente, produto ou veículo, com a contagem e as somas líquidas por unidade de cada grupo, as anuladas e substituídas à parte; em PDF (com o resultado da verificação do diário) ou como tabela CSV ou .xlsx.</translation>
+    </message>
+    <message>
+      <source>shift, day (the default), customer, product or vehicle.</source>
+      <translation>shift, day (padrão), customer, product ou vehicle.</translation>
+    </message>
+    <message>
+      <source>Write a CSV table to FILE.</source>
+      <translation>Gravar uma tabela CSV em FILE.</translation>
+    </message>
+    <message>
+      <source>Write an .xlsx table to FILE.</source>
+      <translation>Gravar uma tabela .xlsx em FILE.</translation>
+    </message>
+    <message>
+      <source>--by takes shift, day, customer, product or vehicle, not '%1'</source>
+      <translation>--by recebe shift, day, customer, product ou vehicle, não "%1"</translation>
+    </message>
+    <message>
+      <source>desk_shifts is not a list of times HH:mm: '%1'</source>
+      <translation>desk_shifts não é uma lista de horas HH:mm: "%1"</translation>
+    </message>
+    <message>
+      <source>wrote %1 to %2</source>
+      <translation>%1 gravado em %2</translation>
     </message>
   </context>
   <context>

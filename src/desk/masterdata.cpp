@@ -1,5 +1,7 @@
 #include "desk/masterdata.h"
 
+#include "journal/journalexport.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -214,13 +216,10 @@ bool MasterData::remove(const QString &table, const QString &key, Failure *failu
 }
 
 QString csvLine(const QStringList &fields) {
-  QStringList quoted;
-  for (const QString &field : fields) {
-    const bool plain = !field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
-                       !field.contains(u'\r');
-    quoted << (plain ? field : u'"' + QString(field).replace(u'"', QStringLiteral("\"\"")) + u'"');
-  }
-  return quoted.join(u',');
+  QVariantList cells;
+  for (const QString &field : fields)
+    cells << field;
+  return QString::fromUtf8(journalexport::csvRow(cells).chopped(2));
 }
 
 bool parseCsv(const QString &text, QList<QStringList> *records, qint64 *badLine) {

@@ -65,8 +65,7 @@ class MasterData {
   QSqlDatabase db_;
 };
 
-// CSV of RFC 4180: fields quoted where they hold a comma, a quote or a line
-// break.
+// A CSV line as the exports write it (RFC 4180), without its line break.
 QString csvLine(const QStringList &fields);
 // The records of `text`; false with the line that cannot be read.
 bool parseCsv(const QString &text, QList<QStringList> *records, qint64 *badLine);

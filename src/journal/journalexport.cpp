@@ -339,6 +339,49 @@ QVariantList row(const JournalRecord &record, bool marked, const QString &mark) 
   return values;
 }
 
+QByteArray csvRow(const QVariantList &fields) {
+  return csvLine(fields);
+}
+
+bool writeTable(ExportFormat format, const QString &path, const QList<QVariantList> &rows,
+                Failure *failure) {
+  OutputFile out(path);
+  if (!out.open(failure))
+    return false;
+  if (format == ExportFormat::Csv) {
+    bool written = true;
+    for (const QVariantList &row : rows)
+      written = written && out.file().write(csvLine(row)) >= 0;
+    if (!written) {
+      *failure =
+          Failure(Failure::Kind::Io, QCoreApplication::translate("Journal", "cannot write %1: %2")
+                                         .arg(path, out.file().errorString()));
+      return false;
+    }
+    return out.commit(failure);
+  }
+  out.file().close();
+  lxw_workbook *book = workbook_new(QFile::encodeName(out.temporaryPath()).constData());
+  lxw_worksheet *sheet = book ? workbook_add_worksheet(book, nullptr) : nullptr;
+  if (!sheet) {
+    if (book)
+      workbook_close(book);
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate("Journal", "cannot write %1").arg(path));
+    return false;
+  }
+  const CellFormats formats(book);
+  for (int r = 0; r < rows.size(); ++r)
+    writeXlsxRow(sheet, lxw_row_t(r), rows[r], &formats);
+  if (const lxw_error closed = workbook_close(book); closed != LXW_NO_ERROR) {
+    *failure =
+        Failure(Failure::Kind::Io, QCoreApplication::translate("Journal", "cannot write %1: %2")
+                                       .arg(path, lxw_strerror(closed)));
+    return false;
+  }
+  return out.commit(failure);
+}
+
 qint64 write(const JournalReader &reader, const ExportOptions &options, Failure *failure,
              int *sheets) {
   const qint64 total = reader.count(options.filter, failure);

@@ -46,6 +46,14 @@ namespace journalexport {
 QStringList header(bool marked);
 // The row of a record; a marked export adds `mark` in its last column.
 QVariantList row(const JournalRecord &record, bool marked, const QString &mark = QString());
+// One CSV line (RFC 4180, "\r\n" at its end) of cells as an export
+// writes them (a shown value with every decimal place).
+QByteArray csvRow(const QVariantList &fields);
+// A table of rows (the first its header) as CSV or a one-sheet .xlsx
+// workbook (shown values as numbers of their decimals), through an
+// OutputFile.
+bool writeTable(ExportFormat format, const QString &path, const QList<QVariantList> &rows,
+                Failure *failure);
 // Writes the export; returns the number of records, or -1 with the failure.
 // `sheets` gets how many sheets an .xlsx export filled.
 qint64 write(const JournalReader &reader, const ExportOptions &options, Failure *failure,

@@ -47,8 +47,9 @@ ShownValue inDecimals(const ShownValue &value, int decimals) {
   return {value.units * powerOfTen(decimals - value.decimals), decimals};
 }
 
-// "1234.5" as a shown value; false when it is not one.
-bool parseShown(const QString &text, ShownValue *value) {
+}  // namespace
+
+bool shownOf(const QString &text, ShownValue *value) {
   const qsizetype point = text.indexOf(u'.');
   const QString digits = point < 0 ? text : text.left(point) + text.mid(point + 1);
   bool ok = false;
@@ -56,7 +57,6 @@ bool parseShown(const QString &text, ShownValue *value) {
   value->decimals = point < 0 ? 0 : int(text.size() - point - 1);
   return ok && !text.isEmpty() && value->decimals <= 3 && value->text() == text;
 }
-}  // namespace
 
 const std::vector<Column> &columns() {
   static const std::vector<Column> table = {
@@ -190,7 +190,7 @@ bool weigh(Transaction *entry, const RecordFacts &first, const RecordFacts *seco
       std::swap(gross, tare);
   } else if (entry->kind == kStoredTare) {
     ShownValue stored;
-    if (!storedTare || storedTare->unit != first.unit || !parseShown(storedTare->tare, &stored)) {
+    if (!storedTare || storedTare->unit != first.unit || !shownOf(storedTare->tare, &stored)) {
       *why = QCoreApplication::translate("Journal", "the stored tare is in %1, the weighing in %2")
                  .arg(storedTare ? storedTare->unit : QString(), first.unit);
       return false;

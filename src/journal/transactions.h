@@ -120,6 +120,9 @@ struct RecordFacts {
 };
 RecordFacts factsOf(const JournalRecord &record);
 
+// "1234.5" read back as a shown value; false when it is not one.
+bool shownOf(const QString &text, ShownValue *value);
+
 // Gross, tare and net as they follow from the records (rule 4), into
 // `entry`'s unit, gross, tare and net; false with the reason.
 bool weigh(Transaction *entry, const RecordFacts &first, const RecordFacts *second,

@@ -25,6 +25,7 @@ int checkTicket(const QStringList &arguments);
 int report(const QStringList &arguments);
 int transaction(const QStringList &arguments);
 int transactionTicket(const QStringList &arguments);
+int transactionReport(const QStringList &arguments);
 int deskData(const QStringList &arguments);
 // The usage of the whole command.
 QString usage();

@@ -63,6 +63,10 @@ QString usage() {
                          "stored-tare, open, close, void, correct, list")},
       {"transaction-ticket --transaction N --pdf F [--page-size A6|Roll80]",
        QT_TRANSLATE_NOOP("Records", "a transaction's ticket, as a PDF")},
+      {"transaction-report [--by GROUP] [--from D] [--to D] (--pdf F | --csv F | --xlsx F)",
+       QT_TRANSLATE_NOOP("Records",
+                         "the transactions per shift, day, customer, product or "
+                         "vehicle")},
       {"desk-data TABLE ACTION [VALUES...]",
        QT_TRANSLATE_NOOP("Records", "the desk's vehicles, customers and products; CSV in and out")},
       {nullptr, nullptr},

@@ -33,7 +33,8 @@ bool asksForHelp(int argc, char *argv[]) {
 // Printouts paint with the toolkit's fonts but need no screen.
 bool printsWithoutAScreen(int argc, char *argv[]) {
   return argc > 1 && (std::strcmp(argv[1], "ticket") == 0 || std::strcmp(argv[1], "report") == 0 ||
-                      std::strcmp(argv[1], "transaction-ticket") == 0);
+                      std::strcmp(argv[1], "transaction-ticket") == 0 ||
+                      std::strcmp(argv[1], "transaction-report") == 0);
 }
 
 // Printing offscreen without a desktop session, the toolkit complains of a
@@ -88,6 +89,7 @@ int dispatch(const QString &command, const QStringList &rest) {
       {"report", records::report},
       {"transaction", records::transaction},
       {"transaction-ticket", records::transactionTicket},
+      {"transaction-report", records::transactionReport},
       {"desk-data", records::deskData},
   };
   for (const auto &[name, run] : kCommands) {

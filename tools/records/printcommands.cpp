@@ -9,10 +9,12 @@
 
 #include "command.h"
 #include "commands.h"
+#include "desk/deskreport.h"
 #include "desk/weighingdesk.h"
 #include "journal/outputguard.h"
 #include "journal/ticketcode.h"
 #include "viewer/printouts.h"
+#include "viewer/transactionreport.h"
 #include "viewer/transactionticket.h"
 
 namespace records {
@@ -270,6 +272,89 @@ int transactionTicket(const QStringList &arguments) {
   say(QCoreApplication::translate("Records", "printed the ticket of transaction %1 to %2")
           .arg(seq)
           .arg(job.path));
+  return job.context.check.verified() ? kDone : kBroken;
+}
+
+int transactionReport(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("transaction-report"),
+      QCoreApplication::translate(
+          "Records",
+          "A report of the weighing desk's transactions: per shift, day, customer, product or "
+          "vehicle, each group's count and net sums per unit, the voided and replaced ones "
+          "apart; as a PDF (with the journal's check result) or a CSV or .xlsx table."));
+  QCommandLineParser &parser = command.parser();
+  parser.addOption({QStringLiteral("by"),
+                    QCoreApplication::translate(
+                        "Records", "shift, day (the default), customer, product or vehicle."),
+                    QStringLiteral("GROUP")});
+  addFilterOptions(parser);
+  addPdfOptions(parser);
+  parser.addOption({QStringLiteral("csv"),
+                    QCoreApplication::translate("Records", "Write a CSV table to FILE."),
+                    QStringLiteral("FILE")});
+  parser.addOption({QStringLiteral("xlsx"),
+                    QCoreApplication::translate("Records", "Write an .xlsx table to FILE."),
+                    QStringLiteral("FILE")});
+  if (const int code = command.parse(arguments, 0); code >= 0)
+    return code;
+  deskreport::By by = deskreport::By::Day;
+  const QString asked = parser.value(QStringLiteral("by"));
+  if (!asked.isEmpty() && !deskreport::byOf(asked, &by))
+    return cannot(QCoreApplication::translate(
+                      "Records", "--by takes shift, day, customer, product or vehicle, not '%1'")
+                      .arg(asked));
+  QList<QTime> shifts;
+  const QString shiftSetting = settingsRead().value(QStringLiteral("desk_shifts"));
+  if (!deskreport::parseShifts(
+          shiftSetting.isEmpty() ? QStringLiteral("06:00,14:00,22:00") : shiftSetting, &shifts))
+    return cannot(QCoreApplication::translate("Records",
+                                              "desk_shifts is not a list of times "
+                                              "HH:mm: '%1'")
+                      .arg(shiftSetting));
+  JournalFilter filter;
+  Failure failure;
+  if (!filterOf(parser, false, &filter, &failure))
+    return cannot(failure);
+  const QString table = parser.value(QStringLiteral("csv")).isEmpty()
+                            ? parser.value(QStringLiteral("xlsx"))
+                            : parser.value(QStringLiteral("csv"));
+  JournalReader reader(command.journal());
+  if (!reader.open(&failure))
+    return cannot(failure);
+  transactions::TransactionCheck state(transactions::recordLookup(reader.database()));
+  QStringList problems;
+  if (!transactions::readAll(reader.database(), &state, &problems, false))
+    return cannot(problems.value(0));
+  const deskreport::Report report =
+      deskreport::build(state, by, filter.takenFrom, filter.takenTo, shifts);
+  if (!table.isEmpty()) {
+    if (!writable(command, table, &failure) ||
+        !journalexport::writeTable(
+            parser.value(QStringLiteral("csv")).isEmpty() ? ExportFormat::Xlsx : ExportFormat::Csv,
+            table, deskreport::rows(report), &failure))
+      return cannot(failure);
+    say(QCoreApplication::translate("Records", "wrote %1 to %2")
+            .arg(deskreport::sumsText(report.count, report.nets), table));
+    return kDone;
+  }
+  PrintJob job;
+  if (const int code = preparePrinting(command, &job); code >= 0)
+    return code;
+  const QString heading = deskreport::headingOf(by);
+  if (!printouts::savePdf(
+          job.path, job.pageSize,
+          [&](QPagedPaintDevice *device, Failure *failed) {
+            return printouts::paintTransactionReport(
+                device, report, heading,
+                printouts::periodText(parser.value(QStringLiteral("from")),
+                                      parser.value(QStringLiteral("to"))),
+                job.context, failed);
+          },
+          &failure))
+    return cannot(failure);
+  say(QCoreApplication::translate("Records", "wrote %1 to %2")
+          .arg(deskreport::sumsText(report.count, report.nets), job.path));
   return job.context.check.verified() ? kDone : kBroken;
 }
 
