@@ -25,7 +25,8 @@ fi
 
 [ -x "$root/usr/bin/weighstation" ] || fail "no executable usr/bin/weighstation"
 [ -x "$root/usr/bin/weighstation-records" ] || fail "no executable usr/bin/weighstation-records"
-for app in weighstation weighstation-records; do
+[ -x "$root/usr/bin/weighstation-desk" ] || fail "no executable usr/bin/weighstation-desk"
+for app in weighstation weighstation-records weighstation-desk; do
   entry="$root/usr/share/applications/$app.desktop"
   grep -q "^Exec=$app\$" "$entry" || fail "desktop entry of $app"
   grep -q "^Icon=$app\$" "$entry" || fail "desktop icon of $app"
