@@ -134,6 +134,7 @@ QWidget *DeskWindow::makeLists() {
     made->setSelectionMode(QAbstractItemView::SingleSelection);
     made->setEditTriggers(QAbstractItemView::NoEditTriggers);
     made->verticalHeader()->hide();
+    made->setWordWrap(false);
     made->horizontalHeader()->setStretchLastSection(true);
     return made;
   };
@@ -319,6 +320,8 @@ void DeskWindow::readNewRecords() {
   }
   while (records_->rowCount() > kRecordsShown)
     records_->removeRow(records_->rowCount() - 1);
+  if (!found.isEmpty())
+    records_->resizeColumnsToContents();
   for (const JournalRecord &record : found) {
     if (armedAfter_ > 0 && record.seq > armedAfter_ && record.station == setup_.rules.station &&
         desk_->state().boundTo(record.seq) == 0) {

@@ -46,7 +46,7 @@ int main(int argc, char *argv[]) {
   setup.key = parser.isSet(QStringLiteral("key")) ? parser.value(QStringLiteral("key"))
                                                   : journalfiles::defaultKeyPath();
   setup.deskData = desksettings::dataPath(read, setup.journal);
-  setup.rules = desksettings::rules(read, journalfiles::places().station);
+  setup.rules = desksettings::rules(read, journalfiles::stationName());
   setup.site = desksettings::site(read);
   DeskWindow window(setup);
   if (parser.isSet(QStringLiteral("pdf-folder")))

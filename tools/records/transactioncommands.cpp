@@ -34,7 +34,7 @@ QString deskDataPath(const Command &command) {
 }
 
 desk::Rules deskRules() {
-  return desksettings::rules(settingsRead(), journalfiles::places().station);
+  return desksettings::rules(settingsRead(), journalfiles::stationName());
 }
 
 // "12 single AB12CD 2026-12-10 09:14 net 12340 kg", and its state.
