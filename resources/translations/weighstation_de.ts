@@ -147,6 +147,18 @@
       <source>the central chain is read on a connection of its own, not inside a transaction</source>
       <translation>die zentrale Kette wird auf einer eigenen Verbindung gelesen, nicht innerhalb einer Transaktion</translation>
     </message>
+    <message>
+      <source>cannot send the desk's transactions</source>
+      <translation>kann die Vorgänge des Wiegeplatzes nicht senden</translation>
+    </message>
+    <message>
+      <source>cannot read the central transactions</source>
+      <translation>kann die zentralen Vorgänge nicht lesen</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 transaction %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>zentrale Wägungen: Journal %1 Vorgang %2 liegt in der zentralen Datenbank anders vor (ein Konflikt, so belassen)</translation>
+    </message>
   </context>
   <context>
     <name>Desk</name>

@@ -147,6 +147,18 @@
       <source>the central chain is read on a connection of its own, not inside a transaction</source>
       <translation>la cadena central se lee en una conexión propia, no dentro de una transacción</translation>
     </message>
+    <message>
+      <source>cannot send the desk's transactions</source>
+      <translation>no se pueden enviar las transacciones del puesto de pesaje</translation>
+    </message>
+    <message>
+      <source>cannot read the central transactions</source>
+      <translation>no se pueden leer las transacciones centrales</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 transaction %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>registros centrales: diario %1 transacción %2 está de otro modo en la base central (un conflicto, se deja como está)</translation>
+    </message>
   </context>
   <context>
     <name>Desk</name>

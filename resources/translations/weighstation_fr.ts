@@ -147,6 +147,18 @@
       <source>the central chain is read on a connection of its own, not inside a transaction</source>
       <translation>la chaîne centrale se lit sur une connexion à elle, pas dans une transaction</translation>
     </message>
+    <message>
+      <source>cannot send the desk's transactions</source>
+      <translation>impossible d'envoyer les transactions du poste de pesée</translation>
+    </message>
+    <message>
+      <source>cannot read the central transactions</source>
+      <translation>impossible de lire les transactions centrales</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 transaction %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>enregistrements centraux : journal %1 transaction %2 est tenue autrement par la base centrale (un conflit, laissé tel quel)</translation>
+    </message>
   </context>
   <context>
     <name>Desk</name>

@@ -147,6 +147,18 @@
       <source>the central chain is read on a connection of its own, not inside a transaction</source>
       <translation>a cadeia central é lida em uma conexão própria, não dentro de uma transação</translation>
     </message>
+    <message>
+      <source>cannot send the desk's transactions</source>
+      <translation>não é possível enviar as transações do posto de pesagem</translation>
+    </message>
+    <message>
+      <source>cannot read the central transactions</source>
+      <translation>não é possível ler as transações centrais</translation>
+    </message>
+    <message>
+      <source>central records: journal %1 transaction %2 is held differently by the central database (a conflict, left as it is)</source>
+      <translation>registros centrais: diário %1 transação %2 está de outra forma no banco central (um conflito, deixado como está)</translation>
+    </message>
   </context>
   <context>
     <name>Desk</name>

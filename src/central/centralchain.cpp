@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QScopeGuard>
+#include <QSqlQuery>
 #include <QtEndian>
 #include <charconv>
 #include <cstring>
@@ -211,6 +212,23 @@ ChainSource chainOf(const QSqlDatabase &db, const QString &journalId) {
     const char *values[] = {journal.constData(), after.constData()};
     return run(connection, sql.constData(), 2, values, PGRES_COMMAND_OK, failure) &&
            readCursor(connection, visit, failure);
+  };
+}
+
+TransactionSource transactionsOf(const QSqlDatabase &db, const QString &journalId) {
+  return [db, journalId](QList<Transaction> *entries,
+                         transactions::TransactionCheck::RecordLookup *records, Failure *failure) {
+    *records = [db, journalId](qint64 seq) -> std::optional<transactions::RecordFacts> {
+      QSqlQuery query(db);
+      query.prepare(QStringLiteral("SELECT %1 FROM weigh_records WHERE journal_id = ? AND seq = ?")
+                        .arg(journalschema::columnList()));
+      query.addBindValue(journalId);
+      query.addBindValue(seq);
+      if (!query.exec() || !query.next())
+        return std::nullopt;
+      return transactions::factsOf(journalschema::readRecord(query));
+    };
+    return centraldb::transactionsOf(db, journalId, entries, failure);
   };
 }
 

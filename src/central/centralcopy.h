@@ -22,6 +22,9 @@ JournalReader recordsOf(const QSqlDatabase &db, const QString &journalId);
 // Journal `journalId`'s chain in the central table, for the verifier: its
 // rows as PostgreSQL keeps them, read straight from the server.
 ChainSource chainOf(const QSqlDatabase &db, const QString &journalId);
+// Journal `journalId`'s transactions in the central database, and the
+// facts of the records they bind as it holds them, for the verifier.
+TransactionSource transactionsOf(const QSqlDatabase &db, const QString &journalId);
 // A reader of every journal's rows in the central table.
 JournalReader allRecords(const QSqlDatabase &db);
 

@@ -1,5 +1,7 @@
 #include "central/centraldb.h"
 
+#include "journal/transactions.h"
+
 #include <libpq-fe.h>
 
 #include <QCoreApplication>
@@ -205,6 +207,28 @@ QStringList ownJournalsOnly() {
 
 QStringList upgradeToVersion2();
 
+namespace {
+// Version 5: the desk's transactions, under the records' policies.
+QStringList transactionsTable() {
+  QStringList fields;
+  for (const transactions::Column &column : transactions::columns())
+    fields << column.name + (column.integer ? QStringLiteral(" bigint") : QStringLiteral(" text"));
+  fields << QStringLiteral("mac text NOT NULL")
+         << QStringLiteral("received_at timestamptz NOT NULL DEFAULT now()")
+         << QStringLiteral("journal_id text NOT NULL")
+         << QStringLiteral("PRIMARY KEY (journal_id, seq)");
+  return {QStringLiteral("CREATE TABLE weigh_transactions (\n  %1\n)")
+              .arg(fields.join(QStringLiteral(",\n  "))),
+          QStringLiteral("ALTER TABLE weigh_transactions ENABLE ROW LEVEL SECURITY"),
+          QStringLiteral("CREATE POLICY weigh_transactions_read ON weigh_transactions FOR SELECT "
+                         "USING (true)"),
+          QStringLiteral("CREATE POLICY weigh_transactions_own ON weigh_transactions FOR INSERT "
+                         "WITH CHECK (EXISTS (SELECT 1 FROM weigh_journal_owners o WHERE "
+                         "o.journal_id = weigh_transactions.journal_id AND o.owner = "
+                         "current_user))")};
+}
+}  // namespace
+
 QStringList schemaSql() {
   static const char *const kTypes[] = {"bigint", "double precision", "text", "bytea"};
   QStringList fields;
@@ -228,7 +252,7 @@ QStringList schemaSql() {
                  "seq)"),
              kEpochKeysTable,
              kRegisteredKeysTable} +
-         ownJournalsOnly();
+         ownJournalsOnly() + transactionsTable();
 }
 
 QStringList upgradeSql(int fromVersion) {
@@ -241,6 +265,9 @@ QStringList upgradeSql(int fromVersion) {
   if (fromVersion < 4)
     statements << ownJournalsOnly()
                << QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (4)");
+  if (fromVersion < 5)
+    statements << transactionsTable()
+               << QStringLiteral("INSERT INTO weigh_schema_version (version) VALUES (5)");
   return statements;
 }
 
@@ -413,6 +440,96 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
       *sqlState = state;
   }
   return ok;
+}
+
+namespace {
+QString transactionColumns() {
+  return transactions::columnList() + QStringLiteral(", journal_id");
+}
+}  // namespace
+
+bool sendTransactions(const QSqlDatabase &db, const QString &journalId,
+                      const QList<Transaction> &entries, qint64 *firstConflict, Failure *failure) {
+  *firstConflict = 0;
+  QSqlDatabase central = db;
+  QSqlQuery query(central);
+  QStringList marks;
+  for (size_t i = 0; i < transactions::columns().size() + 2; ++i)
+    marks << QStringLiteral("?");
+  auto failed = [&](const QSqlQuery &at) {
+    *failure = Failure::ofSql(
+        QCoreApplication::translate("Central", "cannot send the desk's transactions"),
+        at.lastError().isValid() ? at.lastError() : central.lastError(),
+        unreachable(central, at.lastError().nativeErrorCode()) ? Failure::Kind::Unreachable
+                                                               : Failure::Kind::Refused);
+    central.rollback();
+    return false;
+  };
+  if (!central.transaction() ||
+      !query.prepare(QStringLiteral("INSERT INTO weigh_transactions (%1) VALUES (%2) ON CONFLICT "
+                                    "(journal_id, seq) DO NOTHING")
+                         .arg(transactionColumns(), marks.join(u','))))
+    return failed(query);
+  for (const Transaction &entry : entries) {
+    for (const transactions::Column &column : transactions::columns())
+      query.addBindValue(column.get(entry));
+    query.addBindValue(entry.mac);
+    query.addBindValue(journalId);
+    if (!query.exec())
+      return failed(query);
+  }
+  // What was there already must be what is here.
+  QSqlQuery held(central);
+  if (!held.prepare(QStringLiteral("SELECT seq, mac FROM weigh_transactions WHERE journal_id = ? "
+                                   "AND seq BETWEEN ? AND ? ORDER BY seq")))
+    return failed(held);
+  held.addBindValue(journalId);
+  held.addBindValue(entries.first().seq);
+  held.addBindValue(entries.last().seq);
+  if (!held.exec())
+    return failed(held);
+  while (held.next() && *firstConflict == 0) {
+    const qint64 seq = held.value(0).toLongLong();
+    if (held.value(1).toString() != entries.value(int(seq - entries.first().seq)).mac)
+      *firstConflict = seq;
+  }
+  if (!central.commit())
+    return failed(held);
+  return true;
+}
+
+bool transactionsOf(const QSqlDatabase &db, const QString &journalId, QList<Transaction> *entries,
+                    Failure *failure) {
+  entries->clear();
+  QSqlQuery query(db);
+  const QString doing =
+      QCoreApplication::translate("Central", "cannot read the central transactions");
+  if (!query.exec(QStringLiteral("SELECT to_regclass('weigh_transactions') IS NOT NULL")) ||
+      !query.next()) {
+    *failure = Failure::ofSql(doing, query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  if (!query.value(0).toBool())
+    return true;
+  query.setForwardOnly(true);
+  if (!query.prepare(QStringLiteral("SELECT %1 FROM weigh_transactions WHERE journal_id = ? ORDER "
+                                    "BY seq")
+                         .arg(transactions::columnList()))) {
+    *failure = Failure::ofSql(doing, query.lastError(), Failure::Kind::Refused);
+    return false;
+  }
+  query.addBindValue(journalId);
+  if (!query.exec()) {
+    *failure = Failure::ofSql(doing, query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  while (query.next())
+    *entries << transactions::read(query);
+  if (query.lastError().isValid()) {
+    *failure = Failure::ofSql(doing, query.lastError(), Failure::Kind::Unreachable);
+    return false;
+  }
+  return true;
 }
 
 bool unreachable(const QSqlDatabase &db, const QString &sqlState) {

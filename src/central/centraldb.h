@@ -9,6 +9,7 @@
 #include <QStringList>
 
 struct JournalFilter;
+struct Transaction;
 struct JournalRecord;
 class Failure;
 struct pg_conn;
@@ -25,8 +26,10 @@ namespace centraldb {
 // the shippers) and the fingerprints a person registered
 // (weigh_registered_keys, which the stations may only read); 4: each
 // journal claimed by the role that sent it first (weigh_journal_owners),
-// row-level policies letting a role write only its own journals' rows.
-constexpr int kSchemaVersion = 4;
+// row-level policies letting a role write only its own journals' rows; 5:
+// the weighing desk's transactions (weigh_transactions, keyed like the
+// records, under the same policies).
+constexpr int kSchemaVersion = 5;
 
 constexpr int kConnectTimeoutSeconds = 5;
 
@@ -87,6 +90,18 @@ bool copyInto(const QSqlDatabase &db, const QString &table, const QByteArray &li
 // timeout, a lock, a deadlock or a serialization failure: try again later)
 // rather than a refusal of what was sent.
 bool unreachable(const QSqlDatabase &db, const QString &sqlState);
+
+// The weighing desk's transactions of journal `journalId`, sent after the
+// records they bind, in one server transaction: a row already there is left
+// as it is and compared. The seq of the first held differently (0: none);
+// false with the failure when they could not be sent.
+bool sendTransactions(const QSqlDatabase &db, const QString &journalId,
+                      const QList<Transaction> &entries, qint64 *firstConflict, Failure *failure);
+// A journal's transactions as the central database holds them, in seq
+// order (none in a database of a version before 5); false with the failure
+// when they cannot be read.
+bool transactionsOf(const QSqlDatabase &db, const QString &journalId, QList<Transaction> *entries,
+                    Failure *failure);
 
 // The journals whose records the filter keeps, oldest first; empty with
 // the failure when they cannot be read.

@@ -97,6 +97,49 @@ void CentralShipper::send(const QList<JournalRecord> &records) {
   }
 }
 
+// The desk's transactions go behind the records they bind, once those are
+// central, with a cursor of their own in the ledger: exactly once, a row
+// already there compared, never overwritten.
+void CentralShipper::caughtUp() {
+  Failure failure;
+  const qint64 after = ledger().transactionsAcknowledged(&failure);
+  QList<Transaction> entries;
+  if (after < 0 || !ledger().transactionsAfter(after, kBatch, &entries, &failure) ||
+      entries.isEmpty())
+    return;
+  const qint64 central = follower_->acknowledgedSeq();
+  qsizetype ready = 0;
+  while (ready < entries.size() &&
+         qMax(entries[ready].firstRecord, entries[ready].secondRecord) <= central)
+    ++ready;
+  entries.resize(ready);
+  qint64 firstConflict = 0;
+  if (entries.isEmpty() || !openCentral(&failure) ||
+      !centraldb::sendTransactions(central_, ledger().journalId(), entries, &firstConflict,
+                                   &failure)) {
+    if (failure.failed() && failure.kind() != Failure::Kind::Unreachable &&
+        failure.reason() != transactionsProblemSaid_) {
+      transactionsProblemSaid_ = failure.reason();
+      noteProblem(failure);
+    }
+    return;
+  }
+  const qint64 upTo = firstConflict > 0 ? firstConflict - 1 : entries.last().seq;
+  if (firstConflict > 0 && !conflictsSeen_.contains(-firstConflict)) {
+    conflictsSeen_.insert(-firstConflict);  // a transaction's, apart from the records'
+    noteProblem(Failure(Failure::Kind::Refused,
+                        QCoreApplication::translate(
+                            "Central",
+                            "central records: journal %1 transaction %2 is held differently by "
+                            "the central database (a conflict, left as it is)")
+                            .arg(ledger().journalId())
+                            .arg(firstConflict)));
+  }
+  if (upTo > after && ledger().acknowledgeTransactions(upTo, &failure) && firstConflict == 0 &&
+      entries.size() == kBatch)
+    follower_->wake();
+}
+
 // False (and waiting for the server) when the records set aside could not
 // all be tried now.
 bool CentralShipper::settleSetAside() {

@@ -86,6 +86,7 @@ class CentralShipper : public QObject, private FollowerDestination {
   void reconnect() override;
   int room() override;
   void send(const QList<JournalRecord> &records) override;
+  void caughtUp() override;
 
   ShippingLedger &ledger() { return follower_->ledger(); }
   bool openCentral(Failure *failure);
@@ -110,6 +111,7 @@ class CentralShipper : public QObject, private FollowerDestination {
   int batch_ = kBatch;
   QHash<qint64, int> refusals_;  // tries of a record refused, by seq
   QSet<qint64> conflictsSeen_;
+  QString transactionsProblemSaid_;  // said once a run
   bool conflictWarned_ = false;
   bool setAsideTried_ = false;  // the records set aside were tried in this run
   QSet<qint64> refusalsSaid_;

@@ -50,6 +50,8 @@ class DeskWindow : public QMainWindow {
   // The record the prepared transaction waits for comes after this seq; 0
   // when none is prepared.
   qint64 armedAfter() const { return armedAfter_; }
+  // The journal's check (run at the start) is under way.
+  bool checking() const { return checking_; }
 
  public Q_SLOTS:
   void look();

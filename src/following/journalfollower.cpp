@@ -161,6 +161,8 @@ void JournalFollower::follow() {
       return;  // the destination lost the journal while sending
     report();  // a long backlog shows its progress batch by batch
   }
+  if (!stopping_ && !refusedForGood_ && cursor_ >= 0 && sent_ >= newest_)
+    destination_->caughtUp();
   report();
 }
 

@@ -57,6 +57,9 @@ class FollowerDestination {
   // The records after those given before, in order. What became of them is
   // said now or later: `taken`, `unreachable`, `held`.
   virtual void send(const QList<JournalRecord> &records) = 0;
+  // Every record of the journal was given (a look found no more): what
+  // goes behind the records (the weighing desk's transactions) may go now.
+  virtual void caughtUp() {}
 };
 
 class JournalFollower : public QObject {
@@ -87,6 +90,9 @@ class JournalFollower : public QObject {
   // no other follower or destination of this process uses.
   static QString uniqueName(const QString &name);
   bool stopping() const { return stopping_; }
+  // Every record up to this seq is taken (or set aside); -1 before the
+  // journal is read.
+  qint64 acknowledgedSeq() const { return cursor_; }
   // The records from `seq` on, of those last given, were not sent: they are
   // given again.
   void notSent(qint64 seq);

@@ -199,6 +199,31 @@ bool readAll(const QSqlDatabase &db, TransactionCheck *check, QStringList *probl
   return true;
 }
 
+bool readAfter(const QSqlDatabase &db, qint64 seq, int limit, QList<Transaction> *entries,
+               QString *why) {
+  entries->clear();
+  bool has = false;
+  if (!hasTable(db, &has, why))
+    return false;
+  QSqlQuery query(db);
+  query.setForwardOnly(true);
+  if (has && !query.exec(QStringLiteral("SELECT %1 FROM transactions WHERE seq > %2 ORDER BY seq "
+                                        "LIMIT %3")
+                             .arg(columnList())
+                             .arg(seq)
+                             .arg(limit))) {
+    *why = unreadableText(query);
+    return false;
+  }
+  while (has && query.next())
+    *entries << read(query);
+  if (query.lastError().isValid()) {
+    *why = unreadableText(query);
+    return false;
+  }
+  return true;
+}
+
 std::optional<Transaction> readOne(const QSqlDatabase &db, qint64 seq) {
   bool has = false;
   QString why;

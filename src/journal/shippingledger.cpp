@@ -99,14 +99,46 @@ bool ShippingLedger::open(Failure *failure) {
   return true;
 }
 
+namespace {
+// The transactions' cursor is a row of the same table under a name no
+// target has.
+QString transactionsTarget(const QString &target) {
+  return QStringLiteral("transactions:") + target;
+}
+}  // namespace
+
+qint64 ShippingLedger::transactionsAcknowledged(Failure *failure) const {
+  return cursorOf(transactionsTarget(target_), failure);
+}
+
+bool ShippingLedger::acknowledgeTransactions(qint64 seq, Failure *failure) {
+  return execute(QStringLiteral("INSERT OR REPLACE INTO %1 VALUES (?, ?, ?)").arg(shipping_),
+                 {transactionsTarget(target_), seq, nowText()},
+                 QCoreApplication::translate("Journal", "cannot note what was shipped"), failure);
+}
+
+bool ShippingLedger::transactionsAfter(qint64 seq, int limit, QList<Transaction> *entries,
+                                       Failure *failure) const {
+  QString why;
+  if (!transactions::readAfter(db_, seq, limit, entries, &why)) {
+    *failure = Failure(Failure::Kind::Io, why);
+    return false;
+  }
+  return true;
+}
+
 qint64 ShippingLedger::acknowledged(Failure *failure) const {
+  return cursorOf(target_, failure);
+}
+
+qint64 ShippingLedger::cursorOf(const QString &target, Failure *failure) const {
   QSqlQuery query(db_);
   if (!query.prepare(QStringLiteral("SELECT acked_seq FROM %1 WHERE target = ?").arg(shipping_))) {
     *failure =
         failed(QCoreApplication::translate("Journal", "cannot read the shipping cursor"), query);
     return -1;
   }
-  query.addBindValue(target_);
+  query.addBindValue(target);
   if (!query.exec()) {
     *failure =
         failed(QCoreApplication::translate("Journal", "cannot read the shipping cursor"), query);
@@ -320,9 +352,11 @@ bool ShippingLedger::standing(const QSqlDatabase &journal, Kind kind, Standing *
         failed(QCoreApplication::translate("Journal", "cannot read the shipping cursors"), query);
     return false;
   }
-  while (query.next())
-    standing->cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
-                                query.value(2).toString()};
+  while (query.next()) {
+    if (!query.value(0).toString().startsWith(QLatin1String("transactions:")))
+      standing->cursors << Cursor{query.value(0).toString(), query.value(1).toLongLong(),
+                                  query.value(2).toString()};
+  }
   if (!query.exec(QStringLiteral("SELECT count(*) FROM %1 WHERE seq <> 0")
                       .arg(tableOf(kind, Table::Problems))) ||
       !query.next()) {

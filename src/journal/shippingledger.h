@@ -12,6 +12,7 @@
 #include "failure/failure.h"
 #include "journal/journalrecord.h"
 #include "journal/signingkeys.h"
+#include "journal/transactions.h"
 
 class ShippingLedger {
  public:
@@ -45,6 +46,13 @@ class ShippingLedger {
                  Failure *failure) const;
   QString takenAt(qint64 seq, Failure *failure) const;
   bool acknowledge(qint64 seq, Failure *failure);
+  // The weighing desk's transactions (transactions.h), shipped behind the
+  // records they bind: a cursor of their own, and those after it, in seq
+  // order (none while the journal has no transactions).
+  qint64 transactionsAcknowledged(Failure *failure) const;
+  bool acknowledgeTransactions(qint64 seq, Failure *failure);
+  bool transactionsAfter(qint64 seq, int limit, QList<Transaction> *entries,
+                         Failure *failure) const;
   bool noteProblem(qint64 seq, const QString &text, Failure *failure);
   // Why the last try to reach the target failed, for whoever reads the
   // journal (the viewer): kept as the target's problem of seq 0, replaced
@@ -85,6 +93,7 @@ class ShippingLedger {
   QString setAside_;
   QSqlDatabase db_;
 
+  qint64 cursorOf(const QString &target, Failure *failure) const;
   // Runs `statement` with `values` bound; `doing` names it in a failure.
   bool execute(const QString &statement, const QVariantList &values, const QString &doing,
                Failure *failure);

@@ -183,6 +183,10 @@ TransactionCheck::RecordLookup recordLookup(const QSqlDatabase &db);
 // each, and false when the table cannot be read.
 bool readAll(const QSqlDatabase &db, TransactionCheck *check, QStringList *problems,
              bool checked = true);
+// Up to `limit` whole entries after `seq`, in seq order (none without a
+// table); false with the reason when they cannot be read.
+bool readAfter(const QSqlDatabase &db, qint64 seq, int limit, QList<Transaction> *entries,
+               QString *why);
 // The whole entry `seq` (with its records' seals and its own); none when
 // it is not there.
 std::optional<Transaction> readOne(const QSqlDatabase &db, qint64 seq);

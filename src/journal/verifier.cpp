@@ -889,8 +889,33 @@ void conclude(const Checker &checker, const Trust &trust, const VerifyOptions &o
 // its text log notes, its epoch keys and its file: the stages wired
 // together (the trust, the file checks beside the chain, the record source
 // into the hasher into the checker, the end).
+// The transactions a source gives, under the check's keys.
+void checkTransactionsOf(const TransactionSource &transactionsOf, const Trust &trust,
+                         Checker &checker) {
+  QList<Transaction> entries;
+  transactions::TransactionCheck::RecordLookup records;
+  Failure failure;
+  if (!transactionsOf(&entries, &records, &failure)) {
+    checker.problem(
+        0, QCoreApplication::translate("Verifier", "the journal's transactions cannot be read: %1")
+               .arg(failure.text()));
+    return;
+  }
+  transactions::TransactionCheck check(
+      records, [&trust](const Transaction &entry, const QString &previousMac) {
+        return transactions::sealProblem(trust, entry, previousMac);
+      });
+  for (const Transaction &entry : entries) {
+    for (const QString &problem : check.add(entry))
+      checker.problem(0, QCoreApplication::translate("Verifier", "transaction %1: %2")
+                             .arg(entry.seq)
+                             .arg(problem));
+  }
+}
+
 VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source, Trust trust,
-                          const VerifyOptions &options) {
+                          const VerifyOptions &options,
+                          const TransactionSource &transactionsOf = nullptr) {
   VerifyReport report;
   JournalFilter newer;
   newer.seqFrom = options.afterSeq + 1;
@@ -954,6 +979,8 @@ VerifyReport verifyReader(const JournalReader &reader, const ChainSource *source
     checkEnd(reader.database(), head, journalId, checker, report);
     checkOtherJournals(options.keyPath, trust, journalId, checker);
   }
+  if (transactionsOf)
+    checkTransactionsOf(transactionsOf, trust, checker);
   conclude(checker, trust, options, report);
   if (options.progress)
     options.progress(report.records, total);
@@ -985,6 +1012,6 @@ VerifyReport verifyJournal(const VerifyOptions &options) {
 }
 
 VerifyReport verifyStation(const JournalReader &central, const ChainSource &source,
-                           const VerifyOptions &options) {
-  return verifyReader(central, &source, trustOf(options), options);
+                           const VerifyOptions &options, const TransactionSource &transactionsOf) {
+  return verifyReader(central, &source, trustOf(options), options, transactionsOf);
 }

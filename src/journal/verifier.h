@@ -13,6 +13,8 @@
 // with the station's verification key, which holds no secret.
 #pragma once
 
+#include "journal/transactions.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -89,10 +91,19 @@ VerifyReport verifyJournal(const VerifyOptions &options);
 using ChainVisit = std::function<bool(JournalRecord &&record, const QByteArray &columns)>;
 using ChainSource = std::function<bool(qint64 afterSeq, const ChainVisit &visit, Failure *failure)>;
 
+// The weighing desk's transactions of a journal kept in another database,
+// in seq order, and the facts of the records they bind as that database
+// holds them; false with the failure when they cannot all be read.
+using TransactionSource =
+    std::function<bool(QList<Transaction> *entries,
+                       transactions::TransactionCheck::RecordLookup *records, Failure *failure)>;
+
 class JournalReader;
 // One journal's chain in another database's table (the site's central
 // records): `central` counts its records, scoped to that journal, and
 // `source` reads them; checked with the key at options.keyPath. Its end is
-// not witnessed there.
+// not witnessed there. `transactionsOf`, when given, gives its transactions,
+// each checked as a local journal's are.
 VerifyReport verifyStation(const JournalReader &central, const ChainSource &source,
-                           const VerifyOptions &options);
+                           const VerifyOptions &options,
+                           const TransactionSource &transactionsOf = nullptr);

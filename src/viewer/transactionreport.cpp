@@ -1,6 +1,10 @@
 #include "viewer/transactionreport.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFont>
+#include <QHash>
+#include <QPainter>
 
 #include "viewer/recordtext.h"
 #include "viewer/sheet.h"
@@ -9,19 +13,54 @@ namespace printouts {
 namespace {
 constexpr qreal kRowSize = 12.5;
 constexpr qreal kRowHeight = 17;
-// Columns: transaction, sealed, vehicle, customer, product, reference, net.
-const qreal kColumns[] = {0, 70, 250, 370, 530, 690, 800};
+// Columns, in characters of the monospaced type: transaction, sealed,
+// vehicle, customer, product, reference, net. A row is one line of text
+// (a report of 100,000 transactions paints in seconds).
+const int kColumns[] = {8, 22, 11, 18, 16, 12, 20};
+
+QString lineText(const QStringList &cells) {
+  if (cells.size() == 1)
+    return cells.first();
+  QString line;
+  for (int c = 0; c < cells.size() && c < 7; ++c) {
+    const QString cell = cells[c].left(kColumns[c] - 1);
+    line += c == 0 ? cell.rightJustified(kColumns[c] - 2) + QStringLiteral("  ")
+                   : cell.leftJustified(kColumns[c]);
+  }
+  return line;
+}
 
 struct Row {
   QStringList cells;  // one a column; a single cell spans the row
   bool bold = false;
 };
 
+// A transaction's local date and minute, made once a minute: a report of
+// many transactions formats few.
+class Minutes {
+ public:
+  const QString &of(const QString &takenAt) {
+    const QString minute = takenAt.left(16);
+    auto found = made_.constFind(minute);
+    if (found == made_.constEnd()) {
+      const QDateTime local =
+          QDateTime::fromString(minute + QStringLiteral(":00Z"), Qt::ISODate).toLocalTime();
+      found = made_.insert(minute, recordtext::localDate(local.date()) + u' ' +
+                                       local.time().toString(QStringLiteral("HH:mm")));
+    }
+    return *found;
+  }
+
+ private:
+  QHash<QString, QString> made_;
+};
+
 QList<Row> rowsOf(const deskreport::Report &report) {
   QList<Row> rows;
-  auto lineOf = [](const deskreport::Line &line, const QString &state) {
+  Minutes minutes;
+  auto lineOf = [&minutes](const deskreport::Line &line, const QString &state) {
     const Transaction &entry = *line.entry;
-    return Row{{QString::number(entry.seq), recordtext::takenText(entry.takenAt), entry.vehicle,
+    return Row{{QString::number(entry.seq), minutes.of(entry.takenAt), entry.vehicle,
                 entry.customer, entry.product, entry.reference,
                 entry.net + u' ' + entry.unit + (state.isEmpty() ? QString() : u' ' + state)},
                false};
@@ -80,15 +119,20 @@ bool paintTransactionReport(QPagedPaintDevice *device, const deskreport::Report 
       return false;
     }
     qreal y = paintHead(sheet, heading, period, context, page + 1, pages);
+    QFont fonts[2] = {QFont(QStringLiteral("DejaVu Sans Mono")),
+                      QFont(QStringLiteral("DejaVu Sans Mono"))};
+    for (int bold = 0; bold < 2; ++bold) {
+      fonts[bold].setPixelSize(int(kRowSize));
+      fonts[bold].setBold(bold == 1);
+      fonts[bold].setStyleStrategy(QFont::PreferNoShaping);
+    }
+    QPainter &painter = sheet.painter();
+    painter.setPen(Qt::black);
     for (int i = page * perPage; i < qMin(int(rows.size()), (page + 1) * perPage); ++i) {
       const Row &row = rows[i];
-      for (int c = 0; c < row.cells.size(); ++c) {
-        const qreal width = row.cells.size() == 1 ? kWidth - 2 * kMargin
-                            : c + 1 < 7           ? kColumns[c + 1] - kColumns[c] - 6
-                                                  : kWidth - 2 * kMargin - kColumns[c];
-        sheet.text(kMargin + kColumns[c], y, width, row.cells[c], kRowSize, row.bold, Qt::AlignLeft,
-                   Qt::black, false, false);
-      }
+      painter.setFont(fonts[row.bold ? 1 : 0]);
+      // At a point, not in a box: no layout of its own, a tenth of the cost.
+      painter.drawText(QPointF(kMargin, y + kRowSize), lineText(row.cells));
       y += kRowHeight;
     }
   }

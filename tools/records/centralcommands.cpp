@@ -239,7 +239,8 @@ int verifyCentral(const Command &command) {
       continue;
     }
     code = qMax(code, printReport(verifyStation(centralcopy::recordsOf(db, journal),
-                                                centralcopy::chainOf(db, journal), chain),
+                                                centralcopy::chainOf(db, journal), chain,
+                                                centralcopy::transactionsOf(db, journal)),
                                   prefix));
   }
   return code;
