@@ -338,6 +338,8 @@ class JournalTest : public QObject, JournalCase {
     QTest::newRow("format 1") << "journal-format-1" << kFixtureHead;
     QTest::newRow("format 2") << "journal-format-2" << kFixture2Head;
     QTest::newRow("format 2, a later run of keys") << "journal-format-2-runs" << kFixtureRunsHead;
+    QTest::newRow("format 2, with transactions")
+        << "journal-format-2-transactions" << kFixtureTransactionsHead;
   }
   void everyBitFlipThatChangesTheTablesIsReported() {
     QFETCH(QString, fixture);

@@ -141,6 +141,31 @@ class JournalFormatsTest : public QObject, JournalCase {
     QCOMPARE(epochKeys.last().runLinks.size(), signingkeys::kRunLinkBytes);
   }
 
+  // The desk's transactions of the fixture are checked with its public
+  // files, and a transaction's ticket from it checks genuine.
+  void theTransactionsFixtureVerifies() {
+    QTemporaryDir copy;
+    QVERIFY(copyFixture(copy, "journal-format-2-transactions"));
+    const VerifyReport report = verifyFixtureCopy(copy, kFixtureTransactionsHead);
+    QVERIFY2(report.outcome == VerifyReport::Outcome::Intact,
+             qPrintable(report.problems.value(0).text));
+    QCOMPARE(report.intactLine(), QString("journal intact: 6 records, seq 1..6, "
+                                          "2026-12-07T10:01:00.000Z to 2026-12-07T10:06:00.000Z"));
+    JournalReader reader(copy.filePath("journal.sqlite"), "fixture-transactions");
+    QList<signingkeys::EpochCertificate> epochKeys;
+    Failure failure;
+    QVERIFY(reader.open(&failure) && reader.epochKeys(&epochKeys, &failure));
+    const std::optional<Transaction> second = transactions::readOne(reader.database(), 2);
+    QVERIFY(second);
+    QCOMPARE(second->net, QStringLiteral("8000"));
+    signingkeys::VerificationKey key;
+    QVERIFY(signingkeys::readVerificationKey(copy.filePath("journal.verification-key"), &key,
+                                             &failure));
+    const ticketcode::Checked checked =
+        ticketcode::check(ticketcode::ofTransaction(*second, epochKeys), key);
+    QVERIFY2(checked.genuine, qPrintable(checked.why));
+  }
+
   void theFormat2FixtureVerifies() {
     QTemporaryDir copy;
     QVERIFY(copyFixture(copy, "journal-format-2"));

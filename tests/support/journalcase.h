@@ -43,6 +43,8 @@ class JournalCase {
   static constexpr const char *kFixture2Head = "journal.key.bce4122854f1b4af429e63106b436290.head";
   static constexpr const char *kFixtureRunsHead =
       "journal.key.0fafff475f56111e15d39a1712e8c4df.head";
+  static constexpr const char *kFixtureTransactionsHead =
+      "journal.key.f487bb50209449ce13d080ec87bc9487.head";
   static bool copyFixture(const QTemporaryDir &copy,
                           const QString &name = QStringLiteral("journal-format-1")) {
     const QString fixture =
