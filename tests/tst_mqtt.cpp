@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "desk/weighingdesk.h"
 #include "journal/journal.h"
 #include "journalloader.h"
 #include "mosquittobroker.h"
@@ -259,6 +260,60 @@ class MqttTest : public QObject {
     QCOMPARE(subscriber.lines(), QStringList());
     QVERIFY(publisher.stop(5000));
     QCOMPARE(recordSeqs(subscriber.lines(), target.prefix), QList<qint64>());
+  }
+
+  // The desk's transactions arrive behind their records, in order, the
+  // weights as shown; one sealed while the publisher runs follows; a
+  // restart publishes none again.
+  void transactionsArriveBehindTheirRecords() {
+    MosquittoBroker broker;
+    QString why;
+    if (!broker.start(MosquittoBroker::Access::Anonymous, &why))
+      QSKIP(qPrintable(why));
+    load(5);
+    RecordJournal writer(journal(), key(), "test-desk-writer");
+    masterdata::MasterData data(dir.filePath("desk-data.sqlite"));
+    desk::Rules rules;
+    rules.station = "bridge-9";
+    desk::WeighingDesk weighingDesk(writer, data, rules);
+    Failure failure;
+    QVERIFY(weighingDesk.open(&failure));
+    desk::Prepared bags;
+    bags.product = "Bags";
+    QCOMPARE(weighingDesk.single(1, bags, &failure), qint64(1));
+    QCOMPARE(weighingDesk.single(2, bags, &failure), qint64(2));
+    const MqttTarget target = targetOf(broker.port());
+    MqttSubscriber subscriber;
+    QVERIFY2(subscriber.start(broker.port(), target.prefix + "/transaction", &why),
+             qPrintable(why));
+    auto transactionsSeen = [&] {
+      QList<QJsonObject> seen;
+      for (const QString &line : subscriber.lines())
+        seen << QJsonDocument::fromJson(line.section(' ', 1).toUtf8()).object();
+      return seen;
+    };
+    {
+      MqttPublisher publisher(target, journal());
+      publisher.start();
+      QTRY_COMPARE_WITH_TIMEOUT(transactionsSeen().size(), 2, 20000);
+      QCOMPARE(weighingDesk.single(3, bags, &failure), qint64(3));
+      QTRY_COMPARE_WITH_TIMEOUT(transactionsSeen().size(), 3, 20000);
+      publisher.stop();
+    }
+    {
+      MqttPublisher again(target, journal());
+      again.start();
+      QTest::qWait(1500);
+      again.stop();
+    }
+    const QList<QJsonObject> seen = transactionsSeen();
+    QCOMPARE(seen.size(), 3);
+    for (int n = 0; n < 3; ++n)
+      QCOMPARE(seen[n]["seq"].toInteger(), qint64(n + 1));
+    QCOMPARE(seen[1]["net"].toObject()["text"].toString(), QString("1001"));
+    QCOMPARE(seen[1]["first_record"].toInteger(), qint64(2));
+    QCOMPARE(seen[1]["product"].toString(), QString("Bags"));
+    QVERIFY(seen[1]["mac"].toString().startsWith("2."));
   }
 
   // Records 1..N in order, the readouts as shown, the status online then

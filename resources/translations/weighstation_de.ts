@@ -1810,6 +1810,10 @@ BUCHEN</translation>
       <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
       <translation>das Topic-Präfix '%1' taugt nicht zum Veröffentlichen (kein '#', '+', NUL oder leere Ebene)</translation>
     </message>
+    <message>
+      <source>%1 did not take transaction %2 (%3); it is sent again</source>
+      <translation>%1 hat Vorgang %2 nicht angenommen (%3); er wird erneut gesendet</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -2120,10 +2124,6 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>one line per record, checked</source>
       <translation>eine Zeile je Wägung, geprüft</translation>
-    </message>
-    <message>
-      <source>The version of the tables to upgrade (1 to 3).</source>
-      <translation>Die Version der zu hebenden Tabellen (1 bis 3).</translation>
     </message>
     <message>
       <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
@@ -2544,6 +2544,10 @@ Rückgabewerte: 0 erledigt, 1 das Journal besteht die Prüfung nicht, 2 nicht au
     <message>
       <source>wrote %1 to %2</source>
       <translation>%1 nach %2 geschrieben</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 4).</source>
+      <translation>Die Version der zu hebenden Tabellen (1 bis 4).</translation>
     </message>
   </context>
   <context>

@@ -1810,6 +1810,10 @@ AHORA</translation>
       <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
       <translation>el prefijo de tema '%1' no sirve para publicar (sin '#', '+', NUL ni nivel vacío)</translation>
     </message>
+    <message>
+      <source>%1 did not take transaction %2 (%3); it is sent again</source>
+      <translation>%1 no aceptó la transacción %2 (%3); se envía de nuevo</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -2120,10 +2124,6 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>one line per record, checked</source>
       <translation>una línea por registro, verificada</translation>
-    </message>
-    <message>
-      <source>The version of the tables to upgrade (1 to 3).</source>
-      <translation>La versión de las tablas a actualizar (1 a 3).</translation>
     </message>
     <message>
       <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
@@ -2544,6 +2544,10 @@ Códigos de salida: 0 hecho, 1 el diario no se verifica, 2 no se puede hacer.</t
     <message>
       <source>wrote %1 to %2</source>
       <translation>%1 escrito en %2</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 4).</source>
+      <translation>La versión de las tablas a actualizar (1 a 4).</translation>
     </message>
   </context>
   <context>

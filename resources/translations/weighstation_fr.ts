@@ -1810,6 +1810,10 @@ MESURE</translation>
       <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
       <translation>le préfixe de sujet '%1' ne permet pas de publier (pas de '#', '+', NUL ni niveau vide)</translation>
     </message>
+    <message>
+      <source>%1 did not take transaction %2 (%3); it is sent again</source>
+      <translation>%1 n'a pas pris la transaction %2 (%3) ; elle est renvoyée</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -2120,10 +2124,6 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>one line per record, checked</source>
       <translation>une ligne par enregistrement, vérifiée</translation>
-    </message>
-    <message>
-      <source>The version of the tables to upgrade (1 to 3).</source>
-      <translation>La version des tables à mettre à niveau (1 à 3).</translation>
     </message>
     <message>
       <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
@@ -2544,6 +2544,10 @@ Codes de sortie : 0 fait, 1 le journal ne se vérifie pas, 2 impossible.</transl
     <message>
       <source>wrote %1 to %2</source>
       <translation>%1 écrit dans %2</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 4).</source>
+      <translation>La version des tables à mettre à niveau (1 à 4).</translation>
     </message>
   </context>
   <context>

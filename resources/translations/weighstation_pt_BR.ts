@@ -1810,6 +1810,10 @@ AGORA</translation>
       <source>the topic prefix '%1' is not one to publish to (no '#', '+', NUL or empty level)</source>
       <translation>o prefixo de tópico '%1' não serve para publicar (sem '#', '+', NUL ou nível vazio)</translation>
     </message>
+    <message>
+      <source>%1 did not take transaction %2 (%3); it is sent again</source>
+      <translation>%1 não aceitou a transação %2 (%3); ela é enviada de novo</translation>
+    </message>
   </context>
   <context>
     <name>Records</name>
@@ -2120,10 +2124,6 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>one line per record, checked</source>
       <translation>uma linha por registro, verificada</translation>
-    </message>
-    <message>
-      <source>The version of the tables to upgrade (1 to 3).</source>
-      <translation>A versão das tabelas a atualizar (1 a 3).</translation>
     </message>
     <message>
       <source>UNVERIFIED: not checked (--unchecked); every record is marked</source>
@@ -2544,6 +2544,10 @@ Códigos de saída: 0 feito, 1 o diário não se verifica, 2 não é possível.<
     <message>
       <source>wrote %1 to %2</source>
       <translation>%1 gravado em %2</translation>
+    </message>
+    <message>
+      <source>The version of the tables to upgrade (1 to 4).</source>
+      <translation>A versão das tabelas a atualizar (1 a 4).</translation>
     </message>
   </context>
   <context>

@@ -106,6 +106,27 @@ QByteArray record(const JournalRecord &record, const QString &journalId) {
   return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
+QByteArray transaction(const Transaction &entry, const QString &journalId) {
+  QJsonObject object;
+  for (const transactions::Column &column : transactions::columns()) {
+    const QVariant value = column.get(entry);
+    ShownValue weight;
+    if (value.isNull())
+      object.insert(column.name, QJsonValue::Null);
+    else if (column.integer)
+      object.insert(column.name, value.toLongLong());
+    else if ((column.name == QLatin1String("gross") || column.name == QLatin1String("tare") ||
+              column.name == QLatin1String("net")) &&
+             transactions::shownOf(value.toString(), &weight))
+      object.insert(column.name, shownObject(weight));
+    else
+      object.insert(column.name, value.toString());
+  }
+  object.insert(QStringLiteral("journal_id"), journalId);
+  object.insert(QStringLiteral("mac"), entry.mac);
+  return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
 QByteArray status(bool online, const QDateTime &since) {
   QJsonObject object{
       {QStringLiteral("state"), online ? QStringLiteral("online") : QStringLiteral("offline")}};

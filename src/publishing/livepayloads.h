@@ -8,6 +8,7 @@
 #include <array>
 
 #include "journal/journalrecord.h"
+#include "journal/transactions.h"
 
 // A readout as it shows: its sign, its digits, the value they make with
 // the decimal point lit, its unit and NET/GROSS.
@@ -49,6 +50,10 @@ QByteArray reading(const LiveReading &reading, const QDateTime &at);
 // One journal record: station, seq, taken_at, the total and each connected
 // scale as shown, the limits in force, the journal's id and the record's mac.
 QByteArray record(const JournalRecord &record, const QString &journalId);
+// A weighing desk's transaction (topic `transaction`): every column of its
+// entry by name, gross, tare and net as shown values, its journal's id and
+// its seal.
+QByteArray transaction(const Transaction &entry, const QString &journalId);
 // {"state":"online","program":...,"version":...,"since":...}; offline
 // carries the state alone.
 QByteArray status(bool online, const QDateTime &since = QDateTime());

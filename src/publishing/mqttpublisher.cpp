@@ -232,6 +232,8 @@ void MqttPublisher::lost(const Failure &failure) {
   connected_ = false;
   connecting_ = false;
   inFlight_.clear();
+  transactionsInFlight_.clear();  // the batch goes again
+  transactionBatchLast_ = 0;
   follower_->unreachable(failure);
 }
 
@@ -363,6 +365,10 @@ void MqttPublisher::send(const QList<JournalRecord> &records) {
 
 void MqttPublisher::acknowledged(int mid, int reason) {
   ++acknowledgements_;
+  if (transactionsInFlight_.contains(mid)) {
+    transactionAcknowledged(mid, reason);
+    return;
+  }
   const auto found = inFlight_.find(mid);
   if (found == inFlight_.end())
     return;
@@ -376,6 +382,58 @@ void MqttPublisher::acknowledged(int mid, int reason) {
     return;
   }
   follower_->taken(seq);
+}
+
+// The desk's transactions go behind the records they bind, once the broker
+// took those: a batch at a time, its cursor moved when the whole batch is
+// taken.
+void MqttPublisher::caughtUp() {
+  if (!connected_ || !client_ || publishFailed_ || transactionBatchLast_ > 0)
+    return;
+  Failure failure;
+  const qint64 after = follower_->ledger().transactionsAcknowledged(&failure);
+  QList<Transaction> entries;
+  if (after < 0 || !follower_->ledger().transactionsAfter(after, kInFlight, &entries, &failure))
+    return;
+  const qint64 published = follower_->acknowledgedSeq();
+  for (const Transaction &entry : entries) {
+    if (qMax(entry.firstRecord, entry.secondRecord) > published)
+      break;
+    int mid = 0;
+    if (publish(topic(QStringLiteral("transaction")),
+                livepayloads::transaction(entry, follower_->ledger().journalId()), 1, false,
+                &mid) != MOSQ_ERR_SUCCESS) {
+      publishFailed_ = true;
+      break;
+    }
+    transactionsInFlight_.insert(mid, entry.seq);
+    transactionBatchLast_ = entry.seq;
+  }
+}
+
+void MqttPublisher::transactionAcknowledged(int mid, int reason) {
+  const qint64 seq = transactionsInFlight_.take(mid);
+  if (reason >= 0x80) {
+    const QString why = QCoreApplication::translate(
+                            "Publishing", "%1 did not take transaction %2 (%3); it is sent again")
+                            .arg(target_.shown())
+                            .arg(seq)
+                            .arg(QString::fromUtf8(mosquitto_reason_string(reason)));
+    if (why != transactionRefusalSaid_) {
+      transactionRefusalSaid_ = why;
+      Q_EMIT recordRefused(Failure(Failure::Kind::Refused, why));
+    }
+    transactionsInFlight_.clear();
+    transactionBatchLast_ = 0;
+    return;
+  }
+  if (!transactionsInFlight_.isEmpty())
+    return;
+  Failure failure;
+  const qint64 last = transactionBatchLast_;
+  transactionBatchLast_ = 0;
+  if (follower_->ledger().acknowledgeTransactions(last, &failure))
+    follower_->wake();  // the next batch, if any
 }
 
 // The cursor never passes a record the broker did not take: nothing after

@@ -4,7 +4,8 @@
 // published on reconnect), every journal record (QoS 1, store and forward:
 // the last seq the broker acknowledged is kept in the journal's MQTT
 // ledger, and every record after it is published in order after an outage,
-// a crash or a restart), and the monitor's status (retained, with the
+// a crash or a restart), the weighing desk's transactions behind the
+// records they bind (QoS 1, a cursor of their own), and the monitor's status (retained, with the
 // broker's last will saying "offline"). The refresh tick never waits on it.
 #pragma once
 
@@ -98,6 +99,8 @@ class MqttPublisher : public QObject, private FollowerDestination {
   // How long a clean end waits for the broker to take the offline state.
   static constexpr int kOfflineWaitMs = 500;
   void acknowledged(int mid, int reason);
+  void caughtUp() override;
+  void transactionAcknowledged(int mid, int reason);
   void refuseRecord(qint64 seq, const QString &why);
   bool applyTls();
   // libmosquitto's result.
@@ -123,6 +126,11 @@ class MqttPublisher : public QObject, private FollowerDestination {
   QHash<int, qint64> inFlight_;
   qint64 acknowledgements_ = 0;
   QSet<qint64> recordRefusalsSaid_;
+  // The desk's transactions: one batch in flight at a time, published
+  // behind the records they bind; its message ids, and its last seq.
+  QHash<int, qint64> transactionsInFlight_;
+  qint64 transactionBatchLast_ = 0;
+  QString transactionRefusalSaid_;
 
   // Readings: the newest offered, and what the broker last got.
   // Protects offered_ and offeredWaits_. A standard mutex, which

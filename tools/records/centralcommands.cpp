@@ -113,7 +113,7 @@ int centralSql(const QStringList &arguments) {
            "keyed by station and seq) to this version, for their owner.")});
   command.parser().addOption(
       {QStringLiteral("from"),
-       QCoreApplication::translate("Records", "The version of the tables to upgrade (1 to 3)."),
+       QCoreApplication::translate("Records", "The version of the tables to upgrade (1 to 4)."),
        QStringLiteral("VERSION"), QStringLiteral("1")});
   if (const int code = command.parse(arguments, 0); code >= 0)
     return code;
