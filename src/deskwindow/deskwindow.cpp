@@ -40,6 +40,9 @@ constexpr int kTransactionsShown = 100;
 DeskWindow::DeskWindow(const Setup &setup, QWidget *parent) : QMainWindow(parent), setup_(setup) {
   setWindowTitle(QCoreApplication::translate("Desk", "Weighing Desk"));
   printer_.restore();
+  // The desk's own data, there before the journal is: a transaction can be
+  // prepared for the monitor's very first record.
+  data_ = std::make_unique<masterdata::MasterData>(setup_.deskData);
   auto *splitter = new QSplitter(this);
   splitter->addWidget(makeForm());
   splitter->addWidget(makeLists());
@@ -237,7 +240,6 @@ bool DeskWindow::openJournal() {
   }
   journal_ = std::make_unique<RecordJournal>(setup_.journal, setup_.key,
                                              QStringLiteral("weighstation-desk"));
-  data_ = std::make_unique<masterdata::MasterData>(setup_.deskData);
   auto weighingDesk = std::make_unique<desk::WeighingDesk>(*journal_, *data_, setup_.rules);
   Failure failure;
   if (!weighingDesk->open(&failure)) {
@@ -245,7 +247,6 @@ bool DeskWindow::openJournal() {
             .arg(failure.text()),
         true);
     journal_.reset();
-    data_.reset();
     return false;
   }
   desk_ = std::move(weighingDesk);
@@ -322,12 +323,13 @@ void DeskWindow::readNewRecords() {
     records_->removeRow(records_->rowCount() - 1);
   if (!found.isEmpty())
     records_->resizeColumnsToContents();
+  // In order: a transaction prepared again as one is sealed (a second
+  // weighing after its first) waits for the records after that one.
   for (const JournalRecord &record : found) {
-    if (armedAfter_ > 0 && record.seq > armedAfter_ && record.station == setup_.rules.station &&
-        desk_->state().boundTo(record.seq) == 0) {
+    processedUpTo_ = record.seq;
+    if (armed_ && record.seq > armedAfter_ && record.station == setup_.rules.station &&
+        desk_->state().boundTo(record.seq) == 0)
       bind(record.seq);
-      break;
-    }
   }
 }
 
@@ -385,9 +387,9 @@ bool DeskWindow::vehicleKnownOrAccepted() {
 }
 
 void DeskWindow::arm() {
-  if (!desk_) {
+  if (Failure unopened; !data_->open(&unopened)) {
     QMessageBox::warning(this, QCoreApplication::translate("Desk", "Weighing Desk"),
-                         status_->text());
+                         unopened.text());
     return;
   }
   if (Kind(kind_->currentIndex()) == Kind::Second && recall_->text().trimmed().isEmpty()) {
@@ -400,7 +402,8 @@ void DeskWindow::arm() {
   }
   if (!vehicleKnownOrAccepted())
     return;
-  armedAfter_ = qMax<qint64>(lastSeen_, 0);
+  armed_ = true;
+  armedAfter_ = processedUpTo_;
   arm_->setEnabled(false);
   cancel_->setEnabled(true);
   waiting_->setText(QCoreApplication::translate(
@@ -411,6 +414,7 @@ void DeskWindow::arm() {
 }
 
 void DeskWindow::cancel() {
+  armed_ = false;
   armedAfter_ = 0;
   arm_->setEnabled(true);
   cancel_->setEnabled(false);

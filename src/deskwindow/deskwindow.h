@@ -47,9 +47,8 @@ class DeskWindow : public QMainWindow {
   // The journal's transactions as the desk knows them; null before the
   // journal is there.
   const transactions::TransactionCheck *state() const;
-  // The record the prepared transaction waits for comes after this seq; 0
-  // when none is prepared.
-  qint64 armedAfter() const { return armedAfter_; }
+  // A transaction is prepared: the next record of the station is bound to it.
+  bool armed() const { return armed_; }
   // The journal's check (run at the start) is under way.
   bool checking() const { return checking_; }
 
@@ -95,7 +94,9 @@ class DeskWindow : public QMainWindow {
   bool checking_ = false;
   QThread *checkThread_ = nullptr;
   qint64 lastSeen_ = -1;  // the last record shown; -1 before the journal is read
-  qint64 armedAfter_ = 0;
+  bool armed_ = false;
+  qint64 armedAfter_ = 0;     // the record it waits for comes after this seq
+  qint64 processedUpTo_ = 0;  // the last record looked at for a prepared transaction
 
   QComboBox *kind_ = nullptr;
   QLineEdit *vehicle_ = nullptr;

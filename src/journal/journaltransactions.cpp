@@ -120,11 +120,14 @@ bool RecordJournal::appendTransaction(Transaction &entry, transactions::Transact
   epochInForce_ = qMax(epochInForce_, epoch);
   lastTransactionSeq_ = entry.seq;
   lastTransactionMac_ = entry.mac;
-  // Committed: a head not advanced is said, the transaction stays.
+  // Committed: a head not advanced, or a clock that went back, is said; the
+  // transaction stays.
   const journalfiles::Head head = headOf(last);
   if (!head_.advance(key_, head, failure))
     return true;
   lastHead_ = head;
+  if (takenAt < keys_.certificate(epoch).starts - signingkeys::kEpochSlackSeconds)
+    *failure = datedBeforeItsEpoch(dated, epoch);
   return true;
 }
 
