@@ -3,6 +3,7 @@
 // to them found by the journal's check.
 #include <QProcess>
 #include <QtTest>
+#include <ctime>
 
 #include "desk/deskreport.h"
 #include "desk/weighingdesk.h"
@@ -70,7 +71,12 @@ class TransactionsTest : public QObject, JournalCase {
   }
 
  private Q_SLOTS:
-  void initTestCase() { startTheClockOnTheRecordsDay(); }
+  void initTestCase() {
+    startTheClockOnTheRecordsDay();
+    // Shifts and days are local: the tests' local time is UTC.
+    qputenv("TZ", "UTC");
+    tzset();
+  }
   void init() {
     startAJournal();
     QFile::remove(dir.filePath("desk.sqlite"));
@@ -450,6 +456,101 @@ class TransactionsTest : public QObject, JournalCase {
     const VerifyReport report = verify();
     QVERIFY2(report.outcome == VerifyReport::Outcome::Intact,
              qPrintable(report.problems.value(0).text));
+  }
+
+  void shiftsGroupAsTheSiteWorks_data() {
+    QTest::addColumn<QString>("sealed");  // UTC; the tests' local time is UTC
+    QTest::addColumn<QString>("shift");
+    QTest::newRow("before the first shift: the night before's") << "2026-12-07T05:59:59.000Z"
+                                                                << "2026-12-06 22:00";
+    QTest::newRow("the first shift's first minute") << "2026-12-07T06:00:00.000Z"
+                                                    << "2026-12-07 06:00";
+    QTest::newRow("the last minute of the first") << "2026-12-07T13:59:00.000Z"
+                                                  << "2026-12-07 06:00";
+    QTest::newRow("the night shift") << "2026-12-07T22:30:00.000Z"
+                                     << "2026-12-07 22:00";
+    QTest::newRow("the night shift after midnight") << "2026-12-08T03:00:00.000Z"
+                                                    << "2026-12-07 22:00";
+  }
+  void shiftsGroupAsTheSiteWorks() {
+    QFETCH(QString, sealed);
+    QFETCH(QString, shift);
+    transactions::TransactionCheck state([](qint64) { return std::nullopt; });
+    Transaction entry;
+    entry.seq = 1;
+    entry.kind = transactions::kSingle;
+    entry.firstRecord = 1;
+    entry.unit = QStringLiteral("kg");
+    entry.gross = entry.net = QStringLiteral("12.5");
+    entry.tare = QStringLiteral("0.0");
+    entry.takenAt = sealed;
+    state.take(entry);
+    QList<QTime> starts;
+    QVERIFY(deskreport::parseShifts("14:00, 06:00,22:00", &starts));  // in any order
+    const deskreport::Report report =
+        deskreport::build(state, deskreport::By::Shift, QString(), QString(), starts);
+    QCOMPARE(report.groups.size(), 1);
+    QCOMPARE(report.groups.first().key, shift);
+    QCOMPARE(deskreport::sumsText(report.count, report.nets),
+             QString("1 transactions, net 12.5 kg"));
+  }
+
+  void csvFieldsAreReadAsWritten_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("records");
+    QTest::addColumn<qint64>("badLine");  // 0: read
+    QTest::newRow("quoted comma, quote and line break") << "a,\"b, \"\"c\"\"\nd\"\r\ne,f\r\n"
+                                                        << 2 << qint64(0);
+    QTest::newRow("no line break at the end") << "a,b\nc,d" << 2 << qint64(0);
+    QTest::newRow("a quote left open") << "a,b\nc,\"d\n" << 0 << qint64(2);
+    QTest::newRow("text after a closing quote") << "\"a\"x,b\n" << 0 << qint64(1);
+    QTest::newRow("a quote inside a plain field") << "a,b\"c\n" << 0 << qint64(1);
+  }
+  void csvFieldsAreReadAsWritten() {
+    QFETCH(QString, text);
+    QFETCH(int, records);
+    QFETCH(qint64, badLine);
+    QList<QStringList> read;
+    qint64 bad = 0;
+    QCOMPARE(masterdata::parseCsv(text, &read, &bad), badLine == 0);
+    QCOMPARE(bad, badLine);
+    if (badLine == 0) {
+      QCOMPARE(read.size(), records);
+      QString again;
+      for (const QStringList &record : read)
+        again += masterdata::csvLine(record) + "\r\n";
+      QList<QStringList> twice;
+      QVERIFY(masterdata::parseCsv(again, &twice, &bad));
+      QCOMPARE(twice, read);
+    }
+  }
+
+  void commandLineMistakes_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no record") << QStringList{"transaction", "single"}
+                               << "transaction: single needs --record SEQ";
+    QTest::newRow("no transaction to void") << QStringList{"transaction", "void", "--record", "1"}
+                                            << "transaction: void needs --transaction SEQ";
+    QTest::newRow("no such action") << QStringList{"transaction", "weigh", "--record", "1"}
+                                    << "transaction: no action weigh (try --help)";
+    QTest::newRow("no journal yet")
+        << QStringList{"transaction", "list"} << "the monitor makes it with its first record";
+    QTest::newRow("no such table") << QStringList{"desk-data", "trucks", "list"}
+                                   << "desk-data: no table trucks: vehicles, customers or products";
+  }
+  // One line, exit status 2, and never a journal made.
+  void commandLineMistakes() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const RecordsRun run =
+        runRecords(arguments + (arguments[0] == "transaction"
+                                    ? QStringList{"--journal", journalPath(), "--key", keyPath()}
+                                    : QStringList{"--journal", journalPath()}));
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.err.trimmed().endsWith(message) && run.err.trimmed().count('\n') == 0,
+             qPrintable(run.err));
+    QVERIFY(!QFile::exists(journalPath()));
   }
 
   void masterDataGoesOutAndInAsCsv() {

@@ -670,6 +670,10 @@ Zur Fahrzeugliste hinzufügen? (Nein wiegt es als vorübergehendes Fahrzeug.)</t
       <source>Transactions per vehicle</source>
       <translation>Vorgänge je Fahrzeug</translation>
     </message>
+    <message>
+      <source>no journal at %1: the monitor makes it with its first record</source>
+      <translation>kein Journal unter %1: der Monitor legt es mit seiner ersten Wägung an</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

@@ -670,6 +670,10 @@ Add it to the vehicles list? (No weighs it as a temporary vehicle.)</source>
       <source>Transactions per vehicle</source>
       <translation>Transacciones por vehículo</translation>
     </message>
+    <message>
+      <source>no journal at %1: the monitor makes it with its first record</source>
+      <translation>no hay diario en %1: el monitor lo crea con su primer registro</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

@@ -670,6 +670,10 @@ L'ajouter à la liste des véhicules ? (Non le pèse comme véhicule temporaire.
       <source>Transactions per vehicle</source>
       <translation>Transactions par véhicule</translation>
     </message>
+    <message>
+      <source>no journal at %1: the monitor makes it with its first record</source>
+      <translation>pas de journal à %1 : le moniteur le crée avec son premier enregistrement</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

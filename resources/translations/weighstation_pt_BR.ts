@@ -670,6 +670,10 @@ Adicioná-lo à lista de veículos? (Não o pesa como veículo temporário.)</tr
       <source>Transactions per vehicle</source>
       <translation>Transações por veículo</translation>
     </message>
+    <message>
+      <source>no journal at %1: the monitor makes it with its first record</source>
+      <translation>não há diário em %1: o monitor o cria com seu primeiro registro</translation>
+    </message>
   </context>
   <context>
     <name>Journal</name>

@@ -226,7 +226,7 @@ bool parseCsv(const QString &text, QList<QStringList> *records, qint64 *badLine)
   QStringList record;
   QString field;
   bool quoted = false, wasQuoted = false;
-  qint64 line = 1;
+  qint64 line = 1, quoteLine = 0;
   auto endRecord = [&] {
     record << field;
     if (!(record.size() == 1 && record.first().isEmpty() && !wasQuoted))
@@ -249,6 +249,7 @@ bool parseCsv(const QString &text, QList<QStringList> *records, qint64 *badLine)
       }
     } else if (c == u'"' && field.isEmpty() && !wasQuoted) {
       quoted = wasQuoted = true;
+      quoteLine = line;
     } else if (c == u'"' || (wasQuoted && c != u',' && c != u'\n' && c != u'\r')) {
       *badLine = line;
       return false;
@@ -264,7 +265,7 @@ bool parseCsv(const QString &text, QList<QStringList> *records, qint64 *badLine)
     }
   }
   if (quoted) {
-    *badLine = line;
+    *badLine = quoteLine;  // where the quote left open began
     return false;
   }
   if (!field.isEmpty() || !record.isEmpty() || wasQuoted)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace desk {
@@ -22,6 +23,15 @@ WeighingDesk::WeighingDesk(RecordJournal &journal, masterdata::MasterData &data,
       state_([this](qint64 seq) { return journal_.recordFacts(seq); }) {}
 
 bool WeighingDesk::open(Failure *failure) {
+  // The monitor makes the journal with its first record; the desk never does.
+  const QFileInfo file(journal_.path());
+  if (!file.exists() || file.size() == 0) {
+    *failure = Failure(Failure::Kind::CannotOpen,
+                       QCoreApplication::translate(
+                           "Desk", "no journal at %1: the monitor makes it with its first record")
+                           .arg(journal_.path()));
+    return false;
+  }
   return data_.open(failure) && journal_.open(failure) && refresh(failure);
 }
 

@@ -34,72 +34,76 @@ QStringList shippingSettingsProblems() {
 }
 }  // namespace
 
+namespace {
+// The commands as the usage lists them; a null synopsis starts a group.
+struct UsageLine {
+  const char *synopsis;
+  const char *what;
+};
+const UsageLine kUsageLines[] = {
+    {"view (or no command)",
+     QT_TRANSLATE_NOOP("Records", "the records viewer, \"Weigh Station Records\"")},
+    {"verify", QT_TRANSLATE_NOOP("Records", "check every record, the chain and the end")},
+    {"verification-key [--out F]",
+     QT_TRANSLATE_NOOP("Records", "the station's public key that checks its seals")},
+    {"list [--from D] [--to D] [--last N] [--unchecked]",
+     QT_TRANSLATE_NOOP("Records", "one line per record, checked")},
+    {"export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]",
+     QT_TRANSLATE_NOOP("Records", "the records as CSV or .xlsx")},
+    {"recover-workbook FILE [--output OUT] [--unverified]",
+     QT_TRANSLATE_NOOP("Records", "rebuild the last workbook that went to FILE")},
+    {"ticket --seq N --pdf F [--page-size A6|Roll80] [--unverified]",
+     QT_TRANSLATE_NOOP("Records", "a record's weighing ticket, as a PDF")},
+    {"check-ticket (CODE | --image F)",
+     QT_TRANSLATE_NOOP("Records", "check a ticket's QR code with the verification key")},
+    {"report [--from D] [--to D] [--station NAME] --pdf F",
+     QT_TRANSLATE_NOOP("Records", "a report of the records, as a PDF")},
+    {"transaction ACTION [--record N] [--vehicle V] ...",
+     QT_TRANSLATE_NOOP("Records",
+                       "the weighing desk's transactions: single, tare, "
+                       "stored-tare, open, close, void, correct, list")},
+    {"transaction-ticket --transaction N --pdf F [--page-size A6|Roll80]",
+     QT_TRANSLATE_NOOP("Records", "a transaction's ticket, as a PDF")},
+    {"transaction-report [--by GROUP] [--from D] [--to D] (--pdf F | --csv F | --xlsx F)",
+     QT_TRANSLATE_NOOP("Records",
+                       "the transactions per shift, day, customer, product or "
+                       "vehicle")},
+    {"desk-data TABLE ACTION [VALUES...]",
+     QT_TRANSLATE_NOOP("Records", "the desk's vehicles, customers and products; CSV in and out")},
+    {nullptr, nullptr},
+    {"verify --central URI (--station NAME | --journal-id ID)",
+     QT_TRANSLATE_NOOP("Records", "a station's journals in the central database")},
+    {"export --central URI [--station NAME] (--csv F | --xlsx F)",
+     QT_TRANSLATE_NOOP("Records", "the central records, of one station or all")},
+    {"verify --against-central URI",
+     QT_TRANSLATE_NOOP("Records", "the journal, and its central copy against it")},
+    {"central-register --central URI --station S --fingerprint F",
+     QT_TRANSLATE_NOOP("Records", "trust a station's verification key centrally")},
+    {"central-sql", QT_TRANSLATE_NOOP("Records", "the SQL of the central tables, for a DBA")},
+    {"settings", QT_TRANSLATE_NOOP("Records", "every setting in force and where it came from")},
+    {"new-journal", QT_TRANSLATE_NOOP("Records",
+                                      "retire the journal, its key and heads (renamed, "
+                                      "kept); the monitor then starts a new journal")},
+    {"confirm-clock", QT_TRANSLATE_NOOP("Records",
+                                        "the station's clock is right after it moved far "
+                                        "ahead: the monitor seals again")},
+    {"backup [--to DIR]", QT_TRANSLATE_NOOP("Records",
+                                            "a checked copy of the journal, its head and "
+                                            "verification key in DIR/<journal id>")},
+    {"restore --from DIR/ID", QT_TRANSLATE_NOOP("Records",
+                                                "put a checked backup back where no journal "
+                                                "is")},
+};
+}  // namespace
+
 QString usage() {
-  struct Line {
-    const char *synopsis;
-    const char *what;
-  };
-  static const Line kLines[] = {
-      {"view (or no command)",
-       QT_TRANSLATE_NOOP("Records", "the records viewer, \"Weigh Station Records\"")},
-      {"verify", QT_TRANSLATE_NOOP("Records", "check every record, the chain and the end")},
-      {"verification-key [--out F]",
-       QT_TRANSLATE_NOOP("Records", "the station's public key that checks its seals")},
-      {"list [--from D] [--to D] [--last N] [--unchecked]",
-       QT_TRANSLATE_NOOP("Records", "one line per record, checked")},
-      {"export (--csv F | --xlsx F) [--from D] [--to D] [--seq A-B] [--unverified]",
-       QT_TRANSLATE_NOOP("Records", "the records as CSV or .xlsx")},
-      {"recover-workbook FILE [--output OUT] [--unverified]",
-       QT_TRANSLATE_NOOP("Records", "rebuild the last workbook that went to FILE")},
-      {"ticket --seq N --pdf F [--page-size A6|Roll80] [--unverified]",
-       QT_TRANSLATE_NOOP("Records", "a record's weighing ticket, as a PDF")},
-      {"check-ticket (CODE | --image F)",
-       QT_TRANSLATE_NOOP("Records", "check a ticket's QR code with the verification key")},
-      {"report [--from D] [--to D] [--station NAME] --pdf F",
-       QT_TRANSLATE_NOOP("Records", "a report of the records, as a PDF")},
-      {"transaction ACTION [--record N] [--vehicle V] ...",
-       QT_TRANSLATE_NOOP("Records",
-                         "the weighing desk's transactions: single, tare, "
-                         "stored-tare, open, close, void, correct, list")},
-      {"transaction-ticket --transaction N --pdf F [--page-size A6|Roll80]",
-       QT_TRANSLATE_NOOP("Records", "a transaction's ticket, as a PDF")},
-      {"transaction-report [--by GROUP] [--from D] [--to D] (--pdf F | --csv F | --xlsx F)",
-       QT_TRANSLATE_NOOP("Records",
-                         "the transactions per shift, day, customer, product or "
-                         "vehicle")},
-      {"desk-data TABLE ACTION [VALUES...]",
-       QT_TRANSLATE_NOOP("Records", "the desk's vehicles, customers and products; CSV in and out")},
-      {nullptr, nullptr},
-      {"verify --central URI (--station NAME | --journal-id ID)",
-       QT_TRANSLATE_NOOP("Records", "a station's journals in the central database")},
-      {"export --central URI [--station NAME] (--csv F | --xlsx F)",
-       QT_TRANSLATE_NOOP("Records", "the central records, of one station or all")},
-      {"verify --against-central URI",
-       QT_TRANSLATE_NOOP("Records", "the journal, and its central copy against it")},
-      {"central-register --central URI --station S --fingerprint F",
-       QT_TRANSLATE_NOOP("Records", "trust a station's verification key centrally")},
-      {"central-sql", QT_TRANSLATE_NOOP("Records", "the SQL of the central tables, for a DBA")},
-      {"settings", QT_TRANSLATE_NOOP("Records", "every setting in force and where it came from")},
-      {"new-journal", QT_TRANSLATE_NOOP("Records",
-                                        "retire the journal, its key and heads (renamed, "
-                                        "kept); the monitor then starts a new journal")},
-      {"confirm-clock", QT_TRANSLATE_NOOP("Records",
-                                          "the station's clock is right after it moved far "
-                                          "ahead: the monitor seals again")},
-      {"backup [--to DIR]", QT_TRANSLATE_NOOP("Records",
-                                              "a checked copy of the journal, its head and "
-                                              "verification key in DIR/<journal id>")},
-      {"restore --from DIR/ID", QT_TRANSLATE_NOOP("Records",
-                                                  "put a checked backup back where no journal "
-                                                  "is")},
-  };
   constexpr int kColumn = 38;
   QString text =
       QStringLiteral("Usage: weighstation-records [COMMAND] [options]\n") +
       QCoreApplication::translate(
           "Records", "Views, verifies, lists, exports and recovers the monitor's record journal.") +
       QStringLiteral("\n\n") + QCoreApplication::translate("Records", "Commands:") + u'\n';
-  for (const Line &line : kLines) {
+  for (const UsageLine &line : kUsageLines) {
     if (!line.synopsis) {
       text += u'\n';
       continue;

@@ -275,6 +275,32 @@ int transactionTicket(const QStringList &arguments) {
   return job.context.check.verified() ? kDone : kBroken;
 }
 
+namespace {
+// The report of the journal's transactions the command asks for (its
+// period, the site's shifts): -1 to go on, else the exit code.
+int buildReport(const Command &command, deskreport::By by, JournalReader &reader,
+                std::optional<transactions::TransactionCheck> *state, deskreport::Report *report) {
+  QList<QTime> shifts;
+  const QString shiftSetting = settingsRead().value(QStringLiteral("desk_shifts"));
+  if (!deskreport::parseShifts(
+          shiftSetting.isEmpty() ? QStringLiteral("06:00,14:00,22:00") : shiftSetting, &shifts))
+    return cannot(QCoreApplication::translate("Records",
+                                              "desk_shifts is not a list of times "
+                                              "HH:mm: '%1'")
+                      .arg(shiftSetting));
+  JournalFilter filter;
+  Failure failure;
+  if (!filterOf(command.parser(), false, &filter, &failure) || !reader.open(&failure))
+    return cannot(failure);
+  state->emplace(transactions::recordLookup(reader.database()));
+  QStringList problems;
+  if (!transactions::readAll(reader.database(), &**state, &problems, false))
+    return cannot(problems.value(0));
+  *report = deskreport::build(**state, by, filter.takenFrom, filter.takenTo, shifts);
+  return -1;
+}
+}  // namespace
+
 int transactionReport(const QStringList &arguments) {
   Command command(
       QStringLiteral("transaction-report"),
@@ -304,31 +330,20 @@ int transactionReport(const QStringList &arguments) {
     return cannot(QCoreApplication::translate(
                       "Records", "--by takes shift, day, customer, product or vehicle, not '%1'")
                       .arg(asked));
-  QList<QTime> shifts;
-  const QString shiftSetting = settingsRead().value(QStringLiteral("desk_shifts"));
-  if (!deskreport::parseShifts(
-          shiftSetting.isEmpty() ? QStringLiteral("06:00,14:00,22:00") : shiftSetting, &shifts))
-    return cannot(QCoreApplication::translate("Records",
-                                              "desk_shifts is not a list of times "
-                                              "HH:mm: '%1'")
-                      .arg(shiftSetting));
-  JournalFilter filter;
+  JournalReader reader(command.journal());
+  std::optional<transactions::TransactionCheck> state;  // the report's lines point into it
+  deskreport::Report report;
+  if (const int code = buildReport(command, by, reader, &state, &report); code >= 0)
+    return code;
   Failure failure;
-  if (!filterOf(parser, false, &filter, &failure))
-    return cannot(failure);
   const QString table = parser.value(QStringLiteral("csv")).isEmpty()
                             ? parser.value(QStringLiteral("xlsx"))
                             : parser.value(QStringLiteral("csv"));
-  JournalReader reader(command.journal());
-  if (!reader.open(&failure))
-    return cannot(failure);
-  transactions::TransactionCheck state(transactions::recordLookup(reader.database()));
-  QStringList problems;
-  if (!transactions::readAll(reader.database(), &state, &problems, false))
-    return cannot(problems.value(0));
-  const deskreport::Report report =
-      deskreport::build(state, by, filter.takenFrom, filter.takenTo, shifts);
   if (!table.isEmpty()) {
+    if (const int code =
+            checkBeforeWriting(command, false, QT_TRANSLATE_NOOP("Records", "exported"));
+        code >= 0)
+      return code;
     if (!writable(command, table, &failure) ||
         !journalexport::writeTable(
             parser.value(QStringLiteral("csv")).isEmpty() ? ExportFormat::Xlsx : ExportFormat::Csv,

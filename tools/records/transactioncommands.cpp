@@ -78,16 +78,8 @@ int listTransactions(desk::WeighingDesk &weighingDesk, bool onSite) {
 }
 }  // namespace
 
-int transaction(const QStringList &arguments) {
-  Command command(
-      QStringLiteral("transaction"),
-      QCoreApplication::translate(
-          "Records",
-          "Seals a weighing desk's transaction on the journal's records, or lists them. ACTION: "
-          "single, tare (store a vehicle's tare), stored-tare, open (a first weighing), close (its "
-          "second), void, correct, list. Weights are never typed: they follow from the records."),
-      kJournalFile | kKeyFile);
-  QCommandLineParser &parser = command.parser();
+namespace {
+void addTransactionOptions(QCommandLineParser &parser) {
   parser.addPositionalArgument(QStringLiteral("action"),
                                QCoreApplication::translate("Records", "What to do."));
   parser.addOption({QStringLiteral("record"),
@@ -101,9 +93,70 @@ int transaction(const QStringList &arguments) {
                       QCoreApplication::translate("Records", field[1]), QStringLiteral("TEXT")});
   parser.addOption({QStringLiteral("on-site"),
                     QCoreApplication::translate("Records", "List only the vehicles on site.")});
+}
+
+desk::Prepared preparedOf(const QCommandLineParser &parser) {
+  desk::Prepared prepared;
+  QString *fields[] = {&prepared.vehicle,   &prepared.container,    &prepared.customer,
+                       &prepared.product,   &prepared.haulier,      &prepared.reference,
+                       &prepared.direction, &prepared.operatorName, &prepared.note};
+  for (int i = 0; i < 9; ++i)
+    *fields[i] = parser.value(QString::fromLatin1(kFields[i][0]));
+  return prepared;
+}
+
+// The action sealed: its transaction's seq, or 0 with the failure.
+qint64 seal(desk::WeighingDesk &weighingDesk, const QString &action,
+            const QCommandLineParser &parser, qint64 number, Failure *failure) {
+  const desk::Prepared prepared = preparedOf(parser);
+  const QString reason = parser.value(QStringLiteral("reason"));
+  if (action == QLatin1String("single"))
+    return weighingDesk.single(number, prepared, failure);
+  if (action == QLatin1String("tare"))
+    return weighingDesk.storeTare(number, prepared, failure);
+  if (action == QLatin1String("stored-tare"))
+    return weighingDesk.withStoredTare(number, prepared, failure);
+  if (action == QLatin1String("open"))
+    return weighingDesk.first(number, prepared, failure);
+  if (action == QLatin1String("close"))
+    return weighingDesk.second(number, parser.value(QStringLiteral("recall")),
+                               prepared.operatorName, failure);
+  if (action == QLatin1String("void"))
+    return weighingDesk.voidTransaction(number, reason, prepared.operatorName, failure);
+  if (action == QLatin1String("correct"))
+    return weighingDesk.correct(number, prepared, reason, failure);
+  return 0;
+}
+}  // namespace
+
+int transaction(const QStringList &arguments) {
+  Command command(
+      QStringLiteral("transaction"),
+      QCoreApplication::translate(
+          "Records",
+          "Seals a weighing desk's transaction on the journal's records, or lists them. ACTION: "
+          "single, tare (store a vehicle's tare), stored-tare, open (a first weighing), close (its "
+          "second), void, correct, list. Weights are never typed: they follow from the records."),
+      kJournalFile | kKeyFile);
+  QCommandLineParser &parser = command.parser();
+  addTransactionOptions(parser);
   if (const int code = command.parse(arguments, 1); code >= 0)
     return code;
   const QString action = parser.positionalArguments().first();
+  static const QStringList kActions{"single", "tare", "stored-tare", "open",
+                                    "close",  "void", "correct",     "list"};
+  if (!kActions.contains(action))
+    return cannot(QCoreApplication::translate("Records", "no action %1 (try --help)").arg(action));
+  const bool onTransaction = action == QLatin1String("void") || action == QLatin1String("correct");
+  bool given = false;
+  const qint64 number =
+      parser.value(onTransaction ? QStringLiteral("transaction") : QStringLiteral("record"))
+          .toLongLong(&given);
+  if (!given && action != QLatin1String("list"))
+    return cannot(
+        onTransaction
+            ? QCoreApplication::translate("Records", "%1 needs --transaction SEQ").arg(action)
+            : QCoreApplication::translate("Records", "%1 needs --record SEQ").arg(action));
   RecordJournal journal(command.journal(), command.key(),
                         QStringLiteral("weighstation-records-transaction"));
   masterdata::MasterData data(deskDataPath(command));
@@ -112,42 +165,9 @@ int transaction(const QStringList &arguments) {
     return cannot(failure);
   if (action == QLatin1String("list"))
     return listTransactions(weighingDesk, parser.isSet(QStringLiteral("on-site")));
-  desk::Prepared prepared;
-  QString *fields[] = {&prepared.vehicle,   &prepared.container,    &prepared.customer,
-                       &prepared.product,   &prepared.haulier,      &prepared.reference,
-                       &prepared.direction, &prepared.operatorName, &prepared.note};
-  for (int i = 0; i < 9; ++i)
-    *fields[i] = parser.value(QString::fromLatin1(kFields[i][0]));
-  bool recordGiven = false, transactionGiven = false;
-  const qint64 record = parser.value(QStringLiteral("record")).toLongLong(&recordGiven);
-  const qint64 seq = parser.value(QStringLiteral("transaction")).toLongLong(&transactionGiven);
-  const bool onTransaction = action == QLatin1String("void") || action == QLatin1String("correct");
-  if (onTransaction ? !transactionGiven : !recordGiven)
-    return cannot(
-        onTransaction
-            ? QCoreApplication::translate("Records", "%1 needs --transaction SEQ").arg(action)
-            : QCoreApplication::translate("Records", "%1 needs --record SEQ").arg(action));
   Failure failure;
-  qint64 sealed = 0;
-  const QString reason = parser.value(QStringLiteral("reason"));
-  if (action == QLatin1String("single"))
-    sealed = weighingDesk.single(record, prepared, &failure);
-  else if (action == QLatin1String("tare"))
-    sealed = weighingDesk.storeTare(record, prepared, &failure);
-  else if (action == QLatin1String("stored-tare"))
-    sealed = weighingDesk.withStoredTare(record, prepared, &failure);
-  else if (action == QLatin1String("open"))
-    sealed = weighingDesk.first(record, prepared, &failure);
-  else if (action == QLatin1String("close"))
-    sealed = weighingDesk.second(record, parser.value(QStringLiteral("recall")),
-                                 prepared.operatorName, &failure);
-  else if (action == QLatin1String("void"))
-    sealed = weighingDesk.voidTransaction(seq, reason, prepared.operatorName, &failure);
-  else if (action == QLatin1String("correct"))
-    sealed = weighingDesk.correct(seq, prepared, reason, &failure);
-  else
-    return cannot(QCoreApplication::translate("Records", "no action %1 (try --help)").arg(action));
-  if (sealed == 0)
+  const qint64 sealed = seal(weighingDesk, action, parser, number, &failure);
+  if (sealed <= 0)
     return cannot(failure);
   say(lineOf(weighingDesk.state(), *weighingDesk.state().entry(sealed)));
   if (!weighingDesk.warning().isEmpty())
