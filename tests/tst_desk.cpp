@@ -114,6 +114,32 @@ class DeskTest : public QObject, JournalCase {
              qPrintable(report.problems.value(0).text));
   }
 
+  // A journal changed behind the desk's back: the desk says so in red, and
+  // the tickets it prints say UNVERIFIED.
+  void aJournalThatFailsItsCheckMarksItsTickets() {
+    startAJournal();
+    weigh(1, 500);
+    weigh(2, 700);
+    tamper(journalPath(),
+           {"UPDATE records SET total_line = 'GROSS TOTAL, lbs, 5000' WHERE seq = 1"});
+    DeskWindow window(setup());
+    window.printer().usePdfFolder(tickets());
+    auto *status = window.findChild<QLabel *>("status");
+    QTRY_VERIFY2(status->text().contains("The journal fails its check"),
+                 qPrintable(status->text()));
+    prepare(window, DeskWindow::Kind::Single, "");
+    window.findChild<QPushButton *>("arm")->click();
+    weigh(3, 900);
+    QTRY_VERIFY(window.state() && window.state()->boundTo(3) > 0);
+    QProcess text;
+    text.start("pdftotext",
+               {QDir(tickets()).filePath(
+                    QStringLiteral("transaction-%1.pdf").arg(window.state()->boundTo(3))),
+                "-"});
+    QVERIFY(text.waitForFinished());
+    QVERIFY(QString::fromUtf8(text.readAllStandardOutput()).contains("UNVERIFIED"));
+  }
+
   // The desk beside the real monitor: an operator connects the indicators,
   // zeroes scale 2 and takes a record (444 lbs), pulls scale 3's adapter and
   // takes another (111 lbs); the desk, started before the journal was made,
