@@ -457,8 +457,7 @@ void DeskWindow::bind(qint64 record) {
   for (QLineEdit *edit :
        {recall_, vehicle_, container_, customer_, product_, haulier_, reference_, note_})
     edit->clear();
-  refreshLists();
-  printTicket(seq);
+  printTicket(seq);  // and the lists shown anew
   if (failure.failed())
     QMessageBox::warning(this, QCoreApplication::translate("Desk", "Weighing Desk"),
                          failure.text());

@@ -253,11 +253,7 @@ bool paintTicket(QPagedPaintDevice *device, const JournalRecord &record, const C
   y = paintScales(sheet, record, y + 16) + 20;
   y = paintTotal(sheet, record, y);
   y = paintVerification(sheet, record, context, y);
-  if (context.check.verified())
-    y = paintCheck(sheet, context.check, y, 1.0);
-  y += sheet.text(kMargin, y, inner, printedLine(context), 22);
-  sheet.text(kMargin, y + 10, inner, QCoreApplication::translate("Printouts", kDisclaimer), 18,
-             false, Qt::AlignLeft, Qt::darkGray);
+  paintTicketFoot(sheet, context, y);
   sheet.end();
   return true;
 }

@@ -71,4 +71,13 @@ void paintCode(Sheet &sheet, const QImage &code, const QPointF &corner, qreal sq
   sheet.painter().restore();
 }
 
+void paintTicketFoot(Sheet &sheet, const Context &context, qreal y) {
+  const qreal inner = kWidth - 2 * kMargin;
+  if (context.check.verified())
+    y = paintCheck(sheet, context.check, y, 1.0);
+  y += sheet.text(kMargin, y, inner, printedLine(context), 22);
+  sheet.text(kMargin, y + 10, inner, QCoreApplication::translate("Printouts", kDisclaimer), 18,
+             false, Qt::AlignLeft, Qt::darkGray);
+}
+
 }  // namespace printouts

@@ -79,6 +79,9 @@ qreal paintSite(Sheet &sheet, const Site &site, qreal y, qreal scale);
 // The check's line: in large red type across the page when unverified.
 qreal paintCheck(Sheet &sheet, const CheckState &check, qreal y, qreal scale);
 QString printedLine(const Context &context);
+// A ticket's foot: the check's line where it passed (a failed one heads the
+// ticket), when it was printed, and the disclaimer.
+void paintTicketFoot(Sheet &sheet, const Context &context, qreal y);
 // The code as vector squares at `corner`, `square` units wide.
 void paintCode(Sheet &sheet, const QImage &code, const QPointF &corner, qreal square);
 

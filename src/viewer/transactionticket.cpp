@@ -190,11 +190,7 @@ bool paintTransactionTicket(QPagedPaintDevice *device, const TransactionTicket &
                   QCoreApplication::translate("Printouts", "Sealed %1")
                       .arg(recordtext::takenText(entry.takenAt)),
                   22);
-  if (context.check.verified())
-    y = paintCheck(sheet, context.check, y, 1.0);
-  y += sheet.text(kMargin, y, inner, printedLine(context), 22);
-  sheet.text(kMargin, y + 10, inner, QCoreApplication::translate("Printouts", kDisclaimer), 18,
-             false, Qt::AlignLeft, Qt::darkGray);
+  paintTicketFoot(sheet, context, y);
   sheet.end();
   return true;
 }
